@@ -1,0 +1,28 @@
+// Parser: module-wide state and the interface of the parse
+#pragma once
+
+#include "oxel32.h"
+
+// What one parse carries besides the parser's own stacks.
+struct parser_state {
+    HostContext *host;              // every message of the parse goes here
+    int32_t syntax_errors;          // syntax messages sent during this parse
+    bool detail_pending;            // a syntax message awaits its detail line
+    PinFamilyRecord *current_pin_family;             // family being filled
+    GlobalPerformanceRecord *current_global_family;  // likewise
+    const char *source_ref;         // borrowed: reason of the file header's creation log
+};
+
+extern parser_state g_parser;
+
+// Points the parser's messages at `context` and clears the counts, the
+// current families and the current source reference.
+void reset_parse_context(HostContext *context);
+// 0 when the input was accepted, 1 when the parse stopped.
+int parse_description();
+
+// Sends a syntax message built from `message`, the program name, the line
+// and the current token; a null or empty message sends nothing.
+void report_syntax_error(const char *message);
+// Sends the detail line that belongs to the last syntax message.
+void report_expected(const char *message);

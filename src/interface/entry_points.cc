@@ -1,0 +1,126 @@
+// Entry points: initialise, parse, probe, destroy and the status exports
+#include <cstdio>
+#include <cstring>
+
+#include "grammar/parser_state.h"
+#include "interface/host_messages.h"
+#include "interface/library_state.h"
+#include "interface/memory.h"
+#include "lexer/lexer.h"
+#include "model/release.h"
+#include "oxel_parser.hh"
+#include "query/query_cursors.h"
+
+library_state g_library;
+
+namespace {
+
+// The file-kind word of the parse messages.
+const char *const kFileKind = "KBQ";
+
+bool usable_path(const char *path) { return path && std::strcmp(path, "stdin") != 0; }
+
+// Opens a source as the original's text mode would: the lexer drops a
+// carriage return that stands before a line feed.
+FILE *open_source(const char *path) { return std::fopen(path, "r"); }
+
+}  // namespace
+
+extern "C" {
+
+OXEL_API int32_t OXEL_STDCALL OxelInitialize(HostContext *context) {
+    reset_query_cursors();
+    if (!context)
+        return OXEL_NO_CONTEXT;
+    g_library.root = DescriptionRoot{};
+    return OXEL_OK;
+}
+
+OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) {
+    if (!context)
+        return OXEL_NO_CONTEXT;
+    if (!usable_path(path)) {
+        report_error(context, "Unspecified %s file name", kFileKind);
+        return OXEL_FAILED;
+    }
+    FILE *source = open_source(path);
+    if (!source) {
+        report_error(context, "Unable to open %s file '%s'", kFileKind, path);
+        return OXEL_FAILED;
+    }
+    int32_t result = OXEL_OK;
+    lexer_reset();
+    lexer_set_stream(source);
+    reset_parse_context(context);
+    report_progress(context, "Reading file '%s'", path);
+
+    // The probe: a file without a single token is no OXEL file. Whatever
+    // include files the probe entered are closed again before the rewind.
+    int probe = yylex();
+    if (probe == 0) {
+        result = OXEL_FAILED;
+        report_error(context, "Not an OXEL file '%s'", path);
+    }
+    lexer_close_includes();
+    std::rewind(source);
+    lexer_reset();
+    lexer_set_stream(source);
+    lexer_set_name_mode(false);
+
+    if (parse_description() != 0)
+        result = OXEL_FAILED;
+    g_library.syntax_errors = g_parser.syntax_errors;
+    lexer_close_includes();
+    lexer_set_stream(nullptr);
+    std::fclose(source);
+    if (g_library.syntax_errors > 0)
+        result = OXEL_FAILED;
+    if (result == OXEL_FAILED)
+        OxelDestroy(context);
+    return result;
+}
+
+OXEL_API int32_t OXEL_STDCALL FileIsOxel(HostContext *context, const char *path) {
+    if (!context || !usable_path(path))
+        return 0;
+    FILE *source = open_source(path);
+    if (!source)
+        return 0;
+    lexer_reset();
+    lexer_set_stream(source);
+    reset_parse_context(context);
+    int token = yylex();
+    lexer_close_includes();
+    lexer_set_stream(nullptr);
+    std::fclose(source);
+    return token == TK_OXEL ? 1 : 0;
+}
+
+OXEL_API void OXEL_STDCALL OxelDestroy(HostContext *context) { release_description(context); }
+
+OXEL_API DescriptionRoot *OXEL_STDCALL OxelGetInfo(void) { return &g_library.root; }
+
+OXEL_API int32_t OXEL_STDCALL OxelGetSyntaxErrors(void) { return g_library.syntax_errors; }
+
+OXEL_API void OXEL_STDCALL OxelSetSyntaxErrors(int32_t count) { g_library.syntax_errors = count; }
+
+OXEL_API int32_t OXEL_STDCALL OxelSetProgName(HostContext *context, const char *name) {
+    if (!context)
+        return OXEL_NO_CONTEXT;
+    // The earlier name is released: it would otherwise be lost.
+    mem_free(context, g_library.prog_name);
+    g_library.prog_name = str_duplicate(context, name);
+    return OXEL_OK;
+}
+
+// The cdecl twins forward unchanged.
+OXEL_API int32_t oxel_initialize(HostContext *context) { return OxelInitialize(context); }
+OXEL_API int32_t oxel_parse(HostContext *context, const char *path) { return OxelParse(context, path); }
+OXEL_API int32_t file_is_oxel(HostContext *context, const char *path) { return FileIsOxel(context, path); }
+OXEL_API void oxel_destroy(HostContext *context) { OxelDestroy(context); }
+OXEL_API DescriptionRoot *oxel_get_info(void) { return OxelGetInfo(); }
+OXEL_API int32_t oxel_get_syntax_errors(void) { return OxelGetSyntaxErrors(); }
+OXEL_API void oxel_set_syntax_errors(int32_t count) { OxelSetSyntaxErrors(count); }
+OXEL_API int32_t oxel_set_prog_name(HostContext *context, const char *name) { return OxelSetProgName(context, name); }
+
+}  // extern "C"

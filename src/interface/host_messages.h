@@ -1,0 +1,33 @@
+// Message channel: reporters and counter accessors over the host context
+#pragma once
+
+#include "oxel32.h"
+
+#define OXEL_PRINTF(f, a) __attribute__((format(printf, f, a)))
+
+// Each reporter formats its message and hands it to the host's callback
+// when the host's message level lets it through. Result: 1 when the message
+// passed the threshold, 0 when it was suppressed.
+int32_t report_error(HostContext *context, const char *format, ...) OXEL_PRINTF(2, 3);
+int32_t report_warning(HostContext *context, const char *format, ...) OXEL_PRINTF(2, 3);
+int32_t report_note(HostContext *context, const char *format, ...) OXEL_PRINTF(2, 3);
+int32_t report_progress(HostContext *context, const char *format, ...) OXEL_PRINTF(2, 3);
+int32_t report_status(HostContext *context, const char *format, ...) OXEL_PRINTF(2, 3);
+
+// "Memory allocation error": always sent and counted, whatever the level.
+int32_t report_memory_error(HostContext *context);
+
+// The width of the indent of a message's second line ("%*s" with "").
+constexpr int kMessageIndent = 12;
+// The reporters' buffer: a message holds at most kMessageSize - 1 characters.
+constexpr int kMessageSize = 1024;
+
+// An absent text is printed as "(null)", never passed to printf as null.
+inline const char *show_text(const char *text) { return text ? text : "(null)"; }
+
+int32_t get_error_count(HostContext *context);
+void set_error_count(HostContext *context, int32_t value);
+void count_error(HostContext *context);
+int32_t get_warning_count(HostContext *context);
+void set_warning_count(HostContext *context, int32_t value);
+void count_warning(HostContext *context);

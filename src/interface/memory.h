@@ -1,0 +1,25 @@
+// Memory layer: every allocation of the library, with failures reported
+#pragma once
+
+#include <cstddef>
+
+#include "oxel32.h"
+
+// A new block with every byte zero; null after reporting on failure.
+void *mem_alloc(HostContext *context, size_t size);
+// The block resized (a fresh one when null); null after reporting on
+// failure, the old block still valid then.
+void *mem_realloc(HostContext *context, void *block, size_t size);
+// Releases a block; null is ignored.
+void mem_free(HostContext *context, void *block);
+// A heap copy of the string; null for null or after a reported failure.
+char *str_duplicate(HostContext *context, const char *text);
+// The heap string resized to hold the tail too, tail appended; the tail is
+// not released. Null after a reported failure (the string is still valid).
+char *str_append(HostContext *context, char *text, const char *tail);
+
+// Test hook, not exported: make the nth allocation or resize from now on
+// fail (1 = the next one); 0 turns failures off. memory_allocations counts
+// every allocation and resize attempted since the last memory_fail_at.
+void memory_fail_at(long nth);
+long memory_allocations();

@@ -1,0 +1,153 @@
+// Keyword table: every keyword of the language with its token number
+#include "lexer/keywords.h"
+
+#include <cstring>
+
+#include "oxel_parser.hh"
+
+namespace {
+
+struct keyword_entry {
+    const char *text;   // upper case, as matched after upper-casing a word
+    int token;
+};
+
+// The VRAK mnemonics stand twice, with and without a leading at sign; a few
+// other tokens have two spellings too.
+const keyword_entry kKeywords[] = {
+    {"ALTERED_REGISTERS", TK_ALTERED_REGISTERS},
+    {"BIST_REGISTER", TK_BIST_REGISTER},
+    {"BOARD", TK_BOARD},
+    {"BOARD_LEVEL_CHAIN", TK_BOARD_LEVEL_CHAIN},
+    {"BOARD_LEVEL_TAP", TK_BOARD_LEVEL_TAP},
+    {"BOUNDARY_SCAN_REGISTER", TK_BOUNDARY_SCAN_REGISTER},
+    {"BPV", TK_BPV},
+    {"@BPV", TK_BPV},
+    {"BYPASS", TK_BYPASS},
+    {"BYPASS_REGISTER", TK_BYPASS_REGISTER},
+    {"CAPTURE", TK_CAPTURE},
+    {"CAPTURE_STATUS_LIST", TK_CAPTURE_STATUS_LIST},
+    {"CELL", TK_CELL},
+    {"CHAIN_LIST", TK_CHAIN_LIST},
+    {"CHANGE_LOG", TK_CHANGE_LOG},
+    {"CLOCK", TK_CLOCK},
+    {"CMT", TK_CMT},
+    {"@CMT", TK_CMT},
+    {"CNF", TK_CNF},
+    {"@CNF", TK_CNF},
+    {"COMPONENT", TK_COMPONENT},
+    {"PART_CHAIN", TK_PART_CHAIN},
+    {"GLOBAL_FAMILY", TK_GLOBAL_FAMILY},
+    {"CONCATENATION", TK_CONCATENATION},
+    {"COVERAGE", TK_COVERAGE},
+    {"CREATION_LOG", TK_CREATION_LOG},
+    {"DATA_INPUTS", TK_DATA_INPUTS},
+    {"DATA_OUTPUTS", TK_DATA_OUTPUTS},
+    {"DATA_REGISTER", TK_DATA_REGISTER},
+    {"DATA_SELECT", TK_DATA_SELECT},
+    {"DRS", TK_DRS},
+    {"@DRS", TK_DRS},
+    {"OXEL", TK_OXEL},
+    {"OXEL_HEADER", TK_OXEL_HEADER},
+    {"END", TK_END},
+    {"EXTERNAL", TK_EXTERNAL},
+    {"EXTEST", TK_EXTEST},
+    {"GND", TK_GND},
+    {"HOLD_TIME", TK_HOLD_TIME},
+    {"IDCODE", TK_IDCODE},
+    {"IDENTIFICATION_REGISTER", TK_IDENTIFICATION_REGISTER},
+    {"IEEE_1149.1-1990", TK_IEEE_1149_1_1990},
+    {"IEEE_1149.1_1990", TK_IEEE_1149_1_1990},
+    {"IN", TK_IN},
+    {"INIT_UPDATE", TK_INIT_UPDATE},
+    {"INPUT_CURRENT", TK_INPUT_CURRENT},
+    {"INPUT_VOLTAGE", TK_INPUT_VOLTAGE},
+    {"INSTRUCTION_LIST", TK_INSTRUCTION_LIST},
+    {"INSTRUCTION_REGISTER", TK_INSTRUCTION_REGISTER},
+    {"INTERNAL", TK_INTERNAL},
+    {"INTEST", TK_INTEST},
+    {"IO", TK_IO},
+    {"IOZ", TK_IOZ},
+    {"ITP", TK_ITP},
+    {"@ITP", TK_ITP},
+    {"JTAG_V2.0", TK_JTAG_V2_0},
+    {"JTAG_V2_0", TK_JTAG_V2_0},
+    {"LENGTH", TK_LENGTH},
+    {"MANUFACTURER_IDCODE", TK_MANUFACTURER_IDCODE},
+    {"TEST_FREQUENCY", TK_TEST_FREQUENCY},
+    {"CLOCK_FREQUENCY", TK_CLOCK_FREQUENCY},
+    {"MIN_DURATION", TK_MIN_DURATION},
+    {"MODE_LIST", TK_MODE_LIST},
+    {"NC", TK_NC},
+    {"NETLIST_MAP", TK_NETLIST_MAP},
+    {"OUT", TK_OUT},
+    {"OUTPUT_CURRENT", TK_OUTPUT_CURRENT},
+    {"OUTPUT_VOLTAGE", TK_OUTPUT_VOLTAGE},
+    {"OUTZ", TK_OUTZ},
+    {"PARALLEL_OUTPUTS", TK_PARALLEL_OUTPUTS},
+    {"PARTNUMBER_IDCODE", TK_PARTNUMBER_IDCODE},
+    {"PIN_LIST", TK_PIN_LIST},
+    {"PIN_FAMILY", TK_PIN_FAMILY},
+    {"PPA", TK_PPA},
+    {"@PPA", TK_PPA},
+    {"PRELOAD", TK_PRELOAD},
+    {"PRIVATE", TK_PRIVATE},
+    {"PURPOSE", TK_PURPOSE},
+    {"PWR", TK_PWR},
+    {"R0", TK_R0},
+    {"R1", TK_R1},
+    {"R2", TK_R2},
+    {"R3", TK_R3},
+    {"RST", TK_RST},
+    {"@RST", TK_RST},
+    {"RUNBIST", TK_RUNBIST},
+    {"SAMPLE", TK_SAMPLE},
+    {"SAMPLE_PRELOAD", TK_SAMPLE_PRELOAD},
+    {"SELECT", TK_SELECT},
+    {"SETUP_TIME", TK_SETUP_TIME},
+    {"SI", TK_SI},
+    {"STANDARD", TK_STANDARD},
+    {"TAP", TK_TAP},
+    {"@TAP", TK_TAP},
+    {"TCK", TK_TCK},
+    {"TCK_STOP_AT_ONE", TK_TCK_STOP_AT_ONE},
+    {"TDI", TK_TDI},
+    {"TDO", TK_TDO},
+    {"TEMPERATURE_RANGE", TK_TEMPERATURE_RANGE},
+    {"TEST_SEQUENCE", TK_TEST_SEQUENCE},
+    {"TMS", TK_TMS},
+    {"TPHL", TK_TPHL},
+    {"TPLH", TK_TPLH},
+    {"TRST", TK_TRST},
+    {"UNKNOWN", TK_UNKNOWN},
+    {"UPD", TK_UPDATE},
+    {"UPDATE", TK_UPDATE},
+    {"USERCODE", TK_USERCODE},
+    {"USERCODE_REGISTER", TK_USERCODE_REGISTER},
+    {"ILLEGAL_VECTORS", TK_ILLEGAL_VECTORS},
+    {"VCC_VOLTAGE", TK_VCC_VOLTAGE},
+    {"VERSION_IDCODE", TK_VERSION_IDCODE},
+    {"WHITESPACE", TK_WHITESPACE},
+    {"WTN", TK_WTN},
+    {"@WTN", TK_WTN},
+    {"YES", TK_YES},
+    {"NO", TK_NO},
+    {"T", TK_T},
+    {"P", TK_P},
+    {"CLAMP", TK_CLAMP},
+    {"HIGHZ", TK_HIGHZ},
+    {"Z", TK_Z},
+    {"HIZ", TK_HIZ},
+    {"FLASH", TK_FLASH},
+};
+
+}  // namespace
+
+int keyword_count() { return static_cast<int>(sizeof kKeywords / sizeof kKeywords[0]); }
+
+int keyword_lookup(const char *text) {
+    for (const keyword_entry &entry : kKeywords)
+        if (std::strcmp(entry.text, text) == 0)
+            return entry.token;
+    return 0;
+}

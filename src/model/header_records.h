@@ -1,0 +1,10 @@
+// Header and log records: constructors
+#pragma once
+
+#include "oxel32.h"
+
+// A header from its creation log and change-log list (a new empty list when
+// null). On failure both are released and null returned.
+HeaderRecord *mkheader(HostContext *context, LogRecord *creation_log, ItemList *change_logs);
+// A log from its four texts; on failure the texts are released.
+LogRecord *mklog(HostContext *context, char *date, char *creator, char *tool, char *reason);

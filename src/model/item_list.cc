@@ -1,0 +1,85 @@
+// Growable pointer lists
+#include "model/item_list.h"
+
+#include <cstring>
+
+#include "interface/memory.h"
+
+ItemList *list_create(HostContext *context, void *first, int32_t grow_step) {
+    if (grow_step < 1)
+        grow_step = 1;
+    ItemList *list = static_cast<ItemList *>(mem_alloc(context, sizeof(ItemList)));
+    if (!list) {
+        mem_free(context, first);
+        return nullptr;
+    }
+    list->grow_step = grow_step;
+    list->items = static_cast<void **>(mem_alloc(context, sizeof(void *) * grow_step));
+    if (!list->items) {
+        mem_free(context, list);
+        mem_free(context, first);
+        return nullptr;
+    }
+    if (first) {
+        list->items[0] = first;
+        list->count = 1;
+    }
+    return list;
+}
+
+bool list_make_room(HostContext *context, ItemList *list) {
+    // The capacity is never stored: it is the smallest multiple of
+    // grow_step that holds count, so a full array is one whose count is a
+    // whole multiple of the step.
+    if (list->count > 0 && list->count % list->grow_step == 0) {
+        size_t entries = static_cast<size_t>(list->count) + list->grow_step;
+        void **items = static_cast<void **>(mem_realloc(context, list->items, sizeof(void *) * entries));
+        if (!items)
+            return false;
+        list->items = items;
+    }
+    return true;
+}
+
+ItemList *list_append(HostContext *context, ItemList *list, void *item) {
+    if (!list || !list_make_room(context, list)) {
+        mem_free(context, item);
+        list_release(context, list);
+        return nullptr;
+    }
+    list->items[list->count++] = item;
+    return list;
+}
+
+void *list_remove_at(HostContext *context, ItemList *list, int32_t position) {
+    if (!list || position < 1 || position > list->count)
+        return nullptr;
+    void *item = list->items[position - 1];
+    std::memmove(&list->items[position - 1], &list->items[position],
+                 sizeof(void *) * (list->count - position));
+    list->count--;
+    if (list->count >= 1 && list->count % list->grow_step == 0) {
+        // Shrinking only gives memory back: when the resize fails the old
+        // array still holds the remaining items, so the list keeps it and
+        // the removed item is still handed to the caller.
+        void **items = static_cast<void **>(mem_realloc(context, list->items, sizeof(void *) * list->count));
+        if (items)
+            list->items = items;
+    }
+    return item;
+}
+
+void list_release_array(HostContext *context, ItemList *list) {
+    if (!list)
+        return;
+    mem_free(context, list->items);
+    mem_free(context, list);
+}
+
+void list_release(HostContext *context, ItemList *list) {
+    if (!list)
+        return;
+    for (int32_t i = 0; i < list->count; i++)
+        mem_free(context, list->items[i]);
+    list_release_array(context, list);
+}

@@ -1,0 +1,54 @@
+// Teardown of the whole description and of headers
+#include "interface/library_state.h"
+#include "interface/memory.h"
+#include "model/item_list.h"
+#include "model/release.h"
+
+namespace {
+
+// Releases a list of records from the last to the first, then the list.
+template <typename Record>
+void release_backwards(HostContext *context, ItemList *list,
+                       void (*release_item)(HostContext *, Record *)) {
+    if (!list)
+        return;
+    for (int32_t i = list->count - 1; i >= 0; i--)
+        release_item(context, static_cast<Record *>(list->items[i]));
+    list_release_array(context, list);
+}
+
+}  // namespace
+
+void release_description(HostContext *context) {
+    if (!context)
+        return;
+    DescriptionRoot &root = g_library.root;
+    mem_free(context, g_library.prog_name);
+    g_library.prog_name = nullptr;
+    release_header(context, root.header);
+    root.header = nullptr;
+    release_backwards(context, root.boards, release_board);
+    root.boards = nullptr;
+    release_backwards(context, root.components, release_component);
+    root.components = nullptr;
+    list_release_with(context, root.pin_families, release_pin_family);
+    root.pin_families = nullptr;
+}
+
+void release_log(HostContext *context, LogRecord *log) {
+    if (!log)
+        return;
+    mem_free(context, log->date);
+    mem_free(context, log->creator);
+    mem_free(context, log->tool);
+    mem_free(context, log->reason);
+    mem_free(context, log);
+}
+
+void release_header(HostContext *context, HeaderRecord *header) {
+    if (!header)
+        return;
+    release_log(context, header->creation_log);
+    list_release_with(context, header->change_logs, release_log);
+    mem_free(context, header);
+}
