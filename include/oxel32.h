@@ -160,6 +160,288 @@ typedef struct HeaderRecord {
 } HeaderRecord;
 
 /* COMPONENT_RECORDS_BEGIN */
+
+/* Component records. A component and everything under it, as the parser
+ * builds it. Every list field is null until its first element arrives and
+ * keeps the order of the file. Fields named `reserved` are always 0. */
+
+/* StandardCode: ComponentRecord.standard. */
+typedef enum StandardCode {
+    OXEL_STANDARD_UNKNOWN = 0,          /* UNKNOWN, or no STANDARD given */
+    OXEL_STANDARD_IEEE_1149_1_1990 = 1, /* IEEE_1149.1_1990, IEEE_1149.1-1990 */
+    OXEL_STANDARD_JTAG_V2_0 = 2         /* JTAG_V2_0, JTAG_V2.0 */
+} StandardCode;
+
+/* PinType: PinRecord.type. 9 to 13 are also the codes of the five TAP
+ * signals. */
+typedef enum PinType {
+    OXEL_PIN_IN = 1,
+    OXEL_PIN_OUT = 2,
+    OXEL_PIN_OUTZ = 3,
+    OXEL_PIN_IO = 4,
+    OXEL_PIN_IOZ = 5,
+    OXEL_PIN_NC = 6,
+    OXEL_PIN_PWR = 7,
+    OXEL_PIN_GND = 8,
+    OXEL_PIN_TMS = 9,
+    OXEL_PIN_TDI = 10,
+    OXEL_PIN_TDO = 11,
+    OXEL_PIN_TCK = 12,
+    OXEL_PIN_TRST = 13
+} PinType;
+
+/* InstructionKind: InstructionRecord.kind. A named instruction (8) keeps
+ * its name; the keywords SAMPLE and HIZ as instruction names are named
+ * instructions "SAMPLE" and "HIZ". Display names by kind: "UNKNOWN" (0 and
+ * anything outside 1 to 10), "EXTEST", "BYPASS", "SAMPLE/PRELOAD",
+ * "INTEST", "RUNBIST", "IDCODE", "USERCODE", "USERINST", "CLAMP", "HIGHZ". */
+typedef enum InstructionKind {
+    OXEL_INSTRUCTION_UNKNOWN = 0,
+    OXEL_INSTRUCTION_EXTEST = 1,
+    OXEL_INSTRUCTION_BYPASS = 2,
+    OXEL_INSTRUCTION_SAMPLE_PRELOAD = 3,  /* SAMPLE_PRELOAD or PRELOAD */
+    OXEL_INSTRUCTION_INTEST = 4,
+    OXEL_INSTRUCTION_RUNBIST = 5,
+    OXEL_INSTRUCTION_IDCODE = 6,
+    OXEL_INSTRUCTION_USERCODE = 7,
+    OXEL_INSTRUCTION_NAMED = 8,           /* user instruction, name kept */
+    OXEL_INSTRUCTION_CLAMP = 9,
+    OXEL_INSTRUCTION_HIGHZ = 10
+} InstructionKind;
+
+/* ModeCode: the mode of an instruction or of a cell mode. Display names by
+ * code 0 to 6: "UNKNOWN", "INTERNAL", "EXTERNAL", "SAMPLE", "PRIVATE",
+ * "HIGHZ", "HIZ". */
+typedef enum ModeCode {
+    OXEL_MODE_UNKNOWN = 0,
+    OXEL_MODE_INTERNAL = 1,
+    OXEL_MODE_EXTERNAL = 2,
+    OXEL_MODE_SAMPLE = 3,
+    OXEL_MODE_PRIVATE = 4,
+    OXEL_MODE_HIGHZ = 5,
+    OXEL_MODE_HIZ = 6,
+    OXEL_MODE_NAMED = 32,                 /* a named mode, name kept */
+    OXEL_MODE_NONE = 64                   /* written "-" */
+} ModeCode;
+
+/* CaptureKind: ModeSpecRecord.code of a cell's capture and output items. */
+typedef enum CaptureKind {
+    OXEL_CAPTURE_UPDATE = 1,
+    OXEL_CAPTURE_SI = 2,
+    OXEL_CAPTURE_NAME = 4,                /* an identifier, in `name` */
+    OXEL_CAPTURE_NUMBER = 5,              /* a number, its digits in `name` */
+    OXEL_CAPTURE_Z = 6
+} CaptureKind;
+
+/* PinRecord.form. */
+enum {
+    OXEL_FORM_BUS = 1,
+    OXEL_FORM_SINGLE = 3
+};
+
+/* IndexRecord.kind. */
+enum {
+    OXEL_INDEX_NUMBER = 1,                /* first: the number */
+    OXEL_INDEX_NAME = 2,                  /* first: the identifier (char *) */
+    OXEL_INDEX_RANGE = 3                  /* first to last */
+};
+
+/* PinRefRecord.kind. */
+enum {
+    OXEL_PINREF_ELEMENT = 1,              /* one bus element: selector is its index */
+    OXEL_PINREF_ELEMENTS = 2,             /* several: selector is an ItemList of IndexRecord */
+    OXEL_PINREF_PLAIN = 3                 /* a pin name or number; selector 0 */
+};
+
+/* A pin number of a bus, or an index of a bus or pin reference. */
+typedef struct IndexRecord {
+    int32_t kind;        /* OXEL_INDEX_* */
+    intptr_t first;      /* the number, the identifier (char *) or the range start */
+    int32_t last;        /* range end; 0 otherwise */
+} IndexRecord;
+
+/* The pin number(s) of a PinRecord. */
+typedef struct PinNumberingRecord {
+    char *number;        /* single pin: its number as written; null for a bus */
+    ItemList *numbers;   /* bus: IndexRecord, the numbers before the bus name */
+    ItemList *indices;   /* bus: IndexRecord, the indices after the bus name */
+} PinNumberingRecord;
+
+/* One entry of a PIN_LIST: a single pin or a bus. */
+typedef struct PinRecord {
+    char *name;                    /* pin or bus name; null for "-" */
+    int32_t form;                  /* OXEL_FORM_SINGLE or OXEL_FORM_BUS */
+    PinNumberingRecord *numbering;
+    int32_t type;                  /* PinType */
+    int32_t reserved;
+    char *family;                  /* pin family name; null for "-" */
+} PinRecord;
+
+/* A reference to a pin (chain element, net, BIST clock, PPA group). */
+typedef struct PinRefRecord {
+    int32_t kind;        /* OXEL_PINREF_* */
+    char *name;          /* pin or bus name, or a pin number's digits; null for "-" */
+    intptr_t selector;   /* by kind: the index, an ItemList of IndexRecord, or 0 */
+} PinRefRecord;
+
+/* One CAPTURE_STATUS_LIST entry. */
+typedef struct CaptureStatusRecord {
+    char *value;
+    char *description;
+} CaptureStatusRecord;
+
+/* Transient: a CAPTURE statement on its way into a register. A host never
+ * meets it; the register holds its two fields. */
+typedef struct CaptureRecord {
+    ItemList *status;    /* CaptureStatusRecord, or null */
+    char *value;
+} CaptureRecord;
+
+/* One instruction of an INSTRUCTION_LIST. */
+typedef struct InstructionRecord {
+    int32_t kind;            /* InstructionKind */
+    char *name;              /* kind OXEL_INSTRUCTION_NAMED: the name; else null */
+    int32_t reserved;
+    char *code;              /* opcode as written */
+    char *register_name;     /* register between TDI and TDO; null for "-" */
+    int32_t mode;            /* ModeCode */
+    char *mode_name;         /* mode OXEL_MODE_NAMED: the name; else null */
+    ItemList *registers;     /* char *, further registers; empty for "-" */
+} InstructionRecord;
+
+typedef struct InstructionRegisterRecord {
+    char *name;
+    char *purpose;
+    int32_t length;
+    char *capture_value;
+    ItemList *capture_status;  /* CaptureStatusRecord, or null */
+    ItemList *instructions;    /* InstructionRecord */
+} InstructionRegisterRecord;
+
+/* A code with an optional name: a cell mode's capture item and output
+ * items (CaptureKind codes). */
+typedef struct ModeSpecRecord {
+    int32_t reserved;
+    int32_t code;
+    char *name;
+} ModeSpecRecord;
+
+/* One line of a MODE_LIST. */
+typedef struct CellModeRecord {
+    char *mode_name;         /* mode OXEL_MODE_NAMED: the name; else null */
+    int32_t mode;            /* ModeCode */
+    char *select;            /* null for "-" */
+    ModeSpecRecord *capture; /* null for "-" */
+    ItemList *outputs;       /* ModeSpecRecord; a "-" in brackets is a null
+                                item, a lone "-" an empty list */
+} CellModeRecord;
+
+/* A boundary-scan cell kind. */
+typedef struct CellRecord {
+    char *name;
+    char *init_update;
+    ItemList *data_inputs;   /* char * */
+    ItemList *data_outputs;  /* char * */
+    ItemList *data_select;   /* char * */
+    ItemList *modes;         /* CellModeRecord; empty for an empty MODE_LIST */
+} CellRecord;
+
+/* One line of a CHAIN_LIST. Each parameter list holds one text per entry;
+ * an entry written "-" is the text "-". */
+typedef struct ChainElementRecord {
+    int32_t position;
+    char *cell_name;
+    PinRefRecord *pin;         /* plain with a null name for "-" */
+    ItemList *input_params;    /* char * */
+    ItemList *output_params;   /* char * */
+    ItemList *third_params;    /* char *, kept as written */
+    ItemList *control_cells;   /* char *, chain positions as text */
+    ItemList *disable_values;  /* char * */
+} ChainElementRecord;
+
+typedef struct BoundaryScanRegisterRecord {
+    char *name;
+    char *purpose;
+    int32_t length;
+    ItemList *chain;           /* ChainElementRecord */
+} BoundaryScanRegisterRecord;
+
+typedef struct BypassRegisterRecord {
+    char *name;
+    char *purpose;
+    int32_t length;
+    char *capture_value;
+    ItemList *capture_status;  /* CaptureStatusRecord, or null */
+} BypassRegisterRecord;
+
+/* Identification and usercode registers. */
+typedef struct IdRegisterRecord {
+    char *name;
+    char *purpose;
+    int32_t length;
+    char *capture_value;
+    ItemList *capture_status;  /* CaptureStatusRecord, or null */
+    char *manufacturer;        /* MANUFACTURER_IDCODE */
+    char *part_number;         /* PARTNUMBER_IDCODE */
+    char *version;             /* VERSION_IDCODE */
+    ItemList *concatenation;   /* char * */
+} IdRegisterRecord;
+
+/* PRELOAD of a BIST register. */
+typedef struct PreloadRecord {
+    char *register_name;
+    int32_t reserved;
+    char *value;
+} PreloadRecord;
+
+typedef struct BistRegisterRecord {
+    char *name;
+    char *purpose;
+    int32_t length;
+    PreloadRecord *preload;
+    char *capture_value;
+    ItemList *capture_status;    /* CaptureStatusRecord, or null */
+    double *coverage;            /* null for "-" */
+    PinRefRecord *clock;
+    double *min_duration;
+    int32_t parallel_outputs;    /* 1 YES, 0 NO */
+    ItemList *altered_registers; /* char * */
+    ItemList *concatenation;     /* char * */
+} BistRegisterRecord;
+
+typedef struct DataRegisterRecord {
+    char *name;
+    char *purpose;
+    int32_t length;
+    char *capture_value;
+    ItemList *capture_status;    /* CaptureStatusRecord, or null */
+    int32_t parallel_outputs;    /* 1 YES, 0 NO */
+    ItemList *altered_registers; /* char * */
+    ItemList *concatenation;     /* char * */
+} DataRegisterRecord;
+
+/* One COMPONENT. Pin families met inside it are in DescriptionRoot's
+ * pin_families, not here. */
+struct ComponentRecord {
+    char *name;
+    char *source_ref;                   /* reason of the file header's creation
+                                           log when it was built, or null */
+    HeaderRecord *header;               /* its own header (the last one wins) */
+    int32_t standard;                   /* StandardCode (the last one wins) */
+    ItemList *pin_lists;                /* ItemList of PinRecord, one per PIN_LIST */
+    ItemList *instruction_registers;    /* InstructionRegisterRecord */
+    ItemList *cells;                    /* CellRecord */
+    ItemList *boundary_scan_registers;  /* BoundaryScanRegisterRecord */
+    ItemList *bypass_registers;         /* BypassRegisterRecord */
+    ItemList *identification_registers; /* IdRegisterRecord */
+    ItemList *usercode_registers;       /* IdRegisterRecord */
+    ItemList *bist_registers;           /* BistRegisterRecord */
+    ItemList *data_registers;           /* DataRegisterRecord */
+    ItemList *test_sequences;           /* SequenceRecord */
+    ItemList *illegal_sequences;        /* SequenceRecord (ILLEGAL_VECTORS) */
+    ItemList *global_performances;      /* GlobalPerformanceRecord (GLOBAL_FAMILY) */
+};
+
 /* COMPONENT_RECORDS_END */
 
 /* BOARD_RECORDS_BEGIN */
