@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "grammar/parser_state.h"
+#include "grammar/grammar_actions.h"
 #include "interface/host_messages.h"
 #include "interface/library_state.h"
 #include "interface/memory.h"
@@ -17,6 +17,28 @@ namespace {
 
 // The file-kind word of the parse messages.
 const char *const kFileKind = "KBQ";
+
+// The probes read one token and keep nothing of it: its value is released.
+int read_probe_token(HostContext *context) {
+    int token = yylex();
+    switch (token) {
+    case TK_IDENTIFIER:
+    case TK_STRING:
+        mem_free(context, yylval.text);
+        break;
+    case TK_INTEGER:
+        release_integer(context, yylval.integer);
+        break;
+    case TK_REAL:
+        mem_free(context, yylval.real);
+        break;
+    default:
+        break;
+    }
+    yylval.ptr = nullptr;
+    mem_free(context, lexer_take_written_text());
+    return token;
+}
 
 bool usable_path(const char *path) { return path && std::strcmp(path, "stdin") != 0; }
 
@@ -56,10 +78,14 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
 
     // The probe: a file without a single token is no OXEL file. Whatever
     // include files the probe entered are closed again before the rewind.
-    int probe = yylex();
+    int probe = read_probe_token(context);
     if (probe == 0) {
         result = OXEL_FAILED;
         report_error(context, "Not an OXEL file '%s'", path);
+    } else if (probe < 0) {
+        // The probe already failed (a failed allocation, an over-long
+        // token): it was reported, and the parse cannot succeed either.
+        result = OXEL_FAILED;
     }
     lexer_close_includes();
     std::rewind(source);
@@ -89,7 +115,7 @@ OXEL_API int32_t OXEL_STDCALL FileIsOxel(HostContext *context, const char *path)
     lexer_reset();
     lexer_set_stream(source);
     reset_parse_context(context);
-    int token = yylex();
+    int token = read_probe_token(context);
     lexer_close_includes();
     lexer_set_stream(nullptr);
     std::fclose(source);

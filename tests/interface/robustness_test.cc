@@ -1,0 +1,104 @@
+// Robustness sweeps over every bundled example: every allocation failing in
+// turn, and every prefix of the file
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "interface/memory.h"
+#include "support/recorder.h"
+
+namespace {
+
+std::vector<std::string> example_files() {
+    std::vector<std::string> files;
+    for (const auto &entry : std::filesystem::directory_iterator(std::string(OXEL_SOURCE_DIR) + "/examples"))
+        if (entry.path().extension() == ".oxel")
+            files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+bool all_roots_null() {
+    DescriptionRoot *root = OxelGetInfo();
+    return !root->header && !root->boards && !root->components && !root->pin_families;
+}
+
+}  // namespace
+
+TEST(Robustness, EveryExampleParsesCleanly) {
+    std::vector<std::string> files = example_files();
+    ASSERT_FALSE(files.empty());
+    for (const std::string &file : files) {
+        Recorder host(3);
+        OxelInitialize(host.host());
+        EXPECT_EQ(OxelParse(host.host(), file.c_str()), OXEL_OK) << file << "\n" << host.dump();
+        EXPECT_EQ(host.counters.errors, 0) << file;
+        OxelDestroy(host.host());
+        EXPECT_TRUE(all_roots_null());
+    }
+}
+
+// Fails the 1st, 2nd, ... allocation of a parse in turn: each parse must
+// end in failure with the memory error reported, and leak nothing (the
+// leak checker of the sanitizer build watches the whole run).
+TEST(Robustness, EveryAllocationFailureIsSurvived) {
+    for (const std::string &file : example_files()) {
+        Recorder counting(0);
+        OxelInitialize(counting.host());
+        memory_fail_at(0);
+        ASSERT_EQ(OxelParse(counting.host(), file.c_str()), OXEL_OK) << file;
+        long allocations = memory_allocations();
+        OxelDestroy(counting.host());
+        ASSERT_GT(allocations, 0);
+        for (long nth = 1; nth <= allocations; nth++) {
+            Recorder host(0);
+            OxelInitialize(host.host());
+            memory_fail_at(nth);
+            int32_t result = OxelParse(host.host(), file.c_str());
+            memory_fail_at(0);
+            ASSERT_EQ(result, OXEL_FAILED) << file << " allocation " << nth;
+            ASSERT_EQ(host.texts(OXEL_KIND_ERROR), std::vector<std::string>{"Memory allocation error"})
+                << file << " allocation " << nth;
+            ASSERT_TRUE(all_roots_null()) << file << " allocation " << nth;
+        }
+    }
+}
+
+// Parses every prefix of every example: each either parses or, once the
+// file holds a token, gives exactly one syntax message and one detail line.
+TEST(Robustness, EveryPrefixEndsInOneSyntaxMessageAndOneDetailLine) {
+    for (const std::string &file : example_files()) {
+        std::string text = read_file(file);
+        std::string prefix_path = write_temp_file("prefix.oxel", "");
+        for (size_t length = 0; length <= text.size(); length++) {
+            std::string prefix = text.substr(0, length);
+            write_temp_file("prefix.oxel", prefix);
+            Recorder host(3);
+            OxelInitialize(host.host());
+            int32_t result = OxelParse(host.host(), prefix_path.c_str());
+            std::string where = file + " cut at " + std::to_string(length) + "\n" + host.dump();
+            ASSERT_TRUE(all_roots_null() || result == OXEL_OK) << where;
+            if (result == OXEL_OK) {
+                ASSERT_EQ(host.counters.errors, 0) << where;
+                OxelDestroy(host.host());
+                continue;
+            }
+            std::vector<std::string> errors = host.texts(OXEL_KIND_ERROR);
+            ASSERT_FALSE(errors.empty()) << where;
+            if (errors[0].rfind("Not an OXEL file", 0) == 0) {
+                // No token at all: the grammar accepts the empty file.
+                ASSERT_EQ(errors.size(), 1u) << where;
+                ASSERT_TRUE(host.texts(OXEL_KIND_NOTE).empty()) << where;
+                continue;
+            }
+            ASSERT_EQ(errors.size(), 1u) << where;
+            ASSERT_EQ(errors[0].rfind("syntax error", 0), 0u) << where;
+            ASSERT_EQ(host.texts(OXEL_KIND_NOTE).size(), 1u) << where;
+            ASSERT_EQ(host.messages.back().kind, OXEL_KIND_NOTE) << where;
+            ASSERT_EQ(OxelGetSyntaxErrors(), 1) << where;
+        }
+    }
+}
