@@ -445,6 +445,141 @@ struct ComponentRecord {
 /* COMPONENT_RECORDS_END */
 
 /* BOARD_RECORDS_BEGIN */
+/* Board, technology and test records. Lists are ItemLists; the comment on
+ * each list field names the record type of its items. A double field is a
+ * pointer to a double, null when the value was written "-" or not given. */
+
+/* A board: a BOARD ... END BOARD section. Pin families met inside a board
+ * are not kept here: they join DescriptionRoot.pin_families. */
+struct BoardRecord {
+    char *name;
+    char *source_ref;               /* copy of the reason of the file-level
+                                       creation log current when the board
+                                       was read; null when there was none */
+    HeaderRecord *header;           /* the board's own header (the last wins) */
+    ItemList *pin_lists;            /* one ItemList of PinRecord per PIN_LIST */
+    ItemList *chains;               /* BoardChainRecord */
+    ItemList *netlists;             /* one ItemList of NetRecord per NETLIST_MAP */
+    ItemList *test_sequences;       /* SequenceRecord */
+    ItemList *illegal_sequences;    /* SequenceRecord, from ILLEGAL_VECTORS */
+    ItemList *global_performances;  /* GlobalPerformanceRecord */
+};
+
+/* A BOARD_LEVEL_CHAIN: the nets of its BOARD_LEVEL_TAP and its PART_CHAIN.
+ * A net the TAP section does not name is null. */
+typedef struct BoardChainRecord {
+    char *name;
+    char *tdi_net;
+    char *tdo_net;
+    char *tms_net;
+    char *tck_net;
+    char *trst_net;
+    ItemList *parts;                /* PartChainRecord, in chain order */
+} BoardChainRecord;
+
+/* One PART_CHAIN entry: position, part, component, TMS, TCK, TRST net. */
+typedef struct PartChainRecord {
+    char *component_name;           /* the component (type) of the part */
+    char *part_name;                /* the part's own name on the board */
+    int32_t position;
+    char *tms_net;
+    char *tck_net;
+    char *trst_net;                 /* null when written "-" */
+} PartChainRecord;
+
+/* One NETLIST_MAP entry: a component pin and the nets it joins. */
+typedef struct NetRecord {
+    char *component_name;
+    PinRefRecord *pin;
+    ItemList *nets;                 /* net names (char *) */
+} NetRecord;
+
+/* A PIN_FAMILY: electrical and timing figures of a family of pins. */
+struct PinFamilyRecord {
+    char *name;
+    double *setup_time;
+    double *hold_time;
+    double *tplh_min, *tplh_typ, *tplh_max;   /* low-to-high delay */
+    double *tphl_min, *tphl_typ, *tphl_max;   /* high-to-low delay */
+    double *iil, *iih;                        /* input current low, high */
+    double *vil, *vih;                        /* input voltage low, high */
+    double *iol, *ioh;                        /* output current low, high */
+    double *vol, *voh;                        /* output voltage low, high */
+    double *vcc_min, *vcc_typ, *vcc_max;      /* supply voltage */
+};
+
+/* A GLOBAL_FAMILY: test and clock frequencies, temperature range, and
+ * whether TCK stops at one. */
+struct GlobalPerformanceRecord {
+    char *name;
+    double *test_freq_min, *test_freq_typ, *test_freq_max;
+    double *clock_freq_min, *clock_freq_typ, *clock_freq_max;
+    int32_t tck_stop_at_one;        /* 1 YES, 0 NO */
+    int32_t tck_stop_at_one_given;  /* 1 when TCK_STOP_AT_ONE was given */
+    int32_t reserved;               /* always 0 */
+    double *temperature_min, *temperature_typ, *temperature_max;
+};
+
+/* A TEST_SEQUENCE or an ILLEGAL_VECTORS list: its VRAK instructions. */
+typedef struct SequenceRecord {
+    char *name;
+    ItemList *instructions;         /* VrakInstructionRecord */
+} SequenceRecord;
+
+/* The VRAK instruction kinds (kind 2 is not used). */
+typedef enum VrakKind {
+    OXEL_VRAK_RST = 1,
+    OXEL_VRAK_WTN = 3,
+    OXEL_VRAK_BPV = 4,
+    OXEL_VRAK_CNF = 5,
+    OXEL_VRAK_TAP = 6,
+    OXEL_VRAK_ITP = 7,
+    OXEL_VRAK_PPA = 8,
+    OXEL_VRAK_CMT = 9,
+    OXEL_VRAK_DRS = 10
+} VrakKind;
+
+/* One VRAK instruction. `operand` by kind: an ItemList of
+ * VrakOperandRecord for RST, WTN, DRS, BPV, CNF, TAP and ITP; a PpaRecord
+ * for PPA; the comment text (char *) for CMT. */
+typedef struct VrakInstructionRecord {
+    int32_t kind;                   /* a VrakKind */
+    void *operand;
+} VrakInstructionRecord;
+
+/* One operand entry of a VRAK instruction. */
+typedef struct VrakOperandRecord {
+    int32_t reserved;               /* always 0 */
+    char *target;                   /* TAP or pin group name, or a number's digits */
+    int32_t count;                  /* DRS, BPV, CNF, TAP, ITP: the bit count;
+                                       RST, WTN: 0 */
+    char *value;                    /* DRS, BPV, CNF, TAP, ITP: the bit pattern,
+                                       its words joined without separator;
+                                       WTN: the number's digits; RST: null */
+} VrakOperandRecord;
+
+/* The operand of a PPA instruction. A list is null while the instruction
+ * has no group of its kind. */
+typedef struct PpaRecord {
+    ItemList *serial_groups;        /* PpaSerialGroupRecord */
+    ItemList *parallel_groups;      /* PpaParallelGroupRecord */
+} PpaRecord;
+
+/* A serial group (T): a name list per TAP signal, null when not given. */
+typedef struct PpaSerialGroupRecord {
+    char *name;
+    ItemList *tdi;                  /* names (char *) */
+    ItemList *tdo;
+    ItemList *tms;
+    ItemList *tck;
+    ItemList *trst;
+} PpaSerialGroupRecord;
+
+/* A parallel group (P): its name (or a number's digits) and its pins. */
+typedef struct PpaParallelGroupRecord {
+    char *name;
+    ItemList *pins;                 /* PinRefRecord */
+} PpaParallelGroupRecord;
 /* BOARD_RECORDS_END */
 
 /* The four roots of the description held by the library. OxelGetInfo
@@ -493,6 +628,45 @@ OXEL_API void oxel_set_syntax_errors(int32_t count);
 /* Names the host in syntax messages ("syntax error: NAME >> line ..."). */
 OXEL_API int32_t OXEL_STDCALL OxelSetProgName(HostContext *context, const char *name);
 OXEL_API int32_t oxel_set_prog_name(HostContext *context, const char *name);
+
+/* QUERY_EXPORTS_BEGIN */
+/* QUERY_EXPORTS_END */
+
+/* SCAN_EXPORTS_BEGIN */
+/* ------------------------------------------------------------------ */
+/* Quick scanning: component names and the flash test without a parse.
+ * These read the file with a small word scanner of their own and never
+ * touch the description. Each needs a host context (for "Memory
+ * allocation error"); without one they answer null or 0. Names and arrays
+ * they hand out belong to the caller, who frees them with the two free
+ * exports below.                                                        */
+
+/* A new copy of the name of the file's first component; null when the
+ * file does not begin with the word OXEL, has no component, or the name
+ * cannot be read (a quoted name must be one word). */
+OXEL_API char *oxel_fast_parse(HostContext *context, const char *path);
+
+/* Counts the components of the file and stores their names, in file
+ * order, in the array at *names: one entry per component counted, null
+ * where no name could be read. The array is grown from *names, which must
+ * be null or an array from an earlier call (its entries are overwritten
+ * from the first on: free the names it held first). When memory runs out
+ * the names read so far are kept and their count returned. 0 when the
+ * file does not begin with OXEL or names is null. */
+OXEL_API int32_t oxel_fast_parse_info(HostContext *context, const char *path, char ***names);
+
+/* Frees a name from oxel_fast_parse; null is ignored. */
+OXEL_API void oxel_free_fast_parse_component_name(HostContext *context, char *name);
+
+/* Frees the first `count` names of an array from oxel_fast_parse_info and
+ * the array itself; a null array is ignored. */
+OXEL_API void oxel_free_fast_parse_component_names(HostContext *context, int32_t count,
+                                                   char **names);
+
+/* 1 when the file's first word is FLASH (in any case; comments starting
+ * with "*" before it are skipped), else 0. */
+OXEL_API int32_t file_is_flash(HostContext *context, const char *path);
+/* SCAN_EXPORTS_END */
 
 #ifdef __cplusplus
 }
