@@ -1,0 +1,80 @@
+// Quick scanner: a word scanner of its own, apart from the lexer
+#pragma once
+
+#include <cstdio>
+
+#include "oxel32.h"
+
+// Results of scanner_read_word besides the codes of the keyword table.
+enum ScanWordCode : int32_t {
+    SCAN_END = -2,      // end of input
+    SCAN_UNKNOWN = -1,  // a word the keyword table does not hold
+    SCAN_DIGITS = -5,   // a word of decimal digits only
+};
+
+// How scanner_open reads its file.
+enum ScanMode : int32_t {
+    SCAN_TEXT_FILE = 1,   // the named file, text mode
+    SCAN_STDIN = 2,       // standard input
+    SCAN_BINARY_FILE = 3, // the named file, binary mode (any other value too)
+};
+
+// Longest word the reader collects; a longer one is split there.
+constexpr int kScanWordLimit = 5121;
+
+// One entry of the caller's keyword table, matched ignoring case.
+struct ScanKeyword {
+    const char *text;
+    int32_t code;
+};
+
+// One source being read; the name lives in the same block.
+struct ScanSource {
+    const char *name;
+    FILE *stream;
+    int32_t line;       // starts at 1
+    int current;        // the character under the reader; EOF at the end
+    ScanSource *below;
+};
+
+// A scanner lives for one export call.
+struct Scanner {
+    HostContext *context;
+    int32_t mode;
+    const ScanKeyword *keywords;
+    int32_t keyword_count;
+    const char *separators;     // each forms a word of its own
+    int32_t last_result;        // code of the last word, -1 at the start
+    ScanSource *top;            // null once every source is read
+    char *comment_start;        // owned; null: no comments
+    char *comment_end;          // owned; null: a comment runs to the line end
+};
+
+// Module-wide state of the quick scanner: the word just read.
+struct scan_state {
+    char word[kScanWordLimit + 1];
+    int32_t length;
+};
+
+extern scan_state g_scan;
+
+// A scanner on `path` (on standard input in SCAN_STDIN mode). A non-null
+// default extension is appended after a full stop when the path's own
+// extension differs from it. Null when the file cannot be opened (nothing
+// reported) or an allocation fails (reported).
+Scanner *scanner_open(HostContext *context, const char *path, const char *default_extension,
+                      int32_t mode, const ScanKeyword *keywords, int32_t keyword_count,
+                      const char *separators);
+// Comments begin at any of `start` and end at any of `end` (null: at the
+// end of the line). False after a reported allocation failure.
+bool scanner_set_comments(Scanner *scanner, const char *start, const char *end);
+// Reads `path` before going on with the current source. False when it
+// cannot be opened or allocated.
+bool scanner_push_file(Scanner *scanner, const char *path);
+// Closes every source and frees the scanner; null is ignored.
+void scanner_close(Scanner *scanner);
+// Drops the top source and goes on with the one below.
+void scanner_leave_source(Scanner *scanner);
+
+// Reads the next word into g_scan.word and returns its code.
+int32_t scanner_read_word(Scanner *scanner);
