@@ -630,6 +630,189 @@ OXEL_API int32_t OXEL_STDCALL OxelSetProgName(HostContext *context, const char *
 OXEL_API int32_t oxel_set_prog_name(HostContext *context, const char *name);
 
 /* QUERY_EXPORTS_BEGIN */
+/* ------------------------------------------------------------------ */
+/* Component queries. After a successful parse the host makes a component
+ * current (oxel_get_first_component or oxel_open_component) and asks
+ * about it. The library keeps one current component and, under it, a
+ * current pin, instruction, cell and a current register of each kind;
+ * making another component current resets them. Nothing here reports a
+ * message or allocates. Texts returned belong to the description and stay
+ * valid until it is changed or released. Without a current component
+ * every query gives its absence result: null, 0, -1 or as stated. A
+ * component released by OxelDestroy or a failed parse is no longer
+ * current; call OxelInitialize before querying a new description. The
+ * HostContext these take is accepted and not used.                      */
+
+/* Components. */
+
+/* Number of components held; 0 when there are none. */
+OXEL_API int32_t oxel_nr_components(void);
+/* 1 after making the first component current; 0 (cursor unchanged) when
+ * there is none. */
+OXEL_API int32_t oxel_get_first_component(void);
+/* 1 after making the next component current; 0 (cursor unchanged) on the
+ * last one. */
+OXEL_API int32_t oxel_get_next_component(void);
+/* The current component's record, or null. */
+OXEL_API ComponentRecord *oxel_get_current_component_entry(void);
+OXEL_API const char *oxel_get_current_component_name(void);
+/* 1 when a component of that name, compared ignoring case, is current
+ * afterwards. Naming the current component keeps its cursors. 0 when no
+ * component has the name (the last one is then current). */
+OXEL_API int32_t oxel_open_component(HostContext *context, const char *name);
+/* Releases the current component. The one after it becomes current, or
+ * the new last one; with none left no component is current. 1 on
+ * success, 0 when no component is current. */
+OXEL_API int32_t oxel_delete_current_component(HostContext *context);
+
+/* Source, standard and test frequency. */
+
+/* The file named by a source reference "BSDL <file>": a pointer to <file>
+ * (empty when the reference is just "BSDL"); null for any other source. */
+OXEL_API const char *oxel_get_current_component_bsd_ref(void);
+/* From the first GLOBAL_FAMILY's TEST_FREQUENCY: the maximum when given
+ * and at least 0.0, else the typical, else the minimum value when above
+ * 0.0; -2.0 when none applies or there is no GLOBAL_FAMILY; -1.0 without
+ * a current component. */
+OXEL_API double oxel_get_current_component_highest_frequency(void);
+/* StandardCode of the component; 0 when unknown. */
+OXEL_API int32_t oxel_get_current_component_standard(HostContext *context);
+
+/* Instructions. Each named getter walks the first instruction register
+ * from its first instruction and returns the opcode (as written) of the
+ * first instruction of its kind, which becomes the current instruction;
+ * null when there is none (and no current instruction). */
+OXEL_API const char *oxel_get_current_component_extest_instruction(void);
+OXEL_API const char *oxel_get_current_component_bypass_instruction(void);
+OXEL_API const char *oxel_get_current_component_sample_preload_instruction(void);
+OXEL_API const char *oxel_get_current_component_ident_instruction(void);
+OXEL_API const char *oxel_get_current_component_clamp_instruction(void);
+OXEL_API const char *oxel_get_current_component_highz_instruction(void);
+/* The kind (InstructionKind) of the first instruction of the first
+ * instruction register, and of the next one; each becomes current. -1 and
+ * no current instruction when there is none. */
+OXEL_API int32_t oxel_get_current_component_first_instruction(void);
+OXEL_API int32_t oxel_get_current_component_next_instruction(void);
+/* The current instruction's kind text ("EXTEST", "SAMPLE/PRELOAD", ...,
+ * a named instruction's own name or "USERINST"), opcode, and the name of
+ * the register it places between TDI and TDO. */
+OXEL_API const char *oxel_get_current_component_current_instruction_name(void);
+OXEL_API const char *oxel_get_current_component_current_instruction_code(void);
+OXEL_API const char *oxel_get_current_component_register_selected(void);
+/* Writes the kind text of `kind` ("UNKNOWN" outside 1 to 10) into the
+ * buffer and returns 0. The buffer must hold the text: a named
+ * instruction's text is its name, of any length. Prefer the _n form. */
+OXEL_API int32_t oxel_current_component_instruction2text(HostContext *context, int32_t kind,
+                                                         char *buffer);
+/* The same, writing at most `size` bytes (the text cut to fit, always
+ * terminated). Result: the whole text's length (a result of `size` or
+ * more means it was cut); -1, buffer untouched, without a current
+ * component, buffer or room. */
+OXEL_API int32_t oxel_current_component_instruction2text_n(HostContext *context, int32_t kind,
+                                                           char *buffer, int32_t size);
+/* Writes what the current instruction's register is: "BSREG", "BPREG",
+ * "IDREG", "UCREG", "BISTREG" for the boundary-scan, bypass,
+ * identification, usercode and BIST registers; for a data register its
+ * name ("DREG" when that name is one of these words); else "NOT_FOUND".
+ * The buffer must hold a data register's name. Prefer the _n form. */
+OXEL_API void oxel_get_current_component_register_type_selected(HostContext *context,
+                                                                char *buffer);
+/* The same, bounded as oxel_current_component_instruction2text_n. */
+OXEL_API int32_t oxel_get_current_component_register_type_selected_n(HostContext *context,
+                                                                     char *buffer, int32_t size);
+
+/* Registers. */
+
+/* 1 after making the first boundary-scan register current, else 0. */
+OXEL_API int32_t oxel_open_current_component_boundary_scan_register(HostContext *context);
+/* LENGTH of the current boundary-scan register (not re-opened). */
+OXEL_API int32_t oxel_get_current_component_boundary_scan_register_length(void);
+/* LENGTH and CAPTURE value of the first instruction register, and the
+ * CAPTURE values of the first identification and usercode registers. */
+OXEL_API int32_t oxel_get_current_component_instruction_register_length(void);
+OXEL_API const char *oxel_get_current_component_instruction_register_capture_code(void);
+OXEL_API const char *oxel_get_current_component_idcode_register_capture_code(void);
+OXEL_API const char *oxel_get_current_component_usercode_register_capture_code(void);
+/* LENGTH of the first register of any kind with that name (ignoring
+ * case); 0 when none. */
+OXEL_API int32_t oxel_get_current_component_register_length(HostContext *context, const char *name);
+/* CAPTURE value of the register with that name, looked for only among the
+ * first boundary-scan (which has none: null), bypass, identification, BIST
+ * and usercode registers and every data register; null when none. */
+OXEL_API const char *oxel_get_current_component_register_capture_code(HostContext *context,
+                                                                      const char *name);
+
+/* Pins. Only the component's first PIN_LIST is seen. Its entries are
+ * single pins and buses; pin numbers are texts as written. */
+
+/* Name of the first single pin of the PinType; null when none, or when a
+ * bus comes before it. */
+OXEL_API const char *oxel_get_current_component_tap_pin_name(HostContext *context, int32_t type);
+/* Name of the first entry of the PinType, looking past buses; null when
+ * that entry is a bus. The two are the same. */
+OXEL_API const char *oxel_get_current_component_pin_id(HostContext *context, int32_t type);
+OXEL_API const char *oxel_get_current_component_pin_id_special(HostContext *context, int32_t type);
+/* 1 when an entry of type TRST exists. */
+OXEL_API int32_t oxel_get_current_component_trst_available(HostContext *context);
+/* PinType of the single pin named exactly so (case counts); 0 when none
+ * or when a bus comes first. An IN pin answers 1 only when a boundary-scan
+ * cell lists its number among its PI parameters, else 7. */
+OXEL_API int32_t oxel_get_current_component_pin_type(HostContext *context, const char *name);
+/* Pin number of the single pin of that name (ignoring case); null when a
+ * bus comes first. */
+OXEL_API const char *oxel_get_current_component_pin_nr(HostContext *context, const char *name);
+/* Name of the pin with that number (ignoring case); null for a bus. */
+OXEL_API const char *oxel_find_current_component_pin_name(HostContext *context, const char *number);
+/* 1 when a single pin of that name (ignoring case) comes before any bus. */
+OXEL_API int32_t oxel_find_current_component_pin(HostContext *context, const char *name);
+/* Name of the pin served by the boundary-scan cell at that chain
+ * position; null when no cell has the position or it serves a bus
+ * element. */
+OXEL_API const char *oxel_get_current_component_pin_name_by_position(HostContext *context,
+                                                                     int32_t position);
+/* Walk of the pin list. The first and next queries move the current pin
+ * and give its name (null at the end and for a bus, so a walk by names
+ * stops at the first bus) or its number (null for a bus, the walk goes
+ * on). */
+OXEL_API const char *oxel_get_current_component_first_pin_name(void);
+OXEL_API const char *oxel_get_current_component_next_pin_name(void);
+OXEL_API const char *oxel_get_current_component_first_pin_nr(void);
+OXEL_API const char *oxel_get_current_component_next_pin_nr(void);
+OXEL_API const char *oxel_get_current_component_current_pin_name(void);
+OXEL_API const char *oxel_get_current_component_current_pin_nr(void);
+/* Direction of the current pin: 1 in (IN, PWR, GND, TMS, TDI, TCK,
+ * TRST), 2 out (OUT, OUTZ, TDO), 3 both (IO, IOZ), 0 NC or no pin. */
+OXEL_API int32_t oxel_get_current_component_current_pin_direction(HostContext *context);
+/* Number of entries (pins and buses) of the first pin list. */
+OXEL_API int32_t oxel_nr_current_component_pins(void);
+
+/* Boundary-scan cells: the chain of the first boundary-scan register,
+ * element by element. */
+
+/* 1 after making the first (next) chain element the current cell; 0 and
+ * no current cell when there is none (past the end). */
+OXEL_API int32_t oxel_get_current_component_first_cell(HostContext *context);
+OXEL_API int32_t oxel_get_current_component_next_cell(HostContext *context);
+/* Chain position (-1) and cell name (null) of the current cell. */
+OXEL_API int32_t oxel_get_current_component_current_cell_position(void);
+OXEL_API const char *oxel_get_current_component_current_cell_name(void);
+/* What the current cell does, written to names[i] and codes[i] for at
+ * most `capacity` entries; the result is the number written. For each of
+ * its first ten PI parameters: 1 input, or 6 when it is also a PO
+ * parameter; then for each of its first ten PO parameters that is not a
+ * PI parameter: 2 output, or 3 when another cell controls it. A cell with
+ * neither writes one entry with a null name: 4 for a cell named ...CONTROL...
+ * that has a control cell, else 5. Upper-cases the stored cell name. */
+OXEL_API int32_t oxel_get_current_component_current_cell_function_list(HostContext *context,
+                                                                       const char **names,
+                                                                       int32_t *codes,
+                                                                       int32_t capacity);
+/* Chain position of the current cell's control cell, read from its first
+ * control parameter; -1 when it has none or the parameter is no number. */
+OXEL_API int32_t oxel_get_current_component_current_cell_CD_output(HostContext *context);
+/* First character of the current cell's first disable value ('0', '1',
+ * 'Z', ...); the NUL character when it has none. */
+OXEL_API char oxel_get_current_component_current_cell_CD_value(HostContext *context);
 /* QUERY_EXPORTS_END */
 
 /* SCAN_EXPORTS_BEGIN */

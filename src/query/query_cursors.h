@@ -3,17 +3,104 @@
 
 #include "oxel32.h"
 
+// The seven register kinds; each code is also the attribute code of the
+// current register of its kind.
+enum RegisterKindCode : int32_t {
+    REGISTER_DATA = 27,
+    REGISTER_IDENTIFICATION = 28,
+    REGISTER_BIST = 29,
+    REGISTER_INSTRUCTION = 30,
+    REGISTER_USERCODE = 31,
+    REGISTER_BOUNDARY_SCAN = 32,
+    REGISTER_BYPASS = 33,
+};
+constexpr int32_t kFirstRegisterKind = REGISTER_DATA;
+constexpr int32_t kRegisterKinds = 7;
+
+// What the instruction queries read: a copy of the current instruction.
+struct InstructionView {
+    int32_t kind;
+    int32_t mode;
+    char *code;
+    char *register_name;
+    ItemList *registers;
+};
+
+// A 1-based position in a list and the record there; position 0, none.
+template <typename Record>
+struct list_cursor {
+    int32_t position;
+    Record *record;
+};
+
 // Where the host stands in the description: a current component and,
-// within it, the current instruction, pin, cell and register.
+// within it, the current register of each kind, pin, instruction and cell.
+// The views are the library's own records: pointers to them stay valid,
+// and show whatever the last query that refilled them put there.
 struct query_cursors {
-    int32_t component;      // 1-based position in the component list; 0 none
-    int32_t instruction;
-    int32_t pin;
-    int32_t cell;
-    int32_t register_;
+    list_cursor<ComponentRecord> component;
+    list_cursor<void> registers[kRegisterKinds];     // by kind code - 27
+    ItemList *pin_list;                              // the first pin list
+    list_cursor<PinRecord> pin;
+    list_cursor<InstructionRecord> instruction;      // in the current instruction register
+    InstructionView instruction_view;
+    InstructionView *current_instruction;            // the view, or null
+    list_cursor<ChainElementRecord> chain;           // in the current boundary-scan register
+    ChainElementRecord cell_view;
+    ChainElementRecord *current_cell;                // the view, or null
+    GlobalPerformanceRecord *global_performance;     // the component's first
+    ItemList *iterated_list;                         // the list iterator
+    int32_t iterated_position;
 };
 
 extern query_cursors g_cursors;
 
 // Back to no current component at all.
 void reset_query_cursors();
+
+// The current component, or null. A component counts as current only while
+// the description still holds it at the cursor's position, so that the
+// queries never read a component that has since been released.
+ComponentRecord *current_component();
+// Makes the component at the 1-based position current (null: none) and
+// resets the cursors under it.
+void make_component_current(int32_t position, ComponentRecord *component);
+// Sets every cursor under the current component to its starting place.
+void reset_component_cursors();
+
+// Register kind cursors: 1 when a first (or further) register of the kind
+// is current afterwards; 0 leaves the kind's cursor as it was.
+int32_t open_register_kind(int32_t kind);
+int32_t next_register_of_kind(int32_t kind);
+// The current register of a kind, or null.
+void *current_register(int32_t kind);
+// Fields every register kind has; capture value: null for the
+// boundary-scan register, which has none.
+const char *register_name(int32_t kind, const void *record);
+int32_t register_length(int32_t kind, const void *record);
+const char *register_capture_value(int32_t kind, const void *record);
+
+// The pin cursor over the current component's first pin list: opening
+// points it at that list before its first entry; taking the first pin and
+// advancing are false when there is no such entry (the current pin is then
+// unchanged).
+void open_pin_list();
+bool take_first_pin();
+bool advance_pin();
+// A pin list entry that is a bus rather than a single pin.
+bool is_bus(const PinRecord *pin);
+
+// The chain cursor over the current boundary-scan register's chain: each
+// move copies the element into the cell view. The first cell re-opens the
+// first boundary-scan register; both make the view the current cell (1),
+// or leave no current cell (0).
+int32_t first_cell();
+int32_t next_cell();
+// Copies the chain element at the 1-based position into the cell view.
+void show_chain_element(ItemList *chain, int32_t position);
+
+// Walks a list of texts: the first item (null for a null list or a count
+// outside 1 to 65536, the iterator then unchanged), then each next one
+// (null past the end).
+void *list_iter_first(ItemList *list);
+void *list_iter_next();
