@@ -1,17 +1,399 @@
-// Lexical analyser (scaffolding: replaced by the real reader)
+// Lexical analyser
 #include "lexer/lexer.h"
 
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "grammar/parser_state.h"
+#include "interface/host_messages.h"
+#include "interface/memory.h"
+#include "lexer/keywords.h"
+#include "lexer/lexer_state.h"
+#include "oxel_parser.hh"
+
+lexer_state g_lexer;
+
 namespace {
-FILE *g_stream;
-bool g_name_mode;
+
+// Integer literal kinds, by the way the literal is written.
+enum IntegerKind : int32_t {
+    kBinary = 16,    // 1011b
+    kTernary = 17,   // 0t01x
+    kOctal = 18,     // 012
+    kDecimal = 19,   // 19, -012
+    kHex = 20,       // 0x1F
+};
+
+// Characters that may follow the first character of a word.
+bool is_word_char(int c) {
+    return is_letter(c) || is_digit(c) || (c != 0 && std::strchr("_.!#%&/=?-{}$+`^'<>@|~\\", c));
 }
 
-void lexer_reset() {}
-void lexer_set_stream(FILE *stream) { g_stream = stream; }
-void lexer_close_includes() {}
-int yylex() { return 0; }
-const char *lexer_token_text() { return ""; }
-int32_t lexer_line() { return 1; }
-void lexer_set_name_mode(bool on) { g_name_mode = on; }
-bool lexer_name_mode() { return g_name_mode; }
-char *lexer_take_written_text() { return nullptr; }
+bool is_ternary_digit(int c) { return c == '0' || c == '1' || c == 'x' || c == 'X'; }
+
+// One character of the stream. A carriage return before a line feed is
+// dropped, as a text-mode read would; a NUL byte ends the source for good.
+int read_stream_char() {
+    if (!g_lexer.stream || g_lexer.stream_ended)
+        return 0;
+    int c = std::getc(g_lexer.stream);
+    if (c == '\r') {
+        int after = std::getc(g_lexer.stream);
+        if (after == '\n')
+            c = '\n';
+        else if (after != EOF)
+            std::ungetc(after, g_lexer.stream);
+    }
+    if (c == EOF || c == 0) {
+        g_lexer.stream_ended = true;
+        return 0;
+    }
+    return c;
+}
+
+// Appends a character to the token text; false (reported) when the token
+// would exceed its maximum length.
+bool save(int c) {
+    if (g_lexer.token_length >= kMaxTokenLength) {
+        report_error(g_parser.host, "syntax error >> line %d\n%*sString exceeds max length (%d characters)",
+                     g_lexer.line, kMessageIndent, "", kMaxTokenLength);
+        return false;
+    }
+    g_lexer.token_text[g_lexer.token_length++] = static_cast<char>(c);
+    g_lexer.token_text[g_lexer.token_length] = '\0';
+    return true;
+}
+
+// Saves `c` and the decimal digits after it; `c` is left at the character
+// that ended them.
+bool save_digits(int &c) {
+    while (is_digit(c)) {
+        if (!save(c))
+            return false;
+        c = lexer_read_char();
+    }
+    return true;
+}
+
+int digit_value(int c) {
+    if (is_digit(c))
+        return c - '0';
+    if (c == 'x' || c == 'X')   // the unknown digit of a ternary vector
+        return 2;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return 99;
+}
+
+// The number formed by an optional minus and the leading run of digits of
+// `base`. Beyond the 32-bit range it saturates, as the runtime's
+// text-to-integer conversion does.
+int32_t literal_value(const char *text, int base, bool ternary) {
+    bool negative = *text == '-';
+    if (negative)
+        ++text;
+    const uint64_t limit = uint64_t{1} << 31;
+    uint64_t magnitude = 0;
+    for (; *text; ++text) {
+        int digit = digit_value(static_cast<unsigned char>(*text));
+        if (digit >= base || ((*text == 'x' || *text == 'X') && !ternary))
+            break;
+        magnitude = magnitude * base + digit;
+        if (magnitude > limit)
+            magnitude = limit;
+    }
+    if (negative)
+        return magnitude >= limit ? INT32_MIN : -static_cast<int32_t>(magnitude);
+    return magnitude >= limit ? INT32_MAX : static_cast<int32_t>(magnitude);
+}
+
+// An integer token of `kind` from the token text.
+int make_integer(int32_t kind) {
+    HostContext *host = g_parser.host;
+    auto *literal = static_cast<IntegerLiteral *>(mem_alloc(host, sizeof(IntegerLiteral)));
+    char *text = literal ? str_duplicate(host, g_lexer.token_text) : nullptr;
+    if (!text) {
+        mem_free(host, literal);
+        return -1;
+    }
+    switch (kind) {
+    case kBinary: literal->value = literal_value(text, 2, false); break;
+    case kTernary: literal->value = literal_value(text, 3, true); break;
+    case kOctal: literal->value = literal_value(text, 8, false); break;
+    case kHex: literal->value = literal_value(text, 16, false); break;
+    default: literal->value = literal_value(text, 10, false); break;
+    }
+    literal->kind = kind;
+    literal->text = text;
+    yylval.integer = literal;
+    return TK_INTEGER;
+}
+
+// The digits after 0x or 0t (the prefix is not kept).
+int read_prefixed_integer(bool (*is_kind_digit)(int), int32_t kind) {
+    int c = lexer_read_char();
+    while (is_kind_digit(c)) {
+        if (!save(c))
+            return -1;
+        c = lexer_read_char();
+    }
+    lexer_push_back(c);
+    return make_integer(kind);
+}
+
+// The fraction and exponent of a real; `c` is the full stop or the e that
+// begins them.
+int read_real(int c) {
+    if (c == '.') {
+        if (!save(c))
+            return -1;
+        c = lexer_read_char();
+        if (!save_digits(c))
+            return -1;
+    }
+    if (c == 'e' || c == 'E') {
+        if (!save(c))
+            return -1;
+        c = lexer_read_char();
+        if (c == '+' || c == '-') {
+            if (!save(c))
+                return -1;
+            c = lexer_read_char();
+        }
+        if (!save_digits(c))
+            return -1;
+    }
+    lexer_push_back(c);
+    auto *value = static_cast<double *>(mem_alloc(g_parser.host, sizeof(double)));
+    if (!value)
+        return -1;
+    *value = std::strtod(g_lexer.token_text, nullptr);
+    yylval.real = value;
+    return TK_REAL;
+}
+
+// A number that begins with the digit `c` (a minus may already be saved).
+int read_number(int c) {
+    if (c == '0') {
+        int next = lexer_read_char();
+        if (next == 'x' || next == 'X')
+            return read_prefixed_integer(is_hex_digit, kHex);
+        if (next == 't' || next == 'T')
+            return read_prefixed_integer(is_ternary_digit, kTernary);
+        lexer_push_back(next);
+    }
+    if (!save_digits(c))
+        return -1;
+    if (c == 'b' || c == 'B')   // the suffix is not kept
+        return make_integer(kBinary);
+    if (c == '.' || c == 'e' || c == 'E')
+        return read_real(c);
+    lexer_push_back(c);
+    return make_integer(g_lexer.token_text[0] == '0' ? kOctal : kDecimal);
+}
+
+// A minus: the sign of a number directly after it, else a token of its own.
+int read_minus() {
+    save('-');
+    int next = lexer_read_char();
+    lexer_push_back(next);
+    if (is_digit(next))
+        return read_number(lexer_read_char());
+    return '-';
+}
+
+// A double-quoted string; the end of the source ends it too.
+int read_string() {
+    for (;;) {
+        int c = lexer_read_char();
+        if (c == 0 || c == '"')
+            break;
+        if (c == '\\') {   // the backslash goes, the next character stays as it is
+            c = lexer_read_char();
+            if (c == 0)
+                break;
+        }
+        if (!save(c))
+            return -1;
+    }
+    char *text = str_duplicate(g_parser.host, g_lexer.token_text);
+    if (!text)
+        return -1;
+    yylval.text = text;
+    return TK_STRING;
+}
+
+// A word: a keyword, or an identifier whose value is its upper-cased text.
+int read_word(int c) {
+    HostContext *host = g_parser.host;
+    while (is_word_char(c)) {
+        if (!save(c))
+            return -1;
+        c = lexer_read_char();
+    }
+    lexer_push_back(c);
+
+    // The text as written goes before the token text is upper-cased.
+    mem_free(host, g_lexer.written_text);
+    g_lexer.written_text = nullptr;
+    char written[kMaxTokenLength + 1];
+    std::memcpy(written, g_lexer.token_text, g_lexer.token_length + 1);
+    for (char *p = g_lexer.token_text; *p; ++p)
+        if (*p >= 'a' && *p <= 'z')
+            *p = static_cast<char>(*p - 'a' + 'A');
+
+    // In name mode every word but END is a name.
+    int keyword = g_lexer.name_mode ? (std::strcmp(g_lexer.token_text, "END") == 0 ? TK_END : 0)
+                                    : keyword_lookup(g_lexer.token_text);
+    if (keyword) {
+        yylval.text = nullptr;
+        return keyword;
+    }
+    char *as_written = str_duplicate(host, written);
+    char *upper = as_written ? str_duplicate(host, g_lexer.token_text) : nullptr;
+    if (!upper) {
+        mem_free(host, as_written);
+        return -1;
+    }
+    g_lexer.written_text = as_written;
+    yylval.text = upper;
+    return TK_IDENTIFIER;
+}
+
+int read_token() {
+    for (;;) {
+        int c = lexer_read_char();
+        switch (c) {
+        case 0:   // end of the source: back to the including file, or the end
+            if (leave_source(g_parser.host))
+                continue;
+            return 0;
+        case ' ':
+        case '\t':
+        case '\n':
+            continue;
+        case '*':   // comment, wherever it stands, to the end of the line
+            while (c != '\n' && c != 0)
+                c = lexer_read_char();
+            continue;
+        case '#':   // a directive when it opens its line; elsewhere skipped
+            if (g_lexer.column == 2 && read_directive(g_parser.host) < 0)
+                return -1;
+            continue;
+        case '"':
+            return read_string();
+        case '-':
+            return read_minus();
+        case '.':   // a real whose integer part is left out
+            return read_real(c);
+        default:
+            if (is_digit(c))
+                return read_number(c);
+            if (is_letter(c) || c == '@')
+                return read_word(c);
+            // Any other character, bytes from 128 on included, stands alone;
+            // its text is kept for syntax messages.
+            save(c);
+            return c;
+        }
+    }
+}
+
+}  // namespace
+
+int lexer_read_char() {
+    int c;
+    if (g_lexer.pushback != kNoPushBack) {
+        c = g_lexer.pushback;
+        g_lexer.pushback = kNoPushBack;
+    } else {
+        c = read_stream_char();
+    }
+    if (c == '\n') {
+        g_lexer.line++;
+        g_lexer.column = 1;
+    } else {
+        g_lexer.column++;
+    }
+    return c;
+}
+
+void lexer_push_back(int c) {
+    g_lexer.pushback = c;
+    if (c == '\n') {
+        g_lexer.line--;
+        g_lexer.column = 1;
+    } else {
+        g_lexer.column--;
+    }
+}
+
+void lexer_reset() {
+    include_reset();
+    g_lexer.stream_ended = false;
+    g_lexer.line = 1;
+    g_lexer.column = 1;
+    g_lexer.pushback = kNoPushBack;
+    g_lexer.token_length = 0;
+    g_lexer.token_text[0] = '\0';
+    g_lexer.failed = false;
+}
+
+void lexer_set_stream(FILE *stream) {
+    g_lexer.stream = stream;
+    g_lexer.stream_ended = false;
+}
+
+int yylex() {
+    g_lexer.token_length = 0;
+    g_lexer.token_text[0] = '\0';
+    int token = read_token();
+    if (token > 0)
+        g_lexer.name_mode = false;
+    else if (token < 0)
+        g_lexer.failed = true;
+    return token;
+}
+
+bool lexer_failed() { return g_lexer.failed; }
+
+const char *lexer_token_text() { return g_lexer.token_text; }
+
+int32_t lexer_line() { return g_lexer.line; }
+
+void lexer_set_name_mode(bool on) { g_lexer.name_mode = on; }
+
+bool lexer_name_mode() { return g_lexer.name_mode; }
+
+char *lexer_take_written_text() {
+    char *text = g_lexer.written_text;
+    g_lexer.written_text = nullptr;
+    return text;
+}
+
+void lexer_release_value(int token) {
+    HostContext *host = g_parser.host;
+    switch (token) {
+    case TK_IDENTIFIER:
+    case TK_STRING:
+        mem_free(host, yylval.text);
+        yylval.text = nullptr;
+        break;
+    case TK_INTEGER:
+        if (yylval.integer)
+            mem_free(host, yylval.integer->text);
+        mem_free(host, yylval.integer);
+        yylval.integer = nullptr;
+        break;
+    case TK_REAL:
+        mem_free(host, yylval.real);
+        yylval.real = nullptr;
+        break;
+    default:
+        break;
+    }
+    mem_free(host, lexer_take_written_text());
+}

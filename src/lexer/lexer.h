@@ -22,6 +22,9 @@ void lexer_close_includes();
 // the grammar, a single character's code, 0 at the end of input, or -1 when
 // reading failed. Its value is left in yylval.
 int yylex();
+// True once yylex has returned -1 since the last reset: the input was not
+// read to its end, although the parser takes -1 for the end of input.
+bool lexer_failed();
 
 // Text of the token being read or last read (NUL-terminated).
 const char *lexer_token_text();
@@ -34,3 +37,6 @@ bool lexer_name_mode();
 // Hands over the owned copy of the last identifier as written (may be null);
 // the lexer forgets it.
 char *lexer_take_written_text();
+// Releases the value a token left in yylval when no parser takes it (the
+// file probes read one token and drop it), and the text as written.
+void lexer_release_value(int token);

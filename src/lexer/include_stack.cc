@@ -1,0 +1,185 @@
+// Include directives: the directive reader and the stack of sources being read
+#include "lexer/include_stack.h"
+
+#include <cstring>
+
+#include <sys/stat.h>
+
+#include "grammar/parser_state.h"
+#include "interface/host_messages.h"
+#include "interface/memory.h"
+#include "lexer/lexer_state.h"
+
+namespace {
+
+// The longest directive word and include file name; longer ones are cut.
+constexpr int kDirectiveWordLength = 80;
+constexpr int kIncludeNameLength = 80;
+
+bool is_blank(int c) { return c == ' ' || c == '\t'; }
+
+// Opens an include file as the main file is opened. A folder is no file,
+// though some runtimes open one for reading.
+FILE *open_include(const char *name) {
+    struct stat info;
+    if (stat(name, &info) == 0 && (info.st_mode & S_IFMT) == S_IFDIR)
+        return nullptr;
+    return std::fopen(name, "r");
+}
+
+void release_entry(HostContext *context, SourceEntry *entry) {
+    mem_free(context, entry->path);
+    mem_free(context, entry);
+}
+
+// Every message of include handling points at the current line.
+void report_ignored(HostContext *context) {
+    report_error(context, "syntax error >> line %d\n%*sIgnoring #include directive", g_lexer.line,
+                 kMessageIndent, "");
+}
+
+}  // namespace
+
+int read_directive(HostContext *context) {
+    int c = lexer_read_char();
+    while (is_blank(c))
+        c = lexer_read_char();
+
+    char word[kDirectiveWordLength + 1];
+    int length = 0;
+    for (; length < kDirectiveWordLength && is_letter(c); c = lexer_read_char())
+        word[length++] = static_cast<char>(c);
+    word[length] = '\0';
+    while (is_blank(c))
+        c = lexer_read_char();
+
+    // The file name: quoted up to the closing quote, else up to a blank;
+    // a backslash takes the next character into the name whatever it is.
+    char name[kIncludeNameLength + 1];
+    length = 0;
+    bool quoted = c == '"';
+    if (quoted)
+        c = lexer_read_char();
+    while (length < kIncludeNameLength && c != 0 && c != '\n' && (quoted ? c != '"' : !is_blank(c))) {
+        if (c == '\\') {
+            c = lexer_read_char();
+            if (c == 0)
+                break;
+        }
+        name[length++] = static_cast<char>(c);
+        c = lexer_read_char();
+    }
+    name[length] = '\0';
+
+    // The rest of the line goes, its line feed with it.
+    while (c != '\n' && c != 0)
+        c = lexer_read_char();
+
+    if (std::strcmp(word, "include") == 0)
+        return include_open(context, name);
+    report_error(context, "syntax error >> line %d\n%*sIllegal directive #%s - Ignoring", g_lexer.line,
+                 kMessageIndent, "", word);
+    return 1;
+}
+
+int include_open(HostContext *context, const char *name) {
+    include_state &includes = g_lexer.includes;
+    if (includes.depth > includes.nesting_limit) {
+        report_error(context, "syntax error >> line %d\n%*sFile nesting limit (%d) exceeded", g_lexer.line,
+                     kMessageIndent, "", includes.nesting_limit);
+        report_ignored(context);
+        return 1;
+    }
+    FILE *file = open_include(name);
+    if (!file) {
+        report_error(context, "syntax error >> line %d\n%*sCouldn't open #include file %s", g_lexer.line,
+                     kMessageIndent, "", name);
+        report_ignored(context);
+        return 1;
+    }
+    auto *entry = static_cast<SourceEntry *>(mem_alloc(context, sizeof(SourceEntry)));
+    char *path = entry ? str_duplicate(context, name) : nullptr;
+    if (!path) {
+        mem_free(context, entry);
+        std::fclose(file);
+        return -1;
+    }
+    entry->path = path;
+
+    if (!includes.top) {
+        // The main file stays open; the one below an include is remembered
+        // by name and position and closed, so at most two files are open.
+        includes.main_stream = g_lexer.stream;
+        includes.main_ended = g_lexer.stream_ended;
+    } else {
+        includes.top->resume_offset = std::ftell(g_lexer.stream);
+        includes.top->ended = g_lexer.stream_ended;
+        entry->below = includes.top;
+        std::fclose(g_lexer.stream);
+    }
+    includes.top = entry;
+    g_lexer.stream = file;
+    g_lexer.stream_ended = false;
+    includes.depth++;
+    g_lexer.line++;
+    g_lexer.column = 1;
+    return 1;
+}
+
+bool leave_source(HostContext *context) {
+    include_state &includes = g_lexer.includes;
+    if (!includes.top || includes.changed)
+        return false;
+
+    SourceEntry *finished = includes.top;
+    if (g_lexer.stream)
+        std::fclose(g_lexer.stream);
+    includes.top = finished->below;
+    release_entry(context, finished);
+
+    bool resumed = true;
+    if (!includes.top) {
+        g_lexer.stream = includes.main_stream;
+        g_lexer.stream_ended = includes.main_ended;
+        includes.main_stream = nullptr;
+    } else {
+        SourceEntry *including = includes.top;
+        g_lexer.stream = std::fopen(including->path, "r");
+        if (!g_lexer.stream || std::fseek(g_lexer.stream, including->resume_offset, SEEK_SET) != 0) {
+            report_error(context, "syntax error >> line %d\n%*s#include file %s has changed", g_lexer.line,
+                         kMessageIndent, "", including->path);
+            // The input ends here, whatever is still on the stack.
+            includes.changed = true;
+            resumed = false;
+        }
+        g_lexer.stream_ended = !resumed || including->ended;
+    }
+    includes.depth--;
+    g_lexer.line++;
+    g_lexer.column = 1;
+    return resumed;
+}
+
+void lexer_close_includes() {
+    include_state &includes = g_lexer.includes;
+    if (includes.top) {
+        if (g_lexer.stream)
+            std::fclose(g_lexer.stream);
+        g_lexer.stream = includes.main_stream;
+        g_lexer.stream_ended = includes.main_ended;
+    }
+    while (includes.top) {
+        SourceEntry *entry = includes.top;
+        includes.top = entry->below;
+        release_entry(g_parser.host, entry);
+    }
+    includes.main_stream = nullptr;
+    includes.main_ended = false;
+    includes.depth = 0;
+    includes.changed = false;
+}
+
+void include_reset() {
+    lexer_close_includes();
+    g_lexer.includes.nesting_limit = include_state::kIncludeNestingLimit;
+}

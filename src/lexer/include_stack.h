@@ -1,0 +1,39 @@
+// Include directives: the directive reader and the stack of sources being read
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+#include "oxel32.h"
+
+// One include file being read or suspended. The main file has no entry.
+struct SourceEntry {
+    char *path;              // the include file's name as written (owned)
+    long resume_offset;      // where reading goes on once a nested include ends
+    SourceEntry *below;      // the file that included it; null for the main file
+    bool ended;              // it had reached its end (or a NUL byte) when suspended
+};
+
+// The include state of the lexer; every lexer reset empties it.
+struct include_state {
+    int32_t nesting_limit = kIncludeNestingLimit;
+    int32_t depth = 0;                // 0 while the main file is read
+    FILE *main_stream = nullptr;      // kept open while include files are read
+    bool main_ended = false;          // the main stream had reached its end
+    bool changed = false;             // an including file could not be resumed
+    SourceEntry *top = nullptr;       // the include file being read, or null
+
+    static constexpr int32_t kIncludeNestingLimit = 10;
+};
+
+// Reads the rest of a line that opens with a number sign and acts on it.
+// 1 to go on reading, -1 after a failed allocation.
+int read_directive(HostContext *context);
+// Makes the named file the current source. 1 (also when the directive is
+// ignored and reported), -1 after a failed allocation.
+int include_open(HostContext *context, const char *name);
+// At the end of the current source: true when reading goes on in the
+// including file, false when the input has ended.
+bool leave_source(HostContext *context);
+// Empties the include state (the lexer reset calls it).
+void include_reset();

@@ -1,0 +1,40 @@
+// Lexical analyser: the module-wide state of source reading
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+#include "lexer/include_stack.h"
+#include "lexer/lexer.h"
+
+// The push-back slot is empty; any character code, NUL included, can be kept.
+constexpr int kNoPushBack = -1;
+
+struct lexer_state {
+    FILE *stream = nullptr;       // the source being read
+    bool stream_ended = false;    // it reached its end or a NUL byte: nothing more is read
+    int32_t line = 1;
+    int32_t column = 1;           // 1: no character of the line read yet
+    int pushback = kNoPushBack;
+    char token_text[kMaxTokenLength + 1] = {};
+    int token_length = 0;
+    char *written_text = nullptr; // the last identifier as written (owned)
+    bool name_mode = false;
+    bool failed = false;          // yylex returned -1 since the last reset
+    include_state includes;
+};
+
+extern lexer_state g_lexer;
+
+// The character reader: the pushed-back character, else the next character
+// of the current source; 0 at its end. Keeps the line and column.
+int lexer_read_char();
+// Puts one character back for the next read.
+void lexer_push_back(int c);
+
+// Character classes of the classic locale, whatever the host has set.
+inline bool is_letter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+inline bool is_digit(int c) { return c >= '0' && c <= '9'; }
+inline bool is_hex_digit(int c) {
+    return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}

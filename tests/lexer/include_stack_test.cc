@@ -1,0 +1,216 @@
+// Include directives: reading the directive line, the nesting limit, leaving
+// include files and every message of include handling
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "interface/memory.h"
+#include "lexer/lexer_support.h"
+
+namespace {
+
+const std::string kIndent(12, ' ');
+
+std::string at_line(int line, const std::string &text) {
+    return "syntax error >> line " + std::to_string(line) + "\n" + kIndent + text;
+}
+
+std::vector<std::string> values(const std::vector<LexedToken> &tokens) {
+    std::vector<std::string> out;
+    for (const LexedToken &t : tokens)
+        if (t.token > 0)
+            out.push_back(t.value.empty() ? t.text : t.value);
+    return out;
+}
+
+TEST(IncludeStack, AnIncludedFileIsReadInPlaceOfItsDirective) {
+    Recorder host;
+    std::string included = write_temp_file("included.oxel", "C\nD");
+    LexerReader reader(host, "main.oxel", "A\n#include \"" + included + "\" trailing words\nB\n");
+    std::vector<LexedToken> tokens = reader.all();
+    EXPECT_EQ(values(tokens), (std::vector<std::string>{"A", "C", "D", "B"}));
+    EXPECT_EQ(tokens.back().token, 0);
+    // One line counter for the whole input: one more at the entry and one
+    // more at the return.
+    EXPECT_EQ(tokens[0].line, 1);
+    EXPECT_EQ(tokens[1].line, 4);
+    EXPECT_EQ(tokens[2].line, 5);
+    EXPECT_EQ(tokens[3].line, 6);
+    EXPECT_TRUE(host.messages.empty()) << host.dump();
+}
+
+TEST(IncludeStack, ReadingGoesOnRightAfterTheDirectiveLine) {
+    Recorder host;
+    std::string included = write_temp_file("inner.oxel", "IN1 *comment without end");
+    std::string middle = write_temp_file("middle.oxel", "M1\n#include " + included + "\n#x\nM2");
+    LexerReader reader(host, "outer.oxel", "#include " + middle + "\nO1 O2");
+    EXPECT_EQ(values(reader.all()), (std::vector<std::string>{"M1", "IN1", "M2", "O1", "O2"}));
+    // The directive that opens the line after an include is still a directive.
+    ASSERT_EQ(host.texts(OXEL_KIND_ERROR).size(), 1u);
+    EXPECT_NE(host.texts(OXEL_KIND_ERROR)[0].find("Illegal directive #x - Ignoring"), std::string::npos);
+}
+
+TEST(IncludeStack, AQuotedNameMayHoldBlanksAndAnUnquotedOneEndsAtTheFirst) {
+    Recorder host;
+    std::string spaced = write_temp_file("with blank.oxel", "SPACED");
+    std::string first_part = spaced.substr(0, spaced.find(' '));
+    LexerReader reader(host, "names.oxel",
+                       "#include \"" + spaced + "\"\n#include " + spaced + "\n#include\t" + first_part +
+                           "\\ blank.oxel\nEND");
+    std::vector<LexedToken> tokens = reader.all();
+    EXPECT_EQ(values(tokens), (std::vector<std::string>{"SPACED", "SPACED", "END"}));
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
+              (std::vector<std::string>{at_line(5, "Couldn't open #include file " + first_part),
+                                        at_line(5, "Ignoring #include directive")}));
+}
+
+TEST(IncludeStack, ADirectiveOnTheLastLineWithoutALineFeedIsActedOn) {
+    Recorder host;
+    std::string included = write_temp_file("last_line.oxel", "LAST");
+    LexerReader reader(host, "no_newline.oxel", "FIRST\n#include " + included);
+    EXPECT_EQ(values(reader.all()), (std::vector<std::string>{"FIRST", "LAST"}));
+    EXPECT_TRUE(host.messages.empty()) << host.dump();
+}
+
+TEST(IncludeStack, ANulByteInTheDirectiveLineStillEndsTheIncludingFile) {
+    Recorder host;
+    std::string included = write_temp_file("before_nul.oxel", "INNER");
+    std::string main = "#include " + included + std::string(1, '\0') + "\nHIDDEN";
+    LexerReader reader(host, "nul_directive.oxel", main);
+    EXPECT_EQ(values(reader.all()), (std::vector<std::string>{"INNER"}));
+}
+
+TEST(IncludeStack, AFileThatIncludesItselfIsReadElevenLevelsDeep) {
+    Recorder host;
+    std::string path = write_temp_file("self.oxel", "");
+    write_temp_file("self.oxel", "#include \"" + path + "\"\nW\n");
+    int files_before = open_descriptors();
+
+    FILE *stream = std::fopen(path.c_str(), "r");
+    lexer_reset();
+    lexer_set_stream(stream);
+    reset_parse_context(host.host());
+    LexedToken first = next_token();
+    // At the deepest level only the main file and the current one are open.
+    EXPECT_EQ(open_descriptors(), files_before + 2);
+    std::vector<LexedToken> tokens{first};
+    while (tokens.back().token > 0)
+        tokens.push_back(next_token());
+    lexer_close_includes();
+    lexer_set_stream(nullptr);
+    std::fclose(stream);
+
+    EXPECT_EQ(values(tokens), std::vector<std::string>(12, "W"));
+    // Eleven entries and twelve directive lines have passed the counter.
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
+              (std::vector<std::string>{at_line(24, "File nesting limit (10) exceeded"),
+                                        at_line(24, "Ignoring #include directive")}));
+    EXPECT_EQ(open_descriptors(), files_before);
+}
+
+TEST(IncludeStack, AFileThatCannotBeOpenedIsReportedAndSkipped) {
+    Recorder host;
+    std::string folder = write_temp_file("folder_probe.oxel", "");
+    folder = folder.substr(0, folder.rfind('/'));
+    LexerReader reader(host, "missing.oxel",
+                       "A\n#include /no/such/dir/x.oxel\nB\n#include \"" + folder + "\"\nC");
+    EXPECT_EQ(values(reader.all()), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
+              (std::vector<std::string>{at_line(3, "Couldn't open #include file /no/such/dir/x.oxel"),
+                                        at_line(3, "Ignoring #include directive"),
+                                        at_line(5, "Couldn't open #include file " + folder),
+                                        at_line(5, "Ignoring #include directive")}));
+    EXPECT_EQ(host.counters.errors, 4);
+}
+
+TEST(IncludeStack, OnlyTheLowerCaseWordIncludeIsADirective) {
+    Recorder host;
+    LexerReader reader(host, "illegal.oxel",
+                       "#INCLUDE x.oxel\n#\n#  pragma once\n#" + std::string(90, 'w') + "\nAFTER");
+    EXPECT_EQ(values(reader.all()), (std::vector<std::string>{"AFTER"}));
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
+              (std::vector<std::string>{at_line(2, "Illegal directive #INCLUDE - Ignoring"),
+                                        at_line(3, "Illegal directive # - Ignoring"),
+                                        at_line(4, "Illegal directive #pragma - Ignoring"),
+                                        at_line(5, "Illegal directive #" + std::string(80, 'w') + " - Ignoring")}));
+}
+
+// A suspended file that is gone when its include ends cannot be resumed:
+// the input ends there, and nothing is left open.
+TEST(IncludeStack, AnIncludingFileThatIsGoneHasChanged) {
+    Recorder host;
+    int files_before = open_descriptors();
+    std::string innermost = write_temp_file("innermost.oxel", "INNER1 INNER2");
+    std::string middle = write_temp_file("vanishing.oxel", "#include " + innermost + "\nMIDDLE\n");
+    {
+        LexerReader reader(host, "changed.oxel", "#include " + middle + "\nOUTER\n");
+        EXPECT_EQ(reader.next().value, "INNER1");
+        ASSERT_EQ(std::remove(middle.c_str()), 0);
+        LexedToken second = reader.next();
+        EXPECT_EQ(second.value, "INNER2");
+        EXPECT_EQ(reader.next().token, 0);
+        EXPECT_EQ(reader.next().token, 0);   // and the main file is not resumed either
+        EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
+                  std::vector<std::string>{at_line(second.line, "#include file " + middle + " has changed")});
+    }
+    EXPECT_EQ(open_descriptors(), files_before);
+}
+
+TEST(IncludeStack, ClosingTheIncludesGivesTheMainFileBackAndClosesTheRest) {
+    Recorder host;
+    int files_before = open_descriptors();
+    std::string inner = write_temp_file("close_inner.oxel", "I1 I2");
+    std::string outer = write_temp_file("close_outer.oxel", "#include " + inner + "\nO1");
+    LexerReader reader(host, "close_main.oxel", "#include " + outer + "\nMAIN");
+    EXPECT_EQ(reader.next().value, "I1");
+    EXPECT_EQ(open_descriptors(), files_before + 2);
+    lexer_close_includes();
+    EXPECT_EQ(open_descriptors(), files_before + 1);
+    // The main file goes on where its reading stopped.
+    EXPECT_EQ(reader.next().value, "MAIN");
+    lexer_close_includes();   // nothing to close: harmless
+    EXPECT_EQ(open_descriptors(), files_before + 1);
+}
+
+TEST(IncludeStack, TheResetForgetsIncludeFilesStillOpen) {
+    Recorder host;
+    int files_before = open_descriptors();
+    std::string inner = write_temp_file("reset_inner.oxel", "I1 I2");
+    LexerReader reader(host, "reset_main.oxel", "#include " + inner + "\nMAIN");
+    EXPECT_EQ(reader.next().value, "I1");
+    lexer_reset();
+    EXPECT_EQ(open_descriptors(), files_before + 1);
+    EXPECT_EQ(lexer_line(), 1);
+}
+
+TEST(IncludeStack, EveryFailedAllocationWhileIncludingLeavesNothingOpen) {
+    std::string included = write_temp_file("sweep_inc.oxel", "inner 7 \"s\"\n");
+    const std::string source = "Word 12 1.5 \"str\"\n#include \"" + included + "\"\nafter 0x1F";
+    int files_before = open_descriptors();
+    long allocations = 0;
+    {
+        Recorder host;
+        LexerReader reader(host, "sweep_main.oxel", source);
+        memory_fail_at(0);
+        std::vector<LexedToken> tokens = reader.all();
+        allocations = memory_allocations();
+        ASSERT_EQ(values(tokens), (std::vector<std::string>{"WORD", "12", "1.5", "str", "INNER", "7", "s",
+                                                             "AFTER", "1F"}));
+    }
+    for (long nth = 1; nth <= allocations; nth++) {
+        {
+            Recorder host;
+            LexerReader reader(host, "sweep_main.oxel", source);
+            memory_fail_at(nth);
+            std::vector<LexedToken> tokens = reader.all();
+            memory_fail_at(0);
+            EXPECT_EQ(tokens.back().token, -1) << nth;
+            EXPECT_EQ(host.texts(OXEL_KIND_ERROR), std::vector<std::string>{"Memory allocation error"}) << nth;
+        }
+        EXPECT_EQ(open_descriptors(), files_before) << nth;
+    }
+}
+
+}  // namespace
