@@ -25,6 +25,25 @@
     HeaderRecord *header;
     LogRecord *log;
     /* COMPONENT_VALUE_TYPES_BEGIN */
+    ComponentRecord *component;
+    PinRecord *pin;
+    IndexRecord *index;
+    PinRefRecord *pin_ref;
+    struct BusNamePair *bus_pair;
+    CaptureRecord *capture;
+    CaptureStatusRecord *capture_status;
+    ModeSpecRecord *mode_spec;
+    InstructionRecord *instruction;
+    InstructionRegisterRecord *instruction_register;
+    BypassRegisterRecord *bypass_register;
+    IdRegisterRecord *id_register;
+    BistRegisterRecord *bist_register;
+    DataRegisterRecord *data_register;
+    PreloadRecord *preload;
+    BoundaryScanRegisterRecord *bs_register;
+    ChainElementRecord *chain_element;
+    CellRecord *cell;
+    CellModeRecord *cell_mode;
     /* COMPONENT_VALUE_TYPES_END */
     /* BOARD_VALUE_TYPES_BEGIN */
     /* BOARD_VALUE_TYPES_END */
@@ -162,6 +181,103 @@
 %type <list> change_log_list
 
 /* COMPONENT_TYPES_BEGIN */
+%code {
+#include "interface/library_state.h"
+#include "model/component_records.h"
+
+// A section statement {tag, record}; null after a failed allocation, the
+// record then released.
+template <typename Record>
+static TaggedItem *statement(int32_t tag, Record *record) {
+    return mkstatement(HOST, tag, reinterpret_cast<intptr_t>(record));
+}
+
+// The literal's value; the literal and its text are released.
+static int32_t take_integer(IntegerLiteral *literal) {
+    int32_t value = literal ? literal->value : 0;
+    release_integer(HOST, literal);
+    return value;
+}
+
+// A kind or mode spec without a name, or with a copy of a fixed name.
+static ModeSpecRecord *spec(int32_t code) { return mkmodespec(HOST, code, nullptr); }
+static ModeSpecRecord *named_spec(int32_t code, const char *name) {
+    char *copy = str_duplicate(HOST, name);
+    return copy ? mkmodespec(HOST, code, copy) : nullptr;
+}
+
+// The text "-" of a dash in a chain element; null after a failed allocation.
+static char *dash_text() { return str_duplicate(HOST, "-"); }
+
+// The detail line of a broken capture status entry, chosen by the token
+// the error was found at.
+static void report_broken_capture_status(int token) {
+    if (token == ':')
+        report_expected("Only an integer value or a double-quoted string is allowed");
+    else
+        report_expected("Capture status list expected");
+}
+
+// The root list of components releases through plain pointers.
+static void release_component_entry(HostContext *context, void *component) {
+    release_component(context, static_cast<ComponentRecord *>(component));
+}
+}
+
+/* Component section. */
+%type <component> component_section
+%type <list> component_body component_item_list
+%type <item> component_item
+%type <number> standard_item standard_name
+
+/* Pin lists. */
+%type <list> pin_list_section pin_definition_list pin_number_list
+%type <pin> pin_definition single_pin bus_definition
+%type <text> pin_id opt_name
+%type <index> pin_number
+%type <bus_pair> bus_name
+%type <number> pin_type
+
+/* Registers and their items. */
+%type <instruction_register> instruction_register_section
+%type <bypass_register> bypass_register_section
+%type <id_register> identification_register_section usercode_register_section
+%type <bist_register> bist_register_section
+%type <data_register> data_register_section
+%type <bs_register> boundary_scan_register_section
+%type <list> register_item_list
+%type <item> register_item
+%type <text> purpose_item manufacturer_idcode_item partnumber_idcode_item version_idcode_item
+%type <number> length_item parallel_outputs_item
+%type <capture> capture_item
+%type <list> opt_capture_status_list capture_status_list
+%type <capture_status> capture_status
+%type <text> capture_status_value
+%type <list> instruction_list_item instruction_list instruction_registers
+%type <instruction> instruction
+%type <mode_spec> instruction_name mode
+%type <list> concatenation_item altered_registers_item
+%type <preload> preload_item
+%type <real> coverage_item min_duration_item
+%type <pin_ref> clock_item clock_pin
+
+/* Cells and the boundary-scan chain. */
+%type <cell> cell_section
+%type <list> cell_item_list
+%type <item> cell_item
+%type <text> init_update_item cell_select
+%type <list> data_inputs_item data_outputs_item data_select_item
+%type <list> mode_list_item mode_list output_specs cell_spec_seq
+%type <cell_mode> mode_entry
+%type <mode_spec> cell_spec
+%type <list> chain_list_item chain_element_list cell_params chain_name_list
+%type <chain_element> chain_element
+%type <text> chain_word chain_name chain_name_text
+
+/* Pin references, shared with the board and technology sections. */
+%type <index> index
+%type <list> index_list pin_ref_list
+%type <pin_ref> pin_ref
 /* COMPONENT_TYPES_END */
 /* BOARD_TYPES_BEGIN */
 /* BOARD_TYPES_END */
@@ -176,11 +292,46 @@
 %destructor { list_release_with(HOST, $$, release_log); } change_log_list
 %destructor { list_release(HOST, $$); } word_list name_list
 /* COMPONENT_DESTRUCTORS_BEGIN */
+%destructor { release_component(HOST, $$); } <component>
+%destructor { release_pin(HOST, $$); } <pin>
+%destructor { release_index(HOST, $$); } <index>
+%destructor { release_pin_ref(HOST, $$); } <pin_ref>
+%destructor { release_bus_name(HOST, $$); } <bus_pair>
+%destructor { release_capture(HOST, $$); } <capture>
+%destructor { release_capture_status(HOST, $$); } <capture_status>
+%destructor { release_mode_spec(HOST, $$); } <mode_spec>
+%destructor { release_instruction(HOST, $$); } <instruction>
+%destructor { release_instruction_register(HOST, $$); } <instruction_register>
+%destructor { release_bypass_register(HOST, $$); } <bypass_register>
+%destructor { release_id_register(HOST, $$); } <id_register>
+%destructor { release_bist_register(HOST, $$); } <bist_register>
+%destructor { release_data_register(HOST, $$); } <data_register>
+%destructor { release_preload(HOST, $$); } <preload>
+%destructor { release_boundary_scan_register(HOST, $$); } <bs_register>
+%destructor { release_chain_element(HOST, $$); } <chain_element>
+%destructor { release_cell(HOST, $$); } <cell>
+%destructor { release_cell_mode(HOST, $$); } <cell_mode>
+%destructor { release_statement(HOST, $$); } component_item register_item cell_item
+%destructor { release_statements(HOST, $$); } component_body component_item_list register_item_list cell_item_list
+%destructor { release_pin_list(HOST, $$); } pin_list_section pin_definition_list
+%destructor { list_release_with(HOST, $$, release_index); } pin_number_list index_list
+%destructor { list_release_with(HOST, $$, release_pin_ref); } pin_ref_list
+%destructor { list_release_with(HOST, $$, release_capture_status); } opt_capture_status_list capture_status_list
+%destructor { list_release_with(HOST, $$, release_instruction); } instruction_list_item instruction_list
+%destructor { list_release_with(HOST, $$, release_cell_mode); } mode_list_item mode_list
+%destructor { list_release_with(HOST, $$, release_mode_spec); } output_specs cell_spec_seq
+%destructor { list_release_with(HOST, $$, release_chain_element); } chain_list_item chain_element_list
+%destructor { list_release(HOST, $$); } instruction_registers concatenation_item altered_registers_item
+%destructor { list_release(HOST, $$); } data_inputs_item data_outputs_item data_select_item
+%destructor { list_release(HOST, $$); } cell_params chain_name_list
 /* COMPONENT_DESTRUCTORS_END */
 /* BOARD_DESTRUCTORS_BEGIN */
 /* BOARD_DESTRUCTORS_END */
 
-%expect 1
+/* The deliberate shift/reduce conflicts, each resolved by shifting: the
+   empty change_log_list against `error` (1), and the empty mode_list
+   against the first token of an entry and `error` (10). */
+%expect 11
 
 %%
 
@@ -211,6 +362,9 @@ top_section
     : header_section
         { file_header($1); }
     /* TOP_SECTIONS_BEGIN */
+    | component_section
+        { bool filed = file_record(&g_library.root.components, $1, release_component_entry); $1 = nullptr;
+          if (!filed) YYABORT; }
     /* TOP_SECTIONS_END */
     ;
 
@@ -305,6 +459,46 @@ name_list
     ;
 
 /* SHARED_PIN_REF_RULES_BEGIN: index, index_list, pin_ref, pin_ref_list */
+
+index
+    : INTEGER
+        { $$ = mkindex(HOST, OXEL_INDEX_NUMBER, take_integer($1), nullptr, 0); $1 = nullptr; if (!$$) YYABORT; }
+    | INTEGER ':' INTEGER
+        { $$ = mkindex(HOST, OXEL_INDEX_RANGE, take_integer($1), nullptr, take_integer($3));
+          $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+    ;
+
+index_list
+    : index
+        { $$ = list_create_with(HOST, $1, 1, release_index); $1 = nullptr; if (!$$) YYABORT; }
+    | index_list ',' index
+        { $$ = list_append_with(HOST, $1, $3, release_index); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+    ;
+
+/* The name is a list_name: the word after it is read in name mode too. */
+pin_ref
+    : list_name '(' index_list ')'
+        { $$ = mkpinref(HOST, OXEL_PINREF_ELEMENT, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+    | list_name
+        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, $1, nullptr); $1 = nullptr; if (!$$) YYABORT; }
+    | INTEGER
+        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, integer_text($1), nullptr); $1 = nullptr; if (!$$) YYABORT; }
+    | dash
+        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, nullptr, nullptr); if (!$$) YYABORT; }
+    ;
+
+pin_ref_list
+    : pin_ref
+        { $$ = list_create_with(HOST, $1, 1, release_pin_ref); $1 = nullptr; if (!$$) YYABORT; }
+    | pin_ref_list ',' pin_ref
+        { $$ = list_append_with(HOST, $1, $3, release_pin_ref); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+    | pin_ref_list error
+        { list_release_with(HOST, $1, release_pin_ref); $1 = nullptr;
+          report_expected("Pin reference expected"); YYABORT; }
+    | error
+        { report_expected("Pin reference expected"); YYABORT; }
+    ;
+
 /* SHARED_PIN_REF_RULES_END */
 
 /* ---------------------------------------------------------------- */
@@ -339,6 +533,612 @@ change_log
     ;
 
 /* COMPONENT_RULES_BEGIN */
+
+/* ---------------------------------------------------------------- */
+/* Component section. A rule's action that stops the parse releases the
+   values of its own right-hand side: the parser releases only what lies
+   below them on the stack. */
+
+component_section
+    : COMPONENT { lexer_set_name_mode(true); } name component_body END COMPONENT
+        { $$ = mkcomponent(HOST, $3, g_parser.source_ref, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+    ;
+
+component_body
+    : component_item_list
+    | %empty
+        { $$ = nullptr; }
+    ;
+
+component_item_list
+    : component_item
+        { $$ = list_create_with(HOST, $1, 1, release_statement); $1 = nullptr; if (!$$) YYABORT; }
+    | component_item_list component_item
+        { $$ = list_append_with(HOST, $1, $2, release_statement); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+    | component_item_list error
+        { release_statements(HOST, $1); $1 = nullptr; report_expected("Data section expected"); YYABORT; }
+    | error
+        { report_expected("Data section expected"); YYABORT; }
+    ;
+
+component_item
+    : pin_list_section
+        { $$ = statement(TAG_PIN_LIST, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | standard_item
+        { $$ = mkstatement(HOST, TAG_STANDARD, $1); if (!$$) YYABORT; }
+    | header_section
+        { $$ = statement(TAG_HEADER, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | cell_section
+        { $$ = statement(TAG_CELL, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | instruction_register_section
+        { $$ = statement(TAG_INSTRUCTION_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | boundary_scan_register_section
+        { $$ = statement(TAG_BOUNDARY_SCAN_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | bypass_register_section
+        { $$ = statement(TAG_BYPASS_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | identification_register_section
+        { $$ = statement(TAG_IDENTIFICATION_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | usercode_register_section
+        { $$ = statement(TAG_USERCODE_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | bist_register_section
+        { $$ = statement(TAG_BIST_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | data_register_section
+        { $$ = statement(TAG_DATA_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+    /* COMPONENT_ITEMS_FROM_TECHNOLOGY */
+    ;
+
+standard_item
+    : STANDARD opt_colon standard_name
+        { $$ = $3; }
+    ;
+
+standard_name
+    : IEEE_1149_1_1990
+        { $$ = OXEL_STANDARD_IEEE_1149_1_1990; }
+    | JTAG_V2_0
+        { $$ = OXEL_STANDARD_JTAG_V2_0; }
+    | UNKNOWN
+        { $$ = OXEL_STANDARD_UNKNOWN; }
+    | error
+        { report_expected("Standard name expected"); YYABORT; }
+    ;
+
+/* ---------------------------------------------------------------- */
+/* Pin lists. The words around a pin type are read in name mode; the type
+   itself must be one of the keywords. */
+
+pin_list_section
+    : PIN_LIST { lexer_set_name_mode(true); } pin_definition_list END PIN_LIST
+        { $$ = $3; }
+    ;
+
+pin_definition_list
+    : { lexer_set_name_mode(true); } pin_definition
+        { $$ = list_create_with(HOST, $2, 1, release_pin); $2 = nullptr; if (!$$) YYABORT; }
+    | pin_definition_list { lexer_set_name_mode(true); } pin_definition
+        { $$ = list_append_with(HOST, $1, $3, release_pin); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT;
+          lexer_set_name_mode(true); }
+    | pin_definition_list error
+        { release_pin_list(HOST, $1); $1 = nullptr;
+          report_expected("Pin definition or END PIN_LIST expected"); YYABORT; }
+    | error
+        { report_expected("Pin definition or END PIN_LIST expected"); YYABORT; }
+    ;
+
+pin_definition
+    : { lexer_set_name_mode(true); } single_pin
+        { $$ = $2; }
+    | bus_definition
+    ;
+
+single_pin
+    : { lexer_set_name_mode(true); } pin_id { lexer_set_name_mode(true); } opt_name pin_type
+      { lexer_set_name_mode(true); } opt_name
+        { $$ = mkpin(HOST, $2, $4, $5, $7); $2 = nullptr; $4 = nullptr; $7 = nullptr; if (!$$) YYABORT;
+          lexer_set_name_mode(true); }
+    ;
+
+bus_definition
+    : '(' pin_number_list ')' { lexer_set_name_mode(true); } bus_name pin_type
+      { lexer_set_name_mode(true); } opt_name
+        { $$ = mkbus(HOST, $2, $5, $6, $8); $2 = nullptr; $8 = nullptr;
+          release_bus_name(HOST, $5); $5 = nullptr; if (!$$) YYABORT;
+          lexer_set_name_mode(true); }
+    ;
+
+pin_id
+    : { lexer_set_name_mode(true); } name
+        { $$ = $2; }
+    | INTEGER
+        { $$ = integer_text($1); }
+    ;
+
+opt_name
+    : name
+    | dash
+        { $$ = nullptr; }
+    ;
+
+pin_number_list
+    : pin_number
+        { $$ = list_create_with(HOST, $1, 1, release_index); $1 = nullptr; if (!$$) YYABORT; }
+    | pin_number_list ',' pin_number
+        { $$ = list_append_with(HOST, $1, $3, release_index); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+    ;
+
+pin_number
+    : name
+        { $$ = mkindex(HOST, OXEL_INDEX_NAME, 0, $1, 0); $1 = nullptr; if (!$$) YYABORT; }
+    | INTEGER
+        { $$ = mkindex(HOST, OXEL_INDEX_NUMBER, take_integer($1), nullptr, 0); $1 = nullptr; if (!$$) YYABORT; }
+    | INTEGER ':' INTEGER
+        { $$ = mkindex(HOST, OXEL_INDEX_RANGE, take_integer($1), nullptr, take_integer($3));
+          $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+    ;
+
+bus_name
+    : name '(' index_list ')'
+        { $$ = mkbusname(HOST, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+    ;
+
+pin_type
+    : IN    { $$ = OXEL_PIN_IN; }
+    | OUT   { $$ = OXEL_PIN_OUT; }
+    | OUTZ  { $$ = OXEL_PIN_OUTZ; }
+    | IO    { $$ = OXEL_PIN_IO; }
+    | IOZ   { $$ = OXEL_PIN_IOZ; }
+    | NC    { $$ = OXEL_PIN_NC; }
+    | PWR   { $$ = OXEL_PIN_PWR; }
+    | GND   { $$ = OXEL_PIN_GND; }
+    | TMS   { $$ = OXEL_PIN_TMS; }
+    | TDI   { $$ = OXEL_PIN_TDI; }
+    | TDO   { $$ = OXEL_PIN_TDO; }
+    | TCK   { $$ = OXEL_PIN_TCK; }
+    | TRST  { $$ = OXEL_PIN_TRST; }
+    | error
+        { report_expected("Unknown pin type"); YYABORT; }
+    ;
+
+/* ---------------------------------------------------------------- */
+/* Registers: keyword, name, items, END keyword. Every item is accepted in
+   every register; the register's constructor reports the ones it does not
+   take. */
+
+instruction_register_section
+    : INSTRUCTION_REGISTER { lexer_set_name_mode(true); } name register_item_list END INSTRUCTION_REGISTER
+        { $$ = mkinstructionregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+    ;
+
+bypass_register_section
+    : BYPASS_REGISTER { lexer_set_name_mode(true); } name register_item_list END BYPASS_REGISTER
+        { $$ = mkbypassregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+    ;
+
+identification_register_section
+    : IDENTIFICATION_REGISTER { lexer_set_name_mode(true); } name register_item_list END IDENTIFICATION_REGISTER
+        { $$ = mkidregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+    ;
+
+usercode_register_section
+    : USERCODE_REGISTER { lexer_set_name_mode(true); } name register_item_list END USERCODE_REGISTER
+        { $$ = mkidregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+    ;
+
+bist_register_section
+    : BIST_REGISTER { lexer_set_name_mode(true); } name register_item_list END BIST_REGISTER
+        { $$ = mkbistregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+    ;
+
+data_register_section
+    : DATA_REGISTER { lexer_set_name_mode(true); } name register_item_list END DATA_REGISTER
+        { $$ = mkdataregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+    ;
+
+register_item_list
+    : register_item
+        { $$ = list_create_with(HOST, $1, 1, release_statement); $1 = nullptr; if (!$$) YYABORT; }
+    | register_item_list register_item
+        { $$ = list_append_with(HOST, $1, $2, release_statement); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+    | register_item_list error
+        { release_statements(HOST, $1); $1 = nullptr; report_expected("Register section expected"); YYABORT; }
+    | error
+        { report_expected("Register section expected"); YYABORT; }
+    ;
+
+register_item
+    : purpose_item
+        { $$ = statement(TAG_PURPOSE, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | length_item
+        { $$ = mkstatement(HOST, TAG_LENGTH, $1); if (!$$) YYABORT; }
+    | capture_item
+        { $$ = statement(TAG_CAPTURE, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | instruction_list_item
+        { $$ = statement(TAG_INSTRUCTION_LIST, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | chain_list_item
+        { $$ = statement(TAG_CHAIN_LIST, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | manufacturer_idcode_item
+        { $$ = statement(TAG_MANUFACTURER_IDCODE, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | partnumber_idcode_item
+        { $$ = statement(TAG_PARTNUMBER_IDCODE, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | version_idcode_item
+        { $$ = statement(TAG_VERSION_IDCODE, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | concatenation_item
+        { $$ = statement(TAG_CONCATENATION, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | preload_item
+        { $$ = statement(TAG_PRELOAD, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | coverage_item
+        { $$ = statement(TAG_COVERAGE, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | clock_item
+        { $$ = statement(TAG_CLOCK, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | min_duration_item
+        { $$ = statement(TAG_MIN_DURATION, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | altered_registers_item
+        { $$ = statement(TAG_ALTERED_REGISTERS, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | parallel_outputs_item
+        { $$ = mkstatement(HOST, TAG_PARALLEL_OUTPUTS, $1); if (!$$) YYABORT; }
+    ;
+
+purpose_item
+    : PURPOSE opt_colon STRING
+        { $$ = $3; }
+    ;
+
+length_item
+    : LENGTH opt_colon INTEGER
+        { $$ = take_integer($3); $3 = nullptr; }
+    ;
+
+capture_item
+    : CAPTURE opt_colon value opt_capture_status_list
+        { $$ = mkcapture(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+    ;
+
+opt_capture_status_list
+    : %empty
+        { $$ = nullptr; }
+    | CAPTURE_STATUS_LIST capture_status_list END CAPTURE_STATUS_LIST
+        { $$ = $2; }
+    ;
+
+/* A broken entry: at a ":" the value was missing, anything else breaks the
+   list. The token the error was found at is still the lookahead. */
+capture_status_list
+    : capture_status
+        { $$ = list_create_with(HOST, $1, 1, release_capture_status); $1 = nullptr; if (!$$) YYABORT; }
+    | capture_status_list capture_status
+        { $$ = list_append_with(HOST, $1, $2, release_capture_status); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+    | capture_status_list error
+        { list_release_with(HOST, $1, release_capture_status); $1 = nullptr;
+          report_broken_capture_status(yychar); YYABORT; }
+    | error
+        { report_broken_capture_status(yychar); YYABORT; }
+    ;
+
+capture_status
+    : capture_status_value opt_colon STRING
+        { $$ = mkcapturestatus(HOST, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+    ;
+
+/* value without its error alternative: a broken entry is the list's. */
+capture_status_value
+    : INTEGER
+        { $$ = integer_text($1); }
+    | STRING
+    ;
+
+instruction_list_item
+    : INSTRUCTION_LIST instruction_list END INSTRUCTION_LIST
+        { $$ = $2; }
+    ;
+
+instruction_list
+    : instruction
+        { $$ = list_create_with(HOST, $1, 1, release_instruction); $1 = nullptr; if (!$$) YYABORT; }
+    | instruction_list instruction
+        { $$ = list_append_with(HOST, $1, $2, release_instruction); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+    | instruction_list error
+        { list_release_with(HOST, $1, release_instruction); $1 = nullptr;
+          report_expected("Instruction specification error"); YYABORT; }
+    | error
+        { report_expected("Instruction specification error"); YYABORT; }
+    ;
+
+instruction
+    : instruction_name value { lexer_set_name_mode(true); } opt_name mode
+      { lexer_set_name_mode(true); } instruction_registers
+        { $$ = mkinstruction(HOST, $1, $2, $4, $5, $7); $1 = nullptr; $2 = nullptr; $4 = nullptr; $5 = nullptr; $7 = nullptr;
+          if (!$$) YYABORT; }
+    ;
+
+instruction_name
+    : EXTEST          { $$ = spec(OXEL_INSTRUCTION_EXTEST); if (!$$) YYABORT; }
+    | BYPASS          { $$ = spec(OXEL_INSTRUCTION_BYPASS); if (!$$) YYABORT; }
+    | SAMPLE_PRELOAD  { $$ = spec(OXEL_INSTRUCTION_SAMPLE_PRELOAD); if (!$$) YYABORT; }
+    | PRELOAD         { $$ = spec(OXEL_INSTRUCTION_SAMPLE_PRELOAD); if (!$$) YYABORT; }
+    | SAMPLE          { $$ = named_spec(OXEL_INSTRUCTION_NAMED, "SAMPLE"); if (!$$) YYABORT; }
+    | INTEST          { $$ = spec(OXEL_INSTRUCTION_INTEST); if (!$$) YYABORT; }
+    | RUNBIST         { $$ = spec(OXEL_INSTRUCTION_RUNBIST); if (!$$) YYABORT; }
+    | IDCODE          { $$ = spec(OXEL_INSTRUCTION_IDCODE); if (!$$) YYABORT; }
+    | USERCODE        { $$ = spec(OXEL_INSTRUCTION_USERCODE); if (!$$) YYABORT; }
+    | CLAMP           { $$ = spec(OXEL_INSTRUCTION_CLAMP); if (!$$) YYABORT; }
+    | HIGHZ           { $$ = spec(OXEL_INSTRUCTION_HIGHZ); if (!$$) YYABORT; }
+    | HIZ             { $$ = named_spec(OXEL_INSTRUCTION_NAMED, "HIZ"); if (!$$) YYABORT; }
+    | name
+        { $$ = mkmodespec(HOST, OXEL_INSTRUCTION_NAMED, $1); $1 = nullptr; if (!$$) YYABORT; }
+    ;
+
+mode
+    : INTERNAL  { $$ = spec(OXEL_MODE_INTERNAL); if (!$$) YYABORT; }
+    | EXTERNAL  { $$ = spec(OXEL_MODE_EXTERNAL); if (!$$) YYABORT; }
+    | SAMPLE    { $$ = spec(OXEL_MODE_SAMPLE); if (!$$) YYABORT; }
+    | PRIVATE   { $$ = spec(OXEL_MODE_PRIVATE); if (!$$) YYABORT; }
+    | HIGHZ     { $$ = spec(OXEL_MODE_HIGHZ); if (!$$) YYABORT; }
+    | HIZ       { $$ = spec(OXEL_MODE_HIZ); if (!$$) YYABORT; }
+    | dash      { $$ = spec(OXEL_MODE_NONE); if (!$$) YYABORT; }
+    | name
+        { $$ = mkmodespec(HOST, OXEL_MODE_NAMED, $1); $1 = nullptr; if (!$$) YYABORT; }
+    ;
+
+instruction_registers
+    : name_list
+    | dash
+        { $$ = list_create(HOST, nullptr, 1); if (!$$) YYABORT; }
+    ;
+
+manufacturer_idcode_item
+    : MANUFACTURER_IDCODE opt_colon value
+        { $$ = $3; }
+    ;
+
+partnumber_idcode_item
+    : PARTNUMBER_IDCODE opt_colon value
+        { $$ = $3; }
+    ;
+
+version_idcode_item
+    : VERSION_IDCODE opt_colon value
+        { $$ = $3; }
+    ;
+
+concatenation_item
+    : CONCATENATION opt_colon { lexer_set_name_mode(true); } name_list
+        { $$ = $4; }
+    ;
+
+preload_item
+    : PRELOAD { lexer_set_name_mode(true); } name opt_colon value
+        { $$ = mkpreload(HOST, $3, $5); $3 = nullptr; $5 = nullptr; if (!$$) YYABORT; }
+    ;
+
+coverage_item
+    : COVERAGE opt_colon number
+        { $$ = $3; }
+    ;
+
+clock_item
+    : CLOCK opt_colon clock_pin
+        { $$ = $3; lexer_set_name_mode(false); }
+    ;
+
+/* Like pin_ref, but the name does not switch name mode on. */
+clock_pin
+    : name '(' index_list ')'
+        { $$ = mkpinref(HOST, OXEL_PINREF_ELEMENT, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+    | name
+        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, $1, nullptr); $1 = nullptr; if (!$$) YYABORT; }
+    | INTEGER
+        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, integer_text($1), nullptr); $1 = nullptr; if (!$$) YYABORT; }
+    | dash
+        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, nullptr, nullptr); if (!$$) YYABORT; }
+    ;
+
+min_duration_item
+    : MIN_DURATION opt_colon number
+        { $$ = $3; }
+    ;
+
+altered_registers_item
+    : ALTERED_REGISTERS opt_colon { lexer_set_name_mode(true); } name_list
+        { $$ = $4; }
+    ;
+
+parallel_outputs_item
+    : PARALLEL_OUTPUTS opt_colon yes_no
+        { $$ = $3; }
+    ;
+
+/* ---------------------------------------------------------------- */
+/* Cells. */
+
+cell_section
+    : CELL { lexer_set_name_mode(true); } name cell_item_list END CELL
+        { $$ = mkcell(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+    ;
+
+cell_item_list
+    : cell_item
+        { $$ = list_create_with(HOST, $1, 1, release_statement); $1 = nullptr; if (!$$) YYABORT; }
+    | cell_item_list cell_item
+        { $$ = list_append_with(HOST, $1, $2, release_statement); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+    | cell_item_list error
+        { release_statements(HOST, $1); $1 = nullptr; report_expected("Cell specification error"); YYABORT; }
+    | error
+        { report_expected("Cell specification error"); YYABORT; }
+    ;
+
+cell_item
+    : init_update_item
+        { $$ = statement(TAG_INIT_UPDATE, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | data_inputs_item
+        { $$ = statement(TAG_DATA_INPUTS, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | data_outputs_item
+        { $$ = statement(TAG_DATA_OUTPUTS, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | data_select_item
+        { $$ = statement(TAG_DATA_SELECT, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | mode_list_item
+        { $$ = statement(TAG_MODE_LIST, $1); $1 = nullptr; if (!$$) YYABORT; }
+    ;
+
+init_update_item
+    : INIT_UPDATE opt_colon value
+        { $$ = $3; }
+    ;
+
+data_inputs_item
+    : DATA_INPUTS opt_colon { lexer_set_name_mode(true); } name_list
+        { $$ = $4; }
+    ;
+
+data_outputs_item
+    : DATA_OUTPUTS opt_colon { lexer_set_name_mode(true); } name_list
+        { $$ = $4; }
+    ;
+
+data_select_item
+    : DATA_SELECT opt_colon { lexer_set_name_mode(true); } name_list
+        { $$ = $4; }
+    ;
+
+mode_list_item
+    : MODE_LIST mode_list END MODE_LIST
+        { $$ = $2; }
+    ;
+
+/* The empty list competes with the start of a first entry and with
+   `error`; shifting wins, so the empty list is taken only before END. */
+mode_list
+    : %empty
+        { $$ = list_create(HOST, nullptr, 1); if (!$$) YYABORT; }
+    | mode_entry
+        { $$ = list_create_with(HOST, $1, 1, release_cell_mode); $1 = nullptr; if (!$$) YYABORT; }
+    | mode_list mode_entry
+        { $$ = list_append_with(HOST, $1, $2, release_cell_mode); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+    | mode_list error
+        { list_release_with(HOST, $1, release_cell_mode); $1 = nullptr;
+          report_expected("Mode element expected"); YYABORT; }
+    | error
+        { report_expected("Mode element expected"); YYABORT; }
+    ;
+
+mode_entry
+    : mode cell_select cell_spec output_specs
+        { $$ = mkcellmode(HOST, $1, $2, $3, $4); $1 = nullptr; $3 = nullptr; $2 = nullptr; $4 = nullptr;
+          if (!$$) YYABORT; }
+    ;
+
+cell_select
+    : dash
+        { $$ = nullptr; }
+    | SELECT opt_colon value
+        { $$ = $3; }
+    | value
+    ;
+
+/* A lone "-" gives an empty list; inside brackets each "-" is a null item,
+   the first one included, so that the outputs keep their positions. */
+output_specs
+    : cell_spec
+        { $$ = list_create_with(HOST, $1, 1, release_mode_spec); $1 = nullptr; if (!$$) YYABORT; }
+    | '[' cell_spec_seq ']'
+        { $$ = $2; }
+    ;
+
+cell_spec_seq
+    : cell_spec
+        { $$ = list_append_with(HOST, list_create(HOST, nullptr, 1), $1, release_mode_spec); $1 = nullptr;
+          if (!$$) YYABORT; }
+    | cell_spec_seq cell_spec
+        { $$ = list_append_with(HOST, $1, $2, release_mode_spec); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+    ;
+
+cell_spec
+    : name
+        { $$ = mkmodespec(HOST, OXEL_CAPTURE_NAME, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | UPDATE
+        { $$ = spec(OXEL_CAPTURE_UPDATE); if (!$$) YYABORT; }
+    | INTEGER
+        { $$ = mkmodespec(HOST, OXEL_CAPTURE_NUMBER, integer_text($1)); $1 = nullptr; if (!$$) YYABORT; }
+    | SI
+        { $$ = spec(OXEL_CAPTURE_SI); if (!$$) YYABORT; }
+    | Z
+        { $$ = spec(OXEL_CAPTURE_Z); if (!$$) YYABORT; }
+    | dash
+        { $$ = nullptr; }
+    ;
+
+/* ---------------------------------------------------------------- */
+/* Boundary-scan register and chain. Every word of a chain element after
+   its position is read in name mode. */
+
+boundary_scan_register_section
+    : BOUNDARY_SCAN_REGISTER { lexer_set_name_mode(true); } name register_item_list END BOUNDARY_SCAN_REGISTER
+        { $$ = mkbsregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+    ;
+
+chain_list_item
+    : CHAIN_LIST chain_element_list END CHAIN_LIST
+        { $$ = $2; }
+    ;
+
+chain_element_list
+    : chain_element
+        { $$ = list_create_with(HOST, $1, 1, release_chain_element); $1 = nullptr; if (!$$) YYABORT; }
+    | chain_element_list chain_element
+        { $$ = list_append_with(HOST, $1, $2, release_chain_element); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+    | chain_element_list error
+        { list_release_with(HOST, $1, release_chain_element); $1 = nullptr;
+          report_expected("Chain element expected"); YYABORT; }
+    | error
+        { report_expected("Chain element expected"); YYABORT; }
+    ;
+
+chain_element
+    : INTEGER { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } pin_ref
+      { lexer_set_name_mode(true); } cell_params { lexer_set_name_mode(true); } cell_params
+      { lexer_set_name_mode(true); } cell_params { lexer_set_name_mode(true); } cell_params
+      { lexer_set_name_mode(true); } cell_params
+        { $$ = mkchainelement(HOST, take_integer($1), $3, $5, $7, $9, $11, $13, $15);
+          $1 = nullptr; $3 = nullptr; $5 = nullptr; $7 = nullptr; $9 = nullptr; $11 = nullptr; $13 = nullptr; $15 = nullptr;
+          if (!$$) YYABORT; }
+    ;
+
+cell_params
+    : '[' { lexer_set_name_mode(true); } chain_name_list ']'
+        { $$ = $3; }
+    | chain_word
+        { $$ = list_create(HOST, $1, 1); $1 = nullptr; if (!$$) YYABORT; }
+    ;
+
+chain_word
+    : word
+    | dash
+        { $$ = dash_text(); if (!$$) YYABORT; }
+    ;
+
+chain_name_list
+    : chain_name
+        { $$ = list_create(HOST, $1, 1); $1 = nullptr; if (!$$) YYABORT; }
+    | chain_name_list { lexer_set_name_mode(true); } chain_name
+        { $$ = list_append(HOST, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+    | chain_name_list error
+        { list_release(HOST, $1); $1 = nullptr; report_expected("Pin name list expected"); YYABORT; }
+    | error
+        { report_expected("Pin name list expected"); YYABORT; }
+    ;
+
+chain_name
+    : { lexer_set_name_mode(true); } chain_name_text
+        { $$ = $2; lexer_set_name_mode(true); }
+    | dash
+        { $$ = dash_text(); if (!$$) YYABORT; lexer_set_name_mode(true); }
+    ;
+
+chain_name_text
+    : INTEGER
+        { $$ = integer_text($1); }
+    | list_name
+    ;
+
 /* COMPONENT_RULES_END */
 
 /* BOARD_RULES_BEGIN */

@@ -14,3 +14,34 @@ void release_log(HostContext *context, LogRecord *log);
 void release_board(HostContext *context, BoardRecord *board);
 void release_component(HostContext *context, ComponentRecord *component);
 void release_pin_family(HostContext *context, PinFamilyRecord *family);
+
+// Component records. A list field's items go with the routine of its item
+// type; every routine accepts null.
+void release_pin_list(HostContext *context, ItemList *pins);
+void release_pin(HostContext *context, PinRecord *pin);
+void release_index(HostContext *context, IndexRecord *index);
+void release_pin_ref(HostContext *context, PinRefRecord *pin_ref);
+void release_instruction_register(HostContext *context, InstructionRegisterRecord *reg);
+void release_instruction(HostContext *context, InstructionRecord *instruction);
+void release_capture(HostContext *context, CaptureRecord *capture);
+void release_capture_status(HostContext *context, CaptureStatusRecord *status);
+void release_boundary_scan_register(HostContext *context, BoundaryScanRegisterRecord *reg);
+void release_chain_element(HostContext *context, ChainElementRecord *element);
+void release_cell(HostContext *context, CellRecord *cell);
+void release_cell_mode(HostContext *context, CellModeRecord *mode);
+void release_mode_spec(HostContext *context, ModeSpecRecord *spec);
+void release_bypass_register(HostContext *context, BypassRegisterRecord *reg);
+void release_id_register(HostContext *context, IdRegisterRecord *reg);
+void release_bist_register(HostContext *context, BistRegisterRecord *reg);
+void release_preload(HostContext *context, PreloadRecord *preload);
+void release_data_register(HostContext *context, DataRegisterRecord *reg);
+
+// Section statements ({tag, value}) on their way into a record: the value
+// is released by its tag, then the item block. The value of an unknown tag
+// is left alone.
+void release_statement(HostContext *context, TaggedItem *statement);
+void release_statements(HostContext *context, ItemList *statements);
+
+// Test sequences and global families, released with the board records.
+void release_sequence(HostContext *context, SequenceRecord *sequence);
+void release_global_performance(HostContext *context, GlobalPerformanceRecord *family);

@@ -1,8 +1,228 @@
 // Teardown of component records
 #include "interface/memory.h"
+#include "model/component_records.h"
+#include "model/item_list.h"
 #include "model/release.h"
 
-// Scaffolding until the component records exist: a component is one block.
 void release_component(HostContext *context, ComponentRecord *component) {
+    if (!component)
+        return;
+    mem_free(context, component->name);
+    mem_free(context, component->source_ref);
+    release_header(context, component->header);
+    list_release_with(context, component->pin_lists, release_pin_list);
+    list_release_with(context, component->cells, release_cell);
+    list_release_with(context, component->instruction_registers, release_instruction_register);
+    list_release_with(context, component->boundary_scan_registers, release_boundary_scan_register);
+    list_release_with(context, component->bypass_registers, release_bypass_register);
+    list_release_with(context, component->identification_registers, release_id_register);
+    list_release_with(context, component->usercode_registers, release_id_register);
+    list_release_with(context, component->bist_registers, release_bist_register);
+    list_release_with(context, component->data_registers, release_data_register);
+    list_release_with(context, component->test_sequences, release_sequence);
+    list_release_with(context, component->illegal_sequences, release_sequence);
+    list_release_with(context, component->global_performances, release_global_performance);
     mem_free(context, component);
+}
+
+// Pins.
+
+void release_pin_list(HostContext *context, ItemList *pins) {
+    list_release_with(context, pins, release_pin);
+}
+
+void release_pin(HostContext *context, PinRecord *pin) {
+    if (!pin)
+        return;
+    if (PinNumberingRecord *numbering = pin->numbering) {
+        mem_free(context, numbering->number);
+        list_release_with(context, numbering->numbers, release_index);
+        list_release_with(context, numbering->indices, release_index);
+        mem_free(context, numbering);
+    }
+    mem_free(context, pin->name);
+    mem_free(context, pin->family);
+    mem_free(context, pin);
+}
+
+void release_index(HostContext *context, IndexRecord *index) {
+    if (!index)
+        return;
+    // Only an identifier is owned; numbers and ranges are plain integers.
+    if (index->kind == OXEL_INDEX_NAME)
+        mem_free(context, reinterpret_cast<char *>(index->first));
+    mem_free(context, index);
+}
+
+void release_pin_ref(HostContext *context, PinRefRecord *pin_ref) {
+    if (!pin_ref)
+        return;
+    mem_free(context, pin_ref->name);
+    if (pin_ref->kind == OXEL_PINREF_ELEMENTS)
+        list_release_with(context, reinterpret_cast<ItemList *>(pin_ref->selector), release_index);
+    mem_free(context, pin_ref);
+}
+
+void release_bus_name(HostContext *context, BusNamePair *pair) {
+    if (!pair)
+        return;
+    mem_free(context, pair->name);
+    list_release_with(context, pair->indices, release_index);
+    mem_free(context, pair);
+}
+
+// Instruction register and the capture it shares with the data registers.
+
+void release_instruction_register(HostContext *context, InstructionRegisterRecord *reg) {
+    if (!reg)
+        return;
+    mem_free(context, reg->name);
+    mem_free(context, reg->purpose);
+    mem_free(context, reg->capture_value);
+    list_release_with(context, reg->capture_status, release_capture_status);
+    list_release_with(context, reg->instructions, release_instruction);
+    mem_free(context, reg);
+}
+
+void release_instruction(HostContext *context, InstructionRecord *instruction) {
+    if (!instruction)
+        return;
+    mem_free(context, instruction->name);
+    mem_free(context, instruction->code);
+    mem_free(context, instruction->register_name);
+    mem_free(context, instruction->mode_name);
+    list_release(context, instruction->registers);
+    mem_free(context, instruction);
+}
+
+void release_capture(HostContext *context, CaptureRecord *capture) {
+    if (!capture)
+        return;
+    list_release_with(context, capture->status, release_capture_status);
+    mem_free(context, capture->value);
+    mem_free(context, capture);
+}
+
+void release_capture_status(HostContext *context, CaptureStatusRecord *status) {
+    if (!status)
+        return;
+    mem_free(context, status->value);
+    mem_free(context, status->description);
+    mem_free(context, status);
+}
+
+// Boundary-scan register and cells.
+
+void release_boundary_scan_register(HostContext *context, BoundaryScanRegisterRecord *reg) {
+    if (!reg)
+        return;
+    mem_free(context, reg->name);
+    mem_free(context, reg->purpose);
+    list_release_with(context, reg->chain, release_chain_element);
+    mem_free(context, reg);
+}
+
+void release_chain_element(HostContext *context, ChainElementRecord *element) {
+    if (!element)
+        return;
+    mem_free(context, element->cell_name);
+    release_pin_ref(context, element->pin);
+    list_release(context, element->input_params);
+    list_release(context, element->output_params);
+    list_release(context, element->third_params);
+    list_release(context, element->control_cells);
+    list_release(context, element->disable_values);
+    mem_free(context, element);
+}
+
+void release_cell(HostContext *context, CellRecord *cell) {
+    if (!cell)
+        return;
+    mem_free(context, cell->name);
+    mem_free(context, cell->init_update);
+    list_release(context, cell->data_inputs);
+    list_release(context, cell->data_outputs);
+    list_release(context, cell->data_select);
+    list_release_with(context, cell->modes, release_cell_mode);
+    mem_free(context, cell);
+}
+
+void release_cell_mode(HostContext *context, CellModeRecord *mode) {
+    if (!mode)
+        return;
+    mem_free(context, mode->mode_name);
+    mem_free(context, mode->select);
+    release_mode_spec(context, mode->capture);
+    // A "-" among bracketed outputs is a null item; release_mode_spec skips it.
+    list_release_with(context, mode->outputs, release_mode_spec);
+    mem_free(context, mode);
+}
+
+void release_mode_spec(HostContext *context, ModeSpecRecord *spec) {
+    if (!spec)
+        return;
+    mem_free(context, spec->name);
+    mem_free(context, spec);
+}
+
+// The other data registers.
+
+void release_bypass_register(HostContext *context, BypassRegisterRecord *reg) {
+    if (!reg)
+        return;
+    mem_free(context, reg->name);
+    mem_free(context, reg->purpose);
+    mem_free(context, reg->capture_value);
+    list_release_with(context, reg->capture_status, release_capture_status);
+    mem_free(context, reg);
+}
+
+void release_id_register(HostContext *context, IdRegisterRecord *reg) {
+    if (!reg)
+        return;
+    mem_free(context, reg->name);
+    mem_free(context, reg->purpose);
+    mem_free(context, reg->capture_value);
+    list_release_with(context, reg->capture_status, release_capture_status);
+    mem_free(context, reg->manufacturer);
+    mem_free(context, reg->part_number);
+    mem_free(context, reg->version);
+    list_release(context, reg->concatenation);
+    mem_free(context, reg);
+}
+
+void release_bist_register(HostContext *context, BistRegisterRecord *reg) {
+    if (!reg)
+        return;
+    mem_free(context, reg->name);
+    mem_free(context, reg->purpose);
+    release_preload(context, reg->preload);
+    mem_free(context, reg->capture_value);
+    list_release_with(context, reg->capture_status, release_capture_status);
+    mem_free(context, reg->coverage);
+    release_pin_ref(context, reg->clock);
+    mem_free(context, reg->min_duration);
+    list_release(context, reg->altered_registers);
+    list_release(context, reg->concatenation);
+    mem_free(context, reg);
+}
+
+void release_preload(HostContext *context, PreloadRecord *preload) {
+    if (!preload)
+        return;
+    mem_free(context, preload->register_name);
+    mem_free(context, preload->value);
+    mem_free(context, preload);
+}
+
+void release_data_register(HostContext *context, DataRegisterRecord *reg) {
+    if (!reg)
+        return;
+    mem_free(context, reg->name);
+    mem_free(context, reg->purpose);
+    mem_free(context, reg->capture_value);
+    list_release_with(context, reg->capture_status, release_capture_status);
+    list_release(context, reg->altered_registers);
+    list_release(context, reg->concatenation);
+    mem_free(context, reg);
 }

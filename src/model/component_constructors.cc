@@ -1,0 +1,92 @@
+// Component constructor: routing the component's statements into its fields
+#include "interface/library_state.h"
+#include "model/component_records.h"
+#include "model/statement_routing.h"
+#include "model/tagged_item.h"
+
+namespace {
+
+// A failed component takes everything with it: the record with what was
+// already routed into it, and the statements not yet routed.
+ComponentRecord *give_up(HostContext *context, ComponentRecord *component, ItemList *items) {
+    release_component(context, component);
+    release_statements(context, items);
+    return nullptr;
+}
+
+// Routes one statement; false when the component cannot be built.
+bool route_statement(HostContext *context, ComponentRecord *c, TaggedItem *s) {
+    switch (s->tag) {
+    case TAG_PIN_LIST:
+        return append_record(context, &c->pin_lists, take_value<ItemList>(s), release_pin_list);
+    case TAG_TEST_SEQUENCE:
+        return append_record(context, &c->test_sequences, take_value<SequenceRecord>(s), release_sequence);
+    case TAG_PIN_FAMILY:
+        // Pin families belong to the description, not to the component.
+        return append_record(context, &g_library.root.pin_families, take_value<PinFamilyRecord>(s),
+                             release_pin_family);
+    case TAG_GLOBAL_FAMILY:
+        return append_record(context, &c->global_performances, take_value<GlobalPerformanceRecord>(s),
+                             release_global_performance);
+    case TAG_CELL:
+        return append_record(context, &c->cells, take_value<CellRecord>(s), release_cell);
+    case TAG_INSTRUCTION_REGISTER:
+        return append_record(context, &c->instruction_registers, take_value<InstructionRegisterRecord>(s),
+                             release_instruction_register);
+    case TAG_BOUNDARY_SCAN_REGISTER:
+        return append_record(context, &c->boundary_scan_registers, take_value<BoundaryScanRegisterRecord>(s),
+                             release_boundary_scan_register);
+    case TAG_BYPASS_REGISTER:
+        return append_record(context, &c->bypass_registers, take_value<BypassRegisterRecord>(s),
+                             release_bypass_register);
+    case TAG_IDENTIFICATION_REGISTER:
+        return append_record(context, &c->identification_registers, take_value<IdRegisterRecord>(s),
+                             release_id_register);
+    case TAG_USERCODE_REGISTER:
+        return append_record(context, &c->usercode_registers, take_value<IdRegisterRecord>(s),
+                             release_id_register);
+    case TAG_BIST_REGISTER:
+        return append_record(context, &c->bist_registers, take_value<BistRegisterRecord>(s),
+                             release_bist_register);
+    case TAG_DATA_REGISTER:
+        return append_record(context, &c->data_registers, take_value<DataRegisterRecord>(s),
+                             release_data_register);
+    case TAG_ILLEGAL_VECTORS:
+        return append_record(context, &c->illegal_sequences, take_value<SequenceRecord>(s), release_sequence);
+    case TAG_HEADER:
+        take_record(context, &c->header, s, release_header);
+        return true;
+    case TAG_STANDARD:
+        c->standard = static_cast<int32_t>(s->value);
+        return true;
+    default:
+        report_error(context, "Internal error in mkcomponent");
+        return false;
+    }
+}
+
+}  // namespace
+
+ComponentRecord *mkcomponent(HostContext *context, char *name, const char *source_ref,
+                             ItemList *items) {
+    // A component without statements (items null) is a valid, empty one.
+    ComponentRecord *component = static_cast<ComponentRecord *>(mem_alloc(context, sizeof(ComponentRecord)));
+    if (!component) {
+        mem_free(context, name);
+        release_statements(context, items);
+        return nullptr;
+    }
+    component->name = name;
+    if (source_ref) {
+        component->source_ref = str_duplicate(context, source_ref);
+        if (!component->source_ref)
+            return give_up(context, component, items);
+    }
+    for (int32_t i = 0; i < statement_count(items); i++) {
+        TaggedItem *statement = statement_at(items, i);
+        if (statement && !route_statement(context, component, statement))
+            return give_up(context, component, items);
+    }
+    release_statements(context, items);
+    return component;
+}

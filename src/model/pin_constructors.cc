@@ -1,0 +1,123 @@
+// Pin constructors: single pins, buses, index records and pin references
+#include "interface/memory.h"
+#include "model/component_records.h"
+#include "model/item_list.h"
+#include "model/release.h"
+
+PinRecord *mkpin(HostContext *context, char *number, char *name, int32_t type, char *family) {
+    PinRecord *pin = static_cast<PinRecord *>(mem_alloc(context, sizeof(PinRecord)));
+    PinNumberingRecord *numbering =
+        pin ? static_cast<PinNumberingRecord *>(mem_alloc(context, sizeof(PinNumberingRecord))) : nullptr;
+    if (!numbering) {
+        mem_free(context, pin);
+        mem_free(context, number);
+        mem_free(context, name);
+        mem_free(context, family);
+        return nullptr;
+    }
+    numbering->number = number;
+    pin->name = name;
+    pin->form = OXEL_FORM_SINGLE;
+    pin->numbering = numbering;
+    pin->type = type;
+    pin->family = family;
+    return pin;
+}
+
+PinRecord *mkbus(HostContext *context, ItemList *numbers, BusNamePair *pair, int32_t type,
+                 char *family) {
+    char *name = pair ? pair->name : nullptr;
+    ItemList *indices = pair ? pair->indices : nullptr;
+    if (pair) {
+        pair->name = nullptr;
+        pair->indices = nullptr;
+    }
+    PinRecord *pin = static_cast<PinRecord *>(mem_alloc(context, sizeof(PinRecord)));
+    PinNumberingRecord *numbering =
+        pin ? static_cast<PinNumberingRecord *>(mem_alloc(context, sizeof(PinNumberingRecord))) : nullptr;
+    if (!numbering) {
+        mem_free(context, pin);
+        list_release_with(context, numbers, release_index);
+        mem_free(context, name);
+        list_release_with(context, indices, release_index);
+        mem_free(context, family);
+        return nullptr;
+    }
+    numbering->numbers = numbers;
+    numbering->indices = indices;
+    pin->name = name;
+    pin->form = OXEL_FORM_BUS;
+    pin->numbering = numbering;
+    pin->type = type;
+    pin->family = family;
+    return pin;
+}
+
+BusNamePair *mkbusname(HostContext *context, char *name, ItemList *indices) {
+    BusNamePair *pair = static_cast<BusNamePair *>(mem_alloc(context, sizeof(BusNamePair)));
+    if (!pair) {
+        mem_free(context, name);
+        list_release_with(context, indices, release_index);
+        return nullptr;
+    }
+    pair->name = name;
+    pair->indices = indices;
+    return pair;
+}
+
+IndexRecord *mkindex(HostContext *context, int32_t kind, int32_t number, char *identifier,
+                     int32_t last) {
+    IndexRecord *index = static_cast<IndexRecord *>(mem_alloc(context, sizeof(IndexRecord)));
+    if (!index) {
+        mem_free(context, identifier);
+        return nullptr;
+    }
+    index->kind = kind;
+    switch (kind) {
+    case OXEL_INDEX_NAME:
+        index->first = reinterpret_cast<intptr_t>(identifier);
+        break;
+    case OXEL_INDEX_RANGE:
+        index->first = number;
+        index->last = last;
+        break;
+    default:
+        index->first = number;
+        break;
+    }
+    if (kind != OXEL_INDEX_NAME)
+        mem_free(context, identifier);
+    return index;
+}
+
+PinRefRecord *mkpinref(HostContext *context, int32_t kind, char *name, ItemList *indices) {
+    PinRefRecord *pin_ref = static_cast<PinRefRecord *>(mem_alloc(context, sizeof(PinRefRecord)));
+    if (!pin_ref) {
+        mem_free(context, name);
+        list_release_with(context, indices, release_index);
+        return nullptr;
+    }
+    pin_ref->kind = kind;
+    pin_ref->name = name;
+    if (kind == OXEL_PINREF_PLAIN) {
+        // A plain reference has no selector; indices handed with it are not kept.
+        list_release_with(context, indices, release_index);
+        return pin_ref;
+    }
+    if (!indices || indices->count < 1) {
+        release_pin_ref(context, pin_ref);
+        list_release_with(context, indices, release_index);
+        return nullptr;
+    }
+    IndexRecord *first = static_cast<IndexRecord *>(indices->items[0]);
+    if (indices->count == 1 && first && first->kind == OXEL_INDEX_NUMBER) {
+        // One bus element: its number is the selector, the list is not kept.
+        pin_ref->kind = OXEL_PINREF_ELEMENT;
+        pin_ref->selector = first->first;
+        list_release_with(context, indices, release_index);
+    } else {
+        pin_ref->kind = OXEL_PINREF_ELEMENTS;
+        pin_ref->selector = reinterpret_cast<intptr_t>(indices);
+    }
+    return pin_ref;
+}

@@ -1,0 +1,81 @@
+// Section statements: the {tag, value} items of component, register and cell sections
+#include "interface/memory.h"
+#include "model/component_records.h"
+#include "model/item_list.h"
+#include "model/release.h"
+#include "model/tagged_item.h"
+
+namespace {
+
+template <typename Record>
+Record *as(intptr_t value) {
+    return reinterpret_cast<Record *>(value);
+}
+
+// Releases what a statement of `tag` carries. Integer values (standard,
+// length, parallel outputs) own nothing.
+void release_statement_value(HostContext *context, int32_t tag, intptr_t value) {
+    switch (tag) {
+    case TAG_PIN_LIST: release_pin_list(context, as<ItemList>(value)); break;
+    case TAG_TEST_SEQUENCE:
+    case TAG_ILLEGAL_VECTORS: release_sequence(context, as<SequenceRecord>(value)); break;
+    case TAG_PIN_FAMILY: release_pin_family(context, as<PinFamilyRecord>(value)); break;
+    case TAG_GLOBAL_FAMILY: release_global_performance(context, as<GlobalPerformanceRecord>(value)); break;
+    case TAG_CELL: release_cell(context, as<CellRecord>(value)); break;
+    case TAG_INSTRUCTION_REGISTER: release_instruction_register(context, as<InstructionRegisterRecord>(value)); break;
+    case TAG_BOUNDARY_SCAN_REGISTER: release_boundary_scan_register(context, as<BoundaryScanRegisterRecord>(value)); break;
+    case TAG_BYPASS_REGISTER: release_bypass_register(context, as<BypassRegisterRecord>(value)); break;
+    case TAG_IDENTIFICATION_REGISTER:
+    case TAG_USERCODE_REGISTER: release_id_register(context, as<IdRegisterRecord>(value)); break;
+    case TAG_BIST_REGISTER: release_bist_register(context, as<BistRegisterRecord>(value)); break;
+    case TAG_DATA_REGISTER: release_data_register(context, as<DataRegisterRecord>(value)); break;
+    case TAG_MODE_LIST: list_release_with(context, as<ItemList>(value), release_cell_mode); break;
+    case TAG_HEADER: release_header(context, as<HeaderRecord>(value)); break;
+    case TAG_CAPTURE: release_capture(context, as<CaptureRecord>(value)); break;
+    case TAG_INSTRUCTION_LIST: list_release_with(context, as<ItemList>(value), release_instruction); break;
+    case TAG_CHAIN_LIST: list_release_with(context, as<ItemList>(value), release_chain_element); break;
+    case TAG_PRELOAD: release_preload(context, as<PreloadRecord>(value)); break;
+    case TAG_CLOCK: release_pin_ref(context, as<PinRefRecord>(value)); break;
+    case TAG_DATA_INPUTS:
+    case TAG_DATA_OUTPUTS:
+    case TAG_DATA_SELECT:
+    case TAG_CONCATENATION:
+    case TAG_ALTERED_REGISTERS: list_release(context, as<ItemList>(value)); break;
+    case TAG_INIT_UPDATE:
+    case TAG_PURPOSE:
+    case TAG_MANUFACTURER_IDCODE:
+    case TAG_PARTNUMBER_IDCODE:
+    case TAG_VERSION_IDCODE:
+    case TAG_COVERAGE:
+    case TAG_MIN_DURATION: mem_free(context, as<void>(value)); break;
+    case TAG_BOARD_CHAIN:
+    case TAG_NETLIST:
+        // Board statements: never in these sections, but still released.
+        release_board_value(context, tag, value);
+        break;
+    default:
+        // Standard, length and parallel outputs are integers; an unknown
+        // tag's value cannot be interpreted.
+        break;
+    }
+}
+
+}  // namespace
+
+TaggedItem *mkstatement(HostContext *context, int32_t tag, intptr_t value) {
+    TaggedItem *statement = item_make(context, tag, value);
+    if (!statement)
+        release_statement_value(context, tag, value);
+    return statement;
+}
+
+void release_statement(HostContext *context, TaggedItem *statement) {
+    if (!statement)
+        return;
+    release_statement_value(context, statement->tag, statement->value);
+    mem_free(context, statement);
+}
+
+void release_statements(HostContext *context, ItemList *statements) {
+    list_release_with(context, statements, release_statement);
+}
