@@ -213,4 +213,93 @@ TEST(IncludeStack, EveryFailedAllocationWhileIncludingLeavesNothingOpen) {
     }
 }
 
+// ---------------------------------------------------------------------
+// Include files through the public interface.
+
+const std::string kHeaderSection = "OXEL_HEADER CREATION_LOG \"a\" \"b\" \"c\" \"d\" END OXEL_HEADER\n";
+
+TEST(IncludeFiles, AHeaderFromAnIncludeFileIsParsedIntoTheRoot) {
+    Recorder host;
+    OxelInitialize(host.host());
+    std::string header = write_temp_file("header part.oxel", kHeaderSection);
+    std::string path = write_temp_file("with_header.oxel", "OXEL\n#include \"" + header + "\"\nEND OXEL\n");
+    ASSERT_EQ(OxelParse(host.host(), path.c_str()), OXEL_OK) << host.dump();
+    EXPECT_EQ(host.counters.errors, 0);
+    const HeaderRecord *parsed = OxelGetInfo()->header;
+    ASSERT_NE(parsed, nullptr);
+    ASSERT_NE(parsed->creation_log, nullptr);
+    EXPECT_STREQ(parsed->creation_log->date, "a");
+    EXPECT_STREQ(parsed->creation_log->creator, "b");
+    EXPECT_STREQ(parsed->creation_log->tool, "c");
+    EXPECT_STREQ(parsed->creation_log->reason, "d");
+    OxelDestroy(host.host());
+    EXPECT_EQ(FileIsOxel(host.host(), path.c_str()), 1);
+}
+
+// The probe reads its token from the include file; the parse must still
+// begin at the start of the main file, with nothing of the probe left open.
+TEST(IncludeFiles, AFileThatOpensWithAnIncludeStartsOverForTheParse) {
+    Recorder host;
+    OxelInitialize(host.host());
+    int files_before = open_descriptors();
+    std::string opening = write_temp_file("opening.oxel", "* the frame opens here\noxel\n");
+    std::string path =
+        write_temp_file("opens_with_include.oxel", "#include " + opening + "\n" + kHeaderSection + "END OXEL");
+    EXPECT_EQ(FileIsOxel(host.host(), path.c_str()), 1);
+    EXPECT_EQ(open_descriptors(), files_before);
+    ASSERT_EQ(OxelParse(host.host(), path.c_str()), OXEL_OK) << host.dump();
+    EXPECT_NE(OxelGetInfo()->header, nullptr);
+    EXPECT_EQ(open_descriptors(), files_before);
+    OxelDestroy(host.host());
+}
+
+TEST(IncludeFiles, AMissingIncludeFileIsReportedButTheParseSucceeds) {
+    Recorder host;
+    OxelInitialize(host.host());
+    std::string path = write_temp_file("missing_include.oxel",
+                                       "OXEL\n#include \"/no/such/file.oxel\"\n" + kHeaderSection + "END OXEL\n");
+    EXPECT_EQ(OxelParse(host.host(), path.c_str()), OXEL_OK) << host.dump();
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
+              (std::vector<std::string>{at_line(3, "Couldn't open #include file /no/such/file.oxel"),
+                                        at_line(3, "Ignoring #include directive")}));
+    EXPECT_EQ(host.counters.errors, 2);
+    EXPECT_EQ(OxelGetSyntaxErrors(), 0);
+    EXPECT_NE(OxelGetInfo()->header, nullptr);
+    OxelDestroy(host.host());
+}
+
+TEST(IncludeFiles, ASelfIncludingFileIsCutAtTheNestingLimit) {
+    Recorder host;
+    OxelInitialize(host.host());
+    int files_before = open_descriptors();
+    std::string self = write_temp_file("self_api.oxel", "");
+    write_temp_file("self_api.oxel", "* again\n#include " + self + "\n");
+    std::string path = write_temp_file("includes_self.oxel",
+                                       "OXEL\n#include " + self + "\n" + kHeaderSection + "END OXEL\n");
+    EXPECT_EQ(OxelParse(host.host(), path.c_str()), OXEL_OK) << host.dump();
+    std::vector<std::string> errors = host.texts(OXEL_KIND_ERROR);
+    ASSERT_EQ(errors.size(), 2u) << host.dump();
+    EXPECT_NE(errors[0].find("File nesting limit (10) exceeded"), std::string::npos);
+    EXPECT_NE(errors[1].find("Ignoring #include directive"), std::string::npos);
+    EXPECT_EQ(open_descriptors(), files_before);
+    OxelDestroy(host.host());
+}
+
+// A parse that stops inside an include file closes it and leaks nothing
+// (the sanitizer build watches the memory).
+TEST(IncludeFiles, AParseThatStopsInsideAnIncludeFileLeavesNothingOpen) {
+    Recorder host;
+    OxelInitialize(host.host());
+    int files_before = open_descriptors();
+    std::string inner = write_temp_file("broken_inner.oxel", "OXEL_HEADER CREATION_LOG \"a\" = \n");
+    std::string middle = write_temp_file("broken_middle.oxel", "#include " + inner + "\nEND OXEL_HEADER\n");
+    std::string path = write_temp_file("broken_main.oxel", "OXEL\n#include " + middle + "\nEND OXEL\n");
+    EXPECT_EQ(OxelParse(host.host(), path.c_str()), OXEL_FAILED);
+    std::vector<std::string> errors = host.texts(OXEL_KIND_ERROR);
+    ASSERT_EQ(errors.size(), 1u) << host.dump();
+    EXPECT_EQ(errors[0], "syntax error >> line 6 near \"=\"");
+    EXPECT_EQ(open_descriptors(), files_before);
+    EXPECT_EQ(OxelGetInfo()->header, nullptr);
+}
+
 }  // namespace

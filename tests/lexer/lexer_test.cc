@@ -347,4 +347,57 @@ TEST(Lexer, EveryFailedAllocationEndsReadingWithMinusOne) {
     }
 }
 
+// ---------------------------------------------------------------------
+// Awkward input through the public interface.
+
+const std::string kHeaderFile =
+    "OXEL OXEL_HEADER CREATION_LOG \"a\" \"b\" \"c\" \"d\" END OXEL_HEADER END OXEL";
+
+TEST(LexerInput, ANulByteBehindTheLastWordEndsTheFile) {
+    for (const std::string &tail : {std::string("\0garbage", 8), std::string("\n\0\x01\x02 BOARD", 10)}) {
+        Recorder host;
+        OxelInitialize(host.host());
+        std::string path = write_temp_file("nul_end.oxel", kHeaderFile + tail);
+        EXPECT_EQ(OxelParse(host.host(), path.c_str()), OXEL_OK) << host.dump();
+        EXPECT_EQ(host.counters.errors, 0);
+        OxelDestroy(host.host());
+    }
+}
+
+TEST(LexerInput, ABinaryFileGivesOneSyntaxMessageAndOneDetailLine) {
+    Recorder host;
+    OxelInitialize(host.host());
+    std::string path = write_temp_file("binary.oxel", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\xff\xfe", 12));
+    EXPECT_EQ(FileIsOxel(host.host(), path.c_str()), 0);
+    EXPECT_EQ(OxelParse(host.host(), path.c_str()), OXEL_FAILED);
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), std::vector<std::string>{"syntax error >> line 1 near \"\x7f\""});
+    EXPECT_EQ(host.texts(OXEL_KIND_NOTE).size(), 1u);
+    EXPECT_EQ(OxelGetInfo()->header, nullptr);
+}
+
+TEST(LexerInput, AStringOfTheMaximumLengthIsKeptWhole) {
+    Recorder host;
+    OxelInitialize(host.host());
+    std::string longest(kMaxTokenLength, 'r');
+    std::string path = write_temp_file(
+        "long_reason.oxel", "OXEL OXEL_HEADER CREATION_LOG \"a\" \"b\" \"c\" \"" + longest + "\" END OXEL_HEADER END OXEL");
+    ASSERT_EQ(OxelParse(host.host(), path.c_str()), OXEL_OK) << host.dump();
+    EXPECT_EQ(OxelGetInfo()->header->creation_log->reason, longest);
+    OxelDestroy(host.host());
+}
+
+TEST(LexerInput, ATokenOfOneCharacterTooManyEndsTheParse) {
+    Recorder host;
+    OxelInitialize(host.host());
+    std::string path = write_temp_file("too_long.oxel", "OXEL\n" + std::string(kMaxTokenLength + 1, 'q') + "\nEND OXEL");
+    EXPECT_EQ(OxelParse(host.host(), path.c_str()), OXEL_FAILED);
+    std::vector<std::string> errors = host.texts(OXEL_KIND_ERROR);
+    ASSERT_EQ(errors.size(), 2u) << host.dump();
+    EXPECT_EQ(errors[0], "syntax error >> line 2\n" + kIndent + "String exceeds max length (5120 characters)");
+    // The parser takes the failure for the end of input; the token is too
+    // long to be quoted.
+    EXPECT_EQ(errors[1], "syntax error >> line 2");
+    EXPECT_EQ(host.texts(OXEL_KIND_NOTE).size(), 1u);
+}
+
 }  // namespace
