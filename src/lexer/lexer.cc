@@ -373,27 +373,3 @@ char *lexer_take_written_text() {
     g_lexer.written_text = nullptr;
     return text;
 }
-
-void lexer_release_value(int token) {
-    HostContext *host = g_parser.host;
-    switch (token) {
-    case TK_IDENTIFIER:
-    case TK_STRING:
-        mem_free(host, yylval.text);
-        yylval.text = nullptr;
-        break;
-    case TK_INTEGER:
-        if (yylval.integer)
-            mem_free(host, yylval.integer->text);
-        mem_free(host, yylval.integer);
-        yylval.integer = nullptr;
-        break;
-    case TK_REAL:
-        mem_free(host, yylval.real);
-        yylval.real = nullptr;
-        break;
-    default:
-        break;
-    }
-    mem_free(host, lexer_take_written_text());
-}

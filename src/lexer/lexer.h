@@ -9,8 +9,9 @@
 constexpr int kMaxTokenLength = 5120;
 
 // Starts a new file: nesting limit 10, line 1, column 1, push-back empty,
-// token text empty, include stack empty. The semantic value, the text as
-// written and name mode are left alone.
+// token text empty, include stack empty (include files still open are
+// closed first). The semantic value, the text as written and name mode are
+// left alone.
 void lexer_reset();
 // Makes `stream` the main source that yylex reads (the caller owns it).
 void lexer_set_stream(FILE *stream);
@@ -37,6 +38,3 @@ bool lexer_name_mode();
 // Hands over the owned copy of the last identifier as written (may be null);
 // the lexer forgets it.
 char *lexer_take_written_text();
-// Releases the value a token left in yylval when no parser takes it (the
-// file probes read one token and drop it), and the text as written.
-void lexer_release_value(int token);
