@@ -77,7 +77,7 @@ TEST(SyntaxErrors, AVeryLongProgramNameIsCutAtTheBuffer) {
     OxelSetProgName(host.host(), std::string(3000, 'P').c_str());
     parse_text(host, "long_name.oxel", "OXEL END OXEL");
     ASSERT_EQ(host.texts(OXEL_KIND_ERROR).size(), 1u);
-    const std::string &text = host.texts(OXEL_KIND_ERROR)[0];
+    const std::string text = host.texts(OXEL_KIND_ERROR)[0];
     EXPECT_EQ(text.size(), 1023u);
     EXPECT_EQ(text.rfind("syntax error: PPPP", 0), 0u);
 }
