@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "commands.h"
 #include "oxel32.h"
 
 namespace {
@@ -17,11 +18,17 @@ const char *const kUsage =
     "Commands:\n"
     "  parse FILE...    read each file; report syntax errors\n"
     "  is-oxel FILE     exit 0 when the file is an OXEL file, 1 when not\n"
+    "  components FILE...\n"
+    "                   list the component names of each file (quick scan)\n"
+    "  show FILE        parse and print every component: instructions,\n"
+    "                   registers, TAP pins, pins and boundary-scan cells\n"
+    "                   (--json: as one JSON document)\n"
     "\n"
     "Options:\n"
     "  --level N        message level: 1 errors, 2 warnings, 3 notes,\n"
     "                   4 progress and status (default 3)\n"
     "  --prog-name NAME name used in syntax messages\n"
+    "  --json           show prints JSON\n"
     "  --help           this text\n"
     "  --version        the version\n"
     "\n"
@@ -56,6 +63,7 @@ int32_t OXEL_CALLBACK print_message(void *, const MessageRecord *message) {
 struct Options {
     int32_t level = 3;
     const char *prog_name = nullptr;
+    bool json = false;
     std::string command;
     std::vector<const char *> files;
 };
@@ -130,6 +138,8 @@ int main(int argc, char **argv) {
             if (++i >= argc)
                 return usage_error("--prog-name takes a name");
             options.prog_name = argv[i];
+        } else if (std::strcmp(arg, "--json") == 0) {
+            options.json = true;
         } else if (arg[0] == '-' && arg[1] == '-') {
             return usage_error((std::string("unknown option ") + arg).c_str());
         } else if (options.command.empty()) {
@@ -146,5 +156,15 @@ int main(int argc, char **argv) {
         return run_parse(options);
     if (options.command == "is-oxel")
         return run_is_oxel(options);
+    if (options.command == "components") {
+        Host host(options);
+        return run_components(&host.context, options.files);
+    }
+    if (options.command == "show") {
+        if (options.files.size() != 1)
+            return usage_error("show takes one file");
+        Host host(options);
+        return run_show(&host.context, options.files[0], options.prog_name, options.json);
+    }
     return usage_error(("unknown command " + options.command).c_str());
 }

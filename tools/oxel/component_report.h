@@ -1,0 +1,72 @@
+// oxel show: what the query exports tell about each component
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "oxel32.h"
+
+using Text = std::optional<std::string>;
+
+struct InstructionInfo {
+    int32_t kind;
+    std::string kind_text;
+    Text opcode;
+    Text register_name;
+    Text register_type;
+};
+
+struct TapPinInfo {
+    const char *signal;   // TDI, TDO, TMS, TCK, TRST
+    Text name;
+};
+
+struct PinInfo {
+    Text name;
+    Text number;          // a bus: its pin numbers as written, in parentheses
+    bool bus;
+    int32_t type;         // PinType as declared
+    int32_t direction;    // 0 none, 1 in, 2 out, 3 both
+};
+
+struct CellFunctionInfo {
+    Text name;
+    int32_t code;         // 1 input ... 6 bidirectional
+};
+
+struct CellInfo {
+    int32_t position;
+    Text name;
+    Text pin;
+    std::vector<CellFunctionInfo> functions;
+    int32_t control;      // chain position of the control cell, -1 none
+    char disable;         // first character of the disable value, 0 none
+};
+
+struct ComponentReport {
+    Text name;
+    int32_t standard;
+    Text source;
+    Text bsdl_file;
+    double highest_frequency;   // -2.0: not given
+    int32_t instruction_register_length;
+    Text instruction_register_capture;
+    Text idcode_capture;
+    Text usercode_capture;
+    std::vector<InstructionInfo> instructions;
+    std::vector<TapPinInfo> tap_pins;
+    std::vector<PinInfo> pins;
+    bool has_boundary_scan_register;
+    int32_t boundary_scan_register_length;
+    std::vector<CellInfo> cells;
+};
+
+// Walks every component of the parsed description.
+std::vector<ComponentReport> collect_components(HostContext *context);
+
+// Words for the codes.
+const char *standard_word(int32_t standard);
+const char *pin_type_word(int32_t type);
+const char *direction_word(int32_t direction);
+const char *cell_function_word(int32_t code);

@@ -1,0 +1,267 @@
+// oxel show: every component of a file, as a report or as JSON
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "component_report.h"
+#include "json_writer.h"
+
+namespace {
+
+// Rows of texts printed in columns as wide as their widest entry.
+class Table {
+public:
+    void add(std::vector<std::string> row) { rows_.push_back(std::move(row)); }
+
+    void print(const char *indent) const {
+        std::vector<size_t> widths;
+        for (const auto &row : rows_)
+            for (size_t i = 0; i < row.size(); i++) {
+                if (widths.size() <= i)
+                    widths.push_back(0);
+                if (row[i].size() > widths[i])
+                    widths[i] = row[i].size();
+            }
+        for (const auto &row : rows_) {
+            std::string line = indent;
+            for (size_t i = 0; i < row.size(); i++) {
+                line += row[i];
+                if (i + 1 < row.size())
+                    line += std::string(widths[i] - row[i].size() + 2, ' ');
+            }
+            std::printf("%s\n", line.c_str());
+        }
+    }
+
+private:
+    std::vector<std::vector<std::string>> rows_;
+};
+
+std::string shown(const Text &text) { return text ? *text : "-"; }
+
+std::string frequency_text(double frequency) {
+    if (frequency < 0.0)
+        return "-";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%g", frequency);
+    return buffer;
+}
+
+std::string functions_text(const std::vector<CellFunctionInfo> &functions) {
+    std::string out;
+    for (const CellFunctionInfo &function : functions) {
+        if (!out.empty())
+            out += ", ";
+        out += cell_function_word(function.code);
+        if (function.name)
+            out += " " + *function.name;
+    }
+    return out.empty() ? "-" : out;
+}
+
+std::string control_text(int32_t control) { return control < 0 ? "-" : std::to_string(control); }
+
+std::string disable_text(char disable) { return disable ? std::string(1, disable) : "-"; }
+
+void print_report(const ComponentReport &c) {
+    std::printf("Component %s\n", shown(c.name).c_str());
+    Table facts;
+    facts.add({"standard", standard_word(c.standard)});
+    facts.add({"source", shown(c.source)});
+    facts.add({"BSDL file", shown(c.bsdl_file)});
+    facts.add({"highest frequency", frequency_text(c.highest_frequency)});
+    facts.add({"instruction register",
+               "length " + std::to_string(c.instruction_register_length) + ", capture " +
+                   shown(c.instruction_register_capture)});
+    facts.add({"IDCODE capture", shown(c.idcode_capture)});
+    facts.add({"USERCODE capture", shown(c.usercode_capture)});
+    facts.print("  ");
+
+    std::printf("\n  Instructions (%zu)\n", c.instructions.size());
+    Table instructions;
+    instructions.add({"KIND", "OPCODE", "REGISTER", "TYPE"});
+    for (const InstructionInfo &i : c.instructions)
+        instructions.add({i.kind_text, shown(i.opcode), shown(i.register_name), shown(i.register_type)});
+    instructions.print("    ");
+
+    std::printf("\n  TAP pins\n");
+    Table tap;
+    for (const TapPinInfo &pin : c.tap_pins)
+        tap.add({pin.signal, shown(pin.name)});
+    tap.print("    ");
+
+    std::printf("\n  Pins (%zu)\n", c.pins.size());
+    Table pins;
+    pins.add({"NAME", "NUMBER", "TYPE", "DIRECTION"});
+    for (const PinInfo &pin : c.pins)
+        pins.add({shown(pin.name), shown(pin.number), pin_type_word(pin.type),
+                  direction_word(pin.direction)});
+    pins.print("    ");
+
+    if (c.has_boundary_scan_register)
+        std::printf("\n  Boundary-scan cells (%zu, register length %d)\n", c.cells.size(),
+                    c.boundary_scan_register_length);
+    else
+        std::printf("\n  Boundary-scan cells: no boundary-scan register\n");
+    if (c.cells.empty())
+        return;
+    Table cells;
+    cells.add({"POS", "CELL", "PIN", "FUNCTIONS", "CONTROL", "DISABLE"});
+    for (const CellInfo &cell : c.cells)
+        cells.add({std::to_string(cell.position), shown(cell.name), shown(cell.pin),
+                   functions_text(cell.functions), control_text(cell.control),
+                   disable_text(cell.disable)});
+    cells.print("    ");
+}
+
+void write_json(JsonWriter &json, const ComponentReport &c) {
+    json.begin_object();
+    json.key("name");
+    json.string(c.name);
+    json.key("standard");
+    json.string(standard_word(c.standard));
+    json.key("source");
+    json.string(c.source);
+    json.key("bsdl_file");
+    json.string(c.bsdl_file);
+    json.key("highest_frequency");
+    if (c.highest_frequency < 0.0)
+        json.null();
+    else
+        json.number(c.highest_frequency);
+    json.key("instruction_register");
+    json.begin_object();
+    json.key("length");
+    json.number(static_cast<long long>(c.instruction_register_length));
+    json.key("capture");
+    json.string(c.instruction_register_capture);
+    json.end_object();
+    json.key("idcode_capture");
+    json.string(c.idcode_capture);
+    json.key("usercode_capture");
+    json.string(c.usercode_capture);
+
+    json.key("instructions");
+    json.begin_array();
+    for (const InstructionInfo &i : c.instructions) {
+        json.begin_object();
+        json.key("kind");
+        json.string(i.kind_text);
+        json.key("kind_code");
+        json.number(static_cast<long long>(i.kind));
+        json.key("opcode");
+        json.string(i.opcode);
+        json.key("register");
+        json.string(i.register_name);
+        json.key("register_type");
+        json.string(i.register_type);
+        json.end_object();
+    }
+    json.end_array();
+
+    json.key("tap_pins");
+    json.begin_object();
+    for (const TapPinInfo &pin : c.tap_pins) {
+        json.key(pin.signal);
+        json.string(pin.name);
+    }
+    json.end_object();
+
+    json.key("pins");
+    json.begin_array();
+    for (const PinInfo &pin : c.pins) {
+        json.begin_object();
+        json.key("name");
+        json.string(pin.name);
+        json.key("number");
+        json.string(pin.number);
+        json.key("bus");
+        json.boolean(pin.bus);
+        json.key("type");
+        json.string(pin_type_word(pin.type));
+        json.key("direction");
+        json.string(direction_word(pin.direction));
+        json.end_object();
+    }
+    json.end_array();
+
+    json.key("boundary_scan_register_length");
+    if (c.has_boundary_scan_register)
+        json.number(static_cast<long long>(c.boundary_scan_register_length));
+    else
+        json.null();
+    json.key("cells");
+    json.begin_array();
+    for (const CellInfo &cell : c.cells) {
+        json.begin_object();
+        json.key("position");
+        json.number(static_cast<long long>(cell.position));
+        json.key("name");
+        json.string(cell.name);
+        json.key("pin");
+        json.string(cell.pin);
+        json.key("functions");
+        json.begin_array();
+        for (const CellFunctionInfo &function : cell.functions) {
+            json.begin_object();
+            json.key("function");
+            json.string(cell_function_word(function.code));
+            json.key("code");
+            json.number(static_cast<long long>(function.code));
+            json.key("name");
+            json.string(function.name);
+            json.end_object();
+        }
+        json.end_array();
+        json.key("control_cell");
+        if (cell.control < 0)
+            json.null();
+        else
+            json.number(static_cast<long long>(cell.control));
+        json.key("disable_value");
+        json.string(cell.disable ? Text(std::string(1, cell.disable)) : std::nullopt);
+        json.end_object();
+    }
+    json.end_array();
+    json.end_object();
+}
+
+}  // namespace
+
+int run_show(HostContext *context, const char *file, const char *prog_name, bool json) {
+    OxelInitialize(context);
+    if (prog_name)
+        OxelSetProgName(context, prog_name);
+    int32_t result = OxelParse(context, file);
+    if (result != OXEL_OK) {
+        OxelDestroy(context);
+        return result;
+    }
+    std::vector<ComponentReport> reports = collect_components(context);
+    if (json) {
+        JsonWriter writer(stdout);
+        writer.begin_object();
+        writer.key("file");
+        writer.string(std::string(file));
+        writer.key("components");
+        writer.begin_array();
+        for (const ComponentReport &report : reports)
+            write_json(writer, report);
+        writer.end_array();
+        writer.end_object();
+        writer.finish();
+    } else {
+        for (size_t i = 0; i < reports.size(); i++) {
+            if (i)
+                std::printf("\n");
+            print_report(reports[i]);
+        }
+        if (reports.empty())
+            std::printf("%s: no components\n", file);
+    }
+    OxelDestroy(context);
+    OxelInitialize(context);
+    return OXEL_OK;
+}
