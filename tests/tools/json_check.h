@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 #include <string>
-#include <utility>
 #include <vector>
 
 struct JsonValue {
@@ -11,15 +10,15 @@ struct JsonValue {
     bool boolean = false;
     double number = 0;
     std::string text;
-    std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;
+    std::vector<JsonValue> items;        // an array's items, an object's values
+    std::vector<std::string> keys;       // an object's keys, beside its values
 
     // A member of an object; a null value when there is none.
     const JsonValue &operator[](const std::string &key) const {
         static const JsonValue none;
-        for (const auto &member : members)
-            if (member.first == key)
-                return member.second;
+        for (size_t i = 0; kind == kObject && i < keys.size(); i++)
+            if (keys[i] == key)
+                return items[i];
         return none;
     }
     const JsonValue &operator[](size_t index) const { return items.at(index); }
@@ -94,7 +93,8 @@ private:
             skip_space();
             if (!string(&key) || !take(':') || !this->value(&member))
                 return false;
-            value->members.emplace_back(key, member);
+            value->keys.push_back(key);
+            value->items.push_back(member);
         } while (take(','));
         return take('}');
     }
