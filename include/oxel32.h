@@ -401,7 +401,7 @@ typedef struct BistRegisterRecord {
     PreloadRecord *preload;
     char *capture_value;
     ItemList *capture_status;    /* CaptureStatusRecord, or null */
-    double *coverage;            /* null for "-" */
+    double *coverage;            /* null when not given */
     PinRefRecord *clock;
     double *min_duration;
     int32_t parallel_outputs;    /* 1 YES, 0 NO */
