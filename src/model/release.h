@@ -42,6 +42,24 @@ void release_data_register(HostContext *context, DataRegisterRecord *reg);
 void release_statement(HostContext *context, TaggedItem *statement);
 void release_statements(HostContext *context, ItemList *statements);
 
-// Test sequences and global families, released with the board records.
+// Board, technology and test records, and the transient values that carry
+// them through the grammar. A netlist is a list of NetRecord; a board
+// statement, a TAP entry and a PPA signal are {tag, value} items whose value
+// goes by its tag; a PPA assignment holds one group.
+struct PpaAssignment;
+void release_board_statement(HostContext *context, TaggedItem *statement);
+void release_board_value(HostContext *context, int32_t tag, intptr_t value);
+void release_board_chain(HostContext *context, BoardChainRecord *chain);
+void release_tap_map(HostContext *context, TaggedItem *tap_map);
+void release_part_chain(HostContext *context, PartChainRecord *part);
+void release_netlist(HostContext *context, ItemList *nets);
+void release_net(HostContext *context, NetRecord *net);
 void release_sequence(HostContext *context, SequenceRecord *sequence);
+void release_vrak_instruction(HostContext *context, VrakInstructionRecord *instruction);
+void release_vrak_operand(HostContext *context, VrakOperandRecord *operand);
+void release_ppa(HostContext *context, PpaRecord *ppa);
+void release_ppa_assignment(HostContext *context, PpaAssignment *assignment);
+void release_ppa_signal(HostContext *context, TaggedItem *signal);
+void release_ppa_serial_group(HostContext *context, PpaSerialGroupRecord *group);
+void release_ppa_parallel_group(HostContext *context, PpaParallelGroupRecord *group);
 void release_global_performance(HostContext *context, GlobalPerformanceRecord *family);

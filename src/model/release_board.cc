@@ -1,7 +1,241 @@
 // Teardown of board, technology and test records
 #include "interface/memory.h"
+#include "model/board_records.h"
+#include "model/item_list.h"
 #include "model/release.h"
+#include "model/tagged_item.h"
 
-// Scaffolding until the board records exist: each record is one block.
-void release_board(HostContext *context, BoardRecord *board) { mem_free(context, board); }
-void release_pin_family(HostContext *context, PinFamilyRecord *family) { mem_free(context, family); }
+namespace {
+
+// A list of texts: each text, the array, the list.
+void release_texts(HostContext *context, ItemList *texts) { list_release(context, texts); }
+
+template <typename Record>
+Record *value_as(intptr_t value) {
+    return reinterpret_cast<Record *>(value);
+}
+
+}  // namespace
+
+void release_board(HostContext *context, BoardRecord *board) {
+    if (!board)
+        return;
+    mem_free(context, board->name);
+    mem_free(context, board->source_ref);
+    release_header(context, board->header);
+    list_release_with(context, board->pin_lists, release_pin_list);
+    list_release_with(context, board->chains, release_board_chain);
+    list_release_with(context, board->netlists, release_netlist);
+    list_release_with(context, board->test_sequences, release_sequence);
+    list_release_with(context, board->illegal_sequences, release_sequence);
+    list_release_with(context, board->global_performances, release_global_performance);
+    mem_free(context, board);
+}
+
+void release_board_value(HostContext *context, int32_t tag, intptr_t value) {
+    switch (tag) {
+    case TAG_PIN_LIST:
+        release_pin_list(context, value_as<ItemList>(value));
+        break;
+    case TAG_BOARD_CHAIN:
+        release_board_chain(context, value_as<BoardChainRecord>(value));
+        break;
+    case TAG_TEST_SEQUENCE:
+    case TAG_ILLEGAL_VECTORS:
+        release_sequence(context, value_as<SequenceRecord>(value));
+        break;
+    case TAG_PIN_FAMILY:
+        release_pin_family(context, value_as<PinFamilyRecord>(value));
+        break;
+    case TAG_GLOBAL_FAMILY:
+        release_global_performance(context, value_as<GlobalPerformanceRecord>(value));
+        break;
+    case TAG_NETLIST:
+        release_netlist(context, value_as<ItemList>(value));
+        break;
+    case TAG_HEADER:
+        release_header(context, value_as<HeaderRecord>(value));
+        break;
+    default:
+        // No board statement carries any other tag: its value is unknown.
+        break;
+    }
+}
+
+void release_board_statement(HostContext *context, TaggedItem *statement) {
+    if (!statement)
+        return;
+    release_board_value(context, statement->tag, statement->value);
+    mem_free(context, statement);
+}
+
+void release_board_chain(HostContext *context, BoardChainRecord *chain) {
+    if (!chain)
+        return;
+    mem_free(context, chain->name);
+    mem_free(context, chain->tdi_net);
+    mem_free(context, chain->tdo_net);
+    mem_free(context, chain->tms_net);
+    mem_free(context, chain->tck_net);
+    mem_free(context, chain->trst_net);
+    list_release_with(context, chain->parts, release_part_chain);
+    mem_free(context, chain);
+}
+
+void release_tap_map(HostContext *context, TaggedItem *tap_map) {
+    if (!tap_map)
+        return;
+    mem_free(context, value_as<char>(tap_map->value));
+    mem_free(context, tap_map);
+}
+
+void release_part_chain(HostContext *context, PartChainRecord *part) {
+    if (!part)
+        return;
+    mem_free(context, part->component_name);
+    mem_free(context, part->part_name);
+    mem_free(context, part->tms_net);
+    mem_free(context, part->tck_net);
+    mem_free(context, part->trst_net);
+    mem_free(context, part);
+}
+
+void release_netlist(HostContext *context, ItemList *nets) {
+    list_release_with(context, nets, release_net);
+}
+
+void release_net(HostContext *context, NetRecord *net) {
+    if (!net)
+        return;
+    mem_free(context, net->component_name);
+    release_pin_ref(context, net->pin);
+    release_texts(context, net->nets);
+    mem_free(context, net);
+}
+
+void release_sequence(HostContext *context, SequenceRecord *sequence) {
+    if (!sequence)
+        return;
+    mem_free(context, sequence->name);
+    list_release_with(context, sequence->instructions, release_vrak_instruction);
+    mem_free(context, sequence);
+}
+
+void release_vrak_instruction(HostContext *context, VrakInstructionRecord *instruction) {
+    if (!instruction)
+        return;
+    switch (instruction->kind) {
+    case OXEL_VRAK_RST:
+    case OXEL_VRAK_WTN:
+    case OXEL_VRAK_BPV:
+    case OXEL_VRAK_CNF:
+    case OXEL_VRAK_TAP:
+    case OXEL_VRAK_ITP:
+    case OXEL_VRAK_DRS:
+        list_release_with(context, static_cast<ItemList *>(instruction->operand),
+                          release_vrak_operand);
+        break;
+    case OXEL_VRAK_PPA:
+        release_ppa(context, static_cast<PpaRecord *>(instruction->operand));
+        break;
+    case OXEL_VRAK_CMT:
+        mem_free(context, instruction->operand);
+        break;
+    default:
+        break;
+    }
+    mem_free(context, instruction);
+}
+
+void release_vrak_operand(HostContext *context, VrakOperandRecord *operand) {
+    if (!operand)
+        return;
+    mem_free(context, operand->target);
+    mem_free(context, operand->value);
+    mem_free(context, operand);
+}
+
+void release_ppa(HostContext *context, PpaRecord *ppa) {
+    if (!ppa)
+        return;
+    list_release_with(context, ppa->serial_groups, release_ppa_serial_group);
+    list_release_with(context, ppa->parallel_groups, release_ppa_parallel_group);
+    mem_free(context, ppa);
+}
+
+void release_ppa_assignment(HostContext *context, PpaAssignment *assignment) {
+    if (!assignment)
+        return;
+    release_ppa_serial_group(context, assignment->serial);
+    release_ppa_parallel_group(context, assignment->parallel);
+    mem_free(context, assignment);
+}
+
+void release_ppa_signal(HostContext *context, TaggedItem *signal) {
+    if (!signal)
+        return;
+    release_texts(context, value_as<ItemList>(signal->value));
+    mem_free(context, signal);
+}
+
+void release_ppa_serial_group(HostContext *context, PpaSerialGroupRecord *group) {
+    if (!group)
+        return;
+    mem_free(context, group->name);
+    release_texts(context, group->tdi);
+    release_texts(context, group->tdo);
+    release_texts(context, group->tms);
+    release_texts(context, group->tck);
+    release_texts(context, group->trst);
+    mem_free(context, group);
+}
+
+void release_ppa_parallel_group(HostContext *context, PpaParallelGroupRecord *group) {
+    if (!group)
+        return;
+    mem_free(context, group->name);
+    list_release_with(context, group->pins, release_pin_ref);
+    mem_free(context, group);
+}
+
+void release_global_performance(HostContext *context, GlobalPerformanceRecord *family) {
+    if (!family)
+        return;
+    mem_free(context, family->name);
+    mem_free(context, family->test_freq_min);
+    mem_free(context, family->test_freq_typ);
+    mem_free(context, family->test_freq_max);
+    mem_free(context, family->clock_freq_min);
+    mem_free(context, family->clock_freq_typ);
+    mem_free(context, family->clock_freq_max);
+    mem_free(context, family->temperature_min);
+    mem_free(context, family->temperature_typ);
+    mem_free(context, family->temperature_max);
+    mem_free(context, family);
+}
+
+void release_pin_family(HostContext *context, PinFamilyRecord *family) {
+    if (!family)
+        return;
+    mem_free(context, family->name);
+    mem_free(context, family->setup_time);
+    mem_free(context, family->hold_time);
+    mem_free(context, family->tplh_min);
+    mem_free(context, family->tplh_typ);
+    mem_free(context, family->tplh_max);
+    mem_free(context, family->tphl_min);
+    mem_free(context, family->tphl_typ);
+    mem_free(context, family->tphl_max);
+    mem_free(context, family->iil);
+    mem_free(context, family->iih);
+    mem_free(context, family->vil);
+    mem_free(context, family->vih);
+    mem_free(context, family->iol);
+    mem_free(context, family->ioh);
+    mem_free(context, family->vol);
+    mem_free(context, family->voh);
+    mem_free(context, family->vcc_min);
+    mem_free(context, family->vcc_typ);
+    mem_free(context, family->vcc_max);
+    mem_free(context, family);
+}

@@ -1,0 +1,174 @@
+// Test records: the PPA instruction with its serial and parallel groups
+#include "interface/host_messages.h"
+#include "interface/memory.h"
+#include "model/board_records.h"
+#include "model/item_list.h"
+#include "model/release.h"
+#include "model/tagged_item.h"
+
+namespace {
+
+// Appends a group to one of the record's lists, creating it at the first.
+// A null group is skipped. On failure the group and the list are gone and
+// the field is null.
+template <typename Group>
+bool add_group(HostContext *context, ItemList **field, Group *group,
+               void (*release_group)(HostContext *, Group *)) {
+    if (!group)
+        return true;
+    if (!*field)
+        *field = list_create_with(context, group, 1, release_group);
+    else
+        *field = list_append_with(context, *field, group, release_group);
+    return *field != nullptr;
+}
+
+// Moves both sides of an assignment into the record and releases its
+// block; false when a list could not be made or grown.
+bool take_assignment(HostContext *context, PpaRecord *ppa, PpaAssignment *assignment) {
+    if (!assignment)
+        return true;
+    PpaSerialGroupRecord *serial = assignment->serial;
+    PpaParallelGroupRecord *parallel = assignment->parallel;
+    mem_free(context, assignment);
+    if (!add_group(context, &ppa->serial_groups, serial, release_ppa_serial_group)) {
+        release_ppa_parallel_group(context, parallel);
+        return false;
+    }
+    return add_group(context, &ppa->parallel_groups, parallel, release_ppa_parallel_group);
+}
+
+const char *signal_name(int32_t signal) {
+    switch (signal) {
+    case TAP_TMS: return "TMS";
+    case TAP_TDI: return "TDI";
+    case TAP_TDO: return "TDO";
+    case TAP_TCK: return "TCK";
+    case TAP_TRST: return "TRST";
+    default: return nullptr;
+    }
+}
+
+ItemList **signal_list(PpaSerialGroupRecord *group, int32_t signal) {
+    switch (signal) {
+    case TAP_TMS: return &group->tms;
+    case TAP_TDI: return &group->tdi;
+    case TAP_TDO: return &group->tdo;
+    case TAP_TCK: return &group->tck;
+    case TAP_TRST: return &group->trst;
+    default: return nullptr;
+    }
+}
+
+}  // namespace
+
+VrakInstructionRecord *mkppainstruction(HostContext *context, PpaRecord *ppa) {
+    VrakInstructionRecord *instruction =
+        static_cast<VrakInstructionRecord *>(mem_alloc(context, sizeof(VrakInstructionRecord)));
+    if (!instruction) {
+        release_ppa(context, ppa);
+        return nullptr;
+    }
+    instruction->kind = OXEL_VRAK_PPA;
+    instruction->operand = ppa;
+    return instruction;
+}
+
+PpaAssignment *mkppaassignment(HostContext *context, PpaSerialGroupRecord *serial,
+                               PpaParallelGroupRecord *parallel) {
+    if (!serial && !parallel)
+        return nullptr;
+    PpaAssignment *assignment =
+        static_cast<PpaAssignment *>(mem_alloc(context, sizeof(PpaAssignment)));
+    if (!assignment) {
+        release_ppa_serial_group(context, serial);
+        release_ppa_parallel_group(context, parallel);
+        return nullptr;
+    }
+    assignment->serial = serial;
+    assignment->parallel = parallel;
+    return assignment;
+}
+
+PpaRecord *mkppa(HostContext *context, PpaAssignment *first) {
+    PpaRecord *ppa = static_cast<PpaRecord *>(mem_alloc(context, sizeof(PpaRecord)));
+    if (!ppa) {
+        release_ppa_assignment(context, first);
+        return nullptr;
+    }
+    if (!take_assignment(context, ppa, first)) {
+        release_ppa(context, ppa);
+        return nullptr;
+    }
+    return ppa;
+}
+
+PpaRecord *ppa_add(HostContext *context, PpaRecord *ppa, PpaAssignment *next) {
+    if (!ppa) {
+        release_ppa_assignment(context, next);
+        return nullptr;
+    }
+    if (!take_assignment(context, ppa, next)) {
+        release_ppa(context, ppa);
+        return nullptr;
+    }
+    return ppa;
+}
+
+TaggedItem *mkppasignal(HostContext *context, int32_t signal, ItemList *names) {
+    TaggedItem *item = item_make_nonempty(context, signal, names);
+    if (!item)
+        list_release(context, names);
+    return item;
+}
+
+PpaSerialGroupRecord *ppa_serial_add(HostContext *context, PpaSerialGroupRecord *group,
+                                     TaggedItem *signal) {
+    if (!signal)
+        return group;
+    if (!group) {
+        group = static_cast<PpaSerialGroupRecord *>(mem_alloc(context, sizeof(PpaSerialGroupRecord)));
+        if (!group) {
+            release_ppa_signal(context, signal);
+            return nullptr;
+        }
+    }
+    ItemList *names = reinterpret_cast<ItemList *>(signal->value);
+    ItemList **list = signal_list(group, signal->tag);
+    if (list && !*list) {
+        *list = names;
+        names = nullptr;
+    } else if (list) {
+        report_note(context, "Redefinition of %s list in PPA instruction", signal_name(signal->tag));
+    }
+    // The first list of a signal stays; a later one, or one of no TAP
+    // signal, is dropped.
+    list_release(context, names);
+    mem_free(context, signal);
+    return group;
+}
+
+PpaSerialGroupRecord *ppa_serial_name(char *name, PpaSerialGroupRecord *group) {
+    if (!group) {
+        mem_free(nullptr, name);
+        return nullptr;
+    }
+    if (name) {
+        mem_free(nullptr, group->name);
+        group->name = name;
+    }
+    return group;
+}
+
+PpaParallelGroupRecord *mkppaparallel(HostContext *context, char *name, ItemList *pins) {
+    PpaParallelGroupRecord *group =
+        static_cast<PpaParallelGroupRecord *>(mem_alloc(context, sizeof(PpaParallelGroupRecord)));
+    if (!group) {
+        mem_free(context, name);
+        list_release_with(context, pins, release_pin_ref);
+        return nullptr;
+    }
+    group->name = name;
+    group->pins = pins;
+    return group;
+}
