@@ -46,6 +46,19 @@
     CellModeRecord *cell_mode;
     /* COMPONENT_VALUE_TYPES_END */
     /* BOARD_VALUE_TYPES_BEGIN */
+    BoardRecord *board;
+    BoardChainRecord *board_chain;
+    PartChainRecord *part;
+    NetRecord *net;
+    PinFamilyRecord *pin_family;
+    GlobalPerformanceRecord *global_family;
+    SequenceRecord *sequence;
+    VrakInstructionRecord *vrak;
+    VrakOperandRecord *operand;
+    PpaRecord *ppa;
+    struct PpaAssignment *ppa_assignment;
+    PpaSerialGroupRecord *serial_group;
+    PpaParallelGroupRecord *parallel_group;
     /* BOARD_VALUE_TYPES_END */
 }
 
@@ -280,6 +293,36 @@ static void release_component_entry(HostContext *context, void *component) {
 %type <pin_ref> pin_ref
 /* COMPONENT_TYPES_END */
 /* BOARD_TYPES_BEGIN */
+%code {
+#include "grammar/board_actions.h"
+#include "model/board_records.h"
+// The family whose statements are being read.
+#define CURRENT_PIN_FAMILY (g_parser.current_pin_family)
+#define CURRENT_GLOBAL_FAMILY (g_parser.current_global_family)
+}
+
+/* Board section. */
+%type <board> board_section
+%type <list> board_item_list board_tap_section tap_map_list part_chain_section part_list
+%type <list> netlist_section net_entry_list
+%type <item> board_item tap_map
+%type <number> tap_signal
+%type <board_chain> board_chain_section
+%type <part> part
+%type <net> net_entry
+
+/* Technology and test sequences. */
+%type <pin_family> pin_family_section
+%type <global_family> global_family_section
+%type <sequence> test_sequence_section illegal_vectors_section
+%type <list> vrak_list rst_operand_list wtn_operand_list vector_operand_list
+%type <vrak> vrak_statement vrak_instruction
+%type <operand> rst_operand wtn_operand vector_operand
+%type <ppa> ppa_body
+%type <ppa_assignment> ppa_group
+%type <serial_group> serial_group serial_assignments
+%type <item> serial_assignment
+%type <parallel_group> parallel_group
 /* BOARD_TYPES_END */
 
 /* Values still on the stacks when a parse stops are released here. An
@@ -326,6 +369,28 @@ static void release_component_entry(HostContext *context, void *component) {
 %destructor { list_release(HOST, $$); } cell_params chain_name_list
 /* COMPONENT_DESTRUCTORS_END */
 /* BOARD_DESTRUCTORS_BEGIN */
+%destructor { release_board(HOST, $$); } <board>
+%destructor { release_board_chain(HOST, $$); } <board_chain>
+%destructor { release_part_chain(HOST, $$); } <part>
+%destructor { release_net(HOST, $$); } <net>
+%destructor { release_pin_family(HOST, $$); } <pin_family>
+%destructor { release_global_performance(HOST, $$); } <global_family>
+%destructor { release_sequence(HOST, $$); } <sequence>
+%destructor { release_vrak_instruction(HOST, $$); } <vrak>
+%destructor { release_vrak_operand(HOST, $$); } <operand>
+%destructor { release_ppa(HOST, $$); } <ppa>
+%destructor { release_ppa_assignment(HOST, $$); } <ppa_assignment>
+%destructor { release_ppa_serial_group(HOST, $$); } <serial_group>
+%destructor { release_ppa_parallel_group(HOST, $$); } <parallel_group>
+%destructor { release_board_statement(HOST, $$); } board_item
+%destructor { list_release_with(HOST, $$, release_board_statement); } board_item_list
+%destructor { release_tap_map(HOST, $$); } tap_map
+%destructor { list_release_with(HOST, $$, release_tap_map); } board_tap_section tap_map_list
+%destructor { list_release_with(HOST, $$, release_part_chain); } part_chain_section part_list
+%destructor { release_netlist(HOST, $$); } netlist_section net_entry_list
+%destructor { list_release_with(HOST, $$, release_vrak_instruction); } vrak_list
+%destructor { list_release_with(HOST, $$, release_vrak_operand); } rst_operand_list wtn_operand_list vector_operand_list
+%destructor { release_ppa_signal(HOST, $$); } serial_assignment
 /* BOARD_DESTRUCTORS_END */
 
 /* The deliberate shift/reduce conflicts, each resolved by shifting: the
@@ -365,6 +430,10 @@ top_section
     | component_section
         { bool filed = file_record(&g_library.root.components, $1, release_component_entry); $1 = nullptr;
           if (!filed) YYABORT; }
+    | board_section
+        { if (!file_board($1)) YYABORT; }
+    | pin_family_section
+        { if (!file_pin_family($1)) YYABORT; }
     /* TOP_SECTIONS_END */
     ;
 
@@ -585,6 +654,14 @@ component_item
     | data_register_section
         { $$ = statement(TAG_DATA_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
     /* COMPONENT_ITEMS_FROM_TECHNOLOGY */
+    | test_sequence_section
+        { $$ = statement(TAG_TEST_SEQUENCE, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | illegal_vectors_section
+        { $$ = statement(TAG_ILLEGAL_VECTORS, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | pin_family_section
+        { $$ = statement(TAG_PIN_FAMILY, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | global_family_section
+        { $$ = statement(TAG_GLOBAL_FAMILY, $1); $1 = nullptr; if (!$$) YYABORT; }
     ;
 
 standard_item
@@ -1142,6 +1219,396 @@ chain_name_text
 /* COMPONENT_RULES_END */
 
 /* BOARD_RULES_BEGIN */
+
+/* ---------------------------------------------------------------- */
+/* Board section. */
+
+board_section
+    : BOARD { lexer_set_name_mode(true); } name board_item_list END BOARD
+        { $$ = mkboard(HOST, $3, g_parser.source_ref, $4); $3 = nullptr; $4 = nullptr;
+          if (!$$) YYABORT; }
+    ;
+
+board_item_list
+    : board_item
+        { $$ = list_create_with(HOST, $1, 1, release_board_statement); if (!$$) YYABORT; }
+    | board_item_list board_item
+        { $$ = list_append_with(HOST, $1, $2, release_board_statement); $1 = nullptr; $2 = nullptr;
+          if (!$$) YYABORT; }
+    | board_item_list error
+        { list_release_with(HOST, $1, release_board_statement); $1 = nullptr;
+          report_expected("Board section or END BOARD expected"); YYABORT; }
+    | error
+        { report_expected("Board section or END BOARD expected"); YYABORT; }
+    ;
+
+board_item
+    : pin_list_section
+        { $$ = mkboardstatement(HOST, TAG_PIN_LIST, $1); if (!$$) YYABORT; }
+    | header_section
+        { $$ = mkboardstatement(HOST, TAG_HEADER, $1); if (!$$) YYABORT; }
+    | board_chain_section
+        { $$ = mkboardstatement(HOST, TAG_BOARD_CHAIN, $1); if (!$$) YYABORT; }
+    | test_sequence_section
+        { $$ = mkboardstatement(HOST, TAG_TEST_SEQUENCE, $1); if (!$$) YYABORT; }
+    | illegal_vectors_section
+        { $$ = mkboardstatement(HOST, TAG_ILLEGAL_VECTORS, $1); if (!$$) YYABORT; }
+    | pin_family_section
+        { $$ = mkboardstatement(HOST, TAG_PIN_FAMILY, $1); if (!$$) YYABORT; }
+    | global_family_section
+        { $$ = mkboardstatement(HOST, TAG_GLOBAL_FAMILY, $1); if (!$$) YYABORT; }
+    | netlist_section
+        { $$ = mkboardstatement(HOST, TAG_NETLIST, $1); if (!$$) YYABORT; }
+    ;
+
+board_chain_section
+    : BOARD_LEVEL_CHAIN { lexer_set_name_mode(true); } name board_tap_section part_chain_section
+      END BOARD_LEVEL_CHAIN
+        { $$ = mkboardchain(HOST, $3, $4, $5); $3 = nullptr; $4 = nullptr; $5 = nullptr;
+          if (!$$) YYABORT; }
+    ;
+
+board_tap_section
+    : BOARD_LEVEL_TAP tap_map_list END BOARD_LEVEL_TAP
+        { $$ = $2; $2 = nullptr; }
+    | error
+        { report_expected("Board tap expected"); YYABORT; }
+    ;
+
+/* After a broken entry the token found decides the detail line: a name
+   where a signal should be is a wrong signal, anything else a broken map. */
+tap_map_list
+    : tap_map
+        { $$ = list_create_with(HOST, $1, 1, release_tap_map); if (!$$) YYABORT; }
+    | tap_map_list tap_map
+        { $$ = list_append_with(HOST, $1, $2, release_tap_map); $1 = nullptr; $2 = nullptr;
+          if (!$$) YYABORT; }
+    | tap_map_list error
+        { list_release_with(HOST, $1, release_tap_map); $1 = nullptr;
+          report_expected("TAP map error"); YYABORT; }
+    | error
+        { report_expected("TAP map error"); YYABORT; }
+    ;
+
+tap_map
+    : tap_signal { lexer_set_name_mode(true); } name
+        { $$ = mktapmap(HOST, $1, $3); $3 = nullptr; if (!$$) YYABORT; }
+    ;
+
+tap_signal
+    : TDI   { $$ = TAP_TDI; }
+    | TDO   { $$ = TAP_TDO; }
+    | TMS   { $$ = TAP_TMS; }
+    | TCK   { $$ = TAP_TCK; }
+    | TRST  { $$ = TAP_TRST; }
+    | error
+        { report_expected("TDI, TDO, TMS, TCK or TRST expected"); YYABORT; }
+    ;
+
+part_chain_section
+    : PART_CHAIN part_list END PART_CHAIN
+        { $$ = $2; $2 = nullptr; }
+    | error
+        { report_expected("Part chain expected"); YYABORT; }
+    ;
+
+part_list
+    : part
+        { $$ = list_create_with(HOST, $1, 1, release_part_chain); if (!$$) YYABORT; }
+    | part_list part
+        { $$ = list_append_with(HOST, $1, $2, release_part_chain); $1 = nullptr; $2 = nullptr;
+          if (!$$) YYABORT; }
+    | part_list error
+        { list_release_with(HOST, $1, release_part_chain); $1 = nullptr;
+          report_expected("Chain element or END PART_CHAIN expected"); YYABORT; }
+    | error
+        { report_expected("Chain element or END PART_CHAIN expected"); YYABORT; }
+    ;
+
+/* position, part, component, TMS net, TCK net, TRST net or "-" */
+part
+    : INTEGER { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } name
+      { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } name
+      { lexer_set_name_mode(true); } opt_name
+        { int32_t position = take_integer($1); $1 = nullptr;
+          $$ = mkpartchain(HOST, position, $3, $5, $7, $9, $11);
+          $3 = $5 = $7 = $9 = $11 = nullptr; if (!$$) YYABORT; }
+    ;
+
+netlist_section
+    : NETLIST_MAP net_entry_list END NETLIST_MAP
+        { $$ = $2; $2 = nullptr; }
+    ;
+
+net_entry_list
+    : net_entry
+        { $$ = list_create_with(HOST, $1, 1, release_net); if (!$$) YYABORT; }
+    | net_entry_list net_entry
+        { $$ = list_append_with(HOST, $1, $2, release_net); $1 = nullptr; $2 = nullptr;
+          if (!$$) YYABORT; }
+    | net_entry_list error
+        { list_release_with(HOST, $1, release_net); $1 = nullptr;
+          report_expected("Netlist map error - name expected"); YYABORT; }
+    | error
+        { report_expected("Netlist map error - name expected"); YYABORT; }
+    ;
+
+net_entry
+    : name { lexer_set_name_mode(true); } pin_ref { lexer_set_name_mode(true); } name_list
+        { $$ = mknet(HOST, $1, $3, $5); $1 = nullptr; $3 = nullptr; $5 = nullptr;
+          lexer_set_name_mode(false); if (!$$) YYABORT; }
+    ;
+
+/* ---------------------------------------------------------------- */
+/* Technology: pin families and global families, filled statement by
+   statement into the family under construction. */
+
+pin_family_section
+    : PIN_FAMILY { lexer_set_name_mode(true); } name
+      <pin_family>{ $$ = open_pin_family($3); $3 = nullptr; if (!$$) YYABORT; }
+      pin_family_item_list END PIN_FAMILY
+        { $$ = $4; $4 = nullptr; close_families(); }
+    ;
+
+pin_family_item_list
+    : pin_family_item
+    | pin_family_item_list pin_family_item
+    | pin_family_item_list error
+        { report_expected("Pin-family element expected"); YYABORT; }
+    | error
+        { report_expected("Pin-family element expected"); YYABORT; }
+    ;
+
+pin_family_item
+    : SETUP_TIME opt_colon number
+        { store_value(&CURRENT_PIN_FAMILY->setup_time, $3); $3 = nullptr; }
+    | HOLD_TIME opt_colon number
+        { store_value(&CURRENT_PIN_FAMILY->hold_time, $3); $3 = nullptr; }
+    | TPLH opt_colon number_or_dash number_or_dash number_or_dash
+        { store_value(&CURRENT_PIN_FAMILY->tplh_min, $3); store_value(&CURRENT_PIN_FAMILY->tplh_typ, $4);
+          store_value(&CURRENT_PIN_FAMILY->tplh_max, $5); $3 = $4 = $5 = nullptr; }
+    | TPHL opt_colon number_or_dash number_or_dash number_or_dash
+        { store_value(&CURRENT_PIN_FAMILY->tphl_min, $3); store_value(&CURRENT_PIN_FAMILY->tphl_typ, $4);
+          store_value(&CURRENT_PIN_FAMILY->tphl_max, $5); $3 = $4 = $5 = nullptr; }
+    | INPUT_CURRENT opt_colon number_or_dash number_or_dash
+        { store_value(&CURRENT_PIN_FAMILY->iil, $3); store_value(&CURRENT_PIN_FAMILY->iih, $4);
+          $3 = $4 = nullptr; }
+    | INPUT_VOLTAGE opt_colon number_or_dash number_or_dash
+        { store_value(&CURRENT_PIN_FAMILY->vil, $3); store_value(&CURRENT_PIN_FAMILY->vih, $4);
+          $3 = $4 = nullptr; }
+    | OUTPUT_CURRENT opt_colon number_or_dash number_or_dash
+        { store_value(&CURRENT_PIN_FAMILY->iol, $3); store_value(&CURRENT_PIN_FAMILY->ioh, $4);
+          $3 = $4 = nullptr; }
+    | OUTPUT_VOLTAGE opt_colon number_or_dash number_or_dash
+        { store_value(&CURRENT_PIN_FAMILY->vol, $3); store_value(&CURRENT_PIN_FAMILY->voh, $4);
+          $3 = $4 = nullptr; }
+    | VCC_VOLTAGE opt_colon number_or_dash number_or_dash number_or_dash
+        { store_value(&CURRENT_PIN_FAMILY->vcc_min, $3); store_value(&CURRENT_PIN_FAMILY->vcc_typ, $4);
+          store_value(&CURRENT_PIN_FAMILY->vcc_max, $5); $3 = $4 = $5 = nullptr; }
+    ;
+
+global_family_section
+    : GLOBAL_FAMILY { lexer_set_name_mode(true); } name
+      <global_family>{ $$ = open_global_family($3); $3 = nullptr; if (!$$) YYABORT; }
+      global_item_list END GLOBAL_FAMILY
+        { $$ = $4; $4 = nullptr; close_families(); }
+    ;
+
+global_item_list
+    : global_item
+    | global_item_list global_item
+    | global_item_list error
+        { report_expected("Global element expected"); YYABORT; }
+    | error
+        { report_expected("Global element expected"); YYABORT; }
+    ;
+
+global_item
+    : TEST_FREQUENCY opt_colon number_or_dash number_or_dash number_or_dash
+        { store_value(&CURRENT_GLOBAL_FAMILY->test_freq_min, $3);
+          store_value(&CURRENT_GLOBAL_FAMILY->test_freq_typ, $4);
+          store_value(&CURRENT_GLOBAL_FAMILY->test_freq_max, $5); $3 = $4 = $5 = nullptr; }
+    | CLOCK_FREQUENCY opt_colon number_or_dash number_or_dash number_or_dash
+        { store_value(&CURRENT_GLOBAL_FAMILY->clock_freq_min, $3);
+          store_value(&CURRENT_GLOBAL_FAMILY->clock_freq_typ, $4);
+          store_value(&CURRENT_GLOBAL_FAMILY->clock_freq_max, $5); $3 = $4 = $5 = nullptr; }
+    | TEMPERATURE_RANGE opt_colon number_or_dash number_or_dash number_or_dash
+        { store_value(&CURRENT_GLOBAL_FAMILY->temperature_min, $3);
+          store_value(&CURRENT_GLOBAL_FAMILY->temperature_typ, $4);
+          store_value(&CURRENT_GLOBAL_FAMILY->temperature_max, $5); $3 = $4 = $5 = nullptr; }
+    | TCK_STOP_AT_ONE opt_colon yes_no
+        { CURRENT_GLOBAL_FAMILY->tck_stop_at_one = static_cast<int32_t>($3);
+          CURRENT_GLOBAL_FAMILY->tck_stop_at_one_given = 1; }
+    | standard_item
+        { /* accepted and not stored */ }
+    ;
+
+/* ---------------------------------------------------------------- */
+/* Test sequences and illegal vectors in VRAK. */
+
+test_sequence_section
+    : TEST_SEQUENCE { lexer_set_name_mode(true); } name vrak_list END TEST_SEQUENCE
+        { $$ = mksequence(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+    ;
+
+illegal_vectors_section
+    : ILLEGAL_VECTORS { lexer_set_name_mode(true); } name vrak_list END ILLEGAL_VECTORS
+        { $$ = mksequence(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+    ;
+
+/* A sequence's instruction list grows a hundred entries at a time. */
+vrak_list
+    : vrak_statement
+        { $$ = list_create_with(HOST, $1, 100, release_vrak_instruction); if (!$$) YYABORT; }
+    | vrak_list vrak_statement
+        { $$ = list_append_with(HOST, $1, $2, release_vrak_instruction); $1 = nullptr; $2 = nullptr;
+          if (!$$) YYABORT; }
+    | vrak_list error
+        { list_release_with(HOST, $1, release_vrak_instruction); $1 = nullptr;
+          report_expected("VRAK instruction expected"); YYABORT; }
+    | error
+        { report_expected("VRAK instruction expected"); YYABORT; }
+    ;
+
+vrak_statement
+    : vrak_instruction
+    | '@' vrak_instruction
+        { $$ = $2; $2 = nullptr; }
+    ;
+
+vrak_instruction
+    : RST '(' { lexer_set_name_mode(true); } rst_operand_list ')'
+        { $$ = mkvrak(HOST, OXEL_VRAK_RST, $4); $4 = nullptr; if (!$$) YYABORT; }
+    | WTN '(' { lexer_set_name_mode(true); } wtn_operand_list ')'
+        { $$ = mkvrak(HOST, OXEL_VRAK_WTN, $4); $4 = nullptr; if (!$$) YYABORT; }
+    | DRS '(' { lexer_set_name_mode(true); } vector_operand_list ')'
+        { $$ = mkvrak(HOST, OXEL_VRAK_DRS, $4); $4 = nullptr; if (!$$) YYABORT; }
+    | BPV '(' { lexer_set_name_mode(true); } vector_operand_list ')'
+        { $$ = mkvrak(HOST, OXEL_VRAK_BPV, $4); $4 = nullptr; if (!$$) YYABORT; }
+    | CNF '(' { lexer_set_name_mode(true); } vector_operand_list ')'
+        { $$ = mkvrak(HOST, OXEL_VRAK_CNF, $4); $4 = nullptr; if (!$$) YYABORT; }
+    | TAP '(' { lexer_set_name_mode(true); } vector_operand_list ')'
+        { $$ = mkvrak(HOST, OXEL_VRAK_TAP, $4); $4 = nullptr; if (!$$) YYABORT; }
+    | ITP '(' { lexer_set_name_mode(true); } vector_operand_list ')'
+        { $$ = mkvrak(HOST, OXEL_VRAK_ITP, $4); $4 = nullptr; if (!$$) YYABORT; }
+    | PPA '(' ppa_body ')'
+        { $$ = mkppainstruction(HOST, $3); $3 = nullptr; if (!$$) YYABORT; }
+    | CMT '(' STRING ')'
+        { $$ = mkvrakcomment(HOST, $3); $3 = nullptr; if (!$$) YYABORT; }
+    ;
+
+rst_operand_list
+    : rst_operand
+        { $$ = list_create_with(HOST, $1, 1, release_vrak_operand); if (!$$) YYABORT; }
+    | rst_operand_list ';' { lexer_set_name_mode(true); } rst_operand
+        { $$ = list_append_with(HOST, $1, $4, release_vrak_operand); $1 = nullptr; $4 = nullptr;
+          if (!$$) YYABORT; }
+    ;
+
+/* The reset state is required but not kept: its keyword carries no value. */
+rst_operand
+    : name ',' rst_register
+        { $$ = mkvrakoperand(HOST, $1, 0, nullptr); $1 = nullptr; if (!$$) YYABORT; }
+    | INTEGER ',' rst_register
+        { $$ = mkvrakoperand(HOST, integer_text($1), 0, nullptr); $1 = nullptr; if (!$$) YYABORT; }
+    ;
+
+rst_register
+    : R0
+    | R1
+    | R2
+    | R3
+    | error
+        { report_expected("Only R0,R1,R2,R3 allowed in RST instruction"); YYABORT; }
+    ;
+
+wtn_operand_list
+    : wtn_operand
+        { $$ = list_create_with(HOST, $1, 1, release_vrak_operand); if (!$$) YYABORT; }
+    | wtn_operand_list ';' { lexer_set_name_mode(true); } wtn_operand
+        { $$ = list_append_with(HOST, $1, $4, release_vrak_operand); $1 = nullptr; $4 = nullptr;
+          if (!$$) YYABORT; }
+    ;
+
+wtn_operand
+    : name ',' INTEGER
+        { $$ = mkvrakoperand(HOST, $1, 0, integer_text($3)); $1 = nullptr; $3 = nullptr;
+          if (!$$) YYABORT; }
+    | INTEGER ',' INTEGER
+        { $$ = mkvrakoperand(HOST, integer_text($1), 0, integer_text($3)); $1 = nullptr;
+          $3 = nullptr; if (!$$) YYABORT; }
+    ;
+
+vector_operand_list
+    : vector_operand
+        { $$ = list_create_with(HOST, $1, 1, release_vrak_operand); if (!$$) YYABORT; }
+    | vector_operand_list ';' { lexer_set_name_mode(true); } vector_operand
+        { $$ = list_append_with(HOST, $1, $4, release_vrak_operand); $1 = nullptr; $4 = nullptr;
+          if (!$$) YYABORT; }
+    ;
+
+/* target, bit count, bit pattern (its words joined) */
+vector_operand
+    : INTEGER ',' INTEGER ',' word_run
+        { int32_t count = take_integer($3); $3 = nullptr;
+          $$ = mkvrakoperand(HOST, integer_text($1), count, $5); $1 = nullptr; $5 = nullptr;
+          if (!$$) YYABORT; }
+    | name ',' INTEGER ',' word_run
+        { int32_t count = take_integer($3); $3 = nullptr;
+          $$ = mkvrakoperand(HOST, $1, count, $5); $1 = nullptr; $5 = nullptr;
+          if (!$$) YYABORT; }
+    ;
+
+/* PPA: serial (T) and parallel (P) groups separated by ";". */
+ppa_body
+    : ppa_group
+        { $$ = mkppa(HOST, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | ppa_body ';' ppa_group
+        { $$ = ppa_add(HOST, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+    ;
+
+ppa_group
+    : serial_group
+        { $$ = mkppaassignment(HOST, $1, nullptr); $1 = nullptr; if (!$$) YYABORT; }
+    | parallel_group
+        { $$ = mkppaassignment(HOST, nullptr, $1); $1 = nullptr; if (!$$) YYABORT; }
+    ;
+
+serial_group
+    : T ',' { lexer_set_name_mode(true); } name serial_assignments
+        { $$ = ppa_serial_name($4, $5); $4 = nullptr; $5 = nullptr; }
+    ;
+
+serial_assignments
+    : serial_assignment
+        { $$ = ppa_serial_add(HOST, nullptr, $1); $1 = nullptr; if (!$$) YYABORT; }
+    | serial_assignments serial_assignment
+        { $$ = ppa_serial_add(HOST, $1, $2); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+    ;
+
+serial_assignment
+    : '(' TDI ':' { lexer_set_name_mode(true); } word_list ')'
+        { $$ = mkppasignal(HOST, TAP_TDI, $5); $5 = nullptr; if (!$$) YYABORT; }
+    | '(' TDO ':' { lexer_set_name_mode(true); } word_list ')'
+        { $$ = mkppasignal(HOST, TAP_TDO, $5); $5 = nullptr; if (!$$) YYABORT; }
+    | '(' TMS ':' { lexer_set_name_mode(true); } word_list ')'
+        { $$ = mkppasignal(HOST, TAP_TMS, $5); $5 = nullptr; if (!$$) YYABORT; }
+    | '(' TCK ':' { lexer_set_name_mode(true); } word_list ')'
+        { $$ = mkppasignal(HOST, TAP_TCK, $5); $5 = nullptr; if (!$$) YYABORT; }
+    | '(' TRST ':' { lexer_set_name_mode(true); } word_list ')'
+        { $$ = mkppasignal(HOST, TAP_TRST, $5); $5 = nullptr; if (!$$) YYABORT; }
+    ;
+
+/* The number between the name and the pins is read and not kept. */
+parallel_group
+    : P ',' name ',' INTEGER ',' { lexer_set_name_mode(true); } pin_ref_list
+        { release_integer(HOST, $5); $5 = nullptr;
+          $$ = mkppaparallel(HOST, $3, $8); $3 = nullptr; $8 = nullptr; if (!$$) YYABORT; }
+    | P ',' INTEGER ',' INTEGER ',' { lexer_set_name_mode(true); } pin_ref_list
+        { release_integer(HOST, $5); $5 = nullptr;
+          $$ = mkppaparallel(HOST, integer_text($3), $8); $3 = nullptr; $8 = nullptr;
+          if (!$$) YYABORT; }
+    ;
 /* BOARD_RULES_END */
 
 %%
