@@ -5,7 +5,7 @@
 #   make clang    the test suite built with clang++
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-DEMO_FILE ?= examples/header.oxel
+DEMO_FILE ?= examples/jx200.oxel
 
 .PHONY: all deps build check demo sanitize clang clean
 

@@ -8,6 +8,26 @@
 
 parser_state g_parser;
 
+namespace {
+
+// A message composed piece by piece and cut at the reporters' buffer size.
+struct message_buffer {
+    char text[kMessageSize] = "";
+    size_t length = 0;
+
+    void append(const char *piece) {
+        size_t room = sizeof text - 1 - length;
+        size_t size = std::strlen(piece);
+        if (size > room)
+            size = room;
+        std::memcpy(text + length, piece, size);
+        length += size;
+        text[length] = '\0';
+    }
+};
+
+}  // namespace
+
 void reset_parse_context(HostContext *context) {
     g_parser.host = context;
     g_parser.syntax_errors = 0;
@@ -35,24 +55,30 @@ void report_syntax_error(const char *message) {
     g_parser.syntax_errors++;
 
     // "message: program >>" (the program name after the message), then the
-    // line and, when it fits, the token the parser stopped at. snprintf
-    // cuts whatever would not fit the buffer.
-    char head[kMessageSize];
+    // line and, when it fits, the token the parser stopped at. Whatever
+    // would not fit the buffer is cut.
+    message_buffer head;
     const char *program = g_library.prog_name;
-    if (program && *program)
-        std::snprintf(head, sizeof head, "%s: %s >>", message, program);
-    else
-        std::snprintf(head, sizeof head, "%s >>", message);
+    head.append(message);
+    if (program && *program) {
+        head.append(": ");
+        head.append(program);
+    }
+    head.append(" >>");
 
-    char text[kMessageSize];
+    message_buffer text;
     const char *token = lexer_token_text();
-    size_t room = std::strlen(token) + std::strlen(head) + 20;
-    if (*token && *token != '\n' && room < sizeof text)
-        std::snprintf(text, sizeof text, "%s line %d near \"%s\"", head, lexer_line(), token);
-    else
-        std::snprintf(text, sizeof text, "%s line %d", head, lexer_line());
+    char line[32];
+    std::snprintf(line, sizeof line, " line %d", static_cast<int>(lexer_line()));
+    text.append(head.text);
+    text.append(line);
+    if (*token && *token != '\n' && std::strlen(token) + head.length + 20 < kMessageSize) {
+        text.append(" near \"");
+        text.append(token);
+        text.append("\"");
+    }
     // Sent as plain text: a "%" in the token is no format.
-    report_error(g_parser.host, "%s", text);
+    report_error(g_parser.host, "%s", text.text);
 }
 
 void report_expected(const char *message) {

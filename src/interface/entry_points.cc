@@ -93,7 +93,10 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
     lexer_set_stream(source);
     lexer_set_name_mode(false);
 
-    if (parse_description() != 0)
+    // A token the lexer could not read (an over-long one, a failed
+    // allocation) was reported; the parse fails even when the tokens before
+    // it made a complete file.
+    if (parse_description() != 0 || lexer_failed())
         result = OXEL_FAILED;
     g_library.syntax_errors = g_parser.syntax_errors;
     lexer_close_includes();
@@ -122,7 +125,14 @@ OXEL_API int32_t OXEL_STDCALL FileIsOxel(HostContext *context, const char *path)
     return token == TK_OXEL ? 1 : 0;
 }
 
-OXEL_API void OXEL_STDCALL OxelDestroy(HostContext *context) { release_description(context); }
+OXEL_API void OXEL_STDCALL OxelDestroy(HostContext *context) {
+    if (!context)
+        return;
+    release_description(context);
+    // The cursors pointed into what was just released; a query after this
+    // must find no current component rather than read freed records.
+    reset_query_cursors();
+}
 
 OXEL_API DescriptionRoot *OXEL_STDCALL OxelGetInfo(void) { return &g_library.root; }
 

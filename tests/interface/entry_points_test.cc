@@ -191,3 +191,14 @@ TEST(EntryPoints, SettingTheProgramNameTwiceKeepsTheLast) {
     ASSERT_FALSE(host.texts(OXEL_KIND_ERROR).empty());
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR)[0], "syntax error: SECOND >> line 1 near \"END\"");
 }
+
+TEST(EntryPoints, AnUnreadableTokenAfterACompleteFileStillFailsTheParse) {
+    Recorder host;
+    OxelInitialize(host.host());
+    std::string path = write_temp_file("overlong_tail.oxel", std::string(kHeaderFile) + std::string(5121, 'w') + "\n");
+    EXPECT_EQ(OxelParse(host.host(), path.c_str()), OXEL_FAILED);
+    std::vector<std::string> errors = host.texts(OXEL_KIND_ERROR);
+    ASSERT_EQ(errors.size(), 1u) << host.dump();
+    EXPECT_EQ(errors[0], "syntax error >> line 6\n            String exceeds max length (5120 characters)");
+    EXPECT_EQ(OxelGetInfo()->header, nullptr);
+}
