@@ -325,9 +325,12 @@ static void release_component_entry(HostContext *context, void *component) {
 %type <parallel_group> parallel_group
 /* BOARD_TYPES_END */
 
-/* Values still on the stacks when a parse stops are released here. An
-   action that hands a value on to a constructor clears its $n first, so
-   that nothing is released twice. */
+/* Values still on the stacks when a parse stops are released here. The
+   values of the rule whose action stops the parse are not: Bison pops them
+   unreleased, so such an action releases what it still owns itself (an
+   error alternative its $1, a failed step the values it had not handed on;
+   a constructor or list operation that fails has released what it was
+   given). */
 %destructor { mem_free(HOST, $$); } <text> <real>
 %destructor { release_integer(HOST, $$); } <integer>
 %destructor { release_header(HOST, $$); } <header>
@@ -509,8 +512,8 @@ word
 word_run
     : word
     | word_run word
-        { $$ = str_append(HOST, $1, $2); mem_free(HOST, $2); $2 = nullptr;
-          if (!$$) { $1 = nullptr; YYABORT; } }
+        { $$ = str_append(HOST, $1, $2); mem_free(HOST, $2);
+          if (!$$) { mem_free(HOST, $1); YYABORT; } }
     ;
 
 word_list
@@ -591,7 +594,7 @@ change_log_list
     | change_log_list change_log
         { $$ = list_append_with(HOST, $1, $2, release_log); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
     | change_log_list error
-        { report_expected("CHANGELOG or END OXEL_HEADER expected"); YYABORT; }
+        { list_release_with(HOST, $1, release_log); report_expected("CHANGELOG or END OXEL_HEADER expected"); YYABORT; }
     | error
         { report_expected("CHANGELOG or END OXEL_HEADER expected"); YYABORT; }
     ;
