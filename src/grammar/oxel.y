@@ -212,8 +212,8 @@ static int32_t take_integer(IntegerLiteral *literal) {
     return value;
 }
 
-// A kind or mode spec without a name, or with a copy of a fixed name.
-static ModeSpecRecord *spec(int32_t code) { return mkmodespec(HOST, code, nullptr); }
+// A kind or mode entry given by its code alone, without a name.
+static ModeSpecRecord *coded_entry(int32_t code) { return mkmodespec(HOST, code, nullptr); }
 static ModeSpecRecord *named_spec(int32_t code, const char *name) {
     char *copy = str_duplicate(HOST, name);
     return copy ? mkmodespec(HOST, code, copy) : nullptr;
@@ -931,30 +931,30 @@ instruction
     ;
 
 instruction_name
-    : EXTEST          { $$ = spec(OXEL_INSTRUCTION_EXTEST); if (!$$) YYABORT; }
-    | BYPASS          { $$ = spec(OXEL_INSTRUCTION_BYPASS); if (!$$) YYABORT; }
-    | SAMPLE_PRELOAD  { $$ = spec(OXEL_INSTRUCTION_SAMPLE_PRELOAD); if (!$$) YYABORT; }
-    | PRELOAD         { $$ = spec(OXEL_INSTRUCTION_SAMPLE_PRELOAD); if (!$$) YYABORT; }
+    : EXTEST          { $$ = coded_entry(OXEL_INSTRUCTION_EXTEST); if (!$$) YYABORT; }
+    | BYPASS          { $$ = coded_entry(OXEL_INSTRUCTION_BYPASS); if (!$$) YYABORT; }
+    | SAMPLE_PRELOAD  { $$ = coded_entry(OXEL_INSTRUCTION_SAMPLE_PRELOAD); if (!$$) YYABORT; }
+    | PRELOAD         { $$ = coded_entry(OXEL_INSTRUCTION_SAMPLE_PRELOAD); if (!$$) YYABORT; }
     | SAMPLE          { $$ = named_spec(OXEL_INSTRUCTION_NAMED, "SAMPLE"); if (!$$) YYABORT; }
-    | INTEST          { $$ = spec(OXEL_INSTRUCTION_INTEST); if (!$$) YYABORT; }
-    | RUNBIST         { $$ = spec(OXEL_INSTRUCTION_RUNBIST); if (!$$) YYABORT; }
-    | IDCODE          { $$ = spec(OXEL_INSTRUCTION_IDCODE); if (!$$) YYABORT; }
-    | USERCODE        { $$ = spec(OXEL_INSTRUCTION_USERCODE); if (!$$) YYABORT; }
-    | CLAMP           { $$ = spec(OXEL_INSTRUCTION_CLAMP); if (!$$) YYABORT; }
-    | HIGHZ           { $$ = spec(OXEL_INSTRUCTION_HIGHZ); if (!$$) YYABORT; }
+    | INTEST          { $$ = coded_entry(OXEL_INSTRUCTION_INTEST); if (!$$) YYABORT; }
+    | RUNBIST         { $$ = coded_entry(OXEL_INSTRUCTION_RUNBIST); if (!$$) YYABORT; }
+    | IDCODE          { $$ = coded_entry(OXEL_INSTRUCTION_IDCODE); if (!$$) YYABORT; }
+    | USERCODE        { $$ = coded_entry(OXEL_INSTRUCTION_USERCODE); if (!$$) YYABORT; }
+    | CLAMP           { $$ = coded_entry(OXEL_INSTRUCTION_CLAMP); if (!$$) YYABORT; }
+    | HIGHZ           { $$ = coded_entry(OXEL_INSTRUCTION_HIGHZ); if (!$$) YYABORT; }
     | HIZ             { $$ = named_spec(OXEL_INSTRUCTION_NAMED, "HIZ"); if (!$$) YYABORT; }
     | name
         { $$ = mkmodespec(HOST, OXEL_INSTRUCTION_NAMED, $1); $1 = nullptr; if (!$$) YYABORT; }
     ;
 
 mode
-    : INTERNAL  { $$ = spec(OXEL_MODE_INTERNAL); if (!$$) YYABORT; }
-    | EXTERNAL  { $$ = spec(OXEL_MODE_EXTERNAL); if (!$$) YYABORT; }
-    | SAMPLE    { $$ = spec(OXEL_MODE_SAMPLE); if (!$$) YYABORT; }
-    | PRIVATE   { $$ = spec(OXEL_MODE_PRIVATE); if (!$$) YYABORT; }
-    | HIGHZ     { $$ = spec(OXEL_MODE_HIGHZ); if (!$$) YYABORT; }
-    | HIZ       { $$ = spec(OXEL_MODE_HIZ); if (!$$) YYABORT; }
-    | dash      { $$ = spec(OXEL_MODE_NONE); if (!$$) YYABORT; }
+    : INTERNAL  { $$ = coded_entry(OXEL_MODE_INTERNAL); if (!$$) YYABORT; }
+    | EXTERNAL  { $$ = coded_entry(OXEL_MODE_EXTERNAL); if (!$$) YYABORT; }
+    | SAMPLE    { $$ = coded_entry(OXEL_MODE_SAMPLE); if (!$$) YYABORT; }
+    | PRIVATE   { $$ = coded_entry(OXEL_MODE_PRIVATE); if (!$$) YYABORT; }
+    | HIGHZ     { $$ = coded_entry(OXEL_MODE_HIGHZ); if (!$$) YYABORT; }
+    | HIZ       { $$ = coded_entry(OXEL_MODE_HIZ); if (!$$) YYABORT; }
+    | dash      { $$ = coded_entry(OXEL_MODE_NONE); if (!$$) YYABORT; }
     | name
         { $$ = mkmodespec(HOST, OXEL_MODE_NAMED, $1); $1 = nullptr; if (!$$) YYABORT; }
     ;
@@ -1135,13 +1135,13 @@ cell_spec
     : name
         { $$ = mkmodespec(HOST, OXEL_CAPTURE_NAME, $1); $1 = nullptr; if (!$$) YYABORT; }
     | UPDATE
-        { $$ = spec(OXEL_CAPTURE_UPDATE); if (!$$) YYABORT; }
+        { $$ = coded_entry(OXEL_CAPTURE_UPDATE); if (!$$) YYABORT; }
     | INTEGER
         { $$ = mkmodespec(HOST, OXEL_CAPTURE_NUMBER, integer_text($1)); $1 = nullptr; if (!$$) YYABORT; }
     | SI
-        { $$ = spec(OXEL_CAPTURE_SI); if (!$$) YYABORT; }
+        { $$ = coded_entry(OXEL_CAPTURE_SI); if (!$$) YYABORT; }
     | Z
-        { $$ = spec(OXEL_CAPTURE_Z); if (!$$) YYABORT; }
+        { $$ = coded_entry(OXEL_CAPTURE_Z); if (!$$) YYABORT; }
     | dash
         { $$ = nullptr; }
     ;
