@@ -4,14 +4,14 @@
 #include "model/tagged_item.h"
 
 ModeSpecRecord *mkmodespec(HostContext *context, int32_t code, char *name) {
-    ModeSpecRecord *spec = static_cast<ModeSpecRecord *>(mem_alloc(context, sizeof(ModeSpecRecord)));
-    if (!spec) {
+    ModeSpecRecord *mode_entry = static_cast<ModeSpecRecord *>(mem_alloc(context, sizeof(ModeSpecRecord)));
+    if (!mode_entry) {
         mem_free(context, name);
         return nullptr;
     }
-    spec->code = code;
-    spec->name = name;
-    return spec;
+    mode_entry->code = code;
+    mode_entry->name = name;
+    return mode_entry;
 }
 
 CellRecord *mkcell(HostContext *context, char *name, ItemList *items) {

@@ -55,7 +55,7 @@ BistRegisterRecord *mkbistregister(HostContext *context, char *name, ItemList *i
 DataRegisterRecord *mkdataregister(HostContext *context, char *name, ItemList *items);
 BoundaryScanRegisterRecord *mkbsregister(HostContext *context, char *name, ItemList *items);
 PreloadRecord *mkpreload(HostContext *context, char *register_name, char *value);
-// The kind and mode specs are taken apart into the instruction's fields and
+// The kind and mode entries are taken apart into the instruction's fields and
 // released.
 InstructionRecord *mkinstruction(HostContext *context, ModeSpecRecord *kind, char *code,
                                  char *register_name, ModeSpecRecord *mode, ItemList *registers);
@@ -63,7 +63,7 @@ InstructionRecord *mkinstruction(HostContext *context, ModeSpecRecord *kind, cha
 // Cells and the boundary-scan chain.
 ModeSpecRecord *mkmodespec(HostContext *context, int32_t code, char *name);
 CellRecord *mkcell(HostContext *context, char *name, ItemList *items);
-// The mode spec is taken apart into the cell mode's fields and released
+// The mode entry is taken apart into the cell mode's fields and released
 // (null gives mode 0 without a name).
 CellModeRecord *mkcellmode(HostContext *context, ModeSpecRecord *mode, char *select,
                            ModeSpecRecord *capture, ItemList *outputs);

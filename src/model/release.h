@@ -29,7 +29,7 @@ void release_boundary_scan_register(HostContext *context, BoundaryScanRegisterRe
 void release_chain_element(HostContext *context, ChainElementRecord *element);
 void release_cell(HostContext *context, CellRecord *cell);
 void release_cell_mode(HostContext *context, CellModeRecord *mode);
-void release_mode_spec(HostContext *context, ModeSpecRecord *spec);
+void release_mode_spec(HostContext *context, ModeSpecRecord *mode_entry);
 void release_bypass_register(HostContext *context, BypassRegisterRecord *reg);
 void release_id_register(HostContext *context, IdRegisterRecord *reg);
 void release_bist_register(HostContext *context, BistRegisterRecord *reg);

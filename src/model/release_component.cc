@@ -158,11 +158,11 @@ void release_cell_mode(HostContext *context, CellModeRecord *mode) {
     mem_free(context, mode);
 }
 
-void release_mode_spec(HostContext *context, ModeSpecRecord *spec) {
-    if (!spec)
+void release_mode_spec(HostContext *context, ModeSpecRecord *mode_entry) {
+    if (!mode_entry)
         return;
-    mem_free(context, spec->name);
-    mem_free(context, spec);
+    mem_free(context, mode_entry->name);
+    mem_free(context, mode_entry);
 }
 
 // The other data registers.

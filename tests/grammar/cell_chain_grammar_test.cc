@@ -35,17 +35,17 @@ protected:
     }
 };
 
-// A mode spec as "code" or "code:name"; a null item reads "null".
-std::string spec_of(const ModeSpecRecord *spec) {
-    if (!spec)
+// A mode entry as "code" or "code:name"; a null item reads "null".
+std::string mode_entry_of(const ModeSpecRecord *mode_entry) {
+    if (!mode_entry)
         return "null";
-    return std::to_string(spec->code) + (spec->name ? std::string(":") + spec->name : "");
+    return std::to_string(mode_entry->code) + (mode_entry->name ? std::string(":") + mode_entry->name : "");
 }
 
 std::vector<std::string> specs_of(const ItemList *list) {
     std::vector<std::string> out;
-    for (ModeSpecRecord *spec : items_of<ModeSpecRecord>(list))
-        out.push_back(spec_of(spec));
+    for (ModeSpecRecord *mode_entry : items_of<ModeSpecRecord>(list))
+        out.push_back(mode_entry_of(mode_entry));
     return out;
 }
 
@@ -94,19 +94,19 @@ TEST_F(CellChainGrammar, AModeEntryHoldsModeSelectCaptureAndOutputs) {
     EXPECT_EQ(list[0]->mode, OXEL_MODE_EXTERNAL);
     EXPECT_EQ(list[0]->mode_name, nullptr);
     EXPECT_EQ(list[0]->select, nullptr);
-    EXPECT_EQ(spec_of(list[0]->capture), "1");
+    EXPECT_EQ(mode_entry_of(list[0]->capture), "1");
     EXPECT_EQ(specs_of(list[0]->outputs), (Texts{"2", "6"}));
 
     EXPECT_EQ(list[1]->mode, OXEL_MODE_INTERNAL);
     EXPECT_EQ(text_of(list[1]->select), "1");
-    EXPECT_EQ(spec_of(list[1]->capture), "4:PI");
+    EXPECT_EQ(mode_entry_of(list[1]->capture), "4:PI");
     EXPECT_EQ(specs_of(list[1]->outputs), (Texts{"4:PI"}));
 
     // A bare select value is the same as one after SELECT; a lone "-" as
     // output is an empty list.
     EXPECT_EQ(list[2]->mode, OXEL_MODE_SAMPLE);
     EXPECT_EQ(text_of(list[2]->select), "1");
-    EXPECT_EQ(spec_of(list[2]->capture), "5:17");
+    EXPECT_EQ(mode_entry_of(list[2]->capture), "5:17");
     ASSERT_NE(list[2]->outputs, nullptr);
     EXPECT_EQ(list[2]->outputs->count, 0);
 
@@ -114,7 +114,7 @@ TEST_F(CellChainGrammar, AModeEntryHoldsModeSelectCaptureAndOutputs) {
     EXPECT_EQ(list[3]->mode, OXEL_MODE_NAMED);
     EXPECT_EQ(text_of(list[3]->mode_name), "UserMode");
     EXPECT_EQ(text_of(list[3]->select), "01");
-    EXPECT_EQ(spec_of(list[3]->capture), "2");
+    EXPECT_EQ(mode_entry_of(list[3]->capture), "2");
     EXPECT_EQ(specs_of(list[3]->outputs), (Texts{"null", "2"}));
 
     EXPECT_EQ(list[4]->mode, OXEL_MODE_HIZ);
@@ -123,7 +123,7 @@ TEST_F(CellChainGrammar, AModeEntryHoldsModeSelectCaptureAndOutputs) {
 
     EXPECT_EQ(list[5]->mode, OXEL_MODE_PRIVATE);
     EXPECT_EQ(text_of(list[5]->select), "0");
-    EXPECT_EQ(spec_of(list[5]->capture), "6");
+    EXPECT_EQ(mode_entry_of(list[5]->capture), "6");
     EXPECT_EQ(specs_of(list[5]->outputs), (Texts{"1"}));
 
     EXPECT_EQ(list[6]->mode, OXEL_MODE_NONE);
