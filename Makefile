@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets.
 #   make check    install what is missing, build everything, run the tests
-#   make demo     build and run `oxel` on a bundled example
+#   make demo     build, then parse and show a bundled example with `oxel`
 #   make sanitize the test suite under AddressSanitizer and UBSan
 #   make clang    the test suite built with clang++
 
@@ -23,6 +23,7 @@ check: build
 
 demo: build
 	./build/default/oxel --level 4 parse $(DEMO_FILE)
+	./build/default/oxel show $(DEMO_FILE)
 
 sanitize: deps
 	cmake --preset sanitize

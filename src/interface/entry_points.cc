@@ -160,3 +160,10 @@ OXEL_API void oxel_set_syntax_errors(int32_t count) { OxelSetSyntaxErrors(count)
 OXEL_API int32_t oxel_set_prog_name(HostContext *context, const char *name) { return OxelSetProgName(context, name); }
 
 }  // extern "C"
+
+#if defined(_WIN32)
+#include <windows.h>
+
+// The loader's process-attach call: nothing to set up.
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
+#endif
