@@ -4,6 +4,8 @@
 #include <string>
 
 #include "interface/host_messages.h"
+#include "model/statement_routing.h"
+#include "model/tagged_item.h"
 #include "support/recorder.h"
 
 TEST(HostMessages, LevelTwoLetsErrorsAndWarningsThroughAndCountsThem) {
@@ -91,4 +93,12 @@ TEST(HostMessages, CounterAccessorsReadAndWriteTheHostsRecord) {
     EXPECT_EQ(get_error_count(host.host()), 4);
     EXPECT_EQ(get_warning_count(host.host()), 10);
     EXPECT_EQ(host.counters.reserved, 77);
+}
+
+TEST(HostMessages, AnAbsentNameIsPrintedAsNull) {
+    Recorder host;
+    TaggedItem statement{TAG_MANUFACTURER_IDCODE, 0};
+    report_illegal_statement(host.host(), &statement, "Bypass register", nullptr);
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
+              std::vector<std::string>{"Illegal statement (Type 27) in Bypass register (null)"});
 }
