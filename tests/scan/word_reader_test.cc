@@ -51,23 +51,16 @@ TEST(WordReader, SeparatorsStandAloneAndKeywordsMatchInAnyCase) {
     scanner_close(scanner);
 }
 
+// Comments are skipped only where a word may begin, and end at the line end
+// or at a comment end character.
 TEST(WordReader, CommentsAreSkippedOnlyWhereAWordMayBegin) {
     Recorder host;
-    Scanner *scanner = open_text(host,
-                                 "w2.oxel",
-                                 "* a comment OXEL\n"
-                                 "  ** another\r\n"
-                                 "a*b ;* after a separator\n"
-                                 "c\t*tail");
+    Scanner *scanner = open_text(host, "w2.oxel", "* a comment OXEL\n  ** another\r\na*b ;* after a separator\nc\t*tail");
     ASSERT_NE(scanner, nullptr);
-    EXPECT_EQ(all_words(scanner),
-              (Words{{SCAN_UNKNOWN, "a*b"}, {109, ";"}, {SCAN_UNKNOWN, "c"}}));
+    EXPECT_EQ(all_words(scanner), (Words{{SCAN_UNKNOWN, "a*b"}, {109, ";"}, {SCAN_UNKNOWN, "c"}}));
     scanner_close(scanner);
-}
 
-TEST(WordReader, CommentEndCharactersCloseAComment) {
-    Recorder host;
-    Scanner *scanner = open_text(host, "w3.oxel", "a {skip this} b{x}c");
+    scanner = open_text(host, "w3.oxel", "a {skip this} b{x}c");
     ASSERT_NE(scanner, nullptr);
     ASSERT_TRUE(scanner_set_comments(scanner, "{", "}"));
     EXPECT_EQ(all_words(scanner), (Words{{SCAN_UNKNOWN, "a"}, {SCAN_UNKNOWN, "b{x}c"}}));
@@ -116,37 +109,32 @@ TEST(WordReader, APushedSourceIsReadBeforeTheRestOfTheOneBelow) {
     scanner_close(scanner);
 }
 
-TEST(WordReader, TheDefaultExtensionIsAddedWhenThePathHasAnother) {
+// The default extension is added when the path has another ("w8" gets
+// ".oxel", "w8.oxel" matches "OXEL" ignoring case); a file that cannot be
+// opened gives no scanner and no message.
+TEST(WordReader, TheDefaultExtensionAndFilesThatCannotBeOpened) {
     Recorder host;
     std::string with = write_temp_file("w8.oxel", "OXEL");
-    std::string base = with.substr(0, with.size() - 5);
-    // "w8" gets ".oxel"; "w8.OXEL" matches ignoring case and stays as it is.
-    Scanner *scanner = scanner_open(host.host(), base.c_str(), "oxel", SCAN_TEXT_FILE, kWords, 4, "");
-    ASSERT_NE(scanner, nullptr);
-    EXPECT_EQ(std::string(scanner->top->name), with);
-    scanner_close(scanner);
-    scanner = scanner_open(host.host(), with.c_str(), "OXEL", SCAN_BINARY_FILE, kWords, 4, "");
-    ASSERT_NE(scanner, nullptr);
-    EXPECT_EQ(std::string(scanner->top->name), with);
-    scanner_close(scanner);
-    // A full stop in a folder name is no extension.
     std::filesystem::path folder = std::filesystem::path(with).parent_path() / "folder.d";
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "w8.oxel") << "OXEL";
     std::string stem = (folder / "w8").string();
-    scanner = scanner_open(host.host(), stem.c_str(), "oxel", SCAN_TEXT_FILE, kWords, 4, "");
-    ASSERT_NE(scanner, nullptr);
-    EXPECT_EQ(std::string(scanner->top->name), stem + ".oxel");
-    scanner_close(scanner);
+    const struct {
+        std::string path;
+        const char *extension;
+        int32_t mode;
+        std::string opened;
+    } cases[] = {{with.substr(0, with.size() - 5), "oxel", SCAN_TEXT_FILE, with},
+                 {with, "OXEL", SCAN_BINARY_FILE, with},
+                 {stem, "oxel", SCAN_TEXT_FILE, stem + ".oxel"},  // a full stop in a folder name is no extension
+                 {"/nonexistent/oxel32/x.oxel", nullptr, SCAN_TEXT_FILE, ""}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path);
+        Scanner *scanner = scanner_open(host.host(), c.path.c_str(), c.extension, c.mode, kWords, 4, "");
+        EXPECT_EQ(scanner ? std::string(scanner->top->name) : "", c.opened);
+        scanner_close(scanner);
+    }
     EXPECT_TRUE(host.messages.empty()) << host.dump();
-}
-
-TEST(WordReader, AFileThatCannotBeOpenedGivesNoScannerAndNoMessage) {
-    Recorder host;
-    EXPECT_EQ(scanner_open(host.host(), "/nonexistent/oxel32/x.oxel", nullptr, SCAN_TEXT_FILE,
-                           kWords, 4, ""),
-              nullptr);
-    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST(WordReader, EveryFailedAllocationOfTheOpeningIsReportedAndLeavesNothing) {
