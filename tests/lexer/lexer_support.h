@@ -15,63 +15,19 @@
 // One token as yylex returned it, its value copied out and released.
 struct LexedToken {
     int token = 0;
-    std::string text;          // the token text
-    int32_t line = 0;          // the line number right after it was read
-    std::string value;         // identifier (upper case), string, integer text
-    std::string written;       // identifier as written
-    bool has_value = false;    // yylval held a value (keywords leave null)
-    int32_t integer_value = 0;
-    int32_t integer_kind = 0;
+    std::string text, value, written;  // token text; identifier (upper case), string or integer text; as written
+    int32_t line = 0;                  // the line number right after it was read
+    bool has_value = false;            // yylval held a value (keywords leave null)
+    int32_t integer = 0, kind = 0;
     double real = 0;
 };
 
-// The next token from the lexer's current source; its value is released.
-inline LexedToken next_token() {
-    LexedToken out;
-    out.token = yylex();
-    out.text = lexer_token_text();
-    out.line = lexer_line();
-    switch (out.token) {
-    case TK_IDENTIFIER:
-    case TK_STRING:
-        out.has_value = yylval.text != nullptr;
-        out.value = yylval.text ? yylval.text : "";
-        std::free(yylval.text);
-        break;
-    case TK_INTEGER:
-        out.has_value = yylval.integer != nullptr;
-        out.value = yylval.integer->text;
-        out.integer_value = yylval.integer->value;
-        out.integer_kind = yylval.integer->kind;
-        std::free(yylval.integer->text);
-        std::free(yylval.integer);
-        break;
-    case TK_REAL:
-        out.has_value = yylval.real != nullptr;
-        out.real = *yylval.real;
-        std::free(yylval.real);
-        break;
-    default:
-        if (out.token > 256)
-            out.has_value = yylval.text != nullptr;
-        break;
-    }
-    char *written = lexer_take_written_text();
-    if (written)
-        out.written = written;
-    std::free(written);
-    // What was released must not be seen again behind a later token.
-    yylval.text = nullptr;
-    return out;
-}
-
 // Reads `contents`, written to a temporary file, through the lexer, with
-// every message of the lexer going to `host`.
+// every message going to `host`.
 class LexerReader {
 public:
     LexerReader(Recorder &host, const std::string &name, const std::string &contents)
-        : path_(write_temp_file(name, contents)) {
-        stream_ = std::fopen(path_.c_str(), "r");
+        : stream_(std::fopen(write_temp_file(name, contents).c_str(), "r")) {
         lexer_reset();
         lexer_set_stream(stream_);
         reset_parse_context(host.host());
@@ -85,20 +41,42 @@ public:
     LexerReader(const LexerReader &) = delete;
     LexerReader &operator=(const LexerReader &) = delete;
 
-    const std::string &path() const { return path_; }
-    LexedToken next() { return next_token(); }
+    LexedToken next() {
+        LexedToken out;
+        out.token = yylex();
+        out.text = lexer_token_text();
+        out.line = lexer_line();
+        out.has_value = out.token > 256 && yylval.text != nullptr;
+        if (out.token == TK_IDENTIFIER || out.token == TK_STRING) {
+            out.value = yylval.text ? yylval.text : "";
+            std::free(yylval.text);
+        } else if (out.token == TK_INTEGER) {
+            out.value = yylval.integer->text;
+            out.integer = yylval.integer->value;
+            out.kind = yylval.integer->kind;
+            std::free(yylval.integer->text);
+            std::free(yylval.integer);
+        } else if (out.token == TK_REAL) {
+            out.real = *yylval.real;
+            std::free(yylval.real);
+        }
+        char *written = lexer_take_written_text();
+        out.written = written ? written : "";
+        std::free(written);
+        yylval.text = nullptr;  // what was released must not be seen behind a later token
+        return out;
+    }
     // Every token up to and including the end (0) or a failure (-1).
     std::vector<LexedToken> all() {
         std::vector<LexedToken> tokens;
         do
-            tokens.push_back(next_token());
+            tokens.push_back(next());
         while (tokens.back().token > 0 && tokens.size() < 100000);
         return tokens;
     }
 
 private:
-    std::string path_;
-    FILE *stream_ = nullptr;
+    FILE *stream_;
 };
 
 inline std::vector<int> token_numbers(const std::vector<LexedToken> &tokens) {
@@ -106,6 +84,11 @@ inline std::vector<int> token_numbers(const std::vector<LexedToken> &tokens) {
     for (const LexedToken &t : tokens)
         numbers.push_back(t.token);
     return numbers;
+}
+
+// A syntax message with its detail line, as the lexer reports it.
+inline std::string at_line(int line, const std::string &detail) {
+    return "syntax error >> line " + std::to_string(line) + "\n" + std::string(12, ' ') + detail;
 }
 
 // How many files the process has open.
