@@ -10,62 +10,60 @@
 
 namespace {
 
-std::vector<std::string> values(const std::vector<LexedToken> &tokens) {
-    std::vector<std::string> out;
-    for (const LexedToken &t : tokens)
-        if (t.token > 0)
-            out.push_back(t.value.empty() ? t.text : t.value);
-    return out;
-}
-
 TEST(IncludeStack, AnIncludedFileIsReadInPlaceOfItsDirective) {
     Recorder host;
     std::string included = write_temp_file("included.oxel", "C\nD");
     LexerReader reader(host, "main.oxel", "A\n#include \"" + included + "\" trailing words\nB\n");
-    std::vector<LexedToken> t = reader.all();
-    EXPECT_EQ(values(t), (std::vector<std::string>{"A", "C", "D", "B"}));
-    EXPECT_EQ(t.back().token, 0);
     // One line counter for the whole input: one more at the entry and one
     // more at the return.
-    EXPECT_EQ(t[0].line, 1);
-    EXPECT_EQ(t[1].line, 4);
-    EXPECT_EQ(t[2].line, 5);
-    EXPECT_EQ(t[3].line, 6);
+    EXPECT_EQ(describe(reader.all()), (std::vector<std::string>{"A", "C@4", "D@5", "B@6", "$@7"}));
     EXPECT_TRUE(host.messages.empty()) << host.dump();
 }
 
-TEST(IncludeStack, ReadingGoesOnRightAfterTheDirectiveLine) {
-    Recorder host;
-    std::string included = write_temp_file("inner.oxel", "IN1 *comment without end");
-    std::string middle = write_temp_file("middle.oxel", "M1\n#include " + included + "\n#x\nM2");
-    LexerReader reader(host, "outer.oxel", "#include " + middle + "\nO1 O2");
-    EXPECT_EQ(values(reader.all()), (std::vector<std::string>{"M1", "IN1", "M2", "O1", "O2"}));
-    // The directive that opens the line after an include is still a directive.
-    ASSERT_EQ(host.texts(OXEL_KIND_ERROR).size(), 1u);
-    EXPECT_NE(host.texts(OXEL_KIND_ERROR)[0].find("Illegal directive #x - Ignoring"), std::string::npos);
-}
-
-// A quoted name may hold blanks, an unquoted one ends at the first; a
-// directive on the last line without a line feed is acted on.
-TEST(IncludeStack, TheFileNameOfADirective) {
-    Recorder host;
+TEST(IncludeStack, DirectivesThatAreFollowedOrReportedAndSkipped) {
+    std::string inner = write_temp_file("inner.oxel", "IN1 *comment without end");
+    std::string middle = write_temp_file("middle.oxel", "M1\n#include " + inner + "\n#x\nM2");
     std::string spaced = write_temp_file("with blank.oxel", "SPACED");
     std::string first_part = spaced.substr(0, spaced.find(' '));
     std::string last = write_temp_file("last_line.oxel", "LAST");
-    LexerReader reader(host, "names.oxel",
-                       "#include \"" + spaced + "\"\n#include " + spaced + "\n#include\t" + first_part +
-                           "\\ blank.oxel\nEND\n#include " + last);
-    EXPECT_EQ(values(reader.all()), (std::vector<std::string>{"SPACED", "SPACED", "END", "LAST"}));
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
-              (std::vector<std::string>{at_line(5, "Couldn't open #include file " + first_part),
-                                        at_line(5, "Ignoring #include directive")}));
-}
-
-TEST(IncludeStack, ANulByteInTheDirectiveLineStillEndsTheIncludingFile) {
-    Recorder host;
-    std::string included = write_temp_file("before_nul.oxel", "INNER");
-    LexerReader reader(host, "nul_directive.oxel", "#include " + included + std::string(1, '\0') + "\nHIDDEN");
-    EXPECT_EQ(values(reader.all()), (std::vector<std::string>{"INNER"}));
+    std::string before_nul = write_temp_file("before_nul.oxel", "INNER");
+    std::string folder = inner.substr(0, inner.rfind('/'));
+    const struct {
+        std::string source;
+        std::vector<std::string> tokens;
+        std::vector<std::string> errors;
+    } cases[] = {
+        // Reading goes on right after the directive line; the directive that
+        // opens the line after an include is still a directive.
+        {"#include " + middle + "\nO1 O2", {"M1", "IN1", "M2", "O1", "O2", "$"},
+         {at_line(8, "Illegal directive #x - Ignoring")}},
+        // A quoted name may hold blanks, an unquoted one ends at the first; a
+        // directive on the last line without a line feed is acted on.
+        {"#include \"" + spaced + "\"\n#include " + spaced + "\n#include\t" + first_part + "\\ blank.oxel\nEND\n#include " +
+             last,
+         {"SPACED", "SPACED", "[END]", "LAST", "$"},
+         {at_line(5, "Couldn't open #include file " + first_part), at_line(5, "Ignoring #include directive")}},
+        // A NUL byte in the directive line still ends the including file.
+        {"#include " + before_nul + std::string(1, '\0') + "\nHIDDEN", {"INNER", "$"}, {}},
+        // A file that cannot be opened and a directive other than the
+        // lower-case word include are reported and skipped.
+        {"A\n#include /no/such/dir/x.oxel\nB\n#include \"" + folder + "\"\nC\n#INCLUDE x.oxel\n#\n#  pragma once\n#" +
+             std::string(90, 'w') + "\nAFTER",
+         {"A", "B", "C", "AFTER", "$"},
+         {at_line(3, "Couldn't open #include file /no/such/dir/x.oxel"), at_line(3, "Ignoring #include directive"),
+          at_line(5, "Couldn't open #include file " + folder), at_line(5, "Ignoring #include directive"),
+          at_line(7, "Illegal directive #INCLUDE - Ignoring"), at_line(8, "Illegal directive # - Ignoring"),
+          at_line(9, "Illegal directive #pragma - Ignoring"),
+          at_line(10, "Illegal directive #" + std::string(80, 'w') + " - Ignoring")}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.source.substr(0, 40));
+        Recorder host;
+        LexerReader reader(host, "directives.oxel", c.source);
+        EXPECT_EQ(describe(reader.all(), false), c.tokens);
+        EXPECT_EQ(host.texts(OXEL_KIND_ERROR), c.errors);
+        EXPECT_EQ(host.counters.errors, static_cast<int32_t>(c.errors.size()));
+    }
 }
 
 TEST(IncludeStack, AFileThatIncludesItselfIsReadElevenLevelsDeep) {
@@ -81,33 +79,13 @@ TEST(IncludeStack, AFileThatIncludesItselfIsReadElevenLevelsDeep) {
         for (const LexedToken &t : reader.all())
             tokens.push_back(t);
     }
-    EXPECT_EQ(values(tokens), std::vector<std::string>(12, "W"));
+    std::vector<std::string> twelve(12, "W");
+    twelve.push_back("$");
+    EXPECT_EQ(describe(tokens, false), twelve);
     // Eleven entries and twelve directive lines have passed the counter.
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR), (std::vector<std::string>{at_line(24, "File nesting limit (10) exceeded"),
                                                                       at_line(24, "Ignoring #include directive")}));
     EXPECT_EQ(open_descriptors(), files_before);
-}
-
-// A file that cannot be opened and a directive other than the lower-case
-// word include are reported and skipped.
-TEST(IncludeStack, ADirectiveThatCannotBeFollowedIsReportedAndSkipped) {
-    Recorder host;
-    std::string folder = write_temp_file("folder_probe.oxel", "");
-    folder = folder.substr(0, folder.rfind('/'));
-    LexerReader reader(host, "skipped.oxel",
-                       "A\n#include /no/such/dir/x.oxel\nB\n#include \"" + folder + "\"\nC\n#INCLUDE x.oxel\n#\n"
-                           "#  pragma once\n#" + std::string(90, 'w') + "\nAFTER");
-    EXPECT_EQ(values(reader.all()), (std::vector<std::string>{"A", "B", "C", "AFTER"}));
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
-              (std::vector<std::string>{at_line(3, "Couldn't open #include file /no/such/dir/x.oxel"),
-                                        at_line(3, "Ignoring #include directive"),
-                                        at_line(5, "Couldn't open #include file " + folder),
-                                        at_line(5, "Ignoring #include directive"),
-                                        at_line(7, "Illegal directive #INCLUDE - Ignoring"),
-                                        at_line(8, "Illegal directive # - Ignoring"),
-                                        at_line(9, "Illegal directive #pragma - Ignoring"),
-                                        at_line(10, "Illegal directive #" + std::string(80, 'w') + " - Ignoring")}));
-    EXPECT_EQ(host.counters.errors, 8);
 }
 
 // A suspended file that is gone when its include ends cannot be resumed:

@@ -23,8 +23,9 @@ TEST(Keywords, BothSpellingsReachOneTokenAndTheLookupIsExact) {
 TEST(Keywords, TheLexerReadsEitherSpellingInAnyCase) {
     Recorder host;
     LexerReader reader(host, "keywords.oxel", "@bpv Bpv ieee_1149.1-1990 Ieee_1149.1_1990 jtag_v2.0 upd Update @wtn");
-    EXPECT_EQ(token_numbers(reader.all()), (std::vector<int>{TK_BPV, TK_BPV, TK_IEEE_1149_1_1990, TK_IEEE_1149_1_1990,
-                                                             TK_JTAG_V2_0, TK_UPDATE, TK_UPDATE, TK_WTN, 0}));
+    for (int token : std::vector<int>{TK_BPV, TK_BPV, TK_IEEE_1149_1_1990, TK_IEEE_1149_1_1990, TK_JTAG_V2_0,
+                                      TK_UPDATE, TK_UPDATE, TK_WTN, 0})
+        EXPECT_EQ(reader.next().token, token);
     EXPECT_TRUE(host.messages.empty()) << host.dump();
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "grammar/parser_state.h"
+#include "lexer/keywords.h"
 #include "lexer/lexer.h"
 #include "oxel_parser.hh"
 #include "support/recorder.h"
@@ -79,11 +80,45 @@ private:
     FILE *stream_;
 };
 
-inline std::vector<int> token_numbers(const std::vector<LexedToken> &tokens) {
-    std::vector<int> numbers;
+// A token in a few characters: an identifier VALUE, a string "value", an
+// integer #text=value/kind, a real ~text=value, a keyword [TEXT], a single
+// character 'c', the end $ and a failure !; ?token where a keyword's
+// number is not its spelling's. Then /written where the text as
+// written is not the identifier's value (or is there at all for others),
+// |text where an identifier's or integer's token text differs from its
+// value, ?value where the value is missing or unexpected, and @line from
+// line 2 on.
+inline std::string describe(const LexedToken &t, bool with_line = true) {
+    std::string s = t.token == 0 ? "$" : t.token < 0 ? "!" : t.token < 256 ? "'" + t.text + "'" : "[" + t.text + "]";
+    if (t.token > 256 && t.token < TK_IDENTIFIER && keyword_lookup(t.text.c_str()) != t.token)
+        s += "?" + std::to_string(t.token);
+    if (t.token == TK_IDENTIFIER)
+        s = t.value;
+    else if (t.token == TK_STRING)
+        s = '"' + t.value + '"';
+    else if (t.token == TK_INTEGER)
+        s = "#" + t.value + "=" + std::to_string(t.integer) + "/" + std::to_string(t.kind);
+    else if (t.token == TK_REAL) {
+        char real[32];
+        std::snprintf(real, sizeof real, "%g", t.real);
+        s = "~" + t.text + "=" + real;
+    }
+    else if (t.token > 0 && t.token < 256 && (t.text.size() != 1 || t.token != static_cast<unsigned char>(t.text[0])))
+        s += "?" + std::to_string(t.token);
+    if (t.written != (t.token == TK_IDENTIFIER ? t.value : ""))
+        s += "/" + t.written;
+    if ((t.token == TK_IDENTIFIER || t.token == TK_INTEGER) && t.text != t.value)
+        s += "|" + t.text;
+    if (t.has_value != (t.token >= TK_IDENTIFIER && t.token <= TK_REAL))
+        s += "?value";
+    return t.line == 1 || !with_line ? s : s + "@" + std::to_string(t.line);
+}
+
+inline std::vector<std::string> describe(const std::vector<LexedToken> &tokens, bool with_lines = true) {
+    std::vector<std::string> out;
     for (const LexedToken &t : tokens)
-        numbers.push_back(t.token);
-    return numbers;
+        out.push_back(describe(t, with_lines));
+    return out;
 }
 
 // A syntax message with its detail line, as the lexer reports it.
