@@ -17,82 +17,63 @@ const ScanKeyword kWords[] = {{"OXEL", 100}, {"COMPONENT", 103}, {"\"", 108}, {"
 
 Scanner *open_text(Recorder &host, const std::string &name, const std::string &text) {
     std::string path = write_temp_file(name, text);
-    Scanner *scanner = scanner_open(host.host(), path.c_str(), nullptr, SCAN_TEXT_FILE, kWords,
-                                    4, "\";:");
+    Scanner *scanner = scanner_open(host.host(), path.c_str(), nullptr, SCAN_TEXT_FILE, kWords, 4, "\";:");
     if (scanner)
         scanner_set_comments(scanner, "*", nullptr);
     return scanner;
 }
 
-// Every word up to the end of input, with its code.
-std::vector<std::pair<int32_t, std::string>> all_words(Scanner *scanner) {
-    std::vector<std::pair<int32_t, std::string>> words;
-    for (int32_t code; (code = scanner_read_word(scanner)) != SCAN_END;)
-        words.emplace_back(code, g_scan.word);
+// Every word up to the end of input: a keyword as word=code, digits as
+// #word, any other word as it is; @line from line 2 on.
+std::vector<std::string> all_words(Scanner *scanner) {
+    std::vector<std::string> words;
+    for (int32_t code; (code = scanner_read_word(scanner)) != SCAN_END;) {
+        std::string word = code == SCAN_DIGITS ? "#" + std::string(g_scan.word)
+                           : code == SCAN_UNKNOWN ? std::string(g_scan.word)
+                                                  : g_scan.word + ("=" + std::to_string(code));
+        int32_t line = scanner->top ? scanner->top->line : 1;
+        words.push_back(line == 1 ? word : word + "@" + std::to_string(line));
+    }
     return words;
 }
 
-using Words = std::vector<std::pair<int32_t, std::string>>;
-
 }  // namespace
 
-TEST(WordReader, SeparatorsStandAloneAndKeywordsMatchInAnyCase) {
-    Recorder host;
-    Scanner *scanner = open_text(host, "w1.oxel", "oxel Component:x;\"a b\"12 12a\n");
-    ASSERT_NE(scanner, nullptr);
-    EXPECT_EQ(all_words(scanner),
-              (Words{{100, "oxel"}, {103, "Component"}, {SCAN_UNKNOWN, ":"}, {SCAN_UNKNOWN, "x"},
-                     {109, ";"}, {108, "\""}, {SCAN_UNKNOWN, "a"}, {SCAN_UNKNOWN, "b"},
-                     {108, "\""}, {SCAN_DIGITS, "12"}, {SCAN_UNKNOWN, "12a"}}));
-    // The end stays the end.
-    EXPECT_EQ(scanner_read_word(scanner), SCAN_END);
-    EXPECT_EQ(scanner->last_result, SCAN_END);
-    EXPECT_STREQ(g_scan.word, "");
-    scanner_close(scanner);
-}
-
-// Comments are skipped only where a word may begin, and end at the line end
-// or at a comment end character.
-TEST(WordReader, CommentsAreSkippedOnlyWhereAWordMayBegin) {
-    Recorder host;
-    Scanner *scanner = open_text(host, "w2.oxel", "* a comment OXEL\n  ** another\r\na*b ;* after a separator\nc\t*tail");
-    ASSERT_NE(scanner, nullptr);
-    EXPECT_EQ(all_words(scanner), (Words{{SCAN_UNKNOWN, "a*b"}, {109, ";"}, {SCAN_UNKNOWN, "c"}}));
-    scanner_close(scanner);
-
-    scanner = open_text(host, "w3.oxel", "a {skip this} b{x}c");
-    ASSERT_NE(scanner, nullptr);
-    ASSERT_TRUE(scanner_set_comments(scanner, "{", "}"));
-    EXPECT_EQ(all_words(scanner), (Words{{SCAN_UNKNOWN, "a"}, {SCAN_UNKNOWN, "b{x}c"}}));
-    scanner_close(scanner);
-}
-
-TEST(WordReader, WordsOfTheLimitAreWholeAndLongerOnesSplit) {
-    Recorder host;
-    std::string full(kScanWordLimit, 'w');
-    std::string digits(kScanWordLimit + 3, '7');
-    Scanner *scanner = open_text(host, "w4.oxel", full + " " + digits);
-    ASSERT_NE(scanner, nullptr);
-    EXPECT_EQ(all_words(scanner), (Words{{SCAN_UNKNOWN, full},
-                                         {SCAN_DIGITS, std::string(kScanWordLimit, '7')},
-                                         {SCAN_DIGITS, "777"}}));
-    scanner_close(scanner);
-}
-
-TEST(WordReader, LinesAreCountedAndAnEmptyFileEndsAtOnce) {
-    Recorder host;
-    Scanner *scanner = open_text(host, "w5.oxel", "a\n\nb\n");
-    ASSERT_NE(scanner, nullptr);
-    scanner_read_word(scanner);
-    EXPECT_EQ(scanner->top->line, 1);
-    scanner_read_word(scanner);
-    EXPECT_EQ(scanner->top->line, 3);
-    scanner_close(scanner);
-
-    Scanner *empty = open_text(host, "w6.oxel", "");
-    ASSERT_NE(empty, nullptr);
-    EXPECT_EQ(scanner_read_word(empty), SCAN_END);
-    scanner_close(empty);
+TEST(WordReader, SeparatorsCommentsLongWordsAndLines) {
+    const std::string full(kScanWordLimit, 'w'), digits(kScanWordLimit, '7');
+    const struct {
+        std::string text;
+        const char *comment_start, *comment_end;  // null: "*" to the line end
+        std::vector<std::string> words;
+    } cases[] = {
+        // Separators stand alone; keywords match in any case.
+        {"oxel Component:x;\"a b\"12 12a\n", nullptr, nullptr,
+         {"oxel=100", "Component=103", ":", "x", ";=109", "\"=108", "a", "b", "\"=108", "#12", "12a"}},
+        // Comments are skipped only where a word may begin, and end at the
+        // line end or at a comment end character.
+        {"* a comment OXEL\n  ** another\r\na*b ;* after a separator\nc\t*tail", nullptr, nullptr, {"a*b@3", ";=109@3", "c@4"}},
+        {"a {skip this} b{x}c", "{", "}", {"a", "b{x}c"}},
+        // Words of the limit are whole and longer ones split.
+        {full + " " + digits + "777", nullptr, nullptr, {full, "#" + digits, "#777"}},
+        {"a\n\nb\n", nullptr, nullptr, {"a", "b@3"}},
+        {"", nullptr, nullptr, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 30));
+        Recorder host;
+        Scanner *scanner = open_text(host, "words.oxel", c.text);
+        ASSERT_NE(scanner, nullptr);
+        if (c.comment_start) {
+            ASSERT_TRUE(scanner_set_comments(scanner, c.comment_start, c.comment_end));
+        }
+        EXPECT_EQ(all_words(scanner), c.words);
+        // The end stays the end.
+        EXPECT_EQ(scanner_read_word(scanner), SCAN_END);
+        EXPECT_EQ(scanner->last_result, SCAN_END);
+        EXPECT_STREQ(g_scan.word, "");
+        scanner_close(scanner);
+        EXPECT_TRUE(host.messages.empty()) << host.dump();
+    }
 }
 
 TEST(WordReader, APushedSourceIsReadBeforeTheRestOfTheOneBelow) {
@@ -103,8 +84,7 @@ TEST(WordReader, APushedSourceIsReadBeforeTheRestOfTheOneBelow) {
     std::string inner = write_temp_file("w7-inner.oxel", "inner1 inner2");
     ASSERT_TRUE(scanner_push_file(scanner, inner.c_str()));
     EXPECT_FALSE(scanner_push_file(scanner, "/nonexistent/oxel32/none.oxel"));
-    EXPECT_EQ(all_words(scanner),
-              (Words{{SCAN_UNKNOWN, "inner1"}, {SCAN_UNKNOWN, "inner2"}, {SCAN_UNKNOWN, "outer2"}}));
+    EXPECT_EQ(all_words(scanner), (std::vector<std::string>{"inner1", "inner2", "outer2"}));
     EXPECT_EQ(scanner->top, nullptr);
     scanner_close(scanner);
 }
