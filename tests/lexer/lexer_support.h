@@ -14,13 +14,18 @@
 #include "support/recorder.h"
 
 // One token as yylex returned it, its value copied out and released.
+// `what` shows it in a few characters: an identifier VALUE, a string
+// "value", an integer #text=value/kind, a real ~text=value, a keyword [TEXT]
+// (?token when its number is not its spelling's), a single character 'c'
+// (?code when the code is not the text's), the end $ and a failure !. Then
+// /written where the text as written is not the identifier's value (or is
+// there at all for others), |text where an identifier's or integer's token
+// text differs from its value, and ?value where a value is missing or
+// unexpected.
 struct LexedToken {
     int token = 0;
-    std::string text, value, written;  // token text; identifier (upper case), string or integer text; as written
-    int32_t line = 0;                  // the line number right after it was read
-    bool has_value = false;            // yylval held a value (keywords leave null)
-    int32_t integer = 0, kind = 0;
-    double real = 0;
+    std::string text, value, written, what;  // value: identifier (upper case), string or integer text
+    int32_t line = 0;                        // the line number right after it was read
 };
 
 // Reads `contents`, written to a temporary file, through the lexer, with
@@ -39,33 +44,46 @@ public:
         if (stream_)
             std::fclose(stream_);
     }
-    LexerReader(const LexerReader &) = delete;
-    LexerReader &operator=(const LexerReader &) = delete;
 
     LexedToken next() {
-        LexedToken out;
-        out.token = yylex();
-        out.text = lexer_token_text();
-        out.line = lexer_line();
-        out.has_value = out.token > 256 && yylval.text != nullptr;
-        if (out.token == TK_IDENTIFIER || out.token == TK_STRING) {
-            out.value = yylval.text ? yylval.text : "";
+        LexedToken t;
+        t.token = yylex();
+        t.text = lexer_token_text();
+        t.line = lexer_line();
+        bool valued = t.token >= TK_IDENTIFIER && t.token <= TK_REAL;
+        std::string what = t.token == 0 ? "$" : t.token < 0 ? "!" : t.token < 256 ? "'" + t.text + "'" : "[" + t.text + "]";
+        if (t.token > 0 && t.token < 256 && (t.text.size() != 1 || t.token != static_cast<unsigned char>(t.text[0])))
+            what += "?" + std::to_string(t.token);
+        if (t.token > 256 && !valued && keyword_lookup(t.text.c_str()) != t.token)
+            what += "?" + std::to_string(t.token);
+        if (t.token > 256 && (yylval.text != nullptr) != valued)
+            what += "?value";
+        if ((t.token == TK_IDENTIFIER || t.token == TK_STRING) && yylval.text) {
+            t.value = yylval.text;
+            what = t.token == TK_STRING ? '"' + t.value + '"' : t.value;
             std::free(yylval.text);
-        } else if (out.token == TK_INTEGER) {
-            out.value = yylval.integer->text;
-            out.integer = yylval.integer->value;
-            out.kind = yylval.integer->kind;
+        } else if (t.token == TK_INTEGER && yylval.integer) {
+            t.value = yylval.integer->text;
+            what = "#" + t.value + "=" + std::to_string(yylval.integer->value) + "/" +
+                   std::to_string(yylval.integer->kind);
             std::free(yylval.integer->text);
             std::free(yylval.integer);
-        } else if (out.token == TK_REAL) {
-            out.real = *yylval.real;
+        } else if (t.token == TK_REAL && yylval.real) {
+            char real[32];
+            std::snprintf(real, sizeof real, "%g", *yylval.real);
+            what = "~" + t.text + "=" + real;
             std::free(yylval.real);
         }
-        char *written = lexer_take_written_text();
-        out.written = written ? written : "";
-        std::free(written);
         yylval.text = nullptr;  // what was released must not be seen behind a later token
-        return out;
+        char *written = lexer_take_written_text();
+        t.written = written ? written : "";
+        std::free(written);
+        if (t.written != (t.token == TK_IDENTIFIER ? t.value : ""))
+            what += "/" + t.written;
+        if ((t.token == TK_IDENTIFIER || t.token == TK_INTEGER) && t.text != t.value)
+            what += "|" + t.text;
+        t.what = what;
+        return t;
     }
     // Every token up to and including the end (0) or a failure (-1).
     std::vector<LexedToken> all() {
@@ -80,44 +98,11 @@ private:
     FILE *stream_;
 };
 
-// A token in a few characters: an identifier VALUE, a string "value", an
-// integer #text=value/kind, a real ~text=value, a keyword [TEXT], a single
-// character 'c', the end $ and a failure !; ?token where a keyword's
-// number is not its spelling's. Then /written where the text as
-// written is not the identifier's value (or is there at all for others),
-// |text where an identifier's or integer's token text differs from its
-// value, ?value where the value is missing or unexpected, and @line from
-// line 2 on.
-inline std::string describe(const LexedToken &t, bool with_line = true) {
-    std::string s = t.token == 0 ? "$" : t.token < 0 ? "!" : t.token < 256 ? "'" + t.text + "'" : "[" + t.text + "]";
-    if (t.token > 256 && t.token < TK_IDENTIFIER && keyword_lookup(t.text.c_str()) != t.token)
-        s += "?" + std::to_string(t.token);
-    if (t.token == TK_IDENTIFIER)
-        s = t.value;
-    else if (t.token == TK_STRING)
-        s = '"' + t.value + '"';
-    else if (t.token == TK_INTEGER)
-        s = "#" + t.value + "=" + std::to_string(t.integer) + "/" + std::to_string(t.kind);
-    else if (t.token == TK_REAL) {
-        char real[32];
-        std::snprintf(real, sizeof real, "%g", t.real);
-        s = "~" + t.text + "=" + real;
-    }
-    else if (t.token > 0 && t.token < 256 && (t.text.size() != 1 || t.token != static_cast<unsigned char>(t.text[0])))
-        s += "?" + std::to_string(t.token);
-    if (t.written != (t.token == TK_IDENTIFIER ? t.value : ""))
-        s += "/" + t.written;
-    if ((t.token == TK_IDENTIFIER || t.token == TK_INTEGER) && t.text != t.value)
-        s += "|" + t.text;
-    if (t.has_value != (t.token >= TK_IDENTIFIER && t.token <= TK_REAL))
-        s += "?value";
-    return t.line == 1 || !with_line ? s : s + "@" + std::to_string(t.line);
-}
-
+// Each token's `what`, then @line from line 2 on where lines are wanted.
 inline std::vector<std::string> describe(const std::vector<LexedToken> &tokens, bool with_lines = true) {
     std::vector<std::string> out;
     for (const LexedToken &t : tokens)
-        out.push_back(describe(t, with_lines));
+        out.push_back(t.line == 1 || !with_lines ? t.what : t.what + "@" + std::to_string(t.line));
     return out;
 }
 
