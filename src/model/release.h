@@ -1,6 +1,10 @@
 // Teardown: the release routine of every record of the description
 #pragma once
 
+#include <initializer_list>
+
+#include "interface/memory.h"
+#include "model/item_list.h"
 #include "oxel32.h"
 
 // Releases the whole description and the program name; the four roots are
@@ -14,6 +18,18 @@ void release_log(HostContext *context, LogRecord *log);
 void release_board(HostContext *context, BoardRecord *board);
 void release_component(HostContext *context, ComponentRecord *component);
 void release_pin_family(HostContext *context, PinFamilyRecord *family);
+
+// Frees each block in turn; nulls are skipped.
+inline void free_blocks(HostContext *context, std::initializer_list<void *> blocks) {
+    for (void *block : blocks)
+        mem_free(context, block);
+}
+
+// Releases each list of texts in turn (every text, the array, the list).
+inline void release_text_lists(HostContext *context, std::initializer_list<ItemList *> lists) {
+    for (ItemList *list : lists)
+        list_release(context, list);
+}
 
 // Component records. A list field's items go with the routine of its item
 // type; every routine accepts null.
@@ -63,3 +79,15 @@ void release_ppa_signal(HostContext *context, TaggedItem *signal);
 void release_ppa_serial_group(HostContext *context, PpaSerialGroupRecord *group);
 void release_ppa_parallel_group(HostContext *context, PpaParallelGroupRecord *group);
 void release_global_performance(HostContext *context, GlobalPerformanceRecord *family);
+
+// The parts boards and components both hold: name, source reference,
+// header, pin lists, test sequences, illegal vectors and global families.
+template <typename Holder>
+void release_shared_parts(HostContext *context, Holder *holder) {
+    free_blocks(context, {holder->name, holder->source_ref});
+    release_header(context, holder->header);
+    list_release_with(context, holder->pin_lists, release_pin_list);
+    list_release_with(context, holder->test_sequences, release_sequence);
+    list_release_with(context, holder->illegal_sequences, release_sequence);
+    list_release_with(context, holder->global_performances, release_global_performance);
+}

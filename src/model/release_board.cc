@@ -7,9 +7,6 @@
 
 namespace {
 
-// A list of texts: each text, the array, the list.
-void release_texts(HostContext *context, ItemList *texts) { list_release(context, texts); }
-
 template <typename Record>
 Record *value_as(intptr_t value) {
     return reinterpret_cast<Record *>(value);
@@ -20,15 +17,9 @@ Record *value_as(intptr_t value) {
 void release_board(HostContext *context, BoardRecord *board) {
     if (!board)
         return;
-    mem_free(context, board->name);
-    mem_free(context, board->source_ref);
-    release_header(context, board->header);
-    list_release_with(context, board->pin_lists, release_pin_list);
+    release_shared_parts(context, board);
     list_release_with(context, board->chains, release_board_chain);
     list_release_with(context, board->netlists, release_netlist);
-    list_release_with(context, board->test_sequences, release_sequence);
-    list_release_with(context, board->illegal_sequences, release_sequence);
-    list_release_with(context, board->global_performances, release_global_performance);
     mem_free(context, board);
 }
 
@@ -72,12 +63,8 @@ void release_board_statement(HostContext *context, TaggedItem *statement) {
 void release_board_chain(HostContext *context, BoardChainRecord *chain) {
     if (!chain)
         return;
-    mem_free(context, chain->name);
-    mem_free(context, chain->tdi_net);
-    mem_free(context, chain->tdo_net);
-    mem_free(context, chain->tms_net);
-    mem_free(context, chain->tck_net);
-    mem_free(context, chain->trst_net);
+    free_blocks(context, {chain->name, chain->tdi_net, chain->tdo_net, chain->tms_net, chain->tck_net,
+                          chain->trst_net});
     list_release_with(context, chain->parts, release_part_chain);
     mem_free(context, chain);
 }
@@ -92,12 +79,8 @@ void release_tap_map(HostContext *context, TaggedItem *tap_map) {
 void release_part_chain(HostContext *context, PartChainRecord *part) {
     if (!part)
         return;
-    mem_free(context, part->component_name);
-    mem_free(context, part->part_name);
-    mem_free(context, part->tms_net);
-    mem_free(context, part->tck_net);
-    mem_free(context, part->trst_net);
-    mem_free(context, part);
+    free_blocks(context, {part->component_name, part->part_name, part->tms_net, part->tck_net,
+                          part->trst_net, part});
 }
 
 void release_netlist(HostContext *context, ItemList *nets) {
@@ -109,7 +92,7 @@ void release_net(HostContext *context, NetRecord *net) {
         return;
     mem_free(context, net->component_name);
     release_pin_ref(context, net->pin);
-    release_texts(context, net->nets);
+    list_release(context, net->nets);
     mem_free(context, net);
 }
 
@@ -150,9 +133,7 @@ void release_vrak_instruction(HostContext *context, VrakInstructionRecord *instr
 void release_vrak_operand(HostContext *context, VrakOperandRecord *operand) {
     if (!operand)
         return;
-    mem_free(context, operand->target);
-    mem_free(context, operand->value);
-    mem_free(context, operand);
+    free_blocks(context, {operand->target, operand->value, operand});
 }
 
 void release_ppa(HostContext *context, PpaRecord *ppa) {
@@ -174,7 +155,7 @@ void release_ppa_assignment(HostContext *context, PpaAssignment *assignment) {
 void release_ppa_signal(HostContext *context, TaggedItem *signal) {
     if (!signal)
         return;
-    release_texts(context, value_as<ItemList>(signal->value));
+    list_release(context, value_as<ItemList>(signal->value));
     mem_free(context, signal);
 }
 
@@ -182,11 +163,7 @@ void release_ppa_serial_group(HostContext *context, PpaSerialGroupRecord *group)
     if (!group)
         return;
     mem_free(context, group->name);
-    release_texts(context, group->tdi);
-    release_texts(context, group->tdo);
-    release_texts(context, group->tms);
-    release_texts(context, group->tck);
-    release_texts(context, group->trst);
+    release_text_lists(context, {group->tdi, group->tdo, group->tms, group->tck, group->trst});
     mem_free(context, group);
 }
 
@@ -201,41 +178,19 @@ void release_ppa_parallel_group(HostContext *context, PpaParallelGroupRecord *gr
 void release_global_performance(HostContext *context, GlobalPerformanceRecord *family) {
     if (!family)
         return;
-    mem_free(context, family->name);
-    mem_free(context, family->test_freq_min);
-    mem_free(context, family->test_freq_typ);
-    mem_free(context, family->test_freq_max);
-    mem_free(context, family->clock_freq_min);
-    mem_free(context, family->clock_freq_typ);
-    mem_free(context, family->clock_freq_max);
-    mem_free(context, family->temperature_min);
-    mem_free(context, family->temperature_typ);
-    mem_free(context, family->temperature_max);
-    mem_free(context, family);
+    free_blocks(context, {family->name, family->test_freq_min, family->test_freq_typ, family->test_freq_max,
+                          family->clock_freq_min, family->clock_freq_typ, family->clock_freq_max,
+                          family->temperature_min, family->temperature_typ, family->temperature_max,
+                          family});
 }
 
 void release_pin_family(HostContext *context, PinFamilyRecord *family) {
     if (!family)
         return;
-    mem_free(context, family->name);
-    mem_free(context, family->setup_time);
-    mem_free(context, family->hold_time);
-    mem_free(context, family->tplh_min);
-    mem_free(context, family->tplh_typ);
-    mem_free(context, family->tplh_max);
-    mem_free(context, family->tphl_min);
-    mem_free(context, family->tphl_typ);
-    mem_free(context, family->tphl_max);
-    mem_free(context, family->iil);
-    mem_free(context, family->iih);
-    mem_free(context, family->vil);
-    mem_free(context, family->vih);
-    mem_free(context, family->iol);
-    mem_free(context, family->ioh);
-    mem_free(context, family->vol);
-    mem_free(context, family->voh);
-    mem_free(context, family->vcc_min);
-    mem_free(context, family->vcc_typ);
-    mem_free(context, family->vcc_max);
-    mem_free(context, family);
+    free_blocks(context, {family->name, family->setup_time, family->hold_time,
+                          family->tplh_min, family->tplh_typ, family->tplh_max,
+                          family->tphl_min, family->tphl_typ, family->tphl_max,
+                          family->iil, family->iih, family->vil, family->vih,
+                          family->iol, family->ioh, family->vol, family->voh,
+                          family->vcc_min, family->vcc_typ, family->vcc_max, family});
 }

@@ -2,15 +2,13 @@
 #include "interface/memory.h"
 #include "model/component_records.h"
 #include "model/item_list.h"
+#include "model/register_fields.h"
 #include "model/release.h"
 
 void release_component(HostContext *context, ComponentRecord *component) {
     if (!component)
         return;
-    mem_free(context, component->name);
-    mem_free(context, component->source_ref);
-    release_header(context, component->header);
-    list_release_with(context, component->pin_lists, release_pin_list);
+    release_shared_parts(context, component);
     list_release_with(context, component->cells, release_cell);
     list_release_with(context, component->instruction_registers, release_instruction_register);
     list_release_with(context, component->boundary_scan_registers, release_boundary_scan_register);
@@ -19,9 +17,6 @@ void release_component(HostContext *context, ComponentRecord *component) {
     list_release_with(context, component->usercode_registers, release_id_register);
     list_release_with(context, component->bist_registers, release_bist_register);
     list_release_with(context, component->data_registers, release_data_register);
-    list_release_with(context, component->test_sequences, release_sequence);
-    list_release_with(context, component->illegal_sequences, release_sequence);
-    list_release_with(context, component->global_performances, release_global_performance);
     mem_free(context, component);
 }
 
@@ -40,9 +35,7 @@ void release_pin(HostContext *context, PinRecord *pin) {
         list_release_with(context, numbering->indices, release_index);
         mem_free(context, numbering);
     }
-    mem_free(context, pin->name);
-    mem_free(context, pin->family);
-    mem_free(context, pin);
+    free_blocks(context, {pin->name, pin->family, pin});
 }
 
 void release_index(HostContext *context, IndexRecord *index) {
@@ -71,15 +64,21 @@ void release_bus_name(HostContext *context, BusNamePair *pair) {
     mem_free(context, pair);
 }
 
-// Instruction register and the capture it shares with the data registers.
+// Registers: the fields every kind has, then the kind's own.
+
+void release_register_fields(HostContext *context, const RegisterFields &fields) {
+    mem_free(context, *fields.name);
+    mem_free(context, *fields.purpose);
+    if (fields.capture_value) {
+        mem_free(context, *fields.capture_value);
+        list_release_with(context, *fields.capture_status, release_capture_status);
+    }
+}
 
 void release_instruction_register(HostContext *context, InstructionRegisterRecord *reg) {
     if (!reg)
         return;
-    mem_free(context, reg->name);
-    mem_free(context, reg->purpose);
-    mem_free(context, reg->capture_value);
-    list_release_with(context, reg->capture_status, release_capture_status);
+    release_register_fields(context, register_fields(reg));
     list_release_with(context, reg->instructions, release_instruction);
     mem_free(context, reg);
 }
@@ -87,10 +86,8 @@ void release_instruction_register(HostContext *context, InstructionRegisterRecor
 void release_instruction(HostContext *context, InstructionRecord *instruction) {
     if (!instruction)
         return;
-    mem_free(context, instruction->name);
-    mem_free(context, instruction->code);
-    mem_free(context, instruction->register_name);
-    mem_free(context, instruction->mode_name);
+    free_blocks(context, {instruction->name, instruction->code, instruction->register_name,
+                          instruction->mode_name});
     list_release(context, instruction->registers);
     mem_free(context, instruction);
 }
@@ -106,9 +103,7 @@ void release_capture(HostContext *context, CaptureRecord *capture) {
 void release_capture_status(HostContext *context, CaptureStatusRecord *status) {
     if (!status)
         return;
-    mem_free(context, status->value);
-    mem_free(context, status->description);
-    mem_free(context, status);
+    free_blocks(context, {status->value, status->description, status});
 }
 
 // Boundary-scan register and cells.
@@ -116,8 +111,7 @@ void release_capture_status(HostContext *context, CaptureStatusRecord *status) {
 void release_boundary_scan_register(HostContext *context, BoundaryScanRegisterRecord *reg) {
     if (!reg)
         return;
-    mem_free(context, reg->name);
-    mem_free(context, reg->purpose);
+    release_register_fields(context, register_fields(reg));
     list_release_with(context, reg->chain, release_chain_element);
     mem_free(context, reg);
 }
@@ -127,22 +121,16 @@ void release_chain_element(HostContext *context, ChainElementRecord *element) {
         return;
     mem_free(context, element->cell_name);
     release_pin_ref(context, element->pin);
-    list_release(context, element->input_params);
-    list_release(context, element->output_params);
-    list_release(context, element->third_params);
-    list_release(context, element->control_cells);
-    list_release(context, element->disable_values);
+    release_text_lists(context, {element->input_params, element->output_params, element->third_params,
+                                 element->control_cells, element->disable_values});
     mem_free(context, element);
 }
 
 void release_cell(HostContext *context, CellRecord *cell) {
     if (!cell)
         return;
-    mem_free(context, cell->name);
-    mem_free(context, cell->init_update);
-    list_release(context, cell->data_inputs);
-    list_release(context, cell->data_outputs);
-    list_release(context, cell->data_select);
+    free_blocks(context, {cell->name, cell->init_update});
+    release_text_lists(context, {cell->data_inputs, cell->data_outputs, cell->data_select});
     list_release_with(context, cell->modes, release_cell_mode);
     mem_free(context, cell);
 }
@@ -150,8 +138,7 @@ void release_cell(HostContext *context, CellRecord *cell) {
 void release_cell_mode(HostContext *context, CellModeRecord *mode) {
     if (!mode)
         return;
-    mem_free(context, mode->mode_name);
-    mem_free(context, mode->select);
+    free_blocks(context, {mode->mode_name, mode->select});
     release_mode_spec(context, mode->capture);
     // A "-" among bracketed outputs is a null item; release_mode_spec skips it.
     list_release_with(context, mode->outputs, release_mode_spec);
@@ -161,8 +148,7 @@ void release_cell_mode(HostContext *context, CellModeRecord *mode) {
 void release_mode_spec(HostContext *context, ModeSpecRecord *mode_entry) {
     if (!mode_entry)
         return;
-    mem_free(context, mode_entry->name);
-    mem_free(context, mode_entry);
+    free_blocks(context, {mode_entry->name, mode_entry});
 }
 
 // The other data registers.
@@ -170,23 +156,15 @@ void release_mode_spec(HostContext *context, ModeSpecRecord *mode_entry) {
 void release_bypass_register(HostContext *context, BypassRegisterRecord *reg) {
     if (!reg)
         return;
-    mem_free(context, reg->name);
-    mem_free(context, reg->purpose);
-    mem_free(context, reg->capture_value);
-    list_release_with(context, reg->capture_status, release_capture_status);
+    release_register_fields(context, register_fields(reg));
     mem_free(context, reg);
 }
 
 void release_id_register(HostContext *context, IdRegisterRecord *reg) {
     if (!reg)
         return;
-    mem_free(context, reg->name);
-    mem_free(context, reg->purpose);
-    mem_free(context, reg->capture_value);
-    list_release_with(context, reg->capture_status, release_capture_status);
-    mem_free(context, reg->manufacturer);
-    mem_free(context, reg->part_number);
-    mem_free(context, reg->version);
+    release_register_fields(context, register_fields(reg));
+    free_blocks(context, {reg->manufacturer, reg->part_number, reg->version});
     list_release(context, reg->concatenation);
     mem_free(context, reg);
 }
@@ -194,35 +172,25 @@ void release_id_register(HostContext *context, IdRegisterRecord *reg) {
 void release_bist_register(HostContext *context, BistRegisterRecord *reg) {
     if (!reg)
         return;
-    mem_free(context, reg->name);
-    mem_free(context, reg->purpose);
+    release_register_fields(context, register_fields(reg));
     release_preload(context, reg->preload);
-    mem_free(context, reg->capture_value);
-    list_release_with(context, reg->capture_status, release_capture_status);
     mem_free(context, reg->coverage);
     release_pin_ref(context, reg->clock);
     mem_free(context, reg->min_duration);
-    list_release(context, reg->altered_registers);
-    list_release(context, reg->concatenation);
+    release_text_lists(context, {reg->altered_registers, reg->concatenation});
     mem_free(context, reg);
 }
 
 void release_preload(HostContext *context, PreloadRecord *preload) {
     if (!preload)
         return;
-    mem_free(context, preload->register_name);
-    mem_free(context, preload->value);
-    mem_free(context, preload);
+    free_blocks(context, {preload->register_name, preload->value, preload});
 }
 
 void release_data_register(HostContext *context, DataRegisterRecord *reg) {
     if (!reg)
         return;
-    mem_free(context, reg->name);
-    mem_free(context, reg->purpose);
-    mem_free(context, reg->capture_value);
-    list_release_with(context, reg->capture_status, release_capture_status);
-    list_release(context, reg->altered_registers);
-    list_release(context, reg->concatenation);
+    release_register_fields(context, register_fields(reg));
+    release_text_lists(context, {reg->altered_registers, reg->concatenation});
     mem_free(context, reg);
 }

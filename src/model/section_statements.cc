@@ -12,15 +12,11 @@ Record *as(intptr_t value) {
     return reinterpret_cast<Record *>(value);
 }
 
-// Releases what a statement of `tag` carries. Integer values (standard,
+// Releases what a statement of `tag` carries. The statements components
+// share with boards go by the board's routine; integer values (standard,
 // length, parallel outputs) own nothing.
 void release_statement_value(HostContext *context, int32_t tag, intptr_t value) {
     switch (tag) {
-    case TAG_PIN_LIST: release_pin_list(context, as<ItemList>(value)); break;
-    case TAG_TEST_SEQUENCE:
-    case TAG_ILLEGAL_VECTORS: release_sequence(context, as<SequenceRecord>(value)); break;
-    case TAG_PIN_FAMILY: release_pin_family(context, as<PinFamilyRecord>(value)); break;
-    case TAG_GLOBAL_FAMILY: release_global_performance(context, as<GlobalPerformanceRecord>(value)); break;
     case TAG_CELL: release_cell(context, as<CellRecord>(value)); break;
     case TAG_INSTRUCTION_REGISTER: release_instruction_register(context, as<InstructionRegisterRecord>(value)); break;
     case TAG_BOUNDARY_SCAN_REGISTER: release_boundary_scan_register(context, as<BoundaryScanRegisterRecord>(value)); break;
@@ -30,7 +26,6 @@ void release_statement_value(HostContext *context, int32_t tag, intptr_t value) 
     case TAG_BIST_REGISTER: release_bist_register(context, as<BistRegisterRecord>(value)); break;
     case TAG_DATA_REGISTER: release_data_register(context, as<DataRegisterRecord>(value)); break;
     case TAG_MODE_LIST: list_release_with(context, as<ItemList>(value), release_cell_mode); break;
-    case TAG_HEADER: release_header(context, as<HeaderRecord>(value)); break;
     case TAG_CAPTURE: release_capture(context, as<CaptureRecord>(value)); break;
     case TAG_INSTRUCTION_LIST: list_release_with(context, as<ItemList>(value), release_instruction); break;
     case TAG_CHAIN_LIST: list_release_with(context, as<ItemList>(value), release_chain_element); break;
@@ -48,14 +43,12 @@ void release_statement_value(HostContext *context, int32_t tag, intptr_t value) 
     case TAG_VERSION_IDCODE:
     case TAG_COVERAGE:
     case TAG_MIN_DURATION: mem_free(context, as<void>(value)); break;
-    case TAG_BOARD_CHAIN:
-    case TAG_NETLIST:
-        // Board statements: never in these sections, but still released.
-        release_board_value(context, tag, value);
-        break;
     default:
-        // Standard, length and parallel outputs are integers; an unknown
-        // tag's value cannot be interpreted.
+        // Pin lists, sequences, families, headers, and the board's own
+        // chains and netlists (never in these sections, but still
+        // released); the board's routine leaves integers and unknown tags
+        // alone.
+        release_board_value(context, tag, value);
         break;
     }
 }
