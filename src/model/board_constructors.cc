@@ -1,60 +1,29 @@
 // Board records: boards, board-level chains, part chains and nets
-#include "interface/host_messages.h"
-#include "interface/library_state.h"
-#include "interface/memory.h"
 #include "model/board_records.h"
-#include "model/item_list.h"
-#include "model/release.h"
-#include "model/tagged_item.h"
+#include "model/new_record.h"
+#include "model/statement_routing.h"
 
 namespace {
 
-// Appends a record to a list field, creating the list at the first. On
-// failure the record and the list are gone and the field is null.
-template <typename Record>
-bool append_to(HostContext *context, ItemList **field, Record *record,
-               void (*release_item)(HostContext *, Record *)) {
-    if (!*field)
-        *field = list_create_with(context, record, 1, release_item);
-    else
-        *field = list_append_with(context, *field, record, release_item);
-    return *field != nullptr;
+// A failed board takes everything with it: the record with what was
+// already routed into it, and the statements not yet routed.
+BoardRecord *give_up(HostContext *context, BoardRecord *board, ItemList *items) {
+    release_board(context, board);
+    list_release_with(context, items, release_board_statement);
+    return nullptr;
 }
 
 // Moves one statement's value into the board; false when a list could not
 // be made or grown.
-bool route_statement(HostContext *context, BoardRecord *board, int32_t tag, intptr_t value) {
-    switch (tag) {
-    case TAG_PIN_LIST:
-        return append_to(context, &board->pin_lists, reinterpret_cast<ItemList *>(value),
-                         release_pin_list);
+bool route_statement(HostContext *context, BoardRecord *board, TaggedItem *s) {
+    switch (s->tag) {
     case TAG_BOARD_CHAIN:
-        return append_to(context, &board->chains, reinterpret_cast<BoardChainRecord *>(value),
-                         release_board_chain);
-    case TAG_TEST_SEQUENCE:
-        return append_to(context, &board->test_sequences,
-                         reinterpret_cast<SequenceRecord *>(value), release_sequence);
-    case TAG_ILLEGAL_VECTORS:
-        return append_to(context, &board->illegal_sequences,
-                         reinterpret_cast<SequenceRecord *>(value), release_sequence);
-    case TAG_GLOBAL_FAMILY:
-        return append_to(context, &board->global_performances,
-                         reinterpret_cast<GlobalPerformanceRecord *>(value),
-                         release_global_performance);
+        return append_record(context, &board->chains, take_value<BoardChainRecord>(s), release_board_chain);
     case TAG_NETLIST:
-        return append_to(context, &board->netlists, reinterpret_cast<ItemList *>(value),
-                         release_netlist);
-    case TAG_PIN_FAMILY:
-        // Pin families belong to the description, not to the board.
-        return append_to(context, &g_library.root.pin_families,
-                         reinterpret_cast<PinFamilyRecord *>(value), release_pin_family);
-    case TAG_HEADER:
-        // The last header given wins; the one it replaces is released.
-        release_header(context, board->header);
-        board->header = reinterpret_cast<HeaderRecord *>(value);
-        return true;
+        return append_record(context, &board->netlists, take_value<ItemList>(s), release_netlist);
     default:
-        return true;
+        // A statement no board takes is skipped silently.
+        return route_shared_statement(context, board, s) != Routed::failed;
     }
 }
 
@@ -72,7 +41,7 @@ BoardRecord *mkboard(HostContext *context, char *name, const char *source_ref, I
         mem_free(context, name);
         return nullptr;
     }
-    BoardRecord *board = static_cast<BoardRecord *>(mem_alloc(context, sizeof(BoardRecord)));
+    BoardRecord *board = new_record<BoardRecord>(context);
     if (!board) {
         mem_free(context, name);
         list_release_with(context, items, release_board_statement);
@@ -81,25 +50,15 @@ BoardRecord *mkboard(HostContext *context, char *name, const char *source_ref, I
     board->name = name;
     if (source_ref) {
         board->source_ref = str_duplicate(context, source_ref);
-        if (!board->source_ref) {
-            release_board(context, board);
-            list_release_with(context, items, release_board_statement);
-            return nullptr;
-        }
+        if (!board->source_ref)
+            return give_up(context, board, items);
     }
-    for (int32_t i = 0; i < items->count; i++) {
-        TaggedItem *statement = static_cast<TaggedItem *>(items->items[i]);
-        if (!statement)
-            continue;
-        intptr_t value = statement->value;
-        // The value changes hands now, whether routing succeeds or not: a
-        // failed append has already released it.
-        statement->value = 0;
-        if (!route_statement(context, board, statement->tag, value)) {
-            release_board(context, board);
-            list_release_with(context, items, release_board_statement);
-            return nullptr;
-        }
+    for (int32_t i = 0; i < statement_count(items); i++) {
+        TaggedItem *statement = statement_at(items, i);
+        // A routed value leaves its statement, whether routing succeeds or
+        // not: a failed append has already released it.
+        if (statement && !route_statement(context, board, statement))
+            return give_up(context, board, items);
     }
     list_release(context, items);
     return board;
@@ -114,8 +73,7 @@ TaggedItem *mktapmap(HostContext *context, int32_t signal, char *net) {
 
 BoardChainRecord *mkboardchain(HostContext *context, char *name, ItemList *signals,
                                ItemList *parts) {
-    BoardChainRecord *chain =
-        static_cast<BoardChainRecord *>(mem_alloc(context, sizeof(BoardChainRecord)));
+    BoardChainRecord *chain = new_record<BoardChainRecord>(context);
     if (!chain) {
         mem_free(context, name);
         list_release_with(context, signals, release_tap_map);
@@ -153,14 +111,9 @@ BoardChainRecord *mkboardchain(HostContext *context, char *name, ItemList *signa
 PartChainRecord *mkpartchain(HostContext *context, int32_t position, char *part_name,
                              char *component_name, char *tms_net, char *tck_net,
                              char *trst_net) {
-    PartChainRecord *part =
-        static_cast<PartChainRecord *>(mem_alloc(context, sizeof(PartChainRecord)));
+    PartChainRecord *part = new_record<PartChainRecord>(context);
     if (!part) {
-        mem_free(context, part_name);
-        mem_free(context, component_name);
-        mem_free(context, tms_net);
-        mem_free(context, tck_net);
-        mem_free(context, trst_net);
+        free_blocks(context, {part_name, component_name, tms_net, tck_net, trst_net});
         return nullptr;
     }
     part->component_name = component_name;
@@ -173,7 +126,7 @@ PartChainRecord *mkpartchain(HostContext *context, int32_t position, char *part_
 }
 
 NetRecord *mknet(HostContext *context, char *component_name, PinRefRecord *pin, ItemList *nets) {
-    NetRecord *net = static_cast<NetRecord *>(mem_alloc(context, sizeof(NetRecord)));
+    NetRecord *net = new_record<NetRecord>(context);
     if (!net) {
         mem_free(context, component_name);
         release_pin_ref(context, pin);

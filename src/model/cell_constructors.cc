@@ -3,8 +3,23 @@
 #include "model/statement_routing.h"
 #include "model/tagged_item.h"
 
+namespace {
+
+bool take_cell_field(HostContext *context, CellRecord *cell, TaggedItem *s) {
+    switch (s->tag) {
+    case TAG_INIT_UPDATE: take_block(context, &cell->init_update, s); return true;
+    case TAG_DATA_INPUTS: take_text_list(context, &cell->data_inputs, s); return true;
+    case TAG_DATA_OUTPUTS: take_text_list(context, &cell->data_outputs, s); return true;
+    case TAG_DATA_SELECT: take_text_list(context, &cell->data_select, s); return true;
+    case TAG_MODE_LIST: take_record_list(context, &cell->modes, s, release_cell_mode); return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
 ModeSpecRecord *mkmodespec(HostContext *context, int32_t code, char *name) {
-    ModeSpecRecord *mode_entry = static_cast<ModeSpecRecord *>(mem_alloc(context, sizeof(ModeSpecRecord)));
+    ModeSpecRecord *mode_entry = new_record<ModeSpecRecord>(context);
     if (!mode_entry) {
         mem_free(context, name);
         return nullptr;
@@ -15,31 +30,12 @@ ModeSpecRecord *mkmodespec(HostContext *context, int32_t code, char *name) {
 }
 
 CellRecord *mkcell(HostContext *context, char *name, ItemList *items) {
-    CellRecord *cell = static_cast<CellRecord *>(mem_alloc(context, sizeof(CellRecord)));
-    if (!cell) {
-        mem_free(context, name);
-        release_statements(context, items);
-        return nullptr;
-    }
-    cell->name = name;
-    for (int32_t i = 0; i < statement_count(items); i++) {
-        TaggedItem *s = statement_at(items, i);
-        switch (s->tag) {
-        case TAG_INIT_UPDATE: take_block(context, &cell->init_update, s); break;
-        case TAG_DATA_INPUTS: take_text_list(context, &cell->data_inputs, s); break;
-        case TAG_DATA_OUTPUTS: take_text_list(context, &cell->data_outputs, s); break;
-        case TAG_DATA_SELECT: take_text_list(context, &cell->data_select, s); break;
-        case TAG_MODE_LIST: take_record_list(context, &cell->modes, s, release_cell_mode); break;
-        default: report_illegal_statement(context, s, "Cell", name);
-        }
-    }
-    release_statements(context, items);
-    return cell;
+    return build_from_statements(context, name, items, "Cell", take_cell_field);
 }
 
 CellModeRecord *mkcellmode(HostContext *context, ModeSpecRecord *mode, char *select,
                            ModeSpecRecord *capture, ItemList *outputs) {
-    CellModeRecord *cell_mode = static_cast<CellModeRecord *>(mem_alloc(context, sizeof(CellModeRecord)));
+    CellModeRecord *cell_mode = new_record<CellModeRecord>(context);
     if (!cell_mode) {
         release_mode_spec(context, mode);
         mem_free(context, select);
@@ -47,11 +43,7 @@ CellModeRecord *mkcellmode(HostContext *context, ModeSpecRecord *mode, char *sel
         list_release_with(context, outputs, release_mode_spec);
         return nullptr;
     }
-    if (mode) {
-        cell_mode->mode_name = mode->name;
-        cell_mode->mode = mode->code;
-        mem_free(context, mode);
-    }
+    take_mode_entry(context, mode, &cell_mode->mode, &cell_mode->mode_name);
     cell_mode->select = select;
     cell_mode->capture = capture;
     cell_mode->outputs = outputs;
@@ -62,16 +54,12 @@ ChainElementRecord *mkchainelement(HostContext *context, int32_t position, char 
                                    PinRefRecord *pin, ItemList *input_params,
                                    ItemList *output_params, ItemList *third_params,
                                    ItemList *control_cells, ItemList *disable_values) {
-    ChainElementRecord *element =
-        static_cast<ChainElementRecord *>(mem_alloc(context, sizeof(ChainElementRecord)));
+    ChainElementRecord *element = new_record<ChainElementRecord>(context);
     if (!element) {
         mem_free(context, cell_name);
         release_pin_ref(context, pin);
-        list_release(context, input_params);
-        list_release(context, output_params);
-        list_release(context, third_params);
-        list_release(context, control_cells);
-        list_release(context, disable_values);
+        release_text_lists(context, {input_params, output_params, third_params, control_cells,
+                                     disable_values});
         return nullptr;
     }
     element->position = position;

@@ -1,6 +1,6 @@
 // Component constructor: routing the component's statements into its fields
-#include "interface/library_state.h"
 #include "model/component_records.h"
+#include "model/new_record.h"
 #include "model/statement_routing.h"
 #include "model/tagged_item.h"
 
@@ -17,17 +17,6 @@ ComponentRecord *give_up(HostContext *context, ComponentRecord *component, ItemL
 // Routes one statement; false when the component cannot be built.
 bool route_statement(HostContext *context, ComponentRecord *c, TaggedItem *s) {
     switch (s->tag) {
-    case TAG_PIN_LIST:
-        return append_record(context, &c->pin_lists, take_value<ItemList>(s), release_pin_list);
-    case TAG_TEST_SEQUENCE:
-        return append_record(context, &c->test_sequences, take_value<SequenceRecord>(s), release_sequence);
-    case TAG_PIN_FAMILY:
-        // Pin families belong to the description, not to the component.
-        return append_record(context, &g_library.root.pin_families, take_value<PinFamilyRecord>(s),
-                             release_pin_family);
-    case TAG_GLOBAL_FAMILY:
-        return append_record(context, &c->global_performances, take_value<GlobalPerformanceRecord>(s),
-                             release_global_performance);
     case TAG_CELL:
         return append_record(context, &c->cells, take_value<CellRecord>(s), release_cell);
     case TAG_INSTRUCTION_REGISTER:
@@ -51,18 +40,16 @@ bool route_statement(HostContext *context, ComponentRecord *c, TaggedItem *s) {
     case TAG_DATA_REGISTER:
         return append_record(context, &c->data_registers, take_value<DataRegisterRecord>(s),
                              release_data_register);
-    case TAG_ILLEGAL_VECTORS:
-        return append_record(context, &c->illegal_sequences, take_value<SequenceRecord>(s), release_sequence);
-    case TAG_HEADER:
-        take_record(context, &c->header, s, release_header);
-        return true;
     case TAG_STANDARD:
         c->standard = static_cast<int32_t>(s->value);
         return true;
     default:
-        report_error(context, "Internal error in mkcomponent");
-        return false;
+        break;
     }
+    Routed routed = route_shared_statement(context, c, s);
+    if (routed == Routed::not_shared)
+        report_error(context, "Internal error in mkcomponent");
+    return routed == Routed::taken;
 }
 
 }  // namespace
@@ -70,7 +57,7 @@ bool route_statement(HostContext *context, ComponentRecord *c, TaggedItem *s) {
 ComponentRecord *mkcomponent(HostContext *context, char *name, const char *source_ref,
                              ItemList *items) {
     // A component without statements (items null) is a valid, empty one.
-    ComponentRecord *component = static_cast<ComponentRecord *>(mem_alloc(context, sizeof(ComponentRecord)));
+    ComponentRecord *component = new_record<ComponentRecord>(context);
     if (!component) {
         mem_free(context, name);
         release_statements(context, items);

@@ -1,30 +1,90 @@
 // Register constructors: instruction, bypass, identification, BIST, data and boundary-scan registers
 #include "model/component_records.h"
+#include "model/new_record.h"
+#include "model/register_fields.h"
 #include "model/statement_routing.h"
 #include "model/tagged_item.h"
 
 namespace {
 
-// Allocates a register record holding its name; on failure the name and
-// the statements are released.
-template <typename Register>
-Register *new_register(HostContext *context, char *name, ItemList *items) {
-    Register *reg = static_cast<Register *>(mem_alloc(context, sizeof(Register)));
-    if (!reg) {
-        mem_free(context, name);
-        release_statements(context, items);
-        return nullptr;
-    }
-    reg->name = name;
-    return reg;
+int32_t integer_value(const TaggedItem *statement) { return static_cast<int32_t>(statement->value); }
+
+// The statements every register kind takes, then the kind's own.
+template <typename Register, bool (*take_own)(HostContext *, Register *, TaggedItem *)>
+bool take_statement(HostContext *context, Register *reg, TaggedItem *s) {
+    return take_register_field(context, register_fields(reg), s) || take_own(context, reg, s);
 }
 
-int32_t integer_value(const TaggedItem *statement) { return static_cast<int32_t>(statement->value); }
+bool take_instruction_field(HostContext *context, InstructionRegisterRecord *reg, TaggedItem *s) {
+    if (s->tag != TAG_INSTRUCTION_LIST)
+        return false;
+    take_record_list(context, &reg->instructions, s, release_instruction);
+    return true;
+}
+
+// The bypass register takes only the shared statements.
+bool take_no_field(HostContext *, BypassRegisterRecord *, TaggedItem *) { return false; }
+
+bool take_id_field(HostContext *context, IdRegisterRecord *reg, TaggedItem *s) {
+    switch (s->tag) {
+    case TAG_MANUFACTURER_IDCODE: take_block(context, &reg->manufacturer, s); return true;
+    case TAG_PARTNUMBER_IDCODE: take_block(context, &reg->part_number, s); return true;
+    case TAG_VERSION_IDCODE: take_block(context, &reg->version, s); return true;
+    case TAG_CONCATENATION: take_text_list(context, &reg->concatenation, s); return true;
+    default: return false;
+    }
+}
+
+// The statements the data and BIST registers share.
+template <typename Register>
+bool take_data_field(HostContext *context, Register *reg, TaggedItem *s) {
+    switch (s->tag) {
+    case TAG_CONCATENATION: take_text_list(context, &reg->concatenation, s); return true;
+    case TAG_ALTERED_REGISTERS: take_text_list(context, &reg->altered_registers, s); return true;
+    case TAG_PARALLEL_OUTPUTS: reg->parallel_outputs = integer_value(s); return true;
+    default: return false;
+    }
+}
+
+bool take_bist_field(HostContext *context, BistRegisterRecord *reg, TaggedItem *s) {
+    switch (s->tag) {
+    case TAG_PRELOAD: take_record(context, &reg->preload, s, release_preload); return true;
+    case TAG_COVERAGE: take_block(context, &reg->coverage, s); return true;
+    case TAG_CLOCK: take_record(context, &reg->clock, s, release_pin_ref); return true;
+    case TAG_MIN_DURATION: take_block(context, &reg->min_duration, s); return true;
+    default: return take_data_field(context, reg, s);
+    }
+}
+
+bool take_chain_field(HostContext *context, BoundaryScanRegisterRecord *reg, TaggedItem *s) {
+    if (s->tag != TAG_CHAIN_LIST)
+        return false;
+    take_record_list(context, &reg->chain, s, release_chain_element);
+    return true;
+}
 
 }  // namespace
 
+bool take_register_field(HostContext *context, const RegisterFields &fields, TaggedItem *s) {
+    switch (s->tag) {
+    case TAG_PURPOSE:
+        take_block(context, fields.purpose, s);
+        return true;
+    case TAG_LENGTH:
+        *fields.length = integer_value(s);
+        return true;
+    case TAG_CAPTURE:
+        if (!fields.capture_value)
+            return false;
+        take_capture(context, fields.capture_value, fields.capture_status, s);
+        return true;
+    default:
+        return false;
+    }
+}
+
 CaptureRecord *mkcapture(HostContext *context, char *value, ItemList *status) {
-    CaptureRecord *capture = static_cast<CaptureRecord *>(mem_alloc(context, sizeof(CaptureRecord)));
+    CaptureRecord *capture = new_record<CaptureRecord>(context);
     if (!capture) {
         mem_free(context, value);
         list_release_with(context, status, release_capture_status);
@@ -36,11 +96,9 @@ CaptureRecord *mkcapture(HostContext *context, char *value, ItemList *status) {
 }
 
 CaptureStatusRecord *mkcapturestatus(HostContext *context, char *value, char *description) {
-    CaptureStatusRecord *status =
-        static_cast<CaptureStatusRecord *>(mem_alloc(context, sizeof(CaptureStatusRecord)));
+    CaptureStatusRecord *status = new_record<CaptureStatusRecord>(context);
     if (!status) {
-        mem_free(context, value);
-        mem_free(context, description);
+        free_blocks(context, {value, description});
         return nullptr;
     }
     status->value = value;
@@ -49,127 +107,39 @@ CaptureStatusRecord *mkcapturestatus(HostContext *context, char *value, char *de
 }
 
 InstructionRegisterRecord *mkinstructionregister(HostContext *context, char *name, ItemList *items) {
-    InstructionRegisterRecord *reg = new_register<InstructionRegisterRecord>(context, name, items);
-    if (!reg)
-        return nullptr;
-    for (int32_t i = 0; i < statement_count(items); i++) {
-        TaggedItem *s = statement_at(items, i);
-        switch (s->tag) {
-        case TAG_PURPOSE: take_block(context, &reg->purpose, s); break;
-        case TAG_LENGTH: reg->length = integer_value(s); break;
-        case TAG_CAPTURE: take_capture(context, &reg->capture_value, &reg->capture_status, s); break;
-        case TAG_INSTRUCTION_LIST: take_record_list(context, &reg->instructions, s, release_instruction); break;
-        default: report_illegal_statement(context, s, "Instructionregister", name);
-        }
-    }
-    release_statements(context, items);
-    return reg;
+    return build_from_statements(context, name, items, "Instructionregister",
+                                 take_statement<InstructionRegisterRecord, take_instruction_field>);
 }
 
 BypassRegisterRecord *mkbypassregister(HostContext *context, char *name, ItemList *items) {
-    BypassRegisterRecord *reg = new_register<BypassRegisterRecord>(context, name, items);
-    if (!reg)
-        return nullptr;
-    for (int32_t i = 0; i < statement_count(items); i++) {
-        TaggedItem *s = statement_at(items, i);
-        switch (s->tag) {
-        case TAG_PURPOSE: take_block(context, &reg->purpose, s); break;
-        case TAG_LENGTH: reg->length = integer_value(s); break;
-        case TAG_CAPTURE: take_capture(context, &reg->capture_value, &reg->capture_status, s); break;
-        default: report_illegal_statement(context, s, "ByPassregister", name);
-        }
-    }
-    release_statements(context, items);
-    return reg;
+    return build_from_statements(context, name, items, "ByPassregister",
+                                 take_statement<BypassRegisterRecord, take_no_field>);
 }
 
 IdRegisterRecord *mkidregister(HostContext *context, char *name, ItemList *items) {
-    IdRegisterRecord *reg = new_register<IdRegisterRecord>(context, name, items);
-    if (!reg)
-        return nullptr;
-    for (int32_t i = 0; i < statement_count(items); i++) {
-        TaggedItem *s = statement_at(items, i);
-        switch (s->tag) {
-        case TAG_PURPOSE: take_block(context, &reg->purpose, s); break;
-        case TAG_LENGTH: reg->length = integer_value(s); break;
-        case TAG_CAPTURE: take_capture(context, &reg->capture_value, &reg->capture_status, s); break;
-        case TAG_MANUFACTURER_IDCODE: take_block(context, &reg->manufacturer, s); break;
-        case TAG_PARTNUMBER_IDCODE: take_block(context, &reg->part_number, s); break;
-        case TAG_VERSION_IDCODE: take_block(context, &reg->version, s); break;
-        case TAG_CONCATENATION: take_text_list(context, &reg->concatenation, s); break;
-        default: report_illegal_statement(context, s, "ID or USERCODE register", name);
-        }
-    }
-    release_statements(context, items);
-    return reg;
+    return build_from_statements(context, name, items, "ID or USERCODE register",
+                                 take_statement<IdRegisterRecord, take_id_field>);
 }
 
 DataRegisterRecord *mkdataregister(HostContext *context, char *name, ItemList *items) {
-    DataRegisterRecord *reg = new_register<DataRegisterRecord>(context, name, items);
-    if (!reg)
-        return nullptr;
-    for (int32_t i = 0; i < statement_count(items); i++) {
-        TaggedItem *s = statement_at(items, i);
-        switch (s->tag) {
-        case TAG_PURPOSE: take_block(context, &reg->purpose, s); break;
-        case TAG_LENGTH: reg->length = integer_value(s); break;
-        case TAG_CAPTURE: take_capture(context, &reg->capture_value, &reg->capture_status, s); break;
-        case TAG_CONCATENATION: take_text_list(context, &reg->concatenation, s); break;
-        case TAG_ALTERED_REGISTERS: take_text_list(context, &reg->altered_registers, s); break;
-        case TAG_PARALLEL_OUTPUTS: reg->parallel_outputs = integer_value(s); break;
-        default: report_illegal_statement(context, s, "Dataregister", name);
-        }
-    }
-    release_statements(context, items);
-    return reg;
+    return build_from_statements(context, name, items, "Dataregister",
+                                 take_statement<DataRegisterRecord, take_data_field>);
 }
 
 BistRegisterRecord *mkbistregister(HostContext *context, char *name, ItemList *items) {
-    BistRegisterRecord *reg = new_register<BistRegisterRecord>(context, name, items);
-    if (!reg)
-        return nullptr;
-    for (int32_t i = 0; i < statement_count(items); i++) {
-        TaggedItem *s = statement_at(items, i);
-        switch (s->tag) {
-        case TAG_PURPOSE: take_block(context, &reg->purpose, s); break;
-        case TAG_LENGTH: reg->length = integer_value(s); break;
-        case TAG_CAPTURE: take_capture(context, &reg->capture_value, &reg->capture_status, s); break;
-        case TAG_CONCATENATION: take_text_list(context, &reg->concatenation, s); break;
-        case TAG_PRELOAD: take_record(context, &reg->preload, s, release_preload); break;
-        case TAG_COVERAGE: take_block(context, &reg->coverage, s); break;
-        case TAG_CLOCK: take_record(context, &reg->clock, s, release_pin_ref); break;
-        case TAG_MIN_DURATION: take_block(context, &reg->min_duration, s); break;
-        case TAG_ALTERED_REGISTERS: take_text_list(context, &reg->altered_registers, s); break;
-        case TAG_PARALLEL_OUTPUTS: reg->parallel_outputs = integer_value(s); break;
-        default: report_illegal_statement(context, s, "BISTregister", name);
-        }
-    }
-    release_statements(context, items);
-    return reg;
+    return build_from_statements(context, name, items, "BISTregister",
+                                 take_statement<BistRegisterRecord, take_bist_field>);
 }
 
 BoundaryScanRegisterRecord *mkbsregister(HostContext *context, char *name, ItemList *items) {
-    BoundaryScanRegisterRecord *reg = new_register<BoundaryScanRegisterRecord>(context, name, items);
-    if (!reg)
-        return nullptr;
-    for (int32_t i = 0; i < statement_count(items); i++) {
-        TaggedItem *s = statement_at(items, i);
-        switch (s->tag) {
-        case TAG_PURPOSE: take_block(context, &reg->purpose, s); break;
-        case TAG_LENGTH: reg->length = integer_value(s); break;
-        case TAG_CHAIN_LIST: take_record_list(context, &reg->chain, s, release_chain_element); break;
-        default: report_illegal_statement(context, s, "BoundaryScanregister", name);
-        }
-    }
-    release_statements(context, items);
-    return reg;
+    return build_from_statements(context, name, items, "BoundaryScanregister",
+                                 take_statement<BoundaryScanRegisterRecord, take_chain_field>);
 }
 
 PreloadRecord *mkpreload(HostContext *context, char *register_name, char *value) {
-    PreloadRecord *preload = static_cast<PreloadRecord *>(mem_alloc(context, sizeof(PreloadRecord)));
+    PreloadRecord *preload = new_record<PreloadRecord>(context);
     if (!preload) {
-        mem_free(context, register_name);
-        mem_free(context, value);
+        free_blocks(context, {register_name, value});
         return nullptr;
     }
     preload->register_name = register_name;
@@ -179,28 +149,18 @@ PreloadRecord *mkpreload(HostContext *context, char *register_name, char *value)
 
 InstructionRecord *mkinstruction(HostContext *context, ModeSpecRecord *kind, char *code,
                                  char *register_name, ModeSpecRecord *mode, ItemList *registers) {
-    InstructionRecord *instruction =
-        static_cast<InstructionRecord *>(mem_alloc(context, sizeof(InstructionRecord)));
+    InstructionRecord *instruction = new_record<InstructionRecord>(context);
     if (!instruction) {
         release_mode_spec(context, kind);
-        mem_free(context, code);
-        mem_free(context, register_name);
+        free_blocks(context, {code, register_name});
         release_mode_spec(context, mode);
         list_release(context, registers);
         return nullptr;
     }
-    if (kind) {
-        instruction->kind = kind->code;
-        instruction->name = kind->name;
-        mem_free(context, kind);
-    }
+    take_mode_entry(context, kind, &instruction->kind, &instruction->name);
     instruction->code = code;
     instruction->register_name = register_name;
-    if (mode) {
-        instruction->mode = mode->code;
-        instruction->mode_name = mode->name;
-        mem_free(context, mode);
-    }
+    take_mode_entry(context, mode, &instruction->mode, &instruction->mode_name);
     instruction->registers = registers;
     return instruction;
 }

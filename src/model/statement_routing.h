@@ -2,9 +2,12 @@
 #pragma once
 
 #include "interface/host_messages.h"
+#include "interface/library_state.h"
 #include "interface/memory.h"
 #include "model/item_list.h"
+#include "model/new_record.h"
 #include "model/release.h"
+#include "model/tagged_item.h"
 
 // The statement's value as a pointer, taken out of the statement so that
 // releasing the statement afterwards leaves it alone.
@@ -54,6 +57,17 @@ inline void take_capture(HostContext *context, char **value, ItemList **status,
     mem_free(context, capture);
 }
 
+// A mode entry taken apart into a code field and a name field, its block
+// freed; a null entry leaves both fields as they are.
+inline void take_mode_entry(HostContext *context, ModeSpecRecord *entry, int32_t *code,
+                            char **name) {
+    if (!entry)
+        return;
+    *code = entry->code;
+    *name = entry->name;
+    mem_free(context, entry);
+}
+
 // Appends a record to a list field, creating the list (grow step 1) at the
 // first. On failure the record and the whole list are gone, the field is
 // null, and the result is false.
@@ -63,6 +77,47 @@ bool append_record(HostContext *context, ItemList **field, Record *record,
     *field = *field ? list_append_with(context, *field, record, release_item)
                     : list_create_with(context, record, 1, release_item);
     return *field != nullptr;
+}
+
+// What became of a statement offered to route_shared_statement.
+enum class Routed { taken, failed, not_shared };
+
+// Routes the statements boards and components both take: pin lists, test
+// sequences, illegal vectors and global families onto the holder's lists,
+// pin families onto the description's list, a header over the one held
+// (the last one wins). `failed`: a list could not be made or grown, the
+// value is gone. `not_shared`: the statement is left as it was.
+template <typename Holder>
+Routed route_shared_statement(HostContext *context, Holder *holder, TaggedItem *s) {
+    bool appended;
+    switch (s->tag) {
+    case TAG_PIN_LIST:
+        appended = append_record(context, &holder->pin_lists, take_value<ItemList>(s), release_pin_list);
+        break;
+    case TAG_TEST_SEQUENCE:
+        appended = append_record(context, &holder->test_sequences, take_value<SequenceRecord>(s),
+                                 release_sequence);
+        break;
+    case TAG_ILLEGAL_VECTORS:
+        appended = append_record(context, &holder->illegal_sequences, take_value<SequenceRecord>(s),
+                                 release_sequence);
+        break;
+    case TAG_GLOBAL_FAMILY:
+        appended = append_record(context, &holder->global_performances,
+                                 take_value<GlobalPerformanceRecord>(s), release_global_performance);
+        break;
+    case TAG_PIN_FAMILY:
+        // Pin families belong to the description, not to the holder.
+        appended = append_record(context, &g_library.root.pin_families, take_value<PinFamilyRecord>(s),
+                                 release_pin_family);
+        break;
+    case TAG_HEADER:
+        take_record(context, &holder->header, s, release_header);
+        return Routed::taken;
+    default:
+        return Routed::not_shared;
+    }
+    return appended ? Routed::taken : Routed::failed;
 }
 
 // A statement the record does not take: reported, then left in the
@@ -79,4 +134,28 @@ inline TaggedItem *statement_at(ItemList *statements, int32_t i) {
 
 inline int32_t statement_count(const ItemList *statements) {
     return statements ? statements->count : 0;
+}
+
+// A record that holds its name, built by walking its statements in order:
+// `take` moves a statement's value into the record and answers true, or
+// answers false and the statement is reported with the record's label.
+// The statements are released afterwards; on failure the name and the
+// statements are released.
+template <typename Record>
+Record *build_from_statements(HostContext *context, char *name, ItemList *items, const char *label,
+                              bool (*take)(HostContext *, Record *, TaggedItem *)) {
+    Record *record = new_record<Record>(context);
+    if (!record) {
+        mem_free(context, name);
+        release_statements(context, items);
+        return nullptr;
+    }
+    record->name = name;
+    for (int32_t i = 0; i < statement_count(items); i++) {
+        TaggedItem *s = statement_at(items, i);
+        if (!take(context, record, s))
+            report_illegal_statement(context, s, label, name);
+    }
+    release_statements(context, items);
+    return record;
 }
