@@ -2,25 +2,38 @@
 #include "interface/memory.h"
 #include "model/component_records.h"
 #include "model/item_list.h"
+#include "model/new_record.h"
 #include "model/release.h"
 
-PinRecord *mkpin(HostContext *context, char *number, char *name, int32_t type, char *family) {
-    PinRecord *pin = static_cast<PinRecord *>(mem_alloc(context, sizeof(PinRecord)));
-    PinNumberingRecord *numbering =
-        pin ? static_cast<PinNumberingRecord *>(mem_alloc(context, sizeof(PinNumberingRecord))) : nullptr;
+namespace {
+
+// A pin record with its numbering block, holding what every pin form
+// holds; null when either block could not be had (what was handed stays
+// the caller's).
+PinRecord *new_pin(HostContext *context, char *name, int32_t form, int32_t type, char *family) {
+    PinRecord *pin = new_record<PinRecord>(context);
+    PinNumberingRecord *numbering = pin ? new_record<PinNumberingRecord>(context) : nullptr;
     if (!numbering) {
         mem_free(context, pin);
-        mem_free(context, number);
-        mem_free(context, name);
-        mem_free(context, family);
         return nullptr;
     }
-    numbering->number = number;
     pin->name = name;
-    pin->form = OXEL_FORM_SINGLE;
+    pin->form = form;
     pin->numbering = numbering;
     pin->type = type;
     pin->family = family;
+    return pin;
+}
+
+}  // namespace
+
+PinRecord *mkpin(HostContext *context, char *number, char *name, int32_t type, char *family) {
+    PinRecord *pin = new_pin(context, name, OXEL_FORM_SINGLE, type, family);
+    if (!pin) {
+        free_blocks(context, {number, name, family});
+        return nullptr;
+    }
+    pin->numbering->number = number;
     return pin;
 }
 
@@ -32,29 +45,21 @@ PinRecord *mkbus(HostContext *context, ItemList *numbers, BusNamePair *pair, int
         pair->name = nullptr;
         pair->indices = nullptr;
     }
-    PinRecord *pin = static_cast<PinRecord *>(mem_alloc(context, sizeof(PinRecord)));
-    PinNumberingRecord *numbering =
-        pin ? static_cast<PinNumberingRecord *>(mem_alloc(context, sizeof(PinNumberingRecord))) : nullptr;
-    if (!numbering) {
-        mem_free(context, pin);
+    PinRecord *pin = new_pin(context, name, OXEL_FORM_BUS, type, family);
+    if (!pin) {
         list_release_with(context, numbers, release_index);
         mem_free(context, name);
         list_release_with(context, indices, release_index);
         mem_free(context, family);
         return nullptr;
     }
-    numbering->numbers = numbers;
-    numbering->indices = indices;
-    pin->name = name;
-    pin->form = OXEL_FORM_BUS;
-    pin->numbering = numbering;
-    pin->type = type;
-    pin->family = family;
+    pin->numbering->numbers = numbers;
+    pin->numbering->indices = indices;
     return pin;
 }
 
 BusNamePair *mkbusname(HostContext *context, char *name, ItemList *indices) {
-    BusNamePair *pair = static_cast<BusNamePair *>(mem_alloc(context, sizeof(BusNamePair)));
+    BusNamePair *pair = new_record<BusNamePair>(context);
     if (!pair) {
         mem_free(context, name);
         list_release_with(context, indices, release_index);
@@ -67,7 +72,7 @@ BusNamePair *mkbusname(HostContext *context, char *name, ItemList *indices) {
 
 IndexRecord *mkindex(HostContext *context, int32_t kind, int32_t number, char *identifier,
                      int32_t last) {
-    IndexRecord *index = static_cast<IndexRecord *>(mem_alloc(context, sizeof(IndexRecord)));
+    IndexRecord *index = new_record<IndexRecord>(context);
     if (!index) {
         mem_free(context, identifier);
         return nullptr;
@@ -91,7 +96,7 @@ IndexRecord *mkindex(HostContext *context, int32_t kind, int32_t number, char *i
 }
 
 PinRefRecord *mkpinref(HostContext *context, int32_t kind, char *name, ItemList *indices) {
-    PinRefRecord *pin_ref = static_cast<PinRefRecord *>(mem_alloc(context, sizeof(PinRefRecord)));
+    PinRefRecord *pin_ref = new_record<PinRefRecord>(context);
     if (!pin_ref) {
         mem_free(context, name);
         list_release_with(context, indices, release_index);

@@ -1,26 +1,15 @@
-// Test records: the PPA instruction with its serial and parallel groups
-#include "interface/host_messages.h"
-#include "interface/memory.h"
+// Test records: the PPA record of a PPA instruction, with its serial and parallel groups
 #include "model/board_records.h"
-#include "model/item_list.h"
-#include "model/release.h"
-#include "model/tagged_item.h"
+#include "model/new_record.h"
+#include "model/statement_routing.h"
 
 namespace {
 
-// Appends a group to one of the record's lists, creating it at the first.
-// A null group is skipped. On failure the group and the list are gone and
-// the field is null.
+// Appends a group to one of the record's lists; a null group is skipped.
 template <typename Group>
 bool add_group(HostContext *context, ItemList **field, Group *group,
                void (*release_group)(HostContext *, Group *)) {
-    if (!group)
-        return true;
-    if (!*field)
-        *field = list_create_with(context, group, 1, release_group);
-    else
-        *field = list_append_with(context, *field, group, release_group);
-    return *field != nullptr;
+    return !group || append_record(context, field, group, release_group);
 }
 
 // Moves both sides of an assignment into the record and releases its
@@ -62,24 +51,11 @@ ItemList **signal_list(PpaSerialGroupRecord *group, int32_t signal) {
 
 }  // namespace
 
-VrakInstructionRecord *mkppainstruction(HostContext *context, PpaRecord *ppa) {
-    VrakInstructionRecord *instruction =
-        static_cast<VrakInstructionRecord *>(mem_alloc(context, sizeof(VrakInstructionRecord)));
-    if (!instruction) {
-        release_ppa(context, ppa);
-        return nullptr;
-    }
-    instruction->kind = OXEL_VRAK_PPA;
-    instruction->operand = ppa;
-    return instruction;
-}
-
 PpaAssignment *mkppaassignment(HostContext *context, PpaSerialGroupRecord *serial,
                                PpaParallelGroupRecord *parallel) {
     if (!serial && !parallel)
         return nullptr;
-    PpaAssignment *assignment =
-        static_cast<PpaAssignment *>(mem_alloc(context, sizeof(PpaAssignment)));
+    PpaAssignment *assignment = new_record<PpaAssignment>(context);
     if (!assignment) {
         release_ppa_serial_group(context, serial);
         release_ppa_parallel_group(context, parallel);
@@ -91,16 +67,12 @@ PpaAssignment *mkppaassignment(HostContext *context, PpaSerialGroupRecord *seria
 }
 
 PpaRecord *mkppa(HostContext *context, PpaAssignment *first) {
-    PpaRecord *ppa = static_cast<PpaRecord *>(mem_alloc(context, sizeof(PpaRecord)));
+    PpaRecord *ppa = new_record<PpaRecord>(context);
     if (!ppa) {
         release_ppa_assignment(context, first);
         return nullptr;
     }
-    if (!take_assignment(context, ppa, first)) {
-        release_ppa(context, ppa);
-        return nullptr;
-    }
-    return ppa;
+    return ppa_add(context, ppa, first);
 }
 
 PpaRecord *ppa_add(HostContext *context, PpaRecord *ppa, PpaAssignment *next) {
@@ -127,7 +99,7 @@ PpaSerialGroupRecord *ppa_serial_add(HostContext *context, PpaSerialGroupRecord 
     if (!signal)
         return group;
     if (!group) {
-        group = static_cast<PpaSerialGroupRecord *>(mem_alloc(context, sizeof(PpaSerialGroupRecord)));
+        group = new_record<PpaSerialGroupRecord>(context);
         if (!group) {
             release_ppa_signal(context, signal);
             return nullptr;
@@ -161,8 +133,7 @@ PpaSerialGroupRecord *ppa_serial_name(char *name, PpaSerialGroupRecord *group) {
 }
 
 PpaParallelGroupRecord *mkppaparallel(HostContext *context, char *name, ItemList *pins) {
-    PpaParallelGroupRecord *group =
-        static_cast<PpaParallelGroupRecord *>(mem_alloc(context, sizeof(PpaParallelGroupRecord)));
+    PpaParallelGroupRecord *group = new_record<PpaParallelGroupRecord>(context);
     if (!group) {
         mem_free(context, name);
         list_release_with(context, pins, release_pin_ref);

@@ -2,11 +2,26 @@
 #include "interface/memory.h"
 #include "model/board_records.h"
 #include "model/item_list.h"
+#include "model/new_record.h"
 #include "model/release.h"
 
+namespace {
+
+// An instruction of `kind` holding `operand`; null on failure (the operand
+// stays the caller's).
+VrakInstructionRecord *new_instruction(HostContext *context, int32_t kind, void *operand) {
+    VrakInstructionRecord *instruction = new_record<VrakInstructionRecord>(context);
+    if (instruction) {
+        instruction->kind = kind;
+        instruction->operand = operand;
+    }
+    return instruction;
+}
+
+}  // namespace
+
 SequenceRecord *mksequence(HostContext *context, char *name, ItemList *instructions) {
-    SequenceRecord *sequence =
-        static_cast<SequenceRecord *>(mem_alloc(context, sizeof(SequenceRecord)));
+    SequenceRecord *sequence = new_record<SequenceRecord>(context);
     if (!sequence) {
         mem_free(context, name);
         list_release_with(context, instructions, release_vrak_instruction);
@@ -18,35 +33,30 @@ SequenceRecord *mksequence(HostContext *context, char *name, ItemList *instructi
 }
 
 VrakInstructionRecord *mkvrak(HostContext *context, int32_t kind, ItemList *operands) {
-    VrakInstructionRecord *instruction =
-        static_cast<VrakInstructionRecord *>(mem_alloc(context, sizeof(VrakInstructionRecord)));
-    if (!instruction) {
+    VrakInstructionRecord *instruction = new_instruction(context, kind, operands);
+    if (!instruction)
         list_release_with(context, operands, release_vrak_operand);
-        return nullptr;
-    }
-    instruction->kind = kind;
-    instruction->operand = operands;
     return instruction;
 }
 
 VrakInstructionRecord *mkvrakcomment(HostContext *context, char *comment) {
-    VrakInstructionRecord *instruction =
-        static_cast<VrakInstructionRecord *>(mem_alloc(context, sizeof(VrakInstructionRecord)));
-    if (!instruction) {
+    VrakInstructionRecord *instruction = new_instruction(context, OXEL_VRAK_CMT, comment);
+    if (!instruction)
         mem_free(context, comment);
-        return nullptr;
-    }
-    instruction->kind = OXEL_VRAK_CMT;
-    instruction->operand = comment;
+    return instruction;
+}
+
+VrakInstructionRecord *mkppainstruction(HostContext *context, PpaRecord *ppa) {
+    VrakInstructionRecord *instruction = new_instruction(context, OXEL_VRAK_PPA, ppa);
+    if (!instruction)
+        release_ppa(context, ppa);
     return instruction;
 }
 
 VrakOperandRecord *mkvrakoperand(HostContext *context, char *target, int32_t count, char *value) {
-    VrakOperandRecord *operand =
-        static_cast<VrakOperandRecord *>(mem_alloc(context, sizeof(VrakOperandRecord)));
+    VrakOperandRecord *operand = new_record<VrakOperandRecord>(context);
     if (!operand) {
-        mem_free(context, target);
-        mem_free(context, value);
+        free_blocks(context, {target, value});
         return nullptr;
     }
     operand->target = target;

@@ -1,10 +1,14 @@
 // Technology records: pin families and global families
 #include "interface/memory.h"
 #include "model/board_records.h"
+#include "model/new_record.h"
 
-PinFamilyRecord *mkpinfamily(HostContext *context, char *name) {
-    PinFamilyRecord *family =
-        static_cast<PinFamilyRecord *>(mem_alloc(context, sizeof(PinFamilyRecord)));
+namespace {
+
+// A family holding only its name; on failure the name is released.
+template <typename Family>
+Family *new_family(HostContext *context, char *name) {
+    Family *family = new_record<Family>(context);
     if (!family) {
         mem_free(context, name);
         return nullptr;
@@ -13,13 +17,12 @@ PinFamilyRecord *mkpinfamily(HostContext *context, char *name) {
     return family;
 }
 
+}  // namespace
+
+PinFamilyRecord *mkpinfamily(HostContext *context, char *name) {
+    return new_family<PinFamilyRecord>(context, name);
+}
+
 GlobalPerformanceRecord *mkglobalfamily(HostContext *context, char *name) {
-    GlobalPerformanceRecord *family = static_cast<GlobalPerformanceRecord *>(
-        mem_alloc(context, sizeof(GlobalPerformanceRecord)));
-    if (!family) {
-        mem_free(context, name);
-        return nullptr;
-    }
-    family->name = name;
-    return family;
+    return new_family<GlobalPerformanceRecord>(context, name);
 }
