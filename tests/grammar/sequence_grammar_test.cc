@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "grammar/description_support.h"
 
@@ -15,25 +16,19 @@ protected:
         if (!root)
             return {};
         SequenceRecord *sequence = only_item<SequenceRecord>(only_item<BoardRecord>(root->boards)->test_sequences);
-        return sequence ? items_of<VrakInstructionRecord>(sequence->instructions)
-                        : std::vector<VrakInstructionRecord *>{};
-    }
-    // The detail line of a board sequence holding `body` that must fail.
-    std::string sequence_detail(const std::string &body) {
-        return detail_of("BOARD B TEST_SEQUENCE S " + body + " END TEST_SEQUENCE END BOARD");
+        return items_of<VrakInstructionRecord>(sequence ? sequence->instructions : nullptr);
     }
 };
 
-// An operand as "target|count|value".
-std::string operand_text(const VrakOperandRecord *operand) {
-    EXPECT_EQ(operand->reserved, 0);
-    return text_of(operand->target) + "|" + std::to_string(operand->count) + "|" + text_of(operand->value);
-}
-
-std::vector<std::string> operands_of(const VrakInstructionRecord *instruction) {
-    std::vector<std::string> out;
-    for (VrakOperandRecord *operand : items_of<VrakOperandRecord>(static_cast<ItemList *>(instruction->operand)))
-        out.push_back(operand_text(operand));
+// The operands of an instruction as "target|count|value; ..."; a comment's text.
+std::string operands_of(const VrakInstructionRecord *instruction) {
+    if (instruction->kind == OXEL_VRAK_CMT)
+        return text_of(static_cast<char *>(instruction->operand));
+    std::string out;
+    for (VrakOperandRecord *operand : items_of<VrakOperandRecord>(static_cast<ItemList *>(instruction->operand))) {
+        EXPECT_EQ(operand->reserved, 0);
+        out += (out.empty() ? "" : "; ") + row(operand->target, operand->count, operand->value);
+    }
     return out;
 }
 
@@ -44,129 +39,86 @@ PpaRecord *ppa_of(const VrakInstructionRecord *instruction) {
 
 }  // namespace
 
-TEST_F(SequenceGrammar, RstKeepsItsTargetsButNotTheResetState) {
-    std::vector<VrakInstructionRecord *> code = instructions_of("RST(TAP1, R2) RST(TAP1, R0; 2, R3)");
-    ASSERT_EQ(code.size(), 2u);
-    EXPECT_EQ(code[0]->kind, OXEL_VRAK_RST);
-    EXPECT_EQ(operands_of(code[0]), std::vector<std::string>{"TAP1|0|(null)"});
-    EXPECT_EQ(operands_of(code[1]), (std::vector<std::string>{"TAP1|0|(null)", "2|0|(null)"}));
-}
-
-TEST_F(SequenceGrammar, VectorInstructionsJoinTheWordsOfTheirBitPattern) {
+TEST_F(SequenceGrammar, EachInstructionKeepsItsOperandsAsWritten) {
     std::vector<VrakInstructionRecord *> code = instructions_of(
-        "@DRS(1, 8, 0101 1100)\n"
-        "BPV(Pins, 4, 01 10; 2, 3, 1X0)\n"
-        "CNF(TDI, 2, HL)\n"
-        "@TAP(3, 6, 0x3F)\n"
-        "ITP(U1, 4, 01xx)");
-    ASSERT_EQ(code.size(), 5u);
-    EXPECT_EQ(code[0]->kind, OXEL_VRAK_DRS);
-    EXPECT_EQ(operands_of(code[0]), std::vector<std::string>{"1|8|01011100"});
-    EXPECT_EQ(code[1]->kind, OXEL_VRAK_BPV);
-    EXPECT_EQ(operands_of(code[1]), (std::vector<std::string>{"Pins|4|0110", "2|3|1X0"}));
-    // The target is read in name mode: a keyword is a name there.
-    EXPECT_EQ(code[2]->kind, OXEL_VRAK_CNF);
-    EXPECT_EQ(operands_of(code[2]), std::vector<std::string>{"TDI|2|HL"});
-    EXPECT_EQ(code[3]->kind, OXEL_VRAK_TAP);
-    EXPECT_EQ(operands_of(code[3]), std::vector<std::string>{"3|6|3F"});
-    EXPECT_EQ(code[4]->kind, OXEL_VRAK_ITP);
-    EXPECT_EQ(operands_of(code[4]), std::vector<std::string>{"U1|4|01xx"});
+        // RST keeps its targets but not the reset state.
+        "RST(TAP1, R2) RST(TAP1, R0; 2, R3)\n"
+        // Vector instructions join the words of their bit pattern; their
+        // target is read in name mode, so a keyword is a name there.
+        "@DRS(1, 8, 0101 1100) BPV(Pins, 4, 01 10; 2, 3, 1X0) CNF(TDI, 2, HL) @TAP(3, 6, 0x3F) ITP(U1, 4, 01xx)\n"
+        "WTN(CLK, 100; 2, 5) @WTN(x, 0x10) CMT(\"Reset all parts\") @CMT(\"\")");
+    const std::pair<int32_t, const char *> expected[] = {
+        {OXEL_VRAK_RST, "TAP1|0|(null)"}, {OXEL_VRAK_RST, "TAP1|0|(null); 2|0|(null)"},
+        {OXEL_VRAK_DRS, "1|8|01011100"},  {OXEL_VRAK_BPV, "Pins|4|0110; 2|3|1X0"},
+        {OXEL_VRAK_CNF, "TDI|2|HL"},      {OXEL_VRAK_TAP, "3|6|3F"},
+        {OXEL_VRAK_ITP, "U1|4|01xx"},     {OXEL_VRAK_WTN, "CLK|0|100; 2|0|5"},
+        {OXEL_VRAK_WTN, "x|0|10"},        {OXEL_VRAK_CMT, "Reset all parts"},
+        {OXEL_VRAK_CMT, ""}};
+    ASSERT_EQ(code.size(), std::size(expected));
+    for (size_t i = 0; i < code.size(); i++)
+        EXPECT_EQ(row(code[i]->kind, operands_of(code[i]).c_str()), row(expected[i].first, expected[i].second));
 }
 
-TEST_F(SequenceGrammar, WtnKeepsItsNumbersAsWritten) {
-    std::vector<VrakInstructionRecord *> code = instructions_of("WTN(CLK, 100; 2, 5) @WTN(x, 0x10)");
-    ASSERT_EQ(code.size(), 2u);
-    EXPECT_EQ(code[0]->kind, OXEL_VRAK_WTN);
-    EXPECT_EQ(operands_of(code[0]), (std::vector<std::string>{"CLK|0|100", "2|0|5"}));
-    EXPECT_EQ(operands_of(code[1]), std::vector<std::string>{"x|0|10"});
-}
-
-TEST_F(SequenceGrammar, CmtHoldsItsText) {
-    std::vector<VrakInstructionRecord *> code = instructions_of("CMT(\"Reset all parts\") @CMT(\"\")");
-    ASSERT_EQ(code.size(), 2u);
-    EXPECT_EQ(code[0]->kind, OXEL_VRAK_CMT);
-    EXPECT_EQ(text_of(static_cast<char *>(code[0]->operand)), "Reset all parts");
-    EXPECT_EQ(text_of(static_cast<char *>(code[1]->operand)), "");
-}
-
-TEST_F(SequenceGrammar, PpaSortsItsGroupsIntoSerialAndParallelLists) {
-    std::vector<VrakInstructionRecord *> code =
-        instructions_of("PPA(T, G1 (TDI: A B) (TDO: Q); P, G2, 4, X, Y(1:3))");
-    ASSERT_EQ(code.size(), 1u);
-    PpaRecord *ppa = ppa_of(code[0]);
-    ASSERT_TRUE(ppa);
-    PpaSerialGroupRecord *serial = only_item<PpaSerialGroupRecord>(ppa->serial_groups);
-    ASSERT_TRUE(serial);
+TEST_F(SequenceGrammar, PpaSortsItsGroupsIntoListsMadeOnlyForTheGroupsGiven) {
+    std::vector<VrakInstructionRecord *> code = instructions_of(
+        "PPA(T, G1 (TDI: A B) (TDO: Q); P, G2, 4, X, Y(1:3)) PPA(P, 7, 4, X) "
+        "PPA(T, S1 (TMS: 1 0) (TCK: C) (TRST: R); T, S2 (TDI: D, E); P, Q, 1, -; T, S3 (TDO: O))");
+    ASSERT_EQ(code.size(), 3u);
+    PpaRecord *first = ppa_of(code[0]);
+    PpaSerialGroupRecord *serial = only_item<PpaSerialGroupRecord>(first->serial_groups);
+    PpaParallelGroupRecord *parallel = only_item<PpaParallelGroupRecord>(first->parallel_groups);
+    ASSERT_TRUE(serial && parallel);
     EXPECT_EQ(text_of(serial->name), "G1");
-    EXPECT_EQ(texts_of(serial->tdi), (std::vector<std::string>{"A", "B"}));
-    EXPECT_EQ(texts_of(serial->tdo), std::vector<std::string>{"Q"});
-    EXPECT_EQ(serial->tms, nullptr);
-    EXPECT_EQ(serial->tck, nullptr);
-    EXPECT_EQ(serial->trst, nullptr);
-    PpaParallelGroupRecord *parallel = only_item<PpaParallelGroupRecord>(ppa->parallel_groups);
-    ASSERT_TRUE(parallel);
+    EXPECT_EQ(texts_of(serial->tdi), (Texts{"A", "B"}));
+    EXPECT_EQ(texts_of(serial->tdo), Texts{"Q"});
+    EXPECT_TRUE(!serial->tms && !serial->tck && !serial->trst);
     EXPECT_EQ(text_of(parallel->name), "G2");
     std::vector<PinRefRecord *> pins = items_of<PinRefRecord>(parallel->pins);
     ASSERT_EQ(pins.size(), 2u);
-    EXPECT_EQ(pins[0]->kind, OXEL_PINREF_PLAIN);
-    EXPECT_EQ(text_of(pins[0]->name), "X");
-    EXPECT_EQ(pins[1]->kind, OXEL_PINREF_ELEMENTS);
-    EXPECT_EQ(text_of(pins[1]->name), "Y");
-}
+    EXPECT_EQ(pin_ref_of(pins[0]), row(OXEL_PINREF_PLAIN, "X", 0));
+    EXPECT_EQ(pin_ref_of(pins[1]), row(OXEL_PINREF_ELEMENTS, "Y", "1:3"));
 
-TEST_F(SequenceGrammar, PpaListsAreMadeOnlyForTheGroupsGiven) {
-    std::vector<VrakInstructionRecord *> code = instructions_of(
-        "PPA(P, 7, 4, X) "
-        "PPA(T, S1 (TMS: 1 0) (TCK: C) (TRST: R); T, S2 (TDI: D, E); P, Q, 1, -; T, S3 (TDO: O))");
-    ASSERT_EQ(code.size(), 2u);
-    PpaRecord *parallel_only = ppa_of(code[0]);
-    EXPECT_EQ(parallel_only->serial_groups, nullptr);
-    PpaParallelGroupRecord *seven = only_item<PpaParallelGroupRecord>(parallel_only->parallel_groups);
+    EXPECT_EQ(ppa_of(code[1])->serial_groups, nullptr);
+    PpaParallelGroupRecord *seven = only_item<PpaParallelGroupRecord>(ppa_of(code[1])->parallel_groups);
     ASSERT_TRUE(seven);
     EXPECT_EQ(text_of(seven->name), "7");
 
-    PpaRecord *mixed = ppa_of(code[1]);
-    std::vector<PpaSerialGroupRecord *> serial = items_of<PpaSerialGroupRecord>(mixed->serial_groups);
-    ASSERT_EQ(serial.size(), 3u);
-    EXPECT_EQ(text_of(serial[0]->name), "S1");
-    EXPECT_EQ(texts_of(serial[0]->tms), (std::vector<std::string>{"1", "0"}));
-    EXPECT_EQ(texts_of(serial[0]->tck), std::vector<std::string>{"C"});
-    EXPECT_EQ(texts_of(serial[0]->trst), std::vector<std::string>{"R"});
-    EXPECT_EQ(texts_of(serial[1]->tdi), (std::vector<std::string>{"D", "E"}));
-    EXPECT_EQ(text_of(serial[2]->name), "S3");
-    EXPECT_EQ(texts_of(serial[2]->tdo), std::vector<std::string>{"O"});
-    PpaParallelGroupRecord *q = only_item<PpaParallelGroupRecord>(mixed->parallel_groups);
+    std::vector<PpaSerialGroupRecord *> groups = items_of<PpaSerialGroupRecord>(ppa_of(code[2])->serial_groups);
+    ASSERT_EQ(groups.size(), 3u);
+    EXPECT_EQ(text_of(groups[0]->name), "S1");
+    EXPECT_EQ(texts_of(groups[0]->tms), (Texts{"1", "0"}));
+    EXPECT_EQ(texts_of(groups[0]->tck), Texts{"C"});
+    EXPECT_EQ(texts_of(groups[0]->trst), Texts{"R"});
+    EXPECT_EQ(texts_of(groups[1]->tdi), (Texts{"D", "E"}));
+    EXPECT_EQ(text_of(groups[2]->name), "S3");
+    EXPECT_EQ(texts_of(groups[2]->tdo), Texts{"O"});
+    PpaParallelGroupRecord *q = only_item<PpaParallelGroupRecord>(ppa_of(code[2])->parallel_groups);
     ASSERT_TRUE(q);
-    PinRefRecord *dash = only_item<PinRefRecord>(q->pins);
-    ASSERT_TRUE(dash);
-    EXPECT_EQ(dash->name, nullptr);
+    EXPECT_EQ(pin_ref_of(only_item<PinRefRecord>(q->pins)), row(OXEL_PINREF_PLAIN, "(null)", 0));
 }
 
 TEST_F(SequenceGrammar, ASignalGivenTwiceInAGroupKeepsItsFirstListWithANote) {
-    std::vector<VrakInstructionRecord *> code =
-        instructions_of("PPA(T, G (TDI: a b) (TCK: k) (TDI: c) (TCK: l m))");
+    std::vector<VrakInstructionRecord *> code = instructions_of("PPA(T, G (TDI: a b) (TCK: k) (TDI: c) (TCK: l m))");
     ASSERT_EQ(code.size(), 1u);
     PpaSerialGroupRecord *group = only_item<PpaSerialGroupRecord>(ppa_of(code[0])->serial_groups);
     ASSERT_TRUE(group);
-    EXPECT_EQ(texts_of(group->tdi), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(texts_of(group->tck), std::vector<std::string>{"k"});
-    EXPECT_EQ(host.texts(OXEL_KIND_NOTE), (std::vector<std::string>{
-                                               "Redefinition of TDI list in PPA instruction",
-                                               "Redefinition of TCK list in PPA instruction"}));
-    for (const RecordedMessage &message : host.messages) {
-        if (message.kind == OXEL_KIND_NOTE) {
-            EXPECT_EQ(message.level, 3);
-        }
-    }
-    EXPECT_EQ(host.counters.errors, 0);
-    EXPECT_EQ(host.counters.warnings, 0);
+    EXPECT_EQ(texts_of(group->tdi), (Texts{"a", "b"}));
+    EXPECT_EQ(texts_of(group->tck), Texts{"k"});
+    EXPECT_EQ(host.texts(OXEL_KIND_NOTE),
+              (Texts{"Redefinition of TDI list in PPA instruction", "Redefinition of TCK list in PPA instruction"}));
+    for (const RecordedMessage &message : host.messages)
+        EXPECT_TRUE(message.kind != OXEL_KIND_NOTE || message.level == 3) << message.text;
+    EXPECT_EQ(host.counters.errors + host.counters.warnings, 0);
 }
 
-TEST_F(SequenceGrammar, IllegalVectorsAndComponentSequencesUseTheSameRecords) {
+TEST_F(SequenceGrammar, IllegalVectorsComponentSequencesAndLongSequencesUseTheSameRecords) {
+    std::string many;
+    for (int i = 0; i < 250; i++)
+        many += "WTN(T, " + std::to_string(i + 1) + ") ";
     DescriptionRoot *root = parse_ok(
         "BOARD B ILLEGAL_VECTORS BAD @BPV(P, 2, 11) END ILLEGAL_VECTORS END BOARD\n"
         "COMPONENT C\n"
-        "  TEST_SEQUENCE T1 WTN(T, 1) END TEST_SEQUENCE\n"
+        "  TEST_SEQUENCE T1 " + many + "END TEST_SEQUENCE\n"
         "  ILLEGAL_VECTORS I1 CMT(\"never\") END ILLEGAL_VECTORS\n"
         "  GLOBAL_FAMILY G TCK_STOP_AT_ONE NO END GLOBAL_FAMILY\n"
         "END COMPONENT");
@@ -181,42 +133,37 @@ TEST_F(SequenceGrammar, IllegalVectorsAndComponentSequencesUseTheSameRecords) {
     EXPECT_EQ(bad->instructions->grow_step, 100);
     ComponentRecord *component = only_item<ComponentRecord>(root->components);
     ASSERT_TRUE(component);
-    EXPECT_EQ(text_of(only_item<SequenceRecord>(component->test_sequences)->name), "T1");
+    SequenceRecord *long_one = only_item<SequenceRecord>(component->test_sequences);
+    ASSERT_TRUE(long_one);
+    EXPECT_EQ(text_of(long_one->name), "T1");
+    std::vector<VrakInstructionRecord *> code = items_of<VrakInstructionRecord>(long_one->instructions);
+    ASSERT_EQ(code.size(), 250u);
+    for (size_t i : {0, 100, 249})
+        EXPECT_EQ(row(code[i]->kind, operands_of(code[i]).c_str()), row(OXEL_VRAK_WTN, "T|0|") + std::to_string(i + 1));
     EXPECT_EQ(text_of(only_item<SequenceRecord>(component->illegal_sequences)->name), "I1");
     GlobalPerformanceRecord *global = only_item<GlobalPerformanceRecord>(component->global_performances);
     ASSERT_TRUE(global);
     EXPECT_EQ(global->tck_stop_at_one_given, 1);
 }
 
-TEST_F(SequenceGrammar, ALongSequenceKeepsEveryInstructionInOrder) {
-    std::string body;
-    for (int i = 0; i < 250; i++)
-        body += "WTN(T, " + std::to_string(i + 1) + ") ";
-    std::vector<VrakInstructionRecord *> code = instructions_of(body);
-    ASSERT_EQ(code.size(), 250u);
-    EXPECT_EQ(operands_of(code[0]), std::vector<std::string>{"T|0|1"});
-    EXPECT_EQ(operands_of(code[100]), std::vector<std::string>{"T|0|101"});
-    EXPECT_EQ(operands_of(code[249]), std::vector<std::string>{"T|0|250"});
-}
-
 TEST_F(SequenceGrammar, EachBrokenInstructionNamesWhatWasExpected) {
     EXPECT_EQ(detail_of("BOARD B TEST_SEQUENCE S1 END TEST_SEQUENCE END BOARD"), "VRAK instruction expected");
     EXPECT_EQ(detail_of("BOARD B ILLEGAL_VECTORS S1 END ILLEGAL_VECTORS END BOARD"), "VRAK instruction expected");
-    EXPECT_EQ(sequence_detail("RST(TAP1, R4)"), "Only R0,R1,R2,R3 allowed in RST instruction");
-    EXPECT_EQ(sequence_detail("RST(TAP1, R0; TAP2, TDI)"), "Only R0,R1,R2,R3 allowed in RST instruction");
-    EXPECT_EQ(sequence_detail("RST(TAP1, R0; TAP2)"), "VRAK instruction expected");
-    // A lone at sign is a word of its own, and no instruction.
-    EXPECT_EQ(sequence_detail("@ RST(TAP1, R0)"), "VRAK instruction expected");
-    EXPECT_EQ(sequence_detail("CMT(\"a\") DRS(1, X, 01)"), "VRAK instruction expected");
-    EXPECT_EQ(sequence_detail("WTN(CLK, 100"), "VRAK instruction expected");
-    EXPECT_EQ(sequence_detail("CMT(unquoted)"), "VRAK instruction expected");
-    EXPECT_EQ(sequence_detail("PPA(T, G (TDI: A) (RST: B))"), "VRAK instruction expected");
-    EXPECT_EQ(sequence_detail("PPA(P, G, 1, X, , Y)"), "Pin reference expected");
-}
-
-TEST_F(SequenceGrammar, APpaBrokenAfterItsGroupsIsReleased) {
-    // Groups, lists and pins built before the error go with the parse.
-    EXPECT_EQ(sequence_detail("CMT(\"x\") PPA(T, G (TDI: A B) (TMS: 1); P, H, 2, X(1,2), Y; T, K (TCK: C) FOO)"),
-              "VRAK instruction expected");
-    EXPECT_EQ(OxelGetInfo()->boards, nullptr);
+    expect_details(
+        {
+            {"RST(TAP1, R4)", "Only R0,R1,R2,R3 allowed in RST instruction"},
+            {"RST(TAP1, R0; TAP2, TDI)", "Only R0,R1,R2,R3 allowed in RST instruction"},
+            {"RST(TAP1, R0; TAP2)", "VRAK instruction expected"},
+            // A lone at sign is a word of its own, and no instruction.
+            {"@ RST(TAP1, R0)", "VRAK instruction expected"},
+            {"CMT(\"a\") DRS(1, X, 01)", "VRAK instruction expected"},
+            {"WTN(CLK, 100", "VRAK instruction expected"},
+            {"CMT(unquoted)", "VRAK instruction expected"},
+            {"PPA(T, G (TDI: A) (RST: B))", "VRAK instruction expected"},
+            {"PPA(P, G, 1, X, , Y)", "Pin reference expected"},
+            // Groups, lists and pins built before the error go with the parse.
+            {"CMT(\"x\") PPA(T, G (TDI: A B) (TMS: 1); P, H, 2, X(1,2), Y; T, K (TCK: C) FOO)",
+             "VRAK instruction expected"},
+        },
+        "BOARD B TEST_SEQUENCE S ", " END TEST_SEQUENCE END BOARD");
 }
