@@ -1,7 +1,7 @@
 // Component cursor: first, next, open by name, delete, and no component
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <string>
 #include <vector>
 
 #include "interface/memory.h"
@@ -9,223 +9,171 @@
 
 namespace {
 
-const char *const kThree = R"(
-OXEL
-  COMPONENT P
-    INSTRUCTION_REGISTER IR
-      LENGTH 2
-      INSTRUCTION_LIST
-        EXTEST "00" - - -
-        BYPASS "11" - - -
-      END INSTRUCTION_LIST
-    END INSTRUCTION_REGISTER
-  END COMPONENT
-  COMPONENT Q
-    INSTRUCTION_REGISTER IR
-      LENGTH 3
-      INSTRUCTION_LIST
-        EXTEST "000" - - -
-        BYPASS "111" - - -
-      END INSTRUCTION_LIST
-    END INSTRUCTION_REGISTER
-  END COMPONENT
-  COMPONENT CPU END COMPONENT
-END OXEL
-)";
+const char *const kFour = R"(OXEL
+  COMPONENT P INSTRUCTION_REGISTER IR LENGTH 2
+    INSTRUCTION_LIST EXTEST "00" - - - BYPASS "11" - - - END INSTRUCTION_LIST
+  END INSTRUCTION_REGISTER END COMPONENT
+  COMPONENT Q INSTRUCTION_REGISTER IR LENGTH 3
+    INSTRUCTION_LIST EXTEST "000" - - - BYPASS "111" - - - END INSTRUCTION_LIST
+  END INSTRUCTION_REGISTER END COMPONENT
+  COMPONENT CPU END COMPONENT COMPONENT R END COMPONENT
+END OXEL)";
 
 std::string current_name() { return text_or_null(oxel_get_current_component_name()); }
 
-}  // namespace
-
-TEST(ComponentCursor, NothingIsCurrentBeforeAParse) {
-    Recorder host;
-    OxelInitialize(host.host());
-    EXPECT_EQ(oxel_nr_components(), 0);
-    EXPECT_EQ(oxel_get_first_component(), 0);
-    EXPECT_EQ(oxel_get_next_component(), 0);
+// Every query of the current component gives its absence result.
+void expect_no_component(HostContext *c) {
     EXPECT_EQ(oxel_get_current_component_entry(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_name(), nullptr);
-    EXPECT_EQ(oxel_open_component(host.host(), "P"), 0);
-    EXPECT_EQ(oxel_delete_current_component(host.host()), 0);
-}
-
-TEST(ComponentCursor, FirstAndNextWalkTheComponentsInFileOrder) {
-    ParsedFile file("walk.oxel", kThree);
-    ASSERT_EQ(file.result, OXEL_OK) << file.host.dump();
-    EXPECT_EQ(oxel_nr_components(), 3);
-    // Parsing makes no component current.
-    EXPECT_EQ(oxel_get_current_component_name(), nullptr);
-    ASSERT_EQ(oxel_get_first_component(), 1);
-    EXPECT_EQ(current_name(), "P");
-    EXPECT_EQ(oxel_get_current_component_entry(), OxelGetInfo()->components->items[0]);
-    ASSERT_EQ(oxel_get_next_component(), 1);
-    EXPECT_EQ(current_name(), "Q");
-    ASSERT_EQ(oxel_get_next_component(), 1);
-    EXPECT_EQ(current_name(), "CPU");
-    // The last one stays current.
-    EXPECT_EQ(oxel_get_next_component(), 0);
-    EXPECT_EQ(current_name(), "CPU");
-}
-
-TEST(ComponentCursor, OpenFindsANameIgnoringCaseAndLeavesTheLastOneWhenNoneHasIt) {
-    ParsedFile file("open.oxel", kThree);
-    ASSERT_EQ(file.result, OXEL_OK) << file.host.dump();
-    EXPECT_EQ(oxel_open_component(file.context(), "cpu"), 1);
-    EXPECT_EQ(current_name(), "CPU");
-    EXPECT_EQ(oxel_open_component(file.context(), "q"), 1);
-    EXPECT_EQ(current_name(), "Q");
-    EXPECT_EQ(oxel_open_component(file.context(), "nosuch"), 0);
-    EXPECT_EQ(current_name(), "CPU");
-    EXPECT_EQ(oxel_open_component(file.context(), nullptr), 0);
-    EXPECT_EQ(current_name(), "CPU");
-}
-
-TEST(ComponentCursor, OpeningTheCurrentComponentKeepsItsCursors) {
-    ParsedFile file("keep.oxel", kThree);
-    ASSERT_EQ(file.result, OXEL_OK) << file.host.dump();
-    ASSERT_EQ(oxel_open_component(file.context(), "Q"), 1);
-    ASSERT_EQ(oxel_get_current_component_first_instruction(), OXEL_INSTRUCTION_EXTEST);
-    ASSERT_EQ(oxel_get_current_component_next_instruction(), OXEL_INSTRUCTION_BYPASS);
-    EXPECT_EQ(oxel_open_component(file.context(), "q"), 1);
-    EXPECT_EQ(text_or_null(oxel_get_current_component_current_instruction_code()), "111");
-    // Another component resets them, and so does coming back.
-    ASSERT_EQ(oxel_open_component(file.context(), "P"), 1);
-    EXPECT_EQ(oxel_get_current_component_current_instruction_code(), nullptr);
-    ASSERT_EQ(oxel_open_component(file.context(), "Q"), 1);
-    EXPECT_EQ(oxel_get_current_component_current_instruction_code(), nullptr);
-}
-
-TEST(ComponentCursor, DeletingMovesToTheFollowingThenTheLastThenNone) {
-    ParsedFile file("delete.oxel", kThree);
-    ASSERT_EQ(file.result, OXEL_OK) << file.host.dump();
-    file.host.clear();
-    ASSERT_EQ(oxel_open_component(file.context(), "Q"), 1);
-    ASSERT_EQ(oxel_get_current_component_first_instruction(), OXEL_INSTRUCTION_EXTEST);
-
-    EXPECT_EQ(oxel_delete_current_component(file.context()), 1);
-    EXPECT_EQ(current_name(), "CPU");
-    EXPECT_EQ(oxel_nr_components(), 2);
-    // The cursors under the new current component start afresh.
-    EXPECT_EQ(oxel_get_current_component_current_instruction_code(), nullptr);
-
-    EXPECT_EQ(oxel_delete_current_component(file.context()), 1);
-    EXPECT_EQ(current_name(), "P");
-    EXPECT_EQ(oxel_get_current_component_instruction_register_length(), 2);
-
-    EXPECT_EQ(oxel_delete_current_component(nullptr), 1);
-    EXPECT_EQ(oxel_get_current_component_entry(), nullptr);
-    EXPECT_EQ(oxel_nr_components(), 0);
-    EXPECT_EQ(oxel_delete_current_component(file.context()), 0);
-    EXPECT_EQ(oxel_get_first_component(), 0);
-    EXPECT_TRUE(file.host.messages.empty()) << file.host.dump();
-}
-
-TEST(ComponentCursor, DeletingTheFirstMakesTheNextOneFirst) {
-    ParsedFile file("delete1.oxel", kThree);
-    ASSERT_EQ(file.result, OXEL_OK) << file.host.dump();
-    ASSERT_EQ(oxel_get_first_component(), 1);
-    EXPECT_EQ(oxel_delete_current_component(file.context()), 1);
-    EXPECT_EQ(current_name(), "Q");
-    EXPECT_EQ(oxel_get_next_component(), 1);
-    EXPECT_EQ(current_name(), "CPU");
-    EXPECT_EQ(oxel_get_next_component(), 0);
-}
-
-TEST(ComponentCursor, AComponentReleasedWithTheDescriptionIsNoLongerCurrent) {
-    Recorder host;
-    OxelInitialize(host.host());
-    ASSERT_EQ(OxelParse(host.host(), write_temp_file("released.oxel", kThree).c_str()), OXEL_OK);
-    ASSERT_EQ(oxel_open_component(host.host(), "Q"), 1);
-    ASSERT_EQ(oxel_get_current_component_first_instruction(), OXEL_INSTRUCTION_EXTEST);
-    OxelDestroy(host.host());
-    // The cursors were left as they were; the queries still see no component.
-    EXPECT_EQ(oxel_get_current_component_entry(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_name(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_current_instruction_code(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_next_instruction(), -1);
-    EXPECT_EQ(oxel_get_current_component_instruction_register_length(), 0);
-    EXPECT_EQ(oxel_delete_current_component(host.host()), 0);
-    EXPECT_EQ(oxel_nr_components(), 0);
-    OxelInitialize(host.host());
-}
-
-TEST(ComponentCursor, DeletingStillWorksWhenShrinkingTheListFails) {
-    // Four components: removing one from a list of four shrinks its array.
-    std::string text = std::string(kThree);
-    text.insert(text.find("END OXEL"), "  COMPONENT R END COMPONENT\n");
-    ParsedFile file("shrink.oxel", text);
-    ASSERT_EQ(file.result, OXEL_OK) << file.host.dump();
-    ASSERT_EQ(oxel_open_component(file.context(), "Q"), 1);
-    std::vector<std::string> current;
-    for (int i = 0; i < 4; i++) {
-        memory_fail_at(1);
-        int32_t deleted = oxel_delete_current_component(file.context());
-        memory_fail_at(0);
-        EXPECT_EQ(deleted, 1);
-        current.push_back(current_name());
-    }
-    EXPECT_EQ(current, (std::vector<std::string>{"CPU", "R", "P", "<null>"}));
-    EXPECT_EQ(oxel_nr_components(), 0);
-}
-
-// Every query answers its absence result when no component is current.
-TEST(ComponentCursor, EveryQueryGivesItsAbsenceResultWithoutAComponent) {
-    ParsedFile file("absent.oxel", kThree);
-    ASSERT_EQ(file.result, OXEL_OK) << file.host.dump();
-    HostContext *c = file.context();
-    EXPECT_EQ(oxel_get_current_component_bsd_ref(), nullptr);
+    const void *nulls[] = {
+        oxel_get_current_component_name(), oxel_get_current_component_bsd_ref(),
+        oxel_get_current_component_extest_instruction(),
+        oxel_get_current_component_bypass_instruction(),
+        oxel_get_current_component_sample_preload_instruction(),
+        oxel_get_current_component_ident_instruction(),
+        oxel_get_current_component_clamp_instruction(),
+        oxel_get_current_component_highz_instruction(),
+        oxel_get_current_component_instruction_register_capture_code(),
+        oxel_get_current_component_idcode_register_capture_code(),
+        oxel_get_current_component_usercode_register_capture_code(),
+        oxel_get_current_component_current_instruction_name(),
+        oxel_get_current_component_current_instruction_code(),
+        oxel_get_current_component_register_selected(),
+        oxel_get_current_component_register_capture_code(c, "IR"),
+        oxel_get_current_component_tap_pin_name(c, OXEL_PIN_TDI),
+        oxel_get_current_component_pin_id(c, OXEL_PIN_TDI),
+        oxel_get_current_component_pin_id_special(c, OXEL_PIN_TDI),
+        oxel_get_current_component_pin_nr(c, "TDI"),
+        oxel_find_current_component_pin_name(c, "1"),
+        oxel_get_current_component_pin_name_by_position(c, 0),
+        oxel_get_current_component_first_pin_name(), oxel_get_current_component_next_pin_name(),
+        oxel_get_current_component_first_pin_nr(), oxel_get_current_component_next_pin_nr(),
+        oxel_get_current_component_current_pin_name(), oxel_get_current_component_current_pin_nr(),
+        oxel_get_current_component_current_cell_name()};
+    for (const void *const &p : nulls)
+        EXPECT_EQ(p, nullptr) << &p - nulls;
+    const int32_t zeros[] = {
+        oxel_get_current_component_standard(c),
+        oxel_open_current_component_boundary_scan_register(c),
+        oxel_get_current_component_boundary_scan_register_length(),
+        oxel_get_current_component_instruction_register_length(),
+        oxel_get_current_component_register_length(c, "IR"),
+        oxel_get_current_component_trst_available(c),
+        oxel_get_current_component_pin_type(c, "TDI"), oxel_find_current_component_pin(c, "TDI"),
+        oxel_nr_current_component_pins(), oxel_get_current_component_current_pin_direction(c),
+        oxel_get_current_component_first_cell(c), oxel_get_current_component_next_cell(c)};
+    for (const int32_t &zero : zeros)
+        EXPECT_EQ(zero, 0) << &zero - zeros;
     EXPECT_EQ(oxel_get_current_component_highest_frequency(), -1.0);
-    EXPECT_EQ(oxel_get_current_component_standard(c), 0);
-    EXPECT_EQ(oxel_get_current_component_extest_instruction(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_bypass_instruction(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_sample_preload_instruction(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_ident_instruction(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_clamp_instruction(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_highz_instruction(), nullptr);
-    EXPECT_EQ(oxel_open_current_component_boundary_scan_register(c), 0);
-    EXPECT_EQ(oxel_get_current_component_boundary_scan_register_length(), 0);
-    EXPECT_EQ(oxel_get_current_component_instruction_register_length(), 0);
-    EXPECT_EQ(oxel_get_current_component_instruction_register_capture_code(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_idcode_register_capture_code(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_usercode_register_capture_code(), nullptr);
     EXPECT_EQ(oxel_get_current_component_first_instruction(), -1);
     EXPECT_EQ(oxel_get_current_component_next_instruction(), -1);
-    EXPECT_EQ(oxel_get_current_component_current_instruction_name(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_current_instruction_code(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_register_selected(), nullptr);
+    EXPECT_EQ(oxel_get_current_component_current_cell_position(), -1);
+    EXPECT_EQ(oxel_get_current_component_current_cell_CD_output(c), -1);
+    EXPECT_EQ(oxel_get_current_component_current_cell_CD_value(c), '\0');
+    const char *names[4] = {};
+    int32_t codes[4] = {};
+    EXPECT_EQ(oxel_get_current_component_current_cell_function_list(c, names, codes, 4), 0);
     char buffer[16] = "untouched";
     EXPECT_EQ(oxel_current_component_instruction2text(c, 1, buffer), 0);
-    EXPECT_STREQ(buffer, "untouched");
     EXPECT_EQ(oxel_current_component_instruction2text_n(c, 1, buffer, sizeof buffer), -1);
     oxel_get_current_component_register_type_selected(c, buffer);
     EXPECT_EQ(oxel_get_current_component_register_type_selected_n(c, buffer, sizeof buffer), -1);
     EXPECT_STREQ(buffer, "untouched");
-    EXPECT_EQ(oxel_get_current_component_register_length(c, "IR"), 0);
-    EXPECT_EQ(oxel_get_current_component_register_capture_code(c, "IR"), nullptr);
-    EXPECT_EQ(oxel_get_current_component_tap_pin_name(c, OXEL_PIN_TDI), nullptr);
-    EXPECT_EQ(oxel_get_current_component_pin_id(c, OXEL_PIN_TDI), nullptr);
-    EXPECT_EQ(oxel_get_current_component_pin_id_special(c, OXEL_PIN_TDI), nullptr);
-    EXPECT_EQ(oxel_get_current_component_trst_available(c), 0);
-    EXPECT_EQ(oxel_get_current_component_pin_type(c, "TDI"), 0);
-    EXPECT_EQ(oxel_get_current_component_pin_nr(c, "TDI"), nullptr);
-    EXPECT_EQ(oxel_find_current_component_pin_name(c, "1"), nullptr);
-    EXPECT_EQ(oxel_find_current_component_pin(c, "TDI"), 0);
-    EXPECT_EQ(oxel_get_current_component_pin_name_by_position(c, 0), nullptr);
-    EXPECT_EQ(oxel_get_current_component_first_pin_name(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_next_pin_name(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_first_pin_nr(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_next_pin_nr(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_current_pin_name(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_current_pin_nr(), nullptr);
-    EXPECT_EQ(oxel_get_current_component_current_pin_direction(c), 0);
-    EXPECT_EQ(oxel_nr_current_component_pins(), 0);
-    EXPECT_EQ(oxel_get_current_component_first_cell(c), 0);
-    EXPECT_EQ(oxel_get_current_component_next_cell(c), 0);
-    EXPECT_EQ(oxel_get_current_component_current_cell_position(), -1);
-    EXPECT_EQ(oxel_get_current_component_current_cell_name(), nullptr);
-    const char *names[4] = {};
-    int32_t codes[4] = {};
-    EXPECT_EQ(oxel_get_current_component_current_cell_function_list(c, names, codes, 4), 0);
-    EXPECT_EQ(oxel_get_current_component_current_cell_CD_output(c), -1);
-    EXPECT_EQ(oxel_get_current_component_current_cell_CD_value(c), '\0');
+}
+
+}  // namespace
+
+// Before a parse, after one that made nothing current, and once the
+// description that held the current component is released.
+TEST(ComponentCursor, EveryQueryGivesItsAbsenceResultWithoutAComponent) {
+    Recorder host;
+    HostContext *c = host.host();
+    OxelInitialize(c);
+    EXPECT_EQ(oxel_nr_components(), 0);
+    EXPECT_EQ(oxel_get_first_component(), 0);
+    EXPECT_EQ(oxel_get_next_component(), 0);
+    EXPECT_EQ(oxel_open_component(c, "P"), 0);
+    EXPECT_EQ(oxel_delete_current_component(c), 0);
+    expect_no_component(c);
+
+    ASSERT_EQ(OxelParse(c, write_temp_file("absent.oxel", kFour).c_str()), OXEL_OK) << host.dump();
+    expect_no_component(c);
+    ASSERT_EQ(oxel_open_component(c, "Q"), 1);
+    ASSERT_EQ(oxel_get_current_component_first_instruction(), OXEL_INSTRUCTION_EXTEST);
+    OxelDestroy(c);
+    expect_no_component(c);
+    EXPECT_EQ(oxel_delete_current_component(c), 0);
+    EXPECT_EQ(oxel_nr_components(), 0);
+    OxelInitialize(c);
+}
+
+TEST(ComponentCursor, WalkInFileOrderAndOpenByNameIgnoringCase) {
+    ParsedFile file(kFour);
+    ASSERT_EQ(file.result, OXEL_OK) << file.host.dump();
+    EXPECT_EQ(oxel_nr_components(), 4);
+    std::vector<std::string> walked;
+    for (int32_t more = oxel_get_first_component(); more; more = oxel_get_next_component())
+        walked.push_back(current_name());
+    EXPECT_EQ(walked, (std::vector<std::string>{"P", "Q", "CPU", "R"}));
+    // The last one stays current.
+    EXPECT_EQ(current_name(), "R");
+    ASSERT_EQ(oxel_get_first_component(), 1);
+    EXPECT_EQ(oxel_get_current_component_entry(), OxelGetInfo()->components->items[0]);
+
+    EXPECT_EQ(oxel_open_component(file.c, "cpu"), 1);
+    EXPECT_EQ(current_name(), "CPU");
+    // A name that none has leaves the last component current.
+    EXPECT_EQ(oxel_open_component(file.c, "nosuch"), 0);
+    EXPECT_EQ(current_name(), "R");
+    EXPECT_EQ(oxel_open_component(file.c, nullptr), 0);
+    EXPECT_EQ(current_name(), "R");
+    // Opening the current component again keeps its cursors; another resets them.
+    ASSERT_EQ(oxel_open_component(file.c, "Q"), 1);
+    ASSERT_EQ(oxel_get_current_component_first_instruction(), OXEL_INSTRUCTION_EXTEST);
+    ASSERT_EQ(oxel_get_current_component_next_instruction(), OXEL_INSTRUCTION_BYPASS);
+    EXPECT_EQ(oxel_open_component(file.c, "q"), 1);
+    EXPECT_EQ(text_or_null(oxel_get_current_component_current_instruction_code()), "111");
+    ASSERT_EQ(oxel_open_component(file.c, "P"), 1);
+    EXPECT_EQ(oxel_get_current_component_current_instruction_code(), nullptr);
+    ASSERT_EQ(oxel_open_component(file.c, "Q"), 1);
+    EXPECT_EQ(oxel_get_current_component_current_instruction_code(), nullptr);
+}
+
+// The same deletions with the shrinking of the list failing each time: the
+// component is removed all the same.
+TEST(ComponentCursor, DeletingMovesToTheFollowingThenTheLastThenNone) {
+    for (int32_t fail : {0, 1}) {
+        SCOPED_TRACE(fail);
+        ParsedFile file(kFour);
+        ASSERT_EQ(file.result, OXEL_OK) << file.host.dump();
+        file.host.clear();
+        auto remove = [&] {
+            memory_fail_at(fail);
+            int32_t deleted = oxel_delete_current_component(file.c);
+            memory_fail_at(0);
+            return deleted;
+        };
+        ASSERT_EQ(oxel_get_first_component(), 1);
+        EXPECT_EQ(remove(), 1);
+        EXPECT_EQ(current_name(), "Q");
+        EXPECT_EQ(oxel_get_next_component(), 1);
+        EXPECT_EQ(current_name(), "CPU");
+
+        ASSERT_EQ(oxel_open_component(file.c, "Q"), 1);
+        ASSERT_EQ(oxel_get_current_component_first_instruction(), OXEL_INSTRUCTION_EXTEST);
+        EXPECT_EQ(remove(), 1);
+        EXPECT_EQ(current_name(), "CPU");
+        EXPECT_EQ(oxel_nr_components(), 2);
+        // The cursors under the new current component start afresh.
+        EXPECT_EQ(oxel_get_current_component_current_instruction_code(), nullptr);
+
+        ASSERT_EQ(oxel_get_next_component(), 1);
+        EXPECT_EQ(remove(), 1);
+        EXPECT_EQ(current_name(), "CPU");
+        EXPECT_EQ(oxel_delete_current_component(nullptr), 1);
+        EXPECT_EQ(current_name(), "<null>");
+        EXPECT_EQ(oxel_nr_components(), 0);
+        EXPECT_EQ(oxel_delete_current_component(file.c), 0);
+        EXPECT_EQ(oxel_get_first_component(), 0);
+        EXPECT_TRUE(fail || file.host.messages.empty()) << file.host.dump();
+    }
 }
