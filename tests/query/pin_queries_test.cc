@@ -87,7 +87,9 @@ TEST_F(PinQueries, PinNameByPositionServesOnlyPlainPinReferences) {
 
 TEST(PinQueriesOdd, ABusFirstHidesPinsFromTheNameSearchesAndNoChainMakesInputsSeven) {
     ParsedFile file(R"(OXEL
-  COMPONENT BusFirst PIN_LIST (1,2) B(0:1) IO -  3 TDI TDI -  4 RST TRST - END PIN_LIST END COMPONENT
+  COMPONENT BusFirst
+    PIN_LIST (1,2) B(0:1) IO -  3 TDI TDI -  4 RST TRST - END PIN_LIST
+  END COMPONENT
   COMPONENT NoChain PIN_LIST 7 I1 IN - END PIN_LIST END COMPONENT
   COMPONENT NoPins END COMPONENT
 END OXEL)");

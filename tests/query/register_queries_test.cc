@@ -14,7 +14,8 @@ TEST_F(RegisterQueries, LengthsCaptureCodesAndTheComponentAttributes) {
     EXPECT_EQ(text_or_null(oxel_get_current_component_instruction_register_capture_code()), "0001");
     const std::string id = "00010000000000000000000000000001";
     EXPECT_EQ(text_or_null(oxel_get_current_component_idcode_register_capture_code()), id);
-    EXPECT_EQ(text_or_null(oxel_get_current_component_usercode_register_capture_code()), "10101010");
+    EXPECT_EQ(text_or_null(oxel_get_current_component_usercode_register_capture_code()),
+              "10101010");
     EXPECT_EQ(oxel_open_current_component_boundary_scan_register(c), 1);
     EXPECT_EQ(oxel_get_current_component_boundary_scan_register_length(), 6);
     // The chip takes its first global family and its BSDL file.
@@ -59,8 +60,9 @@ TEST_F(RegisterQueries, TheSelectedRegisterIsNamedByItsKind) {
 TEST(RegisterTypes, TheBoundedRegisterTypeNeverWritesPastTheBuffer) {
     std::string long_name(300, 'R');
     ParsedFile file("OXEL COMPONENT Long INSTRUCTION_REGISTER IR LENGTH 2 INSTRUCTION_LIST\n"
-                    "LONG_ONE \"01\" " + long_name + " - - END INSTRUCTION_LIST END INSTRUCTION_REGISTER\n"
-                    "DATA_REGISTER " + long_name + " LENGTH 2 END DATA_REGISTER END COMPONENT END OXEL");
+                    "LONG_ONE \"01\" " + long_name + " - - END INSTRUCTION_LIST\n"
+                    "END INSTRUCTION_REGISTER DATA_REGISTER " + long_name + " LENGTH 2\n"
+                    "END DATA_REGISTER END COMPONENT END OXEL");
     ASSERT_EQ(file.result, OXEL_OK) << file.host.dump();
     ASSERT_EQ(oxel_get_first_component(), 1);
     ASSERT_EQ(oxel_get_current_component_first_instruction(), OXEL_INSTRUCTION_NAMED);

@@ -79,7 +79,8 @@ struct JsonReader {
             return false;
         for (at++; at < s.size();) {
             unsigned char c = s[at++];
-            int more = c < 0x80 ? 0 : c < 0xc2 ? -1 : c < 0xe0 ? 1 : c < 0xf0 ? 2 : c < 0xf5 ? 3 : -1;
+            // Continuation bytes of a UTF-8 sequence; -1 for a byte no sequence starts with.
+            int more = c < 0x80 ? 0 : c < 0xc2 || c >= 0xf5 ? -1 : c < 0xe0 ? 1 : c < 0xf0 ? 2 : 3;
             if (c == '"')
                 return true;
             if (c < 0x20 || more < 0)

@@ -23,9 +23,10 @@ struct ToolRun {
 std::string shell_quoted(const std::string &path) { return "'" + path + "'"; }
 
 ToolRun run_tool(const std::string &arguments) {
-    std::string out = write_temp_file("tool-out.txt", ""), err = write_temp_file("tool-err.txt", "");
-    int status = std::system((shell_quoted(OXEL_TOOL_PATH) + " " + arguments + " >" + shell_quoted(out) +
-                              " 2>" + shell_quoted(err)).c_str());
+    std::string out = write_temp_file("tool-out.txt", "");
+    std::string err = write_temp_file("tool-err.txt", "");
+    int status = std::system((shell_quoted(OXEL_TOOL_PATH) + " " + arguments + " >" +
+                              shell_quoted(out) + " 2>" + shell_quoted(err)).c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read_file(out), read_file(err)};
 }
 
@@ -57,7 +58,8 @@ TEST(OxelTool, ComponentsListsTheNamesOfEachFile) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(lines_of(run.out), (std::vector<std::string>{"cpu", "(unnamed)", "abc"}));
 
-    std::string other = write_temp_file("tool-one.oxel", "OXEL COMPONENT solo END COMPONENT END OXEL");
+    std::string other =
+        write_temp_file("tool-one.oxel", "OXEL COMPONENT solo END COMPONENT END OXEL");
     run = run_tool("components " + shell_quoted(three) + " " + shell_quoted(other));
     EXPECT_EQ(lines_of(run.out), (std::vector<std::string>{three + ":", "  cpu", "  (unnamed)",
                                                            "  abc", other + ":", "  solo"}));
@@ -157,7 +159,8 @@ TEST(OxelTool, ShowEscapesWhateverTheDescriptionHoldsAndFailsOnABrokenFile) {
     EXPECT_EQ(component["source"].text, "tab\there \xc3\xbf caf\xc3\xa9 \\ \"q\"");
     EXPECT_TRUE(component["highest_frequency"].is_null());
 
-    std::string broken = write_temp_file("tool-broken.oxel", "OXEL COMPONENT c LENGTH END COMPONENT END OXEL");
+    std::string broken =
+        write_temp_file("tool-broken.oxel", "OXEL COMPONENT c LENGTH END COMPONENT END OXEL");
     ToolRun run = run_tool("show " + shell_quoted(broken));
     EXPECT_EQ(run.status, OXEL_FAILED);
     EXPECT_NE(run.err.find("error: syntax error"), std::string::npos) << run.err;
