@@ -62,8 +62,10 @@ TEST_F(SequenceGrammar, EachInstructionKeepsItsOperandsAsWritten) {
 TEST_F(SequenceGrammar, PpaSortsItsGroupsIntoListsMadeOnlyForTheGroupsGiven) {
     std::vector<VrakInstructionRecord *> code = instructions_of(
         "PPA(T, G1 (TDI: A B) (TDO: Q); P, G2, 4, X, Y(1:3)) PPA(P, 7, 4, X) "
-        "PPA(T, S1 (TMS: 1 0) (TCK: C) (TRST: R); T, S2 (TDI: D, E); P, Q, 1, -; T, S3 (TDO: O))");
-    ASSERT_EQ(code.size(), 3u);
+        "PPA(T, S1 (TMS: 1 0) (TCK: C) (TRST: R); T, S2 (TDI: D, E); P, Q, 1, -; T, S3 (TDO: O))\n"
+        // A signal given twice in a group keeps its first list, with a note.
+        "PPA(T, G (TDI: a b) (TCK: k) (TDI: c) (TCK: l m))");
+    ASSERT_EQ(code.size(), 4u);
     PpaRecord *first = ppa_of(code[0]);
     PpaSerialGroupRecord *serial = only_item<PpaSerialGroupRecord>(first->serial_groups);
     PpaParallelGroupRecord *parallel = only_item<PpaParallelGroupRecord>(first->parallel_groups);
@@ -95,15 +97,11 @@ TEST_F(SequenceGrammar, PpaSortsItsGroupsIntoListsMadeOnlyForTheGroupsGiven) {
     PpaParallelGroupRecord *q = only_item<PpaParallelGroupRecord>(ppa_of(code[2])->parallel_groups);
     ASSERT_TRUE(q);
     EXPECT_EQ(pin_ref_of(only_item<PinRefRecord>(q->pins)), row(OXEL_PINREF_PLAIN, "(null)", 0));
-}
 
-TEST_F(SequenceGrammar, ASignalGivenTwiceInAGroupKeepsItsFirstListWithANote) {
-    std::vector<VrakInstructionRecord *> code = instructions_of("PPA(T, G (TDI: a b) (TCK: k) (TDI: c) (TCK: l m))");
-    ASSERT_EQ(code.size(), 1u);
-    PpaSerialGroupRecord *group = only_item<PpaSerialGroupRecord>(ppa_of(code[0])->serial_groups);
-    ASSERT_TRUE(group);
-    EXPECT_EQ(texts_of(group->tdi), (Texts{"a", "b"}));
-    EXPECT_EQ(texts_of(group->tck), Texts{"k"});
+    PpaSerialGroupRecord *twice = only_item<PpaSerialGroupRecord>(ppa_of(code[3])->serial_groups);
+    ASSERT_TRUE(twice);
+    EXPECT_EQ(texts_of(twice->tdi), (Texts{"a", "b"}));
+    EXPECT_EQ(texts_of(twice->tck), Texts{"k"});
     EXPECT_EQ(host.texts(OXEL_KIND_NOTE),
               (Texts{"Redefinition of TDI list in PPA instruction", "Redefinition of TCK list in PPA instruction"}));
     for (const RecordedMessage &message : host.messages)
@@ -124,26 +122,21 @@ TEST_F(SequenceGrammar, IllegalVectorsComponentSequencesAndLongSequencesUseTheSa
         "END COMPONENT");
     ASSERT_TRUE(root);
     BoardRecord *board = only_item<BoardRecord>(root->boards);
-    ASSERT_TRUE(board);
-    EXPECT_EQ(board->test_sequences, nullptr);
+    ComponentRecord *component = only_item<ComponentRecord>(root->components);
+    ASSERT_TRUE(board && component);
     SequenceRecord *bad = only_item<SequenceRecord>(board->illegal_sequences);
-    ASSERT_TRUE(bad);
-    EXPECT_EQ(text_of(bad->name), "BAD");
+    SequenceRecord *long_one = only_item<SequenceRecord>(component->test_sequences);
+    GlobalPerformanceRecord *global = only_item<GlobalPerformanceRecord>(component->global_performances);
+    ASSERT_TRUE(bad && long_one && global);
+    EXPECT_EQ(board->test_sequences, nullptr);
+    EXPECT_EQ(row(bad->name, long_one->name, global->tck_stop_at_one_given), "BAD|T1|1");
     // Instruction lists grow a hundred entries at a time.
     EXPECT_EQ(bad->instructions->grow_step, 100);
-    ComponentRecord *component = only_item<ComponentRecord>(root->components);
-    ASSERT_TRUE(component);
-    SequenceRecord *long_one = only_item<SequenceRecord>(component->test_sequences);
-    ASSERT_TRUE(long_one);
-    EXPECT_EQ(text_of(long_one->name), "T1");
     std::vector<VrakInstructionRecord *> code = items_of<VrakInstructionRecord>(long_one->instructions);
     ASSERT_EQ(code.size(), 250u);
     for (size_t i : {0, 100, 249})
         EXPECT_EQ(row(code[i]->kind, operands_of(code[i]).c_str()), row(OXEL_VRAK_WTN, "T|0|") + std::to_string(i + 1));
     EXPECT_EQ(text_of(only_item<SequenceRecord>(component->illegal_sequences)->name), "I1");
-    GlobalPerformanceRecord *global = only_item<GlobalPerformanceRecord>(component->global_performances);
-    ASSERT_TRUE(global);
-    EXPECT_EQ(global->tck_stop_at_one_given, 1);
 }
 
 TEST_F(SequenceGrammar, EachBrokenInstructionNamesWhatWasExpected) {

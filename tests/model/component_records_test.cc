@@ -107,19 +107,19 @@ TEST_F(ComponentRecords, IndicesKeepOnlyWhatTheirKindNeedsAndABusReferenceNeedsO
 }
 
 TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocationFails) {
+    // Each build prepares the constructor's inputs, then arms the failures
+    // and calls the constructor, so that only its own allocations fail.
     HostContext *c = ctx();
     sweep_allocations("mkcomponent", [&](auto arm) {
         ItemList *items = list_of({item(TAG_CELL, cell("C1")), item(TAG_CELL, cell("C2")),
                                    item(TAG_BYPASS_REGISTER, mkbypassregister(c, text("B"), nullptr)),
                                    mkstatement(c, TAG_STANDARD, 1)});
         char *name = text("C");
-        arm();
-        return mkcomponent(c, name, "source", items);
+        return arm(), mkcomponent(c, name, "source", items);
     }, release_component);
     sweep_allocations("mkpin", [&](auto arm) {
         char *number = text("1"), *name = text("a"), *family = text("f");
-        arm();
-        return mkpin(c, number, name, 1, family);
+        return arm(), mkpin(c, number, name, 1, family);
     }, release_pin);
     sweep_allocations("mkbus", [&](auto arm) {
         BusNamePair *pair = mkbusname(c, text("D"), list_of({range(0, 3)}));
@@ -133,47 +133,39 @@ TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocation
     sweep_allocations("mkbusname", [&](auto arm) {
         char *name = text("D");
         ItemList *list = list_of({range(0, 3)});
-        arm();
-        return mkbusname(c, name, list);
+        return arm(), mkbusname(c, name, list);
     }, release_bus_name);
     sweep_allocations("mkindex", [&](auto arm) {
         char *name = text("P1");
-        arm();
-        return mkindex(c, OXEL_INDEX_NAME, 0, name, 0);
+        return arm(), mkindex(c, OXEL_INDEX_NAME, 0, name, 0);
     }, release_index);
     sweep_allocations("mkpinref", [&](auto arm) {
         char *name = text("D");
         ItemList *list = list_of({number(1), number(2)});
-        arm();
-        return mkpinref(c, OXEL_PINREF_ELEMENT, name, list);
+        return arm(), mkpinref(c, OXEL_PINREF_ELEMENT, name, list);
     }, release_pin_ref);
     sweep_allocations("mkcapture", [&](auto arm) {
         char *value = text("1");
         ItemList *status = list_create(c, mkcapturestatus(c, text("1"), text("d")), 1);
-        arm();
-        return mkcapture(c, value, status);
+        return arm(), mkcapture(c, value, status);
     }, release_capture);
     sweep_allocations("mkcapturestatus", [&](auto arm) {
         char *value = text("1"), *description = text("d");
-        arm();
-        return mkcapturestatus(c, value, description);
+        return arm(), mkcapturestatus(c, value, description);
     }, release_capture_status);
     sweep_allocations("mkpreload", [&](auto arm) {
         char *name = text("R"), *value = text("0");
-        arm();
-        return mkpreload(c, name, value);
+        return arm(), mkpreload(c, name, value);
     }, release_preload);
     sweep_allocations("mkmodespec", [&](auto arm) {
         char *name = text("PI");
-        arm();
-        return mkmodespec(c, OXEL_CAPTURE_NAME, name);
+        return arm(), mkmodespec(c, OXEL_CAPTURE_NAME, name);
     }, release_mode_spec);
     sweep_allocations("mkinstruction", [&](auto arm) {
         ModeSpecRecord *kind = mkmodespec(c, 8, text("USER")), *mode = mkmodespec(c, 32, text("M"));
         char *code = text("0101"), *reg = text("R");
         ItemList *registers = texts({"A", "B"});
-        arm();
-        return mkinstruction(c, kind, code, reg, mode, registers);
+        return arm(), mkinstruction(c, kind, code, reg, mode, registers);
     }, release_instruction);
     sweep_allocations("mkcellmode", [&](auto arm) {
         ItemList *outputs = list_create(c, nullptr, 1);
@@ -181,15 +173,13 @@ TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocation
         outputs = list_append_with(c, outputs, mkmodespec(c, 4, text("PI")), release_mode_spec);
         ModeSpecRecord *mode = mkmodespec(c, 32, text("U")), *capture = mkmodespec(c, 5, text("0"));
         char *select = text("1");
-        arm();
-        return mkcellmode(c, mode, select, capture, outputs);
+        return arm(), mkcellmode(c, mode, select, capture, outputs);
     }, release_cell_mode);
     sweep_allocations("mkchainelement", [&](auto arm) {
         char *cell_name = text("BC_1");
         PinRefRecord *pin = mkpinref(c, OXEL_PINREF_ELEMENT, text("D"), list_of({range(1, 2)}));
         ItemList *a = texts({"1", "2"}), *b = texts({"-"}), *d = texts({"x"}), *e = texts({"4"}), *f = texts({"0"});
-        arm();
-        return mkchainelement(c, 3, cell_name, pin, a, b, d, e, f);
+        return arm(), mkchainelement(c, 3, cell_name, pin, a, b, d, e, f);
     }, release_chain_element);
     sweep_allocations("mkbistregister", [&](auto arm) {
         double *coverage = (double *)mem_alloc(c, sizeof(double));
@@ -199,15 +189,13 @@ TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocation
              item(TAG_CAPTURE, mkcapture(c, text("1"), list_create(c, mkcapturestatus(c, text("1"), text("d")), 1))),
              item(TAG_ALTERED_REGISTERS, texts({"A"})), item(TAG_CONCATENATION, texts({"B"}))});
         char *name = text("B");
-        arm();
-        return mkbistregister(c, name, items);
+        return arm(), mkbistregister(c, name, items);
     }, release_bist_register);
     sweep_allocations("mkcell", [&](auto arm) {
         ItemList *items = list_of({item(TAG_INIT_UPDATE, text("X")), item(TAG_DATA_INPUTS, texts({"PI"})),
                                    item(TAG_MODE_LIST, list_create(c, nullptr, 1))});
         char *name = text("BC");
-        arm();
-        return mkcell(c, name, items);
+        return arm(), mkcell(c, name, items);
     }, release_cell);
     sweep_allocations("mkbsregister", [&](auto arm) {
         ItemList *chain = list_create_with(
@@ -215,12 +203,10 @@ TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocation
             release_chain_element);
         ItemList *items = list_of({item(TAG_CHAIN_LIST, chain), item(TAG_PURPOSE, text("p"))});
         char *name = text("BSR");
-        arm();
-        return mkbsregister(c, name, items);
+        return arm(), mkbsregister(c, name, items);
     }, release_boundary_scan_register);
     sweep_allocations("mkstatement", [&](auto arm) {
         CellRecord *record = cell("C");
-        arm();
-        return item(TAG_CELL, record);
+        return arm(), item(TAG_CELL, record);
     }, release_statement);
 }
