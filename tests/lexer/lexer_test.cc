@@ -1,7 +1,6 @@
 // Lexical analyser: token classes, values, texts and the reader's edge cases
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -193,7 +192,7 @@ TEST(LexerInput, ANulByteEndsTheFileAndALongestStringIsKeptWhole) {
     std::string longest(kMaxTokenLength, 'r');
     for (const std::string &tail : {std::string("\0garbage", 8), std::string("\n\0\x01\x02 BOARD", 10)}) {
         Recorder host;
-        EXPECT_EQ(parse_text(host, "nul_end.oxel",
+        ASSERT_EQ(parse_text(host, "nul_end.oxel",
                              "OXEL OXEL_HEADER CREATION_LOG \"a\" \"b\" \"c\" \"" + longest +
                                  "\" END OXEL_HEADER END OXEL" + tail),
                   OXEL_OK)
