@@ -2,8 +2,8 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
-#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -42,21 +42,33 @@ struct JsonReader {
     bool take(char c) { return space(), peek() == c && ++at; }
 
     bool value(JsonValue *v) {
-        static const std::regex scalar(R"(true|false|null|-?(0|[1-9]\d*)(\.\d+)?([eE][+-]?\d+)?)");
-        std::smatch match;
         if (take('[') || take('{'))
             return list(v, s[at - 1]);
         if (peek() == '"')
             return v->kind = JsonValue::kString, string(&v->text);
-        if (!std::regex_search(s.begin() + at, s.end(), match, scalar,
-                               std::regex_constants::match_continuous))
+        for (const char *word : {"true", "false", "null"})
+            if (s.compare(at, std::strlen(word), word) == 0) {
+                v->kind = *word == 'n' ? JsonValue::kNull : JsonValue::kBool;
+                return at += std::strlen(word), true;
+            }
+        const size_t start = at;
+        at += peek() == '-';
+        if (!(peek() == '0' ? ++at : digits()) || (peek() == '.' && (++at, !digits())))
             return false;
-        at += match.length();
-        const char first = match.str()[0];
-        v->kind = first == 'n' ? JsonValue::kNull
-                  : first == 't' || first == 'f' ? JsonValue::kBool : JsonValue::kNumber;
-        v->number = v->kind == JsonValue::kNumber ? std::stod(match.str()) : 0;
+        if (peek() == 'e' || peek() == 'E') {
+            at += 1 + (s[at + 1] == '+' || s[at + 1] == '-');
+            if (!digits())
+                return false;
+        }
+        v->kind = JsonValue::kNumber;
+        v->number = std::strtod(s.substr(start, at - start).c_str(), nullptr);
         return true;
+    }
+    bool digits() {
+        const size_t start = at;
+        while (peek() >= '0' && peek() <= '9')
+            at++;
+        return at > start;
     }
 
     bool list(JsonValue *v, char open) {
