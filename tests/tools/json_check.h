@@ -8,22 +8,23 @@
 #include <utility>
 #include <vector>
 
-// A JSON value; an object's members and an array's items (with empty keys)
-// are both kept as (key, value) pairs, in order.
+// A JSON value; an object's members and an array's items are both kept in
+// `items`, in order, with an object's keys beside them in `keys`.
 struct JsonValue {
     enum Kind { kNull, kBool, kNumber, kString, kArray, kObject } kind = kNull;
     double number = 0;
     std::string text;
-    std::vector<std::pair<std::string, JsonValue>> items;
+    std::vector<std::string> keys;
+    std::vector<JsonValue> items;
 
     const JsonValue &operator[](const std::string &key) const {  // null when absent
         static const JsonValue none;
-        for (const auto &[name, value] : items)
-            if (kind == kObject && name == key)
-                return value;
+        for (size_t i = 0; kind == kObject && i < keys.size(); i++)
+            if (keys[i] == key)
+                return items[i];
         return none;
     }
-    const JsonValue &operator[](size_t index) const { return items.at(index).second; }
+    const JsonValue &operator[](size_t index) const { return items.at(index); }
     bool is_null() const { return kind == kNull; }
 };
 
@@ -77,7 +78,8 @@ struct JsonReader {
         if (take(close))
             return true;
         do {
-            auto &[key, item] = v->items.emplace_back();
+            std::string &key = v->keys.emplace_back();
+            JsonValue &item = v->items.emplace_back();
             if ((open == '{' && !(space(), string(&key) && take(':'))) || !value(&item))
                 return false;
         } while (take(','));

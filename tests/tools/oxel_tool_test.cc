@@ -80,7 +80,7 @@ TEST(OxelTool, ShowWorksOnEveryExampleAndAgreesWithTheQuickScan) {
         EXPECT_EQ(plain.status, 0) << file << "\n" << plain.err;
         std::vector<std::string> shown;
         JsonValue document = show_json(file);
-        for (const auto &[key, component] : document["components"].items)
+        for (const JsonValue &component : document["components"].items)
             shown.push_back(component["name"].text);
         EXPECT_EQ(shown, lines_of(run_tool("components " + shell_quoted(file)).out)) << file;
         for (const std::string &name : shown)
