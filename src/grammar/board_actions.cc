@@ -2,7 +2,7 @@
 #include "grammar/board_actions.h"
 
 #include "grammar/grammar_actions.h"
-#include "interface/library_state.h"
+#include "model/description.h"
 #include "model/board_records.h"
 
 namespace {
@@ -18,11 +18,11 @@ void release_pin_family_entry(HostContext *context, void *family) {
 }  // namespace
 
 bool file_board(BoardRecord *board) {
-    return file_record(&g_library.root.boards, board, release_board_entry);
+    return file_record(&description_root()->boards, board, release_board_entry);
 }
 
 bool file_pin_family(PinFamilyRecord *family) {
-    return file_record(&g_library.root.pin_families, family, release_pin_family_entry);
+    return file_record(&description_root()->pin_families, family, release_pin_family_entry);
 }
 
 PinFamilyRecord *open_pin_family(char *name) {

@@ -1,7 +1,7 @@
 // Grammar actions: the helpers the rules of the grammar call
 #include "grammar/grammar_actions.h"
 
-#include "interface/library_state.h"
+#include "model/description.h"
 
 void release_integer(HostContext *context, IntegerLiteral *literal) {
     if (!literal)
@@ -27,8 +27,8 @@ double *integer_as_double(IntegerLiteral *literal) {
 }
 
 void file_header(HeaderRecord *header) {
-    release_header(HOST, g_library.root.header);
-    g_library.root.header = header;
+    release_header(HOST, description_root()->header);
+    description_root()->header = header;
     // The old header is gone, so the reference never outlives it.
     g_parser.source_ref = header && header->creation_log ? header->creation_log->reason : nullptr;
 }

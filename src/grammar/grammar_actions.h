@@ -2,7 +2,7 @@
 #pragma once
 
 #include "grammar/parser_state.h"
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "lexer/lexer.h"
 #include "model/header_records.h"
 #include "model/item_list.h"

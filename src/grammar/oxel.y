@@ -195,7 +195,7 @@
 
 /* COMPONENT_TYPES_BEGIN */
 %code {
-#include "interface/library_state.h"
+#include "model/description.h"
 #include "model/component_records.h"
 
 // A section statement {tag, record}; null after a failed allocation, the
@@ -431,7 +431,7 @@ top_section
         { file_header($1); }
     /* TOP_SECTIONS_BEGIN */
     | component_section
-        { bool filed = file_record(&g_library.root.components, $1, release_component_entry); $1 = nullptr;
+        { bool filed = file_record(&description_root()->components, $1, release_component_entry); $1 = nullptr;
           if (!filed) YYABORT; }
     | board_section
         { if (!file_board($1)) YYABORT; }

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "grammar/grammar_actions.h"
-#include "interface/host_messages.h"
-#include "interface/library_state.h"
+#include "base/messages.h"
+#include "model/description.h"
 
 parser_state g_parser;
 
@@ -58,7 +58,7 @@ void report_syntax_error(const char *message) {
     // line and, when it fits, the token the parser stopped at. Whatever
     // would not fit the buffer is cut.
     message_buffer head;
-    const char *program = g_library.prog_name;
+    const char *program = description_prog_name();
     head.append(message);
     if (program && *program) {
         head.append(": ");

@@ -3,10 +3,11 @@
 #include <cstring>
 
 #include "grammar/grammar_actions.h"
-#include "interface/host_messages.h"
+#include "base/messages.h"
 #include "interface/library_state.h"
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "lexer/lexer.h"
+#include "model/description.h"
 #include "model/release.h"
 #include "oxel_parser.hh"
 #include "query/query_cursors.h"
@@ -54,7 +55,7 @@ OXEL_API int32_t OXEL_STDCALL OxelInitialize(HostContext *context) {
     reset_query_cursors();
     if (!context)
         return OXEL_NO_CONTEXT;
-    g_library.root = DescriptionRoot{};
+    *description_root() = DescriptionRoot{};
     return OXEL_OK;
 }
 
@@ -134,7 +135,7 @@ OXEL_API void OXEL_STDCALL OxelDestroy(HostContext *context) {
     reset_query_cursors();
 }
 
-OXEL_API DescriptionRoot *OXEL_STDCALL OxelGetInfo(void) { return &g_library.root; }
+OXEL_API DescriptionRoot *OXEL_STDCALL OxelGetInfo(void) { return description_root(); }
 
 OXEL_API int32_t OXEL_STDCALL OxelGetSyntaxErrors(void) { return g_library.syntax_errors; }
 
@@ -143,9 +144,7 @@ OXEL_API void OXEL_STDCALL OxelSetSyntaxErrors(int32_t count) { g_library.syntax
 OXEL_API int32_t OXEL_STDCALL OxelSetProgName(HostContext *context, const char *name) {
     if (!context)
         return OXEL_NO_CONTEXT;
-    // The earlier name is released: it would otherwise be lost.
-    mem_free(context, g_library.prog_name);
-    g_library.prog_name = str_duplicate(context, name);
+    set_description_prog_name(context, name);
     return OXEL_OK;
 }
 

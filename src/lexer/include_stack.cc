@@ -6,8 +6,8 @@
 #include <sys/stat.h>
 
 #include "grammar/parser_state.h"
-#include "interface/host_messages.h"
-#include "interface/memory.h"
+#include "base/messages.h"
+#include "base/memory.h"
 #include "lexer/lexer_state.h"
 
 namespace {

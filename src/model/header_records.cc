@@ -1,7 +1,7 @@
 // Header and log records: constructors
 #include "model/header_records.h"
 
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "model/item_list.h"
 #include "model/release.h"
 

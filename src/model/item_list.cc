@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "interface/memory.h"
+#include "base/memory.h"
 
 ItemList *list_create(HostContext *context, void *first, int32_t grow_step) {
     if (grow_step < 1)

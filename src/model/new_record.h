@@ -1,7 +1,7 @@
 // New records: a zeroed block of a record type from the memory layer
 #pragma once
 
-#include "interface/memory.h"
+#include "base/memory.h"
 
 // Null after a reported failure; the caller then releases what it was handed.
 template <typename Record>

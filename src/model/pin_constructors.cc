@@ -1,5 +1,5 @@
 // Pin constructors: single pins, buses, index records and pin references
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "model/component_records.h"
 #include "model/item_list.h"
 #include "model/new_record.h"

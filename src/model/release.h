@@ -3,7 +3,7 @@
 
 #include <initializer_list>
 
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "model/item_list.h"
 #include "oxel32.h"
 

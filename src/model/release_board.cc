@@ -1,5 +1,5 @@
 // Teardown of board, technology and test records
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "model/board_records.h"
 #include "model/item_list.h"
 #include "model/release.h"

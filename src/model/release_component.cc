@@ -1,5 +1,5 @@
 // Teardown of component records
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "model/component_records.h"
 #include "model/item_list.h"
 #include "model/register_fields.h"

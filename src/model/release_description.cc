@@ -1,6 +1,6 @@
 // Teardown of the whole description and of headers
-#include "interface/library_state.h"
-#include "interface/memory.h"
+#include "base/memory.h"
+#include "model/description.h"
 #include "model/item_list.h"
 #include "model/release.h"
 
@@ -17,14 +17,27 @@ void release_backwards(HostContext *context, ItemList *list,
     list_release_array(context, list);
 }
 
+description_state g_description;
+
 }  // namespace
+
+DescriptionRoot *description_root() { return &g_description.root; }
+
+const char *description_prog_name() { return g_description.prog_name; }
+
+bool set_description_prog_name(HostContext *context, const char *name) {
+    // The earlier name is released: it would otherwise be lost.
+    mem_free(context, g_description.prog_name);
+    g_description.prog_name = str_duplicate(context, name);
+    return g_description.prog_name || !name;
+}
 
 void release_description(HostContext *context) {
     if (!context)
         return;
-    DescriptionRoot &root = g_library.root;
-    mem_free(context, g_library.prog_name);
-    g_library.prog_name = nullptr;
+    DescriptionRoot &root = g_description.root;
+    mem_free(context, g_description.prog_name);
+    g_description.prog_name = nullptr;
     release_header(context, root.header);
     root.header = nullptr;
     release_backwards(context, root.boards, release_board);

@@ -1,5 +1,5 @@
 // Section statements: the {tag, value} items of component, register and cell sections
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "model/component_records.h"
 #include "model/item_list.h"
 #include "model/release.h"

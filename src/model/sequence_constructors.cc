@@ -1,5 +1,5 @@
 // Test records: sequences, VRAK instructions and their operands
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "model/board_records.h"
 #include "model/item_list.h"
 #include "model/new_record.h"

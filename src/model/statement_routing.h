@@ -1,9 +1,9 @@
 // Statement routing: moving the values of section statements into record fields
 #pragma once
 
-#include "interface/host_messages.h"
-#include "interface/library_state.h"
-#include "interface/memory.h"
+#include "base/messages.h"
+#include "model/description.h"
+#include "base/memory.h"
 #include "model/item_list.h"
 #include "model/new_record.h"
 #include "model/release.h"
@@ -108,7 +108,7 @@ Routed route_shared_statement(HostContext *context, Holder *holder, TaggedItem *
         break;
     case TAG_PIN_FAMILY:
         // Pin families belong to the description, not to the holder.
-        appended = append_record(context, &g_library.root.pin_families, take_value<PinFamilyRecord>(s),
+        appended = append_record(context, &description_root()->pin_families, take_value<PinFamilyRecord>(s),
                                  release_pin_family);
         break;
     case TAG_HEADER:

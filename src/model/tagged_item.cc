@@ -1,7 +1,7 @@
 // Tagged items: the {tag, value} pairs that route section statements
 #include "model/tagged_item.h"
 
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "model/item_list.h"
 
 TaggedItem *item_make(HostContext *context, int32_t tag, intptr_t value) {

@@ -1,5 +1,5 @@
 // Technology records: pin families and global families
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "model/board_records.h"
 #include "model/new_record.h"
 

@@ -3,7 +3,7 @@
 
 #include <initializer_list>
 
-#include "interface/library_state.h"
+#include "model/description.h"
 
 query_cursors g_cursors;
 
@@ -22,7 +22,7 @@ Record *first_item(ItemList *list) {
 void reset_query_cursors() { g_cursors = query_cursors{}; }
 
 ComponentRecord *current_component() {
-    const ItemList *components = g_library.root.components;
+    const ItemList *components = description_root()->components;
     int32_t position = g_cursors.component.position;
     ComponentRecord *component = g_cursors.component.record;
     if (!component || !components || position < 1 || position > components->count ||

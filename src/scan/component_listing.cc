@@ -1,5 +1,5 @@
 // Quick scanner: the component names of a file, without a parse
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "scan/scan_exports.h"
 
 namespace {

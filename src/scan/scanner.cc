@@ -4,7 +4,7 @@
 #include <cstring>
 #include <strings.h>
 
-#include "interface/memory.h"
+#include "base/memory.h"
 
 scan_state g_scan;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "support/recorder.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "lexer/lexer_support.h"
 
 namespace {

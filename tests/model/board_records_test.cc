@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "interface/library_state.h"
+#include "model/description.h"
 #include "model/board_records.h"
 #include "model/header_records.h"
 #include "model/model_support.h"
@@ -40,8 +40,8 @@ TEST_F(BoardRecords, ABoardRoutesItsStatementsAndSkipsUnknownTagsSilently) {
     ASSERT_TRUE(board->netlists && board->header);
     EXPECT_EQ(board->netlists->count, 1);
     EXPECT_EQ(board->chains, nullptr);
-    ASSERT_TRUE(g_library.root.pin_families);
-    EXPECT_EQ(g_library.root.pin_families->count, 1);
+    ASSERT_TRUE(description_root()->pin_families);
+    EXPECT_EQ(description_root()->pin_families->count, 1);
     release_board(ctx(), board);
     // A board without statements is not built.
     EXPECT_EQ(mkboard(ctx(), text("B"), nullptr, nullptr), nullptr);

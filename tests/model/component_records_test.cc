@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "interface/library_state.h"
 #include "model/component_records.h"
 #include "model/header_records.h"
 #include "model/model_support.h"

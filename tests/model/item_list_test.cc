@@ -1,7 +1,7 @@
 // Lists: growth by steps, removal, release
 #include <gtest/gtest.h>
 
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "model/item_list.h"
 #include "model/tagged_item.h"
 #include "support/recorder.h"

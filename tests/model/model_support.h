@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "model/item_list.h"
 #include "support/recorder.h"
 

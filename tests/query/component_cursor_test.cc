@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "query/query_support.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "oxel32.h"
 #include "support/recorder.h"
 

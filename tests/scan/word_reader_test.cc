@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "scan/scanner.h"
 #include "support/recorder.h"
 

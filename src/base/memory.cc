@@ -1,10 +1,10 @@
 // Memory layer: every allocation of the library, with failures reported
-#include "interface/memory.h"
+#include "base/memory.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "interface/host_messages.h"
+#include "base/messages.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Message channel: reporters and counter accessors over the host context
-#include "interface/host_messages.h"
+#include "base/messages.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "interface/memory.h"
+#include "base/memory.h"
 #include "support/recorder.h"
 
 TEST(Memory, BlocksComeZeroed) {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "interface/host_messages.h"
+#include "base/messages.h"
 #include "model/statement_routing.h"
 #include "model/tagged_item.h"
 #include "support/recorder.h"
