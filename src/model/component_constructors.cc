@@ -1,6 +1,7 @@
 // Component constructor: routing the component's statements into its fields
 #include "model/component_records.h"
 #include "model/new_record.h"
+#include "model/register_kinds.h"
 #include "model/statement_routing.h"
 #include "model/tagged_item.h"
 
@@ -16,30 +17,11 @@ ComponentRecord *give_up(HostContext *context, ComponentRecord *component, ItemL
 
 // Routes one statement; false when the component cannot be built.
 bool route_statement(HostContext *context, ComponentRecord *c, TaggedItem *s) {
+    if (const RegisterKindRow *row = register_kind_of_tag(s->tag))
+        return append_record(context, &(c->*row->list), take_value<void>(s), row->release);
     switch (s->tag) {
     case TAG_CELL:
         return append_record(context, &c->cells, take_value<CellRecord>(s), release_cell);
-    case TAG_INSTRUCTION_REGISTER:
-        return append_record(context, &c->instruction_registers, take_value<InstructionRegisterRecord>(s),
-                             release_instruction_register);
-    case TAG_BOUNDARY_SCAN_REGISTER:
-        return append_record(context, &c->boundary_scan_registers, take_value<BoundaryScanRegisterRecord>(s),
-                             release_boundary_scan_register);
-    case TAG_BYPASS_REGISTER:
-        return append_record(context, &c->bypass_registers, take_value<BypassRegisterRecord>(s),
-                             release_bypass_register);
-    case TAG_IDENTIFICATION_REGISTER:
-        return append_record(context, &c->identification_registers, take_value<IdRegisterRecord>(s),
-                             release_id_register);
-    case TAG_USERCODE_REGISTER:
-        return append_record(context, &c->usercode_registers, take_value<IdRegisterRecord>(s),
-                             release_id_register);
-    case TAG_BIST_REGISTER:
-        return append_record(context, &c->bist_registers, take_value<BistRegisterRecord>(s),
-                             release_bist_register);
-    case TAG_DATA_REGISTER:
-        return append_record(context, &c->data_registers, take_value<DataRegisterRecord>(s),
-                             release_data_register);
     case TAG_STANDARD:
         c->standard = static_cast<int32_t>(s->value);
         return true;

@@ -2,6 +2,7 @@
 #include "model/component_records.h"
 #include "model/new_record.h"
 #include "model/register_fields.h"
+#include "model/register_kinds.h"
 #include "model/statement_routing.h"
 #include "model/tagged_item.h"
 
@@ -63,6 +64,14 @@ bool take_chain_field(HostContext *context, BoundaryScanRegisterRecord *reg, Tag
     return true;
 }
 
+// A register built from its statements; what it does not take is reported
+// with its kind's label.
+template <typename Register, bool (*take_own)(HostContext *, Register *, TaggedItem *)>
+Register *build_register(HostContext *context, RegisterKind kind, char *name, ItemList *items) {
+    return build_from_statements(context, name, items, register_kind(kind)->label,
+                                 take_statement<Register, take_own>);
+}
+
 }  // namespace
 
 bool take_register_field(HostContext *context, const RegisterFields &fields, TaggedItem *s) {
@@ -107,33 +116,31 @@ CaptureStatusRecord *mkcapturestatus(HostContext *context, char *value, char *de
 }
 
 InstructionRegisterRecord *mkinstructionregister(HostContext *context, char *name, ItemList *items) {
-    return build_from_statements(context, name, items, "Instructionregister",
-                                 take_statement<InstructionRegisterRecord, take_instruction_field>);
+    return build_register<InstructionRegisterRecord, take_instruction_field>(
+        context, KIND_INSTRUCTION_REGISTER, name, items);
 }
 
 BypassRegisterRecord *mkbypassregister(HostContext *context, char *name, ItemList *items) {
-    return build_from_statements(context, name, items, "ByPassregister",
-                                 take_statement<BypassRegisterRecord, take_no_field>);
+    return build_register<BypassRegisterRecord, take_no_field>(context, KIND_BYPASS_REGISTER, name, items);
 }
 
+// Identification and usercode registers share the record and the label.
 IdRegisterRecord *mkidregister(HostContext *context, char *name, ItemList *items) {
-    return build_from_statements(context, name, items, "ID or USERCODE register",
-                                 take_statement<IdRegisterRecord, take_id_field>);
+    return build_register<IdRegisterRecord, take_id_field>(context, KIND_IDENTIFICATION_REGISTER, name,
+                                                           items);
 }
 
 DataRegisterRecord *mkdataregister(HostContext *context, char *name, ItemList *items) {
-    return build_from_statements(context, name, items, "Dataregister",
-                                 take_statement<DataRegisterRecord, take_data_field>);
+    return build_register<DataRegisterRecord, take_data_field>(context, KIND_DATA_REGISTER, name, items);
 }
 
 BistRegisterRecord *mkbistregister(HostContext *context, char *name, ItemList *items) {
-    return build_from_statements(context, name, items, "BISTregister",
-                                 take_statement<BistRegisterRecord, take_bist_field>);
+    return build_register<BistRegisterRecord, take_bist_field>(context, KIND_BIST_REGISTER, name, items);
 }
 
 BoundaryScanRegisterRecord *mkbsregister(HostContext *context, char *name, ItemList *items) {
-    return build_from_statements(context, name, items, "BoundaryScanregister",
-                                 take_statement<BoundaryScanRegisterRecord, take_chain_field>);
+    return build_register<BoundaryScanRegisterRecord, take_chain_field>(context, KIND_BOUNDARY_SCAN_REGISTER,
+                                                                        name, items);
 }
 
 PreloadRecord *mkpreload(HostContext *context, char *register_name, char *value) {

@@ -3,6 +3,7 @@
 #include "model/component_records.h"
 #include "model/item_list.h"
 #include "model/register_fields.h"
+#include "model/register_kinds.h"
 #include "model/release.h"
 
 void release_component(HostContext *context, ComponentRecord *component) {
@@ -10,13 +11,9 @@ void release_component(HostContext *context, ComponentRecord *component) {
         return;
     release_shared_parts(context, component);
     list_release_with(context, component->cells, release_cell);
-    list_release_with(context, component->instruction_registers, release_instruction_register);
-    list_release_with(context, component->boundary_scan_registers, release_boundary_scan_register);
-    list_release_with(context, component->bypass_registers, release_bypass_register);
-    list_release_with(context, component->identification_registers, release_id_register);
-    list_release_with(context, component->usercode_registers, release_id_register);
-    list_release_with(context, component->bist_registers, release_bist_register);
-    list_release_with(context, component->data_registers, release_data_register);
+    // The table's order, instruction registers first, is the release order.
+    for (const RegisterKindRow &row : register_kinds())
+        list_release_with(context, registers_in(component, row), row.release);
     mem_free(context, component);
 }
 

@@ -2,6 +2,7 @@
 #include "base/memory.h"
 #include "model/component_records.h"
 #include "model/item_list.h"
+#include "model/register_kinds.h"
 #include "model/release.h"
 #include "model/tagged_item.h"
 
@@ -16,15 +17,12 @@ Record *as(intptr_t value) {
 // share with boards go by the board's routine; integer values (standard,
 // length, parallel outputs) own nothing.
 void release_statement_value(HostContext *context, int32_t tag, intptr_t value) {
+    if (const RegisterKindRow *row = register_kind_of_tag(tag)) {
+        row->release(context, as<void>(value));
+        return;
+    }
     switch (tag) {
     case TAG_CELL: release_cell(context, as<CellRecord>(value)); break;
-    case TAG_INSTRUCTION_REGISTER: release_instruction_register(context, as<InstructionRegisterRecord>(value)); break;
-    case TAG_BOUNDARY_SCAN_REGISTER: release_boundary_scan_register(context, as<BoundaryScanRegisterRecord>(value)); break;
-    case TAG_BYPASS_REGISTER: release_bypass_register(context, as<BypassRegisterRecord>(value)); break;
-    case TAG_IDENTIFICATION_REGISTER:
-    case TAG_USERCODE_REGISTER: release_id_register(context, as<IdRegisterRecord>(value)); break;
-    case TAG_BIST_REGISTER: release_bist_register(context, as<BistRegisterRecord>(value)); break;
-    case TAG_DATA_REGISTER: release_data_register(context, as<DataRegisterRecord>(value)); break;
     case TAG_MODE_LIST: list_release_with(context, as<ItemList>(value), release_cell_mode); break;
     case TAG_CAPTURE: release_capture(context, as<CaptureRecord>(value)); break;
     case TAG_INSTRUCTION_LIST: list_release_with(context, as<ItemList>(value), release_instruction); break;

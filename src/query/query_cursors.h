@@ -1,19 +1,9 @@
 // Component queries: the module-wide cursors
 #pragma once
 
+#include "model/register_kinds.h"
 #include "oxel32.h"
 
-// The seven register kinds; each code is also the attribute code of the
-// current register of its kind.
-enum RegisterKindCode : int32_t {
-    REGISTER_DATA = 27,
-    REGISTER_IDENTIFICATION = 28,
-    REGISTER_BIST = 29,
-    REGISTER_INSTRUCTION = 30,
-    REGISTER_USERCODE = 31,
-    REGISTER_BOUNDARY_SCAN = 32,
-    REGISTER_BYPASS = 33,
-};
 constexpr int32_t kFirstRegisterKind = REGISTER_DATA;
 constexpr int32_t kRegisterKinds = 7;
 
