@@ -5,10 +5,6 @@
 
 namespace {
 
-bool is_register_code(int32_t code) {
-    return code >= kFirstRegisterKind && code < kFirstRegisterKind + kRegisterKinds;
-}
-
 // The elements, each null when it is not current.
 const PinRecord *pin() { return current_component() ? g_cursors.pin.record : nullptr; }
 
@@ -29,8 +25,8 @@ const char *pin_number_of(const PinRecord *pin) {
 }
 
 const char *attribute_text(int32_t code) {
-    if (is_register_code(code))
-        return register_name(code, current_register(code));
+    if (const RegisterKindRow *row = register_kind_of_query_code(code))
+        return register_record_name(*row, current_register(code));
     switch (code) {
     case ATTR_COMPONENT_NAME: {
         const ComponentRecord *component = current_component();
@@ -75,11 +71,13 @@ const double *attribute_double(int32_t code) {
 }
 
 int32_t attribute_length(int32_t code) {
-    return is_register_code(code) ? register_length(code, current_register(code)) : 0;
+    const RegisterKindRow *row = register_kind_of_query_code(code);
+    return row ? register_record_length(*row, current_register(code)) : 0;
 }
 
 const char *attribute_capture(int32_t code) {
-    return is_register_code(code) ? register_capture_value(code, current_register(code)) : nullptr;
+    const RegisterKindRow *row = register_kind_of_query_code(code);
+    return row ? register_record_capture(*row, current_register(code)) : nullptr;
 }
 
 ItemList *attribute_list(int32_t code) {

@@ -1,8 +1,6 @@
 // Component queries: the module-wide cursors and their reset
 #include "query/query_cursors.h"
 
-#include <initializer_list>
-
 #include "model/description.h"
 
 query_cursors g_cursors;
@@ -44,9 +42,8 @@ void reset_component_cursors() {
     if (!current)
         return;
     g_cursors.pin_list = first_item<ItemList>(current->pin_lists);
-    for (int32_t kind : {REGISTER_BOUNDARY_SCAN, REGISTER_BYPASS, REGISTER_IDENTIFICATION,
-                         REGISTER_USERCODE, REGISTER_BIST, REGISTER_DATA, REGISTER_INSTRUCTION})
-        open_register_kind(kind);
+    for (const RegisterKindRow &row : register_kinds())
+        open_register_kind(row.query_code);
     g_cursors.global_performance = first_item<GlobalPerformanceRecord>(current->global_performances);
 }
 

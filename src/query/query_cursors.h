@@ -4,9 +4,6 @@
 #include "model/register_kinds.h"
 #include "oxel32.h"
 
-constexpr int32_t kFirstRegisterKind = REGISTER_DATA;
-constexpr int32_t kRegisterKinds = 7;
-
 // What the instruction queries read: a copy of the current instruction.
 struct InstructionView {
     int32_t kind;
@@ -29,7 +26,7 @@ struct list_cursor {
 // and show whatever the last query that refilled them put there.
 struct query_cursors {
     list_cursor<ComponentRecord> component;
-    list_cursor<void> registers[kRegisterKinds];     // by kind code - 27
+    list_cursor<void> registers[kRegisterKindCount]; // by RegisterKind - 1
     ItemList *pin_list;                              // the first pin list
     list_cursor<PinRecord> pin;
     list_cursor<InstructionRecord> instruction;      // in the current instruction register
@@ -58,17 +55,13 @@ void make_component_current(int32_t position, ComponentRecord *component);
 // Sets every cursor under the current component to its starting place.
 void reset_component_cursors();
 
-// Register kind cursors: 1 when a first (or further) register of the kind
-// is current afterwards; 0 leaves the kind's cursor as it was.
-int32_t open_register_kind(int32_t kind);
-int32_t next_register_of_kind(int32_t kind);
+// Register kind cursors, by RegisterKindCode: 1 when a first (or further)
+// register of the kind is current afterwards; 0 leaves the kind's cursor as
+// it was.
+int32_t open_register_kind(int32_t code);
+int32_t next_register_of_kind(int32_t code);
 // The current register of a kind, or null.
-void *current_register(int32_t kind);
-// Fields every register kind has; capture value: null for the
-// boundary-scan register, which has none.
-const char *register_name(int32_t kind, const void *record);
-int32_t register_length(int32_t kind, const void *record);
-const char *register_capture_value(int32_t kind, const void *record);
+void *current_register(int32_t code);
 
 // The pin cursor over the current component's first pin list: opening
 // points it at that list before its first entry; taking the first pin and
