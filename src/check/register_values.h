@@ -12,6 +12,16 @@ enum ValueKind : int32_t {
     kInstructionValue = 3,
 };
 
+// The classes of classify_literal, by the number base a literal is written in.
+enum LiteralClass : int32_t {
+    kIllegalLiteral = 0,
+    kDecimalLiteral = 1,
+    kOctalLiteral = 2,
+    kHexadecimalLiteral = 3,
+    kTernaryLiteral = 4,
+    kBinaryLiteral = 5,
+};
+
 // Deletes every white-space character of `text` in place; null stays null.
 void remove_white_space(char *text);
 
