@@ -81,7 +81,8 @@ int include_open(const char *name) {
     HostContext *context = g_lexer.host;
     include_state &includes = g_lexer.includes;
     if (includes.depth > includes.nesting_limit) {
-        report_source_error(context, g_lexer.line, "File nesting limit (%d) exceeded", includes.nesting_limit);
+        report_source_error(context, g_lexer.line, "File nesting limit (%d) exceeded",
+                            includes.nesting_limit);
         report_ignored();
         return 1;
     }

@@ -112,8 +112,9 @@ TEST(HostMessages, ASourceErrorNamesTheLineAndIndentsItsText) {
     report_source_error(host.host(), 12, "%s", long_text.c_str());
     const std::string second_head = "syntax error >> line 12\n" + std::string(12, ' ');
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
-              (std::vector<std::string>{"syntax error >> line 7\n            Illegal directive #x%d - Ignoring",
-                                        second_head + std::string(1023 - second_head.size(), 'y')}));
+              (std::vector<std::string>{
+                  "syntax error >> line 7\n            Illegal directive #x%d - Ignoring",
+                  second_head + std::string(1023 - second_head.size(), 'y')}));
     EXPECT_EQ(host.counters.errors, 2);
 
     Recorder quiet(0);

@@ -23,8 +23,8 @@ TEST(Keywords, BothSpellingsReachOneTokenAndTheLookupIsExact) {
 TEST(Keywords, TheLexerReadsEitherSpellingInAnyCase) {
     Recorder host;
     LexerReader reader(host, "keywords.oxel", "@bpv Bpv ieee_1149.1-1990 Ieee_1149.1_1990 jtag_v2.0 upd Update @wtn");
-    for (int token : std::vector<int>{LEX_BPV, LEX_BPV, LEX_IEEE_1149_1_1990, LEX_IEEE_1149_1_1990, LEX_JTAG_V2_0,
-                                      LEX_UPDATE, LEX_UPDATE, LEX_WTN, 0})
+    for (int token : std::vector<int>{LEX_BPV, LEX_BPV, LEX_IEEE_1149_1_1990, LEX_IEEE_1149_1_1990,
+                                      LEX_JTAG_V2_0, LEX_UPDATE, LEX_UPDATE, LEX_WTN, 0})
         EXPECT_EQ(reader.next().token, token);
     EXPECT_TRUE(host.messages.empty()) << host.dump();
 }
