@@ -62,6 +62,17 @@ int32_t report_memory_error(HostContext *context) {
     return 1;
 }
 
+int32_t report_source_error(HostContext *context, int32_t line, const char *format, ...) {
+    // Cutting the text to the buffer first loses nothing: the whole message
+    // is cut again where a single format would have cut it.
+    char text[kMessageSize];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    return report_error(context, "syntax error >> line %d\n%*s%s", line, kMessageIndent, "", text);
+}
+
 int32_t get_error_count(HostContext *context) {
     return context && context->counters ? context->counters->errors : 0;
 }

@@ -17,6 +17,10 @@ int32_t report_status(HostContext *context, const char *format, ...) OXEL_PRINTF
 // "Memory allocation error": always sent and counted, whatever the level.
 int32_t report_memory_error(HostContext *context);
 
+// An error that points into the source, in two lines: "syntax error >> line
+// %d", then the formatted text behind twelve blanks.
+int32_t report_source_error(HostContext *context, int32_t line, const char *format, ...) OXEL_PRINTF(3, 4);
+
 // The width of the indent of a message's second line ("%*s" with "").
 constexpr int kMessageIndent = 12;
 // The reporters' buffer: a message holds at most kMessageSize - 1 characters.
@@ -24,6 +28,8 @@ constexpr int kMessageSize = 1024;
 
 // An absent text is printed as "(null)", never passed to printf as null.
 inline const char *show_text(const char *text) { return text ? text : "(null)"; }
+// An absent name stands in messages as "(noname)".
+inline const char *show_name(const char *name) { return name ? name : "(noname)"; }
 
 int32_t get_error_count(HostContext *context);
 void set_error_count(HostContext *context, int32_t value);

@@ -20,6 +20,12 @@ extern parser_state g_parser;
 void reset_parse_context(HostContext *context);
 // 0 when the input was accepted, 1 when the parse stopped.
 int parse_description();
+// The syntax messages sent since the last reset of the parse context.
+int32_t parser_syntax_errors();
+
+// The parser's token source: the lexer's next token, its value copied into
+// yylval (the token reader).
+int yylex();
 
 // Sends a syntax message built from `message`, the program name, the line
 // and the current token; a null or empty message sends nothing.

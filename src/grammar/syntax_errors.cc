@@ -42,6 +42,8 @@ void reset_parse_context(HostContext *context) {
 
 int parse_description() { return yyparse() == 0 ? 0 : 1; }
 
+int32_t parser_syntax_errors() { return g_parser.syntax_errors; }
+
 void yyerror(const char *message) {
     if (std::strcmp(message, "memory exhausted") == 0)
         message = "yacc stack overflow";

@@ -2,14 +2,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "grammar/grammar_actions.h"
 #include "base/messages.h"
+#include "grammar/parser_state.h"
 #include "interface/library_state.h"
-#include "base/memory.h"
 #include "lexer/lexer.h"
 #include "model/description.h"
 #include "model/release.h"
-#include "oxel_parser.hh"
 #include "query/query_cursors.h"
 
 library_state g_library;
@@ -20,24 +18,9 @@ namespace {
 const char *const kFileKind = "KBQ";
 
 // The probes read one token and keep nothing of it: its value is released.
-int read_probe_token(HostContext *context) {
-    int token = yylex();
-    switch (token) {
-    case TK_IDENTIFIER:
-    case TK_STRING:
-        mem_free(context, yylval.text);
-        break;
-    case TK_INTEGER:
-        release_integer(context, yylval.integer);
-        break;
-    case TK_REAL:
-        mem_free(context, yylval.real);
-        break;
-    default:
-        break;
-    }
-    yylval.ptr = nullptr;
-    mem_free(context, lexer_take_written_text());
+int read_probe_token() {
+    int token = lexer_next_token();
+    lexer_drop_value();
     return token;
 }
 
@@ -72,14 +55,14 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
         return OXEL_FAILED;
     }
     int32_t result = OXEL_OK;
-    lexer_reset();
+    lexer_reset(context);
     lexer_set_stream(source);
     reset_parse_context(context);
     report_progress(context, "Reading file '%s'", path);
 
     // The probe: a file without a single token is no OXEL file. Whatever
     // include files the probe entered are closed again before the rewind.
-    int probe = read_probe_token(context);
+    int probe = read_probe_token();
     if (probe == 0) {
         result = OXEL_FAILED;
         report_error(context, "Not an OXEL file '%s'", path);
@@ -90,7 +73,7 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
     }
     lexer_close_includes();
     std::rewind(source);
-    lexer_reset();
+    lexer_reset(context);
     lexer_set_stream(source);
     lexer_set_name_mode(false);
 
@@ -99,7 +82,7 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
     // it made a complete file.
     if (parse_description() != 0 || lexer_failed())
         result = OXEL_FAILED;
-    g_library.syntax_errors = g_parser.syntax_errors;
+    g_library.syntax_errors = parser_syntax_errors();
     lexer_close_includes();
     lexer_set_stream(nullptr);
     std::fclose(source);
@@ -116,14 +99,14 @@ OXEL_API int32_t OXEL_STDCALL FileIsOxel(HostContext *context, const char *path)
     FILE *source = open_source(path);
     if (!source)
         return 0;
-    lexer_reset();
+    lexer_reset(context);
     lexer_set_stream(source);
     reset_parse_context(context);
-    int token = read_probe_token(context);
+    int token = read_probe_token();
     lexer_close_includes();
     lexer_set_stream(nullptr);
     std::fclose(source);
-    return token == TK_OXEL ? 1 : 0;
+    return token == LEX_OXEL ? 1 : 0;
 }
 
 OXEL_API void OXEL_STDCALL OxelDestroy(HostContext *context) {

@@ -5,9 +5,8 @@
 
 #include <sys/stat.h>
 
-#include "grammar/parser_state.h"
-#include "base/messages.h"
 #include "base/memory.h"
+#include "base/messages.h"
 #include "lexer/lexer_state.h"
 
 namespace {
@@ -27,20 +26,17 @@ FILE *open_include(const char *name) {
     return std::fopen(name, "r");
 }
 
-void release_entry(HostContext *context, SourceEntry *entry) {
-    mem_free(context, entry->path);
-    mem_free(context, entry);
+void release_entry(SourceEntry *entry) {
+    mem_free(g_lexer.host, entry->path);
+    mem_free(g_lexer.host, entry);
 }
 
-// Every message of include handling points at the current line.
-void report_ignored(HostContext *context) {
-    report_error(context, "syntax error >> line %d\n%*sIgnoring #include directive", g_lexer.line,
-                 kMessageIndent, "");
-}
+// Each trouble with an include directive is followed by this line.
+void report_ignored() { report_source_error(g_lexer.host, g_lexer.line, "Ignoring #include directive"); }
 
 }  // namespace
 
-int read_directive(HostContext *context) {
+int read_directive() {
     int c = lexer_read_char();
     while (is_blank(c))
         c = lexer_read_char();
@@ -76,25 +72,24 @@ int read_directive(HostContext *context) {
         c = lexer_read_char();
 
     if (std::strcmp(word, "include") == 0)
-        return include_open(context, name);
-    report_error(context, "syntax error >> line %d\n%*sIllegal directive #%s - Ignoring", g_lexer.line,
-                 kMessageIndent, "", word);
+        return include_open(name);
+    report_source_error(g_lexer.host, g_lexer.line, "Illegal directive #%s - Ignoring", word);
     return 1;
 }
 
-int include_open(HostContext *context, const char *name) {
+int include_open(const char *name) {
+    HostContext *context = g_lexer.host;
     include_state &includes = g_lexer.includes;
     if (includes.depth > includes.nesting_limit) {
-        report_error(context, "syntax error >> line %d\n%*sFile nesting limit (%d) exceeded", g_lexer.line,
-                     kMessageIndent, "", includes.nesting_limit);
-        report_ignored(context);
+        report_source_error(context, g_lexer.line, "File nesting limit (%d) exceeded",
+                            includes.nesting_limit);
+        report_ignored();
         return 1;
     }
     FILE *file = open_include(name);
     if (!file) {
-        report_error(context, "syntax error >> line %d\n%*sCouldn't open #include file %s", g_lexer.line,
-                     kMessageIndent, "", name);
-        report_ignored(context);
+        report_source_error(context, g_lexer.line, "Couldn't open #include file %s", name);
+        report_ignored();
         return 1;
     }
     auto *entry = static_cast<SourceEntry *>(mem_alloc(context, sizeof(SourceEntry)));
@@ -126,7 +121,7 @@ int include_open(HostContext *context, const char *name) {
     return 1;
 }
 
-bool leave_source(HostContext *context) {
+bool leave_source() {
     include_state &includes = g_lexer.includes;
     if (!includes.top || includes.changed)
         return false;
@@ -135,7 +130,7 @@ bool leave_source(HostContext *context) {
     if (g_lexer.stream)
         std::fclose(g_lexer.stream);
     includes.top = finished->below;
-    release_entry(context, finished);
+    release_entry(finished);
 
     bool resumed = true;
     if (!includes.top) {
@@ -146,8 +141,7 @@ bool leave_source(HostContext *context) {
         SourceEntry *including = includes.top;
         g_lexer.stream = std::fopen(including->path, "r");
         if (!g_lexer.stream || std::fseek(g_lexer.stream, including->resume_offset, SEEK_SET) != 0) {
-            report_error(context, "syntax error >> line %d\n%*s#include file %s has changed", g_lexer.line,
-                         kMessageIndent, "", including->path);
+            report_source_error(g_lexer.host, g_lexer.line, "#include file %s has changed", including->path);
             // The input ends here, whatever is still on the stack.
             includes.changed = true;
             resumed = false;
@@ -171,7 +165,7 @@ void lexer_close_includes() {
     while (includes.top) {
         SourceEntry *entry = includes.top;
         includes.top = entry->below;
-        release_entry(g_parser.host, entry);
+        release_entry(entry);
     }
     includes.main_stream = nullptr;
     includes.main_ended = false;

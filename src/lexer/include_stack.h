@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "oxel32.h"
-
 // One include file being read or suspended. The main file has no entry.
 struct SourceEntry {
     char *path;              // the include file's name as written (owned)
@@ -28,12 +26,12 @@ struct include_state {
 
 // Reads the rest of a line that opens with a number sign and acts on it.
 // 1 to go on reading, -1 after a failed allocation.
-int read_directive(HostContext *context);
+int read_directive();
 // Makes the named file the current source. 1 (also when the directive is
 // ignored and reported), -1 after a failed allocation.
-int include_open(HostContext *context, const char *name);
+int include_open(const char *name);
 // At the end of the current source: true when reading goes on in the
 // including file, false when the input has ended.
-bool leave_source(HostContext *context);
+bool leave_source();
 // Empties the include state (the lexer reset calls it).
 void include_reset();

@@ -5,12 +5,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "grammar/parser_state.h"
-#include "base/messages.h"
 #include "base/memory.h"
+#include "base/messages.h"
 #include "lexer/keywords.h"
 #include "lexer/lexer_state.h"
-#include "oxel_parser.hh"
 
 lexer_state g_lexer;
 
@@ -56,8 +54,8 @@ int read_stream_char() {
 // would exceed its maximum length.
 bool save(int c) {
     if (g_lexer.token_length >= kMaxTokenLength) {
-        report_error(g_parser.host, "syntax error >> line %d\n%*sString exceeds max length (%d characters)",
-                     g_lexer.line, kMessageIndent, "", kMaxTokenLength);
+        report_source_error(g_lexer.host, g_lexer.line, "String exceeds max length (%d characters)",
+                            kMaxTokenLength);
         return false;
     }
     g_lexer.token_text[g_lexer.token_length++] = static_cast<char>(c);
@@ -112,7 +110,7 @@ int32_t literal_value(const char *text, int base, bool ternary) {
 
 // An integer token of `kind` from the token text.
 int make_integer(int32_t kind) {
-    HostContext *host = g_parser.host;
+    HostContext *host = g_lexer.host;
     auto *literal = static_cast<IntegerLiteral *>(mem_alloc(host, sizeof(IntegerLiteral)));
     char *text = literal ? str_duplicate(host, g_lexer.token_text) : nullptr;
     if (!text) {
@@ -128,8 +126,8 @@ int make_integer(int32_t kind) {
     }
     literal->kind = kind;
     literal->text = text;
-    yylval.integer = literal;
-    return TK_INTEGER;
+    g_lexer.value = TokenValue{nullptr, literal, nullptr};
+    return LEX_INTEGER;
 }
 
 // The digits after 0x or 0t (the prefix is not kept).
@@ -167,12 +165,12 @@ int read_real(int c) {
             return -1;
     }
     lexer_push_back(c);
-    auto *value = static_cast<double *>(mem_alloc(g_parser.host, sizeof(double)));
+    auto *value = static_cast<double *>(mem_alloc(g_lexer.host, sizeof(double)));
     if (!value)
         return -1;
     *value = std::strtod(g_lexer.token_text, nullptr);
-    yylval.real = value;
-    return TK_REAL;
+    g_lexer.value = TokenValue{nullptr, nullptr, value};
+    return LEX_REAL;
 }
 
 // A number that begins with the digit `c` (a minus may already be saved).
@@ -219,16 +217,16 @@ int read_string() {
         if (!save(c))
             return -1;
     }
-    char *text = str_duplicate(g_parser.host, g_lexer.token_text);
+    char *text = str_duplicate(g_lexer.host, g_lexer.token_text);
     if (!text)
         return -1;
-    yylval.text = text;
-    return TK_STRING;
+    g_lexer.value = TokenValue{text, nullptr, nullptr};
+    return LEX_STRING;
 }
 
 // A word: a keyword, or an identifier whose value is its upper-cased text.
 int read_word(int c) {
-    HostContext *host = g_parser.host;
+    HostContext *host = g_lexer.host;
     while (is_word_char(c)) {
         if (!save(c))
             return -1;
@@ -246,10 +244,10 @@ int read_word(int c) {
             *p = static_cast<char>(*p - 'a' + 'A');
 
     // In name mode every word but END is a name.
-    int keyword = g_lexer.name_mode ? (std::strcmp(g_lexer.token_text, "END") == 0 ? TK_END : 0)
+    int keyword = g_lexer.name_mode ? (std::strcmp(g_lexer.token_text, "END") == 0 ? LEX_END : 0)
                                     : keyword_lookup(g_lexer.token_text);
     if (keyword) {
-        yylval.text = nullptr;
+        g_lexer.value = TokenValue{};
         return keyword;
     }
     char *as_written = str_duplicate(host, written);
@@ -259,8 +257,8 @@ int read_word(int c) {
         return -1;
     }
     g_lexer.written_text = as_written;
-    yylval.text = upper;
-    return TK_IDENTIFIER;
+    g_lexer.value = TokenValue{upper, nullptr, nullptr};
+    return LEX_IDENTIFIER;
 }
 
 int read_token() {
@@ -268,7 +266,7 @@ int read_token() {
         int c = lexer_read_char();
         switch (c) {
         case 0:   // end of the source: back to the including file, or the end
-            if (leave_source(g_parser.host))
+            if (leave_source())
                 continue;
             return 0;
         case ' ':
@@ -280,7 +278,7 @@ int read_token() {
                 c = lexer_read_char();
             continue;
         case '#':   // a directive when it opens its line; elsewhere skipped
-            if (g_lexer.column == 2 && read_directive(g_parser.host) < 0)
+            if (g_lexer.column == 2 && read_directive() < 0)
                 return -1;
             continue;
         case '"':
@@ -331,7 +329,10 @@ void lexer_push_back(int c) {
     }
 }
 
-void lexer_reset() {
+void lexer_reset(HostContext *context) {
+    // The new host first: the include files still open are released
+    // through it, the last one may be gone.
+    g_lexer.host = context;
     include_reset();
     g_lexer.stream_ended = false;
     g_lexer.line = 1;
@@ -347,7 +348,7 @@ void lexer_set_stream(FILE *stream) {
     g_lexer.stream_ended = false;
 }
 
-int yylex() {
+int lexer_next_token() {
     g_lexer.token_length = 0;
     g_lexer.token_text[0] = '\0';
     int token = read_token();
@@ -356,6 +357,22 @@ int yylex() {
     else if (token < 0)
         g_lexer.failed = true;
     return token;
+}
+
+TokenValue lexer_take_value() {
+    TokenValue value = g_lexer.value;
+    g_lexer.value = TokenValue{};
+    return value;
+}
+
+void lexer_drop_value() {
+    TokenValue value = lexer_take_value();
+    mem_free(g_lexer.host, value.text);
+    if (value.integer)
+        mem_free(g_lexer.host, value.integer->text);
+    mem_free(g_lexer.host, value.integer);
+    mem_free(g_lexer.host, value.real);
+    mem_free(g_lexer.host, lexer_take_written_text());
 }
 
 bool lexer_failed() { return g_lexer.failed; }

@@ -3,28 +3,34 @@
 
 #include <cstdio>
 
+#include "lexer/tokens.h"
 #include "oxel32.h"
 
 // The longest token text; one more character draws the over-long message.
 constexpr int kMaxTokenLength = 5120;
 
-// Starts a new file: nesting limit 10, line 1, column 1, push-back empty,
-// token text empty, include stack empty (include files still open are
-// closed first). The semantic value, the text as written and name mode are
-// left alone.
-void lexer_reset();
-// Makes `stream` the main source that yylex reads (the caller owns it).
+// Starts a new file whose messages go to `context`: nesting limit 10, line
+// 1, column 1, push-back empty, token text empty, include stack empty
+// (include files still open are closed first). The token value, the text as
+// written and name mode are left alone.
+void lexer_reset(HostContext *context);
+// Makes `stream` the main source that the lexer reads (the caller owns it).
 void lexer_set_stream(FILE *stream);
 // Closes every include file still open and forgets the include stack; the
 // main stream is given back to current reading, still open.
 void lexer_close_includes();
 
-// The next token number: a keyword, IDENTIFIER, INTEGER, STRING or REAL of
-// the grammar, a single character's code, 0 at the end of input, or -1 when
-// reading failed. Its value is left in yylval.
-int yylex();
-// True once yylex has returned -1 since the last reset: the input was not
-// read to its end, although the parser takes -1 for the end of input.
+// The next token number: a keyword or token class (LexerToken), a single
+// character's code, 0 at the end of input, or -1 when reading failed. Its
+// value waits in the lexer until it is taken.
+int lexer_next_token();
+// Hands over the value of the last token read; the lexer forgets it.
+TokenValue lexer_take_value();
+// Releases the value of the last token read and its text as written, for a
+// reader that keeps nothing of the token.
+void lexer_drop_value();
+// True once reading a token has failed since the last reset: the input was
+// not read to its end, although the parser takes -1 for the end of input.
 bool lexer_failed();
 
 // Text of the token being read or last read (NUL-terminated).

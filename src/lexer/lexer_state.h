@@ -11,6 +11,7 @@
 constexpr int kNoPushBack = -1;
 
 struct lexer_state {
+    HostContext *host = nullptr;  // every message and allocation of reading goes here
     FILE *stream = nullptr;       // the source being read
     bool stream_ended = false;    // it reached its end or a NUL byte: nothing more is read
     int32_t line = 1;
@@ -18,9 +19,10 @@ struct lexer_state {
     int pushback = kNoPushBack;
     char token_text[kMaxTokenLength + 1] = {};
     int token_length = 0;
+    TokenValue value = {};        // the last token's value, until it is taken
     char *written_text = nullptr; // the last identifier as written (owned)
     bool name_mode = false;
-    bool failed = false;          // yylex returned -1 since the last reset
+    bool failed = false;          // reading a token failed since the last reset
     include_state includes;
 };
 

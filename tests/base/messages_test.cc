@@ -102,3 +102,28 @@ TEST(HostMessages, AnAbsentNameIsPrintedAsNull) {
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
               std::vector<std::string>{"Illegal statement (Type 27) in Bypass register (null)"});
 }
+
+// A message that points into the source names the line and indents its text
+// by twelve blanks; it is filtered, counted and cut like any other error.
+TEST(HostMessages, ASourceErrorNamesTheLineAndIndentsItsText) {
+    Recorder host;
+    const std::string long_text(3000, 'y');
+    EXPECT_EQ(report_source_error(host.host(), 7, "Illegal directive #%s - Ignoring", "x%d"), 1);
+    report_source_error(host.host(), 12, "%s", long_text.c_str());
+    const std::string second_head = "syntax error >> line 12\n" + std::string(12, ' ');
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
+              (std::vector<std::string>{
+                  "syntax error >> line 7\n            Illegal directive #x%d - Ignoring",
+                  second_head + std::string(1023 - second_head.size(), 'y')}));
+    EXPECT_EQ(host.counters.errors, 2);
+
+    Recorder quiet(0);
+    EXPECT_EQ(report_source_error(quiet.host(), 1, "Ignoring #include directive"), 0);
+    EXPECT_TRUE(quiet.messages.empty());
+    EXPECT_EQ(quiet.counters.errors, 0);
+}
+
+TEST(HostMessages, AnAbsentNameStandsAsNoname) {
+    EXPECT_STREQ(show_name(nullptr), "(noname)");
+    EXPECT_STREQ(show_name("TAP_1"), "TAP_1");
+}

@@ -126,7 +126,7 @@ TEST(IncludeStack, ClosingTheIncludesOrTheResetClosesEveryIncludeFile) {
     EXPECT_EQ(open_descriptors(), files_before + 1);
     EXPECT_EQ(reader.next().value, "I1");
     EXPECT_EQ(open_descriptors(), files_before + 2);
-    lexer_reset();
+    lexer_reset(host.host());
     EXPECT_EQ(open_descriptors(), files_before + 1);
     EXPECT_EQ(lexer_line(), 1);
 }

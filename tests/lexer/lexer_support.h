@@ -7,13 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "grammar/parser_state.h"
 #include "lexer/keywords.h"
 #include "lexer/lexer.h"
-#include "oxel_parser.hh"
 #include "support/recorder.h"
 
-// One token as yylex returned it, its value copied out and released.
+// One token as the lexer returned it, its value copied out and released.
 // `what` shows it in a few characters: an identifier VALUE, a string
 // "value", an integer #text=value/kind, a real ~text=value, a keyword [TEXT]
 // (?token when its number is not its spelling's), a single character 'c'
@@ -34,9 +32,9 @@ class LexerReader {
 public:
     LexerReader(Recorder &host, const std::string &name, const std::string &contents)
         : stream_(std::fopen(write_temp_file(name, contents).c_str(), "r")) {
-        lexer_reset();
+        lexer_reset(host.host());
         lexer_set_stream(stream_);
-        reset_parse_context(host.host());
+        lexer_set_name_mode(false);
     }
     ~LexerReader() {
         lexer_close_includes();
@@ -47,40 +45,42 @@ public:
 
     LexedToken next() {
         LexedToken t;
-        t.token = yylex();
+        t.token = lexer_next_token();
+        TokenValue value = lexer_take_value();
         t.text = lexer_token_text();
         t.line = lexer_line();
-        bool valued = t.token >= TK_IDENTIFIER && t.token <= TK_REAL;
+        bool valued = t.token >= LEX_IDENTIFIER && t.token <= LEX_REAL;
         std::string what = t.token == 0 ? "$" : t.token < 0 ? "!" : t.token < 256 ? "'" + t.text + "'" : "[" + t.text + "]";
         if (t.token > 0 && t.token < 256 && (t.text.size() != 1 || t.token != static_cast<unsigned char>(t.text[0])))
             what += "?" + std::to_string(t.token);
         if (t.token > 256 && !valued && keyword_lookup(t.text.c_str()) != t.token)
             what += "?" + std::to_string(t.token);
-        if (t.token > 256 && (yylval.text != nullptr) != valued)
+        bool has_value = value.text || value.integer || value.real;
+        if (has_value != valued)
             what += "?value";
-        if ((t.token == TK_IDENTIFIER || t.token == TK_STRING) && yylval.text) {
-            t.value = yylval.text;
-            what = t.token == TK_STRING ? '"' + t.value + '"' : t.value;
-            std::free(yylval.text);
-        } else if (t.token == TK_INTEGER && yylval.integer) {
-            t.value = yylval.integer->text;
-            what = "#" + t.value + "=" + std::to_string(yylval.integer->value) + "/" +
-                   std::to_string(yylval.integer->kind);
-            std::free(yylval.integer->text);
-            std::free(yylval.integer);
-        } else if (t.token == TK_REAL && yylval.real) {
+        if ((t.token == LEX_IDENTIFIER || t.token == LEX_STRING) && value.text) {
+            t.value = value.text;
+            what = t.token == LEX_STRING ? '"' + t.value + '"' : t.value;
+        } else if (t.token == LEX_INTEGER && value.integer) {
+            t.value = value.integer->text;
+            what = "#" + t.value + "=" + std::to_string(value.integer->value) + "/" +
+                   std::to_string(value.integer->kind);
+        } else if (t.token == LEX_REAL && value.real) {
             char real[32];
-            std::snprintf(real, sizeof real, "%g", *yylval.real);
+            std::snprintf(real, sizeof real, "%g", *value.real);
             what = "~" + t.text + "=" + real;
-            std::free(yylval.real);
         }
-        yylval.text = nullptr;  // what was released must not be seen behind a later token
+        std::free(value.text);
+        if (value.integer)
+            std::free(value.integer->text);
+        std::free(value.integer);
+        std::free(value.real);
         char *written = lexer_take_written_text();
         t.written = written ? written : "";
         std::free(written);
-        if (t.written != (t.token == TK_IDENTIFIER ? t.value : ""))
+        if (t.written != (t.token == LEX_IDENTIFIER ? t.value : ""))
             what += "/" + t.written;
-        if ((t.token == TK_IDENTIFIER || t.token == TK_INTEGER) && t.text != t.value)
+        if ((t.token == LEX_IDENTIFIER || t.token == LEX_INTEGER) && t.text != t.value)
             what += "|" + t.text;
         t.what = what;
         return t;

@@ -71,8 +71,8 @@ TEST(Lexer, EveryTokenClassWithItsValueTextAndLine) {
         EXPECT_EQ(host.texts(OXEL_KIND_ERROR), c.errors);
         EXPECT_FALSE(lexer_failed());
         // The end stays the end, with an empty token text.
-        EXPECT_EQ(yylex(), 0);
-        EXPECT_EQ(yylex(), 0);
+        EXPECT_EQ(lexer_next_token(), 0);
+        EXPECT_EQ(lexer_next_token(), 0);
         EXPECT_STREQ(lexer_token_text(), "");
     }
 }
@@ -80,11 +80,11 @@ TEST(Lexer, EveryTokenClassWithItsValueTextAndLine) {
 TEST(Lexer, AKeywordForgetsTheTextOfTheIdentifierBeforeIt) {
     Recorder host;
     LexerReader reader(host, "forget.oxel", "Chip board");
-    ASSERT_EQ(yylex(), TK_IDENTIFIER);
-    std::free(yylval.text);
+    ASSERT_EQ(lexer_next_token(), LEX_IDENTIFIER);
+    std::free(lexer_take_value().text);
     // The parser never took "Chip" as written; the keyword drops it.
-    ASSERT_EQ(yylex(), TK_BOARD);
-    EXPECT_EQ(yylval.text, nullptr);
+    ASSERT_EQ(lexer_next_token(), LEX_BOARD);
+    EXPECT_EQ(lexer_take_value().text, nullptr);
     EXPECT_EQ(lexer_take_written_text(), nullptr);
 }
 
@@ -93,13 +93,13 @@ TEST(Lexer, NameModeReadsOneKeywordButEndAsANameAndEveryTokenClearsIt) {
     LexerReader reader(host, "names.oxel", "board Board end component \"s\" 1 1.5 =");
     lexer_set_name_mode(true);
     LexedToken name = reader.next();
-    EXPECT_EQ(name.token, TK_IDENTIFIER);
+    EXPECT_EQ(name.token, LEX_IDENTIFIER);
     EXPECT_EQ(name.value, "BOARD");
     EXPECT_EQ(name.written, "board");
     EXPECT_FALSE(lexer_name_mode());
-    EXPECT_EQ(reader.next().token, TK_BOARD);
-    for (int expected : std::vector<int>{TK_END, TK_COMPONENT, TK_STRING, TK_INTEGER, TK_REAL, '='}) {
-        lexer_set_name_mode(expected != TK_COMPONENT);
+    EXPECT_EQ(reader.next().token, LEX_BOARD);
+    for (int expected : std::vector<int>{LEX_END, LEX_COMPONENT, LEX_STRING, LEX_INTEGER, LEX_REAL, '='}) {
+        lexer_set_name_mode(expected != LEX_COMPONENT);
         EXPECT_EQ(reader.next().token, expected);
         EXPECT_FALSE(lexer_name_mode()) << expected;
     }
@@ -137,7 +137,7 @@ TEST(Lexer, ATokenOfOneCharacterMoreThanTheMaximumIsRefused) {
         EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
                   std::vector<std::string>{at_line(source[0] == '\n' ? 2 : 1,
                                                    "String exceeds max length (5120 characters)")});
-        lexer_reset();
+        lexer_reset(host.host());
         EXPECT_FALSE(lexer_failed());
         EXPECT_EQ(lexer_line(), 1);
         EXPECT_STREQ(lexer_token_text(), "");

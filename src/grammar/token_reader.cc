@@ -1,0 +1,32 @@
+// Token reader: the lexer's tokens and their values, handed to the parser
+#include "grammar/parser_state.h"
+#include "lexer/lexer.h"
+#include "oxel_parser.hh"
+
+// The lexer's token list and the grammar must number every token alike; a
+// token renumbered on either side stops the build here.
+#define SAME_TOKEN_NUMBER(name, number) \
+    static_assert(TK_##name == number, "the lexer and the grammar number " #name " differently");
+LEXER_TOKEN_LIST(SAME_TOKEN_NUMBER)
+#undef SAME_TOKEN_NUMBER
+
+int yylex() {
+    int token = lexer_next_token();
+    // Single characters, the end of input and a failure carry no value:
+    // yylval keeps what it held.
+    if (token < LEX_ALTERED_REGISTERS)
+        return token;
+    TokenValue value = lexer_take_value();
+    switch (token) {
+    case TK_INTEGER:
+        yylval.integer = value.integer;
+        break;
+    case TK_REAL:
+        yylval.real = value.real;
+        break;
+    default:   // an identifier's or a string's text; none for a keyword
+        yylval.text = value.text;
+        break;
+    }
+    return token;
+}
