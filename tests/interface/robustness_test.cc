@@ -1,7 +1,5 @@
 // Robustness sweeps over every bundled example: every allocation failing in
 // turn, and every prefix of the file
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -60,7 +58,7 @@ TEST(Robustness, EveryAllocationFailureIsSurvived) {
             int32_t result = OxelParse(host.host(), file.c_str());
             memory_fail_at(0);
             ASSERT_EQ(result, OXEL_FAILED) << file << " allocation " << nth;
-            ASSERT_EQ(host.texts(OXEL_KIND_ERROR), std::vector<std::string>{"Memory allocation error"})
+            ASSERT_EQ(host.texts(OXEL_KIND_ERROR), Texts{"Memory allocation error"})
                 << file << " allocation " << nth;
             ASSERT_TRUE(all_roots_null()) << file << " allocation " << nth;
         }

@@ -1,16 +1,9 @@
 // Test support for the record constructors: inputs built through the memory layer, allocation sweeps
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "base/memory.h"
 #include "model/item_list.h"
 #include "support/recorder.h"
-
-using Texts = std::vector<std::string>;
 
 // A test that calls the constructors directly on a fresh description.
 class RecordsTest : public ::testing::Test {

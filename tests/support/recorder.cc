@@ -1,7 +1,7 @@
-// Test support: a host context that records every message it receives
+// The tests' one fixture: a recording host, temporary files, parses and readers of records
 #include "support/recorder.h"
 
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,8 +11,7 @@
 namespace {
 
 int32_t OXEL_CALLBACK record_message(void *user_data, const MessageRecord *message) {
-    auto *recorder = static_cast<Recorder *>(user_data);
-    recorder->messages.push_back(
+    static_cast<Recorder *>(user_data)->messages.push_back(
         {message->kind, message->level, message->zero, message->one, message->text});
     return 0;
 }
@@ -26,8 +25,8 @@ Recorder::Recorder(int32_t level) {
     context.message_level = level;
 }
 
-std::vector<std::string> Recorder::texts(int32_t kind) const {
-    std::vector<std::string> out;
+Texts Recorder::texts(int32_t kind) const {
+    Texts out;
     for (const RecordedMessage &m : messages)
         if (m.kind == kind)
             out.push_back(m.text);
@@ -35,10 +34,11 @@ std::vector<std::string> Recorder::texts(int32_t kind) const {
 }
 
 std::string Recorder::dump() const {
-    std::ostringstream out;
+    static const char *const kinds[] = {"error", "warning", "note", "progress", "status"};
+    std::string out;
     for (const RecordedMessage &m : messages)
-        out << m.kind << ":" << m.text << "\n";
-    return out.str();
+        out += (m.kind >= 0 && m.kind < 5 ? kinds[m.kind] : std::to_string(m.kind)) + ": " + m.text + "\n";
+    return out;
 }
 
 void Recorder::clear() {
@@ -47,22 +47,98 @@ void Recorder::clear() {
 }
 
 std::string write_temp_file(const std::string &name, const std::string &contents) {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                 ("oxel32-tests-" + std::to_string(getpid()));
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("oxel32-tests-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
-    std::filesystem::path path = dir / name;
-    std::ofstream out(path, std::ios::binary);
-    out << contents;
-    return path.string();
+    std::ofstream(dir / name, std::ios::binary) << contents;
+    return (dir / name).string();
 }
 
-std::string example_path(const std::string &name) {
-    return std::string(OXEL_SOURCE_DIR) + "/examples/" + name;
-}
+std::string example_path(const std::string &name) { return std::string(OXEL_SOURCE_DIR) + "/examples/" + name; }
 
 std::string read_file(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream out;
-    out << in.rdbuf();
+    out << std::ifstream(path, std::ios::binary).rdbuf();
     return out.str();
+}
+
+void expect_golden(const std::string &path, const std::string &actual) {
+    const std::string full = std::string(OXEL_SOURCE_DIR) + "/" + path;
+    if (std::getenv("OXEL_UPDATE_GOLDEN")) {
+        std::ofstream(full, std::ios::binary) << actual;
+    } else {
+        EXPECT_TRUE(std::filesystem::exists(full)) << full;
+        EXPECT_EQ(actual, read_file(full)) << full;
+    }
+}
+
+int open_descriptors() {
+    int count = 0;
+    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++count;
+    return count;
+}
+
+Texts texts_of(const ItemList *list) {
+    Texts out;
+    for (char *text : items_of<char>(list))
+        out.push_back(shown(text));
+    return out;
+}
+
+std::string indices_of(const ItemList *list) {
+    std::string out;
+    for (IndexRecord *index : items_of<IndexRecord>(list)) {
+        out += out.empty() ? "" : " ";
+        if (index->kind == OXEL_INDEX_NAME)
+            out += shown(reinterpret_cast<char *>(index->first));
+        else if (index->kind == OXEL_INDEX_RANGE)
+            out += std::to_string(index->first) + ":" + std::to_string(index->last);
+        else  // a number; a stray `last` shows
+            out += std::to_string(index->first) + (index->last ? "!" + std::to_string(index->last) : "");
+    }
+    return out;
+}
+
+std::string pin_ref_of(const PinRefRecord *ref) {
+    if (!ref)
+        return "null";
+    return row(ref->kind, ref->name,
+               ref->kind == OXEL_PINREF_ELEMENTS ? indices_of(reinterpret_cast<ItemList *>(ref->selector))
+                                                 : std::to_string(ref->selector));
+}
+
+void ParseTest::TearDown() {
+    OxelDestroy(host.host());
+    OxelInitialize(host.host());
+}
+
+int32_t ParseTest::parse_file(const std::string &path) {
+    OxelDestroy(host.host());
+    host.clear();
+    OxelInitialize(host.host());
+    return OxelParse(host.host(), path.c_str());
+}
+
+int32_t ParseTest::parse(const std::string &body) {
+    return parse_file(write_temp_file("description.oxel", "OXEL\n" + body + "\nEND OXEL\n"));
+}
+
+DescriptionRoot *ParseTest::parse_ok(const std::string &body) {
+    int32_t result = parse(body);
+    EXPECT_EQ(result, OXEL_OK) << host.dump();
+    return result == OXEL_OK ? OxelGetInfo() : nullptr;
+}
+
+std::string ParseTest::detail_of(const std::string &body) {
+    EXPECT_EQ(parse(body), OXEL_FAILED) << host.dump();
+    DescriptionRoot *root = OxelGetInfo();
+    EXPECT_TRUE(!root->header && !root->boards && !root->components && !root->pin_families);
+    Texts errors = host.texts(OXEL_KIND_ERROR), notes = host.texts(OXEL_KIND_NOTE);
+    const std::string indent(12, ' ');
+    if (errors.size() == 1 && notes.size() == 1 && errors[0].rfind("syntax error", 0) == 0 &&
+        notes[0].rfind(indent, 0) == 0)
+        return notes[0].substr(indent.size());
+    ADD_FAILURE() << host.dump();
+    return "";
 }
