@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/memory.h"
+#include "check/name_lists.h"
 
 namespace {
 
@@ -12,11 +13,6 @@ CountedName *find_entry(const CountedName *list, const char *name) {
         if (std::strcmp(list->name, name) == 0)
             return const_cast<CountedName *>(list);
     return nullptr;
-}
-
-void free_entry(HostContext *context, CountedName *entry) {
-    mem_free(context, entry->name);
-    mem_free(context, entry);
 }
 
 }  // namespace
@@ -28,14 +24,9 @@ CountedName *counted_name_add(HostContext *context, CountedName *list, const cha
         known->count++;
         return list;
     }
-    auto *entry = static_cast<CountedName *>(mem_alloc(context, sizeof(CountedName)));
+    auto *entry = new_named_entry<CountedName>(context, name);
     if (!entry)
         return nullptr;
-    entry->name = str_duplicate(context, name);
-    if (!entry->name) {
-        mem_free(context, entry);
-        return nullptr;
-    }
     entry->count = 1;
     entry->payload = payload;
     if (!list)
@@ -54,7 +45,7 @@ int32_t counted_name_remove(HostContext *context, CountedName **list, const char
     if (std::strcmp(first->name, name) == 0) {
         CountedName *successor = first->next;
         if (!successor) {
-            free_entry(context, first);
+            free_named_entry(context, first);
             *list = nullptr;
             return 0;
         }
@@ -67,7 +58,7 @@ int32_t counted_name_remove(HostContext *context, CountedName **list, const char
         CountedName *entry = before->next;
         if (std::strcmp(entry->name, name) == 0) {
             before->next = entry->next;
-            free_entry(context, entry);
+            free_named_entry(context, entry);
             return before->next ? 1 : 0;
         }
     }
@@ -84,7 +75,7 @@ intptr_t counted_name_find(const CountedName *list, const char *name) {
 void counted_name_free(HostContext *context, CountedName *list) {
     while (list) {
         CountedName *next = list->next;
-        free_entry(context, list);
+        free_named_entry(context, list);
         list = next;
     }
 }

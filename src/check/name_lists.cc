@@ -1,4 +1,4 @@
-// Name lists: the plain lists of owned name copies the checks ask membership of
+// Name lists and name entries: the owned name copies the checks keep
 #include "check/name_lists.h"
 
 #include <cstring>

@@ -1,7 +1,25 @@
-// Name lists: the plain lists of owned name copies the checks ask membership of
+// Name lists and name entries: the owned name copies the checks keep
 #pragma once
 
+#include "base/memory.h"
 #include "oxel32.h"
+
+// An entry of a name store: a new zero-filled Entry holding a copy of
+// `name`, or null after a reported failure; and its release.
+template <typename Entry>
+Entry *new_named_entry(HostContext *context, const char *name) {
+    auto *entry = static_cast<Entry *>(mem_alloc(context, sizeof(Entry)));
+    if (entry && !(entry->name = str_duplicate(context, name))) {
+        mem_free(context, entry);
+        return nullptr;
+    }
+    return entry;
+}
+template <typename Entry>
+void free_named_entry(HostContext *context, Entry *entry) {
+    mem_free(context, entry->name);
+    mem_free(context, entry);
+}
 
 // Appends a copy of `name` to *list, creating the list when it is null.
 // False after a reported failure; the list is then as it was.

@@ -34,14 +34,9 @@ NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *
         known->uses++;
         return known;
     }
-    auto *entry = static_cast<NameEntry *>(mem_alloc(context, sizeof(NameEntry)));
+    auto *entry = new_named_entry<NameEntry>(context, name);
     if (!entry)
         return nullptr;
-    entry->name = str_duplicate(context, name);
-    if (!entry->name) {
-        mem_free(context, entry);
-        return nullptr;
-    }
     uint32_t bucket = name_bucket(name);
     entry->uses = 1;
     entry->payload = payload;
@@ -76,8 +71,7 @@ void name_table_free(HostContext *context, NameTable *table) {
     for (NameEntry *head : table->buckets) {
         while (head) {
             NameEntry *next = head->next;
-            mem_free(context, head->name);
-            mem_free(context, head);
+            free_named_entry(context, head);
             head = next;
         }
     }
