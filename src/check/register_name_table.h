@@ -7,7 +7,7 @@
 
 // The register kinds, in the order the table is built; each name in the
 // table carries its kind as payload.
-enum RegisterKindCode : int32_t {
+enum RegisterNameKind : int32_t {
     kInstructionRegisterKind = 1,
     kBoundaryScanRegisterKind = 2,
     kBypassRegisterKind = 3,
