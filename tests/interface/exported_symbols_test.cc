@@ -28,6 +28,7 @@ const std::set<std::string> kDocumented = {
     // Entry points: stdcall names and their cdecl twins.
     "OxelInitialize", "oxel_initialize",
     "OxelParse", "oxel_parse",
+    "OxelCheck", "oxel_check",
     "FileIsOxel", "file_is_oxel",
     "OxelDestroy", "oxel_destroy",
     "OxelGetInfo", "oxel_get_info",
