@@ -14,7 +14,7 @@ Severity check_register(HostContext *context, const ComponentRecord *component,
     if (!name) {
         report_error(context, "Missing Instruction-register name in register number %d", index);
         result |= kError;
-        name = "(noname)";
+        name = show_name(name);
     }
     if (!reg->purpose) {
         report_warning(context, "Missing Instruction-register purpose in \"%s\"", name);

@@ -5,51 +5,16 @@
 
 #include "base/messages.h"
 #include "check/check_state.h"
+#include "model/register_kinds.h"
 
 namespace {
-
-template <typename Record>
-const char *name_of(const void *record) {
-    return static_cast<const Record *>(record)->name;
-}
-
-template <typename Record>
-int32_t length_of(const void *record) {
-    return static_cast<const Record *>(record)->length;
-}
-
-// The component's register lists in kind order, with the access to each
-// record's name and length.
-struct RegisterList {
-    int32_t kind;
-    ItemList *ComponentRecord::*list;
-    const char *(*name)(const void *record);
-    int32_t (*length)(const void *record);
-};
-
-const RegisterList kRegisterLists[] = {
-    {kInstructionRegisterKind, &ComponentRecord::instruction_registers,
-     name_of<InstructionRegisterRecord>, length_of<InstructionRegisterRecord>},
-    {kBoundaryScanRegisterKind, &ComponentRecord::boundary_scan_registers,
-     name_of<BoundaryScanRegisterRecord>, length_of<BoundaryScanRegisterRecord>},
-    {kBypassRegisterKind, &ComponentRecord::bypass_registers,
-     name_of<BypassRegisterRecord>, length_of<BypassRegisterRecord>},
-    {kIdentificationRegisterKind, &ComponentRecord::identification_registers,
-     name_of<IdRegisterRecord>, length_of<IdRegisterRecord>},
-    {kUsercodeRegisterKind, &ComponentRecord::usercode_registers,
-     name_of<IdRegisterRecord>, length_of<IdRegisterRecord>},
-    {kBistRegisterKind, &ComponentRecord::bist_registers,
-     name_of<BistRegisterRecord>, length_of<BistRegisterRecord>},
-    {kDataRegisterKind, &ComponentRecord::data_registers,
-     name_of<DataRegisterRecord>, length_of<DataRegisterRecord>},
-};
 
 // Calls visit(row, record) for every register of the component in kind
 // order and list order, until it returns false; false when it did.
 template <typename Visit>
 bool each_register(const ComponentRecord *component, Visit visit) {
-    for (const RegisterList &row : kRegisterLists) {
-        const ItemList *list = component->*row.list;
+    for (const RegisterKindRow &row : register_kinds()) {
+        const ItemList *list = registers_in(component, row);
         for (int32_t i = 0; list && i < list->count; i++)
             if (list->items[i] && !visit(row, list->items[i]))
                 return false;
@@ -65,10 +30,10 @@ void release_table(HostContext *context) {
 
 bool build_table(HostContext *context, const ComponentRecord *component) {
     release_table(context);
-    bool built = !component || each_register(component, [&](const RegisterList &row, const void *record) {
-        const char *name = row.name(record);
+    bool built = !component || each_register(component, [&](const RegisterKindRow &row, const void *record) {
+        const char *name = register_record_name(row, record);
         if (counted_name_find(g_check.register_names, name) != 0) {
-            report_note(context, "Name conflict with register \"%s\"", name ? name : "(noname)");
+            report_note(context, "Name conflict with register \"%s\"", show_name(name));
             return true;
         }
         CountedName *table = counted_name_add(context, g_check.register_names, name, row.kind);
@@ -96,16 +61,14 @@ int32_t register_name_table(HostContext *context, const ComponentRecord *compone
 }
 
 int32_t register_length(const ComponentRecord *component, const char *name) {
-    const void *found = nullptr;
-    int32_t (*length)(const void *record) = nullptr;
+    int32_t length = -1;
     if (component && name)
-        each_register(component, [&](const RegisterList &row, const void *record) {
-            const char *each = row.name(record);
-            if (each && std::strcmp(each, name) == 0) {
-                found = record;
-                length = row.length;
-            }
-            return !found;
+        each_register(component, [&](const RegisterKindRow &row, const void *record) {
+            const char *each = register_record_name(row, record);
+            if (!each || std::strcmp(each, name) != 0)
+                return true;
+            length = register_record_length(row, record);
+            return false;
         });
-    return found ? length(found) : -1;
+    return length;
 }

@@ -5,17 +5,8 @@
 
 #include "oxel32.h"
 
-// The register kinds, in the order the table is built; each name in the
-// table carries its kind as payload.
-enum RegisterNameKind : int32_t {
-    kInstructionRegisterKind = 1,
-    kBoundaryScanRegisterKind = 2,
-    kBypassRegisterKind = 3,
-    kIdentificationRegisterKind = 4,
-    kUsercodeRegisterKind = 5,
-    kBistRegisterKind = 6,
-    kDataRegisterKind = 7,
-};
+// Each name in the table carries its RegisterKind (model/register_kinds.h)
+// as payload.
 
 enum RegisterTableMode : int32_t {
     kRegisterLookup = 1,     // build the table when it is not built, then look up
