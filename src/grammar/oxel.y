@@ -721,8 +721,7 @@ single_pin
 bus_definition
     : '(' pin_number_list ')' { lexer_set_name_mode(true); } bus_name pin_type
       { lexer_set_name_mode(true); } opt_name
-        { $$ = mkbus(HOST, $2, $5, $6, $8); $2 = nullptr; $8 = nullptr;
-          release_bus_name(HOST, $5); $5 = nullptr; if (!$$) YYABORT;
+        { $$ = mkbus(HOST, $2, $5, $6, $8); $2 = nullptr; $5 = nullptr; $8 = nullptr; if (!$$) YYABORT;
           lexer_set_name_mode(true); }
     ;
 
