@@ -24,7 +24,6 @@
     intptr_t number;
     HeaderRecord *header;
     LogRecord *log;
-    /* COMPONENT_VALUE_TYPES_BEGIN */
     ComponentRecord *component;
     PinRecord *pin;
     IndexRecord *index;
@@ -44,8 +43,6 @@
     ChainElementRecord *chain_element;
     CellRecord *cell;
     CellModeRecord *cell_mode;
-    /* COMPONENT_VALUE_TYPES_END */
-    /* BOARD_VALUE_TYPES_BEGIN */
     BoardRecord *board;
     BoardChainRecord *board_chain;
     PartChainRecord *part;
@@ -59,7 +56,6 @@
     struct PpaAssignment *ppa_assignment;
     PpaSerialGroupRecord *serial_group;
     PpaParallelGroupRecord *parallel_group;
-    /* BOARD_VALUE_TYPES_END */
 }
 
 /* Keywords. */
@@ -193,7 +189,6 @@
 %type <log> creation_log change_log
 %type <list> change_log_list
 
-/* COMPONENT_TYPES_BEGIN */
 %code {
 #include "model/description.h"
 #include "model/component_records.h"
@@ -291,8 +286,6 @@ static void release_component_entry(HostContext *context, void *component) {
 %type <index> index
 %type <list> index_list pin_ref_list
 %type <pin_ref> pin_ref
-/* COMPONENT_TYPES_END */
-/* BOARD_TYPES_BEGIN */
 %code {
 #include "grammar/board_actions.h"
 #include "model/board_records.h"
@@ -323,21 +316,18 @@ static void release_component_entry(HostContext *context, void *component) {
 %type <serial_group> serial_group serial_assignments
 %type <item> serial_assignment
 %type <parallel_group> parallel_group
-/* BOARD_TYPES_END */
-
 /* Values still on the stacks when a parse stops are released here. The
    values of the rule whose action stops the parse are not: Bison pops them
    unreleased, so such an action releases what it still owns itself (an
-   error alternative its $1, a failed step the values it had not handed on;
-   a constructor or list operation that fails has released what it was
-   given). */
+   error alternative its $1; a constructor or list operation that fails has
+   released what it was given). A value that stays on the stack after a
+   mid-rule action has handed it on is cleared there. */
 %destructor { mem_free(HOST, $$); } <text> <real>
 %destructor { release_integer(HOST, $$); } <integer>
 %destructor { release_header(HOST, $$); } <header>
 %destructor { release_log(HOST, $$); } <log>
 %destructor { list_release_with(HOST, $$, release_log); } change_log_list
 %destructor { list_release(HOST, $$); } word_list name_list
-/* COMPONENT_DESTRUCTORS_BEGIN */
 %destructor { release_component(HOST, $$); } <component>
 %destructor { release_pin(HOST, $$); } <pin>
 %destructor { release_index(HOST, $$); } <index>
@@ -370,8 +360,6 @@ static void release_component_entry(HostContext *context, void *component) {
 %destructor { list_release(HOST, $$); } instruction_registers concatenation_item altered_registers_item
 %destructor { list_release(HOST, $$); } data_inputs_item data_outputs_item data_select_item
 %destructor { list_release(HOST, $$); } cell_params chain_name_list
-/* COMPONENT_DESTRUCTORS_END */
-/* BOARD_DESTRUCTORS_BEGIN */
 %destructor { release_board(HOST, $$); } <board>
 %destructor { release_board_chain(HOST, $$); } <board_chain>
 %destructor { release_part_chain(HOST, $$); } <part>
@@ -394,8 +382,6 @@ static void release_component_entry(HostContext *context, void *component) {
 %destructor { list_release_with(HOST, $$, release_vrak_instruction); } vrak_list
 %destructor { list_release_with(HOST, $$, release_vrak_operand); } rst_operand_list wtn_operand_list vector_operand_list
 %destructor { release_ppa_signal(HOST, $$); } serial_assignment
-/* BOARD_DESTRUCTORS_END */
-
 /* The deliberate shift/reduce conflicts, each resolved by shifting: the
    empty change_log_list against `error` (1), and the empty mode_list
    against the first token of an entry and `error` (10). */
@@ -429,15 +415,12 @@ top_section_list
 top_section
     : header_section
         { file_header($1); }
-    /* TOP_SECTIONS_BEGIN */
     | component_section
-        { bool filed = file_record(&description_root()->components, $1, release_component_entry); $1 = nullptr;
-          if (!filed) YYABORT; }
+        { if (!file_record(&description_root()->components, $1, release_component_entry)) YYABORT; }
     | board_section
         { if (!file_board($1)) YYABORT; }
     | pin_family_section
         { if (!file_pin_family($1)) YYABORT; }
-    /* TOP_SECTIONS_END */
     ;
 
 /* ---------------------------------------------------------------- */
@@ -520,7 +503,7 @@ word_list
     : word
         { $$ = list_create(HOST, $1, 1); if (!$$) YYABORT; }
     | word_list opt_comma { lexer_set_name_mode(true); } word
-        { $$ = list_append(HOST, $1, $4); $1 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append(HOST, $1, $4); if (!$$) YYABORT; }
     ;
 
 name_list
@@ -530,60 +513,56 @@ name_list
         { $$ = $3; }
     ;
 
-/* SHARED_PIN_REF_RULES_BEGIN: index, index_list, pin_ref, pin_ref_list */
-
 index
     : INTEGER
-        { $$ = mkindex(HOST, OXEL_INDEX_NUMBER, take_integer($1), nullptr, 0); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkindex(HOST, OXEL_INDEX_NUMBER, take_integer($1), nullptr, 0); if (!$$) YYABORT; }
     | INTEGER ':' INTEGER
         { $$ = mkindex(HOST, OXEL_INDEX_RANGE, take_integer($1), nullptr, take_integer($3));
-          $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+          if (!$$) YYABORT; }
     ;
 
 index_list
     : index
-        { $$ = list_create_with(HOST, $1, 1, release_index); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(HOST, $1, 1, release_index); if (!$$) YYABORT; }
     | index_list ',' index
-        { $$ = list_append_with(HOST, $1, $3, release_index); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $3, release_index); if (!$$) YYABORT; }
     ;
 
 /* The name is a list_name: the word after it is read in name mode too. */
 pin_ref
     : list_name '(' index_list ')'
-        { $$ = mkpinref(HOST, OXEL_PINREF_ELEMENT, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkpinref(HOST, OXEL_PINREF_ELEMENT, $1, $3); if (!$$) YYABORT; }
     | list_name
-        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, $1, nullptr); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, $1, nullptr); if (!$$) YYABORT; }
     | INTEGER
-        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, integer_text($1), nullptr); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, integer_text($1), nullptr); if (!$$) YYABORT; }
     | dash
         { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, nullptr, nullptr); if (!$$) YYABORT; }
     ;
 
 pin_ref_list
     : pin_ref
-        { $$ = list_create_with(HOST, $1, 1, release_pin_ref); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(HOST, $1, 1, release_pin_ref); if (!$$) YYABORT; }
     | pin_ref_list ',' pin_ref
-        { $$ = list_append_with(HOST, $1, $3, release_pin_ref); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $3, release_pin_ref); if (!$$) YYABORT; }
     | pin_ref_list error
-        { list_release_with(HOST, $1, release_pin_ref); $1 = nullptr;
+        { list_release_with(HOST, $1, release_pin_ref);
           report_expected("Pin reference expected"); YYABORT; }
     | error
         { report_expected("Pin reference expected"); YYABORT; }
     ;
-
-/* SHARED_PIN_REF_RULES_END */
 
 /* ---------------------------------------------------------------- */
 /* Header section. */
 
 header_section
     : OXEL_HEADER creation_log change_log_list END OXEL_HEADER
-        { $$ = mkheader(HOST, $2, $3); $2 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkheader(HOST, $2, $3); if (!$$) YYABORT; }
     ;
 
 creation_log
     : CREATION_LOG opt_colon STRING STRING STRING STRING
-        { $$ = mklog(HOST, $3, $4, $5, $6); $3 = $4 = $5 = $6 = nullptr; if (!$$) YYABORT; }
+        { $$ = mklog(HOST, $3, $4, $5, $6); if (!$$) YYABORT; }
     | error
         { report_expected("CREATIONLOG expected"); YYABORT; }
     ;
@@ -592,7 +571,7 @@ change_log_list
     : %empty
         { $$ = list_create(HOST, nullptr, 1); if (!$$) YYABORT; }
     | change_log_list change_log
-        { $$ = list_append_with(HOST, $1, $2, release_log); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $2, release_log); if (!$$) YYABORT; }
     | change_log_list error
         { list_release_with(HOST, $1, release_log); report_expected("CHANGELOG or END OXEL_HEADER expected"); YYABORT; }
     | error
@@ -601,10 +580,8 @@ change_log_list
 
 change_log
     : CHANGE_LOG opt_colon STRING STRING STRING STRING
-        { $$ = mklog(HOST, $3, $4, $5, $6); $3 = $4 = $5 = $6 = nullptr; if (!$$) YYABORT; }
+        { $$ = mklog(HOST, $3, $4, $5, $6); if (!$$) YYABORT; }
     ;
-
-/* COMPONENT_RULES_BEGIN */
 
 /* ---------------------------------------------------------------- */
 /* Component section. A rule's action that stops the parse releases the
@@ -613,7 +590,7 @@ change_log
 
 component_section
     : COMPONENT { lexer_set_name_mode(true); } name component_body END COMPONENT
-        { $$ = mkcomponent(HOST, $3, g_parser.source_ref, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkcomponent(HOST, $3, g_parser.source_ref, $4); if (!$$) YYABORT; }
     ;
 
 component_body
@@ -624,47 +601,46 @@ component_body
 
 component_item_list
     : component_item
-        { $$ = list_create_with(HOST, $1, 1, release_statement); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(HOST, $1, 1, release_statement); if (!$$) YYABORT; }
     | component_item_list component_item
-        { $$ = list_append_with(HOST, $1, $2, release_statement); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $2, release_statement); if (!$$) YYABORT; }
     | component_item_list error
-        { release_statements(HOST, $1); $1 = nullptr; report_expected("Data section expected"); YYABORT; }
+        { release_statements(HOST, $1); report_expected("Data section expected"); YYABORT; }
     | error
         { report_expected("Data section expected"); YYABORT; }
     ;
 
 component_item
     : pin_list_section
-        { $$ = statement(TAG_PIN_LIST, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_PIN_LIST, $1); if (!$$) YYABORT; }
     | standard_item
         { $$ = mkstatement(HOST, TAG_STANDARD, $1); if (!$$) YYABORT; }
     | header_section
-        { $$ = statement(TAG_HEADER, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_HEADER, $1); if (!$$) YYABORT; }
     | cell_section
-        { $$ = statement(TAG_CELL, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_CELL, $1); if (!$$) YYABORT; }
     | instruction_register_section
-        { $$ = statement(TAG_INSTRUCTION_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_INSTRUCTION_REGISTER, $1); if (!$$) YYABORT; }
     | boundary_scan_register_section
-        { $$ = statement(TAG_BOUNDARY_SCAN_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_BOUNDARY_SCAN_REGISTER, $1); if (!$$) YYABORT; }
     | bypass_register_section
-        { $$ = statement(TAG_BYPASS_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_BYPASS_REGISTER, $1); if (!$$) YYABORT; }
     | identification_register_section
-        { $$ = statement(TAG_IDENTIFICATION_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_IDENTIFICATION_REGISTER, $1); if (!$$) YYABORT; }
     | usercode_register_section
-        { $$ = statement(TAG_USERCODE_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_USERCODE_REGISTER, $1); if (!$$) YYABORT; }
     | bist_register_section
-        { $$ = statement(TAG_BIST_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_BIST_REGISTER, $1); if (!$$) YYABORT; }
     | data_register_section
-        { $$ = statement(TAG_DATA_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
-    /* COMPONENT_ITEMS_FROM_TECHNOLOGY */
+        { $$ = statement(TAG_DATA_REGISTER, $1); if (!$$) YYABORT; }
     | test_sequence_section
-        { $$ = statement(TAG_TEST_SEQUENCE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_TEST_SEQUENCE, $1); if (!$$) YYABORT; }
     | illegal_vectors_section
-        { $$ = statement(TAG_ILLEGAL_VECTORS, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_ILLEGAL_VECTORS, $1); if (!$$) YYABORT; }
     | pin_family_section
-        { $$ = statement(TAG_PIN_FAMILY, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_PIN_FAMILY, $1); if (!$$) YYABORT; }
     | global_family_section
-        { $$ = statement(TAG_GLOBAL_FAMILY, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_GLOBAL_FAMILY, $1); if (!$$) YYABORT; }
     ;
 
 standard_item
@@ -694,12 +670,11 @@ pin_list_section
 
 pin_definition_list
     : { lexer_set_name_mode(true); } pin_definition
-        { $$ = list_create_with(HOST, $2, 1, release_pin); $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(HOST, $2, 1, release_pin); if (!$$) YYABORT; }
     | pin_definition_list { lexer_set_name_mode(true); } pin_definition
-        { $$ = list_append_with(HOST, $1, $3, release_pin); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT;
-          lexer_set_name_mode(true); }
+        { $$ = list_append_with(HOST, $1, $3, release_pin); if (!$$) YYABORT; lexer_set_name_mode(true); }
     | pin_definition_list error
-        { release_pin_list(HOST, $1); $1 = nullptr;
+        { release_pin_list(HOST, $1);
           report_expected("Pin definition or END PIN_LIST expected"); YYABORT; }
     | error
         { report_expected("Pin definition or END PIN_LIST expected"); YYABORT; }
@@ -714,15 +689,13 @@ pin_definition
 single_pin
     : { lexer_set_name_mode(true); } pin_id { lexer_set_name_mode(true); } opt_name pin_type
       { lexer_set_name_mode(true); } opt_name
-        { $$ = mkpin(HOST, $2, $4, $5, $7); $2 = nullptr; $4 = nullptr; $7 = nullptr; if (!$$) YYABORT;
-          lexer_set_name_mode(true); }
+        { $$ = mkpin(HOST, $2, $4, $5, $7); if (!$$) YYABORT; lexer_set_name_mode(true); }
     ;
 
 bus_definition
     : '(' pin_number_list ')' { lexer_set_name_mode(true); } bus_name pin_type
       { lexer_set_name_mode(true); } opt_name
-        { $$ = mkbus(HOST, $2, $5, $6, $8); $2 = nullptr; $5 = nullptr; $8 = nullptr; if (!$$) YYABORT;
-          lexer_set_name_mode(true); }
+        { $$ = mkbus(HOST, $2, $5, $6, $8); if (!$$) YYABORT; lexer_set_name_mode(true); }
     ;
 
 pin_id
@@ -740,24 +713,21 @@ opt_name
 
 pin_number_list
     : pin_number
-        { $$ = list_create_with(HOST, $1, 1, release_index); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(HOST, $1, 1, release_index); if (!$$) YYABORT; }
     | pin_number_list ',' pin_number
-        { $$ = list_append_with(HOST, $1, $3, release_index); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $3, release_index); if (!$$) YYABORT; }
     ;
 
+/* A bus's pin numbers may also be names. */
 pin_number
     : name
-        { $$ = mkindex(HOST, OXEL_INDEX_NAME, 0, $1, 0); $1 = nullptr; if (!$$) YYABORT; }
-    | INTEGER
-        { $$ = mkindex(HOST, OXEL_INDEX_NUMBER, take_integer($1), nullptr, 0); $1 = nullptr; if (!$$) YYABORT; }
-    | INTEGER ':' INTEGER
-        { $$ = mkindex(HOST, OXEL_INDEX_RANGE, take_integer($1), nullptr, take_integer($3));
-          $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkindex(HOST, OXEL_INDEX_NAME, 0, $1, 0); if (!$$) YYABORT; }
+    | index
     ;
 
 bus_name
     : name '(' index_list ')'
-        { $$ = mkbusname(HOST, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkbusname(HOST, $1, $3); if (!$$) YYABORT; }
     ;
 
 pin_type
@@ -785,74 +755,74 @@ pin_type
 
 instruction_register_section
     : INSTRUCTION_REGISTER { lexer_set_name_mode(true); } name register_item_list END INSTRUCTION_REGISTER
-        { $$ = mkinstructionregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkinstructionregister(HOST, $3, $4); if (!$$) YYABORT; }
     ;
 
 bypass_register_section
     : BYPASS_REGISTER { lexer_set_name_mode(true); } name register_item_list END BYPASS_REGISTER
-        { $$ = mkbypassregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkbypassregister(HOST, $3, $4); if (!$$) YYABORT; }
     ;
 
 identification_register_section
     : IDENTIFICATION_REGISTER { lexer_set_name_mode(true); } name register_item_list END IDENTIFICATION_REGISTER
-        { $$ = mkidregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkidregister(HOST, $3, $4); if (!$$) YYABORT; }
     ;
 
 usercode_register_section
     : USERCODE_REGISTER { lexer_set_name_mode(true); } name register_item_list END USERCODE_REGISTER
-        { $$ = mkidregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkidregister(HOST, $3, $4); if (!$$) YYABORT; }
     ;
 
 bist_register_section
     : BIST_REGISTER { lexer_set_name_mode(true); } name register_item_list END BIST_REGISTER
-        { $$ = mkbistregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkbistregister(HOST, $3, $4); if (!$$) YYABORT; }
     ;
 
 data_register_section
     : DATA_REGISTER { lexer_set_name_mode(true); } name register_item_list END DATA_REGISTER
-        { $$ = mkdataregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkdataregister(HOST, $3, $4); if (!$$) YYABORT; }
     ;
 
 register_item_list
     : register_item
-        { $$ = list_create_with(HOST, $1, 1, release_statement); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(HOST, $1, 1, release_statement); if (!$$) YYABORT; }
     | register_item_list register_item
-        { $$ = list_append_with(HOST, $1, $2, release_statement); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $2, release_statement); if (!$$) YYABORT; }
     | register_item_list error
-        { release_statements(HOST, $1); $1 = nullptr; report_expected("Register section expected"); YYABORT; }
+        { release_statements(HOST, $1); report_expected("Register section expected"); YYABORT; }
     | error
         { report_expected("Register section expected"); YYABORT; }
     ;
 
 register_item
     : purpose_item
-        { $$ = statement(TAG_PURPOSE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_PURPOSE, $1); if (!$$) YYABORT; }
     | length_item
         { $$ = mkstatement(HOST, TAG_LENGTH, $1); if (!$$) YYABORT; }
     | capture_item
-        { $$ = statement(TAG_CAPTURE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_CAPTURE, $1); if (!$$) YYABORT; }
     | instruction_list_item
-        { $$ = statement(TAG_INSTRUCTION_LIST, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_INSTRUCTION_LIST, $1); if (!$$) YYABORT; }
     | chain_list_item
-        { $$ = statement(TAG_CHAIN_LIST, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_CHAIN_LIST, $1); if (!$$) YYABORT; }
     | manufacturer_idcode_item
-        { $$ = statement(TAG_MANUFACTURER_IDCODE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_MANUFACTURER_IDCODE, $1); if (!$$) YYABORT; }
     | partnumber_idcode_item
-        { $$ = statement(TAG_PARTNUMBER_IDCODE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_PARTNUMBER_IDCODE, $1); if (!$$) YYABORT; }
     | version_idcode_item
-        { $$ = statement(TAG_VERSION_IDCODE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_VERSION_IDCODE, $1); if (!$$) YYABORT; }
     | concatenation_item
-        { $$ = statement(TAG_CONCATENATION, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_CONCATENATION, $1); if (!$$) YYABORT; }
     | preload_item
-        { $$ = statement(TAG_PRELOAD, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_PRELOAD, $1); if (!$$) YYABORT; }
     | coverage_item
-        { $$ = statement(TAG_COVERAGE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_COVERAGE, $1); if (!$$) YYABORT; }
     | clock_item
-        { $$ = statement(TAG_CLOCK, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_CLOCK, $1); if (!$$) YYABORT; }
     | min_duration_item
-        { $$ = statement(TAG_MIN_DURATION, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_MIN_DURATION, $1); if (!$$) YYABORT; }
     | altered_registers_item
-        { $$ = statement(TAG_ALTERED_REGISTERS, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_ALTERED_REGISTERS, $1); if (!$$) YYABORT; }
     | parallel_outputs_item
         { $$ = mkstatement(HOST, TAG_PARALLEL_OUTPUTS, $1); if (!$$) YYABORT; }
     ;
@@ -864,12 +834,12 @@ purpose_item
 
 length_item
     : LENGTH opt_colon INTEGER
-        { $$ = take_integer($3); $3 = nullptr; }
+        { $$ = take_integer($3); }
     ;
 
 capture_item
     : CAPTURE opt_colon value opt_capture_status_list
-        { $$ = mkcapture(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkcapture(HOST, $3, $4); if (!$$) YYABORT; }
     ;
 
 opt_capture_status_list
@@ -883,11 +853,11 @@ opt_capture_status_list
    list. The token the error was found at is still the lookahead. */
 capture_status_list
     : capture_status
-        { $$ = list_create_with(HOST, $1, 1, release_capture_status); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(HOST, $1, 1, release_capture_status); if (!$$) YYABORT; }
     | capture_status_list capture_status
-        { $$ = list_append_with(HOST, $1, $2, release_capture_status); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $2, release_capture_status); if (!$$) YYABORT; }
     | capture_status_list error
-        { list_release_with(HOST, $1, release_capture_status); $1 = nullptr;
+        { list_release_with(HOST, $1, release_capture_status);
           report_broken_capture_status(yychar); YYABORT; }
     | error
         { report_broken_capture_status(yychar); YYABORT; }
@@ -895,7 +865,7 @@ capture_status_list
 
 capture_status
     : capture_status_value opt_colon STRING
-        { $$ = mkcapturestatus(HOST, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkcapturestatus(HOST, $1, $3); if (!$$) YYABORT; }
     ;
 
 /* value without its error alternative: a broken entry is the list's. */
@@ -912,11 +882,11 @@ instruction_list_item
 
 instruction_list
     : instruction
-        { $$ = list_create_with(HOST, $1, 1, release_instruction); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(HOST, $1, 1, release_instruction); if (!$$) YYABORT; }
     | instruction_list instruction
-        { $$ = list_append_with(HOST, $1, $2, release_instruction); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $2, release_instruction); if (!$$) YYABORT; }
     | instruction_list error
-        { list_release_with(HOST, $1, release_instruction); $1 = nullptr;
+        { list_release_with(HOST, $1, release_instruction);
           report_expected("Instruction specification error"); YYABORT; }
     | error
         { report_expected("Instruction specification error"); YYABORT; }
@@ -925,8 +895,7 @@ instruction_list
 instruction
     : instruction_name value { lexer_set_name_mode(true); } opt_name mode
       { lexer_set_name_mode(true); } instruction_registers
-        { $$ = mkinstruction(HOST, $1, $2, $4, $5, $7); $1 = nullptr; $2 = nullptr; $4 = nullptr; $5 = nullptr; $7 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = mkinstruction(HOST, $1, $2, $4, $5, $7); if (!$$) YYABORT; }
     ;
 
 instruction_name
@@ -943,7 +912,7 @@ instruction_name
     | HIGHZ           { $$ = coded_entry(OXEL_INSTRUCTION_HIGHZ); if (!$$) YYABORT; }
     | HIZ             { $$ = named_spec(OXEL_INSTRUCTION_NAMED, "HIZ"); if (!$$) YYABORT; }
     | name
-        { $$ = mkmodespec(HOST, OXEL_INSTRUCTION_NAMED, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkmodespec(HOST, OXEL_INSTRUCTION_NAMED, $1); if (!$$) YYABORT; }
     ;
 
 mode
@@ -955,7 +924,7 @@ mode
     | HIZ       { $$ = coded_entry(OXEL_MODE_HIZ); if (!$$) YYABORT; }
     | dash      { $$ = coded_entry(OXEL_MODE_NONE); if (!$$) YYABORT; }
     | name
-        { $$ = mkmodespec(HOST, OXEL_MODE_NAMED, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkmodespec(HOST, OXEL_MODE_NAMED, $1); if (!$$) YYABORT; }
     ;
 
 instruction_registers
@@ -986,7 +955,7 @@ concatenation_item
 
 preload_item
     : PRELOAD { lexer_set_name_mode(true); } name opt_colon value
-        { $$ = mkpreload(HOST, $3, $5); $3 = nullptr; $5 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkpreload(HOST, $3, $5); if (!$$) YYABORT; }
     ;
 
 coverage_item
@@ -1002,11 +971,11 @@ clock_item
 /* Like pin_ref, but the name does not switch name mode on. */
 clock_pin
     : name '(' index_list ')'
-        { $$ = mkpinref(HOST, OXEL_PINREF_ELEMENT, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkpinref(HOST, OXEL_PINREF_ELEMENT, $1, $3); if (!$$) YYABORT; }
     | name
-        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, $1, nullptr); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, $1, nullptr); if (!$$) YYABORT; }
     | INTEGER
-        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, integer_text($1), nullptr); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, integer_text($1), nullptr); if (!$$) YYABORT; }
     | dash
         { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, nullptr, nullptr); if (!$$) YYABORT; }
     ;
@@ -1031,31 +1000,31 @@ parallel_outputs_item
 
 cell_section
     : CELL { lexer_set_name_mode(true); } name cell_item_list END CELL
-        { $$ = mkcell(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkcell(HOST, $3, $4); if (!$$) YYABORT; }
     ;
 
 cell_item_list
     : cell_item
-        { $$ = list_create_with(HOST, $1, 1, release_statement); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(HOST, $1, 1, release_statement); if (!$$) YYABORT; }
     | cell_item_list cell_item
-        { $$ = list_append_with(HOST, $1, $2, release_statement); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $2, release_statement); if (!$$) YYABORT; }
     | cell_item_list error
-        { release_statements(HOST, $1); $1 = nullptr; report_expected("Cell specification error"); YYABORT; }
+        { release_statements(HOST, $1); report_expected("Cell specification error"); YYABORT; }
     | error
         { report_expected("Cell specification error"); YYABORT; }
     ;
 
 cell_item
     : init_update_item
-        { $$ = statement(TAG_INIT_UPDATE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_INIT_UPDATE, $1); if (!$$) YYABORT; }
     | data_inputs_item
-        { $$ = statement(TAG_DATA_INPUTS, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_DATA_INPUTS, $1); if (!$$) YYABORT; }
     | data_outputs_item
-        { $$ = statement(TAG_DATA_OUTPUTS, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_DATA_OUTPUTS, $1); if (!$$) YYABORT; }
     | data_select_item
-        { $$ = statement(TAG_DATA_SELECT, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_DATA_SELECT, $1); if (!$$) YYABORT; }
     | mode_list_item
-        { $$ = statement(TAG_MODE_LIST, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(TAG_MODE_LIST, $1); if (!$$) YYABORT; }
     ;
 
 init_update_item
@@ -1089,11 +1058,11 @@ mode_list
     : %empty
         { $$ = list_create(HOST, nullptr, 1); if (!$$) YYABORT; }
     | mode_entry
-        { $$ = list_create_with(HOST, $1, 1, release_cell_mode); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(HOST, $1, 1, release_cell_mode); if (!$$) YYABORT; }
     | mode_list mode_entry
-        { $$ = list_append_with(HOST, $1, $2, release_cell_mode); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $2, release_cell_mode); if (!$$) YYABORT; }
     | mode_list error
-        { list_release_with(HOST, $1, release_cell_mode); $1 = nullptr;
+        { list_release_with(HOST, $1, release_cell_mode);
           report_expected("Mode element expected"); YYABORT; }
     | error
         { report_expected("Mode element expected"); YYABORT; }
@@ -1101,8 +1070,7 @@ mode_list
 
 mode_entry
     : mode cell_select cell_spec output_specs
-        { $$ = mkcellmode(HOST, $1, $2, $3, $4); $1 = nullptr; $3 = nullptr; $2 = nullptr; $4 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = mkcellmode(HOST, $1, $2, $3, $4); if (!$$) YYABORT; }
     ;
 
 cell_select
@@ -1117,26 +1085,26 @@ cell_select
    the first one included, so that the outputs keep their positions. */
 output_specs
     : cell_spec
-        { $$ = list_create_with(HOST, $1, 1, release_mode_spec); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(HOST, $1, 1, release_mode_spec); if (!$$) YYABORT; }
     | '[' cell_spec_seq ']'
         { $$ = $2; }
     ;
 
 cell_spec_seq
     : cell_spec
-        { $$ = list_append_with(HOST, list_create(HOST, nullptr, 1), $1, release_mode_spec); $1 = nullptr;
+        { $$ = list_append_with(HOST, list_create(HOST, nullptr, 1), $1, release_mode_spec);
           if (!$$) YYABORT; }
     | cell_spec_seq cell_spec
-        { $$ = list_append_with(HOST, $1, $2, release_mode_spec); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $2, release_mode_spec); if (!$$) YYABORT; }
     ;
 
 cell_spec
     : name
-        { $$ = mkmodespec(HOST, OXEL_CAPTURE_NAME, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkmodespec(HOST, OXEL_CAPTURE_NAME, $1); if (!$$) YYABORT; }
     | UPDATE
         { $$ = coded_entry(OXEL_CAPTURE_UPDATE); if (!$$) YYABORT; }
     | INTEGER
-        { $$ = mkmodespec(HOST, OXEL_CAPTURE_NUMBER, integer_text($1)); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkmodespec(HOST, OXEL_CAPTURE_NUMBER, integer_text($1)); if (!$$) YYABORT; }
     | SI
         { $$ = coded_entry(OXEL_CAPTURE_SI); if (!$$) YYABORT; }
     | Z
@@ -1151,7 +1119,7 @@ cell_spec
 
 boundary_scan_register_section
     : BOUNDARY_SCAN_REGISTER { lexer_set_name_mode(true); } name register_item_list END BOUNDARY_SCAN_REGISTER
-        { $$ = mkbsregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkbsregister(HOST, $3, $4); if (!$$) YYABORT; }
     ;
 
 chain_list_item
@@ -1161,11 +1129,11 @@ chain_list_item
 
 chain_element_list
     : chain_element
-        { $$ = list_create_with(HOST, $1, 1, release_chain_element); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(HOST, $1, 1, release_chain_element); if (!$$) YYABORT; }
     | chain_element_list chain_element
-        { $$ = list_append_with(HOST, $1, $2, release_chain_element); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $2, release_chain_element); if (!$$) YYABORT; }
     | chain_element_list error
-        { list_release_with(HOST, $1, release_chain_element); $1 = nullptr;
+        { list_release_with(HOST, $1, release_chain_element);
           report_expected("Chain element expected"); YYABORT; }
     | error
         { report_expected("Chain element expected"); YYABORT; }
@@ -1177,7 +1145,6 @@ chain_element
       { lexer_set_name_mode(true); } cell_params { lexer_set_name_mode(true); } cell_params
       { lexer_set_name_mode(true); } cell_params
         { $$ = mkchainelement(HOST, take_integer($1), $3, $5, $7, $9, $11, $13, $15);
-          $1 = nullptr; $3 = nullptr; $5 = nullptr; $7 = nullptr; $9 = nullptr; $11 = nullptr; $13 = nullptr; $15 = nullptr;
           if (!$$) YYABORT; }
     ;
 
@@ -1185,7 +1152,7 @@ cell_params
     : '[' { lexer_set_name_mode(true); } chain_name_list ']'
         { $$ = $3; }
     | chain_word
-        { $$ = list_create(HOST, $1, 1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create(HOST, $1, 1); if (!$$) YYABORT; }
     ;
 
 chain_word
@@ -1196,11 +1163,11 @@ chain_word
 
 chain_name_list
     : chain_name
-        { $$ = list_create(HOST, $1, 1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create(HOST, $1, 1); if (!$$) YYABORT; }
     | chain_name_list { lexer_set_name_mode(true); } chain_name
-        { $$ = list_append(HOST, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append(HOST, $1, $3); if (!$$) YYABORT; }
     | chain_name_list error
-        { list_release(HOST, $1); $1 = nullptr; report_expected("Pin name list expected"); YYABORT; }
+        { list_release(HOST, $1); report_expected("Pin name list expected"); YYABORT; }
     | error
         { report_expected("Pin name list expected"); YYABORT; }
     ;
@@ -1218,27 +1185,21 @@ chain_name_text
     | list_name
     ;
 
-/* COMPONENT_RULES_END */
-
-/* BOARD_RULES_BEGIN */
-
 /* ---------------------------------------------------------------- */
 /* Board section. */
 
 board_section
     : BOARD { lexer_set_name_mode(true); } name board_item_list END BOARD
-        { $$ = mkboard(HOST, $3, g_parser.source_ref, $4); $3 = nullptr; $4 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = mkboard(HOST, $3, g_parser.source_ref, $4); if (!$$) YYABORT; }
     ;
 
 board_item_list
     : board_item
         { $$ = list_create_with(HOST, $1, 1, release_board_statement); if (!$$) YYABORT; }
     | board_item_list board_item
-        { $$ = list_append_with(HOST, $1, $2, release_board_statement); $1 = nullptr; $2 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $2, release_board_statement); if (!$$) YYABORT; }
     | board_item_list error
-        { list_release_with(HOST, $1, release_board_statement); $1 = nullptr;
+        { list_release_with(HOST, $1, release_board_statement);
           report_expected("Board section or END BOARD expected"); YYABORT; }
     | error
         { report_expected("Board section or END BOARD expected"); YYABORT; }
@@ -1266,13 +1227,12 @@ board_item
 board_chain_section
     : BOARD_LEVEL_CHAIN { lexer_set_name_mode(true); } name board_tap_section part_chain_section
       END BOARD_LEVEL_CHAIN
-        { $$ = mkboardchain(HOST, $3, $4, $5); $3 = nullptr; $4 = nullptr; $5 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = mkboardchain(HOST, $3, $4, $5); if (!$$) YYABORT; }
     ;
 
 board_tap_section
     : BOARD_LEVEL_TAP tap_map_list END BOARD_LEVEL_TAP
-        { $$ = $2; $2 = nullptr; }
+        { $$ = $2; }
     | error
         { report_expected("Board tap expected"); YYABORT; }
     ;
@@ -1283,10 +1243,9 @@ tap_map_list
     : tap_map
         { $$ = list_create_with(HOST, $1, 1, release_tap_map); if (!$$) YYABORT; }
     | tap_map_list tap_map
-        { $$ = list_append_with(HOST, $1, $2, release_tap_map); $1 = nullptr; $2 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $2, release_tap_map); if (!$$) YYABORT; }
     | tap_map_list error
-        { list_release_with(HOST, $1, release_tap_map); $1 = nullptr;
+        { list_release_with(HOST, $1, release_tap_map);
           report_expected("TAP map error"); YYABORT; }
     | error
         { report_expected("TAP map error"); YYABORT; }
@@ -1294,7 +1253,7 @@ tap_map_list
 
 tap_map
     : tap_signal { lexer_set_name_mode(true); } name
-        { $$ = mktapmap(HOST, $1, $3); $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mktapmap(HOST, $1, $3); if (!$$) YYABORT; }
     ;
 
 tap_signal
@@ -1309,7 +1268,7 @@ tap_signal
 
 part_chain_section
     : PART_CHAIN part_list END PART_CHAIN
-        { $$ = $2; $2 = nullptr; }
+        { $$ = $2; }
     | error
         { report_expected("Part chain expected"); YYABORT; }
     ;
@@ -1318,10 +1277,9 @@ part_list
     : part
         { $$ = list_create_with(HOST, $1, 1, release_part_chain); if (!$$) YYABORT; }
     | part_list part
-        { $$ = list_append_with(HOST, $1, $2, release_part_chain); $1 = nullptr; $2 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $2, release_part_chain); if (!$$) YYABORT; }
     | part_list error
-        { list_release_with(HOST, $1, release_part_chain); $1 = nullptr;
+        { list_release_with(HOST, $1, release_part_chain);
           report_expected("Chain element or END PART_CHAIN expected"); YYABORT; }
     | error
         { report_expected("Chain element or END PART_CHAIN expected"); YYABORT; }
@@ -1332,24 +1290,22 @@ part
     : INTEGER { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } name
       { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } name
       { lexer_set_name_mode(true); } opt_name
-        { int32_t position = take_integer($1); $1 = nullptr;
-          $$ = mkpartchain(HOST, position, $3, $5, $7, $9, $11);
-          $3 = $5 = $7 = $9 = $11 = nullptr; if (!$$) YYABORT; }
+        { int32_t position = take_integer($1);
+          $$ = mkpartchain(HOST, position, $3, $5, $7, $9, $11); if (!$$) YYABORT; }
     ;
 
 netlist_section
     : NETLIST_MAP net_entry_list END NETLIST_MAP
-        { $$ = $2; $2 = nullptr; }
+        { $$ = $2; }
     ;
 
 net_entry_list
     : net_entry
         { $$ = list_create_with(HOST, $1, 1, release_net); if (!$$) YYABORT; }
     | net_entry_list net_entry
-        { $$ = list_append_with(HOST, $1, $2, release_net); $1 = nullptr; $2 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $2, release_net); if (!$$) YYABORT; }
     | net_entry_list error
-        { list_release_with(HOST, $1, release_net); $1 = nullptr;
+        { list_release_with(HOST, $1, release_net);
           report_expected("Netlist map error - name expected"); YYABORT; }
     | error
         { report_expected("Netlist map error - name expected"); YYABORT; }
@@ -1357,19 +1313,21 @@ net_entry_list
 
 net_entry
     : name { lexer_set_name_mode(true); } pin_ref { lexer_set_name_mode(true); } name_list
-        { $$ = mknet(HOST, $1, $3, $5); $1 = nullptr; $3 = nullptr; $5 = nullptr;
+        { $$ = mknet(HOST, $1, $3, $5);
           lexer_set_name_mode(false); if (!$$) YYABORT; }
     ;
 
 /* ---------------------------------------------------------------- */
 /* Technology: pin families and global families, filled statement by
-   statement into the family under construction. */
+   statement into the family under construction. The family is made once
+   its name is read; the name, which stays on the stack below it, is cleared
+   there so that a stop inside the family does not release it twice. */
 
 pin_family_section
     : PIN_FAMILY { lexer_set_name_mode(true); } name
       <pin_family>{ $$ = open_pin_family($3); $3 = nullptr; if (!$$) YYABORT; }
       pin_family_item_list END PIN_FAMILY
-        { $$ = $4; $4 = nullptr; close_families(); }
+        { $$ = $4; close_families(); }
     ;
 
 pin_family_item_list
@@ -1383,37 +1341,33 @@ pin_family_item_list
 
 pin_family_item
     : SETUP_TIME opt_colon number
-        { store_value(&CURRENT_PIN_FAMILY->setup_time, $3); $3 = nullptr; }
+        { store_value(&CURRENT_PIN_FAMILY->setup_time, $3); }
     | HOLD_TIME opt_colon number
-        { store_value(&CURRENT_PIN_FAMILY->hold_time, $3); $3 = nullptr; }
+        { store_value(&CURRENT_PIN_FAMILY->hold_time, $3); }
     | TPLH opt_colon number_or_dash number_or_dash number_or_dash
         { store_value(&CURRENT_PIN_FAMILY->tplh_min, $3); store_value(&CURRENT_PIN_FAMILY->tplh_typ, $4);
-          store_value(&CURRENT_PIN_FAMILY->tplh_max, $5); $3 = $4 = $5 = nullptr; }
+          store_value(&CURRENT_PIN_FAMILY->tplh_max, $5); }
     | TPHL opt_colon number_or_dash number_or_dash number_or_dash
         { store_value(&CURRENT_PIN_FAMILY->tphl_min, $3); store_value(&CURRENT_PIN_FAMILY->tphl_typ, $4);
-          store_value(&CURRENT_PIN_FAMILY->tphl_max, $5); $3 = $4 = $5 = nullptr; }
+          store_value(&CURRENT_PIN_FAMILY->tphl_max, $5); }
     | INPUT_CURRENT opt_colon number_or_dash number_or_dash
-        { store_value(&CURRENT_PIN_FAMILY->iil, $3); store_value(&CURRENT_PIN_FAMILY->iih, $4);
-          $3 = $4 = nullptr; }
+        { store_value(&CURRENT_PIN_FAMILY->iil, $3); store_value(&CURRENT_PIN_FAMILY->iih, $4); }
     | INPUT_VOLTAGE opt_colon number_or_dash number_or_dash
-        { store_value(&CURRENT_PIN_FAMILY->vil, $3); store_value(&CURRENT_PIN_FAMILY->vih, $4);
-          $3 = $4 = nullptr; }
+        { store_value(&CURRENT_PIN_FAMILY->vil, $3); store_value(&CURRENT_PIN_FAMILY->vih, $4); }
     | OUTPUT_CURRENT opt_colon number_or_dash number_or_dash
-        { store_value(&CURRENT_PIN_FAMILY->iol, $3); store_value(&CURRENT_PIN_FAMILY->ioh, $4);
-          $3 = $4 = nullptr; }
+        { store_value(&CURRENT_PIN_FAMILY->iol, $3); store_value(&CURRENT_PIN_FAMILY->ioh, $4); }
     | OUTPUT_VOLTAGE opt_colon number_or_dash number_or_dash
-        { store_value(&CURRENT_PIN_FAMILY->vol, $3); store_value(&CURRENT_PIN_FAMILY->voh, $4);
-          $3 = $4 = nullptr; }
+        { store_value(&CURRENT_PIN_FAMILY->vol, $3); store_value(&CURRENT_PIN_FAMILY->voh, $4); }
     | VCC_VOLTAGE opt_colon number_or_dash number_or_dash number_or_dash
         { store_value(&CURRENT_PIN_FAMILY->vcc_min, $3); store_value(&CURRENT_PIN_FAMILY->vcc_typ, $4);
-          store_value(&CURRENT_PIN_FAMILY->vcc_max, $5); $3 = $4 = $5 = nullptr; }
+          store_value(&CURRENT_PIN_FAMILY->vcc_max, $5); }
     ;
 
 global_family_section
     : GLOBAL_FAMILY { lexer_set_name_mode(true); } name
       <global_family>{ $$ = open_global_family($3); $3 = nullptr; if (!$$) YYABORT; }
       global_item_list END GLOBAL_FAMILY
-        { $$ = $4; $4 = nullptr; close_families(); }
+        { $$ = $4; close_families(); }
     ;
 
 global_item_list
@@ -1429,15 +1383,15 @@ global_item
     : TEST_FREQUENCY opt_colon number_or_dash number_or_dash number_or_dash
         { store_value(&CURRENT_GLOBAL_FAMILY->test_freq_min, $3);
           store_value(&CURRENT_GLOBAL_FAMILY->test_freq_typ, $4);
-          store_value(&CURRENT_GLOBAL_FAMILY->test_freq_max, $5); $3 = $4 = $5 = nullptr; }
+          store_value(&CURRENT_GLOBAL_FAMILY->test_freq_max, $5); }
     | CLOCK_FREQUENCY opt_colon number_or_dash number_or_dash number_or_dash
         { store_value(&CURRENT_GLOBAL_FAMILY->clock_freq_min, $3);
           store_value(&CURRENT_GLOBAL_FAMILY->clock_freq_typ, $4);
-          store_value(&CURRENT_GLOBAL_FAMILY->clock_freq_max, $5); $3 = $4 = $5 = nullptr; }
+          store_value(&CURRENT_GLOBAL_FAMILY->clock_freq_max, $5); }
     | TEMPERATURE_RANGE opt_colon number_or_dash number_or_dash number_or_dash
         { store_value(&CURRENT_GLOBAL_FAMILY->temperature_min, $3);
           store_value(&CURRENT_GLOBAL_FAMILY->temperature_typ, $4);
-          store_value(&CURRENT_GLOBAL_FAMILY->temperature_max, $5); $3 = $4 = $5 = nullptr; }
+          store_value(&CURRENT_GLOBAL_FAMILY->temperature_max, $5); }
     | TCK_STOP_AT_ONE opt_colon yes_no
         { CURRENT_GLOBAL_FAMILY->tck_stop_at_one = static_cast<int32_t>($3);
           CURRENT_GLOBAL_FAMILY->tck_stop_at_one_given = 1; }
@@ -1450,12 +1404,12 @@ global_item
 
 test_sequence_section
     : TEST_SEQUENCE { lexer_set_name_mode(true); } name vrak_list END TEST_SEQUENCE
-        { $$ = mksequence(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mksequence(HOST, $3, $4); if (!$$) YYABORT; }
     ;
 
 illegal_vectors_section
     : ILLEGAL_VECTORS { lexer_set_name_mode(true); } name vrak_list END ILLEGAL_VECTORS
-        { $$ = mksequence(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mksequence(HOST, $3, $4); if (!$$) YYABORT; }
     ;
 
 /* A sequence's instruction list grows a hundred entries at a time. */
@@ -1463,10 +1417,9 @@ vrak_list
     : vrak_statement
         { $$ = list_create_with(HOST, $1, 100, release_vrak_instruction); if (!$$) YYABORT; }
     | vrak_list vrak_statement
-        { $$ = list_append_with(HOST, $1, $2, release_vrak_instruction); $1 = nullptr; $2 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $2, release_vrak_instruction); if (!$$) YYABORT; }
     | vrak_list error
-        { list_release_with(HOST, $1, release_vrak_instruction); $1 = nullptr;
+        { list_release_with(HOST, $1, release_vrak_instruction);
           report_expected("VRAK instruction expected"); YYABORT; }
     | error
         { report_expected("VRAK instruction expected"); YYABORT; }
@@ -1475,44 +1428,43 @@ vrak_list
 vrak_statement
     : vrak_instruction
     | '@' vrak_instruction
-        { $$ = $2; $2 = nullptr; }
+        { $$ = $2; }
     ;
 
 vrak_instruction
     : RST '(' { lexer_set_name_mode(true); } rst_operand_list ')'
-        { $$ = mkvrak(HOST, OXEL_VRAK_RST, $4); $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrak(HOST, OXEL_VRAK_RST, $4); if (!$$) YYABORT; }
     | WTN '(' { lexer_set_name_mode(true); } wtn_operand_list ')'
-        { $$ = mkvrak(HOST, OXEL_VRAK_WTN, $4); $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrak(HOST, OXEL_VRAK_WTN, $4); if (!$$) YYABORT; }
     | DRS '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = mkvrak(HOST, OXEL_VRAK_DRS, $4); $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrak(HOST, OXEL_VRAK_DRS, $4); if (!$$) YYABORT; }
     | BPV '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = mkvrak(HOST, OXEL_VRAK_BPV, $4); $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrak(HOST, OXEL_VRAK_BPV, $4); if (!$$) YYABORT; }
     | CNF '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = mkvrak(HOST, OXEL_VRAK_CNF, $4); $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrak(HOST, OXEL_VRAK_CNF, $4); if (!$$) YYABORT; }
     | TAP '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = mkvrak(HOST, OXEL_VRAK_TAP, $4); $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrak(HOST, OXEL_VRAK_TAP, $4); if (!$$) YYABORT; }
     | ITP '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = mkvrak(HOST, OXEL_VRAK_ITP, $4); $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrak(HOST, OXEL_VRAK_ITP, $4); if (!$$) YYABORT; }
     | PPA '(' ppa_body ')'
-        { $$ = mkppainstruction(HOST, $3); $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppainstruction(HOST, $3); if (!$$) YYABORT; }
     | CMT '(' STRING ')'
-        { $$ = mkvrakcomment(HOST, $3); $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrakcomment(HOST, $3); if (!$$) YYABORT; }
     ;
 
 rst_operand_list
     : rst_operand
         { $$ = list_create_with(HOST, $1, 1, release_vrak_operand); if (!$$) YYABORT; }
     | rst_operand_list ';' { lexer_set_name_mode(true); } rst_operand
-        { $$ = list_append_with(HOST, $1, $4, release_vrak_operand); $1 = nullptr; $4 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $4, release_vrak_operand); if (!$$) YYABORT; }
     ;
 
 /* The reset state is required but not kept: its keyword carries no value. */
 rst_operand
     : name ',' rst_register
-        { $$ = mkvrakoperand(HOST, $1, 0, nullptr); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrakoperand(HOST, $1, 0, nullptr); if (!$$) YYABORT; }
     | INTEGER ',' rst_register
-        { $$ = mkvrakoperand(HOST, integer_text($1), 0, nullptr); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrakoperand(HOST, integer_text($1), 0, nullptr); if (!$$) YYABORT; }
     ;
 
 rst_register
@@ -1528,89 +1480,80 @@ wtn_operand_list
     : wtn_operand
         { $$ = list_create_with(HOST, $1, 1, release_vrak_operand); if (!$$) YYABORT; }
     | wtn_operand_list ';' { lexer_set_name_mode(true); } wtn_operand
-        { $$ = list_append_with(HOST, $1, $4, release_vrak_operand); $1 = nullptr; $4 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $4, release_vrak_operand); if (!$$) YYABORT; }
     ;
 
 wtn_operand
     : name ',' INTEGER
-        { $$ = mkvrakoperand(HOST, $1, 0, integer_text($3)); $1 = nullptr; $3 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = mkvrakoperand(HOST, $1, 0, integer_text($3)); if (!$$) YYABORT; }
     | INTEGER ',' INTEGER
-        { $$ = mkvrakoperand(HOST, integer_text($1), 0, integer_text($3)); $1 = nullptr;
-          $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrakoperand(HOST, integer_text($1), 0, integer_text($3)); if (!$$) YYABORT; }
     ;
 
 vector_operand_list
     : vector_operand
         { $$ = list_create_with(HOST, $1, 1, release_vrak_operand); if (!$$) YYABORT; }
     | vector_operand_list ';' { lexer_set_name_mode(true); } vector_operand
-        { $$ = list_append_with(HOST, $1, $4, release_vrak_operand); $1 = nullptr; $4 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(HOST, $1, $4, release_vrak_operand); if (!$$) YYABORT; }
     ;
 
 /* target, bit count, bit pattern (its words joined) */
 vector_operand
     : INTEGER ',' INTEGER ',' word_run
-        { int32_t count = take_integer($3); $3 = nullptr;
-          $$ = mkvrakoperand(HOST, integer_text($1), count, $5); $1 = nullptr; $5 = nullptr;
-          if (!$$) YYABORT; }
+        { int32_t count = take_integer($3);
+          $$ = mkvrakoperand(HOST, integer_text($1), count, $5); if (!$$) YYABORT; }
     | name ',' INTEGER ',' word_run
-        { int32_t count = take_integer($3); $3 = nullptr;
-          $$ = mkvrakoperand(HOST, $1, count, $5); $1 = nullptr; $5 = nullptr;
-          if (!$$) YYABORT; }
+        { int32_t count = take_integer($3);
+          $$ = mkvrakoperand(HOST, $1, count, $5); if (!$$) YYABORT; }
     ;
 
 /* PPA: serial (T) and parallel (P) groups separated by ";". */
 ppa_body
     : ppa_group
-        { $$ = mkppa(HOST, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppa(HOST, $1); if (!$$) YYABORT; }
     | ppa_body ';' ppa_group
-        { $$ = ppa_add(HOST, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = ppa_add(HOST, $1, $3); if (!$$) YYABORT; }
     ;
 
 ppa_group
     : serial_group
-        { $$ = mkppaassignment(HOST, $1, nullptr); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppaassignment(HOST, $1, nullptr); if (!$$) YYABORT; }
     | parallel_group
-        { $$ = mkppaassignment(HOST, nullptr, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppaassignment(HOST, nullptr, $1); if (!$$) YYABORT; }
     ;
 
 serial_group
     : T ',' { lexer_set_name_mode(true); } name serial_assignments
-        { $$ = ppa_serial_name($4, $5); $4 = nullptr; $5 = nullptr; }
+        { $$ = ppa_serial_name($4, $5); }
     ;
 
 serial_assignments
     : serial_assignment
-        { $$ = ppa_serial_add(HOST, nullptr, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = ppa_serial_add(HOST, nullptr, $1); if (!$$) YYABORT; }
     | serial_assignments serial_assignment
-        { $$ = ppa_serial_add(HOST, $1, $2); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = ppa_serial_add(HOST, $1, $2); if (!$$) YYABORT; }
     ;
 
 serial_assignment
     : '(' TDI ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = mkppasignal(HOST, TAP_TDI, $5); $5 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppasignal(HOST, TAP_TDI, $5); if (!$$) YYABORT; }
     | '(' TDO ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = mkppasignal(HOST, TAP_TDO, $5); $5 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppasignal(HOST, TAP_TDO, $5); if (!$$) YYABORT; }
     | '(' TMS ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = mkppasignal(HOST, TAP_TMS, $5); $5 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppasignal(HOST, TAP_TMS, $5); if (!$$) YYABORT; }
     | '(' TCK ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = mkppasignal(HOST, TAP_TCK, $5); $5 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppasignal(HOST, TAP_TCK, $5); if (!$$) YYABORT; }
     | '(' TRST ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = mkppasignal(HOST, TAP_TRST, $5); $5 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppasignal(HOST, TAP_TRST, $5); if (!$$) YYABORT; }
     ;
 
 /* The number between the name and the pins is read and not kept. */
 parallel_group
     : P ',' name ',' INTEGER ',' { lexer_set_name_mode(true); } pin_ref_list
-        { release_integer(HOST, $5); $5 = nullptr;
-          $$ = mkppaparallel(HOST, $3, $8); $3 = nullptr; $8 = nullptr; if (!$$) YYABORT; }
+        { release_integer(HOST, $5);
+          $$ = mkppaparallel(HOST, $3, $8); if (!$$) YYABORT; }
     | P ',' INTEGER ',' INTEGER ',' { lexer_set_name_mode(true); } pin_ref_list
-        { release_integer(HOST, $5); $5 = nullptr;
-          $$ = mkppaparallel(HOST, integer_text($3), $8); $3 = nullptr; $8 = nullptr;
-          if (!$$) YYABORT; }
+        { release_integer(HOST, $5);
+          $$ = mkppaparallel(HOST, integer_text($3), $8); if (!$$) YYABORT; }
     ;
-/* BOARD_RULES_END */
-
 %%
