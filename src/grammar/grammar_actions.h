@@ -46,12 +46,11 @@ ModeSpecRecord *named_entry(HostContext *context, int32_t code, const char *name
 // error was found at: a ":" means the value was missing.
 void report_broken_capture_status(int token);
 
-// The parse over the module's parser state; Bison's parser takes the state
-// as its parameter.
-int yyparse();
+// Bison's parser, over the state of one parse.
+int yyparse(parser_state *parse);
 // Bison's error hook: "syntax error", or "memory exhausted" when the stacks
 // cannot grow.
-void yyerror(const char *message);
+void yyerror(parser_state *parse, const char *message);
 
 // The parser's stacks start with room for 150 entries and double.
 #define YYINITDEPTH 150

@@ -12,9 +12,6 @@ struct parser_state;
 #include "grammar/top_sections.h"
 #include "model/board_records.h"
 #include "model/component_records.h"
-
-// Bison hands its error hook the parse's state; the message goes out as ever.
-static void yyerror(parser_state *, const char *message) { yyerror(message); }
 }
 
 /* Every action and destructor reaches the state of the parse, its host
@@ -1518,5 +1515,3 @@ parallel_group
     ;
 
 %%
-
-int yyparse() { return yyparse(&g_parser); }
