@@ -8,11 +8,9 @@
 namespace {
 
 // Fragments of this family's messages, so that the other families may add theirs.
-const char *const kPinListTexts[] = {
-    "empty pin",           "Bus Index",    "Number of pins in bus", "pintype",   "Pin name \"",
-    "Pin number \"",       "-controller ", "Missing pin",           "Pinfamily", "undefined in family",
-    "has BST type",
-};
+const char *const kPinListTexts[] = {"empty pin", "Bus Index", "Number of pins in bus", "pintype", "Pin name \"",
+                                     "Pin number \"", "-controller ", "Missing pin", "Pinfamily",
+                                     "undefined in family", "has BST type"};
 
 // The four controller pins a pin list needs.
 const std::string kTap = "1 TDI TDI -\n2 TDO TDO -\n3 TMS TMS -\n4 TCK TCK -\n";
@@ -23,9 +21,7 @@ std::string chain_of(const std::string &pin) {
     return "BOUNDARY_SCAN_REGISTER BSR LENGTH 1 CHAIN_LIST 0 BC_1 " + pin +
            " - - - - - END CHAIN_LIST END BOUNDARY_SCAN_REGISTER\n";
 }
-const std::string kFamilies = "PIN_FAMILY EMPTY TPLH - - - END PIN_FAMILY\n"
-                              "PIN_FAMILY FULL SETUP_TIME 1 HOLD_TIME 1 INPUT_CURRENT 1 1 INPUT_VOLTAGE 1 1 "
-                              "END PIN_FAMILY\n";
+const std::string kFamilies = "PIN_FAMILY EMPTY TPLH - - - END PIN_FAMILY\n";
 const int32_t kAnyResult = -1;
 
 class PinListChecks : public CheckTest {
@@ -42,28 +38,25 @@ protected:
     }
 };
 
-Texts family_warnings(const Texts &values, const std::string &tail) {
-    Texts out;
+// The warning of a boundary-scan pin that a register's chain leaves out.
+std::string not_in_chain(const std::string &pin) {
+    return "W:Pin \"" + pin + "\" has BST type but is not specified in the Boundary-Scan Register";
+}
+
+// The warnings of the values that family EMPTY lacks, in the order given.
+void add_family_warnings(Texts &out, const Texts &values, const std::string &pin) {
     for (const std::string &value : values)
-        out.push_back("W:" + value + " undefined in family \"EMPTY\" for " + tail);
-    return out;
+        out.push_back("W:" + value + " undefined in family \"EMPTY\" for " + pin);
 }
 
 }  // namespace
 
 TEST_F(PinListChecks, EveryRuleReportsInOrder) {
-    const Texts io_pin = family_warnings({"Iil", "Iih", "Vil", "Vih", "Iol", "Ioh", "Vol", "Voh", "SetupTime",
-                                          "HoldTime", "tpLHMin", "tpLHTyp", "tpLHMax", "tpHLMin", "tpHLTyp",
-                                          "tpHLMax"}, "pin P");
-    const Texts power_pin = family_warnings({"VccMin", "VccTyp", "VccMax"}, "powerpin V");
-    Texts families{"W:Pin \"P\" has BST type but is not specified in the Boundary-Scan Register"};
-    families.insert(families.end(), io_pin.begin(), io_pin.end());
-    families.insert(families.end(), power_pin.begin(), power_pin.end());
-    const struct {
-        std::string before, items;
-        int32_t result;
-        Texts found;
-    } rows[] = {
+    Texts families{not_in_chain("P")};
+    add_family_warnings(families, {"Iil", "Iih", "Vil", "Vih", "Iol", "Ioh", "Vol", "Voh", "SetupTime", "HoldTime",
+                                   "tpLHMin", "tpLHTyp", "tpLHMax", "tpHLMin", "tpHLTyp", "tpHLMax"}, "pin P");
+    add_family_warnings(families, {"VccMin", "VccTyp", "VccMax"}, "powerpin V");
+    const struct { std::string before, items; int32_t result; Texts found; } rows[] = {
         // A bus keeps its numbers in a list: a named bus of the right size is clean.
         {"", pin_list("(5:8) D(0:3) NC -\n(A1, 9) E(0, 1) NC -\n"), OXEL_OK, {}},
         {"", pin_list("12 - NC -\n\"\" P1 NC -\n\"\" - NC -\n\"-\" P2 NC -\n"), OXEL_FAILED,
@@ -93,13 +86,10 @@ TEST_F(PinListChecks, EveryRuleReportsInOrder) {
         {"", "STANDARD IEEE_1149.1_1990\n", OXEL_FAILED, {"E:Missing pin list"}},
         // Each boundary-scan register that leaves a pin out is told.
         {"", pin_list("5 P IN -\n6 Q OUT -\n"), OXEL_WARNINGS,
-         {"W:Pin \"P\" has BST type but is not specified in the Boundary-Scan Register",
-          "W:Pin \"Q\" has BST type but is not specified in the Boundary-Scan Register"}},
+         {not_in_chain("P"), not_in_chain("Q")}},
         {"", pin_list("5 P IOZ -\n6 Q OUTZ -\n7 R GND -\n") + chain_of("P") + chain_of("R"), kAnyResult,
-         {"W:Pin \"P\" has BST type but is not specified in the Boundary-Scan Register",
-          "W:Pin \"Q\" has BST type but is not specified in the Boundary-Scan Register",
-          "W:Pin \"Q\" has BST type but is not specified in the Boundary-Scan Register"}},
-        {kFamilies, pin_list("5 P IO EMPTY\n6 V PWR EMPTY\n7 G GND EMPTY\n8 F NC FULL\n"), OXEL_WARNINGS,
+         {not_in_chain("P"), not_in_chain("Q"), not_in_chain("Q")}},
+        {kFamilies, pin_list("5 P IO EMPTY\n6 V PWR EMPTY\n7 G GND EMPTY\n"), OXEL_WARNINGS,
          families},
         {kFamilies, pin_list("5 P NC NOFAM\n"), OXEL_FAILED, {"E:Undefined Pinfamily : \"NOFAM\""}},
         // Without any pin family there is nothing to hold a pin to.
@@ -111,9 +101,7 @@ TEST_F(PinListChecks, EveryRuleReportsInOrder) {
         SCOPED_TRACE(before + items);
         ASSERT_TRUE(parse_ok(before + component("U1", items)));
         int32_t checked = check();
-        if (result != kAnyResult) {
-            EXPECT_EQ(checked, result);
-        }
+        EXPECT_TRUE(result == kAnyResult || checked == result) << checked;
         EXPECT_EQ(pin_messages(), found);
     }
 }
