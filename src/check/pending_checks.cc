@@ -1,6 +1,5 @@
 // Check families not written yet: each entry finds nothing until its family is written
 #include "check/board_checks.h"
-#include "check/cell_checks.h"
 #include "check/chain_checks.h"
 #include "check/data_register_checks.h"
 #include "check/pin_list_checks.h"
@@ -8,8 +7,6 @@
 
 Severity register_pin_families(HostContext *, const ItemList *) { return kClean; }
 Severity check_pin_lists(HostContext *, ItemList *, const ComponentRecord *) { return kClean; }
-
-Severity check_cells(HostContext *, ComponentRecord *) { return kClean; }
 
 Severity check_boundary_scan_registers(HostContext *, ComponentRecord *) { return kClean; }
 
