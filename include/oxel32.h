@@ -607,6 +607,20 @@ OXEL_API int32_t oxel_initialize(HostContext *context);
 OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path);
 OXEL_API int32_t oxel_parse(HostContext *context, const char *path);
 
+/* Runs the semantic checks over the description parsed last. Errors and
+ * warnings go to the callback as they are found and are added to the
+ * host's counters. Result: OXEL_OK when nothing was found, OXEL_WARNINGS
+ * for warnings only (the description stays for the queries), OXEL_FAILED
+ * when errors were found (the whole description is then destroyed, as by
+ * OxelDestroy). While the syntax error count of the last parse is not 0
+ * nothing is checked: a status block gives the count and the result is
+ * OXEL_FAILED with the description kept (set the count to 0 to check
+ * anyway). A failed allocation before the checks start is OXEL_FAILED too,
+ * with the description kept. Some checks write normalised values into the
+ * description (white space removed from register values). */
+OXEL_API int32_t OXEL_STDCALL OxelCheck(HostContext *context);
+OXEL_API int32_t oxel_check(HostContext *context);
+
 /* 1 when the first token of the file is the keyword OXEL, else 0. */
 OXEL_API int32_t OXEL_STDCALL FileIsOxel(HostContext *context, const char *path);
 OXEL_API int32_t file_is_oxel(HostContext *context, const char *path);

@@ -5,9 +5,6 @@
 
 namespace {
 
-// Stands in for an absent name in messages.
-const char *name_or_noname(const char *name) { return name ? name : "(noname)"; }
-
 Severity check_global_performance(HostContext *context, const GlobalPerformanceRecord *performance) {
     if (!performance) {
         report_error(context, "Missing global performance section");
@@ -18,7 +15,7 @@ Severity check_global_performance(HostContext *context, const GlobalPerformanceR
         report_error(context, "Missing name in Globalperformance");
         result |= kError;
     }
-    const char *name = name_or_noname(performance->name);
+    const char *name = show_name(performance->name);
     if (!performance->test_freq_min) {
         report_warning(context, "TFMin undefined in global performance \"%s\"", name);
         result |= kWarning;

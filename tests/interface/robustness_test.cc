@@ -1,5 +1,5 @@
-// Robustness sweeps over every bundled example: every allocation failing in
-// turn, and every prefix of the file
+// Robustness sweeps over every bundled example: every allocation of a parse
+// and a check failing in turn, and every prefix of the file parsed and checked
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -39,34 +39,43 @@ TEST(Robustness, EveryExampleParsesCleanly) {
     }
 }
 
-// Fails the 1st, 2nd, ... allocation of a parse in turn: each parse must
-// end in failure with the memory error reported, and leak nothing (the
-// leak checker of the sanitizer build watches the whole run).
+// Fails the 1st, 2nd, ... allocation of a parse and a check in turn: each
+// run must end in failure with the memory error reported, and leak nothing
+// (the leak checker of the sanitizer build watches the whole run). A failed
+// parse leaves no description.
 TEST(Robustness, EveryAllocationFailureIsSurvived) {
     for (const std::string &file : example_files()) {
         Recorder counting(0);
         OxelInitialize(counting.host());
         memory_fail_at(0);
         ASSERT_EQ(OxelParse(counting.host(), file.c_str()), OXEL_OK) << file;
+        long parse_allocations = memory_allocations();
+        ASSERT_NE(OxelCheck(counting.host()), OXEL_FAILED) << file;
         long allocations = memory_allocations();
         OxelDestroy(counting.host());
-        ASSERT_GT(allocations, 0);
+        ASSERT_GT(parse_allocations, 0);
+        ASSERT_GT(allocations, parse_allocations);
         for (long nth = 1; nth <= allocations; nth++) {
+            std::string where = file + " allocation " + std::to_string(nth);
             Recorder host(0);
             OxelInitialize(host.host());
             memory_fail_at(nth);
-            int32_t result = OxelParse(host.host(), file.c_str());
+            int32_t parsed = OxelParse(host.host(), file.c_str());
+            int32_t checked = parsed == OXEL_OK ? OxelCheck(host.host()) : OXEL_FAILED;
             memory_fail_at(0);
-            ASSERT_EQ(result, OXEL_FAILED) << file << " allocation " << nth;
-            ASSERT_EQ(host.texts(OXEL_KIND_ERROR), Texts{"Memory allocation error"})
-                << file << " allocation " << nth;
-            ASSERT_TRUE(all_roots_null()) << file << " allocation " << nth;
+            ASSERT_EQ(parsed == OXEL_OK, nth > parse_allocations) << where;
+            ASSERT_EQ(checked, OXEL_FAILED) << where;
+            std::vector<std::string> errors = host.texts(OXEL_KIND_ERROR);
+            ASSERT_EQ(errors, Texts{"Memory allocation error"}) << where;
+            ASSERT_TRUE(parsed == OXEL_OK || all_roots_null()) << where;
+            OxelDestroy(host.host());
         }
     }
 }
 
-// Parses every prefix of every example: each either parses or, once the
-// file holds a token, gives exactly one syntax message and one detail line.
+// Parses every prefix of every example: each either parses and checks or,
+// once the file holds a token, gives exactly one syntax message and one
+// detail line.
 TEST(Robustness, EveryPrefixEndsInOneSyntaxMessageAndOneDetailLine) {
     for (const std::string &file : example_files()) {
         std::string text = read_file(file);
@@ -81,6 +90,12 @@ TEST(Robustness, EveryPrefixEndsInOneSyntaxMessageAndOneDetailLine) {
             ASSERT_TRUE(all_roots_null() || result == OXEL_OK) << where;
             if (result == OXEL_OK) {
                 ASSERT_EQ(host.counters.errors, 0) << where;
+                // Whatever a cut description lacks, the check says so in its
+                // result: errors destroy it, warnings and nothing keep it.
+                int32_t checked = OxelCheck(host.host());
+                ASSERT_EQ(checked == OXEL_FAILED, all_roots_null()) << where << host.dump();
+                ASSERT_TRUE(checked != OXEL_FAILED || host.counters.errors > 0) << where;
+                ASSERT_TRUE(checked != OXEL_WARNINGS || host.counters.warnings > 0) << where;
                 OxelDestroy(host.host());
                 continue;
             }

@@ -1,0 +1,41 @@
+// Name lists and name entries: the owned name copies the checks keep
+#pragma once
+
+#include "base/memory.h"
+#include "oxel32.h"
+
+// An entry of a name store: a new zero-filled Entry holding a copy of
+// `name`, or null after a reported failure; and its release.
+template <typename Entry>
+Entry *new_named_entry(HostContext *context, const char *name) {
+    auto *entry = static_cast<Entry *>(mem_alloc(context, sizeof(Entry)));
+    if (entry && !(entry->name = str_duplicate(context, name))) {
+        mem_free(context, entry);
+        return nullptr;
+    }
+    return entry;
+}
+template <typename Entry>
+void free_named_entry(HostContext *context, Entry *entry) {
+    mem_free(context, entry->name);
+    mem_free(context, entry);
+}
+
+// Appends a copy of `name` to *list, creating the list when it is null.
+// False after a reported failure; the list is then as it was.
+bool append_name_copy(HostContext *context, ItemList **list, const char *name);
+
+// 1 when the list holds the name (exact comparison); 0 for an absent list
+// or name.
+int32_t name_list_contains(const ItemList *list, const char *name);
+
+// The driver's lists: a copy of the name of every named component, in list
+// order (no list when there are no components), and the net name list and
+// the family name register, both empty. False after a reported failure,
+// with whatever was built left in the check state for the clean-up.
+bool build_name_lists(HostContext *context, const ItemList *components);
+void free_name_lists(HostContext *context);
+
+// Adds a net name to the net name list unless it is there already; false
+// after a reported failure.
+bool record_net_name(HostContext *context, const char *name);

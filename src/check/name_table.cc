@@ -1,0 +1,79 @@
+// Name tables: the hashed name stores of the checks
+#include "check/name_table.h"
+
+#include <cstring>
+
+#include "base/memory.h"
+#include "check/name_lists.h"
+#include "model/item_list.h"
+
+uint32_t name_bucket(const char *name) {
+    uint32_t hash = 0;
+    for (const char *c = name; *c; c++)
+        hash = hash * kNameHashMultiplier + static_cast<uint32_t>(static_cast<int8_t>(*c));
+    return hash % kNameTableBuckets;
+}
+
+NameTable *name_table_create(HostContext *context) {
+    return static_cast<NameTable *>(mem_alloc(context, sizeof(NameTable)));
+}
+
+NameEntry *name_table_lookup(const NameTable *table, const char *name) {
+    if (!table || !name)
+        return nullptr;
+    for (NameEntry *entry = table->buckets[name_bucket(name)]; entry; entry = entry->next)
+        if (std::strcmp(entry->name, name) == 0)
+            return entry;
+    return nullptr;
+}
+
+NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *name, void *payload) {
+    if (!table || !name)
+        return nullptr;
+    if (NameEntry *known = name_table_lookup(table, name)) {
+        known->uses++;
+        return known;
+    }
+    auto *entry = new_named_entry<NameEntry>(context, name);
+    if (!entry)
+        return nullptr;
+    uint32_t bucket = name_bucket(name);
+    entry->uses = 1;
+    entry->payload = payload;
+    entry->next = table->buckets[bucket];
+    table->buckets[bucket] = entry;
+    return entry;
+}
+
+ItemList *names_used_more_than(HostContext *context, const NameTable *table, int32_t times,
+                               bool *failed) {
+    if (failed)
+        *failed = false;
+    ItemList *names = nullptr;
+    for (int32_t bucket = 0; table && bucket < kNameTableBuckets; bucket++) {
+        for (NameEntry *entry = table->buckets[bucket]; entry; entry = entry->next) {
+            if (entry->uses <= times)
+                continue;
+            if (!append_name_copy(context, &names, entry->name)) {
+                list_release(context, names);
+                if (failed)
+                    *failed = true;
+                return nullptr;
+            }
+        }
+    }
+    return names;
+}
+
+void name_table_free(HostContext *context, NameTable *table) {
+    if (!table)
+        return;
+    for (NameEntry *head : table->buckets) {
+        while (head) {
+            NameEntry *next = head->next;
+            free_named_entry(context, head);
+            head = next;
+        }
+    }
+    mem_free(context, table);
+}

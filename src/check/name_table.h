@@ -1,0 +1,48 @@
+// Name tables: the hashed name stores of the checks
+#pragma once
+
+#include <cstdint>
+
+#include "oxel32.h"
+
+constexpr int32_t kNameTableBuckets = 101;
+constexpr uint32_t kNameHashMultiplier = 31;
+
+// One name of a table: how often it was entered, and the record it was
+// first entered with (not owned; may be null).
+struct NameEntry {
+    char *name;          // owned copy
+    int32_t uses;
+    void *payload;
+    NameEntry *next;     // the next entry of the bucket, older than this one
+};
+
+// Each bucket holds a chain of entries, newest first.
+struct NameTable {
+    NameEntry *buckets[kNameTableBuckets];
+};
+
+// The bucket of a name: every character taken as a signed 8-bit value, the
+// hash multiplied by 31 and the character added in unsigned 32-bit
+// arithmetic, the unsigned remainder by 101.
+uint32_t name_bucket(const char *name);
+
+// A new table with every bucket empty; null after a reported failure.
+NameTable *name_table_create(HostContext *context);
+
+// Adds 1 to the name's use count when it is present; otherwise puts a new
+// entry (use count 1, the payload) at the head of its bucket. The entry, or
+// null after a reported failure; a null table or name enters nothing (null).
+NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *name, void *payload);
+
+// The entry of the name (exact comparison), or null.
+NameEntry *name_table_lookup(const NameTable *table, const char *name);
+
+// A new list of copies of every name used more than `times` times, in
+// bucket order and, within a bucket, chain order; null when there is none.
+// A failed allocation also gives null: *failed (when given) then tells.
+ItemList *names_used_more_than(HostContext *context, const NameTable *table, int32_t times,
+                               bool *failed);
+
+// Frees every entry with its name, and the table; payloads are not freed.
+void name_table_free(HostContext *context, NameTable *table);
