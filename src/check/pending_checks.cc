@@ -3,11 +3,7 @@
 #include "check/cell_checks.h"
 #include "check/chain_checks.h"
 #include "check/instruction_checks.h"
-#include "check/pin_list_checks.h"
 #include "check/sequence_checks.h"
-
-Severity register_pin_families(HostContext *, const ItemList *) { return kClean; }
-Severity check_pin_lists(HostContext *, ItemList *, const ComponentRecord *) { return kClean; }
 
 Severity check_instruction_list(HostContext *, const ComponentRecord *, ItemList *, int32_t) { return kClean; }
 
