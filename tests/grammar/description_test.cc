@@ -15,6 +15,21 @@
 
 namespace {
 
+// Index records as "n", "name" or "a:b", spaced; a number's stray `last` shows.
+std::string indices_of(const ItemList *list) {
+    std::string out;
+    for (IndexRecord *index : items_of<IndexRecord>(list)) {
+        out += out.empty() ? "" : " ";
+        if (index->kind == OXEL_INDEX_NAME)
+            out += shown(reinterpret_cast<char *>(index->first));
+        else if (index->kind == OXEL_INDEX_RANGE)
+            out += std::to_string(index->first) + ":" + std::to_string(index->last);
+        else
+            out += std::to_string(index->first) + (index->last ? "!" + std::to_string(index->last) : "");
+    }
+    return out;
+}
+
 struct Dump {
     std::string text;
     int depth = 0;
@@ -45,8 +60,8 @@ struct Dump {
     // A list of texts, quoted.
     Dump &operator()(const char *name, const ItemList *texts) {
         std::string joined;
-        for (const std::string &each : texts_of(texts))
-            joined += (joined.empty() ? "\"" : " \"") + each + "\"";
+        for (char *each : items_of<char>(texts))
+            joined += (joined.empty() ? "\"" : " \"") + shown(each) + "\"";
         return texts ? field(name, "[" + joined + "]") : *this;
     }
     Dump &indices(const char *name, const ItemList *list) {

@@ -3,17 +3,8 @@
 
 #include "support/recorder.h"
 
-namespace {
-
 const std::string kHeaderFile = "OXEL\n  OXEL_HEADER CREATION_LOG: \"2026-01-01\" \"me\" \"editor\" \"first\"\n"
                                 "  END OXEL_HEADER\nEND OXEL\n";
-
-bool no_description() {
-    DescriptionRoot *root = OxelGetInfo();
-    return !root->header && !root->boards && !root->components && !root->pin_families;
-}
-
-}  // namespace
 
 TEST(EntryPoints, ANullContextIsRefusedWithoutAWord) {
     EXPECT_EQ(row(OxelInitialize(nullptr), oxel_initialize(nullptr), OxelParse(nullptr, "x"), oxel_parse(nullptr, "x"),

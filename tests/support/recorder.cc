@@ -54,8 +54,6 @@ std::string write_temp_file(const std::string &name, const std::string &contents
     return (dir / name).string();
 }
 
-std::string example_path(const std::string &name) { return std::string(OXEL_SOURCE_DIR) + "/examples/" + name; }
-
 std::string read_file(const std::string &path) {
     std::ostringstream out;
     out << std::ifstream(path, std::ios::binary).rdbuf();
@@ -72,40 +70,16 @@ void expect_golden(const std::string &path, const std::string &actual) {
     }
 }
 
+bool no_description() {
+    DescriptionRoot *root = OxelGetInfo();
+    return !root->header && !root->boards && !root->components && !root->pin_families;
+}
+
 int open_descriptors() {
     int count = 0;
     for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator("/proc/self/fd"))
         ++count;
     return count;
-}
-
-Texts texts_of(const ItemList *list) {
-    Texts out;
-    for (char *text : items_of<char>(list))
-        out.push_back(shown(text));
-    return out;
-}
-
-std::string indices_of(const ItemList *list) {
-    std::string out;
-    for (IndexRecord *index : items_of<IndexRecord>(list)) {
-        out += out.empty() ? "" : " ";
-        if (index->kind == OXEL_INDEX_NAME)
-            out += shown(reinterpret_cast<char *>(index->first));
-        else if (index->kind == OXEL_INDEX_RANGE)
-            out += std::to_string(index->first) + ":" + std::to_string(index->last);
-        else  // a number; a stray `last` shows
-            out += std::to_string(index->first) + (index->last ? "!" + std::to_string(index->last) : "");
-    }
-    return out;
-}
-
-std::string pin_ref_of(const PinRefRecord *ref) {
-    if (!ref)
-        return "null";
-    return row(ref->kind, ref->name,
-               ref->kind == OXEL_PINREF_ELEMENTS ? indices_of(reinterpret_cast<ItemList *>(ref->selector))
-                                                 : std::to_string(ref->selector));
 }
 
 void ParseTest::TearDown() {
@@ -132,8 +106,7 @@ DescriptionRoot *ParseTest::parse_ok(const std::string &body) {
 
 std::string ParseTest::detail_of(const std::string &body) {
     EXPECT_EQ(parse(body), OXEL_FAILED) << host.dump();
-    DescriptionRoot *root = OxelGetInfo();
-    EXPECT_TRUE(!root->header && !root->boards && !root->components && !root->pin_families);
+    EXPECT_TRUE(no_description());
     Texts errors = host.texts(OXEL_KIND_ERROR), notes = host.texts(OXEL_KIND_NOTE);
     const std::string indent(12, ' ');
     if (errors.size() == 1 && notes.size() == 1 && errors[0].rfind("syntax error", 0) == 0 &&

@@ -38,12 +38,12 @@ struct Recorder {
 // Writes `contents` to a file of that name under the tests' temporary
 // folder and returns its path.
 std::string write_temp_file(const std::string &name, const std::string &contents);
-// The path of a file under examples/.
-std::string example_path(const std::string &name);
 std::string read_file(const std::string &path);
 // Compares `actual` with the golden file at `path` (under the source
 // folder), or rewrites the file when OXEL_UPDATE_GOLDEN is set.
 void expect_golden(const std::string &path, const std::string &actual);
+// True when the library holds no description.
+bool no_description();
 // How many files the process has open.
 int open_descriptors();
 
@@ -69,11 +69,6 @@ std::vector<Record *> items_of(const ItemList *list) {
         out.push_back(static_cast<Record *>(list->items[i]));
     return out;
 }
-Texts texts_of(const ItemList *list);
-// The index records of a list as "n", "name" or "a:b", joined by spaces.
-std::string indices_of(const ItemList *list);
-// A pin reference as "kind|name|selector", the selector's indices written out.
-std::string pin_ref_of(const PinRefRecord *ref);
 // The single record of a list that must hold exactly one.
 template <typename Record>
 Record *only_item(const ItemList *list) {
