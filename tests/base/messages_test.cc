@@ -23,7 +23,8 @@ TEST(HostMessages, EachReporterPassesFromItsLevelOnAndOnlyWhatPassesIsCounted) {
             ASSERT_EQ(host.messages.size(), before + (level >= r.level));
             const RecordedMessage &m = host.messages.back();
             if (level >= r.level) {
-                EXPECT_EQ(row(m.kind, m.level, m.zero, m.one, m.text), row(r.kind, r.level, 0, 1, "m" + shown(r.kind)));
+                EXPECT_EQ(row(m.kind, m.level, m.zero, m.one, m.text),
+                          row(r.kind, r.level, 0, 1, "m" + shown(r.kind)));
             }
         }
         EXPECT_EQ(row(host.counters.errors, host.counters.warnings), row(level >= 1, level >= 2));
@@ -43,7 +44,8 @@ TEST(HostMessages, LongTextsAreCutAt1023CharactersAndASourceErrorNamesItsLine) {
     EXPECT_EQ(report_source_error(host.host(), 7, "Illegal directive #%s - Ignoring", "x%d"), 1);
     report_source_error(host.host(), 12, "%s", long_text.c_str());
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
-              (Texts{std::string(1023, 'y'), "syntax error >> line 7\n            Illegal directive #x%d - Ignoring",
+              (Texts{std::string(1023, 'y'),
+                     "syntax error >> line 7\n            Illegal directive #x%d - Ignoring",
                      head + std::string(1023 - head.size(), 'y')}));
     EXPECT_EQ(host.counters.errors, 3);
     EXPECT_EQ(report_source_error(quiet.host(), 1, "Ignoring #include directive"), 0);
@@ -59,7 +61,8 @@ TEST(HostMessages, CountingNeedsNoCallbackAndDeliveringNoCounters) {
     report_error(uncounted.host(), "e");
     report_warning(uncounted.host(), "w");
     set_error_count(uncounted.host(), 5);  // harmless
-    EXPECT_EQ(row(uncounted.messages.size(), get_error_count(uncounted.host()), get_warning_count(uncounted.host())),
+    EXPECT_EQ(row(uncounted.messages.size(), get_error_count(uncounted.host()),
+                  get_warning_count(uncounted.host())),
               "2|0|0");
     silent.counters.reserved = 77;
     set_error_count(silent.host(), 3);

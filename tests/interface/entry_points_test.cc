@@ -3,13 +3,14 @@
 
 #include "support/recorder.h"
 
-const std::string kHeaderFile = "OXEL\n  OXEL_HEADER CREATION_LOG: \"2026-01-01\" \"me\" \"editor\" \"first\"\n"
-                                "  END OXEL_HEADER\nEND OXEL\n";
+const std::string kHeaderFile =
+    "OXEL\n  OXEL_HEADER CREATION_LOG: \"2026-01-01\" \"me\" \"editor\" \"first\"\n"
+    "  END OXEL_HEADER\nEND OXEL\n";
 
 TEST(EntryPoints, ANullContextIsRefusedWithoutAWord) {
-    EXPECT_EQ(row(OxelInitialize(nullptr), oxel_initialize(nullptr), OxelParse(nullptr, "x"), oxel_parse(nullptr, "x"),
-                  FileIsOxel(nullptr, "x"), file_is_oxel(nullptr, "x"), OxelSetProgName(nullptr, "x"),
-                  oxel_set_prog_name(nullptr, "x")),
+    EXPECT_EQ(row(OxelInitialize(nullptr), oxel_initialize(nullptr), OxelParse(nullptr, "x"),
+                  oxel_parse(nullptr, "x"), FileIsOxel(nullptr, "x"), file_is_oxel(nullptr, "x"),
+                  OxelSetProgName(nullptr, "x"), oxel_set_prog_name(nullptr, "x")),
               "8|8|8|8|0|0|8|8");
     OxelDestroy(nullptr);
     oxel_destroy(nullptr);
@@ -18,9 +19,12 @@ TEST(EntryPoints, ANullContextIsRefusedWithoutAWord) {
 // Each fails the parse with what it reports, and none leaves a description.
 TEST(EntryPoints, FilesThatHoldNoDescriptionAreReported) {
     const std::string empty = write_temp_file("comment_only.oxel", "* nothing but a comment\n");
-    const std::string binary = write_temp_file("binary.oxel", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\xff\xfe", 12));
+    const std::string binary = write_temp_file("binary.oxel", std::string("\x7f"
+                                                                          "ELF\x02\x01\x01\0\0\0\xff\xfe",
+                                                                          12));
     // The parser takes an unreadable token for the end of a complete file.
-    const std::string tail = write_temp_file("overlong_tail.oxel", kHeaderFile + std::string(5121, 'w') + "\n");
+    const std::string tail =
+        write_temp_file("overlong_tail.oxel", kHeaderFile + std::string(5121, 'w') + "\n");
     const std::string folder = std::filesystem::temp_directory_path().string();
     const auto reading = [](const std::string &path) { return "progress: Reading file '" + path + "'\n"; };
     const struct {
@@ -57,7 +61,8 @@ TEST(EntryPoints, FilesThatHoldNoDescriptionAreReported) {
 TEST(EntryPoints, ParsesAddUpUntilOneFailsAndTheRootsAreTheLibrarys) {
     Recorder host;
     OxelInitialize(host.host());
-    ASSERT_EQ(OxelParse(host.host(), write_temp_file("header.oxel", kHeaderFile).c_str()), OXEL_OK) << host.dump();
+    ASSERT_EQ(OxelParse(host.host(), write_temp_file("header.oxel", kHeaderFile).c_str()), OXEL_OK)
+        << host.dump();
     DescriptionRoot *root = OxelGetInfo();
     EXPECT_EQ(root, oxel_get_info());
     ASSERT_TRUE(root->header && root->header->creation_log && root->header->change_logs);
@@ -65,8 +70,10 @@ TEST(EntryPoints, ParsesAddUpUntilOneFailsAndTheRootsAreTheLibrarys) {
     EXPECT_EQ(row(log->date, log->creator, log->tool, log->reason, root->header->change_logs->count),
               "2026-01-01|me|editor|first|0");
     for (const char *name : {"U1", "U2"})
-        ASSERT_EQ(oxel_parse(host.host(), write_temp_file(std::string(name) + ".oxel", "OXEL COMPONENT " +
-                                                          std::string(name) + " END COMPONENT END OXEL").c_str()),
+        ASSERT_EQ(oxel_parse(host.host(), write_temp_file(std::string(name) + ".oxel",
+                                                          "OXEL COMPONENT " + std::string(name) +
+                                                              " END COMPONENT END OXEL")
+                                              .c_str()),
                   OXEL_OK);
     ASSERT_TRUE(root->header && root->components);
     EXPECT_EQ(root->components->count, 2);
@@ -101,6 +108,7 @@ TEST(EntryPoints, FileIsOxelLooksAtTheFirstTokenOnlyAndSaysNothing) {
               "1|1|0|0|0|0");
     EXPECT_EQ(host.dump(), "");
     // A parse that stops right after COMPONENT switched name mode on.
-    EXPECT_EQ(OxelParse(host.host(), write_temp_file("name_mode.oxel", "OXEL COMPONENT\n").c_str()), OXEL_FAILED);
+    EXPECT_EQ(OxelParse(host.host(), write_temp_file("name_mode.oxel", "OXEL COMPONENT\n").c_str()),
+              OXEL_FAILED);
     EXPECT_EQ(FileIsOxel(host.host(), lower.c_str()), 1);
 }

@@ -30,25 +30,27 @@ TEST(IncludeStack, DirectivesThatAreFollowedOrReportedAndSkipped) {
     } cases[] = {
         // Reading goes on right after the directive line; the directive that
         // opens the line after an include is still a directive.
-        {"#include " + middle + "\nO1 O2", {"M1", "IN1", "M2", "O1", "O2", "$"},
+        {"#include " + middle + "\nO1 O2",
+         {"M1", "IN1", "M2", "O1", "O2", "$"},
          {at_line(8, "Illegal directive #x - Ignoring")}},
         // A quoted name may hold blanks, an unquoted one ends at the first; a
         // directive on the last line without a line feed is acted on.
-        {"#include \"" + spaced + "\"\n#include " + spaced + "\n#include\t" + first_part + "\\ blank.oxel\nEND\n#include " +
-             last,
+        {"#include \"" + spaced + "\"\n#include " + spaced + "\n#include\t" + first_part +
+             "\\ blank.oxel\nEND\n#include " + last,
          {"SPACED", "SPACED", "[END]", "LAST", "$"},
-         {at_line(5, "Couldn't open #include file " + first_part), at_line(5, "Ignoring #include directive")}},
+         {at_line(5, "Couldn't open #include file " + first_part),
+          at_line(5, "Ignoring #include directive")}},
         // A NUL byte in the directive line still ends the including file.
         {"#include " + before_nul + std::string(1, '\0') + "\nHIDDEN", {"INNER", "$"}, {}},
         // A file that cannot be opened and a directive other than the
         // lower-case word include are reported and skipped.
-        {"A\n#include /no/such/dir/x.oxel\nB\n#include \"" + folder + "\"\nC\n#INCLUDE x.oxel\n#\n#  pragma once\n#" +
-             std::string(90, 'w') + "\nAFTER",
+        {"A\n#include /no/such/dir/x.oxel\nB\n#include \"" + folder +
+             "\"\nC\n#INCLUDE x.oxel\n#\n#  pragma once\n#" + std::string(90, 'w') + "\nAFTER",
          {"A", "B", "C", "AFTER", "$"},
-         {at_line(3, "Couldn't open #include file /no/such/dir/x.oxel"), at_line(3, "Ignoring #include directive"),
-          at_line(5, "Couldn't open #include file " + folder), at_line(5, "Ignoring #include directive"),
-          at_line(7, "Illegal directive #INCLUDE - Ignoring"), at_line(8, "Illegal directive # - Ignoring"),
-          at_line(9, "Illegal directive #pragma - Ignoring"),
+         {at_line(3, "Couldn't open #include file /no/such/dir/x.oxel"),
+          at_line(3, "Ignoring #include directive"), at_line(5, "Couldn't open #include file " + folder),
+          at_line(5, "Ignoring #include directive"), at_line(7, "Illegal directive #INCLUDE - Ignoring"),
+          at_line(8, "Illegal directive # - Ignoring"), at_line(9, "Illegal directive #pragma - Ignoring"),
           at_line(10, "Illegal directive #" + std::string(80, 'w') + " - Ignoring")}},
     };
     for (const auto &c : cases) {
@@ -78,8 +80,8 @@ TEST(IncludeStack, AFileThatIncludesItselfIsReadElevenLevelsDeep) {
     twelve.push_back("$");
     EXPECT_EQ(tokens, twelve);
     // Eleven entries and twelve directive lines have passed the counter.
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
-              (Texts{at_line(24, "File nesting limit (10) exceeded"), at_line(24, "Ignoring #include directive")}));
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), (Texts{at_line(24, "File nesting limit (10) exceeded"),
+                                                  at_line(24, "Ignoring #include directive")}));
     EXPECT_EQ(open_descriptors(), files_before);
 }
 
@@ -98,7 +100,8 @@ TEST(IncludeStack, AnIncludingFileThatIsGoneHasChanged) {
         EXPECT_EQ(second.value, "INNER2");
         EXPECT_EQ(reader.next().token, 0);
         EXPECT_EQ(reader.next().token, 0);  // and the main file is not resumed either
-        EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{at_line(second.line, "#include file " + middle + " has changed")});
+        EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
+                  Texts{at_line(second.line, "#include file " + middle + " has changed")});
     }
     EXPECT_EQ(open_descriptors(), files_before);
 }
@@ -142,8 +145,9 @@ TEST(IncludeFiles, TroubleIsReportedTheProbeStartsOverAndAStopClosesEveryFile) {
     const std::string self = write_temp_file("self_api.oxel", "");
     write_temp_file("self_api.oxel", "* again\n#include " + self + "\n");
     const std::string opening = write_temp_file("opening.oxel", "* the frame opens here\noxel\n");
-    const std::string path = write_temp_file("with_header.oxel", "#include " + opening + "\n#include \"/no/such/file.oxel\"\n"
-                                             "#include " + self + "\n#include \"" + header + "\"\nEND OXEL\n");
+    const std::string path = write_temp_file("with_header.oxel", "#include " + opening + "\n" +
+                                             "#include \"/no/such/file.oxel\"\n#include " + self + "\n" +
+                                             "#include \"" + header + "\"\nEND OXEL\n");
     EXPECT_EQ(FileIsOxel(host.host(), path.c_str()), 1);
     ASSERT_EQ(OxelParse(host.host(), path.c_str()), OXEL_OK) << host.dump();
     const Texts errors = host.texts(OXEL_KIND_ERROR);
@@ -160,8 +164,10 @@ TEST(IncludeFiles, TroubleIsReportedTheProbeStartsOverAndAStopClosesEveryFile) {
 
     host.clear();
     const std::string inner = write_temp_file("broken_inner.oxel", "OXEL_HEADER CREATION_LOG \"a\" = \n");
-    const std::string middle = write_temp_file("broken_middle.oxel", "#include " + inner + "\nEND OXEL_HEADER\n");
-    const std::string broken = write_temp_file("broken_main.oxel", "OXEL\n#include " + middle + "\nEND OXEL\n");
+    const std::string middle =
+        write_temp_file("broken_middle.oxel", "#include " + inner + "\nEND OXEL_HEADER\n");
+    const std::string broken =
+        write_temp_file("broken_main.oxel", "OXEL\n#include " + middle + "\nEND OXEL\n");
     EXPECT_EQ(OxelParse(host.host(), broken.c_str()), OXEL_FAILED);
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{"syntax error >> line 6 near \"=\""}) << host.dump();
     EXPECT_EQ(open_descriptors(), files_before);

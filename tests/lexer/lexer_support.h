@@ -46,7 +46,8 @@ public:
         t.line = lexer_line();
         const bool valued = t.token >= LEX_IDENTIFIER && t.token <= LEX_REAL;
         t.what = t.token == 0 ? "$" : t.token < 0 ? "!" : t.token < 256 ? "'" + text + "'" : "[" + text + "]";
-        if ((t.token > 0 && t.token < 256 && (text.size() != 1 || t.token != static_cast<unsigned char>(text[0]))) ||
+        if ((t.token > 0 && t.token < 256 &&
+             (text.size() != 1 || t.token != static_cast<unsigned char>(text[0]))) ||
             (t.token > 256 && !valued && keyword_lookup(text.c_str()) != t.token))
             t.what += "?" + std::to_string(t.token);
         if ((value.text || value.integer || value.real) != valued)

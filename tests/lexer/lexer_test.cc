@@ -13,7 +13,8 @@ namespace {
 // golden/tokens.dump (rewritten when OXEL_UPDATE_GOLDEN is set).
 TEST(Lexer, EveryTokenClassWithItsValueTextAndLine) {
     std::vector<std::filesystem::path> files;
-    for (const auto &entry : std::filesystem::directory_iterator(std::string(OXEL_SOURCE_DIR) + "/tests/lexer/golden"))
+    for (const auto &entry :
+         std::filesystem::directory_iterator(std::string(OXEL_SOURCE_DIR) + "/tests/lexer/golden"))
         if (entry.path().extension() == ".oxel")
             files.push_back(entry.path());
     std::sort(files.begin(), files.end());

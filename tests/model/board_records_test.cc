@@ -11,7 +11,8 @@ namespace {
 class BoardRecords : public RecordsTest {
 protected:
     PpaSerialGroupRecord *serial_group(const char *name, int32_t signal, const char *net) {
-        return ppa_serial_name(text(name), ppa_serial_add(ctx(), nullptr, mkppasignal(ctx(), signal, texts({net}))));
+        return ppa_serial_name(text(name),
+                               ppa_serial_add(ctx(), nullptr, mkppasignal(ctx(), signal, texts({net}))));
     }
     PpaAssignment *serial(const char *name, int32_t signal, const char *net) {
         return mkppaassignment(ctx(), serial_group(name, signal, net), nullptr);
@@ -24,12 +25,13 @@ protected:
 }  // namespace
 
 TEST_F(BoardRecords, ABoardRoutesItsStatementsAndSkipsUnknownTagsSilently) {
-    BoardRecord *board = mkboard(
-        ctx(), text("B"), "the reason",
-        list_of({mkboardstatement(ctx(), TAG_NETLIST, list_create(ctx(), nullptr, 1)), item_make(ctx(), TAG_CELL, 0),
-                 item_make(ctx(), 99, 0), mkboardstatement(ctx(), TAG_PIN_FAMILY, mkpinfamily(ctx(), text("F"))),
-                 mkboardstatement(ctx(), TAG_HEADER, mkheader(ctx(), nullptr, nullptr)),
-                 mkboardstatement(ctx(), TAG_HEADER, mkheader(ctx(), nullptr, nullptr))}));
+    BoardRecord *board =
+        mkboard(ctx(), text("B"), "the reason",
+                list_of({mkboardstatement(ctx(), TAG_NETLIST, list_create(ctx(), nullptr, 1)),
+                         item_make(ctx(), TAG_CELL, 0), item_make(ctx(), 99, 0),
+                         mkboardstatement(ctx(), TAG_PIN_FAMILY, mkpinfamily(ctx(), text("F"))),
+                         mkboardstatement(ctx(), TAG_HEADER, mkheader(ctx(), nullptr, nullptr)),
+                         mkboardstatement(ctx(), TAG_HEADER, mkheader(ctx(), nullptr, nullptr))}));
     ASSERT_TRUE(board && board->netlists && board->header && description_root()->pin_families);
     EXPECT_EQ(host.dump(), "");
     EXPECT_EQ(row(board->source_ref, board->netlists->count, board->chains == nullptr,
@@ -100,10 +102,11 @@ TEST_F(BoardRecords, EveryConstructorSurvivesEachFailedAllocationOfItsInputs) {
         arm();
         ItemList *items = list_create(c, nullptr, 1);
         ItemList *code = list_create_with(c, mkvrakcomment(c, text("c")), 100, release_vrak_instruction);
-        for (TaggedItem *statement : {mkboardstatement(c, TAG_TEST_SEQUENCE, mksequence(c, text("S"), code)),
-                                      mkboardstatement(c, TAG_GLOBAL_FAMILY, mkglobalfamily(c, text("G"))),
-                                      mkboardstatement(c, TAG_PIN_FAMILY, mkpinfamily(c, text("F"))),
-                                      mkboardstatement(c, TAG_ILLEGAL_VECTORS, mksequence(c, text("I"), nullptr))})
+        for (TaggedItem *statement :
+             {mkboardstatement(c, TAG_TEST_SEQUENCE, mksequence(c, text("S"), code)),
+              mkboardstatement(c, TAG_GLOBAL_FAMILY, mkglobalfamily(c, text("G"))),
+              mkboardstatement(c, TAG_PIN_FAMILY, mkpinfamily(c, text("F"))),
+              mkboardstatement(c, TAG_ILLEGAL_VECTORS, mksequence(c, text("I"), nullptr))})
             items = list_append_with(c, items, statement, release_board_statement);
         return mkboard(c, text("B"), "reason", items);
     }, release_board, false);
@@ -111,8 +114,9 @@ TEST_F(BoardRecords, EveryConstructorSurvivesEachFailedAllocationOfItsInputs) {
         arm();
         ItemList *signals = list_create_with(c, mktapmap(c, TAP_TCK, text("CLK")), 1, release_tap_map);
         signals = list_append_with(c, signals, mktapmap(c, TAP_TMS, text("MODE")), release_tap_map);
-        ItemList *parts = list_create_with(
-            c, mkpartchain(c, 1, text("U1"), text("C"), text("MODE"), text("CLK"), nullptr), 1, release_part_chain);
+        ItemList *parts =
+            list_create_with(c, mkpartchain(c, 1, text("U1"), text("C"), text("MODE"), text("CLK"), nullptr),
+                             1, release_part_chain);
         return mkboardchain(c, text("CHAIN"), signals, parts);
     }, release_board_chain, false);
     sweep_allocations("net", [&](auto arm) {
@@ -121,8 +125,10 @@ TEST_F(BoardRecords, EveryConstructorSurvivesEachFailedAllocationOfItsInputs) {
     }, release_net, false);
     sweep_allocations("vrak", [&](auto arm) {
         arm();
-        ItemList *operands = list_create_with(c, mkvrakoperand(c, text("T"), 4, text("0101")), 1, release_vrak_operand);
-        operands = list_append_with(c, operands, mkvrakoperand(c, text("U"), 0, nullptr), release_vrak_operand);
+        ItemList *operands =
+            list_create_with(c, mkvrakoperand(c, text("T"), 4, text("0101")), 1, release_vrak_operand);
+        operands =
+            list_append_with(c, operands, mkvrakoperand(c, text("U"), 0, nullptr), release_vrak_operand);
         return mkvrak(c, OXEL_VRAK_DRS, operands);
     }, release_vrak_instruction, false);
     sweep_allocations("ppa", [&](auto arm) {

@@ -24,7 +24,8 @@ TEST_F(ComponentRecords, AnUnknownTagBuildsNothingAndReleasesEverything) {
         host.clear();
         ItemList *items = list_of({
             item(TAG_CELL, cell("C1")),
-            item(TAG_PIN_LIST, list_create_with(ctx(), mkpin(ctx(), text("1"), text("a"), 1, nullptr), 1, release_pin)),
+            item(TAG_PIN_LIST,
+                 list_create_with(ctx(), mkpin(ctx(), text("1"), text("a"), 1, nullptr), 1, release_pin)),
             tag == TAG_PURPOSE ? item(tag, text("stray")) : mkstatement(ctx(), tag, 0),
             item(TAG_INSTRUCTION_REGISTER, mkinstructionregister(ctx(), text("IR"), nullptr)),
         });
@@ -38,8 +39,8 @@ TEST_F(ComponentRecords, ACellReportsStatementsItDoesNotTakeAndANullCaptureClear
                            list_of({mkstatement(ctx(), TAG_LENGTH, 3), item(TAG_INIT_UPDATE, text("X")),
                                     item(TAG_PURPOSE, text("p"))}));
     ASSERT_NE(c, nullptr);
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
-              (Texts{"Illegal statement (Type 23) in Cell BC_1", "Illegal statement (Type 22) in Cell BC_1"}));
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), (Texts{"Illegal statement (Type 23) in Cell BC_1",
+                                                  "Illegal statement (Type 22) in Cell BC_1"}));
     EXPECT_STREQ(c->init_update, "X");
     release_cell(ctx(), c);
 
@@ -56,7 +57,8 @@ TEST_F(ComponentRecords, IndicesKeepOnlyWhatTheirKindNeedsAndABusReferenceNeedsO
     IndexRecord *name = mkindex(ctx(), OXEL_INDEX_NAME, 7, text("P1"), 9);
     IndexRecord *single = mkindex(ctx(), OXEL_INDEX_NUMBER, 7, nullptr, 9);
     ASSERT_TRUE(name && single);
-    EXPECT_EQ(row(reinterpret_cast<char *>(name->first), name->last, single->first, single->last), "P1|0|7|0");
+    EXPECT_EQ(row(reinterpret_cast<char *>(name->first), name->last, single->first, single->last),
+              "P1|0|7|0");
     release_index(ctx(), name);
     release_index(ctx(), single);
     // A bus reference without indices builds nothing and frees its name.
@@ -133,7 +135,8 @@ TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocation
     sweep_allocations("mkchainelement", [&](auto arm) {
         char *cell_name = text("BC_1");
         PinRefRecord *pin = mkpinref(c, OXEL_PINREF_ELEMENT, text("D"), list_of({range(1, 2)}));
-        ItemList *a = texts({"1", "2"}), *b = texts({"-"}), *d = texts({"x"}), *e = texts({"4"}), *f = texts({"0"});
+        ItemList *a = texts({"1", "2"}), *b = texts({"-"}), *d = texts({"x"}), *e = texts({"4"}),
+                 *f = texts({"0"});
         return arm(), mkchainelement(c, 3, cell_name, pin, a, b, d, e, f);
     }, release_chain_element);
     sweep_allocations("mkbistregister", [&](auto arm) {
@@ -141,7 +144,8 @@ TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocation
         ItemList *items = list_of(
             {item(TAG_PRELOAD, mkpreload(c, text("R"), text("0"))), item(TAG_COVERAGE, coverage),
              item(TAG_CLOCK, mkpinref(c, OXEL_PINREF_PLAIN, text("CK"), nullptr)),
-             item(TAG_CAPTURE, mkcapture(c, text("1"), list_create(c, mkcapturestatus(c, text("1"), text("d")), 1))),
+             item(TAG_CAPTURE,
+                  mkcapture(c, text("1"), list_create(c, mkcapturestatus(c, text("1"), text("d")), 1))),
              item(TAG_ALTERED_REGISTERS, texts({"A"})), item(TAG_CONCATENATION, texts({"B"}))});
         char *name = text("B");
         return arm(), mkbistregister(c, name, items);

@@ -44,7 +44,8 @@ protected:
             auto *record = build([nth] { memory_fail_at(nth); });
             bool failed = memory_allocations() >= nth;
             memory_fail_at(0);
-            EXPECT_EQ(host.texts(OXEL_KIND_ERROR), failed ? Texts{"Memory allocation error"} : Texts{}) << nth;
+            EXPECT_EQ(host.texts(OXEL_KIND_ERROR), failed ? Texts{"Memory allocation error"} : Texts{})
+                << nth;
             EXPECT_TRUE(failed ? !null_on_failure || !record : record != nullptr) << nth;
             release(ctx(), record);
             if (!failed)

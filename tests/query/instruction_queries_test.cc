@@ -20,7 +20,8 @@ TEST_F(InstructionQueries, EachNamedGetterMakesTheFirstOfItsKindCurrent) {
     for (const auto &[getter, code] : getters)
         EXPECT_EQ(shown(getter()), code);
     // The instruction found stays current, and the walk goes on from it.
-    EXPECT_EQ(row(oxel_get_current_component_current_instruction_code(), oxel_get_current_component_register_selected()),
+    EXPECT_EQ(row(oxel_get_current_component_current_instruction_code(),
+                  oxel_get_current_component_register_selected()),
               "0111|NOWHERE");
     ASSERT_EQ(oxel_get_current_component_next_instruction(), OXEL_INSTRUCTION_NAMED);
     EXPECT_EQ(shown(oxel_get_current_component_current_instruction_name()), "USE_UC");
@@ -34,13 +35,15 @@ TEST_F(InstructionQueries, EachNamedGetterMakesTheFirstOfItsKindCurrent) {
 }
 
 TEST_F(InstructionQueriesOdd, AMissingKindLeavesNoCurrentInstruction) {
-    ASSERT_TRUE(parse_ok("COMPONENT NoExtest INSTRUCTION_REGISTER IR LENGTH 2 CAPTURE \"01\" INSTRUCTION_LIST\n"
-                         "  BYPASS \"11\" - - - SAMPLE \"10\" - - - PRELOAD \"01\" - - - END INSTRUCTION_LIST\n"
-                         "END INSTRUCTION_REGISTER END COMPONENT COMPONENT Bare END COMPONENT"));
+    ASSERT_TRUE(
+        parse_ok("COMPONENT NoExtest INSTRUCTION_REGISTER IR LENGTH 2 CAPTURE \"01\" INSTRUCTION_LIST\n"
+                 "  BYPASS \"11\" - - - SAMPLE \"10\" - - - PRELOAD \"01\" - - - END INSTRUCTION_LIST\n"
+                 "END INSTRUCTION_REGISTER END COMPONENT COMPONENT Bare END COMPONENT"));
     ASSERT_EQ(oxel_open_component(host.host(), "NoExtest"), 1);
     EXPECT_EQ(oxel_get_current_component_extest_instruction(), nullptr);
     EXPECT_EQ(row(oxel_get_current_component_current_instruction_code(),
-                  oxel_get_current_component_current_instruction_name(), oxel_get_current_component_register_selected()),
+                  oxel_get_current_component_current_instruction_name(),
+                  oxel_get_current_component_register_selected()),
               "(null)|(null)|(null)");
     // SAMPLE names an instruction of its own; PRELOAD is SAMPLE/PRELOAD.
     EXPECT_EQ(shown(oxel_get_current_component_sample_preload_instruction()), "01");

@@ -1,6 +1,4 @@
 // The query list iterator and its bounds
-#include <vector>
-
 #include "query/query_cursors.h"
 #include "support/recorder.h"
 

@@ -10,8 +10,10 @@ TEST_F(PinQueries, TapPinsTypesNamesAndNumbers) {
     // The only IO entry is the bus at the end.
     EXPECT_EQ(row(oxel_get_current_component_tap_pin_name(c, OXEL_PIN_TMS),
                   oxel_get_current_component_tap_pin_name(c, OXEL_PIN_TRST),
-                  oxel_get_current_component_pin_id_special(c, OXEL_PIN_TCK), oxel_get_current_component_trst_available(c),
-                  oxel_get_current_component_tap_pin_name(c, OXEL_PIN_IO), oxel_get_current_component_pin_id(c, OXEL_PIN_IO),
+                  oxel_get_current_component_pin_id_special(c, OXEL_PIN_TCK),
+                  oxel_get_current_component_trst_available(c),
+                  oxel_get_current_component_tap_pin_name(c, OXEL_PIN_IO),
+                  oxel_get_current_component_pin_id(c, OXEL_PIN_IO),
                   oxel_get_current_component_pin_id(c, OXEL_PIN_GND)),
               "TMS|nTRST|TCK|1|(null)|(null)|(null)");
     // The type compares names with case; only the first pin list is seen.
@@ -25,11 +27,12 @@ TEST_F(PinQueries, TapPinsTypesNamesAndNumbers) {
     EXPECT_EQ(oxel_get_current_component_pin_type(c, "A1"), 7);
     EXPECT_EQ(oxel_get_current_component_current_cell_position(), -1);
     // A bus gives null, and so does a null number that meets it.
-    EXPECT_EQ(row(oxel_get_current_component_pin_nr(c, "tdi"), oxel_get_current_component_pin_nr(c, "q0"),
-                  oxel_get_current_component_pin_nr(c, "nosuch"), oxel_find_current_component_pin_name(c, "12"),
-                  oxel_find_current_component_pin_name(c, "20"), oxel_find_current_component_pin_name(c, "77"),
-                  oxel_find_current_component_pin_name(c, nullptr)),
-              "1|13|(null)|D0|(null)|(null)|(null)");
+    EXPECT_EQ(
+        row(oxel_get_current_component_pin_nr(c, "tdi"), oxel_get_current_component_pin_nr(c, "q0"),
+            oxel_get_current_component_pin_nr(c, "nosuch"), oxel_find_current_component_pin_name(c, "12"),
+            oxel_find_current_component_pin_name(c, "20"), oxel_find_current_component_pin_name(c, "77"),
+            oxel_find_current_component_pin_name(c, nullptr)),
+        "1|13|(null)|D0|(null)|(null)|(null)");
     EXPECT_EQ(row(oxel_find_current_component_pin(c, "a0"), oxel_find_current_component_pin(c, "nosuch"),
                   oxel_find_current_component_pin(c, "EXTRA")),
               "1|0|0");
@@ -43,14 +46,16 @@ TEST_F(PinQueries, AWalkByNamesStopsAtTheBus) {
     for (const char *name = oxel_get_current_component_first_pin_name(); name;
          name = oxel_get_current_component_next_pin_name())
         names.push_back(name);
-    EXPECT_EQ(names, (std::vector<std::string>{"TDI", "TDO", "TMS", "TCK", "nTRST", "A0", "A1", "D0", "Q0", "N1", "VCC"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"TDI", "TDO", "TMS", "TCK", "nTRST", "A0", "A1", "D0", "Q0",
+                                               "N1", "VCC"}));
     EXPECT_EQ(row(oxel_get_current_component_current_pin_name(), oxel_get_current_component_current_pin_nr(),
                   oxel_get_current_component_current_pin_direction(c)),
               "D|(null)|3");
     EXPECT_EQ(oxel_get_current_component_next_pin_name(), nullptr);
     // A change of component clears the current pin.
     ASSERT_EQ(oxel_get_first_component(), 1);
-    EXPECT_EQ(row(oxel_get_current_component_current_pin_name(), oxel_get_current_component_current_pin_direction(c)),
+    EXPECT_EQ(row(oxel_get_current_component_current_pin_name(),
+                  oxel_get_current_component_current_pin_direction(c)),
               "(null)|0");
 }
 
@@ -70,28 +75,33 @@ TEST_F(PinQueries, PinNameByPositionServesOnlyPlainPinReferences) {
 }
 
 TEST_F(PinQueriesOdd, ABusFirstHidesPinsFromTheNameSearchesAndNoChainMakesInputsSeven) {
-    ASSERT_TRUE(parse_ok("COMPONENT BusFirst PIN_LIST (1,2) B(0:1) IO -  3 TDI TDI -  4 RST TRST - END PIN_LIST\n"
-                         "END COMPONENT COMPONENT NoChain PIN_LIST 7 I1 IN - END PIN_LIST END COMPONENT\n"
-                         "COMPONENT NoPins END COMPONENT"));
+    ASSERT_TRUE(
+        parse_ok("COMPONENT BusFirst PIN_LIST (1,2) B(0:1) IO -  3 TDI TDI -  4 RST TRST - END PIN_LIST\n"
+                 "END COMPONENT COMPONENT NoChain PIN_LIST 7 I1 IN - END PIN_LIST END COMPONENT\n"
+                 "COMPONENT NoPins END COMPONENT"));
     HostContext *c = host.host();
     ASSERT_EQ(oxel_open_component(c, "BusFirst"), 1);
     for (int32_t type = OXEL_PIN_IN; type <= OXEL_PIN_TRST; type++)
         EXPECT_EQ(oxel_get_current_component_tap_pin_name(c, type), nullptr) << type;
-    EXPECT_EQ(row(oxel_get_current_component_pin_id(c, OXEL_PIN_TDI), oxel_get_current_component_trst_available(c),
-                  oxel_get_current_component_pin_type(c, "TDI"), oxel_get_current_component_pin_nr(c, "TDI"),
-                  oxel_find_current_component_pin(c, "TDI"), oxel_find_current_component_pin_name(c, "3")),
-              "TDI|1|0|(null)|0|TDI");
+    EXPECT_EQ(
+        row(oxel_get_current_component_pin_id(c, OXEL_PIN_TDI), oxel_get_current_component_trst_available(c),
+            oxel_get_current_component_pin_type(c, "TDI"), oxel_get_current_component_pin_nr(c, "TDI"),
+            oxel_find_current_component_pin(c, "TDI"), oxel_find_current_component_pin_name(c, "3")),
+        "TDI|1|0|(null)|0|TDI");
     // A walk by names stops at the bus; one by numbers goes past it.
     EXPECT_EQ(oxel_get_current_component_first_pin_name(), nullptr);
     EXPECT_EQ(shown(oxel_get_current_component_current_pin_name()), "B");
-    EXPECT_EQ((Texts{shown(oxel_get_current_component_first_pin_nr()), shown(oxel_get_current_component_next_pin_nr()),
-                     shown(oxel_get_current_component_next_pin_nr()), shown(oxel_get_current_component_next_pin_nr()),
-                     shown(oxel_get_current_component_current_pin_name())}),
-              (Texts{"(null)", "3", "4", "(null)", "RST"}));
+    EXPECT_EQ(
+        (Texts{
+            shown(oxel_get_current_component_first_pin_nr()), shown(oxel_get_current_component_next_pin_nr()),
+            shown(oxel_get_current_component_next_pin_nr()), shown(oxel_get_current_component_next_pin_nr()),
+            shown(oxel_get_current_component_current_pin_name())}),
+        (Texts{"(null)", "3", "4", "(null)", "RST"}));
     EXPECT_EQ(oxel_nr_current_component_pins(), 3);
     // Without a boundary-scan register every input pin answers 7.
     ASSERT_EQ(oxel_open_component(c, "NoChain"), 1);
-    EXPECT_EQ(row(oxel_get_current_component_pin_type(c, "I1"), oxel_get_current_component_pin_name_by_position(c, 0)),
+    EXPECT_EQ(row(oxel_get_current_component_pin_type(c, "I1"),
+                  oxel_get_current_component_pin_name_by_position(c, 0)),
               "7|(null)");
     ASSERT_EQ(oxel_open_component(c, "NoPins"), 1);
     EXPECT_EQ(row(oxel_get_current_component_trst_available(c), oxel_get_current_component_first_pin_name(),

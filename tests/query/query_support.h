@@ -9,7 +9,8 @@ class ChipTest : public ParseTest {
 protected:
     HostContext *c = host.host();
     void SetUp() override {
-        ASSERT_EQ(parse_file(std::string(OXEL_SOURCE_DIR) + "/tests/query/devices.oxel"), OXEL_OK) << host.dump();
+        ASSERT_EQ(parse_file(std::string(OXEL_SOURCE_DIR) + "/tests/query/devices.oxel"), OXEL_OK)
+            << host.dump();
         ASSERT_EQ(oxel_open_component(c, "Chip"), 1);
     }
 };

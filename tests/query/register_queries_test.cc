@@ -1,6 +1,5 @@
 // Register queries, register types, source reference, standard, frequency
 #include <cstring>
-#include <vector>
 
 #include "query/query_support.h"
 
@@ -46,8 +45,8 @@ TEST_F(RegisterQueries, TheSelectedRegisterIsNamedByItsKind) {
         oxel_get_current_component_register_type_selected(c, buffer);
         types.push_back(buffer);
     }
-    EXPECT_EQ(types, (std::vector<std::string>{"NOT_FOUND", "BSREG", "BPREG", "BSREG", "IDREG", "DR1", "DREG", "BPREG",
-                                               "NOT_FOUND", "UCREG", "BISTREG", "NOT_FOUND"}));
+    EXPECT_EQ(types, (std::vector<std::string>{"NOT_FOUND", "BSREG", "BPREG", "BSREG", "IDREG", "DR1", "DREG",
+                                               "BPREG", "NOT_FOUND", "UCREG", "BISTREG", "NOT_FOUND"}));
 }
 
 TEST_F(RegisterTypes, TheBoundedRegisterTypeNeverWritesPastTheBuffer) {

@@ -1,10 +1,6 @@
 // Quick scanner's word reader: separators, comments, long words, sources
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
-#include <string>
-#include <vector>
 
 #include "base/memory.h"
 #include "scan/scanner.h"
@@ -46,11 +42,16 @@ TEST(WordReader, SeparatorsCommentsLongWordsAndLines) {
         std::vector<std::string> words;
     } cases[] = {
         // Separators stand alone; keywords match in any case.
-        {"oxel Component:x;\"a b\"12 12a\n", nullptr, nullptr,
+        {"oxel Component:x;\"a b\"12 12a\n",
+         nullptr,
+         nullptr,
          {"oxel=100", "Component=103", ":", "x", ";=109", "\"=108", "a", "b", "\"=108", "#12", "12a"}},
         // Comments are skipped only where a word may begin, and end at the
         // line end or at a comment end character.
-        {"* a comment OXEL\n  ** another\r\na*b ;* after a separator\nc\t*tail", nullptr, nullptr, {"a*b@3", ";=109@3", "c@4"}},
+        {"* a comment OXEL\n  ** another\r\na*b ;* after a separator\nc\t*tail",
+         nullptr,
+         nullptr,
+         {"a*b@3", ";=109@3", "c@4"}},
         {"a {skip this} b{x}c", "{", "}", {"a", "b{x}c"}},
         // Words of the limit are whole and longer ones split.
         {full + " " + digits + "777", nullptr, nullptr, {full, "#" + digits, "#777"}},
@@ -103,10 +104,11 @@ TEST(WordReader, TheDefaultExtensionAndFilesThatCannotBeOpened) {
         const char *extension;
         int32_t mode;
         std::string opened;
-    } cases[] = {{with.substr(0, with.size() - 5), "oxel", SCAN_TEXT_FILE, with},
-                 {with, "OXEL", SCAN_BINARY_FILE, with},
-                 {stem, "oxel", SCAN_TEXT_FILE, stem + ".oxel"},  // a full stop in a folder name is no extension
-                 {"/nonexistent/oxel32/x.oxel", nullptr, SCAN_TEXT_FILE, ""}};
+    } cases[] = {
+        {with.substr(0, with.size() - 5), "oxel", SCAN_TEXT_FILE, with},
+        {with, "OXEL", SCAN_BINARY_FILE, with},
+        {stem, "oxel", SCAN_TEXT_FILE, stem + ".oxel"},  // a full stop in a folder name is no extension
+        {"/nonexistent/oxel32/x.oxel", nullptr, SCAN_TEXT_FILE, ""}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.path);
         Scanner *scanner = scanner_open(host.host(), c.path.c_str(), c.extension, c.mode, kWords, 4, "");

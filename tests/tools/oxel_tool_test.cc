@@ -22,8 +22,8 @@ struct ToolRun {
 
 ToolRun run_tool(const std::string &arguments) {
     const std::string out = write_temp_file("tool.out", ""), err = write_temp_file("tool.err", "");
-    const std::string command = "cd '" OXEL_SOURCE_DIR "' && '" OXEL_TOOL_PATH "' " + arguments + " >'" + out +
-                                "' 2>'" + err + "'";
+    const std::string command =
+        "cd '" OXEL_SOURCE_DIR "' && '" OXEL_TOOL_PATH "' " + arguments + " >'" + out + "' 2>'" + err + "'";
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read_file(out), read_file(err)};
 }
