@@ -1,13 +1,9 @@
 // What the grammar builds: every record of a parsed file written out and compared with a golden dump
 //
-// Each golden/NAME.oxel beside this file and each bundled example is parsed;
-// its messages and its whole description, one line per record with its
-// fields as name=value (texts quoted, numbers of a group joined by commas
-// with "-" for a null one; null or zero fields and null lists left out, an
-// empty list written "name []"), must equal golden/NAME.dump byte for byte.
-// After a deliberate change, rewrite the dumps instead of comparing:
-//     OXEL_UPDATE_GOLDEN=1 ctest --preset default -R Description
-// and read the diff before committing it.
+// Each golden/NAME.oxel here and each bundled example is parsed; its messages and its description,
+// a line per record with its fields as name=value (texts quoted, null and zero fields left out, each
+// list named above its records, "name []" when empty), must equal golden/NAME.dump. After a
+// deliberate change, OXEL_UPDATE_GOLDEN=1 ctest -R Description rewrites the dumps for review.
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
@@ -301,6 +297,9 @@ using Description = ParseTest;
 }  // namespace
 
 TEST_F(Description, EachFileReadsIntoTheRecordsOfItsGoldenDump) {
+    // A family broken halfway leaves none under construction for the parses
+    // below; a record that shared a text with another would be freed twice.
+    EXPECT_EQ(detail_of("PIN_FAMILY HALF SETUP_TIME 1 TPLH 1 2 3 HOLD_TIME -"), "Float or integer expected");
     host.context.message_level = 3;  // no progress line with this machine's path
     const std::vector<std::string> files = golden_inputs();
     ASSERT_GE(files.size(), 5u);
@@ -317,30 +316,4 @@ TEST_F(Description, EachFileReadsIntoTheRecordsOfItsGoldenDump) {
         const std::string name = std::filesystem::path(file).stem().string() + ".dump";
         expect_golden("tests/grammar/golden/" + name, host.dump() + "description:" + d.text + "\n");
     }
-}
-// What a dump cannot show: each record owns its copy of the file header's
-// reason, a sequence grows past its first hundred instructions, and a family
-// broken halfway leaves none under construction for the next parse.
-TEST_F(Description, RecordsOwnTheirTextsSequencesGrowAndAFailedParseLeavesNoFamilyBehind) {
-    EXPECT_EQ(detail_of("PIN_FAMILY HALF SETUP_TIME 1 TPLH 1 2 3 HOLD_TIME -"), "Float or integer expected");
-    std::string many;
-    for (int i = 1; i <= 250; i++)
-        many += "WTN(T, " + std::to_string(i) + ") ";
-    DescriptionRoot *root = parse_ok("PIN_FAMILY NEXT SETUP_TIME 3 END PIN_FAMILY\n"
-                                     "OXEL_HEADER CREATION_LOG \"d\" \"c\" \"t\" \"why\" END OXEL_HEADER\n"
-                                     "BOARD B TEST_SEQUENCE S " + many + "END TEST_SEQUENCE END BOARD\n"
-                                     "COMPONENT C END COMPONENT");
-    ASSERT_TRUE(root && root->header);
-    PinFamilyRecord *family = only_item<PinFamilyRecord>(root->pin_families);
-    BoardRecord *board = only_item<BoardRecord>(root->boards);
-    ComponentRecord *component = only_item<ComponentRecord>(root->components);
-    ASSERT_TRUE(family && family->setup_time && board && component);
-    EXPECT_EQ(*family->setup_time, 3.0);
-    const char *reason = root->header->creation_log->reason;
-    EXPECT_TRUE(board->source_ref != reason && component->source_ref != reason);
-    EXPECT_EQ(row(board->source_ref, component->source_ref), "why|why");
-    SequenceRecord *sequence = only_item<SequenceRecord>(board->test_sequences);
-    ASSERT_TRUE(sequence && sequence->instructions && sequence->instructions->count == 250);
-    auto *last = static_cast<VrakInstructionRecord *>(sequence->instructions->items[249]);
-    EXPECT_EQ(shown(only_item<VrakOperandRecord>(static_cast<ItemList *>(last->operand))->value), "250");
 }

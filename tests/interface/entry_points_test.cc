@@ -65,10 +65,7 @@ TEST(EntryPoints, ParsesAddUpUntilOneFailsAndTheRootsAreTheLibrarys) {
         << host.dump();
     DescriptionRoot *root = OxelGetInfo();
     EXPECT_EQ(root, oxel_get_info());
-    ASSERT_TRUE(root->header && root->header->creation_log && root->header->change_logs);
-    LogRecord *log = root->header->creation_log;
-    EXPECT_EQ(row(log->date, log->creator, log->tool, log->reason, root->header->change_logs->count),
-              "2026-01-01|me|editor|first|0");
+    ASSERT_TRUE(root->header);
     for (const char *name : {"U1", "U2"})
         ASSERT_EQ(oxel_parse(host.host(), write_temp_file(std::string(name) + ".oxel",
                                                           "OXEL COMPONENT " + std::string(name) +

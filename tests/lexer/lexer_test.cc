@@ -67,20 +67,6 @@ TEST(Lexer, NameModeReadsOneKeywordButEndAsANameAndEveryTokenClearsIt) {
     lexer_set_name_mode(false);
 }
 
-TEST(Lexer, CrLfFilesReadExactlyAsLfFiles) {
-    const std::string lf = "* comment\nOXEL\n  A*b\n\"x\ny\"\n\n1.5 0x1F\n#bad\nEND\n";
-    std::string crlf;
-    for (char c : lf)
-        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    Recorder lf_host, crlf_host;
-    const Texts lf_tokens = LexerReader(lf_host, lf, "lf.oxel").all();
-    const Texts crlf_tokens = LexerReader(crlf_host, crlf, "crlf.oxel").all();
-    EXPECT_EQ(crlf_tokens, lf_tokens);
-    EXPECT_EQ(crlf_tokens[2], "\"x\ny\"@5");
-    EXPECT_EQ(crlf_host.texts(OXEL_KIND_ERROR), lf_host.texts(OXEL_KIND_ERROR));
-    EXPECT_EQ(lf_host.texts(OXEL_KIND_ERROR).size(), 1u);
-}
-
 TEST(Lexer, ATokenOfOneCharacterMoreThanTheMaximumIsRefused) {
     const std::string longest(kMaxTokenLength, 'w'), over(kMaxTokenLength + 1, '7');
     for (const std::string &source : {"\n" + longest + "w", "\"" + over + "\"", over, "-" + over.substr(1),

@@ -1,7 +1,6 @@
-// Lists and tagged items: growth by steps, removal, release, failures
+// Lists: growth by steps, removal, release, failures
 #include "base/memory.h"
 #include "model/item_list.h"
-#include "model/tagged_item.h"
 #include "support/recorder.h"
 
 namespace {
@@ -69,8 +68,7 @@ TEST(ItemList, RemovingTheOnlyItemLeavesAnEmptyListReadyForMore) {
 }
 
 // A failed shrink still hands the item over; a failed append releases the
-// list with its items, and a tagged item that cannot be made its list (the
-// sanitizer build sees what leaks).
+// list with its items (the sanitizer build sees what leaks).
 TEST(ItemList, FailuresReportOnceAndLoseNothing) {
     Recorder host;
     ItemList *list = list_create(host.host(), new_int(host, 1), 1);
@@ -84,25 +82,6 @@ TEST(ItemList, FailuresReportOnceAndLoseNothing) {
     memory_fail_at(2);  // the item succeeds, the resize fails
     list = list_append(host.host(), list, new_int(host, 2));
     EXPECT_EQ(values(list), "null");
-    list = list_create(host.host(), new_int(host, 3), 1);
-    memory_fail_at(1);
-    EXPECT_EQ(item_make_owning(host.host(), 5, list), nullptr);
     memory_fail_at(0);
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts(3, "Memory allocation error"));
-}
-
-TEST(TaggedItem, NonemptyOnlyForAListWithItems) {
-    Recorder host;
-    ItemList *empty = list_create(host.host(), nullptr, 1);
-    memory_fail_at(0);
-    EXPECT_EQ(item_make_nonempty(host.host(), TAG_PIN_LIST, empty), nullptr);
-    EXPECT_EQ(item_make_nonempty(host.host(), TAG_PIN_LIST, nullptr), nullptr);
-    EXPECT_EQ(memory_allocations(), 0);
-    list_release(host.host(), empty);
-    ItemList *list = list_create(host.host(), new_int(host, 3), 1);
-    TaggedItem *item = item_make_nonempty(host.host(), TAG_CELL, list);
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(row(item->tag, item->value == reinterpret_cast<intptr_t>(list)), row(TAG_CELL, 1));
-    list_release(host.host(), list);
-    mem_free(host.host(), item);
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts(2, "Memory allocation error"));
 }

@@ -106,18 +106,16 @@ TEST_F(ComponentCursor, EveryQueryGivesItsAbsenceResultWithoutAComponent) {
     EXPECT_EQ(oxel_nr_components(), 0);
 }
 
-TEST_F(ComponentCursor, WalkInFileOrderAndOpenByNameIgnoringCase) {
+// The walk in file order is compared through the tool: tests/tools/golden/devices.show.txt.
+TEST_F(ComponentCursor, TheWalkEndsOnTheLastAndOpeningByNameIgnoresCase) {
     ASSERT_TRUE(parse_ok(kFour));
     EXPECT_EQ(oxel_nr_components(), 4);
-    std::vector<std::string> walked;
-    for (int32_t more = oxel_get_first_component(); more; more = oxel_get_next_component())
-        walked.push_back(current_name());
-    EXPECT_EQ(walked, (std::vector<std::string>{"P", "Q", "CPU", "R"}));
-    // The last one stays current.
-    EXPECT_EQ(current_name(), "R");
     ASSERT_EQ(oxel_get_first_component(), 1);
     EXPECT_EQ(oxel_get_current_component_entry(), OxelGetInfo()->components->items[0]);
-
+    for (int i = 0; i < 3; i++)
+        ASSERT_EQ(oxel_get_next_component(), 1);
+    EXPECT_EQ(oxel_get_next_component(), 0);
+    EXPECT_EQ(current_name(), "R");
     EXPECT_EQ(oxel_open_component(host.host(), "cpu"), 1);
     EXPECT_EQ(current_name(), "CPU");
     // A name that none has leaves the last component current.
