@@ -1,10 +1,8 @@
 // Check families not written yet: each entry finds nothing until its family is written
-#include "check/board_checks.h"
 #include "check/cell_checks.h"
 #include "check/chain_checks.h"
 #include "check/data_register_checks.h"
 #include "check/instruction_checks.h"
-#include "check/sequence_checks.h"
 
 Severity check_instruction_list(HostContext *, const ComponentRecord *, ItemList *, int32_t) { return kClean; }
 
@@ -17,7 +15,3 @@ Severity check_identification_registers(HostContext *, ComponentRecord *) { retu
 Severity check_usercode_registers(HostContext *, ComponentRecord *) { return kClean; }
 Severity check_bist_registers(HostContext *, ComponentRecord *) { return kClean; }
 Severity check_data_registers(HostContext *, ComponentRecord *) { return kClean; }
-
-Severity check_sequences(HostContext *, const ItemList *, int32_t) { return kClean; }
-
-Severity check_boards(HostContext *, ItemList *) { return kClean; }
