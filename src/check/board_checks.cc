@@ -270,7 +270,8 @@ Severity check_board(HostContext *context, const BoardRecord *board, bool first,
     } else {
         report_status(context, "Checking OXEL board: %s", board->name);
     }
-    RegistryResult registered = register_device_name(context, board->name, first ? kRegistryStart : kRegistryAdd);
+    RegistryResult registered =
+        register_device_name(context, board->name, first ? kRegistryStart : kRegistryAdd);
     if (registered == kNameKnown)
         report_error(context, "Board \"%s\" is multiple defined", board->name);
     if (registered != kNameRegistered)

@@ -135,8 +135,8 @@ bool check_parallel_group(HostContext *context, const PpaParallelGroupRecord *gr
         result |= use_pin(context, used, pin ? pin->name : nullptr, group->name);
         const char *reason = nullptr;
         if (resolve_pin_reference(context, pin, &reason) != kPinRefValid) {
-            report_error(context, "Illegal pin reference \"%s\" in PPA inst (grp \"%s\"), Reason: %s", pin->name,
-                         show_name(group->name), reason ? reason : "Unknown error");
+            report_error(context, "Illegal pin reference \"%s\" in PPA inst (grp \"%s\"), Reason: %s",
+                         pin->name, show_name(group->name), reason ? reason : "Unknown error");
             result |= kError;
         }
     }
@@ -217,11 +217,12 @@ Severity check_group_references(HostContext *context, const ItemList *operands, 
         const VrakOperandRecord *operand = operand_at(operands, i);
         if (!operand)
             continue;
-        if (!operand->target) {
+        const char *target = operand->target;
+        if (!target) {
             report_error(context, "Missing TAP/Group name in VRAK %s instruction", mnemonic);
             result |= kError;
-        } else if (g_check.ppa_groups && counted_name_find(g_check.ppa_groups, operand->target) == 0) {
-            report_error(context, "Undefined pingroup \"%s\" in VRAK %s reference", operand->target, mnemonic);
+        } else if (g_check.ppa_groups && counted_name_find(g_check.ppa_groups, target) == 0) {
+            report_error(context, "Undefined pingroup \"%s\" in VRAK %s reference", target, mnemonic);
             result |= kError;
         }
     }
@@ -278,9 +279,9 @@ Severity check_sequence(HostContext *context, const SequenceRecord *sequence, in
                      show_name(sequence->name));
         return kError;
     }
-    for (int32_t i = 0; i < sequence->instructions->count; i++)
-        result |= check_instruction(context,
-                                    static_cast<const VrakInstructionRecord *>(sequence->instructions->items[i]));
+    const ItemList *code = sequence->instructions;
+    for (int32_t i = 0; i < code->count; i++)
+        result |= check_instruction(context, static_cast<const VrakInstructionRecord *>(code->items[i]));
     close_sequence(context);
     return result;
 }

@@ -15,7 +15,8 @@ std::string sequence(const std::string &name, const std::string &code) {
 // Component U1 with pins I, O, M, K (numbered 1 to 4), a bus D(0:3)
 // numbered 5 to 8, and sequence S of `code`.
 std::string with_pins(const std::string &code, const std::string &more = "") {
-    const std::string pins = "PIN_LIST 1 I TDI - 2 O TDO - 3 M TMS - 4 K TCK -\n(5:8) D(0:3) NC - END PIN_LIST\n";
+    const std::string pins = "PIN_LIST 1 I TDI - 2 O TDO - 3 M TMS - 4 K TCK - "
+                             "(5:8) D(0:3) NC - END PIN_LIST\n";
     return component("U1", pins + sequence("S", code) + more);
 }
 const std::string kNoPinLists = "W:There are not defined any pin lists in this device for which reason a PPA "
