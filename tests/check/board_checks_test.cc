@@ -116,6 +116,8 @@ TEST_F(BoardChecks, TheBundledBoardsReportExactlyWhatTheySay) {
     EXPECT_EQ(received(), (Texts{"S:Checking OXEL board: JX200_DUAL", kDone,
                                  "P:OXEL semantic check on \"JX200\"",
                                  "W:Missing Instruction-register purpose in \"IR\"",
+                                 "W:Missing Bypass-register purpose in \"BYPASS_REG\"",
+                                 "W:Mising Identification-register purpose in IR \"DEVICE_ID\"",
                                  "W:TFMin undefined in global performance \"JX200_LIMITS\""}));
 
     // LVTTL has setup, hold and supply figures only.

@@ -5,6 +5,7 @@
 
 #include "check/check_state.h"
 #include "check/check_support.h"
+#include "check/family_messages.h"
 #include "check/sequence_checks.h"
 
 namespace {
@@ -22,20 +23,12 @@ std::string with_pins(const std::string &code, const std::string &more = "") {
 const std::string kNoPinLists = "W:There are not defined any pin lists in this device for which reason a PPA "
                                 "consistency check is undefined";
 
-// Fragments of this family's messages, so that the other families may add theirs.
-const char *const kSequenceTexts[] = {"PPA", "VRAK", "equence", "illegal vector", "pin lists"};
-
 class SequenceChecks : public CheckTest {
 protected:
+    // This family's messages only, so that the other families may add theirs.
     Texts sequence_messages() const {
-        Texts out;
-        for (const std::string &text : received())
-            for (const char *fragment : kSequenceTexts)
-                if (text.find(fragment) != std::string::npos) {
-                    out.push_back(text);
-                    break;
-                }
-        return out;
+        return messages_starting(received(), {"Undefined pin", "Redefinition of", "TDI undefined",
+                                              "Multiple references", "Illegal pin reference", "There are not"});
     }
 };
 
