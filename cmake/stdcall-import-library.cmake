@@ -14,7 +14,8 @@ foreach(variable DLLTOOL DLL DEF IMPORT_LIBRARY)
 endforeach()
 
 file(READ ${DEF} exports)
-string(REGEX REPLACE "([A-Za-z_][A-Za-z0-9_]*) = ([A-Za-z_][A-Za-z0-9_]*@[0-9]+)" "\\2" decorated "${exports}")
+string(REGEX REPLACE "([A-Za-z_][A-Za-z0-9_]*) = ([A-Za-z_][A-Za-z0-9_]*@[0-9]+)" "\\2"
+       decorated "${exports}")
 set(decorated_def ${DEF}.decorated)
 file(WRITE ${decorated_def} "${decorated}")
 get_filename_component(dll_name ${DLL} NAME)

@@ -32,8 +32,8 @@ constexpr bool plain_words(std::initializer_list<size_t> offsets) {
 // Host context, message channel and the description's carriers.
 inline void pin_host_records() {
     { using R = HostContext;
-      static_assert(plain_words<R>({AT(host_word1), AT(host_word2), AT(callback), AT(host_word4), AT(counters),
-                                    AT(user_data), AT(host_word7), AT(message_level)})); }
+      static_assert(plain_words<R>({AT(host_word1), AT(host_word2), AT(callback), AT(host_word4),
+                                    AT(counters), AT(user_data), AT(host_word7), AT(message_level)})); }
     { using R = MessageCounters; static_assert(plain_words<R>({AT(reserved), AT(errors), AT(warnings)})); }
     { using R = MessageRecord;
       static_assert(plain_words<R>({AT(kind), AT(level), AT(zero), AT(text), AT(one)})); }
@@ -57,7 +57,8 @@ inline void pin_component_records() {
     { using R = IndexRecord; static_assert(plain_words<R>({AT(kind), AT(first), AT(last)})); }
     { using R = PinNumberingRecord; static_assert(plain_words<R>({AT(number), AT(numbers), AT(indices)})); }
     { using R = PinRecord;
-      static_assert(plain_words<R>({AT(name), AT(form), AT(numbering), AT(type), AT(reserved), AT(family)})); }
+      static_assert(plain_words<R>({AT(name), AT(form), AT(numbering), AT(type), AT(reserved),
+                                    AT(family)})); }
     { using R = PinRefRecord; static_assert(plain_words<R>({AT(kind), AT(name), AT(selector)})); }
     { using R = CaptureStatusRecord; static_assert(plain_words<R>({AT(value), AT(description)})); }
     { using R = CaptureRecord; static_assert(plain_words<R>({AT(status), AT(value)})); }
@@ -79,7 +80,8 @@ inline void pin_component_records() {
     { using R = BoundaryScanRegisterRecord;
       static_assert(plain_words<R>({AT(name), AT(purpose), AT(length), AT(chain)})); }
     { using R = BypassRegisterRecord;
-      static_assert(plain_words<R>({AT(name), AT(purpose), AT(length), AT(capture_value), AT(capture_status)})); }
+      static_assert(plain_words<R>({AT(name), AT(purpose), AT(length), AT(capture_value),
+                                    AT(capture_status)})); }
     { using R = IdRegisterRecord;
       static_assert(plain_words<R>({AT(name), AT(purpose), AT(length), AT(capture_value), AT(capture_status),
                                     AT(manufacturer), AT(part_number), AT(version), AT(concatenation)})); }
@@ -100,8 +102,8 @@ inline void pin_board_records() {
                                     AT(netlists), AT(test_sequences), AT(illegal_sequences),
                                     AT(global_performances)})); }
     { using R = BoardChainRecord;
-      static_assert(plain_words<R>({AT(name), AT(tdi_net), AT(tdo_net), AT(tms_net), AT(tck_net), AT(trst_net),
-                                    AT(parts)})); }
+      static_assert(plain_words<R>({AT(name), AT(tdi_net), AT(tdo_net), AT(tms_net), AT(tck_net),
+                                    AT(trst_net), AT(parts)})); }
     { using R = PartChainRecord;
       static_assert(plain_words<R>({AT(component_name), AT(part_name), AT(position), AT(tms_net), AT(tck_net),
                                     AT(trst_net)})); }
