@@ -55,8 +55,11 @@ CheckVerdict check_description(HostContext *context, int32_t syntax_errors) {
     }
     // The order of the checks is the order of the host's messages.
     Severity mask = kClean;
-    if (root->header || root->pin_families)
-        mask = check_logs(context, root->header) | register_pin_families(context, root->pin_families);
+    // Two statements: the operands of | may be evaluated in either order.
+    if (root->header || root->pin_families) {
+        mask = check_logs(context, root->header);
+        mask |= register_pin_families(context, root->pin_families);
+    }
     mask |= check_boards(context, root->boards);
     mask |= check_components(context, root->components);
     release_check_state(context);

@@ -1,8 +1,6 @@
 // Grammar actions: the helpers the rules of the grammar call
 #include "grammar/grammar_actions.h"
 
-#include "model/description.h"
-
 void release_integer(HostContext *context, IntegerLiteral *literal) {
     if (!literal)
         return;
@@ -10,33 +8,53 @@ void release_integer(HostContext *context, IntegerLiteral *literal) {
     mem_free(context, literal);
 }
 
-char *integer_text(IntegerLiteral *literal) {
+int32_t take_integer(HostContext *context, IntegerLiteral *literal) {
+    int32_t value = literal ? literal->value : 0;
+    release_integer(context, literal);
+    return value;
+}
+
+char *integer_text(HostContext *context, IntegerLiteral *literal) {
     if (!literal)
         return nullptr;
     char *text = literal->text;
-    mem_free(HOST, literal);
+    mem_free(context, literal);
     return text;
 }
 
-double *integer_as_double(IntegerLiteral *literal) {
-    double *number = static_cast<double *>(mem_alloc(HOST, sizeof(double)));
+double *integer_as_double(HostContext *context, IntegerLiteral *literal) {
+    double *number = static_cast<double *>(mem_alloc(context, sizeof(double)));
     if (number && literal)
         *number = literal->value;
-    release_integer(HOST, literal);
+    release_integer(context, literal);
     return number;
 }
 
-void file_header(HeaderRecord *header) {
-    release_header(HOST, description_root()->header);
-    description_root()->header = header;
-    // The old header is gone, so the reference never outlives it.
-    g_parser.source_ref = header && header->creation_log ? header->creation_log->reason : nullptr;
+char *name_as_written(HostContext *context, char *upper) {
+    mem_free(context, upper);
+    return lexer_take_written_text();
 }
 
-bool file_record(ItemList **root_list, void *record, void (*release)(HostContext *, void *)) {
-    if (!*root_list)
-        *root_list = list_create_with(HOST, record, 1, release);
+char *join_words(HostContext *context, char *head, char *tail) {
+    char *joined = str_append(context, head, tail);
+    mem_free(context, tail);
+    if (!joined)
+        mem_free(context, head);
+    return joined;
+}
+
+ModeSpecRecord *coded_entry(HostContext *context, int32_t code) {
+    return mkmodespec(context, code, nullptr);
+}
+
+ModeSpecRecord *named_entry(HostContext *context, int32_t code, const char *name) {
+    char *copy = str_duplicate(context, name);
+    return copy ? mkmodespec(context, code, copy) : nullptr;
+}
+
+void report_broken_capture_status(int token) {
+    if (token == ':')
+        report_expected("Only an integer value or a double-quoted string is allowed");
     else
-        *root_list = list_append_with(HOST, *root_list, record, release);
-    return *root_list != nullptr;
+        report_expected("Capture status list expected");
 }

@@ -4,33 +4,53 @@
 #include "grammar/parser_state.h"
 #include "base/memory.h"
 #include "lexer/lexer.h"
+#include "model/component_records.h"
 #include "model/header_records.h"
 #include "model/item_list.h"
 #include "model/release.h"
 #include "model/tagged_item.h"
 
-// Every action reports through the context of the parse.
-#define HOST (g_parser.host)
+// Token values. Every helper takes what it is handed and releases what it
+// does not pass on.
 
 // Releases an integer literal and its text.
 void release_integer(HostContext *context, IntegerLiteral *literal);
+// The literal's value; the literal and its text are released.
+int32_t take_integer(HostContext *context, IntegerLiteral *literal);
 // The literal's text, taken out of it; the literal is released.
-char *integer_text(IntegerLiteral *literal);
+char *integer_text(HostContext *context, IntegerLiteral *literal);
 // A new double holding the literal's value; the literal is released. Null
 // after a failed allocation.
-double *integer_as_double(IntegerLiteral *literal);
+double *integer_as_double(HostContext *context, IntegerLiteral *literal);
+// The identifier just read, as it was written; its upper-cased value is
+// released. The reduction runs before the next token is read, so the text
+// the lexer kept is still this identifier's.
+char *name_as_written(HostContext *context, char *upper);
+// The two words joined into one text; both are released. Null after a
+// failed allocation.
+char *join_words(HostContext *context, char *head, char *tail);
 
-// A file-level header replaces the one held; its creation log's reason
-// becomes the current source reference.
-void file_header(HeaderRecord *header);
-// Appends a record to one of the root lists, creating it at the first; on
-// failure the record is released and the parse must stop (false).
-bool file_record(ItemList **root_list, void *record, void (*release)(HostContext *, void *));
+// A section statement {tag, record}; null after a failed allocation, the
+// record then released.
+template <typename Record>
+TaggedItem *statement(HostContext *context, int32_t tag, Record *record) {
+    return mkstatement(context, tag, reinterpret_cast<intptr_t>(record));
+}
 
-int yyparse();
+// An instruction kind or mode given by its code alone, without a name.
+ModeSpecRecord *coded_entry(HostContext *context, int32_t code);
+// One given by a keyword that is kept as its name (SAMPLE, HIZ).
+ModeSpecRecord *named_entry(HostContext *context, int32_t code, const char *name);
+
+// The detail line of a broken capture status entry, chosen by the token the
+// error was found at: a ":" means the value was missing.
+void report_broken_capture_status(int token);
+
+// Bison's parser, over the state of one parse.
+int yyparse(parser_state *parse);
 // Bison's error hook: "syntax error", or "memory exhausted" when the stacks
 // cannot grow.
-void yyerror(const char *message);
+void yyerror(parser_state *parse, const char *message);
 
 // The parser's stacks start with room for 150 entries and double.
 #define YYINITDEPTH 150

@@ -3,11 +3,20 @@
 %code requires {
 #include <cstdint>
 #include "oxel32.h"
+struct parser_state;
 }
 
 %code {
+#include "grammar/family_statements.h"
 #include "grammar/grammar_actions.h"
+#include "grammar/top_sections.h"
+#include "model/board_records.h"
+#include "model/component_records.h"
 }
+
+/* Every action and destructor reaches the state of the parse, its host
+   context among it, through `parse`. */
+%parse-param {parser_state *parse}
 
 /* Token kinds are TK_<keyword>; their numbers are fixed so that a host's
    tools and the keyword table agree on them. */
@@ -24,7 +33,7 @@
     intptr_t number;
     HeaderRecord *header;
     LogRecord *log;
-    /* COMPONENT_VALUE_TYPES_BEGIN */
+    /* Component records. */
     ComponentRecord *component;
     PinRecord *pin;
     IndexRecord *index;
@@ -44,8 +53,7 @@
     ChainElementRecord *chain_element;
     CellRecord *cell;
     CellModeRecord *cell_mode;
-    /* COMPONENT_VALUE_TYPES_END */
-    /* BOARD_VALUE_TYPES_BEGIN */
+    /* Board, technology and test records. */
     BoardRecord *board;
     BoardChainRecord *board_chain;
     PartChainRecord *part;
@@ -59,7 +67,6 @@
     struct PpaAssignment *ppa_assignment;
     PpaSerialGroupRecord *serial_group;
     PpaParallelGroupRecord *parallel_group;
-    /* BOARD_VALUE_TYPES_END */
 }
 
 /* Keywords. */
@@ -187,55 +194,14 @@
 %type <real> number number_or_dash
 %type <number> yes_no
 %type <list> word_list name_list
+%type <index> index
+%type <list> index_list pin_ref_list
+%type <pin_ref> pin_ref
 
 /* Header section. */
 %type <header> header_section
 %type <log> creation_log change_log
 %type <list> change_log_list
-
-/* COMPONENT_TYPES_BEGIN */
-%code {
-#include "model/description.h"
-#include "model/component_records.h"
-
-// A section statement {tag, record}; null after a failed allocation, the
-// record then released.
-template <typename Record>
-static TaggedItem *statement(int32_t tag, Record *record) {
-    return mkstatement(HOST, tag, reinterpret_cast<intptr_t>(record));
-}
-
-// The literal's value; the literal and its text are released.
-static int32_t take_integer(IntegerLiteral *literal) {
-    int32_t value = literal ? literal->value : 0;
-    release_integer(HOST, literal);
-    return value;
-}
-
-// A kind or mode entry given by its code alone, without a name.
-static ModeSpecRecord *coded_entry(int32_t code) { return mkmodespec(HOST, code, nullptr); }
-static ModeSpecRecord *named_spec(int32_t code, const char *name) {
-    char *copy = str_duplicate(HOST, name);
-    return copy ? mkmodespec(HOST, code, copy) : nullptr;
-}
-
-// The text "-" of a dash in a chain element; null after a failed allocation.
-static char *dash_text() { return str_duplicate(HOST, "-"); }
-
-// The detail line of a broken capture status entry, chosen by the token
-// the error was found at.
-static void report_broken_capture_status(int token) {
-    if (token == ':')
-        report_expected("Only an integer value or a double-quoted string is allowed");
-    else
-        report_expected("Capture status list expected");
-}
-
-// The root list of components releases through plain pointers.
-static void release_component_entry(HostContext *context, void *component) {
-    release_component(context, static_cast<ComponentRecord *>(component));
-}
-}
 
 /* Component section. */
 %type <component> component_section
@@ -287,20 +253,6 @@ static void release_component_entry(HostContext *context, void *component) {
 %type <chain_element> chain_element
 %type <text> chain_word chain_name chain_name_text
 
-/* Pin references, shared with the board and technology sections. */
-%type <index> index
-%type <list> index_list pin_ref_list
-%type <pin_ref> pin_ref
-/* COMPONENT_TYPES_END */
-/* BOARD_TYPES_BEGIN */
-%code {
-#include "grammar/board_actions.h"
-#include "model/board_records.h"
-// The family whose statements are being read.
-#define CURRENT_PIN_FAMILY (g_parser.current_pin_family)
-#define CURRENT_GLOBAL_FAMILY (g_parser.current_global_family)
-}
-
 /* Board section. */
 %type <board> board_section
 %type <list> board_item_list board_tap_section tap_map_list part_chain_section part_list
@@ -323,78 +275,77 @@ static void release_component_entry(HostContext *context, void *component) {
 %type <serial_group> serial_group serial_assignments
 %type <item> serial_assignment
 %type <parallel_group> parallel_group
-/* BOARD_TYPES_END */
 
 /* Values still on the stacks when a parse stops are released here. The
    values of the rule whose action stops the parse are not: Bison pops them
    unreleased, so such an action releases what it still owns itself (an
-   error alternative its $1, a failed step the values it had not handed on;
-   a constructor or list operation that fails has released what it was
-   given). */
-%destructor { mem_free(HOST, $$); } <text> <real>
-%destructor { release_integer(HOST, $$); } <integer>
-%destructor { release_header(HOST, $$); } <header>
-%destructor { release_log(HOST, $$); } <log>
-%destructor { list_release_with(HOST, $$, release_log); } change_log_list
-%destructor { list_release(HOST, $$); } word_list name_list
-/* COMPONENT_DESTRUCTORS_BEGIN */
-%destructor { release_component(HOST, $$); } <component>
-%destructor { release_pin(HOST, $$); } <pin>
-%destructor { release_index(HOST, $$); } <index>
-%destructor { release_pin_ref(HOST, $$); } <pin_ref>
-%destructor { release_bus_name(HOST, $$); } <bus_pair>
-%destructor { release_capture(HOST, $$); } <capture>
-%destructor { release_capture_status(HOST, $$); } <capture_status>
-%destructor { release_mode_spec(HOST, $$); } <mode_spec>
-%destructor { release_instruction(HOST, $$); } <instruction>
-%destructor { release_instruction_register(HOST, $$); } <instruction_register>
-%destructor { release_bypass_register(HOST, $$); } <bypass_register>
-%destructor { release_id_register(HOST, $$); } <id_register>
-%destructor { release_bist_register(HOST, $$); } <bist_register>
-%destructor { release_data_register(HOST, $$); } <data_register>
-%destructor { release_preload(HOST, $$); } <preload>
-%destructor { release_boundary_scan_register(HOST, $$); } <bs_register>
-%destructor { release_chain_element(HOST, $$); } <chain_element>
-%destructor { release_cell(HOST, $$); } <cell>
-%destructor { release_cell_mode(HOST, $$); } <cell_mode>
-%destructor { release_statement(HOST, $$); } component_item register_item cell_item
-%destructor { release_statements(HOST, $$); } component_body component_item_list register_item_list cell_item_list
-%destructor { release_pin_list(HOST, $$); } pin_list_section pin_definition_list
-%destructor { list_release_with(HOST, $$, release_index); } pin_number_list index_list
-%destructor { list_release_with(HOST, $$, release_pin_ref); } pin_ref_list
-%destructor { list_release_with(HOST, $$, release_capture_status); } opt_capture_status_list capture_status_list
-%destructor { list_release_with(HOST, $$, release_instruction); } instruction_list_item instruction_list
-%destructor { list_release_with(HOST, $$, release_cell_mode); } mode_list_item mode_list
-%destructor { list_release_with(HOST, $$, release_mode_spec); } output_specs cell_spec_seq
-%destructor { list_release_with(HOST, $$, release_chain_element); } chain_list_item chain_element_list
-%destructor { list_release(HOST, $$); } instruction_registers concatenation_item altered_registers_item
-%destructor { list_release(HOST, $$); } data_inputs_item data_outputs_item data_select_item
-%destructor { list_release(HOST, $$); } cell_params chain_name_list
-/* COMPONENT_DESTRUCTORS_END */
-/* BOARD_DESTRUCTORS_BEGIN */
-%destructor { release_board(HOST, $$); } <board>
-%destructor { release_board_chain(HOST, $$); } <board_chain>
-%destructor { release_part_chain(HOST, $$); } <part>
-%destructor { release_net(HOST, $$); } <net>
-%destructor { release_pin_family(HOST, $$); } <pin_family>
-%destructor { release_global_performance(HOST, $$); } <global_family>
-%destructor { release_sequence(HOST, $$); } <sequence>
-%destructor { release_vrak_instruction(HOST, $$); } <vrak>
-%destructor { release_vrak_operand(HOST, $$); } <operand>
-%destructor { release_ppa(HOST, $$); } <ppa>
-%destructor { release_ppa_assignment(HOST, $$); } <ppa_assignment>
-%destructor { release_ppa_serial_group(HOST, $$); } <serial_group>
-%destructor { release_ppa_parallel_group(HOST, $$); } <parallel_group>
-%destructor { release_board_statement(HOST, $$); } board_item
-%destructor { list_release_with(HOST, $$, release_board_statement); } board_item_list
-%destructor { release_tap_map(HOST, $$); } tap_map
-%destructor { list_release_with(HOST, $$, release_tap_map); } board_tap_section tap_map_list
-%destructor { list_release_with(HOST, $$, release_part_chain); } part_chain_section part_list
-%destructor { release_netlist(HOST, $$); } netlist_section net_entry_list
-%destructor { list_release_with(HOST, $$, release_vrak_instruction); } vrak_list
-%destructor { list_release_with(HOST, $$, release_vrak_operand); } rst_operand_list wtn_operand_list vector_operand_list
-%destructor { release_ppa_signal(HOST, $$); } serial_assignment
-/* BOARD_DESTRUCTORS_END */
+   error alternative its $1; a constructor or list operation that fails has
+   released what it was given). A value that stays on the stack after a
+   mid-rule action has handed it on is cleared there. */
+%destructor { mem_free(parse->host, $$); } <text> <real>
+%destructor { release_integer(parse->host, $$); } <integer>
+%destructor { release_header(parse->host, $$); } <header>
+%destructor { release_log(parse->host, $$); } <log>
+%destructor { list_release_with(parse->host, $$, release_log); } change_log_list
+%destructor { list_release(parse->host, $$); } word_list name_list
+%destructor { release_index(parse->host, $$); } <index>
+%destructor { release_pin_ref(parse->host, $$); } <pin_ref>
+%destructor { list_release_with(parse->host, $$, release_index); } pin_number_list index_list
+%destructor { list_release_with(parse->host, $$, release_pin_ref); } pin_ref_list
+%destructor { release_component(parse->host, $$); } <component>
+%destructor { release_pin(parse->host, $$); } <pin>
+%destructor { release_bus_name(parse->host, $$); } <bus_pair>
+%destructor { release_capture(parse->host, $$); } <capture>
+%destructor { release_capture_status(parse->host, $$); } <capture_status>
+%destructor { release_mode_spec(parse->host, $$); } <mode_spec>
+%destructor { release_instruction(parse->host, $$); } <instruction>
+%destructor { release_instruction_register(parse->host, $$); } <instruction_register>
+%destructor { release_bypass_register(parse->host, $$); } <bypass_register>
+%destructor { release_id_register(parse->host, $$); } <id_register>
+%destructor { release_bist_register(parse->host, $$); } <bist_register>
+%destructor { release_data_register(parse->host, $$); } <data_register>
+%destructor { release_preload(parse->host, $$); } <preload>
+%destructor { release_boundary_scan_register(parse->host, $$); } <bs_register>
+%destructor { release_chain_element(parse->host, $$); } <chain_element>
+%destructor { release_cell(parse->host, $$); } <cell>
+%destructor { release_cell_mode(parse->host, $$); } <cell_mode>
+%destructor { release_statement(parse->host, $$); } component_item register_item cell_item
+%destructor { release_statements(parse->host, $$); } component_body component_item_list register_item_list
+%destructor { release_statements(parse->host, $$); } cell_item_list
+%destructor { release_pin_list(parse->host, $$); } pin_list_section pin_definition_list
+%destructor { list_release_with(parse->host, $$, release_capture_status); } opt_capture_status_list
+%destructor { list_release_with(parse->host, $$, release_capture_status); } capture_status_list
+%destructor { list_release_with(parse->host, $$, release_instruction); } instruction_list_item
+%destructor { list_release_with(parse->host, $$, release_instruction); } instruction_list
+%destructor { list_release_with(parse->host, $$, release_cell_mode); } mode_list_item mode_list
+%destructor { list_release_with(parse->host, $$, release_mode_spec); } output_specs cell_spec_seq
+%destructor { list_release_with(parse->host, $$, release_chain_element); } chain_list_item chain_element_list
+%destructor { list_release(parse->host, $$); } instruction_registers concatenation_item altered_registers_item
+%destructor { list_release(parse->host, $$); } data_inputs_item data_outputs_item data_select_item
+%destructor { list_release(parse->host, $$); } cell_params chain_name_list
+%destructor { release_board(parse->host, $$); } <board>
+%destructor { release_board_chain(parse->host, $$); } <board_chain>
+%destructor { release_part_chain(parse->host, $$); } <part>
+%destructor { release_net(parse->host, $$); } <net>
+%destructor { release_pin_family(parse->host, $$); } <pin_family>
+%destructor { release_global_performance(parse->host, $$); } <global_family>
+%destructor { release_sequence(parse->host, $$); } <sequence>
+%destructor { release_vrak_instruction(parse->host, $$); } <vrak>
+%destructor { release_vrak_operand(parse->host, $$); } <operand>
+%destructor { release_ppa(parse->host, $$); } <ppa>
+%destructor { release_ppa_assignment(parse->host, $$); } <ppa_assignment>
+%destructor { release_ppa_serial_group(parse->host, $$); } <serial_group>
+%destructor { release_ppa_parallel_group(parse->host, $$); } <parallel_group>
+%destructor { release_board_statement(parse->host, $$); } board_item
+%destructor { list_release_with(parse->host, $$, release_board_statement); } board_item_list
+%destructor { release_tap_map(parse->host, $$); } tap_map
+%destructor { list_release_with(parse->host, $$, release_tap_map); } board_tap_section tap_map_list
+%destructor { list_release_with(parse->host, $$, release_part_chain); } part_chain_section part_list
+%destructor { release_netlist(parse->host, $$); } netlist_section net_entry_list
+%destructor { list_release_with(parse->host, $$, release_vrak_instruction); } vrak_list
+%destructor { list_release_with(parse->host, $$, release_vrak_operand); } rst_operand_list
+%destructor { list_release_with(parse->host, $$, release_vrak_operand); } wtn_operand_list vector_operand_list
+%destructor { release_ppa_signal(parse->host, $$); } serial_assignment
 
 /* The deliberate shift/reduce conflicts, each resolved by shifting: the
    empty change_log_list against `error` (1), and the empty mode_list
@@ -428,16 +379,13 @@ top_section_list
 
 top_section
     : header_section
-        { file_header($1); }
-    /* TOP_SECTIONS_BEGIN */
+        { file_header(parse, $1); }
     | component_section
-        { bool filed = file_record(&description_root()->components, $1, release_component_entry); $1 = nullptr;
-          if (!filed) YYABORT; }
+        { if (!file_component(parse, $1)) YYABORT; }
     | board_section
-        { if (!file_board($1)) YYABORT; }
+        { if (!file_board(parse, $1)) YYABORT; }
     | pin_family_section
-        { if (!file_pin_family($1)) YYABORT; }
-    /* TOP_SECTIONS_END */
+        { if (!file_pin_family(parse, $1)) YYABORT; }
     ;
 
 /* ---------------------------------------------------------------- */
@@ -445,13 +393,13 @@ top_section
 
 name
     : IDENTIFIER
-        { mem_free(HOST, $1); $$ = lexer_take_written_text(); }
+        { $$ = name_as_written(parse->host, $1); }
     | STRING
     ;
 
 list_name
     : IDENTIFIER
-        { mem_free(HOST, $1); $$ = lexer_take_written_text(); lexer_set_name_mode(true); }
+        { $$ = name_as_written(parse->host, $1); lexer_set_name_mode(true); }
     | STRING
         { lexer_set_name_mode(true); }
     ;
@@ -472,7 +420,7 @@ dash
 
 value
     : INTEGER
-        { $$ = integer_text($1); }
+        { $$ = integer_text(parse->host, $1); }
     | STRING
     | error
         { report_expected("Only an integer value or a double-quoted string is allowed"); YYABORT; }
@@ -481,7 +429,7 @@ value
 number_or_dash
     : REAL
     | INTEGER
-        { $$ = integer_as_double($1); if (!$$) YYABORT; }
+        { $$ = integer_as_double(parse->host, $1); if (!$$) YYABORT; }
     | dash
         { $$ = nullptr; }
     | error
@@ -491,7 +439,7 @@ number_or_dash
 number
     : REAL
     | INTEGER
-        { $$ = integer_as_double($1); if (!$$) YYABORT; }
+        { $$ = integer_as_double(parse->host, $1); if (!$$) YYABORT; }
     | error
         { report_expected("Float or integer expected"); YYABORT; }
     ;
@@ -505,115 +453,109 @@ yes_no
 
 word
     : INTEGER
-        { $$ = integer_text($1); }
+        { $$ = integer_text(parse->host, $1); }
     | name
     ;
 
 word_run
     : word
     | word_run word
-        { $$ = str_append(HOST, $1, $2); mem_free(HOST, $2);
-          if (!$$) { mem_free(HOST, $1); YYABORT; } }
+        { $$ = join_words(parse->host, $1, $2); if (!$$) YYABORT; }
     ;
 
 word_list
     : word
-        { $$ = list_create(HOST, $1, 1); if (!$$) YYABORT; }
+        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; }
     | word_list opt_comma { lexer_set_name_mode(true); } word
-        { $$ = list_append(HOST, $1, $4); $1 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append(parse->host, $1, $4); if (!$$) YYABORT; }
     ;
 
 name_list
     : name
-        { $$ = list_create(HOST, $1, 1); if (!$$) YYABORT; }
+        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; }
     | '[' { lexer_set_name_mode(true); } word_list ']'
         { $$ = $3; }
     ;
 
-/* SHARED_PIN_REF_RULES_BEGIN: index, index_list, pin_ref, pin_ref_list */
-
 index
     : INTEGER
-        { $$ = mkindex(HOST, OXEL_INDEX_NUMBER, take_integer($1), nullptr, 0); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkindex(parse->host, OXEL_INDEX_NUMBER, take_integer(parse->host, $1), nullptr, 0);
+          if (!$$) YYABORT; }
     | INTEGER ':' INTEGER
-        { $$ = mkindex(HOST, OXEL_INDEX_RANGE, take_integer($1), nullptr, take_integer($3));
-          $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkindex(parse->host, OXEL_INDEX_RANGE, take_integer(parse->host, $1), nullptr,
+                       take_integer(parse->host, $3)); if (!$$) YYABORT; }
     ;
 
 index_list
     : index
-        { $$ = list_create_with(HOST, $1, 1, release_index); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_index); if (!$$) YYABORT; }
     | index_list ',' index
-        { $$ = list_append_with(HOST, $1, $3, release_index); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $3, release_index); if (!$$) YYABORT; }
     ;
 
 /* The name is a list_name: the word after it is read in name mode too. */
 pin_ref
     : list_name '(' index_list ')'
-        { $$ = mkpinref(HOST, OXEL_PINREF_ELEMENT, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkpinref(parse->host, OXEL_PINREF_ELEMENT, $1, $3); if (!$$) YYABORT; }
     | list_name
-        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, $1, nullptr); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkpinref(parse->host, OXEL_PINREF_PLAIN, $1, nullptr); if (!$$) YYABORT; }
     | INTEGER
-        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, integer_text($1), nullptr); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkpinref(parse->host, OXEL_PINREF_PLAIN, integer_text(parse->host, $1), nullptr);
+          if (!$$) YYABORT; }
     | dash
-        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, nullptr, nullptr); if (!$$) YYABORT; }
+        { $$ = mkpinref(parse->host, OXEL_PINREF_PLAIN, nullptr, nullptr); if (!$$) YYABORT; }
     ;
 
 pin_ref_list
     : pin_ref
-        { $$ = list_create_with(HOST, $1, 1, release_pin_ref); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_pin_ref); if (!$$) YYABORT; }
     | pin_ref_list ',' pin_ref
-        { $$ = list_append_with(HOST, $1, $3, release_pin_ref); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $3, release_pin_ref); if (!$$) YYABORT; }
     | pin_ref_list error
-        { list_release_with(HOST, $1, release_pin_ref); $1 = nullptr;
+        { list_release_with(parse->host, $1, release_pin_ref);
           report_expected("Pin reference expected"); YYABORT; }
     | error
         { report_expected("Pin reference expected"); YYABORT; }
     ;
-
-/* SHARED_PIN_REF_RULES_END */
 
 /* ---------------------------------------------------------------- */
 /* Header section. */
 
 header_section
     : OXEL_HEADER creation_log change_log_list END OXEL_HEADER
-        { $$ = mkheader(HOST, $2, $3); $2 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkheader(parse->host, $2, $3); if (!$$) YYABORT; }
     ;
 
 creation_log
     : CREATION_LOG opt_colon STRING STRING STRING STRING
-        { $$ = mklog(HOST, $3, $4, $5, $6); $3 = $4 = $5 = $6 = nullptr; if (!$$) YYABORT; }
+        { $$ = mklog(parse->host, $3, $4, $5, $6); if (!$$) YYABORT; }
     | error
         { report_expected("CREATIONLOG expected"); YYABORT; }
     ;
 
 change_log_list
     : %empty
-        { $$ = list_create(HOST, nullptr, 1); if (!$$) YYABORT; }
+        { $$ = list_create(parse->host, nullptr, 1); if (!$$) YYABORT; }
     | change_log_list change_log
-        { $$ = list_append_with(HOST, $1, $2, release_log); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $2, release_log); if (!$$) YYABORT; }
     | change_log_list error
-        { list_release_with(HOST, $1, release_log); report_expected("CHANGELOG or END OXEL_HEADER expected"); YYABORT; }
+        { list_release_with(parse->host, $1, release_log);
+          report_expected("CHANGELOG or END OXEL_HEADER expected"); YYABORT; }
     | error
         { report_expected("CHANGELOG or END OXEL_HEADER expected"); YYABORT; }
     ;
 
 change_log
     : CHANGE_LOG opt_colon STRING STRING STRING STRING
-        { $$ = mklog(HOST, $3, $4, $5, $6); $3 = $4 = $5 = $6 = nullptr; if (!$$) YYABORT; }
+        { $$ = mklog(parse->host, $3, $4, $5, $6); if (!$$) YYABORT; }
     ;
 
-/* COMPONENT_RULES_BEGIN */
-
 /* ---------------------------------------------------------------- */
-/* Component section. A rule's action that stops the parse releases the
-   values of its own right-hand side: the parser releases only what lies
-   below them on the stack. */
+/* Component section. */
 
 component_section
     : COMPONENT { lexer_set_name_mode(true); } name component_body END COMPONENT
-        { $$ = mkcomponent(HOST, $3, g_parser.source_ref, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkcomponent(parse->host, $3, parse->source_ref, $4); if (!$$) YYABORT; }
     ;
 
 component_body
@@ -624,47 +566,46 @@ component_body
 
 component_item_list
     : component_item
-        { $$ = list_create_with(HOST, $1, 1, release_statement); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_statement); if (!$$) YYABORT; }
     | component_item_list component_item
-        { $$ = list_append_with(HOST, $1, $2, release_statement); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $2, release_statement); if (!$$) YYABORT; }
     | component_item_list error
-        { release_statements(HOST, $1); $1 = nullptr; report_expected("Data section expected"); YYABORT; }
+        { release_statements(parse->host, $1); report_expected("Data section expected"); YYABORT; }
     | error
         { report_expected("Data section expected"); YYABORT; }
     ;
 
 component_item
     : pin_list_section
-        { $$ = statement(TAG_PIN_LIST, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_PIN_LIST, $1); if (!$$) YYABORT; }
     | standard_item
-        { $$ = mkstatement(HOST, TAG_STANDARD, $1); if (!$$) YYABORT; }
+        { $$ = mkstatement(parse->host, TAG_STANDARD, $1); if (!$$) YYABORT; }
     | header_section
-        { $$ = statement(TAG_HEADER, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_HEADER, $1); if (!$$) YYABORT; }
     | cell_section
-        { $$ = statement(TAG_CELL, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_CELL, $1); if (!$$) YYABORT; }
     | instruction_register_section
-        { $$ = statement(TAG_INSTRUCTION_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_INSTRUCTION_REGISTER, $1); if (!$$) YYABORT; }
     | boundary_scan_register_section
-        { $$ = statement(TAG_BOUNDARY_SCAN_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_BOUNDARY_SCAN_REGISTER, $1); if (!$$) YYABORT; }
     | bypass_register_section
-        { $$ = statement(TAG_BYPASS_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_BYPASS_REGISTER, $1); if (!$$) YYABORT; }
     | identification_register_section
-        { $$ = statement(TAG_IDENTIFICATION_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_IDENTIFICATION_REGISTER, $1); if (!$$) YYABORT; }
     | usercode_register_section
-        { $$ = statement(TAG_USERCODE_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_USERCODE_REGISTER, $1); if (!$$) YYABORT; }
     | bist_register_section
-        { $$ = statement(TAG_BIST_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_BIST_REGISTER, $1); if (!$$) YYABORT; }
     | data_register_section
-        { $$ = statement(TAG_DATA_REGISTER, $1); $1 = nullptr; if (!$$) YYABORT; }
-    /* COMPONENT_ITEMS_FROM_TECHNOLOGY */
+        { $$ = statement(parse->host, TAG_DATA_REGISTER, $1); if (!$$) YYABORT; }
     | test_sequence_section
-        { $$ = statement(TAG_TEST_SEQUENCE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_TEST_SEQUENCE, $1); if (!$$) YYABORT; }
     | illegal_vectors_section
-        { $$ = statement(TAG_ILLEGAL_VECTORS, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_ILLEGAL_VECTORS, $1); if (!$$) YYABORT; }
     | pin_family_section
-        { $$ = statement(TAG_PIN_FAMILY, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_PIN_FAMILY, $1); if (!$$) YYABORT; }
     | global_family_section
-        { $$ = statement(TAG_GLOBAL_FAMILY, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_GLOBAL_FAMILY, $1); if (!$$) YYABORT; }
     ;
 
 standard_item
@@ -694,12 +635,12 @@ pin_list_section
 
 pin_definition_list
     : { lexer_set_name_mode(true); } pin_definition
-        { $$ = list_create_with(HOST, $2, 1, release_pin); $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $2, 1, release_pin); if (!$$) YYABORT; }
     | pin_definition_list { lexer_set_name_mode(true); } pin_definition
-        { $$ = list_append_with(HOST, $1, $3, release_pin); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT;
+        { $$ = list_append_with(parse->host, $1, $3, release_pin); if (!$$) YYABORT;
           lexer_set_name_mode(true); }
     | pin_definition_list error
-        { release_pin_list(HOST, $1); $1 = nullptr;
+        { release_pin_list(parse->host, $1);
           report_expected("Pin definition or END PIN_LIST expected"); YYABORT; }
     | error
         { report_expected("Pin definition or END PIN_LIST expected"); YYABORT; }
@@ -714,23 +655,20 @@ pin_definition
 single_pin
     : { lexer_set_name_mode(true); } pin_id { lexer_set_name_mode(true); } opt_name pin_type
       { lexer_set_name_mode(true); } opt_name
-        { $$ = mkpin(HOST, $2, $4, $5, $7); $2 = nullptr; $4 = nullptr; $7 = nullptr; if (!$$) YYABORT;
-          lexer_set_name_mode(true); }
+        { $$ = mkpin(parse->host, $2, $4, $5, $7); if (!$$) YYABORT; lexer_set_name_mode(true); }
     ;
 
 bus_definition
     : '(' pin_number_list ')' { lexer_set_name_mode(true); } bus_name pin_type
       { lexer_set_name_mode(true); } opt_name
-        { $$ = mkbus(HOST, $2, $5, $6, $8); $2 = nullptr; $8 = nullptr;
-          release_bus_name(HOST, $5); $5 = nullptr; if (!$$) YYABORT;
-          lexer_set_name_mode(true); }
+        { $$ = mkbus(parse->host, $2, $5, $6, $8); if (!$$) YYABORT; lexer_set_name_mode(true); }
     ;
 
 pin_id
     : { lexer_set_name_mode(true); } name
         { $$ = $2; }
     | INTEGER
-        { $$ = integer_text($1); }
+        { $$ = integer_text(parse->host, $1); }
     ;
 
 opt_name
@@ -741,24 +679,21 @@ opt_name
 
 pin_number_list
     : pin_number
-        { $$ = list_create_with(HOST, $1, 1, release_index); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_index); if (!$$) YYABORT; }
     | pin_number_list ',' pin_number
-        { $$ = list_append_with(HOST, $1, $3, release_index); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $3, release_index); if (!$$) YYABORT; }
     ;
 
+/* A bus's pin numbers may also be names. */
 pin_number
     : name
-        { $$ = mkindex(HOST, OXEL_INDEX_NAME, 0, $1, 0); $1 = nullptr; if (!$$) YYABORT; }
-    | INTEGER
-        { $$ = mkindex(HOST, OXEL_INDEX_NUMBER, take_integer($1), nullptr, 0); $1 = nullptr; if (!$$) YYABORT; }
-    | INTEGER ':' INTEGER
-        { $$ = mkindex(HOST, OXEL_INDEX_RANGE, take_integer($1), nullptr, take_integer($3));
-          $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkindex(parse->host, OXEL_INDEX_NAME, 0, $1, 0); if (!$$) YYABORT; }
+    | index
     ;
 
 bus_name
     : name '(' index_list ')'
-        { $$ = mkbusname(HOST, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkbusname(parse->host, $1, $3); if (!$$) YYABORT; }
     ;
 
 pin_type
@@ -786,76 +721,76 @@ pin_type
 
 instruction_register_section
     : INSTRUCTION_REGISTER { lexer_set_name_mode(true); } name register_item_list END INSTRUCTION_REGISTER
-        { $$ = mkinstructionregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkinstructionregister(parse->host, $3, $4); if (!$$) YYABORT; }
     ;
 
 bypass_register_section
     : BYPASS_REGISTER { lexer_set_name_mode(true); } name register_item_list END BYPASS_REGISTER
-        { $$ = mkbypassregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkbypassregister(parse->host, $3, $4); if (!$$) YYABORT; }
     ;
 
 identification_register_section
     : IDENTIFICATION_REGISTER { lexer_set_name_mode(true); } name register_item_list END IDENTIFICATION_REGISTER
-        { $$ = mkidregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkidregister(parse->host, $3, $4); if (!$$) YYABORT; }
     ;
 
 usercode_register_section
     : USERCODE_REGISTER { lexer_set_name_mode(true); } name register_item_list END USERCODE_REGISTER
-        { $$ = mkidregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkidregister(parse->host, $3, $4); if (!$$) YYABORT; }
     ;
 
 bist_register_section
     : BIST_REGISTER { lexer_set_name_mode(true); } name register_item_list END BIST_REGISTER
-        { $$ = mkbistregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkbistregister(parse->host, $3, $4); if (!$$) YYABORT; }
     ;
 
 data_register_section
     : DATA_REGISTER { lexer_set_name_mode(true); } name register_item_list END DATA_REGISTER
-        { $$ = mkdataregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkdataregister(parse->host, $3, $4); if (!$$) YYABORT; }
     ;
 
 register_item_list
     : register_item
-        { $$ = list_create_with(HOST, $1, 1, release_statement); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_statement); if (!$$) YYABORT; }
     | register_item_list register_item
-        { $$ = list_append_with(HOST, $1, $2, release_statement); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $2, release_statement); if (!$$) YYABORT; }
     | register_item_list error
-        { release_statements(HOST, $1); $1 = nullptr; report_expected("Register section expected"); YYABORT; }
+        { release_statements(parse->host, $1); report_expected("Register section expected"); YYABORT; }
     | error
         { report_expected("Register section expected"); YYABORT; }
     ;
 
 register_item
     : purpose_item
-        { $$ = statement(TAG_PURPOSE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_PURPOSE, $1); if (!$$) YYABORT; }
     | length_item
-        { $$ = mkstatement(HOST, TAG_LENGTH, $1); if (!$$) YYABORT; }
+        { $$ = mkstatement(parse->host, TAG_LENGTH, $1); if (!$$) YYABORT; }
     | capture_item
-        { $$ = statement(TAG_CAPTURE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_CAPTURE, $1); if (!$$) YYABORT; }
     | instruction_list_item
-        { $$ = statement(TAG_INSTRUCTION_LIST, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_INSTRUCTION_LIST, $1); if (!$$) YYABORT; }
     | chain_list_item
-        { $$ = statement(TAG_CHAIN_LIST, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_CHAIN_LIST, $1); if (!$$) YYABORT; }
     | manufacturer_idcode_item
-        { $$ = statement(TAG_MANUFACTURER_IDCODE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_MANUFACTURER_IDCODE, $1); if (!$$) YYABORT; }
     | partnumber_idcode_item
-        { $$ = statement(TAG_PARTNUMBER_IDCODE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_PARTNUMBER_IDCODE, $1); if (!$$) YYABORT; }
     | version_idcode_item
-        { $$ = statement(TAG_VERSION_IDCODE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_VERSION_IDCODE, $1); if (!$$) YYABORT; }
     | concatenation_item
-        { $$ = statement(TAG_CONCATENATION, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_CONCATENATION, $1); if (!$$) YYABORT; }
     | preload_item
-        { $$ = statement(TAG_PRELOAD, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_PRELOAD, $1); if (!$$) YYABORT; }
     | coverage_item
-        { $$ = statement(TAG_COVERAGE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_COVERAGE, $1); if (!$$) YYABORT; }
     | clock_item
-        { $$ = statement(TAG_CLOCK, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_CLOCK, $1); if (!$$) YYABORT; }
     | min_duration_item
-        { $$ = statement(TAG_MIN_DURATION, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_MIN_DURATION, $1); if (!$$) YYABORT; }
     | altered_registers_item
-        { $$ = statement(TAG_ALTERED_REGISTERS, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_ALTERED_REGISTERS, $1); if (!$$) YYABORT; }
     | parallel_outputs_item
-        { $$ = mkstatement(HOST, TAG_PARALLEL_OUTPUTS, $1); if (!$$) YYABORT; }
+        { $$ = mkstatement(parse->host, TAG_PARALLEL_OUTPUTS, $1); if (!$$) YYABORT; }
     ;
 
 purpose_item
@@ -865,12 +800,12 @@ purpose_item
 
 length_item
     : LENGTH opt_colon INTEGER
-        { $$ = take_integer($3); $3 = nullptr; }
+        { $$ = take_integer(parse->host, $3); }
     ;
 
 capture_item
     : CAPTURE opt_colon value opt_capture_status_list
-        { $$ = mkcapture(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkcapture(parse->host, $3, $4); if (!$$) YYABORT; }
     ;
 
 opt_capture_status_list
@@ -884,11 +819,11 @@ opt_capture_status_list
    list. The token the error was found at is still the lookahead. */
 capture_status_list
     : capture_status
-        { $$ = list_create_with(HOST, $1, 1, release_capture_status); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_capture_status); if (!$$) YYABORT; }
     | capture_status_list capture_status
-        { $$ = list_append_with(HOST, $1, $2, release_capture_status); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $2, release_capture_status); if (!$$) YYABORT; }
     | capture_status_list error
-        { list_release_with(HOST, $1, release_capture_status); $1 = nullptr;
+        { list_release_with(parse->host, $1, release_capture_status);
           report_broken_capture_status(yychar); YYABORT; }
     | error
         { report_broken_capture_status(yychar); YYABORT; }
@@ -896,13 +831,13 @@ capture_status_list
 
 capture_status
     : capture_status_value opt_colon STRING
-        { $$ = mkcapturestatus(HOST, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkcapturestatus(parse->host, $1, $3); if (!$$) YYABORT; }
     ;
 
 /* value without its error alternative: a broken entry is the list's. */
 capture_status_value
     : INTEGER
-        { $$ = integer_text($1); }
+        { $$ = integer_text(parse->host, $1); }
     | STRING
     ;
 
@@ -913,11 +848,11 @@ instruction_list_item
 
 instruction_list
     : instruction
-        { $$ = list_create_with(HOST, $1, 1, release_instruction); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_instruction); if (!$$) YYABORT; }
     | instruction_list instruction
-        { $$ = list_append_with(HOST, $1, $2, release_instruction); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $2, release_instruction); if (!$$) YYABORT; }
     | instruction_list error
-        { list_release_with(HOST, $1, release_instruction); $1 = nullptr;
+        { list_release_with(parse->host, $1, release_instruction);
           report_expected("Instruction specification error"); YYABORT; }
     | error
         { report_expected("Instruction specification error"); YYABORT; }
@@ -926,43 +861,40 @@ instruction_list
 instruction
     : instruction_name value { lexer_set_name_mode(true); } opt_name mode
       { lexer_set_name_mode(true); } instruction_registers
-        { $$ = mkinstruction(HOST, $1, $2, $4, $5, $7); $1 = nullptr; $2 = nullptr; $4 = nullptr; $5 = nullptr; $7 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = mkinstruction(parse->host, $1, $2, $4, $5, $7); if (!$$) YYABORT; }
     ;
 
 instruction_name
-    : EXTEST          { $$ = coded_entry(OXEL_INSTRUCTION_EXTEST); if (!$$) YYABORT; }
-    | BYPASS          { $$ = coded_entry(OXEL_INSTRUCTION_BYPASS); if (!$$) YYABORT; }
-    | SAMPLE_PRELOAD  { $$ = coded_entry(OXEL_INSTRUCTION_SAMPLE_PRELOAD); if (!$$) YYABORT; }
-    | PRELOAD         { $$ = coded_entry(OXEL_INSTRUCTION_SAMPLE_PRELOAD); if (!$$) YYABORT; }
-    | SAMPLE          { $$ = named_spec(OXEL_INSTRUCTION_NAMED, "SAMPLE"); if (!$$) YYABORT; }
-    | INTEST          { $$ = coded_entry(OXEL_INSTRUCTION_INTEST); if (!$$) YYABORT; }
-    | RUNBIST         { $$ = coded_entry(OXEL_INSTRUCTION_RUNBIST); if (!$$) YYABORT; }
-    | IDCODE          { $$ = coded_entry(OXEL_INSTRUCTION_IDCODE); if (!$$) YYABORT; }
-    | USERCODE        { $$ = coded_entry(OXEL_INSTRUCTION_USERCODE); if (!$$) YYABORT; }
-    | CLAMP           { $$ = coded_entry(OXEL_INSTRUCTION_CLAMP); if (!$$) YYABORT; }
-    | HIGHZ           { $$ = coded_entry(OXEL_INSTRUCTION_HIGHZ); if (!$$) YYABORT; }
-    | HIZ             { $$ = named_spec(OXEL_INSTRUCTION_NAMED, "HIZ"); if (!$$) YYABORT; }
-    | name
-        { $$ = mkmodespec(HOST, OXEL_INSTRUCTION_NAMED, $1); $1 = nullptr; if (!$$) YYABORT; }
+    : EXTEST          { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_EXTEST); if (!$$) YYABORT; }
+    | BYPASS          { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_BYPASS); if (!$$) YYABORT; }
+    | SAMPLE_PRELOAD  { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_SAMPLE_PRELOAD); if (!$$) YYABORT; }
+    | PRELOAD         { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_SAMPLE_PRELOAD); if (!$$) YYABORT; }
+    | SAMPLE          { $$ = named_entry(parse->host, OXEL_INSTRUCTION_NAMED, "SAMPLE"); if (!$$) YYABORT; }
+    | INTEST          { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_INTEST); if (!$$) YYABORT; }
+    | RUNBIST         { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_RUNBIST); if (!$$) YYABORT; }
+    | IDCODE          { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_IDCODE); if (!$$) YYABORT; }
+    | USERCODE        { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_USERCODE); if (!$$) YYABORT; }
+    | CLAMP           { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_CLAMP); if (!$$) YYABORT; }
+    | HIGHZ           { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_HIGHZ); if (!$$) YYABORT; }
+    | HIZ             { $$ = named_entry(parse->host, OXEL_INSTRUCTION_NAMED, "HIZ"); if (!$$) YYABORT; }
+    | name            { $$ = mkmodespec(parse->host, OXEL_INSTRUCTION_NAMED, $1); if (!$$) YYABORT; }
     ;
 
 mode
-    : INTERNAL  { $$ = coded_entry(OXEL_MODE_INTERNAL); if (!$$) YYABORT; }
-    | EXTERNAL  { $$ = coded_entry(OXEL_MODE_EXTERNAL); if (!$$) YYABORT; }
-    | SAMPLE    { $$ = coded_entry(OXEL_MODE_SAMPLE); if (!$$) YYABORT; }
-    | PRIVATE   { $$ = coded_entry(OXEL_MODE_PRIVATE); if (!$$) YYABORT; }
-    | HIGHZ     { $$ = coded_entry(OXEL_MODE_HIGHZ); if (!$$) YYABORT; }
-    | HIZ       { $$ = coded_entry(OXEL_MODE_HIZ); if (!$$) YYABORT; }
-    | dash      { $$ = coded_entry(OXEL_MODE_NONE); if (!$$) YYABORT; }
-    | name
-        { $$ = mkmodespec(HOST, OXEL_MODE_NAMED, $1); $1 = nullptr; if (!$$) YYABORT; }
+    : INTERNAL  { $$ = coded_entry(parse->host, OXEL_MODE_INTERNAL); if (!$$) YYABORT; }
+    | EXTERNAL  { $$ = coded_entry(parse->host, OXEL_MODE_EXTERNAL); if (!$$) YYABORT; }
+    | SAMPLE    { $$ = coded_entry(parse->host, OXEL_MODE_SAMPLE); if (!$$) YYABORT; }
+    | PRIVATE   { $$ = coded_entry(parse->host, OXEL_MODE_PRIVATE); if (!$$) YYABORT; }
+    | HIGHZ     { $$ = coded_entry(parse->host, OXEL_MODE_HIGHZ); if (!$$) YYABORT; }
+    | HIZ       { $$ = coded_entry(parse->host, OXEL_MODE_HIZ); if (!$$) YYABORT; }
+    | dash      { $$ = coded_entry(parse->host, OXEL_MODE_NONE); if (!$$) YYABORT; }
+    | name      { $$ = mkmodespec(parse->host, OXEL_MODE_NAMED, $1); if (!$$) YYABORT; }
     ;
 
 instruction_registers
     : name_list
     | dash
-        { $$ = list_create(HOST, nullptr, 1); if (!$$) YYABORT; }
+        { $$ = list_create(parse->host, nullptr, 1); if (!$$) YYABORT; }
     ;
 
 manufacturer_idcode_item
@@ -987,7 +919,7 @@ concatenation_item
 
 preload_item
     : PRELOAD { lexer_set_name_mode(true); } name opt_colon value
-        { $$ = mkpreload(HOST, $3, $5); $3 = nullptr; $5 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkpreload(parse->host, $3, $5); if (!$$) YYABORT; }
     ;
 
 coverage_item
@@ -1000,16 +932,18 @@ clock_item
         { $$ = $3; lexer_set_name_mode(false); }
     ;
 
-/* Like pin_ref, but the name does not switch name mode on. */
+/* pin_ref but for its name, which leaves name mode off: the word after a
+   clock pin is the next statement's keyword. */
 clock_pin
     : name '(' index_list ')'
-        { $$ = mkpinref(HOST, OXEL_PINREF_ELEMENT, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkpinref(parse->host, OXEL_PINREF_ELEMENT, $1, $3); if (!$$) YYABORT; }
     | name
-        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, $1, nullptr); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkpinref(parse->host, OXEL_PINREF_PLAIN, $1, nullptr); if (!$$) YYABORT; }
     | INTEGER
-        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, integer_text($1), nullptr); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkpinref(parse->host, OXEL_PINREF_PLAIN, integer_text(parse->host, $1), nullptr);
+          if (!$$) YYABORT; }
     | dash
-        { $$ = mkpinref(HOST, OXEL_PINREF_PLAIN, nullptr, nullptr); if (!$$) YYABORT; }
+        { $$ = mkpinref(parse->host, OXEL_PINREF_PLAIN, nullptr, nullptr); if (!$$) YYABORT; }
     ;
 
 min_duration_item
@@ -1032,31 +966,31 @@ parallel_outputs_item
 
 cell_section
     : CELL { lexer_set_name_mode(true); } name cell_item_list END CELL
-        { $$ = mkcell(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkcell(parse->host, $3, $4); if (!$$) YYABORT; }
     ;
 
 cell_item_list
     : cell_item
-        { $$ = list_create_with(HOST, $1, 1, release_statement); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_statement); if (!$$) YYABORT; }
     | cell_item_list cell_item
-        { $$ = list_append_with(HOST, $1, $2, release_statement); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $2, release_statement); if (!$$) YYABORT; }
     | cell_item_list error
-        { release_statements(HOST, $1); $1 = nullptr; report_expected("Cell specification error"); YYABORT; }
+        { release_statements(parse->host, $1); report_expected("Cell specification error"); YYABORT; }
     | error
         { report_expected("Cell specification error"); YYABORT; }
     ;
 
 cell_item
     : init_update_item
-        { $$ = statement(TAG_INIT_UPDATE, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_INIT_UPDATE, $1); if (!$$) YYABORT; }
     | data_inputs_item
-        { $$ = statement(TAG_DATA_INPUTS, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_DATA_INPUTS, $1); if (!$$) YYABORT; }
     | data_outputs_item
-        { $$ = statement(TAG_DATA_OUTPUTS, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_DATA_OUTPUTS, $1); if (!$$) YYABORT; }
     | data_select_item
-        { $$ = statement(TAG_DATA_SELECT, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_DATA_SELECT, $1); if (!$$) YYABORT; }
     | mode_list_item
-        { $$ = statement(TAG_MODE_LIST, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = statement(parse->host, TAG_MODE_LIST, $1); if (!$$) YYABORT; }
     ;
 
 init_update_item
@@ -1088,13 +1022,13 @@ mode_list_item
    `error`; shifting wins, so the empty list is taken only before END. */
 mode_list
     : %empty
-        { $$ = list_create(HOST, nullptr, 1); if (!$$) YYABORT; }
+        { $$ = list_create(parse->host, nullptr, 1); if (!$$) YYABORT; }
     | mode_entry
-        { $$ = list_create_with(HOST, $1, 1, release_cell_mode); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_cell_mode); if (!$$) YYABORT; }
     | mode_list mode_entry
-        { $$ = list_append_with(HOST, $1, $2, release_cell_mode); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $2, release_cell_mode); if (!$$) YYABORT; }
     | mode_list error
-        { list_release_with(HOST, $1, release_cell_mode); $1 = nullptr;
+        { list_release_with(parse->host, $1, release_cell_mode);
           report_expected("Mode element expected"); YYABORT; }
     | error
         { report_expected("Mode element expected"); YYABORT; }
@@ -1102,8 +1036,7 @@ mode_list
 
 mode_entry
     : mode cell_select cell_spec output_specs
-        { $$ = mkcellmode(HOST, $1, $2, $3, $4); $1 = nullptr; $3 = nullptr; $2 = nullptr; $4 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = mkcellmode(parse->host, $1, $2, $3, $4); if (!$$) YYABORT; }
     ;
 
 cell_select
@@ -1118,30 +1051,31 @@ cell_select
    the first one included, so that the outputs keep their positions. */
 output_specs
     : cell_spec
-        { $$ = list_create_with(HOST, $1, 1, release_mode_spec); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_mode_spec); if (!$$) YYABORT; }
     | '[' cell_spec_seq ']'
         { $$ = $2; }
     ;
 
 cell_spec_seq
     : cell_spec
-        { $$ = list_append_with(HOST, list_create(HOST, nullptr, 1), $1, release_mode_spec); $1 = nullptr;
+        { $$ = list_append_with(parse->host, list_create(parse->host, nullptr, 1), $1, release_mode_spec);
           if (!$$) YYABORT; }
     | cell_spec_seq cell_spec
-        { $$ = list_append_with(HOST, $1, $2, release_mode_spec); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $2, release_mode_spec); if (!$$) YYABORT; }
     ;
 
 cell_spec
     : name
-        { $$ = mkmodespec(HOST, OXEL_CAPTURE_NAME, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkmodespec(parse->host, OXEL_CAPTURE_NAME, $1); if (!$$) YYABORT; }
     | UPDATE
-        { $$ = coded_entry(OXEL_CAPTURE_UPDATE); if (!$$) YYABORT; }
+        { $$ = coded_entry(parse->host, OXEL_CAPTURE_UPDATE); if (!$$) YYABORT; }
     | INTEGER
-        { $$ = mkmodespec(HOST, OXEL_CAPTURE_NUMBER, integer_text($1)); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkmodespec(parse->host, OXEL_CAPTURE_NUMBER, integer_text(parse->host, $1));
+          if (!$$) YYABORT; }
     | SI
-        { $$ = coded_entry(OXEL_CAPTURE_SI); if (!$$) YYABORT; }
+        { $$ = coded_entry(parse->host, OXEL_CAPTURE_SI); if (!$$) YYABORT; }
     | Z
-        { $$ = coded_entry(OXEL_CAPTURE_Z); if (!$$) YYABORT; }
+        { $$ = coded_entry(parse->host, OXEL_CAPTURE_Z); if (!$$) YYABORT; }
     | dash
         { $$ = nullptr; }
     ;
@@ -1152,7 +1086,7 @@ cell_spec
 
 boundary_scan_register_section
     : BOUNDARY_SCAN_REGISTER { lexer_set_name_mode(true); } name register_item_list END BOUNDARY_SCAN_REGISTER
-        { $$ = mkbsregister(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkbsregister(parse->host, $3, $4); if (!$$) YYABORT; }
     ;
 
 chain_list_item
@@ -1162,23 +1096,24 @@ chain_list_item
 
 chain_element_list
     : chain_element
-        { $$ = list_create_with(HOST, $1, 1, release_chain_element); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_chain_element); if (!$$) YYABORT; }
     | chain_element_list chain_element
-        { $$ = list_append_with(HOST, $1, $2, release_chain_element); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $2, release_chain_element); if (!$$) YYABORT; }
     | chain_element_list error
-        { list_release_with(HOST, $1, release_chain_element); $1 = nullptr;
+        { list_release_with(parse->host, $1, release_chain_element);
           report_expected("Chain element expected"); YYABORT; }
     | error
         { report_expected("Chain element expected"); YYABORT; }
     ;
 
+/* position, cell, pin, then the input, output, third, control and disable
+   parameters */
 chain_element
     : INTEGER { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } pin_ref
       { lexer_set_name_mode(true); } cell_params { lexer_set_name_mode(true); } cell_params
       { lexer_set_name_mode(true); } cell_params { lexer_set_name_mode(true); } cell_params
       { lexer_set_name_mode(true); } cell_params
-        { $$ = mkchainelement(HOST, take_integer($1), $3, $5, $7, $9, $11, $13, $15);
-          $1 = nullptr; $3 = nullptr; $5 = nullptr; $7 = nullptr; $9 = nullptr; $11 = nullptr; $13 = nullptr; $15 = nullptr;
+        { $$ = mkchainelement(parse->host, take_integer(parse->host, $1), $3, $5, $7, $9, $11, $13, $15);
           if (!$$) YYABORT; }
     ;
 
@@ -1186,22 +1121,22 @@ cell_params
     : '[' { lexer_set_name_mode(true); } chain_name_list ']'
         { $$ = $3; }
     | chain_word
-        { $$ = list_create(HOST, $1, 1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; }
     ;
 
 chain_word
     : word
     | dash
-        { $$ = dash_text(); if (!$$) YYABORT; }
+        { $$ = str_duplicate(parse->host, "-"); if (!$$) YYABORT; }
     ;
 
 chain_name_list
     : chain_name
-        { $$ = list_create(HOST, $1, 1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; }
     | chain_name_list { lexer_set_name_mode(true); } chain_name
-        { $$ = list_append(HOST, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = list_append(parse->host, $1, $3); if (!$$) YYABORT; }
     | chain_name_list error
-        { list_release(HOST, $1); $1 = nullptr; report_expected("Pin name list expected"); YYABORT; }
+        { list_release(parse->host, $1); report_expected("Pin name list expected"); YYABORT; }
     | error
         { report_expected("Pin name list expected"); YYABORT; }
     ;
@@ -1210,36 +1145,30 @@ chain_name
     : { lexer_set_name_mode(true); } chain_name_text
         { $$ = $2; lexer_set_name_mode(true); }
     | dash
-        { $$ = dash_text(); if (!$$) YYABORT; lexer_set_name_mode(true); }
+        { $$ = str_duplicate(parse->host, "-"); if (!$$) YYABORT; lexer_set_name_mode(true); }
     ;
 
 chain_name_text
     : INTEGER
-        { $$ = integer_text($1); }
+        { $$ = integer_text(parse->host, $1); }
     | list_name
     ;
-
-/* COMPONENT_RULES_END */
-
-/* BOARD_RULES_BEGIN */
 
 /* ---------------------------------------------------------------- */
 /* Board section. */
 
 board_section
     : BOARD { lexer_set_name_mode(true); } name board_item_list END BOARD
-        { $$ = mkboard(HOST, $3, g_parser.source_ref, $4); $3 = nullptr; $4 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = mkboard(parse->host, $3, parse->source_ref, $4); if (!$$) YYABORT; }
     ;
 
 board_item_list
     : board_item
-        { $$ = list_create_with(HOST, $1, 1, release_board_statement); if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_board_statement); if (!$$) YYABORT; }
     | board_item_list board_item
-        { $$ = list_append_with(HOST, $1, $2, release_board_statement); $1 = nullptr; $2 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $2, release_board_statement); if (!$$) YYABORT; }
     | board_item_list error
-        { list_release_with(HOST, $1, release_board_statement); $1 = nullptr;
+        { list_release_with(parse->host, $1, release_board_statement);
           report_expected("Board section or END BOARD expected"); YYABORT; }
     | error
         { report_expected("Board section or END BOARD expected"); YYABORT; }
@@ -1247,33 +1176,32 @@ board_item_list
 
 board_item
     : pin_list_section
-        { $$ = mkboardstatement(HOST, TAG_PIN_LIST, $1); if (!$$) YYABORT; }
+        { $$ = mkboardstatement(parse->host, TAG_PIN_LIST, $1); if (!$$) YYABORT; }
     | header_section
-        { $$ = mkboardstatement(HOST, TAG_HEADER, $1); if (!$$) YYABORT; }
+        { $$ = mkboardstatement(parse->host, TAG_HEADER, $1); if (!$$) YYABORT; }
     | board_chain_section
-        { $$ = mkboardstatement(HOST, TAG_BOARD_CHAIN, $1); if (!$$) YYABORT; }
+        { $$ = mkboardstatement(parse->host, TAG_BOARD_CHAIN, $1); if (!$$) YYABORT; }
     | test_sequence_section
-        { $$ = mkboardstatement(HOST, TAG_TEST_SEQUENCE, $1); if (!$$) YYABORT; }
+        { $$ = mkboardstatement(parse->host, TAG_TEST_SEQUENCE, $1); if (!$$) YYABORT; }
     | illegal_vectors_section
-        { $$ = mkboardstatement(HOST, TAG_ILLEGAL_VECTORS, $1); if (!$$) YYABORT; }
+        { $$ = mkboardstatement(parse->host, TAG_ILLEGAL_VECTORS, $1); if (!$$) YYABORT; }
     | pin_family_section
-        { $$ = mkboardstatement(HOST, TAG_PIN_FAMILY, $1); if (!$$) YYABORT; }
+        { $$ = mkboardstatement(parse->host, TAG_PIN_FAMILY, $1); if (!$$) YYABORT; }
     | global_family_section
-        { $$ = mkboardstatement(HOST, TAG_GLOBAL_FAMILY, $1); if (!$$) YYABORT; }
+        { $$ = mkboardstatement(parse->host, TAG_GLOBAL_FAMILY, $1); if (!$$) YYABORT; }
     | netlist_section
-        { $$ = mkboardstatement(HOST, TAG_NETLIST, $1); if (!$$) YYABORT; }
+        { $$ = mkboardstatement(parse->host, TAG_NETLIST, $1); if (!$$) YYABORT; }
     ;
 
 board_chain_section
     : BOARD_LEVEL_CHAIN { lexer_set_name_mode(true); } name board_tap_section part_chain_section
       END BOARD_LEVEL_CHAIN
-        { $$ = mkboardchain(HOST, $3, $4, $5); $3 = nullptr; $4 = nullptr; $5 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = mkboardchain(parse->host, $3, $4, $5); if (!$$) YYABORT; }
     ;
 
 board_tap_section
     : BOARD_LEVEL_TAP tap_map_list END BOARD_LEVEL_TAP
-        { $$ = $2; $2 = nullptr; }
+        { $$ = $2; }
     | error
         { report_expected("Board tap expected"); YYABORT; }
     ;
@@ -1282,20 +1210,18 @@ board_tap_section
    where a signal should be is a wrong signal, anything else a broken map. */
 tap_map_list
     : tap_map
-        { $$ = list_create_with(HOST, $1, 1, release_tap_map); if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_tap_map); if (!$$) YYABORT; }
     | tap_map_list tap_map
-        { $$ = list_append_with(HOST, $1, $2, release_tap_map); $1 = nullptr; $2 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $2, release_tap_map); if (!$$) YYABORT; }
     | tap_map_list error
-        { list_release_with(HOST, $1, release_tap_map); $1 = nullptr;
-          report_expected("TAP map error"); YYABORT; }
+        { list_release_with(parse->host, $1, release_tap_map); report_expected("TAP map error"); YYABORT; }
     | error
         { report_expected("TAP map error"); YYABORT; }
     ;
 
 tap_map
     : tap_signal { lexer_set_name_mode(true); } name
-        { $$ = mktapmap(HOST, $1, $3); $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mktapmap(parse->host, $1, $3); if (!$$) YYABORT; }
     ;
 
 tap_signal
@@ -1310,19 +1236,18 @@ tap_signal
 
 part_chain_section
     : PART_CHAIN part_list END PART_CHAIN
-        { $$ = $2; $2 = nullptr; }
+        { $$ = $2; }
     | error
         { report_expected("Part chain expected"); YYABORT; }
     ;
 
 part_list
     : part
-        { $$ = list_create_with(HOST, $1, 1, release_part_chain); if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_part_chain); if (!$$) YYABORT; }
     | part_list part
-        { $$ = list_append_with(HOST, $1, $2, release_part_chain); $1 = nullptr; $2 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $2, release_part_chain); if (!$$) YYABORT; }
     | part_list error
-        { list_release_with(HOST, $1, release_part_chain); $1 = nullptr;
+        { list_release_with(parse->host, $1, release_part_chain);
           report_expected("Chain element or END PART_CHAIN expected"); YYABORT; }
     | error
         { report_expected("Chain element or END PART_CHAIN expected"); YYABORT; }
@@ -1333,24 +1258,22 @@ part
     : INTEGER { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } name
       { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } name
       { lexer_set_name_mode(true); } opt_name
-        { int32_t position = take_integer($1); $1 = nullptr;
-          $$ = mkpartchain(HOST, position, $3, $5, $7, $9, $11);
-          $3 = $5 = $7 = $9 = $11 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkpartchain(parse->host, take_integer(parse->host, $1), $3, $5, $7, $9, $11);
+          if (!$$) YYABORT; }
     ;
 
 netlist_section
     : NETLIST_MAP net_entry_list END NETLIST_MAP
-        { $$ = $2; $2 = nullptr; }
+        { $$ = $2; }
     ;
 
 net_entry_list
     : net_entry
-        { $$ = list_create_with(HOST, $1, 1, release_net); if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_net); if (!$$) YYABORT; }
     | net_entry_list net_entry
-        { $$ = list_append_with(HOST, $1, $2, release_net); $1 = nullptr; $2 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $2, release_net); if (!$$) YYABORT; }
     | net_entry_list error
-        { list_release_with(HOST, $1, release_net); $1 = nullptr;
+        { list_release_with(parse->host, $1, release_net);
           report_expected("Netlist map error - name expected"); YYABORT; }
     | error
         { report_expected("Netlist map error - name expected"); YYABORT; }
@@ -1358,19 +1281,20 @@ net_entry_list
 
 net_entry
     : name { lexer_set_name_mode(true); } pin_ref { lexer_set_name_mode(true); } name_list
-        { $$ = mknet(HOST, $1, $3, $5); $1 = nullptr; $3 = nullptr; $5 = nullptr;
-          lexer_set_name_mode(false); if (!$$) YYABORT; }
+        { $$ = mknet(parse->host, $1, $3, $5); lexer_set_name_mode(false); if (!$$) YYABORT; }
     ;
 
 /* ---------------------------------------------------------------- */
 /* Technology: pin families and global families, filled statement by
-   statement into the family under construction. */
+   statement into the family under construction. The family is made once
+   its name is read; the name, which stays on the stack below it, is cleared
+   there so that a stop inside the family does not release it twice. */
 
 pin_family_section
     : PIN_FAMILY { lexer_set_name_mode(true); } name
-      <pin_family>{ $$ = open_pin_family($3); $3 = nullptr; if (!$$) YYABORT; }
+      <pin_family>{ $$ = open_pin_family(parse, $3); $3 = nullptr; if (!$$) YYABORT; }
       pin_family_item_list END PIN_FAMILY
-        { $$ = $4; $4 = nullptr; close_families(); }
+        { $$ = $4; close_families(parse); }
     ;
 
 pin_family_item_list
@@ -1384,37 +1308,30 @@ pin_family_item_list
 
 pin_family_item
     : SETUP_TIME opt_colon number
-        { store_value(&CURRENT_PIN_FAMILY->setup_time, $3); $3 = nullptr; }
+        { fill_pin_family(parse, FAMILY_SETUP_TIME, $3); }
     | HOLD_TIME opt_colon number
-        { store_value(&CURRENT_PIN_FAMILY->hold_time, $3); $3 = nullptr; }
+        { fill_pin_family(parse, FAMILY_HOLD_TIME, $3); }
     | TPLH opt_colon number_or_dash number_or_dash number_or_dash
-        { store_value(&CURRENT_PIN_FAMILY->tplh_min, $3); store_value(&CURRENT_PIN_FAMILY->tplh_typ, $4);
-          store_value(&CURRENT_PIN_FAMILY->tplh_max, $5); $3 = $4 = $5 = nullptr; }
+        { fill_pin_family(parse, FAMILY_TPLH, $3, $4, $5); }
     | TPHL opt_colon number_or_dash number_or_dash number_or_dash
-        { store_value(&CURRENT_PIN_FAMILY->tphl_min, $3); store_value(&CURRENT_PIN_FAMILY->tphl_typ, $4);
-          store_value(&CURRENT_PIN_FAMILY->tphl_max, $5); $3 = $4 = $5 = nullptr; }
+        { fill_pin_family(parse, FAMILY_TPHL, $3, $4, $5); }
     | INPUT_CURRENT opt_colon number_or_dash number_or_dash
-        { store_value(&CURRENT_PIN_FAMILY->iil, $3); store_value(&CURRENT_PIN_FAMILY->iih, $4);
-          $3 = $4 = nullptr; }
+        { fill_pin_family(parse, FAMILY_INPUT_CURRENT, $3, $4); }
     | INPUT_VOLTAGE opt_colon number_or_dash number_or_dash
-        { store_value(&CURRENT_PIN_FAMILY->vil, $3); store_value(&CURRENT_PIN_FAMILY->vih, $4);
-          $3 = $4 = nullptr; }
+        { fill_pin_family(parse, FAMILY_INPUT_VOLTAGE, $3, $4); }
     | OUTPUT_CURRENT opt_colon number_or_dash number_or_dash
-        { store_value(&CURRENT_PIN_FAMILY->iol, $3); store_value(&CURRENT_PIN_FAMILY->ioh, $4);
-          $3 = $4 = nullptr; }
+        { fill_pin_family(parse, FAMILY_OUTPUT_CURRENT, $3, $4); }
     | OUTPUT_VOLTAGE opt_colon number_or_dash number_or_dash
-        { store_value(&CURRENT_PIN_FAMILY->vol, $3); store_value(&CURRENT_PIN_FAMILY->voh, $4);
-          $3 = $4 = nullptr; }
+        { fill_pin_family(parse, FAMILY_OUTPUT_VOLTAGE, $3, $4); }
     | VCC_VOLTAGE opt_colon number_or_dash number_or_dash number_or_dash
-        { store_value(&CURRENT_PIN_FAMILY->vcc_min, $3); store_value(&CURRENT_PIN_FAMILY->vcc_typ, $4);
-          store_value(&CURRENT_PIN_FAMILY->vcc_max, $5); $3 = $4 = $5 = nullptr; }
+        { fill_pin_family(parse, FAMILY_VCC_VOLTAGE, $3, $4, $5); }
     ;
 
 global_family_section
     : GLOBAL_FAMILY { lexer_set_name_mode(true); } name
-      <global_family>{ $$ = open_global_family($3); $3 = nullptr; if (!$$) YYABORT; }
+      <global_family>{ $$ = open_global_family(parse, $3); $3 = nullptr; if (!$$) YYABORT; }
       global_item_list END GLOBAL_FAMILY
-        { $$ = $4; $4 = nullptr; close_families(); }
+        { $$ = $4; close_families(parse); }
     ;
 
 global_item_list
@@ -1428,20 +1345,13 @@ global_item_list
 
 global_item
     : TEST_FREQUENCY opt_colon number_or_dash number_or_dash number_or_dash
-        { store_value(&CURRENT_GLOBAL_FAMILY->test_freq_min, $3);
-          store_value(&CURRENT_GLOBAL_FAMILY->test_freq_typ, $4);
-          store_value(&CURRENT_GLOBAL_FAMILY->test_freq_max, $5); $3 = $4 = $5 = nullptr; }
+        { fill_global_family(parse, GLOBAL_TEST_FREQUENCY, $3, $4, $5); }
     | CLOCK_FREQUENCY opt_colon number_or_dash number_or_dash number_or_dash
-        { store_value(&CURRENT_GLOBAL_FAMILY->clock_freq_min, $3);
-          store_value(&CURRENT_GLOBAL_FAMILY->clock_freq_typ, $4);
-          store_value(&CURRENT_GLOBAL_FAMILY->clock_freq_max, $5); $3 = $4 = $5 = nullptr; }
+        { fill_global_family(parse, GLOBAL_CLOCK_FREQUENCY, $3, $4, $5); }
     | TEMPERATURE_RANGE opt_colon number_or_dash number_or_dash number_or_dash
-        { store_value(&CURRENT_GLOBAL_FAMILY->temperature_min, $3);
-          store_value(&CURRENT_GLOBAL_FAMILY->temperature_typ, $4);
-          store_value(&CURRENT_GLOBAL_FAMILY->temperature_max, $5); $3 = $4 = $5 = nullptr; }
+        { fill_global_family(parse, GLOBAL_TEMPERATURE_RANGE, $3, $4, $5); }
     | TCK_STOP_AT_ONE opt_colon yes_no
-        { CURRENT_GLOBAL_FAMILY->tck_stop_at_one = static_cast<int32_t>($3);
-          CURRENT_GLOBAL_FAMILY->tck_stop_at_one_given = 1; }
+        { set_tck_stop_at_one(parse, $3); }
     | standard_item
         { /* accepted and not stored */ }
     ;
@@ -1451,23 +1361,22 @@ global_item
 
 test_sequence_section
     : TEST_SEQUENCE { lexer_set_name_mode(true); } name vrak_list END TEST_SEQUENCE
-        { $$ = mksequence(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mksequence(parse->host, $3, $4); if (!$$) YYABORT; }
     ;
 
 illegal_vectors_section
     : ILLEGAL_VECTORS { lexer_set_name_mode(true); } name vrak_list END ILLEGAL_VECTORS
-        { $$ = mksequence(HOST, $3, $4); $3 = nullptr; $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mksequence(parse->host, $3, $4); if (!$$) YYABORT; }
     ;
 
 /* A sequence's instruction list grows a hundred entries at a time. */
 vrak_list
     : vrak_statement
-        { $$ = list_create_with(HOST, $1, 100, release_vrak_instruction); if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 100, release_vrak_instruction); if (!$$) YYABORT; }
     | vrak_list vrak_statement
-        { $$ = list_append_with(HOST, $1, $2, release_vrak_instruction); $1 = nullptr; $2 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $2, release_vrak_instruction); if (!$$) YYABORT; }
     | vrak_list error
-        { list_release_with(HOST, $1, release_vrak_instruction); $1 = nullptr;
+        { list_release_with(parse->host, $1, release_vrak_instruction);
           report_expected("VRAK instruction expected"); YYABORT; }
     | error
         { report_expected("VRAK instruction expected"); YYABORT; }
@@ -1476,44 +1385,43 @@ vrak_list
 vrak_statement
     : vrak_instruction
     | '@' vrak_instruction
-        { $$ = $2; $2 = nullptr; }
+        { $$ = $2; }
     ;
 
 vrak_instruction
     : RST '(' { lexer_set_name_mode(true); } rst_operand_list ')'
-        { $$ = mkvrak(HOST, OXEL_VRAK_RST, $4); $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrak(parse->host, OXEL_VRAK_RST, $4); if (!$$) YYABORT; }
     | WTN '(' { lexer_set_name_mode(true); } wtn_operand_list ')'
-        { $$ = mkvrak(HOST, OXEL_VRAK_WTN, $4); $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrak(parse->host, OXEL_VRAK_WTN, $4); if (!$$) YYABORT; }
     | DRS '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = mkvrak(HOST, OXEL_VRAK_DRS, $4); $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrak(parse->host, OXEL_VRAK_DRS, $4); if (!$$) YYABORT; }
     | BPV '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = mkvrak(HOST, OXEL_VRAK_BPV, $4); $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrak(parse->host, OXEL_VRAK_BPV, $4); if (!$$) YYABORT; }
     | CNF '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = mkvrak(HOST, OXEL_VRAK_CNF, $4); $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrak(parse->host, OXEL_VRAK_CNF, $4); if (!$$) YYABORT; }
     | TAP '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = mkvrak(HOST, OXEL_VRAK_TAP, $4); $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrak(parse->host, OXEL_VRAK_TAP, $4); if (!$$) YYABORT; }
     | ITP '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = mkvrak(HOST, OXEL_VRAK_ITP, $4); $4 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrak(parse->host, OXEL_VRAK_ITP, $4); if (!$$) YYABORT; }
     | PPA '(' ppa_body ')'
-        { $$ = mkppainstruction(HOST, $3); $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppainstruction(parse->host, $3); if (!$$) YYABORT; }
     | CMT '(' STRING ')'
-        { $$ = mkvrakcomment(HOST, $3); $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrakcomment(parse->host, $3); if (!$$) YYABORT; }
     ;
 
 rst_operand_list
     : rst_operand
-        { $$ = list_create_with(HOST, $1, 1, release_vrak_operand); if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_vrak_operand); if (!$$) YYABORT; }
     | rst_operand_list ';' { lexer_set_name_mode(true); } rst_operand
-        { $$ = list_append_with(HOST, $1, $4, release_vrak_operand); $1 = nullptr; $4 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $4, release_vrak_operand); if (!$$) YYABORT; }
     ;
 
 /* The reset state is required but not kept: its keyword carries no value. */
 rst_operand
     : name ',' rst_register
-        { $$ = mkvrakoperand(HOST, $1, 0, nullptr); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrakoperand(parse->host, $1, 0, nullptr); if (!$$) YYABORT; }
     | INTEGER ',' rst_register
-        { $$ = mkvrakoperand(HOST, integer_text($1), 0, nullptr); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrakoperand(parse->host, integer_text(parse->host, $1), 0, nullptr); if (!$$) YYABORT; }
     ;
 
 rst_register
@@ -1527,91 +1435,83 @@ rst_register
 
 wtn_operand_list
     : wtn_operand
-        { $$ = list_create_with(HOST, $1, 1, release_vrak_operand); if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_vrak_operand); if (!$$) YYABORT; }
     | wtn_operand_list ';' { lexer_set_name_mode(true); } wtn_operand
-        { $$ = list_append_with(HOST, $1, $4, release_vrak_operand); $1 = nullptr; $4 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $4, release_vrak_operand); if (!$$) YYABORT; }
     ;
 
 wtn_operand
     : name ',' INTEGER
-        { $$ = mkvrakoperand(HOST, $1, 0, integer_text($3)); $1 = nullptr; $3 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = mkvrakoperand(parse->host, $1, 0, integer_text(parse->host, $3)); if (!$$) YYABORT; }
     | INTEGER ',' INTEGER
-        { $$ = mkvrakoperand(HOST, integer_text($1), 0, integer_text($3)); $1 = nullptr;
-          $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkvrakoperand(parse->host, integer_text(parse->host, $1), 0, integer_text(parse->host, $3));
+          if (!$$) YYABORT; }
     ;
 
 vector_operand_list
     : vector_operand
-        { $$ = list_create_with(HOST, $1, 1, release_vrak_operand); if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_vrak_operand); if (!$$) YYABORT; }
     | vector_operand_list ';' { lexer_set_name_mode(true); } vector_operand
-        { $$ = list_append_with(HOST, $1, $4, release_vrak_operand); $1 = nullptr; $4 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $4, release_vrak_operand); if (!$$) YYABORT; }
     ;
 
 /* target, bit count, bit pattern (its words joined) */
 vector_operand
     : INTEGER ',' INTEGER ',' word_run
-        { int32_t count = take_integer($3); $3 = nullptr;
-          $$ = mkvrakoperand(HOST, integer_text($1), count, $5); $1 = nullptr; $5 = nullptr;
+        { $$ = mkvrakoperand(parse->host, integer_text(parse->host, $1), take_integer(parse->host, $3), $5);
           if (!$$) YYABORT; }
     | name ',' INTEGER ',' word_run
-        { int32_t count = take_integer($3); $3 = nullptr;
-          $$ = mkvrakoperand(HOST, $1, count, $5); $1 = nullptr; $5 = nullptr;
-          if (!$$) YYABORT; }
+        { $$ = mkvrakoperand(parse->host, $1, take_integer(parse->host, $3), $5); if (!$$) YYABORT; }
     ;
 
 /* PPA: serial (T) and parallel (P) groups separated by ";". */
 ppa_body
     : ppa_group
-        { $$ = mkppa(HOST, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppa(parse->host, $1); if (!$$) YYABORT; }
     | ppa_body ';' ppa_group
-        { $$ = ppa_add(HOST, $1, $3); $1 = nullptr; $3 = nullptr; if (!$$) YYABORT; }
+        { $$ = ppa_add(parse->host, $1, $3); if (!$$) YYABORT; }
     ;
 
 ppa_group
     : serial_group
-        { $$ = mkppaassignment(HOST, $1, nullptr); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppaassignment(parse->host, $1, nullptr); if (!$$) YYABORT; }
     | parallel_group
-        { $$ = mkppaassignment(HOST, nullptr, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppaassignment(parse->host, nullptr, $1); if (!$$) YYABORT; }
     ;
 
 serial_group
     : T ',' { lexer_set_name_mode(true); } name serial_assignments
-        { $$ = ppa_serial_name($4, $5); $4 = nullptr; $5 = nullptr; }
+        { $$ = ppa_serial_name($4, $5); }
     ;
 
 serial_assignments
     : serial_assignment
-        { $$ = ppa_serial_add(HOST, nullptr, $1); $1 = nullptr; if (!$$) YYABORT; }
+        { $$ = ppa_serial_add(parse->host, nullptr, $1); if (!$$) YYABORT; }
     | serial_assignments serial_assignment
-        { $$ = ppa_serial_add(HOST, $1, $2); $1 = nullptr; $2 = nullptr; if (!$$) YYABORT; }
+        { $$ = ppa_serial_add(parse->host, $1, $2); if (!$$) YYABORT; }
     ;
 
 serial_assignment
     : '(' TDI ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = mkppasignal(HOST, TAP_TDI, $5); $5 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppasignal(parse->host, TAP_TDI, $5); if (!$$) YYABORT; }
     | '(' TDO ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = mkppasignal(HOST, TAP_TDO, $5); $5 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppasignal(parse->host, TAP_TDO, $5); if (!$$) YYABORT; }
     | '(' TMS ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = mkppasignal(HOST, TAP_TMS, $5); $5 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppasignal(parse->host, TAP_TMS, $5); if (!$$) YYABORT; }
     | '(' TCK ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = mkppasignal(HOST, TAP_TCK, $5); $5 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppasignal(parse->host, TAP_TCK, $5); if (!$$) YYABORT; }
     | '(' TRST ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = mkppasignal(HOST, TAP_TRST, $5); $5 = nullptr; if (!$$) YYABORT; }
+        { $$ = mkppasignal(parse->host, TAP_TRST, $5); if (!$$) YYABORT; }
     ;
 
 /* The number between the name and the pins is read and not kept. */
 parallel_group
     : P ',' name ',' INTEGER ',' { lexer_set_name_mode(true); } pin_ref_list
-        { release_integer(HOST, $5); $5 = nullptr;
-          $$ = mkppaparallel(HOST, $3, $8); $3 = nullptr; $8 = nullptr; if (!$$) YYABORT; }
+        { release_integer(parse->host, $5);
+          $$ = mkppaparallel(parse->host, $3, $8); if (!$$) YYABORT; }
     | P ',' INTEGER ',' INTEGER ',' { lexer_set_name_mode(true); } pin_ref_list
-        { release_integer(HOST, $5); $5 = nullptr;
-          $$ = mkppaparallel(HOST, integer_text($3), $8); $3 = nullptr; $8 = nullptr;
-          if (!$$) YYABORT; }
+        { release_integer(parse->host, $5);
+          $$ = mkppaparallel(parse->host, integer_text(parse->host, $3), $8); if (!$$) YYABORT; }
     ;
-/* BOARD_RULES_END */
 
 %%

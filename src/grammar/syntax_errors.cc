@@ -40,11 +40,11 @@ void reset_parse_context(HostContext *context) {
     lexer_set_name_mode(false);
 }
 
-int parse_description() { return yyparse() == 0 ? 0 : 1; }
+int parse_description() { return yyparse(&g_parser) == 0 ? 0 : 1; }
 
 int32_t parser_syntax_errors() { return g_parser.syntax_errors; }
 
-void yyerror(const char *message) {
+void yyerror(parser_state *, const char *message) {
     if (std::strcmp(message, "memory exhausted") == 0)
         message = "yacc stack overflow";
     report_syntax_error(message);

@@ -28,8 +28,8 @@ ComponentRecord *mkcomponent(HostContext *context, char *name, const char *sourc
 
 // Pins and pin references.
 PinRecord *mkpin(HostContext *context, char *number, char *name, int32_t type, char *family);
-// A bus pin from its pin numbers and the bus pair. The pair's name and
-// indices move into the record; the pair block itself stays the caller's.
+// A bus pin from its pin numbers and the bus pair, whose name and indices
+// move into the record.
 PinRecord *mkbus(HostContext *context, ItemList *numbers, BusNamePair *pair, int32_t type,
                  char *family);
 BusNamePair *mkbusname(HostContext *context, char *name, ItemList *indices);

@@ -41,10 +41,7 @@ PinRecord *mkbus(HostContext *context, ItemList *numbers, BusNamePair *pair, int
                  char *family) {
     char *name = pair ? pair->name : nullptr;
     ItemList *indices = pair ? pair->indices : nullptr;
-    if (pair) {
-        pair->name = nullptr;
-        pair->indices = nullptr;
-    }
+    mem_free(context, pair);
     PinRecord *pin = new_pin(context, name, OXEL_FORM_BUS, type, family);
     if (!pin) {
         list_release_with(context, numbers, release_index);

@@ -124,10 +124,7 @@ TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocation
         BusNamePair *pair = mkbusname(c, text("D"), list_of({range(0, 3)}));
         ItemList *numbers = list_of({number(1), range(2, 4)});
         char *family = text("f");
-        arm();
-        PinRecord *pin = mkbus(c, numbers, pair, 4, family);
-        release_bus_name(c, pair);
-        return pin;
+        return arm(), mkbus(c, numbers, pair, 4, family);
     }, release_pin);
     sweep_allocations("mkbusname", [&](auto arm) {
         char *name = text("D");
