@@ -46,6 +46,9 @@ Names exported_symbols(const std::string &library) {
 }  // namespace
 
 TEST(ExportedSymbols, TheLibraryExportsWhatTheHeaderDeclaresAndNothingElse) {
+#ifdef _WIN32
+    GTEST_SKIP() << "reads the ELF symbol table with nm -D; the DLL's export table has its own test";
+#endif
     size_t declarations = 0;
     const Names declared = declared_exports(read_file(std::string(OXEL_SOURCE_DIR) + "/include/oxel32.h"),
                                             &declarations);

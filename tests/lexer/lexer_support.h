@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/text_input.h"
 #include "lexer/keywords.h"
 #include "lexer/lexer.h"
 #include "support/recorder.h"
@@ -22,12 +23,12 @@ struct LexedToken {
     int32_t line = 0;         // the line number right after it was read
 };
 
-// Reads `contents`, written to a temporary file, through the lexer, with
-// every message going to `host`.
+// Reads `contents`, written to a temporary file and opened as the library
+// opens a source, through the lexer, with every message going to `host`.
 class LexerReader {
 public:
     LexerReader(Recorder &host, const std::string &contents, const std::string &name = "tokens.oxel")
-        : stream_(std::fopen(write_temp_file(name, contents).c_str(), "r")) {
+        : stream_(std::fopen(write_temp_file(name, contents).c_str(), kTextReadMode)) {
         lexer_reset(host.host());
         lexer_set_stream(stream_);
         lexer_set_name_mode(false);

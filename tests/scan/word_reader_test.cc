@@ -45,6 +45,9 @@ TEST(WordReader, SeparatorsCommentsLongWordsAndLines) {
         // Words of the limit are whole and longer ones split.
         {full + " " + digits + "777", {full, "#" + digits, "#777"}},
         {"a\n\nb\n", {"a", "b@3"}},
+        // Read as text: CR LF is one line end, and a Ctrl-Z ends the file.
+        {"a\r\n\r\nb\r\n\x1A c", {"a", "b@3"}},
+        {"a\x1A" "b", {"a"}},
         {"", {}},
     };
     for (const auto &c : cases) {

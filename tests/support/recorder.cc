@@ -6,6 +6,9 @@
 #include <fstream>
 #include <sstream>
 
+#ifdef _WIN32
+#include <io.h>
+#endif
 #include <unistd.h>
 
 namespace {
@@ -51,7 +54,9 @@ std::string write_temp_file(const std::string &name, const std::string &contents
         std::filesystem::temp_directory_path() / ("oxel32-tests-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream(dir / name, std::ios::binary) << contents;
-    return (dir / name).string();
+    // With forward slashes on every platform: the tests build include
+    // directives and expected messages from it.
+    return (dir / name).generic_string();
 }
 
 std::string read_file(const std::string &path) {
@@ -77,8 +82,14 @@ bool no_description() {
 
 int open_descriptors() {
     int count = 0;
+#ifdef _WIN32
+    // The runtime's descriptors: it answers -1 for one that is not open.
+    for (int descriptor = 0; descriptor < _getmaxstdio(); descriptor++)
+        count += _get_osfhandle(descriptor) != -1;
+#else
     for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator("/proc/self/fd"))
         ++count;
+#endif
     return count;
 }
 
@@ -98,10 +109,19 @@ int32_t ParseTest::parse(const std::string &body) {
     return parse_file(write_temp_file("description.oxel", "OXEL\n" + body + "\nEND OXEL\n"));
 }
 
-DescriptionRoot *ParseTest::parse_ok(const std::string &body) {
-    int32_t result = parse(body);
+namespace {
+
+DescriptionRoot *parsed(int32_t result, const Recorder &host) {
     EXPECT_EQ(result, OXEL_OK) << host.dump();
     return result == OXEL_OK ? OxelGetInfo() : nullptr;
+}
+
+}  // namespace
+
+DescriptionRoot *ParseTest::parse_ok(const std::string &body) { return parsed(parse(body), host); }
+
+DescriptionRoot *ParseTest::parse_example(const std::string &name) {
+    return parsed(parse_file(std::string(OXEL_SOURCE_DIR) + "/examples/" + name), host);
 }
 
 std::string ParseTest::detail_of(const std::string &body) {

@@ -85,8 +85,9 @@ protected:
     int32_t parse_file(const std::string &path);
     // Parses `body` framed by OXEL ... END OXEL.
     int32_t parse(const std::string &body);
-    // The description of a body that must parse.
+    // The description of a body, or of a bundled example, that must parse.
     DescriptionRoot *parse_ok(const std::string &body);
+    DescriptionRoot *parse_example(const std::string &name);
     // The detail line of a body that must fail with one syntax message and
     // one detail line, leaving no description.
     std::string detail_of(const std::string &body);

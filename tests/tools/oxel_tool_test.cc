@@ -7,7 +7,9 @@
 // output, rewrite the files instead of comparing them:
 //     OXEL_UPDATE_GOLDEN=1 ctest --preset default -R OxelTool
 // and read the diff before committing it.
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 
@@ -20,12 +22,35 @@ struct ToolRun {
     std::string out, err;
 };
 
+#ifdef _WIN32
+// cmd.exe strips the outer quotes of the whole line, so the line gets one
+// pair more; system() answers the exit code itself. The tool writes text
+// mode: its line ends are read back as single line feeds.
+std::string quoted(const std::string &path) { return "\"" + path + "\""; }
+std::string in_source_folder(const std::string &command) {
+    return "\"cd /d " + quoted(OXEL_SOURCE_DIR) + " && " + command + "\"";
+}
+int exit_status(int status) { return status; }
+std::string tool_text(std::string text) {
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
+    return text;
+}
+#else
+std::string quoted(const std::string &path) { return "'" + path + "'"; }
+std::string in_source_folder(const std::string &command) {
+    return "cd " + quoted(OXEL_SOURCE_DIR) + " && " + command;
+}
+int exit_status(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+std::string tool_text(const std::string &text) { return text; }
+#endif
+
 ToolRun run_tool(const std::string &arguments) {
     const std::string out = write_temp_file("tool.out", ""), err = write_temp_file("tool.err", "");
     const std::string command =
-        "cd '" OXEL_SOURCE_DIR "' && '" OXEL_TOOL_PATH "' " + arguments + " >'" + out + "' 2>'" + err + "'";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read_file(out), read_file(err)};
+        quoted(OXEL_TOOL_PATH) + " " + arguments + " >" + quoted(out) + " 2>" + quoted(err);
+    const int status = std::system(in_source_folder(command).c_str());
+    return {exit_status(status), tool_text(read_file(out)), tool_text(read_file(err))};
 }
 
 }  // namespace
