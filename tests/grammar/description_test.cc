@@ -242,12 +242,25 @@ void write(Dump &d, PartChainRecord *p) {
 void write(Dump &d, NetRecord *n) {
     d.line("net")("component", n->component_name).pin("pin", n->pin)("nets", n->nets);
 }
-void write(Dump &d, ComponentRecord *c) {
-    d.line("component")("name", c->name)("source_ref", c->source_ref)("standard", c->standard);
+// What boards and components share: the opening with name, source
+// reference, header and pin lists, and the closing with sequences and
+// global families.
+template <typename Section>
+void open(Dump &d, const char *word, const Section *s, int32_t standard = 0) {
+    d.line(word)("name", s->name)("source_ref", s->source_ref)("standard", standard);
     d.depth++;
-    write(d, c->header);
+    write(d, s->header);
     d.depth--;
-    d.below<PinList>("pin_lists", c->pin_lists);
+    d.below<PinList>("pin_lists", s->pin_lists);
+}
+template <typename Section>
+void close(Dump &d, const Section *s) {
+    d.below<SequenceRecord>("test_sequences", s->test_sequences);
+    d.below<SequenceRecord>("illegal_sequences", s->illegal_sequences);
+    d.below<GlobalPerformanceRecord>("global_families", s->global_performances);
+}
+void write(Dump &d, ComponentRecord *c) {
+    open(d, "component", c, c->standard);
     d.below<InstructionRegisterRecord>("instruction_registers", c->instruction_registers);
     d.below<BypassRegisterRecord>("bypass_registers", c->bypass_registers);
     d.below<IdRegisterRecord>("identification_registers", c->identification_registers);
@@ -256,22 +269,13 @@ void write(Dump &d, ComponentRecord *c) {
     d.below<DataRegisterRecord>("data_registers", c->data_registers);
     d.below<BoundaryScanRegisterRecord>("boundary_scan_registers", c->boundary_scan_registers);
     d.below<CellRecord>("cells", c->cells);
-    d.below<SequenceRecord>("test_sequences", c->test_sequences);
-    d.below<SequenceRecord>("illegal_sequences", c->illegal_sequences);
-    d.below<GlobalPerformanceRecord>("global_families", c->global_performances);
+    close(d, c);
 }
-
 void write(Dump &d, BoardRecord *b) {
-    d.line("board")("name", b->name)("source_ref", b->source_ref);
-    d.depth++;
-    write(d, b->header);
-    d.depth--;
-    d.below<PinList>("pin_lists", b->pin_lists);
+    open(d, "board", b);
     d.below<BoardChainRecord>("chains", b->chains);
     d.below<Netlist>("netlists", b->netlists);
-    d.below<SequenceRecord>("test_sequences", b->test_sequences);
-    d.below<SequenceRecord>("illegal_sequences", b->illegal_sequences);
-    d.below<GlobalPerformanceRecord>("global_families", b->global_performances);
+    close(d, b);
 }
 
 void write(Dump &d, PinFamilyRecord *f) {

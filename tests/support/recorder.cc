@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #ifdef _WIN32
@@ -63,6 +64,25 @@ std::string read_file(const std::string &path) {
     std::ostringstream out;
     out << std::ifstream(path, std::ios::binary).rdbuf();
     return out.str();
+}
+
+std::string example_path(const std::string &name) { return std::string(OXEL_SOURCE_DIR) + "/examples/" + name; }
+
+std::set<std::string> header_exports() {
+    // Comments and preprocessor lines left out, each OXEL_API word must give
+    // one name: none is read past or twice.
+    std::string code = read_file(std::string(OXEL_SOURCE_DIR) + "/include/oxel32.h");
+    code = std::regex_replace(code, std::regex(R"(/\*[\s\S]*?\*/|//[^\n]*)"), " ");
+    code = std::regex_replace(code, std::regex(R"((^|\n)[ \t]*#[^\n]*)"), "\n");
+    size_t declarations = 0;
+    for (size_t at = code.find("OXEL_API"); at != std::string::npos; at = code.find("OXEL_API", at + 1))
+        declarations++;
+    std::set<std::string> names;
+    const std::regex declaration(R"(\bOXEL_API\b[^;(]*?(\w+)\s*\()");
+    for (std::sregex_iterator it(code.begin(), code.end(), declaration), end; it != end; ++it)
+        names.insert((*it)[1]);
+    EXPECT_EQ(names.size(), declarations);
+    return names;
 }
 
 void expect_golden(const std::string &path, const std::string &actual) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,10 @@ struct Recorder {
 // folder and returns its path.
 std::string write_temp_file(const std::string &name, const std::string &contents);
 std::string read_file(const std::string &path);
+// The path of a file under examples/.
+std::string example_path(const std::string &name);
+// The name of every function the public header declares with OXEL_API.
+std::set<std::string> header_exports();
 // Compares `actual` with the golden file at `path` (under the source
 // folder), or rewrites the file when OXEL_UPDATE_GOLDEN is set.
 void expect_golden(const std::string &path, const std::string &actual);
