@@ -1,7 +1,5 @@
 // Message channel: levels, counting, the cut at 1023 characters, source errors
 #include "base/messages.h"
-#include "model/statement_routing.h"
-#include "model/tagged_item.h"
 #include "support/recorder.h"
 
 // A message passes from its level on, as its kind with its level and the
@@ -73,10 +71,3 @@ TEST(HostMessages, CountingNeedsNoCallbackAndDeliveringNoCounters) {
               "4|10|77");
 }
 
-TEST(HostMessages, AnAbsentNameIsPrintedAsNullOrStandsAsNoname) {
-    Recorder host;
-    TaggedItem statement{TAG_MANUFACTURER_IDCODE, 0};
-    report_illegal_statement(host.host(), &statement, "Bypass register", nullptr);
-    EXPECT_EQ(host.dump(), "error: Illegal statement (Type 27) in Bypass register (null)\n");
-    EXPECT_EQ(row(show_name(nullptr), show_name("TAP_1")), "(noname)|TAP_1");
-}

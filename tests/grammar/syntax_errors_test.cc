@@ -54,11 +54,11 @@ TEST_F(SyntaxErrors, EachBrokenConstructNamesWhereItStoppedAndWhatWasExpected) {
             tail = unescaped(line.substr(gap + 3));
         } else if (line[0] != '#' && arrow != std::string::npos) {
             SCOPED_TRACE(line);
-            EXPECT_EQ(parse_file(write_temp_file("broken.oxel", head + unescaped(line.substr(0, arrow)) + tail)),
-                      OXEL_FAILED);
+            const std::string text = head + unescaped(line.substr(0, arrow)) + tail;
+            EXPECT_EQ(parse_file(write_temp_file("broken.oxel", text)), OXEL_FAILED);
             const Texts errors = host.texts(OXEL_KIND_ERROR), notes = host.texts(OXEL_KIND_NOTE);
-            EXPECT_TRUE(errors.size() == 1 && notes.size() == 1 && notes[0].rfind(std::string(12, ' '), 0) == 0)
-                << host.dump();
+            const bool indented = notes.size() == 1 && notes[0].rfind(std::string(12, ' '), 0) == 0;
+            EXPECT_TRUE(errors.size() == 1 && indented) << host.dump();
             EXPECT_TRUE(no_description() && OxelGetSyntaxErrors() == 1 && !host.counters.warnings);
             line = line.substr(0, arrow + 4) + (errors.empty() ? "" : errors[0]) + " | " +
                    (notes.empty() ? "" : notes[0].substr(std::min<size_t>(12, notes[0].size())));

@@ -101,28 +101,6 @@ TEST(IncludeStack, AnIncludingFileThatIsGoneHasChanged) {
     EXPECT_EQ(open_descriptors(), files_before);
 }
 
-// Closing the includes gives the main file back where its reading stopped;
-// the reset forgets include files still open.
-TEST(IncludeStack, ClosingTheIncludesOrTheResetClosesEveryIncludeFile) {
-    Recorder host;
-    int files_before = open_descriptors();
-    std::string inner = write_temp_file("close_inner.oxel", "I1 I2");
-    std::string outer = write_temp_file("close_outer.oxel", "#include " + inner + "\nO1");
-    LexerReader reader(host, "#include " + outer + "\nMAIN\n#include " + inner + "\n");
-    EXPECT_EQ(reader.next().value, "I1");
-    EXPECT_EQ(open_descriptors(), files_before + 2);
-    lexer_close_includes();
-    EXPECT_EQ(open_descriptors(), files_before + 1);
-    EXPECT_EQ(reader.next().value, "MAIN");
-    lexer_close_includes();  // nothing to close: harmless
-    EXPECT_EQ(open_descriptors(), files_before + 1);
-    EXPECT_EQ(reader.next().value, "I1");
-    EXPECT_EQ(open_descriptors(), files_before + 2);
-    lexer_reset(host.host());
-    EXPECT_EQ(open_descriptors(), files_before + 1);
-    EXPECT_EQ(lexer_line(), 1);
-}
-
 // ---------------------------------------------------------------------
 // Include files through the public interface.
 

@@ -1,7 +1,5 @@
 // Board, technology and test records: constructors and their failure paths
-#include "model/description.h"
 #include "model/board_records.h"
-#include "model/header_records.h"
 #include "model/model_support.h"
 #include "model/release.h"
 #include "model/tagged_item.h"
@@ -23,54 +21,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(BoardRecords, ABoardRoutesItsStatementsAndSkipsUnknownTagsSilently) {
-    BoardRecord *board =
-        mkboard(ctx(), text("B"), "the reason",
-                list_of({mkboardstatement(ctx(), TAG_NETLIST, list_create(ctx(), nullptr, 1)),
-                         item_make(ctx(), TAG_CELL, 0), item_make(ctx(), 99, 0),
-                         mkboardstatement(ctx(), TAG_PIN_FAMILY, mkpinfamily(ctx(), text("F"))),
-                         mkboardstatement(ctx(), TAG_HEADER, mkheader(ctx(), nullptr, nullptr)),
-                         mkboardstatement(ctx(), TAG_HEADER, mkheader(ctx(), nullptr, nullptr))}));
-    ASSERT_TRUE(board && board->netlists && board->header && description_root()->pin_families);
-    EXPECT_EQ(host.dump(), "");
-    EXPECT_EQ(row(board->source_ref, board->netlists->count, board->chains == nullptr,
-                  description_root()->pin_families->count), "the reason|1|1|1");
-    release_board(ctx(), board);
-    // A board without statements is not built.
-    EXPECT_EQ(mkboard(ctx(), text("B"), nullptr, nullptr), nullptr);
-    EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(BoardRecords, ATapEntryOfNoTapSignalDropsTheChain) {
-    ItemList *signals = list_of({mktapmap(ctx(), TAP_TDI, text("N1")), mktapmap(ctx(), 8, text("GROUND"))});
-    ItemList *parts = list_of({mkpartchain(ctx(), 1, text("U1"), text("C"), text("A"), text("B"), nullptr)});
-    EXPECT_EQ(mkboardchain(ctx(), text("CHAIN"), signals, parts), nullptr);
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{"Invalid pintype in boardtap"});
-    EXPECT_EQ(host.counters.errors, 1);
-}
-
-// What the grammar never hands over: a null assignment, a PPA without
-// groups, empty or missing signal lists, a group without signals.
-TEST_F(BoardRecords, PpaPartsWithoutContentMakeNothing) {
-    PpaRecord *ppa = mkppa(ctx(), serial("S", TAP_TDI, "a"));
-    ASSERT_TRUE(ppa && ppa->serial_groups);
-    EXPECT_EQ(ppa_add(ctx(), ppa, nullptr), ppa);
-    EXPECT_EQ(row(ppa->serial_groups->count, ppa->parallel_groups == nullptr), "1|1");
-    release_ppa(ctx(), ppa);
-    memory_fail_at(1);
-    EXPECT_EQ(mkppaassignment(ctx(), nullptr, nullptr), nullptr);
-    EXPECT_EQ(memory_allocations(), 0);
-    memory_fail_at(0);
-    PpaRecord *empty = mkppa(ctx(), nullptr);
-    ASSERT_TRUE(empty);
-    EXPECT_EQ(row(empty->serial_groups == nullptr, empty->parallel_groups == nullptr), "1|1");
-    release_ppa(ctx(), empty);
-    EXPECT_EQ(mkppasignal(ctx(), TAP_TDI, list_create(ctx(), nullptr, 1)), nullptr);
-    EXPECT_EQ(mkppasignal(ctx(), TAP_TDI, nullptr), nullptr);
-    EXPECT_EQ(ppa_serial_add(ctx(), nullptr, nullptr), nullptr);
-    EXPECT_EQ(ppa_serial_name(text("lost"), nullptr), nullptr);
-}
 
 TEST_F(BoardRecords, EverySignalGivenTwiceSendsItsOwnNote) {
     const int32_t signals[] = {TAP_TMS, TAP_TDI, TAP_TDO, TAP_TCK, TAP_TRST};

@@ -1,4 +1,4 @@
-// Component constructors: statement routing, pin references and failure paths
+// Component constructors: each one fails at each of its allocations in turn
 #include "model/component_records.h"
 #include "model/model_support.h"
 #include "model/release.h"
@@ -18,53 +18,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(ComponentRecords, AnUnknownTagBuildsNothingAndReleasesEverything) {
-    for (int32_t tag : {int32_t(TAG_NETLIST), int32_t(TAG_PURPOSE), 0, 38}) {
-        host.clear();
-        ItemList *items = list_of({
-            item(TAG_CELL, cell("C1")),
-            item(TAG_PIN_LIST,
-                 list_create_with(ctx(), mkpin(ctx(), text("1"), text("a"), 1, nullptr), 1, release_pin)),
-            tag == TAG_PURPOSE ? item(tag, text("stray")) : mkstatement(ctx(), tag, 0),
-            item(TAG_INSTRUCTION_REGISTER, mkinstructionregister(ctx(), text("IR"), nullptr)),
-        });
-        EXPECT_EQ(mkcomponent(ctx(), text("C"), "ref", items), nullptr) << tag;
-        EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{"Internal error in mkcomponent"}) << tag;
-    }
-}
-
-TEST_F(ComponentRecords, ACellReportsStatementsItDoesNotTakeAndANullCaptureClearsBothFields) {
-    CellRecord *c = mkcell(ctx(), text("BC_1"),
-                           list_of({mkstatement(ctx(), TAG_LENGTH, 3), item(TAG_INIT_UPDATE, text("X")),
-                                    item(TAG_PURPOSE, text("p"))}));
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), (Texts{"Illegal statement (Type 23) in Cell BC_1",
-                                                  "Illegal statement (Type 22) in Cell BC_1"}));
-    EXPECT_STREQ(c->init_update, "X");
-    release_cell(ctx(), c);
-
-    ItemList *status = list_create(ctx(), mkcapturestatus(ctx(), text("1"), text("one")), 1);
-    IdRegisterRecord *id = mkidregister(ctx(), text("ID"),
-                                        list_of({item(TAG_CAPTURE, mkcapture(ctx(), text("0"), status)),
-                                                 item(TAG_CAPTURE, (CaptureRecord *)nullptr)}));
-    ASSERT_NE(id, nullptr);
-    EXPECT_TRUE(!id->capture_value && !id->capture_status);
-    release_id_register(ctx(), id);
-}
-
-TEST_F(ComponentRecords, IndicesKeepOnlyWhatTheirKindNeedsAndABusReferenceNeedsOne) {
-    IndexRecord *name = mkindex(ctx(), OXEL_INDEX_NAME, 7, text("P1"), 9);
-    IndexRecord *single = mkindex(ctx(), OXEL_INDEX_NUMBER, 7, nullptr, 9);
-    ASSERT_TRUE(name && single);
-    EXPECT_EQ(row(reinterpret_cast<char *>(name->first), name->last, single->first, single->last),
-              "P1|0|7|0");
-    release_index(ctx(), name);
-    release_index(ctx(), single);
-    // A bus reference without indices builds nothing and frees its name.
-    EXPECT_EQ(mkpinref(ctx(), OXEL_PINREF_ELEMENT, text("D"), nullptr), nullptr);
-    EXPECT_EQ(mkpinref(ctx(), OXEL_PINREF_ELEMENT, text("D"), list_of<IndexRecord>({})), nullptr);
-}
 
 TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocationFails) {
     // Each build prepares the constructor's inputs, then arms the failures

@@ -66,7 +66,9 @@ std::string read_file(const std::string &path) {
     return out.str();
 }
 
-std::string example_path(const std::string &name) { return std::string(OXEL_SOURCE_DIR) + "/examples/" + name; }
+std::string example_path(const std::string &name) {
+    return std::string(OXEL_SOURCE_DIR) + "/examples/" + name;
+}
 
 std::set<std::string> header_exports() {
     // Comments and preprocessor lines left out, each OXEL_API word must give

@@ -74,12 +74,6 @@ std::vector<Record *> items_of(const ItemList *list) {
         out.push_back(static_cast<Record *>(list->items[i]));
     return out;
 }
-// The single record of a list that must hold exactly one.
-template <typename Record>
-Record *only_item(const ItemList *list) {
-    EXPECT_TRUE(list && list->count == 1) << (list ? list->count : -1);
-    return list && list->count >= 1 ? static_cast<Record *>(list->items[0]) : nullptr;
-}
 
 // Parses into the library's one description; the last one is released and
 // the query cursors cleared at the end.
