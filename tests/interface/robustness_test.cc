@@ -1,5 +1,4 @@
-// Robustness sweeps over every bundled example: every allocation of a parse
-// and a check failing in turn, and every prefix of the file parsed and checked
+// Robustness sweeps over every example: each allocation of a parse and a check failing, every prefix
 #include <algorithm>
 #include <filesystem>
 #include <string>

@@ -1,5 +1,4 @@
-// Include directives: reading the directive line, the nesting limit, leaving
-// include files and every message of include handling
+// Include directives: the directive line, the nesting limit, a vanished file, include trouble in a parse
 #include <cstdio>
 
 #include "lexer/lexer_support.h"

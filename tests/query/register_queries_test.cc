@@ -1,4 +1,4 @@
-// Register queries, register types, source reference, standard, frequency
+// Register queries: lengths and captures by name, the selected register's type, bounded writes
 #include <cstring>
 
 #include "query/query_support.h"
