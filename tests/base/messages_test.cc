@@ -19,14 +19,15 @@ TEST(HostMessages, EachReporterPassesFromItsLevelOnAndOnlyWhatPassesIsCounted) {
             const size_t before = host.messages.size();
             EXPECT_EQ(r.report(host.host(), "%s%d", "m", r.kind), level >= r.level ? 1 : 0);
             ASSERT_EQ(host.messages.size(), before + (level >= r.level));
-            const RecordedMessage &m = host.messages.back();
             if (level >= r.level) {
+                const RecordedMessage &m = host.messages.back();
                 EXPECT_EQ(row(m.kind, m.level, m.zero, m.one, m.text),
                           row(r.kind, r.level, 0, 1, "m" + shown(r.kind)));
             }
         }
         EXPECT_EQ(row(host.counters.errors, host.counters.warnings), row(level >= 1, level >= 2));
         EXPECT_EQ(report_memory_error(host.host()), 1);
+        ASSERT_FALSE(host.messages.empty());
         const RecordedMessage &m = host.messages.back();
         EXPECT_EQ(row(m.kind, m.level, m.zero, m.one, m.text), "0|1|0|1|Memory allocation error");
         EXPECT_EQ(host.counters.errors, (level >= 1) + 1);
