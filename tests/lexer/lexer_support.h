@@ -13,10 +13,11 @@
 // `what` shows it: an identifier VALUE, a string "value", an integer
 // #text=value/kind, a real ~text=value, a keyword [TEXT] (?token when its
 // number is not its spelling's), a single character 'c' (?code when the code
-// is not the text's), the end $ and a failure !. Then /written where the
-// text as written is not the identifier's value (or is there at all for
-// others), |text where an identifier's or integer's token text differs from
-// its value, and ?value where a value is missing or unexpected.
+// is not the text's), the end $ and a failure ! (with its number unless it
+// is -1). Then /written where the text as written is not the identifier's
+// value (or is there at all for others), |text where an identifier's or
+// integer's token text differs from its value, and ?value where a value is
+// missing or unexpected.
 struct LexedToken {
     int token = 0;
     std::string value, what;  // value: identifier (upper case), string or integer text
@@ -46,7 +47,11 @@ public:
         const std::string text = lexer_token_text();
         t.line = lexer_line();
         const bool valued = t.token >= LEX_IDENTIFIER && t.token <= LEX_REAL;
-        t.what = t.token == 0 ? "$" : t.token < 0 ? "!" : t.token < 256 ? "'" + text + "'" : "[" + text + "]";
+        t.what = t.token == 0    ? "$"
+                 : t.token == -1 ? "!"
+                 : t.token < 0   ? "!" + std::to_string(t.token)
+                 : t.token < 256 ? "'" + text + "'"
+                                 : "[" + text + "]";
         if ((t.token > 0 && t.token < 256 &&
              (text.size() != 1 || t.token != static_cast<unsigned char>(text[0]))) ||
             (t.token > 256 && !valued && keyword_lookup(text.c_str()) != t.token))
