@@ -1,14 +1,8 @@
 // Check families not written yet: each entry finds nothing until its family is written
 #include "check/board_checks.h"
-#include "check/cell_checks.h"
 #include "check/chain_checks.h"
 #include "check/data_register_checks.h"
-#include "check/instruction_checks.h"
 #include "check/sequence_checks.h"
-
-Severity check_instruction_list(HostContext *, const ComponentRecord *, ItemList *, int32_t) { return kClean; }
-
-Severity check_cells(HostContext *, ComponentRecord *) { return kClean; }
 
 Severity check_boundary_scan_registers(HostContext *, ComponentRecord *) { return kClean; }
 
