@@ -7,10 +7,8 @@ namespace {
 
 // A failed board takes everything with it: the record with what was
 // already routed into it, and the statements not yet routed.
-BoardRecord *give_up(HostContext *context, BoardRecord *board, ItemList *items) {
-    release_board(context, board);
+void release_board_statements(HostContext *context, ItemList *items) {
     list_release_with(context, items, release_board_statement);
-    return nullptr;
 }
 
 // Moves one statement's value into the board; false when a list could not
@@ -41,27 +39,8 @@ BoardRecord *mkboard(HostContext *context, char *name, const char *source_ref, I
         mem_free(context, name);
         return nullptr;
     }
-    BoardRecord *board = new_record<BoardRecord>(context);
-    if (!board) {
-        mem_free(context, name);
-        list_release_with(context, items, release_board_statement);
-        return nullptr;
-    }
-    board->name = name;
-    if (source_ref) {
-        board->source_ref = str_duplicate(context, source_ref);
-        if (!board->source_ref)
-            return give_up(context, board, items);
-    }
-    for (int32_t i = 0; i < statement_count(items); i++) {
-        TaggedItem *statement = statement_at(items, i);
-        // A routed value leaves its statement, whether routing succeeds or
-        // not: a failed append has already released it.
-        if (statement && !route_statement(context, board, statement))
-            return give_up(context, board, items);
-    }
-    list_release(context, items);
-    return board;
+    return build_holder(context, name, source_ref, items, route_statement, release_board,
+                        release_board_statements);
 }
 
 TaggedItem *mktapmap(HostContext *context, int32_t signal, char *net) {

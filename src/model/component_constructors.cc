@@ -9,12 +9,6 @@ namespace {
 
 // A failed component takes everything with it: the record with what was
 // already routed into it, and the statements not yet routed.
-ComponentRecord *give_up(HostContext *context, ComponentRecord *component, ItemList *items) {
-    release_component(context, component);
-    release_statements(context, items);
-    return nullptr;
-}
-
 // Routes one statement; false when the component cannot be built.
 bool route_statement(HostContext *context, ComponentRecord *c, TaggedItem *s) {
     if (const RegisterKindRow *row = register_kind_of_tag(s->tag))
@@ -39,23 +33,6 @@ bool route_statement(HostContext *context, ComponentRecord *c, TaggedItem *s) {
 ComponentRecord *mkcomponent(HostContext *context, char *name, const char *source_ref,
                              ItemList *items) {
     // A component without statements (items null) is a valid, empty one.
-    ComponentRecord *component = new_record<ComponentRecord>(context);
-    if (!component) {
-        mem_free(context, name);
-        release_statements(context, items);
-        return nullptr;
-    }
-    component->name = name;
-    if (source_ref) {
-        component->source_ref = str_duplicate(context, source_ref);
-        if (!component->source_ref)
-            return give_up(context, component, items);
-    }
-    for (int32_t i = 0; i < statement_count(items); i++) {
-        TaggedItem *statement = statement_at(items, i);
-        if (statement && !route_statement(context, component, statement))
-            return give_up(context, component, items);
-    }
-    release_statements(context, items);
-    return component;
+    return build_holder(context, name, source_ref, items, route_statement, release_component,
+                        release_statements);
 }

@@ -159,3 +159,32 @@ Record *build_from_statements(HostContext *context, char *name, ItemList *items,
     release_statements(context, items);
     return record;
 }
+
+// A board or a component: its name, a copy of the borrowed source reference
+// (may be null) and its statements, each handed to `route` in order. A
+// routed value leaves its statement whether routing succeeds or not (a
+// failed append has released it already). The statements are released
+// afterwards; on failure the record goes too and the result is null.
+template <typename Holder>
+Holder *build_holder(HostContext *context, char *name, const char *source_ref, ItemList *items,
+                     bool (*route)(HostContext *, Holder *, TaggedItem *),
+                     void (*release_holder)(HostContext *, Holder *),
+                     void (*release_items)(HostContext *, ItemList *)) {
+    Holder *holder = new_record<Holder>(context);
+    if (!holder) {
+        mem_free(context, name);
+        release_items(context, items);
+        return nullptr;
+    }
+    holder->name = name;
+    bool built = !source_ref || (holder->source_ref = str_duplicate(context, source_ref)) != nullptr;
+    for (int32_t i = 0; built && i < statement_count(items); i++) {
+        TaggedItem *statement = statement_at(items, i);
+        built = !statement || route(context, holder, statement);
+    }
+    release_items(context, items);
+    if (built)
+        return holder;
+    release_holder(context, holder);
+    return nullptr;
+}
