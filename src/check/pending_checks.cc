@@ -1,10 +1,7 @@
 // Check families not written yet: each entry finds nothing until its family is written
 #include "check/board_checks.h"
-#include "check/chain_checks.h"
 #include "check/data_register_checks.h"
 #include "check/sequence_checks.h"
-
-Severity check_boundary_scan_registers(HostContext *, ComponentRecord *) { return kClean; }
 
 Severity check_bypass_registers(HostContext *, ComponentRecord *) { return kClean; }
 Severity check_identification_registers(HostContext *, ComponentRecord *) { return kClean; }
