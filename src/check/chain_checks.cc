@@ -173,20 +173,27 @@ Severity check_control_required(Element &e) {
     return kError;
 }
 
-Severity check_control_cell_range(Element &e) {
+// Runs `visit` on each control cell entry with the chain position it
+// names; "-" and absent entries are skipped.
+template <typename Visit>
+Severity for_each_control_cell(const Element &e, Visit visit) {
     const ItemList *controls = e.record->control_cells;
     Severity result = kClean;
-    for (int32_t i = 0; i < count_of(controls); i++) {
-        const char *entry = parameter(controls, i);
-        if (!entry)
-            continue;
-        long long control = leading_integer(entry);
-        if (control < 0 || control >= e.chain->count) {
-            report_error(e.context, "Illegal reference Control Cell \"%s\" at chain position %d", entry, position(e));
-            result |= kError;
-        }
-    }
+    for (int32_t i = 0; i < count_of(controls); i++)
+        if (const char *entry = parameter(controls, i))
+            result |= visit(entry, leading_integer(entry));
     return result;
+}
+
+bool in_chain(const Element &e, long long position) { return position >= 0 && position < e.chain->count; }
+
+Severity check_control_cell_range(Element &e) {
+    return for_each_control_cell(e, [&e](const char *entry, long long control) {
+        if (in_chain(e, control))
+            return kClean;
+        report_error(e.context, "Illegal reference Control Cell \"%s\" at chain position %d", entry, position(e));
+        return kError;
+    });
 }
 
 bool has_position(const ItemList *chain, int32_t index, long long wanted) {
@@ -209,23 +216,16 @@ const ChainElementRecord *element_at_position(const Element &e, long long wanted
 
 // A control cell that serves a pin itself must serve one it can read.
 Severity check_control_cell_pins(Element &e) {
-    const ItemList *controls = e.record->control_cells;
-    Severity result = kClean;
-    for (int32_t i = 0; i < count_of(controls); i++) {
-        const char *entry = parameter(controls, i);
-        long long control = entry ? leading_integer(entry) : -1;
-        if (control < 0 || control >= e.chain->count)
-            continue;
-        const ChainElementRecord *control_cell = element_at_position(e, control);
+    return for_each_control_cell(e, [&e](const char *entry, long long control) {
+        const ChainElementRecord *control_cell = in_chain(e, control) ? element_at_position(e, control) : nullptr;
         const char *name = control_cell && control_cell->pin ? control_cell->pin->name : nullptr;
         const PinRecord *pin = name ? pin_in(g_check.pin_names, name) : nullptr;
-        if (pin && pin->type != OXEL_PIN_IN && pin->type != OXEL_PIN_IO && pin->type != OXEL_PIN_IOZ) {
-            report_error(e.context, "Wrong pin type in CDOutput (element \"%s\" -> pin \"%s\") at chain position %d",
-                         entry, name, position(e));
-            result |= kError;
-        }
-    }
-    return result;
+        if (!pin || pin->type == OXEL_PIN_IN || pin->type == OXEL_PIN_IO || pin->type == OXEL_PIN_IOZ)
+            return kClean;
+        report_error(e.context, "Wrong pin type in CDOutput (element \"%s\" -> pin \"%s\") at chain position %d",
+                     entry, name, position(e));
+        return kError;
+    });
 }
 
 Severity check_disable_required(Element &e) {

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -219,4 +221,32 @@ TEST_F(ChainChecks, APositionThatCannotBeRememberedCountsAsRepeated) {
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
               (Texts{"Memory allocation error", "Chain position 0 multiple defined in BoundaryScan register \"BSR\""}));
     release_check_state(host.host());
+}
+
+// The bundled bridge device checks with exactly the finding its head states,
+// and the queries then read one settled disable value per control cell.
+TEST_F(ChainChecks, TheBridgeExampleChecksWithItsStatedFinding) {
+    ASSERT_TRUE(parse_example("kx300_bridge.oxel"));
+    EXPECT_EQ(check(), OXEL_WARNINGS);
+    EXPECT_EQ(received(), (Texts{"P:OXEL semantic check on \"KX300\"",
+                                 "W:Observe-only cell for OUT pin at chain position 256 (\"PI\" \"235\")"}));
+    HostContext *h = host.host();
+    ASSERT_EQ(oxel_get_first_component(), 1);
+    // A walk by numbers gives null for a bus and goes on past it.
+    int32_t pins = oxel_nr_current_component_pins();
+    const char *number = oxel_get_current_component_first_pin_nr();
+    for (int32_t i = 1; i < pins && !(number && std::string(number) == "235"); i++)
+        number = oxel_get_current_component_next_pin_nr();
+    ASSERT_STREQ(number, "235");
+    EXPECT_STREQ(oxel_get_current_component_current_pin_name(), "ALERT_N");
+    EXPECT_EQ(oxel_get_current_component_current_pin_direction(h), 3);
+    std::map<int32_t, std::set<char>> values_by_control;
+    for (int32_t on = oxel_get_current_component_first_cell(h); on; on = oxel_get_current_component_next_cell(h))
+        if (int32_t control = oxel_get_current_component_current_cell_CD_output(h); control >= 0)
+            values_by_control[control].insert(oxel_get_current_component_current_cell_CD_value(h));
+    EXPECT_EQ(values_by_control.size(), 26u);
+    for (const auto &[control, values] : values_by_control) {
+        EXPECT_EQ(values.size(), 1u) << control;
+        EXPECT_TRUE(values.count('0') || values.count('1')) << control;
+    }
 }
