@@ -617,7 +617,11 @@ OXEL_API int32_t oxel_parse(HostContext *context, const char *path);
  * OXEL_FAILED with the description kept (set the count to 0 to check
  * anyway). A failed allocation before the checks start is OXEL_FAILED too,
  * with the description kept. Some checks write normalised values into the
- * description (white space removed from register values). */
+ * description (white space removed from register values; along the
+ * boundary-scan chain, an output pin read back by an observe-only cell
+ * becomes IO, a disable value x becomes X, and an X takes the 0 or 1 of the
+ * other cells sharing its control cell). The queries read those values,
+ * through cursors placed before the check too. */
 OXEL_API int32_t OXEL_STDCALL OxelCheck(HostContext *context);
 OXEL_API int32_t oxel_check(HostContext *context);
 

@@ -1,4 +1,4 @@
-// Boundary-scan register and chain checks: the registers, the numbering of each chain, every element's cell, pin and parameters
+// Boundary-scan register and chain checks: registers, positions, each element's cell, pin and parameters
 #include "check/chain_checks.h"
 
 #include <algorithm>
@@ -82,7 +82,8 @@ Severity check_parameter_pins(const Element &e, const ItemList *list, const char
             continue;
         const PinRecord *pin = pin_in(g_check.pin_numbers, entry);
         if (!pin) {
-            report_error(e.context, "Undefined pin at chain position %d (\"%s\" \"%s\")", position(e), kind, entry);
+            report_error(e.context, "Undefined pin at chain position %d (\"%s\" \"%s\")",
+                         position(e), kind, entry);
             result |= kError;
         } else if (mismatches(pin->type)) {
             report_error(e.context, "Type mismatch for %s pin at chain position %d (\"%s\" \"%s\")",
@@ -96,7 +97,8 @@ Severity check_parameter_pins(const Element &e, const ItemList *list, const char
 Severity check_pi_required(Element &e) {
     const ItemList *inputs = e.record->input_params;
     if (is_present_and_empty(inputs)) {
-        report_error(e.context, "Missing PI parameters for %s pin at chain position %d in BoundaryScan register \"%s\"",
+        report_error(e.context,
+                     "Missing PI parameters for %s pin at chain position %d in BoundaryScan register \"%s\"",
                      served_type(e), position(e), e.register_name);
         return kError;
     }
@@ -104,8 +106,9 @@ Severity check_pi_required(Element &e) {
         return kClean;
     Severity result = kClean;
     if (count_of(e.cell->data_inputs) != inputs->count) {
-        report_warning(e.context, "Cell input list does not match list of PI parameters at chain position %d "
-                       "in BoundaryScan register \"%s\" (cell \"%s\")", position(e), e.register_name, e.cell->name);
+        report_warning(e.context, "Cell input list does not match list of PI parameters at chain position %d"
+                       " in BoundaryScan register \"%s\" (cell \"%s\")",
+                       position(e), e.register_name, e.cell->name);
         result |= kWarning;
     }
     // The pin read through the cell is the pin it serves, or one of its type.
@@ -117,11 +120,12 @@ Severity check_pi_forbidden(Element &e) {
     if (is_effectively_none(e.record->input_params))
         return kClean;
     if (e.pin)
-        report_error(e.context, "PI parameters attached to %s pin at chain position %d in BoundaryScan register \"%s\"",
+        report_error(e.context,
+                     "PI parameters attached to %s pin at chain position %d in BoundaryScan register \"%s\"",
                      served_type(e), position(e), e.register_name);
     else
-        report_error(e.context, "PI parameters attached to internal cell at chain position %d in BoundaryScan register "
-                     "\"%s\"", position(e), e.register_name);
+        report_error(e.context, "PI parameters attached to internal cell at chain position %d"
+                     " in BoundaryScan register \"%s\"", position(e), e.register_name);
     return kError;
 }
 
@@ -134,13 +138,15 @@ Severity check_pi_of_output(Element &e) {
 Severity check_po_required(Element &e) {
     const ItemList *outputs = e.record->output_params;
     if (is_present_and_empty(outputs)) {
-        report_error(e.context, "Missing PO parameters for %s pin at chain position %d in BoundaryScan register \"%s\"",
+        report_error(e.context,
+                     "Missing PO parameters for %s pin at chain position %d in BoundaryScan register \"%s\"",
                      served_type(e), position(e), e.register_name);
         return kError;
     }
     if (is_given(outputs) && count_of(e.cell->data_outputs) != outputs->count) {
-        report_warning(e.context, "Cell output list does not match list of PO parameters at chain position %d "
-                       "in BoundaryScan register \"%s\" (cell \"%s\")", position(e), e.register_name, e.cell->name);
+        report_warning(e.context, "Cell output list does not match list of PO parameters at chain position %d"
+                       " in BoundaryScan register \"%s\" (cell \"%s\")",
+                       position(e), e.register_name, e.cell->name);
         return kWarning;
     }
     return kClean;
@@ -149,8 +155,8 @@ Severity check_po_required(Element &e) {
 Severity check_po_forbidden(Element &e) {
     if (is_effectively_none(e.record->output_params))
         return kClean;
-    report_error(e.context, "PO parameters attached to internal cell at chain position %d in BoundaryScan register "
-                 "\"%s\"", position(e), e.register_name);
+    report_error(e.context, "PO parameters attached to internal cell at chain position %d"
+                 " in BoundaryScan register \"%s\"", position(e), e.register_name);
     return kError;
 }
 
@@ -191,7 +197,8 @@ Severity check_control_cell_range(Element &e) {
     return for_each_control_cell(e, [&e](const char *entry, long long control) {
         if (in_chain(e, control))
             return kClean;
-        report_error(e.context, "Illegal reference Control Cell \"%s\" at chain position %d", entry, position(e));
+        report_error(e.context, "Illegal reference Control Cell \"%s\" at chain position %d",
+                     entry, position(e));
         return kError;
     });
 }
@@ -217,12 +224,14 @@ const ChainElementRecord *element_at_position(const Element &e, long long wanted
 // A control cell that serves a pin itself must serve one it can read.
 Severity check_control_cell_pins(Element &e) {
     return for_each_control_cell(e, [&e](const char *entry, long long control) {
-        const ChainElementRecord *control_cell = in_chain(e, control) ? element_at_position(e, control) : nullptr;
+        const ChainElementRecord *control_cell =
+            in_chain(e, control) ? element_at_position(e, control) : nullptr;
         const char *name = control_cell && control_cell->pin ? control_cell->pin->name : nullptr;
         const PinRecord *pin = name ? pin_in(g_check.pin_names, name) : nullptr;
         if (!pin || pin->type == OXEL_PIN_IN || pin->type == OXEL_PIN_IO || pin->type == OXEL_PIN_IOZ)
             return kClean;
-        report_error(e.context, "Wrong pin type in CDOutput (element \"%s\" -> pin \"%s\") at chain position %d",
+        report_error(e.context,
+                     "Wrong pin type in CDOutput (element \"%s\" -> pin \"%s\") at chain position %d",
                      entry, name, position(e));
         return kError;
     });
@@ -268,8 +277,8 @@ Severity settle_disable_value(Element &e, int32_t i, char *value, char current) 
                 continue;
             char before = earlier_value[0];
             if (is_settled(before) && is_settled(current) && before != current) {
-                report_error(e.context, "Mismatch disable value at chain positions %d and %d", earlier->position,
-                             position(e));
+                report_error(e.context, "Mismatch disable value at chain positions %d and %d",
+                             earlier->position, position(e));
                 result |= kError;
             } else if (before == 'X' && is_settled(current)) {
                 earlier_value[0] = current;
@@ -289,7 +298,8 @@ Severity check_disable_values(Element &e) {
         if (!value)
             continue;
         if (std::strlen(value) != 1) {
-            report_error(e.context, "Illegal control disable value \"%s\" at chain position %d", value, position(e));
+            report_error(e.context, "Illegal control disable value \"%s\" at chain position %d",
+                         value, position(e));
             result |= kError;
         }
         char current = value[0];
@@ -298,7 +308,8 @@ Severity check_disable_values(Element &e) {
         if (current == 'x')
             value[0] = current = 'X';
         if (current != '0' && current != '1' && current != 'X') {
-            report_error(e.context, "Illegal control disable value \"%s\" at chain position %d", value, position(e));
+            report_error(e.context, "Illegal control disable value \"%s\" at chain position %d",
+                         value, position(e));
             result |= kError;
         }
         result |= settle_disable_value(e, i, value, current);
@@ -322,7 +333,8 @@ Severity run_checks(Element &e, const CheckSequence &checks) {
 
 constexpr CheckSequence kThreeStateInputControls = {check_control_required, check_control_cell_range,
                                                     check_disable_required, check_disable_values};
-constexpr CheckSequence kInputControls = {check_control_cell_pins, check_control_cell_range, check_disable_values};
+constexpr CheckSequence kInputControls = {check_control_cell_pins, check_control_cell_range,
+                                          check_disable_values};
 
 // An input's PO parameters, read just before, tell which controls it needs.
 Severity check_input_controls(Element &e) {
@@ -380,13 +392,14 @@ Severity check_observe_only(Element &e) {
 Severity find_cell(Element &e) {
     const char *cell_name = e.record->cell_name;
     if (!cell_name) {
-        report_error(e.context, "Missing cell name at chain position %d of BoundaryScan register \"%s\"", position(e),
-                     e.register_name);
+        report_error(e.context, "Missing cell name at chain position %d of BoundaryScan register \"%s\"",
+                     position(e), e.register_name);
         return kError;
     }
     NameEntry *entry = name_table_lookup(g_check.cell_names, cell_name);
     if (!entry) {
-        report_error(e.context, "Using undefined cell \"%s\" in BoundaryScan chain at position %d of register \"%s\"",
+        report_error(e.context,
+                     "Using undefined cell \"%s\" in BoundaryScan chain at position %d of register \"%s\"",
                      cell_name, position(e), e.register_name);
         return kError;
     }
@@ -403,8 +416,9 @@ Severity find_pin(Element &e) {
     Severity result = kClean;
     const char *reason = nullptr;
     if (resolve_pin_reference(e.context, reference, &reason) != kPinRefValid) {
-        report_error(e.context, "Invalid chain pin reference \"%s\" at position %d in BoundaryScan register \"%s\", "
-                     "Reason: %s", reference->name, position(e), e.register_name, reason ? reason : "unknown error");
+        report_error(e.context, "Invalid chain pin reference \"%s\" at position %d"
+                     " in BoundaryScan register \"%s\", Reason: %s",
+                     reference->name, position(e), e.register_name, reason ? reason : "unknown error");
         result |= kError;
     } else {
         e.pin = pin_in(g_check.pin_names, reference->name);
@@ -429,7 +443,8 @@ Severity note_position(Element &e) {
     return kError;
 }
 
-Severity check_element(HostContext *context, const ItemList *chain, int32_t index, const char *register_name) {
+Severity check_element(HostContext *context, const ItemList *chain, int32_t index,
+                       const char *register_name) {
     auto *record = static_cast<ChainElementRecord *>(chain->items[index]);
     Element e{context, chain, index, record, nullptr, nullptr, register_name, false};
     Severity result = find_cell(e);
@@ -467,12 +482,12 @@ Severity check_chain(HostContext *context, const ItemList *chain, const char *re
     }
     // Both bounds start at 0: a chain numbered from 1 is told by its highest position.
     if (lowest != 0) {
-        report_error(context, "Lowest chain position in BoundaryScan register \"%s\" is %d: must be 0", register_name,
-                     lowest);
+        report_error(context, "Lowest chain position in BoundaryScan register \"%s\" is %d: must be 0",
+                     register_name, lowest);
         result |= kError;
     } else if (highest != chain->count - 1) {
-        report_error(context, "Highest chain position in BoundaryScan register \"%s\" is %d: must be %d", register_name,
-                     highest, chain->count - 1);
+        report_error(context, "Highest chain position in BoundaryScan register \"%s\" is %d: must be %d",
+                     register_name, highest, chain->count - 1);
         result |= kError;
     }
     bus_index_empty(context);
@@ -499,8 +514,8 @@ Severity check_register(HostContext *context, const BoundaryScanRegisterRecord *
         result |= kError;
     }
     if (reg->length != count_of(reg->chain)) {
-        report_error(context, "BoundaryScan-register length %d unequal to chain length %d in \"%s\"", reg->length,
-                     count_of(reg->chain), name);
+        report_error(context, "BoundaryScan-register length %d unequal to chain length %d in \"%s\"",
+                     reg->length, count_of(reg->chain), name);
         result |= kError;
     }
     return result | check_chain(context, reg->chain, name);

@@ -1,4 +1,4 @@
-// The boundary-scan register and chain checks through OxelCheck: registers, positions, elements, settled values
+// The boundary-scan register and chain checks through OxelCheck: registers, positions, elements, settling
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,32 +27,39 @@ const std::string kCells = "CELL BC_1 DATA_INPUTS [PI] DATA_OUTPUTS [PO] END CEL
 // Register BSR of `length` over `chain`, one element a line: position, cell,
 // pin, PI, PO, a list the checks skip, control cells, disable values.
 std::string bsr(int length, const std::string &chain) {
-    return "BOUNDARY_SCAN_REGISTER BSR PURPOSE \"p\" LENGTH " + std::to_string(length) + " CHAIN_LIST\n" + chain +
-           "END CHAIN_LIST END BOUNDARY_SCAN_REGISTER\n";
+    return "BOUNDARY_SCAN_REGISTER BSR PURPOSE \"p\" LENGTH " + std::to_string(length) + " CHAIN_LIST\n" +
+           chain + "END CHAIN_LIST END BOUNDARY_SCAN_REGISTER\n";
 }
 
 const std::string kControlCell = "0 BC_1 - - - - - -\n";
 
-std::string at(const std::string &where) { return " at chain position " + where + " in BoundaryScan register \"BSR\""; }
+const std::string kInBsr = " in BoundaryScan register \"BSR\"";
+std::string at(const std::string &where) {
+    return " at chain position " + where + kInBsr;
+}
 
 class ChainChecks : public CheckTest {
 protected:
-    void parse_chain(const std::string &items) { ASSERT_TRUE(parse_ok(component("U1", kPins + kCells + items))); }
+    void parse_chain(const std::string &items) {
+        ASSERT_TRUE(parse_ok(component("U1", kPins + kCells + items)));
+    }
     // Other families report on these bare components too: only an error of
     // this family fixes the result.
     void expect_found(const Texts &expected) {
         int32_t result = check();
-        bool error = std::any_of(expected.begin(), expected.end(), [](const std::string &m) { return m[0] == 'E'; });
+        bool error =
+            std::any_of(expected.begin(), expected.end(), [](const std::string &m) { return m[0] == 'E'; });
         EXPECT_EQ(result == OXEL_FAILED, error) << result;
         EXPECT_EQ(messages_starting(received(),
                                     {"Missing BoundaryScan", "More than 1 BoundaryScan", "BoundaryScan",
                                      "Missing Boundary scan", "Missing cell name", "Using undefined cell",
-                                     "Invalid chain pin", "Reference to multiple", "Chain position", "Lowest chain",
-                                     "Highest chain", "Missing PI", "Missing PO", "Cell input", "Cell output",
-                                     "Undefined pin at chain", "Type mismatch", "PI parameters", "PO parameters",
-                                     "Missing control-parameter", "Illegal reference Control", "Wrong pin type",
-                                     "Missing disable-value", "Number of control", "Illegal control disable",
-                                     "Mismatch disable", "Observe-only"}),
+                                     "Invalid chain pin", "Reference to multiple", "Chain position",
+                                     "Lowest chain", "Highest chain", "Missing PI", "Missing PO",
+                                     "Cell input", "Cell output", "Undefined pin at chain", "Type mismatch",
+                                     "PI parameters", "PO parameters", "Missing control-parameter",
+                                     "Illegal reference Control", "Wrong pin type", "Missing disable-value",
+                                     "Number of control", "Illegal control disable", "Mismatch disable",
+                                     "Observe-only"}),
                   expected);
     }
     ComponentRecord *first() { return static_cast<ComponentRecord *>(OxelGetInfo()->components->items[0]); }
@@ -77,7 +84,8 @@ TEST_F(ChainChecks, EveryRuleReportsInOrder) {
         {"", {}},
         {"STANDARD IEEE_1149.1_1990\n", {"E:Missing BoundaryScan-register list"}},
         {"BOUNDARY_SCAN_REGISTER B0 LENGTH 0 END BOUNDARY_SCAN_REGISTER\n"
-         "BOUNDARY_SCAN_REGISTER B1 LENGTH 0 CHAIN_LIST 0 BC_1 - - - - - - END CHAIN_LIST END BOUNDARY_SCAN_REGISTER\n",
+         "BOUNDARY_SCAN_REGISTER B1 LENGTH 0 CHAIN_LIST 0 BC_1 - - - - - - END CHAIN_LIST\n"
+         "END BOUNDARY_SCAN_REGISTER\n",
          {"E:More than 1 BoundaryScan register", "E:Missing BoundaryScan-register list",
           "W:Missing BoundaryScan-register purpose in \"B1\"", "E:BoundaryScan length is 0 in \"B1\"",
           "E:BoundaryScan-register length 0 unequal to chain length 1 in \"B1\""}},
@@ -96,10 +104,10 @@ TEST_F(ChainChecks, EveryRuleReportsInOrder) {
         {bsr(4, "0 NOPE Q 99 99 - 77 7\n1 BC_1 Q 10 - - - -\n2 BC_1 D(0:1) [20 21] [20 21] - - -\n"
                 "3 BC_1 TDI 99 99 - 99 9\n"),
          {"E:Using undefined cell \"NOPE\" in BoundaryScan chain at position 0 of register \"BSR\"",
-          "E:Invalid chain pin reference \"Q\" at position 0 in BoundaryScan register \"BSR\", Reason: Undefined name",
-          "E:Invalid chain pin reference \"Q\" at position 1 in BoundaryScan register \"BSR\", Reason: Undefined name",
+          "E:Invalid chain pin reference \"Q\" at position 0" + kInBsr + ", Reason: Undefined name",
+          "E:Invalid chain pin reference \"Q\" at position 1" + kInBsr + ", Reason: Undefined name",
           "E:PI parameters attached to internal cell" + at("1"),
-          "W:Reference to multiple bus elements from chain pin (D) at position 2 in BoundaryScan register \"BSR\"",
+          "W:Reference to multiple bus elements from chain pin (D) at position 2" + kInBsr,
           "W:Cell input list does not match list of PI parameters" + at("2") + " (cell \"BC_1\")",
           "W:Cell output list does not match list of PO parameters" + at("2") + " (cell \"BC_1\")",
           "E:Missing control-parameter definition for IOZ pin" + at("2"),
@@ -129,7 +137,8 @@ TEST_F(ChainChecks, EveryRuleReportsInOrder) {
         // Elements sharing a control cell: the earlier position comes first.
         {bsr(5, kControlCell + "1 BC_1 Z - 12 - 0 0\n2 BC_1 Y 14 14 - 0 1\n3 BC_1 D(0) 20 20 - 0 2\n"
                                "4 BC_1 D(1) 21 21 - 0 00\n"),
-         {"E:Mismatch disable value at chain positions 1 and 2", "E:Illegal control disable value \"2\" at chain position 3",
+         {"E:Mismatch disable value at chain positions 1 and 2",
+          "E:Illegal control disable value \"2\" at chain position 3",
           "E:Illegal control disable value \"00\" at chain position 4",
           "E:Mismatch disable value at chain positions 2 and 4"}},
         {bsr(2, "0 Bc_Observe_Only O 11 - - - -\n1 BC_1 O 11 11 - - -\n"),
@@ -183,7 +192,8 @@ TEST_F(ChainChecks, SettledValuesAreWhatTheHostReads) {
     EXPECT_EQ(oxel_get_current_component_current_pin_direction(h), 3);
     EXPECT_EQ(oxel_get_current_component_pin_type(h, "O"), OXEL_PIN_IO);
     std::string values;
-    for (int32_t on = oxel_get_current_component_first_cell(h); on; on = oxel_get_current_component_next_cell(h)) {
+    for (int32_t on = oxel_get_current_component_first_cell(h); on;
+         on = oxel_get_current_component_next_cell(h)) {
         char value = oxel_get_current_component_current_cell_CD_value(h);
         values += value ? value : '.';
     }
@@ -219,7 +229,8 @@ TEST_F(ChainChecks, APositionThatCannotBeRememberedCountsAsRepeated) {
     EXPECT_EQ(check_boundary_scan_registers(host.host(), &component), kError);
     memory_fail_at(0);
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
-              (Texts{"Memory allocation error", "Chain position 0 multiple defined in BoundaryScan register \"BSR\""}));
+              (Texts{"Memory allocation error",
+                     "Chain position 0 multiple defined in BoundaryScan register \"BSR\""}));
     release_check_state(host.host());
 }
 
@@ -241,7 +252,8 @@ TEST_F(ChainChecks, TheBridgeExampleChecksWithItsStatedFinding) {
     EXPECT_STREQ(oxel_get_current_component_current_pin_name(), "ALERT_N");
     EXPECT_EQ(oxel_get_current_component_current_pin_direction(h), 3);
     std::map<int32_t, std::set<char>> values_by_control;
-    for (int32_t on = oxel_get_current_component_first_cell(h); on; on = oxel_get_current_component_next_cell(h))
+    for (int32_t on = oxel_get_current_component_first_cell(h); on;
+         on = oxel_get_current_component_next_cell(h))
         if (int32_t control = oxel_get_current_component_current_cell_CD_output(h); control >= 0)
             values_by_control[control].insert(oxel_get_current_component_current_cell_CD_value(h));
     EXPECT_EQ(values_by_control.size(), 26u);
