@@ -3,11 +3,14 @@
 #   make demo     build, then parse and show a bundled example with `oxel`
 #   make sanitize the test suite under AddressSanitizer and UBSan
 #   make clang    the test suite built with clang++
+#   make win32    cross-build oxel32.dll (with its import library) and oxel.exe
+#   make win32-check  the test suite cross-built and run under Wine, and the
+#                 DLL's host output compared with the Linux build's
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEMO_FILE ?= examples/jx200.oxel
 
-.PHONY: all deps build check demo sanitize clang clean
+.PHONY: all deps deps-win32 build check demo sanitize clang win32 win32-check clean
 
 all: build
 
@@ -34,6 +37,17 @@ clang: deps
 	cmake --preset clang
 	cmake --build --preset clang -j $(JOBS)
 	ctest --preset clang -j $(JOBS)
+
+deps-win32:
+	@sh tools/install-deps.sh win32
+
+win32: deps-win32
+	cmake --preset win32
+	cmake --build --preset win32 -j $(JOBS)
+
+# The Linux build first: its host's output is what the DLL's is compared with.
+win32-check: build win32
+	ctest --preset win32 -j $(JOBS)
 
 clean:
 	rm -rf build

@@ -34,6 +34,8 @@
 #if defined(_WIN32)
 #  if defined(OXEL32_BUILD)
 #    define OXEL_API __declspec(dllexport)
+#  elif defined(OXEL32_STATIC)
+#    define OXEL_API                      /* linked from the static archive */
 #  else
 #    define OXEL_API __declspec(dllimport)
 #  endif

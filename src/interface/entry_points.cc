@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/messages.h"
+#include "base/text_input.h"
 #include "grammar/parser_state.h"
 #include "interface/library_state.h"
 #include "lexer/lexer.h"
@@ -26,9 +27,8 @@ int read_probe_token() {
 
 bool usable_path(const char *path) { return path && std::strcmp(path, "stdin") != 0; }
 
-// Opens a source as the original's text mode would: the lexer drops a
-// carriage return that stands before a line feed.
-FILE *open_source(const char *path) { return std::fopen(path, "r"); }
+// Opens a source for the lexer, which reads it as text itself.
+FILE *open_source(const char *path) { return std::fopen(path, kTextReadMode); }
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 
 #include "base/memory.h"
 #include "base/messages.h"
+#include "base/text_input.h"
 #include "lexer/lexer_state.h"
 
 namespace {
@@ -23,7 +24,7 @@ FILE *open_include(const char *name) {
     struct stat info;
     if (stat(name, &info) == 0 && (info.st_mode & S_IFMT) == S_IFDIR)
         return nullptr;
-    return std::fopen(name, "r");
+    return std::fopen(name, kTextReadMode);
 }
 
 void release_entry(SourceEntry *entry) {
@@ -139,7 +140,7 @@ bool leave_source() {
         includes.main_stream = nullptr;
     } else {
         SourceEntry *including = includes.top;
-        g_lexer.stream = std::fopen(including->path, "r");
+        g_lexer.stream = std::fopen(including->path, kTextReadMode);
         if (!g_lexer.stream || std::fseek(g_lexer.stream, including->resume_offset, SEEK_SET) != 0) {
             report_source_error(g_lexer.host, g_lexer.line, "#include file %s has changed", including->path);
             // The input ends here, whatever is still on the stack.

@@ -7,6 +7,7 @@
 
 #include "base/memory.h"
 #include "base/messages.h"
+#include "base/text_input.h"
 #include "lexer/keywords.h"
 #include "lexer/lexer_state.h"
 
@@ -30,19 +31,13 @@ bool is_word_char(int c) {
 
 bool is_ternary_digit(int c) { return c == '0' || c == '1' || c == 'x' || c == 'X'; }
 
-// One character of the stream. A carriage return before a line feed is
-// dropped, as a text-mode read would; a NUL byte ends the source for good.
+// One character of the stream, read as text (a carriage return before a
+// line feed dropped, a Ctrl-Z ending it); a NUL byte ends the source for
+// good too.
 int read_stream_char() {
     if (!g_lexer.stream || g_lexer.stream_ended)
         return 0;
-    int c = std::getc(g_lexer.stream);
-    if (c == '\r') {
-        int after = std::getc(g_lexer.stream);
-        if (after == '\n')
-            c = '\n';
-        else if (after != EOF)
-            std::ungetc(after, g_lexer.stream);
-    }
+    int c = read_text_char(g_lexer.stream);
     if (c == EOF || c == 0) {
         g_lexer.stream_ended = true;
         return 0;

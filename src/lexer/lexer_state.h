@@ -13,7 +13,7 @@ constexpr int kNoPushBack = -1;
 struct lexer_state {
     HostContext *host = nullptr;  // every message and allocation of reading goes here
     FILE *stream = nullptr;       // the source being read
-    bool stream_ended = false;    // it reached its end or a NUL byte: nothing more is read
+    bool stream_ended = false;    // it reached its end, a Ctrl-Z or a NUL byte: nothing more is read
     int32_t line = 1;
     int32_t column = 1;           // 1: no character of the line read yet
     int pushback = kNoPushBack;

@@ -19,10 +19,12 @@ const char *path_extension(const char *path) {
     return dot + 1;
 }
 
+// Files are opened in binary mode either way: the word reader applies the
+// text rules to a text source itself.
 FILE *open_stream(const char *name, int32_t mode) {
     if (mode == SCAN_STDIN)
         return stdin;
-    return std::fopen(name, mode == SCAN_TEXT_FILE ? "r" : "rb");
+    return std::fopen(name, "rb");
 }
 
 // A source record with the file name in the same block, the extension
@@ -56,6 +58,7 @@ bool push_source(Scanner *scanner, const char *path, const char *default_extensi
     if (!source)
         return false;
     source->stream = open_stream(source->name, scanner->mode);
+    source->text = scanner->mode == SCAN_TEXT_FILE || scanner->mode == SCAN_STDIN;
     if (!source->stream) {
         mem_free(scanner->context, source);
         return false;

@@ -34,6 +34,7 @@ struct ScanSource {
     FILE *stream;
     int32_t line;       // starts at 1
     int current;        // the character under the reader; EOF at the end
+    bool text;          // read as text: CR LF is one line end, a Ctrl-Z the end
     ScanSource *below;
 };
 

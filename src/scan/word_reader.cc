@@ -2,6 +2,7 @@
 #include <cstring>
 #include <strings.h>
 
+#include "base/text_input.h"
 #include "scan/scanner.h"
 
 namespace {
@@ -22,7 +23,7 @@ bool in_set(const char *set, int c) {
 void advance(ScanSource *source) {
     if (source->current == '\n')
         source->line++;
-    source->current = std::fgetc(source->stream);
+    source->current = source->text ? read_text_char(source->stream) : std::fgetc(source->stream);
 }
 
 // Comments are skipped only where a word may begin. Without end characters

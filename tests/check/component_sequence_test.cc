@@ -114,7 +114,7 @@ TEST_F(ComponentSequence, EveryInstructionRegisterRuleReportsInOrder) {
 }
 
 TEST_F(ComponentSequence, RegisterNamesAreTheFirstRegisterOfEachNameAndCapturesAreCleaned) {
-    const std::string data = "DATA_REGISTER BPR PURPOSE \"data\" LENGTH 3 CAPTURE \"0\" END DATA_REGISTER\n";
+    const std::string data = "DATA_REGISTER BPR PURPOSE \"data\" LENGTH 3 CAPTURE \"000\" END DATA_REGISTER\n";
     ASSERT_TRUE(parse_ok(component("U1", good_registers("PURPOSE \"p\" CAPTURE \"0 1\"") + data)));
     EXPECT_EQ(check(), OXEL_OK);
     EXPECT_EQ(sequence_messages(),

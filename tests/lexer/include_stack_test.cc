@@ -27,6 +27,7 @@ TEST(IncludeStack, DirectivesThatAreFollowedOrReportedAndSkipped) {
     std::string first_part = spaced.substr(0, spaced.find(' '));
     std::string last = write_temp_file("last_line.oxel", "LAST");
     std::string before_nul = write_temp_file("before_nul.oxel", "INNER");
+    std::string ctrl_z_inside = write_temp_file("ctrl_z_inside.oxel", "INNER\x1AHIDDEN\n");
     std::string folder = inner.substr(0, inner.rfind('/'));
     const struct {
         std::string source;
@@ -45,6 +46,8 @@ TEST(IncludeStack, DirectivesThatAreFollowedOrReportedAndSkipped) {
          {at_line(5, "Couldn't open #include file " + first_part), at_line(5, "Ignoring #include directive")}},
         // A NUL byte in the directive line still ends the including file.
         {"#include " + before_nul + std::string(1, '\0') + "\nHIDDEN", {"INNER", "$"}, {}},
+        // A Ctrl-Z ends the included file only.
+        {"#include " + ctrl_z_inside + "\r\nOUTER", {"INNER", "OUTER", "$"}, {}},
         // A file that cannot be opened and a directive other than the
         // lower-case word include are reported and skipped.
         {"A\n#include /no/such/dir/x.oxel\nB\n#include \"" + folder + "\"\nC\n#INCLUDE x.oxel\n#\n#  pragma once\n#" +

@@ -7,6 +7,11 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <io.h>
+#endif
+
+#include "base/text_input.h"
 #include "lexer/keywords.h"
 #include "lexer/lexer.h"
 #include "support/recorder.h"
@@ -26,12 +31,12 @@ struct LexedToken {
     int32_t line = 0;                        // the line number right after it was read
 };
 
-// Reads `contents`, written to a temporary file, through the lexer, with
-// every message going to `host`.
+// Reads `contents`, written to a temporary file and opened as the library
+// opens a source, through the lexer, with every message going to `host`.
 class LexerReader {
 public:
     LexerReader(Recorder &host, const std::string &name, const std::string &contents)
-        : stream_(std::fopen(write_temp_file(name, contents).c_str(), "r")) {
+        : stream_(std::fopen(write_temp_file(name, contents).c_str(), kTextReadMode)) {
         lexer_reset(host.host());
         lexer_set_stream(stream_);
         lexer_set_name_mode(false);
@@ -111,10 +116,16 @@ inline std::string at_line(int line, const std::string &detail) {
     return "syntax error >> line " + std::to_string(line) + "\n" + std::string(12, ' ') + detail;
 }
 
-// How many files the process has open.
+// How many files the process has open: on Windows the runtime's descriptors
+// (it answers -1 for one that is not open), elsewhere those under /proc.
 inline int open_descriptors() {
     int count = 0;
+#ifdef _WIN32
+    for (int descriptor = 0; descriptor < _getmaxstdio(); descriptor++)
+        count += _get_osfhandle(descriptor) != -1;
+#else
     for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator("/proc/self/fd"))
         ++count;
+#endif
     return count;
 }

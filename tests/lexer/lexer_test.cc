@@ -186,11 +186,13 @@ int parse_text(Recorder &host, const std::string &name, const std::string &conte
     return OxelParse(host.host(), write_temp_file(name, contents).c_str());
 }
 
-// A NUL byte behind the last word ends the file; a string of the maximum
-// length is kept whole.
-TEST(LexerInput, ANulByteEndsTheFileAndALongestStringIsKeptWhole) {
+// A NUL byte or a Ctrl-Z behind the last word ends the file: the garbage
+// after it would be a syntax error. A string of the maximum length is kept
+// whole.
+TEST(LexerInput, ANulByteOrACtrlZEndsTheFileAndALongestStringIsKeptWhole) {
     std::string longest(kMaxTokenLength, 'r');
-    for (const std::string &tail : {std::string("\0garbage", 8), std::string("\n\0\x01\x02 BOARD", 10)}) {
+    for (const std::string &tail : {std::string("\0garbage", 8), std::string("\n\0\x01\x02 BOARD", 10),
+                                    std::string("\x1A" "END OXEL garbage"), std::string("\r\n\x1A\r\nBOARD")}) {
         Recorder host;
         ASSERT_EQ(parse_text(host, "nul_end.oxel",
                              "OXEL OXEL_HEADER CREATION_LOG \"a\" \"b\" \"c\" \"" + longest +

@@ -55,6 +55,9 @@ TEST(WordReader, SeparatorsCommentsLongWordsAndLines) {
         // Words of the limit are whole and longer ones split.
         {full + " " + digits + "777", nullptr, nullptr, {full, "#" + digits, "#777"}},
         {"a\n\nb\n", nullptr, nullptr, {"a", "b@3"}},
+        // Read as text: CR LF is one line end, and a Ctrl-Z ends the file.
+        {"a\r\n\r\nb\r\n\x1A c", nullptr, nullptr, {"a", "b@3"}},
+        {"a\x1A" "b", nullptr, nullptr, {"a"}},
         {"", nullptr, nullptr, {}},
     };
     for (const auto &c : cases) {

@@ -53,7 +53,9 @@ std::string write_temp_file(const std::string &name, const std::string &contents
     std::filesystem::path path = dir / name;
     std::ofstream out(path, std::ios::binary);
     out << contents;
-    return path.string();
+    // With forward slashes on every platform: the tests build include
+    // directives and expected messages from it.
+    return path.generic_string();
 }
 
 std::string example_path(const std::string &name) {

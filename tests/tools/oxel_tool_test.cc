@@ -1,7 +1,9 @@
 // The oxel tool: components, show and show --json, run as a host would
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
@@ -20,14 +22,34 @@ struct ToolRun {
     std::string out, err;
 };
 
+#ifdef _WIN32
+// cmd.exe strips the outer quotes of the whole line, so the line gets one
+// pair more; system() answers the exit code itself. The tool writes text
+// mode: its line ends are read back as single line feeds.
+std::string shell_quoted(const std::string &path) { return "\"" + path + "\""; }
+int system_status(const std::string &line) { return std::system(("\"" + line + "\"").c_str()); }
+std::string tool_text(const std::string &text) {
+    std::string lines;
+    for (size_t i = 0; i < text.size(); i++)
+        if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n')
+            lines += text[i];
+    return lines;
+}
+#else
 std::string shell_quoted(const std::string &path) { return "'" + path + "'"; }
+int system_status(const std::string &line) {
+    int status = std::system(line.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+std::string tool_text(const std::string &text) { return text; }
+#endif
 
 ToolRun run_tool(const std::string &arguments) {
     std::string out = write_temp_file("tool-out.txt", "");
     std::string err = write_temp_file("tool-err.txt", "");
-    int status = std::system((shell_quoted(OXEL_TOOL_PATH) + " " + arguments + " >" +
-                              shell_quoted(out) + " 2>" + shell_quoted(err)).c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read_file(out), read_file(err)};
+    int status = system_status(shell_quoted(OXEL_TOOL_PATH) + " " + arguments + " >" + shell_quoted(out) +
+                               " 2>" + shell_quoted(err));
+    return {status, tool_text(read_file(out)), tool_text(read_file(err))};
 }
 
 std::vector<std::string> lines_of(const std::string &text) {

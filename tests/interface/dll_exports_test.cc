@@ -1,0 +1,119 @@
+// The DLL's tables: the header's entry points under plain names, the system's libraries
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <set>
+#include <string>
+
+#include "support/recorder.h"
+
+// Hosts on other platforms find the entry points through the dynamic symbol
+// table, which has a test of its own.
+#ifdef _WIN32
+
+#include <windows.h>
+
+namespace {
+
+bool is_name_char(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+
+// The name of every function the public header declares OXEL_API: the word
+// before the parenthesis of each declaration that begins a line.
+std::set<std::string> header_exports() {
+    std::string header = read_file(std::string(OXEL_SOURCE_DIR) + "/include/oxel32.h");
+    std::set<std::string> names;
+    const std::string marker = "\nOXEL_API ";
+    for (size_t at = header.find(marker); at != std::string::npos; at = header.find(marker, at + 1)) {
+        size_t end = header.find('(', at);
+        size_t start = end;
+        while (start > at && is_name_char(header[start - 1]))
+            start--;
+        names.insert(header.substr(start, end - start));
+    }
+    return names;
+}
+
+// One of the loaded module's data directories; null when the module has
+// none of that kind.
+template <typename Directory>
+const Directory *data_directory(HMODULE module, int index) {
+    const auto *image = reinterpret_cast<const unsigned char *>(module);
+    const auto *dos = reinterpret_cast<const IMAGE_DOS_HEADER *>(image);
+    const auto *nt = reinterpret_cast<const IMAGE_NT_HEADERS32 *>(image + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY &directory = nt->OptionalHeader.DataDirectory[index];
+    if (directory.Size == 0)
+        return nullptr;
+    return reinterpret_cast<const Directory *>(image + directory.VirtualAddress);
+}
+
+// The names the module exports.
+std::set<std::string> export_table(HMODULE module) {
+    const auto *image = reinterpret_cast<const unsigned char *>(module);
+    const auto *exports = data_directory<IMAGE_EXPORT_DIRECTORY>(module, IMAGE_DIRECTORY_ENTRY_EXPORT);
+    std::set<std::string> names;
+    if (!exports)
+        return names;
+    const auto *name_rvas = reinterpret_cast<const DWORD *>(image + exports->AddressOfNames);
+    for (DWORD i = 0; i < exports->NumberOfNames; i++)
+        names.insert(reinterpret_cast<const char *>(image + name_rvas[i]));
+    return names;
+}
+
+// The libraries the module imports from, in upper case.
+std::set<std::string> imported_libraries(HMODULE module) {
+    const auto *image = reinterpret_cast<const unsigned char *>(module);
+    const auto *import = data_directory<IMAGE_IMPORT_DESCRIPTOR>(module, IMAGE_DIRECTORY_ENTRY_IMPORT);
+    std::set<std::string> names;
+    for (; import && import->Name != 0; import++) {
+        std::string name = reinterpret_cast<const char *>(image + import->Name);
+        for (char &c : name)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        names.insert(name);
+    }
+    return names;
+}
+
+// An export as the function type it has; null when there is none.
+template <typename Entry>
+Entry entry(HMODULE module, const char *name) {
+    return reinterpret_cast<Entry>(reinterpret_cast<void *>(GetProcAddress(module, name)));
+}
+
+}  // namespace
+
+TEST(DllExports, TheDllExportsExactlyTheHeadersEntryPointsUnderPlainNames) {
+    HMODULE dll = LoadLibraryA(OXEL_LIBRARY_PATH);
+    ASSERT_NE(dll, nullptr) << OXEL_LIBRARY_PATH;
+    std::set<std::string> exported = export_table(dll);
+    EXPECT_EQ(exported, header_exports());
+
+    // A host finds the stdcall entry points by plain name, not by the
+    // decorated one, and calls them as stdcall, again and again.
+    using ParseEntry = int32_t(__stdcall *)(HostContext *, const char *);
+    using ContextEntry = int32_t(__stdcall *)(HostContext *);
+    using DestroyEntry = void(__stdcall *)(HostContext *);
+    auto initialize = entry<ContextEntry>(dll, "OxelInitialize");
+    auto parse = entry<ParseEntry>(dll, "OxelParse");
+    auto destroy = entry<DestroyEntry>(dll, "OxelDestroy");
+    ASSERT_TRUE(initialize && parse && destroy);
+    EXPECT_EQ(GetProcAddress(dll, "_OxelParse@8"), nullptr);
+    EXPECT_EQ(GetProcAddress(dll, "OxelParse@8"), nullptr);
+    Recorder host;
+    for (int i = 0; i < 3; i++) {
+        EXPECT_EQ(initialize(host.host()), OXEL_OK);
+        EXPECT_EQ(parse(host.host(), example_path("jx200.oxel").c_str()), OXEL_OK) << host.dump();
+        destroy(host.host());
+    }
+    EXPECT_EQ(parse(nullptr, "x"), OXEL_NO_CONTEXT);
+    FreeLibrary(dll);
+}
+
+// The compiler's runtime is linked in: a host needs only the system's own.
+TEST(DllExports, TheDllImportsOnlyFromTheSystemAndItsRuntime) {
+    HMODULE dll = LoadLibraryA(OXEL_LIBRARY_PATH);
+    ASSERT_NE(dll, nullptr) << OXEL_LIBRARY_PATH;
+    EXPECT_EQ(imported_libraries(dll), (std::set<std::string>{"KERNEL32.DLL", "MSVCRT.DLL"}));
+    FreeLibrary(dll);
+}
+
+#endif
