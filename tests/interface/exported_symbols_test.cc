@@ -35,7 +35,7 @@ const std::set<std::string> kDocumented = {
     "OxelGetSyntaxErrors", "oxel_get_syntax_errors",
     "OxelSetSyntaxErrors", "oxel_set_syntax_errors",
     "OxelSetProgName", "oxel_set_prog_name",
-    // Component queries and the quick scanner: cdecl only. The two *_n
+    // Component queries, the quick scanner and the version: cdecl only. The two *_n
     // twins are the bounded forms of the exports that fill a caller's buffer.
     "file_is_flash",
     "oxel_current_component_instruction2text",
@@ -99,6 +99,7 @@ const std::set<std::string> kDocumented = {
     "oxel_nr_current_component_pins",
     "oxel_open_component",
     "oxel_open_current_component_boundary_scan_register",
+    "oxel_version",
 };
 
 }  // namespace
