@@ -1,6 +1,9 @@
 # Thin wrapper over the CMake presets.
 #   make check    install what is missing, build everything, run the tests
-#   make demo     build, then parse and show a bundled example with `oxel`
+#   make demo     build the library and `oxel` only, then parse and show a
+#                 bundled example with it
+#   make install  build the library and `oxel`, then install them under
+#                 /usr/local, or under PREFIX=...
 #   make sanitize the test suite under AddressSanitizer and UBSan
 #   make clang    the test suite built with clang++
 #   make win32    cross-build oxel32.dll (with its import library) and oxel.exe
@@ -9,8 +12,9 @@
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEMO_FILE ?= examples/jx200.oxel
+OXEL = ./build/default/oxel
 
-.PHONY: all deps deps-win32 build check demo sanitize clang win32 win32-check clean
+.PHONY: all deps deps-win32 build tool check demo install sanitize clang win32 win32-check clean
 
 all: build
 
@@ -24,9 +28,18 @@ build: deps
 check: build
 	ctest --preset default -j $(JOBS)
 
-demo: build
-	./build/default/oxel --level 4 parse $(DEMO_FILE)
-	./build/default/oxel show $(DEMO_FILE)
+# The library and the tool without the test suite: well under a minute on two
+# cores, where the whole suite takes several.
+tool: deps
+	cmake --preset default
+	cmake --build --preset default --target oxel -j $(JOBS)
+
+demo: tool
+	$(OXEL) --level 4 parse $(DEMO_FILE)
+	$(OXEL) show $(DEMO_FILE)
+
+install: tool
+	cmake --install build/default $(if $(PREFIX),--prefix $(PREFIX))
 
 sanitize: deps
 	cmake --preset sanitize

@@ -23,6 +23,10 @@
 
 #include <stdint.h>
 
+/* OXEL32_VERSION_MAJOR, _MINOR, _PATCH and OXEL32_VERSION_STRING: the
+ * version of this header, written beside it by the build. */
+#include "oxel32_version.h"
+
 #if defined(_WIN32) && !defined(_WIN64)
 #  define OXEL_CALLBACK __stdcall
 #  define OXEL_STDCALL __stdcall
@@ -619,7 +623,11 @@ OXEL_API int32_t oxel_parse(HostContext *context, const char *path);
  * OXEL_FAILED with the description kept (set the count to 0 to check
  * anyway). A failed allocation before the checks start is OXEL_FAILED too,
  * with the description kept. Some checks write normalised values into the
- * description (white space removed from register values). */
+ * description (white space removed from register values; along the
+ * boundary-scan chain, an output pin read back by an observe-only cell
+ * becomes IO, a disable value x becomes X, and an X takes the 0 or 1 of the
+ * other cells sharing its control cell). The queries read those values,
+ * through cursors placed before the check too. */
 OXEL_API int32_t OXEL_STDCALL OxelCheck(HostContext *context);
 OXEL_API int32_t oxel_check(HostContext *context);
 
@@ -644,6 +652,12 @@ OXEL_API void oxel_set_syntax_errors(int32_t count);
 /* Names the host in syntax messages ("syntax error: NAME >> line ..."). */
 OXEL_API int32_t OXEL_STDCALL OxelSetProgName(HostContext *context, const char *name);
 OXEL_API int32_t oxel_set_prog_name(HostContext *context, const char *name);
+
+/* The version of the library loaded, "MAJOR.MINOR.PATCH" as in
+ * OXEL32_VERSION_STRING, which gives the version of the header a host was
+ * compiled against. A static text of the library's: do not free it. Needs
+ * no host context and may be called at any time. */
+OXEL_API const char *oxel_version(void);
 
 /* QUERY_EXPORTS_BEGIN */
 /* ------------------------------------------------------------------ */

@@ -6,5 +6,8 @@
 
 // Checks the component's boundary-scan registers and their chains against
 // the pin and cell tables; settles pin types and disable values in the
-// description as it goes.
+// description as it goes. Every value it settles is written in place (a
+// pin's type field, the first character of a disable value), so whatever
+// points into the description, the query cursors' copied chain element
+// included, reads the settled value without being refreshed.
 Severity check_boundary_scan_registers(HostContext *context, ComponentRecord *component);

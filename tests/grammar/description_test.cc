@@ -68,8 +68,8 @@ struct Dump {
     // A list of texts, quoted.
     Dump &operator()(const char *name, const ItemList *texts) {
         std::string joined;
-        for (char *each : items_of<char>(texts))
-            joined += (joined.empty() ? "\"" : " \"") + shown(each) + "\"";
+        for (const std::string &each : texts_of(texts))
+            joined += (joined.empty() ? "\"" : " \"") + each + "\"";
         return texts ? field(name, "[" + joined + "]") : *this;
     }
     Dump &indices(const char *name, const ItemList *list) {

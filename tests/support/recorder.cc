@@ -115,6 +115,13 @@ int open_descriptors() {
     return count;
 }
 
+Texts texts_of(const ItemList *list) {
+    Texts out;
+    for (char *text : items_of<char>(list))
+        out.push_back(shown(text));
+    return out;
+}
+
 void ParseTest::TearDown() {
     OxelDestroy(host.host());
     OxelInitialize(host.host());

@@ -74,6 +74,8 @@ std::vector<Record *> items_of(const ItemList *list) {
         out.push_back(static_cast<Record *>(list->items[i]));
     return out;
 }
+// The texts of a list of texts; a null item reads "(null)".
+Texts texts_of(const ItemList *list);
 
 // Parses into the library's one description; the last one is released and
 // the query cursors cleared at the end.

@@ -10,8 +10,6 @@
 
 namespace {
 
-const char *const kVersion = "oxel 0.1.0";
-
 const char *const kUsage =
     "usage: oxel [options] COMMAND FILE...\n"
     "\n"
@@ -128,7 +126,7 @@ int main(int argc, char **argv) {
             return 0;
         }
         if (std::strcmp(arg, "--version") == 0) {
-            std::printf("%s\n", kVersion);
+            std::printf("oxel %s\n", oxel_version());
             return 0;
         }
         if (std::strcmp(arg, "--level") == 0) {
