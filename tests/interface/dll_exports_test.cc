@@ -1,5 +1,4 @@
 // The DLL's tables: the header's entry points under plain names, the system's libraries
-#include <gtest/gtest.h>
 
 #include <cctype>
 

@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <set>
 #include <iterator>
 
 #include "support/recorder.h"

@@ -1,8 +1,6 @@
 // Robustness sweeps over every example: each allocation of a parse and a check failing, every prefix
 #include <algorithm>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "base/memory.h"
 #include "support/recorder.h"

@@ -82,7 +82,7 @@ void expect_no_component(HostContext *c) {
 
 }  // namespace
 
-using ComponentCursor = QueryTest;
+using ComponentCursor = ParseTest;
 
 // Before a parse, after one that made nothing current, and once the
 // description that held the current component is released.

@@ -3,8 +3,6 @@
 
 #include "support/recorder.h"
 
-using QueryTest = ParseTest;
-
 class ChipTest : public ParseTest {
 protected:
     HostContext *c = host.host();

@@ -4,7 +4,7 @@
 #include "query/query_support.h"
 
 using RegisterQueries = ChipTest;
-using RegisterTypes = QueryTest;
+using RegisterTypes = ParseTest;
 
 // The lengths and capture codes of the first register of each kind, the
 // source reference, the standard and the highest frequency of each device of

@@ -36,8 +36,7 @@ struct Recorder {
     void clear();
 };
 
-// Writes `contents` to a file of that name under the tests' temporary
-// folder and returns its path.
+// Writes `contents` to a file of that name in a temporary folder; its path.
 std::string write_temp_file(const std::string &name, const std::string &contents);
 std::string read_file(const std::string &path);
 // The path of a file under examples/.
