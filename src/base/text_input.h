@@ -10,6 +10,11 @@
 // line feeds).
 inline constexpr const char *kTextReadMode = "rb";
 
+// Opens a source for reading in kTextReadMode. Null when it cannot be
+// opened or is no regular file: a folder, a device or a pipe is refused
+// without waiting for a writer or reading without end.
+FILE *open_source_file(const char *path);
+
 // The end-of-file mark of a text file (Ctrl-Z).
 inline constexpr int kTextEndMark = 0x1A;
 

@@ -27,9 +27,6 @@ int read_probe_token() {
 
 bool usable_path(const char *path) { return path && std::strcmp(path, "stdin") != 0; }
 
-// Opens a source for the lexer, which reads it as text itself.
-FILE *open_source(const char *path) { return std::fopen(path, kTextReadMode); }
-
 }  // namespace
 
 extern "C" {
@@ -49,7 +46,7 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
         report_error(context, "Unspecified %s file name", kFileKind);
         return OXEL_FAILED;
     }
-    FILE *source = open_source(path);
+    FILE *source = open_source_file(path);
     if (!source) {
         report_error(context, "Unable to open %s file '%s'", kFileKind, path);
         return OXEL_FAILED;
@@ -96,7 +93,7 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
 OXEL_API int32_t OXEL_STDCALL FileIsOxel(HostContext *context, const char *path) {
     if (!context || !usable_path(path))
         return 0;
-    FILE *source = open_source(path);
+    FILE *source = open_source_file(path);
     if (!source)
         return 0;
     lexer_reset(context);

@@ -3,8 +3,6 @@
 
 #include <cstring>
 
-#include <sys/stat.h>
-
 #include "base/memory.h"
 #include "base/messages.h"
 #include "base/text_input.h"
@@ -18,18 +16,21 @@ constexpr int kIncludeNameLength = 80;
 
 bool is_blank(int c) { return c == ' ' || c == '\t'; }
 
-// Opens an include file as the main file is opened. A folder is no file,
-// though some runtimes open one for reading.
-FILE *open_include(const char *name) {
-    struct stat info;
-    if (stat(name, &info) == 0 && (info.st_mode & S_IFMT) == S_IFDIR)
-        return nullptr;
-    return std::fopen(name, kTextReadMode);
-}
-
 void release_entry(SourceEntry *entry) {
     mem_free(g_lexer.host, entry->path);
     mem_free(g_lexer.host, entry);
+}
+
+// Opens an including file again where its reading stopped; null when it
+// cannot be opened or no longer reaches that far (it has changed).
+FILE *reopen_at(const char *path, long offset) {
+    FILE *file = open_source_file(path);
+    if (file && (std::fseek(file, 0, SEEK_END) != 0 || std::ftell(file) < offset ||
+                 std::fseek(file, offset, SEEK_SET) != 0)) {
+        std::fclose(file);
+        file = nullptr;
+    }
+    return file;
 }
 
 // Each trouble with an include directive is followed by this line.
@@ -87,11 +88,19 @@ int include_open(const char *name) {
         report_ignored();
         return 1;
     }
-    FILE *file = open_include(name);
+    FILE *file = open_source_file(name);
     if (!file) {
         report_source_error(context, g_lexer.line, "Couldn't open #include file %s", name);
         report_ignored();
         return 1;
+    }
+    if (includes.files_opened >= include_state::kIncludeFileBudget) {
+        std::fclose(file);
+        report_source_error(context, g_lexer.line, "Too many #include files (%d)",
+                            include_state::kIncludeFileBudget);
+        includes.ended_early = true;
+        g_lexer.stream_ended = true;
+        return -1;
     }
     auto *entry = static_cast<SourceEntry *>(mem_alloc(context, sizeof(SourceEntry)));
     char *path = entry ? str_duplicate(context, name) : nullptr;
@@ -114,6 +123,7 @@ int include_open(const char *name) {
         std::fclose(g_lexer.stream);
     }
     includes.top = entry;
+    includes.files_opened++;
     g_lexer.stream = file;
     g_lexer.stream_ended = false;
     includes.depth++;
@@ -124,7 +134,7 @@ int include_open(const char *name) {
 
 bool leave_source() {
     include_state &includes = g_lexer.includes;
-    if (!includes.top || includes.changed)
+    if (!includes.top || includes.ended_early)
         return false;
 
     SourceEntry *finished = includes.top;
@@ -140,11 +150,11 @@ bool leave_source() {
         includes.main_stream = nullptr;
     } else {
         SourceEntry *including = includes.top;
-        g_lexer.stream = std::fopen(including->path, kTextReadMode);
-        if (!g_lexer.stream || std::fseek(g_lexer.stream, including->resume_offset, SEEK_SET) != 0) {
+        g_lexer.stream = reopen_at(including->path, including->resume_offset);
+        if (!g_lexer.stream) {
             report_source_error(g_lexer.host, g_lexer.line, "#include file %s has changed", including->path);
             // The input ends here, whatever is still on the stack.
-            includes.changed = true;
+            includes.ended_early = true;
             resumed = false;
         }
         g_lexer.stream_ended = !resumed || including->ended;
@@ -171,10 +181,11 @@ void lexer_close_includes() {
     includes.main_stream = nullptr;
     includes.main_ended = false;
     includes.depth = 0;
-    includes.changed = false;
+    includes.ended_early = false;
 }
 
 void include_reset() {
     lexer_close_includes();
     g_lexer.includes.nesting_limit = include_state::kIncludeNestingLimit;
+    g_lexer.includes.files_opened = 0;
 }

@@ -18,17 +18,23 @@ struct include_state {
     int32_t depth = 0;                // 0 while the main file is read
     FILE *main_stream = nullptr;      // kept open while include files are read
     bool main_ended = false;          // the main stream had reached its end
-    bool changed = false;             // an including file could not be resumed
+    bool ended_early = false;         // an including file could not be resumed, or the
+                                      // include budget ran out: the input ends
     SourceEntry *top = nullptr;       // the include file being read, or null
+    int32_t files_opened = 0;         // include files opened since the reset
 
     static constexpr int32_t kIncludeNestingLimit = 10;
+    // A file that includes itself more than once would otherwise be read a
+    // number of times exponential in its include lines.
+    static constexpr int32_t kIncludeFileBudget = 4096;
 };
 
 // Reads the rest of a line that opens with a number sign and acts on it.
-// 1 to go on reading, -1 after a failed allocation.
+// 1 to go on reading, -1 after a failed allocation or when the include
+// budget ran out (the input ends there).
 int read_directive();
 // Makes the named file the current source. 1 (also when the directive is
-// ignored and reported), -1 after a failed allocation.
+// ignored and reported), -1 after a failed allocation or past the budget.
 int include_open(const char *name);
 // At the end of the current source: true when reading goes on in the
 // including file, false when the input has ended.

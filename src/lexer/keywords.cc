@@ -145,6 +145,10 @@ const keyword_entry kKeywords[] = {
 
 int keyword_count() { return static_cast<int>(sizeof kKeywords / sizeof kKeywords[0]); }
 
+const char *keyword_text(int index) {
+    return index >= 0 && index < keyword_count() ? kKeywords[index].text : nullptr;
+}
+
 int keyword_lookup(const char *text) {
     for (const keyword_entry &entry : kKeywords)
         if (std::strcmp(entry.text, text) == 0)

@@ -5,6 +5,7 @@
 #include <strings.h>
 
 #include "base/memory.h"
+#include "base/text_input.h"
 
 scan_state g_scan;
 
@@ -20,11 +21,11 @@ const char *path_extension(const char *path) {
 }
 
 // Files are opened in binary mode either way: the word reader applies the
-// text rules to a text source itself.
+// text rules to a text source itself. Only regular files are read.
 FILE *open_stream(const char *name, int32_t mode) {
     if (mode == SCAN_STDIN)
         return stdin;
-    return std::fopen(name, "rb");
+    return open_source_file(name);
 }
 
 // A source record with the file name in the same block, the extension

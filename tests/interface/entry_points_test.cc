@@ -36,7 +36,8 @@ TEST(EntryPoints, FilesThatHoldNoDescriptionAreReported) {
         {nullptr, "error: Unspecified KBQ file name\n", 7},
         {"stdin", "error: Unspecified KBQ file name\n", 7},
         {"/nonexistent/file.oxel", "error: Unable to open KBQ file '/nonexistent/file.oxel'\n", 7},
-        {folder.c_str(), reading(folder) + "error: Not an OXEL file '" + folder + "'\n", 0},
+        // Only a regular file is read: a folder cannot be opened as one.
+        {folder.c_str(), "error: Unable to open KBQ file '" + folder + "'\n", 7},
         {empty.c_str(), reading(empty) + "error: Not an OXEL file '" + empty + "'\n", 0},
         {binary.c_str(), reading(binary) + "error: syntax error >> line 1 near \"\x7f\"\n"
                          "note:             File must start with OXEL and end with END OXEL\n", 1},

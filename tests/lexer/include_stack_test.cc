@@ -1,6 +1,8 @@
 // Include directives: the directive line, the nesting limit, a vanished file, include trouble in a parse
+#include <algorithm>
 #include <cstdio>
 
+#include "lexer/lexer_state.h"
 #include "lexer/lexer_support.h"
 
 namespace {
@@ -100,6 +102,50 @@ TEST(IncludeStack, AnIncludingFileThatIsGoneHasChanged) {
     EXPECT_EQ(open_descriptors(), files_before);
 }
 
+// A file that shrank below the place where its reading stopped cannot be
+// resumed either.
+TEST(IncludeStack, AnIncludingFileCutShortHasChanged) {
+    Recorder host;
+    std::string innermost = write_temp_file("cut_innermost.oxel", "INNER1 INNER2");
+    std::string middle = write_temp_file("cut_middle.oxel", "#include " + innermost + "\nMIDDLE\n");
+    LexerReader reader(host, "#include " + middle + "\nOUTER\n");
+    EXPECT_EQ(reader.next().value, "INNER1");
+    write_temp_file("cut_middle.oxel", "#");
+    LexedToken second = reader.next();
+    EXPECT_EQ(reader.next().token, 0);
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{at_line(second.line, "#include file " + middle + " has changed")});
+}
+
+// Ten self-includes per file would open 10^11 files: the budget of 4096
+// files opened stops the input at the directive that would open one more,
+// with one message, and the lexer fails as it does on an over-long token.
+// A new file starts with the whole budget again.
+TEST(IncludeStack, AnIncludeBombEndsTheInputAtTheFileBudget) {
+    Recorder host;
+    const std::string bomb = write_temp_file("bomb.oxel", "");
+    std::string lines;
+    for (int i = 0; i < 10; i++)
+        lines += "#include \"" + bomb + "\"\n";
+    for (int round = 0; round < 2; round++) {
+        host.clear();
+        LexerReader reader(host, lines, "bomb.oxel");
+        EXPECT_EQ(reader.next().token, -1);
+        EXPECT_TRUE(lexer_failed());
+        EXPECT_EQ(g_lexer.includes.files_opened, 4096);
+        const Texts errors = host.texts(OXEL_KIND_ERROR);
+        ASSERT_FALSE(errors.empty());
+        EXPECT_EQ(errors.back(), at_line(lexer_line(), "Too many #include files (4096)"));
+        // Every other message is the nesting limit's pair, ten for each file
+        // at the deepest level.
+        EXPECT_EQ(std::count_if(errors.begin(), errors.end(),
+                                [](const std::string &e) { return e.find("Too many") != std::string::npos; }),
+                  1);
+        EXPECT_EQ((errors.size() - 1) % 20, 0u);
+        EXPECT_EQ(reader.next().token, 0);  // the input stays ended
+        EXPECT_EQ(host.texts(OXEL_KIND_ERROR).size(), errors.size());
+    }
+}
+
 // ---------------------------------------------------------------------
 // Include files through the public interface.
 
@@ -139,6 +185,36 @@ TEST(IncludeFiles, TroubleIsReportedTheProbeStartsOverAndAStopClosesEveryFile) {
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{"syntax error >> line 6 near \"=\""}) << host.dump();
     EXPECT_EQ(open_descriptors(), files_before);
     EXPECT_EQ(OxelGetInfo()->header, nullptr);
+}
+
+// The bomb through the entry points: the probe of FileIsOxel is cut like
+// the parse, which fails as a file cut short does, after one budget message.
+TEST(IncludeFiles, AnIncludeBombIsCutShortInTheProbeAndInTheParse) {
+    Recorder host(3);
+    const std::string bomb = write_temp_file("api_bomb.oxel", "");
+    std::string lines;
+    for (int i = 0; i < 10; i++)
+        lines += "#include \"" + bomb + "\"\n";
+    write_temp_file("api_bomb.oxel", lines);
+    const std::string framed = write_temp_file("framed_bomb.oxel", "OXEL\n#include " + bomb + "\nEND OXEL\n");
+    const auto budget_messages = [&host] {
+        const Texts errors = host.texts(OXEL_KIND_ERROR);
+        return std::count_if(errors.begin(), errors.end(),
+                             [](const std::string &e) { return e.find("Too many #include files") != e.npos; });
+    };
+    EXPECT_EQ(FileIsOxel(host.host(), bomb.c_str()), 0);
+    EXPECT_EQ(budget_messages(), 1);
+
+    host.clear();
+    OxelInitialize(host.host());
+    EXPECT_EQ(OxelParse(host.host(), framed.c_str()), OXEL_FAILED);
+    EXPECT_EQ(budget_messages(), 1);
+    const Texts errors = host.texts(OXEL_KIND_ERROR);
+    EXPECT_EQ(errors.back().rfind("syntax error >> line ", 0), 0u) << errors.back();
+    EXPECT_EQ(host.texts(OXEL_KIND_NOTE),
+              Texts{"            Board, component, technology, header or END OXEL expected"});
+    EXPECT_EQ(OxelGetSyntaxErrors(), 1);
+    EXPECT_TRUE(no_description());
 }
 
 }  // namespace
