@@ -9,12 +9,20 @@
 #   make win32    cross-build oxel32.dll (with its import library) and oxel.exe
 #   make win32-check  the test suite cross-built and run under Wine, and the
 #                 DLL's host output compared with the Linux build's
+#   make fuzz     the libFuzzer targets, each for FUZZ_SECONDS (default 600);
+#                 make fuzz FUZZ_SECONDS=1800 for the long run
+#   make fuzz-smoke   each fuzz target for FUZZ_RUNS inputs (about a minute)
+#   make coverage the test suite built with gcov instrumentation, then the
+#                 line and branch coverage of src/
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEMO_FILE ?= examples/jx200.oxel
+FUZZ_SECONDS ?= 600
+FUZZ_RUNS ?= 12000
 OXEL = ./build/default/oxel
 
 .PHONY: all deps deps-win32 build tool check demo install sanitize clang win32 win32-check clean
+.PHONY: deps-fuzz fuzz-build fuzz fuzz-smoke deps-coverage coverage
 
 all: build
 
@@ -61,6 +69,33 @@ win32: deps-win32
 # The Linux build first: its host's output is what the DLL's is compared with.
 win32-check: build win32
 	ctest --preset win32 -j $(JOBS)
+
+deps-fuzz:
+	@sh tools/install-deps.sh fuzz
+
+fuzz-build: deps-fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+
+fuzz: fuzz-build
+	sh fuzz/run_fuzzers.sh seconds $(FUZZ_SECONDS)
+
+fuzz-smoke: fuzz-build
+	sh fuzz/run_fuzzers.sh runs $(FUZZ_RUNS)
+
+deps-coverage:
+	@sh tools/install-deps.sh coverage
+
+# Counts start from zero at every run; the report leaves out the generated
+# parser and everything outside src/.
+coverage: deps-coverage
+	cmake --preset coverage
+	cmake --build --preset coverage -j $(JOBS)
+	find build/coverage -name '*.gcda' -delete
+	ctest --preset coverage -j $(JOBS)
+	gcovr --root . --filter src/ --exclude-unreachable-branches --exclude-throw-branches \
+	      --txt build/coverage/coverage.txt --print-summary build/coverage
+	@echo "Per file: build/coverage/coverage.txt"
 
 clean:
 	rm -rf build

@@ -7,11 +7,15 @@
 #   sh tools/install-deps.sh win32    also the 32-bit Windows cross build: the
 #                                     mingw-w64 compilers, Wine (32-bit) and
 #                                     GoogleTest's sources
+#   sh tools/install-deps.sh fuzz     also clang with libFuzzer (make fuzz)
+#   sh tools/install-deps.sh coverage also gcovr (make coverage)
 set -e
 packages="g++ cmake make bison libgtest-dev pkg-config"
-if [ "${1:-}" = win32 ]; then
-    packages="$packages g++-mingw-w64-i686 wine wine32:i386 googletest"
-fi
+case "${1:-}" in
+win32) packages="$packages g++-mingw-w64-i686 wine wine32:i386 googletest" ;;
+fuzz) packages="$packages clang libclang-rt-14-dev" ;;
+coverage) packages="$packages gcovr" ;;
+esac
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
