@@ -17,7 +17,7 @@ struct check_state {
     NameTable *pin_numbers;           // pin numbers as text -> their PinRecord
     NameTable *cell_names;            // cell names -> their CellRecord
 
-    BusIndex *bus_indices;            // the bus index set, emptied by its users
+    BusIndexSet bus_indices;          // the bus index set, emptied by its users
 
     // Boards, and separately components, defined twice in one run. It
     // exists from the first device of a walk to the end of the walk; null

@@ -17,14 +17,21 @@ struct NameEntry {
     NameEntry *next;     // the next entry of the bucket, older than this one
 };
 
-// Each bucket holds a chain of entries, newest first.
+// Each bucket holds a chain of entries, newest first; the buckets give the
+// order in which names are listed. Lookups go through `index`, which grows
+// with the table: with 101 chains alone, every lookup in a table of a
+// million pins would walk some ten thousand entries.
 struct NameTable {
     NameEntry *buckets[kNameTableBuckets];
+    NameEntry **index;       // open addressing by the whole hash; null while empty
+    uint32_t index_size;     // a power of two, at least twice the entries
+    uint32_t count;          // entries in the table
 };
 
-// The bucket of a name: every character taken as a signed 8-bit value, the
+// The hash of a name: every character taken as a signed 8-bit value, the
 // hash multiplied by 31 and the character added in unsigned 32-bit
-// arithmetic, the unsigned remainder by 101.
+// arithmetic. Its bucket is the unsigned remainder by 101.
+uint32_t name_hash(const char *name);
 uint32_t name_bucket(const char *name);
 
 // A new table with every bucket empty; null after a reported failure.

@@ -1,6 +1,7 @@
 // Pin list and pin family checks: the pins of a device and the families they name
 #include "check/pin_list_checks.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -207,11 +208,36 @@ Severity check_empty_name_and_number(HostContext *context, const PinRecord *pin)
     return kClean;
 }
 
+// The widest bus whose numbers and indices are taken one by one; a wider
+// one is refused first, since its ranges could ask for billions of entries.
+constexpr int64_t kMaxBusWidth = 65536;
+
+// How many values the entries of a list stand for (a text entry, when
+// counted, for one).
+int64_t values_in(const ItemList *list, bool count_texts) {
+    int64_t values = 0;
+    for (int32_t i = 0; list && i < list->count; i++) {
+        const auto *entry = static_cast<const IndexRecord *>(list->items[i]);
+        ValueSpan span = values_of(entry);
+        values += span.high - span.low + 1;
+        if (count_texts && entry && entry->kind == OXEL_INDEX_NAME)
+            values++;
+    }
+    return values;
+}
+
 // Enters a bus's pin numbers into the pin number table and its indices into
 // the bus index set, and compares their counts. False when the set could
 // not grow: the pin list check then ends.
 bool check_bus(HostContext *context, PinRecord *bus, Severity &result) {
     const ItemList *numbers = bus_numbers(bus);
+    const int64_t width = std::max(values_in(numbers, true), values_in(bus->numbering->indices, false));
+    if (width > kMaxBusWidth) {
+        report_error(context, "Bus %s too wide (%lld pins or indices, at most %lld)", show_name(bus->name),
+                     static_cast<long long>(width), static_cast<long long>(kMaxBusWidth));
+        result |= kError;
+        return true;
+    }
     int64_t pins = 0;
     DecimalText buffer;
     for (int32_t i = 0; i < numbers->count; i++) {

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-#include "base/memory.h"
 #include "base/messages.h"
 #include "check/check_state.h"
 
@@ -21,54 +20,38 @@ const char *const kReasons[] = {
 
 // A value belongs to a bus when a single index equals it or a range holds
 // it; named indices never match.
+bool bus_has_index_of(const IndexRecord *index, int64_t value) {
+    if (index->kind == OXEL_INDEX_NUMBER)
+        return index->first == value;
+    return index->kind == OXEL_INDEX_RANGE && index->first <= value && value <= index->last;
+}
+
 bool bus_has_index(const ItemList *indices, int64_t value) {
     for (int32_t i = 0; indices && i < indices->count; i++) {
         const auto *index = static_cast<const IndexRecord *>(indices->items[i]);
-        if (!index)
-            continue;
-        if (index->kind == OXEL_INDEX_NUMBER && index->first == value)
-            return true;
-        if (index->kind == OXEL_INDEX_RANGE && index->first <= value && value <= index->last)
+        if (index && bus_has_index_of(index, value))
             return true;
     }
     return false;
 }
 
-// The values a reference's index list names: a single index gives its
-// value, a range a..b every value from a to b, a named index nothing.
-struct IndexValues {
-    int64_t *values;
-    int64_t count;
-};
-
-int64_t values_named_by(const IndexRecord *index) {
-    if (!index || index->kind == OXEL_INDEX_NAME)
-        return 0;
-    if (index->kind == OXEL_INDEX_RANGE)
-        return index->last >= index->first ? int64_t{index->last} - int64_t{index->first} + 1 : 0;
-    return 1;
-}
-
-// False after a reported allocation failure.
-bool expand_indices(HostContext *context, const ItemList *indices, IndexValues *out) {
-    *out = IndexValues{};
-    for (int32_t i = 0; i < indices->count; i++)
-        out->count += values_named_by(static_cast<const IndexRecord *>(indices->items[i]));
-    if (out->count == 0)
-        return true;
-    // A range wide enough to overflow the size of the array cannot be held.
-    if (static_cast<uint64_t>(out->count) > SIZE_MAX / sizeof(int64_t)) {
-        report_memory_error(context);
-        return false;
-    }
-    out->values = static_cast<int64_t *>(mem_alloc(context, sizeof(int64_t) * out->count));
-    if (!out->values)
-        return false;
-    int64_t written = 0;
-    for (int32_t i = 0; i < indices->count; i++) {
-        const auto *index = static_cast<const IndexRecord *>(indices->items[i]);
-        for (int64_t n = 0; n < values_named_by(index); n++)
-            out->values[written++] = index->first + n;
+// Whether every value from `low` to `high` belongs to the bus. The values
+// are not taken one by one: each step jumps past the widest index that
+// holds the value reached, so that a range of any width is settled at once.
+bool bus_has_range(const ItemList *indices, int64_t low, int64_t high) {
+    while (low <= high) {
+        int64_t past = low;
+        for (int32_t i = 0; indices && i < indices->count; i++) {
+            const auto *index = static_cast<const IndexRecord *>(indices->items[i]);
+            if (!index || !bus_has_index_of(index, low))
+                continue;
+            int64_t end = index->kind == OXEL_INDEX_RANGE ? int64_t{index->last} + 1 : low + 1;
+            if (end > past)
+                past = end;
+        }
+        if (past == low)
+            return false;
+        low = past;
     }
     return true;
 }
@@ -94,17 +77,21 @@ int32_t resolve_element(const PinRefRecord *reference) {
     return bus_has_index(indices, reference->selector) ? kPinRefValid : kPinRefNotMember;
 }
 
-int32_t resolve_elements(HostContext *context, const PinRefRecord *reference) {
+// Every index the reference names must be a member: a single one, each
+// value of a range; a named index names none.
+int32_t resolve_elements(const PinRefRecord *reference) {
     const auto *wanted = reinterpret_cast<const ItemList *>(reference->selector);
-    IndexValues values{};
-    if (!wanted || wanted->count < 1 || !expand_indices(context, wanted, &values))
+    if (!wanted || wanted->count < 1)
         return kPinRefNotBus;
     const ItemList *indices = nullptr;
     int32_t code = bus_indices_of(reference->name, &indices);
-    for (int64_t i = 0; code == kPinRefValid && i < values.count; i++)
-        if (!bus_has_index(indices, values.values[i]))
+    for (int32_t i = 0; code == kPinRefValid && i < wanted->count; i++) {
+        const auto *index = static_cast<const IndexRecord *>(wanted->items[i]);
+        if (index && index->kind == OXEL_INDEX_NUMBER && !bus_has_index(indices, index->first))
             code = kPinRefNotMember;
-    mem_free(context, values.values);
+        if (index && index->kind == OXEL_INDEX_RANGE && !bus_has_range(indices, index->first, index->last))
+            code = kPinRefNotMember;
+    }
     return code;
 }
 
@@ -120,14 +107,14 @@ int32_t resolve_plain(const PinRefRecord *reference) {
 
 }  // namespace
 
-int32_t resolve_pin_reference(HostContext *context, const PinRefRecord *reference, const char **reason) {
+int32_t resolve_pin_reference(HostContext *, const PinRefRecord *reference, const char **reason) {
     if (!reference || !reference->name)
         return kPinRefValid;
     int32_t code = kPinRefUnknownKind;
     if (reference->kind == OXEL_PINREF_ELEMENT)
         code = resolve_element(reference);
     else if (reference->kind == OXEL_PINREF_ELEMENTS)
-        code = resolve_elements(context, reference);
+        code = resolve_elements(reference);
     else if (reference->kind == OXEL_PINREF_PLAIN)
         code = resolve_plain(reference);
     if (code != kPinRefValid && reason)

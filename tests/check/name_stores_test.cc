@@ -2,6 +2,7 @@
 // counted name list and the device name registry
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,27 @@ TEST_F(NameStores, TablesHashCountUsesKeepTheFirstPayloadAndListNamesInBucketOrd
     name_table_free(host.host(), table);
 }
 
+// A table far larger than its 101 buckets: every name is found, and a name
+// whose room cannot be had is left out without losing the others.
+TEST_F(NameStores, ALargeTableFindsEveryNameAndSurvivesAFailedGrowth) {
+    NameTable *table = name_table_create(host.host());
+    ASSERT_NE(table, nullptr);
+    int payload = 0;
+    for (int i = 0; i < 32768; i++)
+        ASSERT_NE(name_table_enter(host.host(), table, ("P" + std::to_string(i)).c_str(), &payload), nullptr);
+    // 32768 entries fill half of 65536 slots: the next one needs a new index.
+    memory_fail_at(1);
+    EXPECT_EQ(name_table_enter(host.host(), table, "LATE", nullptr), nullptr);
+    memory_fail_at(0);
+    EXPECT_EQ(name_table_lookup(table, "LATE"), nullptr);
+    for (int i = 0; i < 32768; i += 997)
+        EXPECT_EQ(name_table_lookup(table, ("P" + std::to_string(i)).c_str())->payload, &payload) << i;
+    EXPECT_EQ(name_table_lookup(table, "P32768"), nullptr);
+    EXPECT_NE(name_table_enter(host.host(), table, "LATE", nullptr), nullptr);
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), std::vector<std::string>{"Memory allocation error"});
+    name_table_free(host.host(), table);
+}
+
 TEST_F(NameStores, TheBusIndexSetTellsAddedPresentAndFailedApart) {
     using enum BusIndexOutcome;
     const std::pair<int32_t, BusIndexOutcome> rows[] = {{5, kAdded}, {5, kPresent}, {2, kAdded}, {2, kPresent}};
@@ -66,10 +88,20 @@ TEST_F(NameStores, TheBusIndexSetTellsAddedPresentAndFailedApart) {
         EXPECT_EQ(result.outcome, outcome) << value;
         EXPECT_EQ(result.value, value);
     }
+    // The set grows as it fills: every member stays, the extremes too.
+    for (int32_t value : {INT32_MIN, INT32_MAX, -1, 0})
+        EXPECT_EQ(bus_index_add(host.host(), value).outcome, kAdded) << value;
+    for (int32_t value = 100; value < 1100; value++)
+        ASSERT_EQ(bus_index_add(host.host(), value).outcome, kAdded) << value;
+    for (int32_t value : {INT32_MIN, INT32_MAX, -1, 0, 2, 5, 100, 1099})
+        EXPECT_EQ(bus_index_add(host.host(), value).outcome, kPresent) << value;
+    EXPECT_EQ(bus_index_add(host.host(), 1100).outcome, kAdded);
+    bus_index_empty(host.host());
+    // The first member needs room, which cannot be had here.
     memory_fail_at(1);
     EXPECT_EQ(bus_index_add(host.host(), 7).outcome, kFailed);
     memory_fail_at(0);
-    bus_index_empty(host.host());
+    EXPECT_EQ(bus_index_add(host.host(), 7).outcome, kAdded);
     EXPECT_EQ(bus_index_add(host.host(), 5).outcome, kAdded);
 }
 

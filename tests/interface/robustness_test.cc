@@ -1,8 +1,9 @@
-// Robustness sweeps over every example: each allocation of a parse and a check failing, every prefix
+// Robustness sweeps over every example: allocations failing in a whole session, every prefix
 #include <algorithm>
 #include <filesystem>
 
 #include "base/memory.h"
+#include "support/description_walk.h"
 #include "support/recorder.h"
 
 namespace {
@@ -17,38 +18,112 @@ std::vector<std::string> example_files() {
     return files;
 }
 
+// What one session over a file gives: a parse, every record read and every
+// query asked, a check, all read again, then the quick scans. `ends` holds
+// the allocation count at the end of each step, so that a failed
+// allocation can be told to its step.
+struct Session {
+    enum Step { kParse, kCheck, kIsOxel, kIsFlash, kFirstName, kListing, kSteps };
+    int32_t parsed = -1, checked = -1, is_oxel = -1, is_flash = -1;
+    std::string first;
+    Texts listing;
+    uint64_t walks = 0;
+    long ends[kSteps] = {};
+};
+
+Session run_session(Recorder &host, const std::string &file) {
+    Session s;
+    const char *path = file.c_str();
+    OxelInitialize(host.host());
+    s.parsed = OxelParse(host.host(), path);
+    EXPECT_TRUE(s.parsed == OXEL_OK || no_description());
+    s.ends[Session::kParse] = memory_allocations();
+    s.walks = walk_records(OxelGetInfo()) + walk_queries(host.host());
+    s.checked = s.parsed == OXEL_OK ? OxelCheck(host.host()) : OXEL_FAILED;
+    s.walks += walk_records(OxelGetInfo()) + walk_queries(host.host());
+    s.ends[Session::kCheck] = memory_allocations();
+    OxelDestroy(host.host());
+    s.is_oxel = FileIsOxel(host.host(), path);
+    s.ends[Session::kIsOxel] = memory_allocations();
+    s.is_flash = file_is_flash(host.host(), path);
+    s.ends[Session::kIsFlash] = memory_allocations();
+    char *first = oxel_fast_parse(host.host(), path);
+    s.first = shown(first);
+    oxel_free_fast_parse_component_name(host.host(), first);
+    s.ends[Session::kFirstName] = memory_allocations();
+    char **names = nullptr;
+    int32_t count = oxel_fast_parse_info(host.host(), path, &names);
+    for (int32_t i = 0; i < count; i++)
+        s.listing.push_back(shown(names[i]));
+    oxel_free_fast_parse_component_names(host.host(), count, names);
+    s.ends[Session::kListing] = memory_allocations();
+    return s;
+}
+
+// The allocations a sweep fails: every one of the first 1500, then a
+// stride that keeps the count near 3000. The largest example makes nearly
+// ten thousand; failing each of them, under the sanitizers, would take
+// minutes for paths the first ones and the stride already cover.
+std::vector<long> sampled(long allocations) {
+    constexpr long kEvery = 1500, kStrided = 1500;
+    std::vector<long> nths;
+    const long stride = std::max(1L, (allocations - kEvery) / kStrided);
+    for (long nth = 1; nth <= allocations; nth += nth < kEvery ? 1 : stride)
+        nths.push_back(nth);
+    return nths;
+}
+
 }  // namespace
 
-// Fails the 1st, 2nd, ... allocation of a parse and a check in turn: each
-// run must end in failure with the memory error reported, and leak nothing
-// (the leak checker of the sanitizer build watches the whole run). A failed
-// parse leaves no description.
+// Fails allocations of a session over each example in turn: the step whose
+// allocation fails ends in its failure result with the one memory error,
+// every step before and after it gives what it gives without a failure, and
+// nothing leaks (the leak checker of the sanitizer build watches the whole
+// run). Every so often a clean session after a failed one shows that
+// nothing was left behind.
 TEST(Robustness, EveryAllocationFailureIsSurvived) {
     for (const std::string &file : example_files()) {
-        Recorder counting(0);
-        OxelInitialize(counting.host());
+        Recorder clean(0);
         memory_fail_at(0);
-        ASSERT_EQ(OxelParse(counting.host(), file.c_str()), OXEL_OK) << file;
-        long parse_allocations = memory_allocations();
-        ASSERT_NE(OxelCheck(counting.host()), OXEL_FAILED) << file;
-        long allocations = memory_allocations();
-        OxelDestroy(counting.host());
-        ASSERT_GT(parse_allocations, 0);
-        ASSERT_GT(allocations, parse_allocations);
-        for (long nth = 1; nth <= allocations; nth++) {
-            std::string where = file + " allocation " + std::to_string(nth);
+        const Session reference = run_session(clean, file);
+        ASSERT_EQ(reference.parsed, OXEL_OK) << file;
+        ASSERT_NE(reference.checked, OXEL_FAILED) << file;
+        ASSERT_EQ(row(reference.is_oxel, reference.is_flash), "1|0") << file;
+        ASSERT_GT(reference.ends[Session::kParse], 0);
+        ASSERT_GT(reference.ends[Session::kCheck], reference.ends[Session::kParse]);
+        ASSERT_GT(reference.ends[Session::kListing], reference.ends[Session::kIsFlash]);
+        const long *ends = reference.ends;
+        const std::vector<long> nths = sampled(ends[Session::kListing]);
+        for (size_t sample = 0; sample < nths.size(); sample++) {
+            const long nth = nths[sample];
+            const std::string where = file + " allocation " + std::to_string(nth);
             Recorder host(0);
-            OxelInitialize(host.host());
             memory_fail_at(nth);
-            int32_t parsed = OxelParse(host.host(), file.c_str());
-            int32_t checked = parsed == OXEL_OK ? OxelCheck(host.host()) : OXEL_FAILED;
+            const Session s = run_session(host, file);
             memory_fail_at(0);
-            ASSERT_EQ(parsed == OXEL_OK, nth > parse_allocations) << where;
-            ASSERT_EQ(checked, OXEL_FAILED) << where;
-            std::vector<std::string> errors = host.texts(OXEL_KIND_ERROR);
-            ASSERT_EQ(errors, Texts{"Memory allocation error"}) << where;
-            ASSERT_TRUE(parsed == OXEL_OK || no_description()) << where;
-            OxelDestroy(host.host());
+            ASSERT_EQ(host.texts(OXEL_KIND_ERROR), Texts{"Memory allocation error"}) << where;
+            const auto failed_in = [&](Session::Step step) {
+                return nth <= ends[step] && (step == Session::kParse || nth > ends[step - 1]);
+            };
+            ASSERT_EQ(s.parsed, failed_in(Session::kParse) ? OXEL_FAILED : OXEL_OK) << where;
+            ASSERT_EQ(s.checked, nth <= ends[Session::kCheck] ? OXEL_FAILED : reference.checked) << where;
+            ASSERT_EQ(s.is_oxel, failed_in(Session::kIsOxel) ? 0 : 1) << where;
+            ASSERT_EQ(s.is_flash, 0) << where;
+            ASSERT_EQ(s.first, failed_in(Session::kFirstName) ? "(null)" : reference.first) << where;
+            if (failed_in(Session::kListing)) {
+                // The names read before the failure are kept, in order.
+                ASSERT_TRUE(s.listing.size() < reference.listing.size() || reference.listing.empty()) << where;
+                ASSERT_TRUE(std::equal(s.listing.begin(), s.listing.end(), reference.listing.begin())) << where;
+            } else {
+                ASSERT_EQ(s.listing, reference.listing) << where;
+            }
+            if (sample % 64 == 0) {
+                Recorder again(0);
+                const Session after = run_session(again, file);
+                ASSERT_EQ(row(after.parsed, after.checked, after.walks, after.ends[Session::kListing]),
+                          row(reference.parsed, reference.checked, reference.walks, ends[Session::kListing]))
+                    << where;
+            }
         }
     }
 }
