@@ -56,6 +56,11 @@ void enter_fuzz_workspace() {
     mkfifo("fifo.oxel", 0600);
 }
 
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    enter_fuzz_workspace();
+    return 0;
+}
+
 void write_fuzz_input(const uint8_t *data, size_t size) {
     FILE *file = std::fopen(kFuzzInput, "wb");
     fuzz_require(file != nullptr, "input written");

@@ -10,6 +10,9 @@
 // directives in it may name it too.
 inline constexpr const char *kFuzzInput = "input.oxel";
 
+// libFuzzer's start hook, shared by the targets: enters the workspace.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv);
+
 // Creates this process's own working folder, enters it and lays the files
 // that include directives can reach: a.oxel (a component), b.oxel (which
 // includes a.oxel), self.oxel (which includes itself), bomb.oxel (three

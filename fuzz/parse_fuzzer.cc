@@ -12,11 +12,6 @@ void read_held_description(HostContext *host) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    enter_fuzz_workspace();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     write_fuzz_input(data, size);
     FuzzHost fuzz;

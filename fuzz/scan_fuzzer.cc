@@ -4,11 +4,6 @@
 
 #include "fuzz_workspace.h"
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    enter_fuzz_workspace();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     write_fuzz_input(data, size);
     FuzzHost fuzz;

@@ -79,6 +79,21 @@ void read_status(Walk &w, const CaptureStatusRecord *status) {
     w.text(status->description);
 }
 
+// What every register has: name, purpose and length.
+template <typename Register>
+void read_register_head(Walk &w, const Register *r) {
+    w.text(r->name);
+    w.text(r->purpose);
+    w.number(r->length);
+}
+
+// The capture value and status list of a register.
+template <typename Register>
+void read_capture(Walk &w, const Register *r) {
+    w.text(r->capture_value);
+    w.each(r->capture_status, read_status);
+}
+
 void read_pin(Walk &w, const PinRecord *pin) {
     w.text(pin->name);
     w.number(pin->form + pin->type * 16 + pin->reserved * 256);
@@ -102,11 +117,8 @@ void read_instruction(Walk &w, const InstructionRecord *instruction) {
 }
 
 void read_instruction_register(Walk &w, const InstructionRegisterRecord *r) {
-    w.text(r->name);
-    w.text(r->purpose);
-    w.number(r->length);
-    w.text(r->capture_value);
-    w.each(r->capture_status, read_status);
+    read_register_head(w, r);
+    read_capture(w, r);
     w.each(r->instructions, read_instruction);
 }
 
@@ -144,26 +156,18 @@ void read_chain_element(Walk &w, const ChainElementRecord *element) {
 }
 
 void read_boundary_scan_register(Walk &w, const BoundaryScanRegisterRecord *r) {
-    w.text(r->name);
-    w.text(r->purpose);
-    w.number(r->length);
+    read_register_head(w, r);
     w.each(r->chain, read_chain_element);
 }
 
 void read_bypass_register(Walk &w, const BypassRegisterRecord *r) {
-    w.text(r->name);
-    w.text(r->purpose);
-    w.number(r->length);
-    w.text(r->capture_value);
-    w.each(r->capture_status, read_status);
+    read_register_head(w, r);
+    read_capture(w, r);
 }
 
 void read_id_register(Walk &w, const IdRegisterRecord *r) {
-    w.text(r->name);
-    w.text(r->purpose);
-    w.number(r->length);
-    w.text(r->capture_value);
-    w.each(r->capture_status, read_status);
+    read_register_head(w, r);
+    read_capture(w, r);
     w.text(r->manufacturer);
     w.text(r->part_number);
     w.text(r->version);
@@ -171,16 +175,13 @@ void read_id_register(Walk &w, const IdRegisterRecord *r) {
 }
 
 void read_bist_register(Walk &w, const BistRegisterRecord *r) {
-    w.text(r->name);
-    w.text(r->purpose);
-    w.number(r->length);
+    read_register_head(w, r);
     if (r->preload) {
         w.text(r->preload->register_name);
         w.number(r->preload->reserved);
         w.text(r->preload->value);
     }
-    w.text(r->capture_value);
-    w.each(r->capture_status, read_status);
+    read_capture(w, r);
     w.real(r->coverage);
     if (r->clock)
         read_pin_ref(w, r->clock);
@@ -191,11 +192,8 @@ void read_bist_register(Walk &w, const BistRegisterRecord *r) {
 }
 
 void read_data_register(Walk &w, const DataRegisterRecord *r) {
-    w.text(r->name);
-    w.text(r->purpose);
-    w.number(r->length);
-    w.text(r->capture_value);
-    w.each(r->capture_status, read_status);
+    read_register_head(w, r);
+    read_capture(w, r);
     w.number(r->parallel_outputs);
     w.texts(r->altered_registers);
     w.texts(r->concatenation);
