@@ -87,12 +87,13 @@ deps-coverage:
 	@sh tools/install-deps.sh coverage
 
 # Counts start from zero at every run; the report leaves out the generated
-# parser and everything outside src/.
+# parser and everything outside src/. The export test is left out: gcov's
+# runtime adds a symbol of its own to the instrumented library.
 coverage: deps-coverage
 	cmake --preset coverage
 	cmake --build --preset coverage -j $(JOBS)
 	find build/coverage -name '*.gcda' -delete
-	ctest --preset coverage -j $(JOBS)
+	ctest --preset coverage -j $(JOBS) -E '^ExportedSymbols[.]'
 	gcovr --root . --filter src/ --exclude-unreachable-branches --exclude-throw-branches \
 	      --txt build/coverage/coverage.txt --print-summary build/coverage
 	@echo "Per file: build/coverage/coverage.txt"
