@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what a fresh Debian machine lacks to build and test oxel32 (the
-# test of the install builds a host through pkg-config too, and pytest runs the Python package's tests):
+# test of the install builds a host through pkg-config too; pytest runs the
+# Python package's tests):
 # with apt-get when run as root, otherwise it prints the command to run.
 #
 #   sh tools/install-deps.sh          the Linux build
