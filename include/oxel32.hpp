@@ -175,10 +175,8 @@ private:
     const ItemList *list_ = nullptr;
 };
 
-inline std::string_view read_text(const char *p) noexcept { return text(p); }
-
-/* The first list of a list of lists (a component's first PIN_LIST) or the
- * first record of a list; null when there is none. */
+/* The first item of a list (a component's first pin list, its first
+ * register of a kind); null when there is none. */
 template <typename Record>
 const Record *first_of(const ItemList *list) noexcept {
     return count(list) > 0 ? item<Record>(list, 0) : nullptr;
@@ -187,7 +185,7 @@ const Record *first_of(const ItemList *list) noexcept {
 }  // namespace detail
 
 /* A list of texts (register names, chain parameters), as written. */
-using text_list = detail::list_range<std::string_view, char, detail::read_text>;
+using text_list = detail::list_range<std::string_view, char, detail::text>;
 
 /* ------------------------------------------------------------------ */
 /* Views of the description.                                           */
@@ -309,7 +307,7 @@ inline constexpr register_list register_lists[] = {
     {&ComponentRecord::bist_registers, read_register<BistRegisterRecord>},
     {&ComponentRecord::data_registers, read_register<DataRegisterRecord>},
 };
-inline constexpr int32_t register_kinds = 7;
+inline constexpr int32_t register_kinds = static_cast<int32_t>(std::size(register_lists));
 
 }  // namespace detail
 

@@ -76,6 +76,11 @@ def _cell(record):
                 _texts(record.output_params), _texts(record.control_cells), _texts(record.disable_values))
 
 
+def _first_list(list_of_lists):
+    found = r.items(list_of_lists)
+    return ctypes.cast(found[0], ctypes.POINTER(r.ItemList)) if found and found[0] else None
+
+
 def component(record):
     """One component with what the library's own queries walk: the first pin list, the first
     instruction register's instructions and the first boundary-scan register's chain."""
@@ -91,11 +96,6 @@ def component(record):
                                                             r.InstructionRecord)),
                      tuple(registers),
                      tuple(_cell(c) for c in r.items(bsr.chain if bsr else None, r.ChainElementRecord)))
-
-
-def _first_list(list_of_lists):
-    found = r.items(list_of_lists)
-    return ctypes.cast(found[0], ctypes.POINTER(r.ItemList)) if found and found[0] else None
 
 
 def components(root):

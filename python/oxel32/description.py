@@ -1,6 +1,7 @@
 """Parsing and checking: the one description the library holds, and the messages it sends."""
 import ctypes
 import os
+import weakref
 
 from . import _library, _reading
 from .model import KIND_WORDS, CheckReport, Message, Result
@@ -35,7 +36,7 @@ class _Host:
         self.received = []
         self.library.oxel_initialize(ctypes.byref(self.context))
         self.locate = getattr(self.library, "oxel_message_location", None)
-        self.holder = None  # the Description whose records the library holds
+        self.holder = None  # a weak reference to the Description the library holds
 
     def _receive(self, _user_data, record):
         # An exception must not end in the library's frames; ctypes would only print it.
@@ -44,7 +45,7 @@ class _Host:
             where = self._location()
             kind = KIND_WORDS[message.kind] if 0 <= message.kind < len(KIND_WORDS) else str(message.kind)
             self.received.append(Message(kind, message.level, _reading.text(message.text) or "", *where))
-        except Exception as failure:  # pragma: no cover - kept as a message rather than lost
+        except Exception as failure:
             self.received.append(Message("error", 1, "oxel32 callback failed: %r" % (failure,)))
         return 0
 
@@ -67,9 +68,10 @@ class _Host:
         return result, messages, self.counters.errors - errors, self.counters.warnings - warnings
 
     def release(self):
-        if self.holder is not None:
-            self.holder._held = False
-            self.holder = None
+        holder = self.holder() if self.holder is not None else None
+        if holder is not None:
+            holder._held = False
+        self.holder = None
         self.library.oxel_destroy(ctypes.byref(self.context))
 
 
@@ -132,7 +134,8 @@ class Description:
         return self
 
     def __del__(self):
-        # At interpreter exit the module may already be torn down: the process releases all then.
+        # A description no longer referenced is released. At interpreter exit the module may
+        # already be torn down: the process releases everything then.
         try:
             self.close()
         except Exception:
@@ -158,8 +161,9 @@ def parse(path, level=2, program_name=None):
     if result != Result.OK:
         failure = next((m.text for m in messages if m.kind == "error"), "result %d" % result)
         raise ParseError("oxel32: %s: %s" % (path, failure), Result(result), messages)
-    host.holder = Description(os.fspath(path), messages, level)
-    return host.holder
+    description = Description(os.fspath(path), messages, level)
+    host.holder = weakref.ref(description)
+    return description
 
 
 def is_oxel(path):

@@ -106,3 +106,10 @@ def test_the_library_named_by_the_environment_must_load():
     assert run.stdout == "refused\n", run.stderr
     assert _library.candidates()[0] == os.environ["OXEL32_LIBRARY"]
     assert oxel32.version().count(".") == 2
+
+
+def test_a_description_no_longer_referenced_is_released(example):
+    oxel32.parse(example("jx200.oxel"))
+    assert _library.load().oxel_nr_components() == 0
+    kept = oxel32.parse(example("jx200.oxel"))
+    assert _library.load().oxel_nr_components() == 1 and kept.held
