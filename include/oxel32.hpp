@@ -132,31 +132,39 @@ struct arrow {
     const Value *operator->() const noexcept { return &value; }
 };
 
+/* The parts every iterator here shares: each reads its value on * and
+ * moves on with prefix ++. */
+template <typename Derived, typename Value>
+struct value_iterator {
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = Value;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = Value;
+
+    arrow<Value> operator->() const noexcept { return {*static_cast<const Derived &>(*this)}; }
+    Derived operator++(int) noexcept {
+        Derived before = static_cast<Derived &>(*this);
+        ++static_cast<Derived &>(*this);
+        return before;
+    }
+    bool operator==(const value_iterator &) const noexcept = default;
+};
+
 /* A range over an ItemList whose items Read turns into values. */
 template <typename Value, typename Record, Value (*Read)(const Record *)>
 class list_range {
 public:
-    class iterator {
+    class iterator : public value_iterator<iterator, Value> {
     public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = Value;
-        using difference_type = std::ptrdiff_t;
-        using pointer = void;
-        using reference = Value;
-
         iterator() noexcept = default;
         iterator(const ItemList *list, int32_t index) noexcept : list_(list), index_(index) {}
         Value operator*() const noexcept { return Read(item<Record>(list_, index_)); }
-        arrow<Value> operator->() const noexcept { return {**this}; }
         iterator &operator++() noexcept {
             ++index_;
             return *this;
         }
-        iterator operator++(int) noexcept {
-            iterator before = *this;
-            ++index_;
-            return before;
-        }
+        using value_iterator<iterator, Value>::operator++;
         bool operator==(const iterator &other) const noexcept = default;
 
     private:
@@ -315,14 +323,8 @@ inline constexpr int32_t register_kinds = static_cast<int32_t>(std::size(registe
  * in file order within a kind. */
 class register_range {
 public:
-    class iterator {
+    class iterator : public detail::value_iterator<iterator, register_info> {
     public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = register_info;
-        using difference_type = std::ptrdiff_t;
-        using pointer = void;
-        using reference = register_info;
-
         iterator() noexcept = default;
         iterator(const ComponentRecord *component, int32_t kind) noexcept : component_(component), kind_(kind) {
             settle();
@@ -331,17 +333,12 @@ public:
             const auto &row = detail::register_lists[kind_];
             return row.read(static_cast<register_kind>(kind_), list()->items[index_]);
         }
-        detail::arrow<register_info> operator->() const noexcept { return {**this}; }
         iterator &operator++() noexcept {
             ++index_;
             settle();
             return *this;
         }
-        iterator operator++(int) noexcept {
-            iterator before = *this;
-            ++*this;
-            return before;
-        }
+        using detail::value_iterator<iterator, register_info>::operator++;
         bool operator==(const iterator &other) const noexcept = default;
 
     private:

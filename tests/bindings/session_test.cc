@@ -1,9 +1,14 @@
 // The C++ wrapper: messages, outcomes, iteration beside the library's cursors, ownership and moves
+#include <ranges>
 #include <stdexcept>
 #include <string>
 
 #include "oxel32.hpp"
 #include "support/recorder.h"
+
+// The views work with the standard range algorithms.
+static_assert(std::ranges::forward_range<oxel::component_range> && std::ranges::forward_range<oxel::text_list> &&
+              std::ranges::forward_range<oxel::register_range>);
 
 namespace {
 
