@@ -326,7 +326,8 @@ public:
     class iterator : public detail::value_iterator<iterator, register_info> {
     public:
         iterator() noexcept = default;
-        iterator(const ComponentRecord *component, int32_t kind) noexcept : component_(component), kind_(kind) {
+        iterator(const ComponentRecord *component, int32_t kind) noexcept
+            : component_(component), kind_(kind) {
             settle();
         }
         register_info operator*() const noexcept {

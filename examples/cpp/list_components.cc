@@ -20,8 +20,8 @@ void list_component(const oxel::component &c) {
     // A line of its own, as `oxel components` names it.
     std::cout << "component " << c.name() << '\n';
     for (const oxel::pin &p : c.pins())
-        std::cout << "  pin " << shown(p.name) << (p.bus ? " bus" : " " + shown(p.number)) << " type " << p.type
-                  << '\n';
+        std::cout << "  pin " << shown(p.name) << (p.bus ? " bus" : " " + shown(p.number)) << " type "
+                  << p.type << '\n';
     for (const oxel::instruction &i : c.instructions())
         std::cout << "  instruction " << i.name << ' ' << i.code << ' ' << shown(i.register_name) << '\n';
     for (const oxel::register_info &r : c.registers())
