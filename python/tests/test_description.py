@@ -58,6 +58,8 @@ def test_a_check_reports_its_result_and_counts_what_it_sent(example, name, resul
     assert report.errors == sum(m.kind == "error" for m in report.messages) == 0
     assert report.warnings == sum(m.kind == "warning" for m in report.messages)
     assert (report.warnings > 0) == (result == oxel32.Result.WARNINGS)
+    if has_locations() and report.warnings:
+        assert any(m.file == example(name) and m.line > 0 for m in report.messages)
     assert description.held and description.check().result == result
 
 
