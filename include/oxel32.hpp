@@ -202,7 +202,8 @@ using text_list = detail::list_range<std::string_view, char, detail::text>;
 struct pin {
     std::string_view name;     /* empty for "-" */
     std::string_view number;   /* a single pin's number as written; empty for a bus */
-    int32_t type = 0;          /* PinType */
+    int32_t type = 0;          /* PinType as written (oxel_get_current_component_pin_type
+                                  answers 7 for an IN pin that no cell reads) */
     bool bus = false;
     std::string_view family;   /* empty for "-" */
     const PinRecord *record = nullptr;

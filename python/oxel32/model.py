@@ -57,7 +57,7 @@ class Pin:
     """An entry of the component's first pin list: a single pin or a bus."""
     name: Optional[str]         # None for "-"
     number: Optional[str]       # a single pin's number as written; None for a bus
-    type: int                   # a PinType (a plain int outside its codes)
+    type: int                   # a PinType as written (a plain int outside its codes)
     bus: bool
     family: Optional[str]
 
