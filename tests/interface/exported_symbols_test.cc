@@ -95,6 +95,7 @@ const std::set<std::string> kDocumented = {
     "oxel_get_current_component_usercode_register_capture_code",
     "oxel_get_first_component",
     "oxel_get_next_component",
+    "oxel_message_location",
     "oxel_nr_components",
     "oxel_nr_current_component_pins",
     "oxel_open_component",

@@ -12,8 +12,13 @@ namespace {
 
 int32_t OXEL_CALLBACK record_message(void *user_data, const MessageRecord *message) {
     auto *recorder = static_cast<Recorder *>(user_data);
+    const char *file = nullptr;
+    int32_t line = 0, column = 0;
+    std::string where;
+    if (oxel_message_location(&file, &line, &column))
+        where = std::string(file) + ":" + std::to_string(line) + ":" + std::to_string(column);
     recorder->messages.push_back(
-        {message->kind, message->level, message->zero, message->one, message->text});
+        {message->kind, message->level, message->zero, message->one, message->text, where});
     return 0;
 }
 

@@ -12,6 +12,7 @@ struct RecordedMessage {
     int32_t zero;
     int32_t one;
     std::string text;
+    std::string where;   // "file:line:column" as oxel_message_location tells it; empty for nowhere
 };
 
 // A host as the tests drive the library: a recording callback, its own

@@ -1,0 +1,73 @@
+// Record locations: the side table from record address to where it was written
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/memory.h"
+#include "model/record_locations.h"
+#include "model/release.h"
+#include "support/recorder.h"
+
+namespace {
+
+std::string shown(const SourceLocation &where) {
+    return where.file ? std::string(where.file) + ":" + std::to_string(where.line) + ":" +
+                            std::to_string(where.column)
+                      : "nowhere";
+}
+
+class RecordLocations : public ::testing::Test {
+protected:
+    Recorder host;
+    std::vector<char> records = std::vector<char>(5000);
+
+    void SetUp() override { start_locations_of_parse(); }
+    void TearDown() override {
+        memory_fail_at(0);
+        release_description(host.host());
+    }
+};
+
+}  // namespace
+
+// Thousands of records, well past the first table's size, each found at its
+// own place; the paths are the table's own copies, each kept once.
+TEST_F(RecordLocations, EveryRecordIsFoundAtItsPlaceAfterTheTableGrew) {
+    std::string main_path = "main.oxel", include_path = "part.oxel";
+    for (int i = 0; i < 5000; i++) {
+        std::string &path = i % 1000 < 500 ? main_path : include_path;
+        ASSERT_TRUE(remember_location(host.host(), &records[i], {path.c_str(), i + 1, i % 7 + 1}));
+    }
+    main_path = "changed";
+    for (int i = 0; i < 5000; i += 499) {
+        std::string file = i % 1000 < 500 ? "main.oxel" : "part.oxel";
+        EXPECT_EQ(shown(location_of(&records[i])), file + ":" + std::to_string(i + 1) + ":" +
+                                                        std::to_string(i % 7 + 1));
+    }
+    EXPECT_EQ(location_of(&records[0]).file, location_of(&records[2000]).file);
+    EXPECT_EQ(shown(location_of(&host)), "nowhere");
+}
+
+// A record remembered again (a new record where a released one lay) takes
+// its new place; a place without a path, or a released table, is nowhere.
+TEST_F(RecordLocations, TheLastPlaceOfAnAddressCounts) {
+    ASSERT_TRUE(remember_location(host.host(), &records[0], {"a.oxel", 3, 4}));
+    ASSERT_TRUE(remember_location(host.host(), &records[0], {"b.oxel", 9, 1}));
+    ASSERT_TRUE(remember_location(host.host(), &records[1], {"a.oxel", 5, 2}));
+    ASSERT_TRUE(remember_location(host.host(), &records[1], {nullptr, 6, 1}));
+    EXPECT_EQ(shown(location_of(&records[0])), "b.oxel:9:1");
+    EXPECT_EQ(shown(location_of(&records[1])), "nowhere");
+    release_description(host.host());
+    EXPECT_EQ(shown(location_of(&records[0])), "nowhere");
+}
+
+// A failed allocation is reported and leaves the table as it was.
+TEST_F(RecordLocations, AFailedAllocationRemembersNothing) {
+    ASSERT_TRUE(remember_location(host.host(), &records[0], {"a.oxel", 1, 1}));
+    memory_fail_at(1);
+    EXPECT_FALSE(remember_location(host.host(), &records[1], {"new.oxel", 2, 1}));
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), std::vector<std::string>{"Memory allocation error"});
+    EXPECT_EQ(shown(location_of(&records[1])), "nowhere");
+    EXPECT_EQ(shown(location_of(&records[0])), "a.oxel:1:1");
+}
