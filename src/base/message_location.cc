@@ -3,18 +3,28 @@
 
 namespace {
 
-message_location_state g_location = {kNowhere, kNowhere};
+message_location_state g_location = {{kNowhere, nullptr, nullptr}, kNowhere};
 
 }  // namespace
 
-PointMessagesAt::PointMessagesAt(const SourceLocation &where) : before(g_location.place) {
-    g_location.place = where;
+PointMessagesAt::PointMessagesAt(const SourceLocation &where) : before(g_location.current) {
+    g_location.current = {where, nullptr, nullptr};
 }
 
-PointMessagesAt::~PointMessagesAt() { g_location.place = before; }
+PointMessagesAt::PointMessagesAt(const void *subject, FindPlace find) : before(g_location.current) {
+    g_location.current = {kNowhere, subject, find};
+}
+
+PointMessagesAt::~PointMessagesAt() { g_location.current = before; }
 
 void begin_delivery(bool located) {
-    g_location.delivered = located ? g_location.place : kNowhere;
+    const message_place &current = g_location.current;
+    if (!located)
+        g_location.delivered = kNowhere;
+    else if (current.subject)
+        g_location.delivered = current.find(current.subject);
+    else
+        g_location.delivered = current.place;
 }
 
 void end_delivery() { g_location.delivered = kNowhere; }

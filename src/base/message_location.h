@@ -12,10 +12,22 @@ struct SourceLocation {
     int32_t column;
 };
 
+// Finds where the subject of messages was written: a lookup of a higher
+// layer, handed down.
+using FindPlace = SourceLocation (*)(const void *subject);
+
+// Where the messages sent now point: a place, or a subject whose place is
+// looked up only when a message about it is delivered.
+struct message_place {
+    SourceLocation place;
+    const void *subject;      // null: `place` counts
+    FindPlace find;
+};
+
 // Where the messages sent now point, and where the one being delivered to
 // the host's callback points (nowhere outside a callback).
 struct message_location_state {
-    SourceLocation place;
+    message_place current;
     SourceLocation delivered;
 };
 
@@ -25,11 +37,14 @@ struct message_location_state {
 // set.
 struct PointMessagesAt {
     explicit PointMessagesAt(const SourceLocation &where);
+    // At the place `find` gives for `subject`, asked only when a message is
+    // delivered: most subjects draw none.
+    PointMessagesAt(const void *subject, FindPlace find);
     ~PointMessagesAt();
     PointMessagesAt(const PointMessagesAt &) = delete;
     PointMessagesAt &operator=(const PointMessagesAt &) = delete;
 
-    SourceLocation before;
+    message_place before;
 };
 
 // Nowhere in particular.

@@ -49,12 +49,6 @@ ModeSpecRecord *named_entry(HostContext *context, int32_t code, const char *name
 // error was found at: a ":" means the value was missing.
 void report_broken_capture_status(int token);
 
-// Where a rule begins: at its first symbol that covers a token. A mid-rule
-// action and an empty rule cover none (line 0), so a rule that opens with a
-// name marker begins at the word after it.
-TokenPlace first_written(const TokenPlace *rhs, int length);
-#define YYLLOC_DEFAULT(Current, Rhs, N) ((Current) = first_written((Rhs), (N)))
-
 // The site of a record being built by a rule: while it lives, the messages
 // of the record's constructor point where the rule begins, and keep()
 // remembers the record built as written there.

@@ -49,13 +49,6 @@ int parse_description() { return yyparse(&g_parser) == 0 ? 0 : 1; }
 
 int32_t parser_syntax_errors() { return g_parser.syntax_errors; }
 
-TokenPlace first_written(const TokenPlace *rhs, int length) {
-    for (int i = 1; i <= length; i++)
-        if (rhs[i].where.line > 0)
-            return rhs[i];
-    return kNowhere;
-}
-
 void yyerror(parser_state *, const char *message) {
     if (std::strcmp(message, "memory exhausted") == 0)
         message = "yacc stack overflow";

@@ -1,48 +1,28 @@
 // Record locations: where each record of the description was written
 #include "model/record_locations.h"
 
+#include <algorithm>
 #include <cstring>
+#include <functional>
 
 #include "base/memory.h"
 
 namespace {
 
-constexpr int kFirstCapacityBits = 8;
+constexpr uint32_t kFirstRoom = 256;
 constexpr int32_t kNoPath = -1;
 
 record_locations g_locations;
 
-// Fibonacci hashing: the high bits of the address times the golden ratio
-// spread records that lie a fixed size apart over the whole table.
-uint32_t slot_of(const void *record, int shift) {
-    uint64_t key = reinterpret_cast<uintptr_t>(record);
-    return static_cast<uint32_t>((key * 0x9E3779B97F4A7C15ull) >> shift);
+// Address first; of two places of one address, the later one last.
+bool comes_before(const RecordPlace &a, const RecordPlace &b) {
+    if (a.record != b.record)
+        return std::less<const void *>()(a.record, b.record);
+    return a.order < b.order;
 }
 
-// The slot that holds `record`, or the free slot where it belongs.
-RecordPlace *find_slot(RecordPlace *slots, uint32_t capacity, int shift, const void *record) {
-    uint32_t mask = capacity - 1;
-    for (uint32_t i = slot_of(record, shift);; i = (i + 1) & mask)
-        if (slots[i].record == record || !slots[i].record)
-            return &slots[i];
-}
-
-// Doubles the slots (or makes the first ones) and moves every entry over.
-bool grow(HostContext *context) {
-    record_locations &table = g_locations;
-    int bits = table.slots ? 64 - table.shift + 1 : kFirstCapacityBits;
-    uint32_t capacity = uint32_t{1} << bits;
-    auto *slots = static_cast<RecordPlace *>(mem_alloc(context, sizeof(RecordPlace) * capacity));
-    if (!slots)
-        return false;
-    for (uint32_t i = 0; i < table.capacity; i++)
-        if (table.slots[i].record)
-            *find_slot(slots, capacity, 64 - bits, table.slots[i].record) = table.slots[i];
-    mem_free(context, table.slots);
-    table.slots = slots;
-    table.capacity = capacity;
-    table.shift = 64 - bits;
-    return true;
+bool lies_before(const void *record, const RecordPlace &place) {
+    return std::less<const void *>()(record, place.record);
 }
 
 // The number of `path` in the path list, a copy added when it is new;
@@ -92,23 +72,34 @@ bool remember_location(HostContext *context, const void *record, const SourceLoc
         return true;
     if (!find_path(context, where.file, &path))
         return false;
-    if (4 * (uint64_t{table.used} + 1) > 3 * uint64_t{table.capacity} && !grow(context))
-        return false;
-    RecordPlace *slot = find_slot(table.slots, table.capacity, table.shift, record);
-    if (!slot->record)
-        table.used++;
-    *slot = RecordPlace{record, path, where.line, where.column};
+    if (table.count == table.room) {
+        uint32_t room = table.room ? 2 * table.room : kFirstRoom;
+        auto *places = static_cast<RecordPlace *>(mem_realloc(context, table.places, sizeof(RecordPlace) * room));
+        if (!places)
+            return false;
+        table.places = places;
+        table.room = room;
+    }
+    table.places[table.count] = RecordPlace{record, path, where.line, where.column, table.count};
+    table.count++;
     return true;
 }
 
 SourceLocation location_of(const void *record) {
-    const record_locations &table = g_locations;
-    if (!record || !table.slots)
+    record_locations &table = g_locations;
+    if (!record || table.count == 0)
         return kNowhere;
-    const RecordPlace *slot = find_slot(table.slots, table.capacity, table.shift, record);
-    if (!slot->record || slot->file == kNoPath)
+    RecordPlace *first = table.places, *last = table.places + table.count;
+    if (table.sorted != table.count) {
+        std::sort(first, last, comes_before);
+        table.sorted = table.count;
+    }
+    // The last place of the address is the one that counts.
+    const RecordPlace *after = std::upper_bound(first, last, record, lies_before);
+    if (after == first || (after - 1)->record != record || (after - 1)->file == kNoPath)
         return kNowhere;
-    return SourceLocation{table.paths[slot->file], slot->line, slot->column};
+    const RecordPlace &place = *(after - 1);
+    return SourceLocation{table.paths[place.file], place.line, place.column};
 }
 
 void release_record_locations(HostContext *context) {
@@ -116,7 +107,7 @@ void release_record_locations(HostContext *context) {
     for (int32_t i = 0; i < table.path_count; i++)
         mem_free(context, table.paths[i]);
     mem_free(context, table.paths);
-    mem_free(context, table.slots);
+    mem_free(context, table.places);
     table = record_locations{};
     start_locations_of_parse();
 }

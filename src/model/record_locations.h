@@ -7,23 +7,26 @@
 #include "oxel32.h"
 
 // One remembered record: its file by number in the table's path list (-1
-// when the source had no name), its line and column.
+// when the source had no name), its line and column, and the order in which
+// it was remembered.
 struct RecordPlace {
-    const void *record;     // null: a free slot
+    const void *record;
     int32_t file;
     int32_t line;
     int32_t column;
+    uint32_t order;
 };
 
-// The description's side table, keyed by record address: open addressing
-// with linear probing, a power of two of slots, at most three quarters
-// used. The records keep their layout; the table is released with the
+// The description's side table, keyed by record address. A parse only
+// appends, in the order records are built; the first lookup after it sorts
+// the places by address (and order), so that a lookup is a binary search.
+// The records keep their layout; the table is released with the
 // description.
 struct record_locations {
-    RecordPlace *slots;
-    uint32_t capacity;
-    uint32_t used;
-    int shift;                // 64 minus the bits of the capacity
+    RecordPlace *places;
+    uint32_t count;
+    uint32_t room;
+    uint32_t sorted;          // the places sorted so far, from the first
     char **paths;             // each path once, owned
     int32_t path_count;
     int32_t path_room;

@@ -31,9 +31,9 @@ protected:
 
 }  // namespace
 
-// Thousands of records, well past the first table's size, each found at its
+// Thousands of records, well past the table's first room, each found at its
 // own place; the paths are the table's own copies, each kept once.
-TEST_F(RecordLocations, EveryRecordIsFoundAtItsPlaceAfterTheTableGrew) {
+TEST_F(RecordLocations, EveryRecordIsFoundAtItsPlace) {
     std::string main_path = "main.oxel", include_path = "part.oxel";
     for (int i = 0; i < 5000; i++) {
         std::string &path = i % 1000 < 500 ? main_path : include_path;
@@ -58,6 +58,9 @@ TEST_F(RecordLocations, TheLastPlaceOfAnAddressCounts) {
     ASSERT_TRUE(remember_location(host.host(), &records[1], {nullptr, 6, 1}));
     EXPECT_EQ(shown(location_of(&records[0])), "b.oxel:9:1");
     EXPECT_EQ(shown(location_of(&records[1])), "nowhere");
+    // Also after a lookup has put the places in order.
+    ASSERT_TRUE(remember_location(host.host(), &records[0], {"c.oxel", 2, 2}));
+    EXPECT_EQ(shown(location_of(&records[0])), "c.oxel:2:2");
     release_description(host.host());
     EXPECT_EQ(shown(location_of(&records[0])), "nowhere");
 }
