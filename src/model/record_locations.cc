@@ -74,7 +74,8 @@ bool remember_location(HostContext *context, const void *record, const SourceLoc
         return false;
     if (table.count == table.room) {
         uint32_t room = table.room ? 2 * table.room : kFirstRoom;
-        auto *places = static_cast<RecordPlace *>(mem_realloc(context, table.places, sizeof(RecordPlace) * room));
+        auto *places =
+            static_cast<RecordPlace *>(mem_realloc(context, table.places, sizeof(RecordPlace) * room));
         if (!places)
             return false;
         table.places = places;

@@ -1,129 +1,74 @@
-// Message channel: levels, counting, the cut at 1023 characters
-#include <gtest/gtest.h>
-
-#include <string>
-
+// Message channel: levels, counting, the cut at 1023 characters, source errors
 #include "base/messages.h"
-#include "model/statement_routing.h"
-#include "model/tagged_item.h"
 #include "support/recorder.h"
 
-TEST(HostMessages, LevelTwoLetsErrorsAndWarningsThroughAndCountsThem) {
-    Recorder host(2);
-    EXPECT_EQ(report_error(host.host(), "e%d", 1), 1);
-    EXPECT_EQ(report_warning(host.host(), "w"), 1);
-    EXPECT_EQ(report_note(host.host(), "n"), 0);
-    EXPECT_EQ(report_progress(host.host(), "p"), 0);
-    EXPECT_EQ(report_status(host.host(), "s"), 0);
-    ASSERT_EQ(host.messages.size(), 2u) << host.dump();
-    EXPECT_EQ(host.messages[0].kind, OXEL_KIND_ERROR);
-    EXPECT_EQ(host.messages[0].level, 1);
-    EXPECT_EQ(host.messages[0].text, "e1");
-    EXPECT_EQ(host.messages[1].kind, OXEL_KIND_WARNING);
-    EXPECT_EQ(host.messages[1].level, 2);
-    EXPECT_EQ(host.counters.errors, 1);
-    EXPECT_EQ(host.counters.warnings, 1);
-}
-
-TEST(HostMessages, LevelZeroSuppressesAndCountsNothingButTheMemoryError) {
-    Recorder host(0);
-    EXPECT_EQ(report_error(host.host(), "e"), 0);
-    EXPECT_EQ(report_warning(host.host(), "w"), 0);
-    EXPECT_EQ(host.counters.errors, 0);
-    EXPECT_EQ(report_memory_error(host.host()), 1);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Memory allocation error");
-    EXPECT_EQ(host.messages[0].kind, OXEL_KIND_ERROR);
-    EXPECT_EQ(host.messages[0].zero, 0);
-    EXPECT_EQ(host.messages[0].one, 1);
-    EXPECT_EQ(host.counters.errors, 1);
-}
-
-TEST(HostMessages, EveryKindCarriesItsLevelAndTheFixedWords) {
-    Recorder host(4);
-    report_note(host.host(), "n");
-    report_progress(host.host(), "p");
-    report_status(host.host(), "s");
-    ASSERT_EQ(host.messages.size(), 3u);
-    EXPECT_EQ(host.messages[0].kind, OXEL_KIND_NOTE);
-    EXPECT_EQ(host.messages[0].level, 3);
-    EXPECT_EQ(host.messages[1].kind, OXEL_KIND_PROGRESS);
-    EXPECT_EQ(host.messages[1].level, 4);
-    EXPECT_EQ(host.messages[2].kind, OXEL_KIND_STATUS);
-    EXPECT_EQ(host.messages[2].level, 4);
-    for (const RecordedMessage &m : host.messages) {
-        EXPECT_EQ(m.zero, 0);
-        EXPECT_EQ(m.one, 1);
+// A message passes from its level on, as its kind with its level and the
+// fixed words; only errors and warnings that pass are counted, the memory
+// error always.
+TEST(HostMessages, EachReporterPassesFromItsLevelOnAndOnlyWhatPassesIsCounted) {
+    const struct {
+        int32_t (*report)(HostContext *, const char *, ...);
+        int32_t kind, level;
+    } reporters[] = {{report_error, OXEL_KIND_ERROR, 1}, {report_warning, OXEL_KIND_WARNING, 2},
+                     {report_note, OXEL_KIND_NOTE, 3}, {report_progress, OXEL_KIND_PROGRESS, 4},
+                     {report_status, OXEL_KIND_STATUS, 4}};
+    for (int32_t level = 0; level <= 4; level++) {
+        Recorder host(level);
+        for (const auto &r : reporters) {
+            SCOPED_TRACE(row(level, r.kind));
+            const size_t before = host.messages.size();
+            EXPECT_EQ(r.report(host.host(), "%s%d", "m", r.kind), level >= r.level ? 1 : 0);
+            ASSERT_EQ(host.messages.size(), before + (level >= r.level));
+            if (level >= r.level) {
+                const RecordedMessage &m = host.messages.back();
+                EXPECT_EQ(row(m.kind, m.level, m.zero, m.one, m.text),
+                          row(r.kind, r.level, 0, 1, "m" + shown(r.kind)));
+            }
+        }
+        EXPECT_EQ(row(host.counters.errors, host.counters.warnings), row(level >= 1, level >= 2));
+        EXPECT_EQ(report_memory_error(host.host()), 1);
+        ASSERT_FALSE(host.messages.empty());
+        const RecordedMessage &m = host.messages.back();
+        EXPECT_EQ(row(m.kind, m.level, m.zero, m.one, m.text), "0|1|0|1|Memory allocation error");
+        EXPECT_EQ(host.counters.errors, (level >= 1) + 1);
     }
-    EXPECT_EQ(host.counters.errors, 0);
-    EXPECT_EQ(host.counters.warnings, 0);
-}
-
-TEST(HostMessages, LongTextsAreCutAt1023Characters) {
-    Recorder host;
-    std::string long_text(3000, 'x');
-    report_error(host.host(), "%s", long_text.c_str());
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, std::string(1023, 'x'));
-}
-
-TEST(HostMessages, NullCallbackStillCountsAndNullCountersStillDelivers) {
-    Recorder silent;
-    silent.context.callback = nullptr;
-    EXPECT_EQ(report_error(silent.host(), "e"), 1);
-    EXPECT_EQ(silent.counters.errors, 1);
-
-    Recorder uncounted;
-    uncounted.context.counters = nullptr;
-    report_error(uncounted.host(), "e");
-    report_warning(uncounted.host(), "w");
-    EXPECT_EQ(uncounted.messages.size(), 2u);
-    EXPECT_EQ(get_error_count(uncounted.host()), 0);
-    EXPECT_EQ(get_warning_count(uncounted.host()), 0);
-    set_error_count(uncounted.host(), 5);  // harmless
-}
-
-TEST(HostMessages, CounterAccessorsReadAndWriteTheHostsRecord) {
-    Recorder host;
-    host.counters.reserved = 77;
-    set_error_count(host.host(), 3);
-    count_error(host.host());
-    set_warning_count(host.host(), 9);
-    count_warning(host.host());
-    EXPECT_EQ(get_error_count(host.host()), 4);
-    EXPECT_EQ(get_warning_count(host.host()), 10);
-    EXPECT_EQ(host.counters.reserved, 77);
-}
-
-TEST(HostMessages, AnAbsentNameIsPrintedAsNull) {
-    Recorder host;
-    TaggedItem statement{TAG_MANUFACTURER_IDCODE, 0};
-    report_illegal_statement(host.host(), &statement, "Bypass register", nullptr);
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
-              std::vector<std::string>{"Illegal statement (Type 27) in Bypass register (null)"});
 }
 
 // A message that points into the source names the line and indents its text
 // by twelve blanks; it is filtered, counted and cut like any other error.
-TEST(HostMessages, ASourceErrorNamesTheLineAndIndentsItsText) {
-    Recorder host;
-    const std::string long_text(3000, 'y');
+TEST(HostMessages, LongTextsAreCutAt1023CharactersAndASourceErrorNamesItsLine) {
+    Recorder host, quiet(0);
+    const std::string long_text(3000, 'y'), head = "syntax error >> line 12\n" + std::string(12, ' ');
+    report_error(host.host(), "%s", long_text.c_str());
     EXPECT_EQ(report_source_error(host.host(), 7, "Illegal directive #%s - Ignoring", "x%d"), 1);
     report_source_error(host.host(), 12, "%s", long_text.c_str());
-    const std::string second_head = "syntax error >> line 12\n" + std::string(12, ' ');
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
-              (std::vector<std::string>{
-                  "syntax error >> line 7\n            Illegal directive #x%d - Ignoring",
-                  second_head + std::string(1023 - second_head.size(), 'y')}));
-    EXPECT_EQ(host.counters.errors, 2);
-
-    Recorder quiet(0);
+              (Texts{std::string(1023, 'y'),
+                     "syntax error >> line 7\n            Illegal directive #x%d - Ignoring",
+                     head + std::string(1023 - head.size(), 'y')}));
+    EXPECT_EQ(host.counters.errors, 3);
     EXPECT_EQ(report_source_error(quiet.host(), 1, "Ignoring #include directive"), 0);
-    EXPECT_TRUE(quiet.messages.empty());
-    EXPECT_EQ(quiet.counters.errors, 0);
+    EXPECT_EQ(quiet.dump() + shown(quiet.counters.errors), "0");
 }
 
-TEST(HostMessages, AnAbsentNameStandsAsNoname) {
-    EXPECT_STREQ(show_name(nullptr), "(noname)");
-    EXPECT_STREQ(show_name("TAP_1"), "TAP_1");
+TEST(HostMessages, CountingNeedsNoCallbackAndDeliveringNoCounters) {
+    Recorder silent, uncounted;
+    silent.context.callback = nullptr;
+    EXPECT_EQ(report_error(silent.host(), "e"), 1);
+    EXPECT_EQ(silent.counters.errors, 1);
+    uncounted.context.counters = nullptr;
+    report_error(uncounted.host(), "e");
+    report_warning(uncounted.host(), "w");
+    set_error_count(uncounted.host(), 5);  // harmless
+    EXPECT_EQ(row(uncounted.messages.size(), get_error_count(uncounted.host()),
+                  get_warning_count(uncounted.host())),
+              "2|0|0");
+    silent.counters.reserved = 77;
+    set_error_count(silent.host(), 3);
+    count_error(silent.host());
+    set_warning_count(silent.host(), 9);
+    count_warning(silent.host());
+    EXPECT_EQ(row(get_error_count(silent.host()), get_warning_count(silent.host()), silent.counters.reserved),
+              "4|10|77");
 }
+

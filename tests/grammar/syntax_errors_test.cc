@@ -1,107 +1,69 @@
-// Syntax messages: composition, the detail line, one pair per failed parse
-#include <gtest/gtest.h>
+// Syntax messages: composition, the quoted token and its cut-off, the detail line of each broken construct
+#include <sstream>
 
-#include <string>
-
+#include "base/messages.h"
 #include "support/recorder.h"
 
-namespace {
+using SyntaxErrors = ParseTest;
 
-// Parses `text` and returns the recorder holding what was reported.
-void parse_text(Recorder &host, const std::string &name, const std::string &text, int32_t expected = OXEL_FAILED) {
-    OxelInitialize(host.host());
-    std::string path = write_temp_file(name, text);
-    EXPECT_EQ(OxelParse(host.host(), path.c_str()), expected) << host.dump();
+// The detail line obeys the level but the error is counted once.
+TEST_F(SyntaxErrors, TheDetailLineObeysTheLevel) {
+    Recorder quiet(2);
+    OxelParse(quiet.host(), write_temp_file("level2.oxel", "OXEL END OXEL").c_str());
+    EXPECT_EQ(quiet.dump() + shown(quiet.counters.errors), "error: syntax error >> line 1 near \"END\"\n1");
 }
 
-const std::string kIndent(12, ' ');
-
-}  // namespace
-
-TEST(SyntaxErrors, FrameWithoutSectionsNamesWhatMayComeInside) {
-    Recorder host;
-    parse_text(host, "no_section.oxel", "OXEL\nEND OXEL\n");
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), std::vector<std::string>{"syntax error >> line 2 near \"END\""});
-    EXPECT_EQ(host.texts(OXEL_KIND_NOTE),
-              std::vector<std::string>{kIndent + "Board, component, technology, header or END OXEL expected"});
-    EXPECT_EQ(OxelGetSyntaxErrors(), 1);
+// The token is quoted while it stays 20 characters clear of the buffer's end
+// behind the head ("syntax error: PROGRAM >>"); a head too long is cut.
+TEST_F(SyntaxErrors, TheTokenIsQuotedOnlyWhileItLeavesRoomInTheBuffer) {
+    const std::string fits(kMessageSize - 36, 'Q'), program(3000, 'P');
+    const struct {
+        std::string program, token, error;
+    } cases[] = {
+        {"", fits, "syntax error >> line 2 near \"" + fits + "\""},
+        {"", fits + "Q", "syntax error >> line 2"},
+        {"oxel", fits.substr(6), "syntax error: oxel >> line 2 near \"" + fits.substr(6) + "\""},
+        {"oxel", fits.substr(5), "syntax error: oxel >> line 2"},
+        {program, "Q", ("syntax error: " + program).substr(0, kMessageSize - 1)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.program.substr(0, 8) + " " + std::to_string(c.token.size()));
+        OxelDestroy(host.host());
+        host.clear();
+        OxelSetProgName(host.host(), c.program.c_str());
+        OxelParse(host.host(), write_temp_file("cut_off.oxel", "OXEL\n" + c.token + " END OXEL").c_str());
+        EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{c.error});
+    }
 }
 
-TEST(SyntaxErrors, AFileMustOpenWithOxelAndNothingMayFollowItsEnd) {
-    Recorder host;
-    parse_text(host, "no_oxel.oxel", "BOARD b END BOARD\n");
-    EXPECT_EQ(host.texts(OXEL_KIND_NOTE),
-              std::vector<std::string>{kIndent + "File must start with OXEL and end with END OXEL"});
-    Recorder after;
-    parse_text(after, "trailing.oxel",
-               "OXEL OXEL_HEADER CREATION_LOG \"a\" \"b\" \"c\" \"d\" END OXEL_HEADER END OXEL\nOXEL\n");
-    EXPECT_EQ(after.texts(OXEL_KIND_ERROR), std::vector<std::string>{"syntax error >> line 2 near \"OXEL\""});
-    EXPECT_EQ(after.texts(OXEL_KIND_NOTE),
-              std::vector<std::string>{kIndent + "File must start with OXEL and end with END OXEL"});
-}
-
-TEST(SyntaxErrors, HeaderLogsSayWhatWasExpected) {
-    Recorder no_creation;
-    parse_text(no_creation, "no_creation.oxel", "OXEL OXEL_HEADER CHANGE_LOG \"a\" \"b\" \"c\" \"d\" END OXEL_HEADER END OXEL");
-    EXPECT_EQ(no_creation.texts(OXEL_KIND_NOTE), std::vector<std::string>{kIndent + "CREATIONLOG expected"});
-
-    Recorder bad_change;
-    parse_text(bad_change, "bad_change.oxel",
-               "OXEL OXEL_HEADER CREATION_LOG \"a\" \"b\" \"c\" \"d\" BOARD END OXEL_HEADER END OXEL");
-    EXPECT_EQ(bad_change.texts(OXEL_KIND_NOTE),
-              std::vector<std::string>{kIndent + "CHANGELOG or END OXEL_HEADER expected"});
-    EXPECT_EQ(bad_change.texts(OXEL_KIND_ERROR), std::vector<std::string>{"syntax error >> line 1 near \"BOARD\""});
-}
-
-TEST(SyntaxErrors, SingleCharacterTokensAreQuotedToo) {
-    Recorder host;
-    parse_text(host, "equals.oxel", "OXEL = END OXEL");
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), std::vector<std::string>{"syntax error >> line 1 near \"=\""});
-}
-
-TEST(SyntaxErrors, ThePercentSignInATokenIsSentAsWritten) {
-    Recorder host;
-    parse_text(host, "percent.oxel", "OXEL a%s%n END OXEL");
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), std::vector<std::string>{"syntax error >> line 1 near \"A%S%N\""});
-}
-
-TEST(SyntaxErrors, ALongTokenLeavesTheNearPartOut) {
-    Recorder host;
-    parse_text(host, "long_token.oxel", "OXEL\n\n" + std::string(1010, 'q') + " END OXEL");
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), std::vector<std::string>{"syntax error >> line 3"});
-    EXPECT_EQ(host.texts(OXEL_KIND_NOTE).size(), 1u);
-}
-
-TEST(SyntaxErrors, AVeryLongProgramNameIsCutAtTheBuffer) {
-    Recorder host;
-    OxelSetProgName(host.host(), std::string(3000, 'P').c_str());
-    parse_text(host, "long_name.oxel", "OXEL END OXEL");
-    ASSERT_EQ(host.texts(OXEL_KIND_ERROR).size(), 1u);
-    const std::string text = host.texts(OXEL_KIND_ERROR)[0];
-    EXPECT_EQ(text.size(), 1023u);
-    EXPECT_EQ(text.rfind("syntax error: PPPP", 0), 0u);
-}
-
-TEST(SyntaxErrors, TheDetailLineObeysTheLevelButStillBelongsToItsMessage) {
-    Recorder host(2);
-    parse_text(host, "level2.oxel", "OXEL END OXEL");
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR).size(), 1u);
-    EXPECT_TRUE(host.texts(OXEL_KIND_NOTE).empty());
-    EXPECT_EQ(host.counters.errors, 1);
-}
-
-TEST(SyntaxErrors, AnEmptyFileIsAcceptedByTheGrammarButIsNoOxelFile) {
-    Recorder host;
-    parse_text(host, "comments_only.oxel", "* nothing but a comment\n");
-    EXPECT_EQ(OxelGetSyntaxErrors(), 0);
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR).size(), 1u);
-    EXPECT_TRUE(host.texts(OXEL_KIND_NOTE).empty());
-}
-
-TEST(SyntaxErrors, WordsAfterAKeywordInAnyCaseAreKeywords) {
-    Recorder host;
-    parse_text(host, "mixed_case.oxel",
-               "oxel Oxel_Header creation_log \"a\" \"b\" \"c\" \"d\" end OXEL_header End oXeL\n", OXEL_OK);
-    EXPECT_TRUE(host.messages.size() == 1u) << host.dump();  // the progress line only
-    OxelDestroy(host.host());
+// Each broken description of the table golden/broken_constructs.txt fails
+// with one syntax message and one detail line, and leaves no description.
+TEST_F(SyntaxErrors, EachBrokenConstructNamesWhereItStoppedAndWhatWasExpected) {
+    const std::string table = "tests/grammar/golden/broken_constructs.txt";
+    const auto unescaped = [](std::string text) {
+        for (size_t at = text.find("\\n"); at != std::string::npos; at = text.find("\\n", at))
+            text.replace(at, 2, "\n");
+        return text;
+    };
+    std::istringstream in(read_file(std::string(OXEL_SOURCE_DIR) + "/" + table));
+    std::string head, tail, rewritten;
+    for (std::string line; std::getline(in, line); rewritten += line + "\n") {
+        const size_t gap = line.find("..."), arrow = line.find(" => ");
+        if (line.rfind("frame: ", 0) == 0 && gap != std::string::npos) {
+            head = unescaped(line.substr(7, gap - 7));
+            tail = unescaped(line.substr(gap + 3));
+        } else if (line[0] != '#' && arrow != std::string::npos) {
+            SCOPED_TRACE(line);
+            const std::string text = head + unescaped(line.substr(0, arrow)) + tail;
+            EXPECT_EQ(parse_file(write_temp_file("broken.oxel", text)), OXEL_FAILED);
+            const Texts errors = host.texts(OXEL_KIND_ERROR), notes = host.texts(OXEL_KIND_NOTE);
+            const bool indented = notes.size() == 1 && notes[0].rfind(std::string(12, ' '), 0) == 0;
+            EXPECT_TRUE(errors.size() == 1 && indented) << host.dump();
+            EXPECT_TRUE(no_description() && OxelGetSyntaxErrors() == 1 && !host.counters.warnings);
+            line = line.substr(0, arrow + 4) + (errors.empty() ? "" : errors[0]) + " | " +
+                   (notes.empty() ? "" : notes[0].substr(std::min<size_t>(12, notes[0].size())));
+        }
+    }
+    EXPECT_GT(rewritten.size(), 1000u);
+    expect_golden(table, rewritten);
 }

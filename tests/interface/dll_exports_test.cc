@@ -1,9 +1,6 @@
 // The DLL's tables: the header's entry points under plain names, the system's libraries
-#include <gtest/gtest.h>
 
 #include <cctype>
-#include <set>
-#include <string>
 
 #include "support/recorder.h"
 
@@ -14,24 +11,6 @@
 #include <windows.h>
 
 namespace {
-
-bool is_name_char(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
-
-// The name of every function the public header declares OXEL_API: the word
-// before the parenthesis of each declaration that begins a line.
-std::set<std::string> header_exports() {
-    std::string header = read_file(std::string(OXEL_SOURCE_DIR) + "/include/oxel32.h");
-    std::set<std::string> names;
-    const std::string marker = "\nOXEL_API ";
-    for (size_t at = header.find(marker); at != std::string::npos; at = header.find(marker, at + 1)) {
-        size_t end = header.find('(', at);
-        size_t start = end;
-        while (start > at && is_name_char(header[start - 1]))
-            start--;
-        names.insert(header.substr(start, end - start));
-    }
-    return names;
-}
 
 // One of the loaded module's data directories; null when the module has
 // none of that kind.

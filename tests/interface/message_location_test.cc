@@ -1,16 +1,10 @@
 // Message locations: where the messages a host receives point, read through oxel_message_location
-#include <gtest/gtest.h>
-
 #include <cstdio>
-#include <string>
-#include <vector>
 
 #include "base/memory.h"
 #include "support/recorder.h"
 
 namespace {
-
-using Texts = std::vector<std::string>;
 
 // Where the first message whose text begins with `start` points; "?" when
 // no message does.
@@ -25,15 +19,7 @@ std::string at(const std::string &file, int line, int column) {
     return file + ":" + std::to_string(line) + ":" + std::to_string(column);
 }
 
-class MessageLocation : public ::testing::Test {
-protected:
-    Recorder host;
-
-    void SetUp() override { OxelInitialize(host.host()); }
-    void TearDown() override { OxelDestroy(host.host()); }
-
-    int32_t parse(const std::string &path) { return OxelParse(host.host(), path.c_str()); }
-};
+using MessageLocation = ParseTest;
 
 }  // namespace
 
@@ -55,8 +41,7 @@ TEST_F(MessageLocation, ASyntaxErrorPointsAtTheTokenInItsOwnFile) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.path);
-        host.clear();
-        ASSERT_EQ(parse(c.path), OXEL_FAILED);
+        ASSERT_EQ(parse_file(c.path), OXEL_FAILED);
         ASSERT_EQ(host.texts(OXEL_KIND_ERROR), Texts{c.text}) << host.dump();
         EXPECT_EQ(where_of(host, "syntax error"), c.where);
         // The detail line points where its message does.
@@ -72,7 +57,7 @@ TEST_F(MessageLocation, LexerAndIncludeMessagesPointAtTheirDirectiveOrToken) {
         "loc_lexer_inner.oxel", "* inner\n#pragma once\n    " + std::string(5121, 'w') + "\n");
     std::string path = write_temp_file(
         "loc_lexer_main.oxel", "OXEL\n\n#include /no/such/file.oxel\n#include " + inner + "\nEND OXEL\n");
-    EXPECT_EQ(parse(path), OXEL_FAILED);
+    EXPECT_EQ(parse_file(path), OXEL_FAILED);
     EXPECT_EQ(where_of(host, "syntax error >> line 4\n            Couldn't open"), at(path, 3, 1));
     EXPECT_EQ(where_of(host, "syntax error >> line 4\n            Ignoring"), at(path, 3, 1));
     EXPECT_EQ(where_of(host, "syntax error >> line 8\n            Illegal directive #pragma"), at(inner, 2, 1));
@@ -122,7 +107,7 @@ TEST_F(MessageLocation, CheckFindingsPointAtTheirRecord) {
         "END COMPONENT\n"
         "#include " + board + "\n"
         "END OXEL\n");
-    ASSERT_EQ(parse(path), OXEL_OK) << host.dump();
+    ASSERT_EQ(parse_file(path), OXEL_OK) << host.dump();
     host.clear();
     ASSERT_EQ(OxelCheck(host.host()), OXEL_FAILED);
     EXPECT_EQ(where_of(host, "Pin \"B\" has BST type"), at(component_start, 8, 5)) << host.dump();
@@ -133,21 +118,23 @@ TEST_F(MessageLocation, CheckFindingsPointAtTheirRecord) {
     // A finding about the component: its section began in the include file.
     EXPECT_EQ(where_of(host, "Pin name \"B\" is multiple defined"), at(component_start, 1, 1));
     for (const RecordedMessage &m : host.messages)
-        EXPECT_TRUE(m.where.empty() || (m.kind != OXEL_KIND_PROGRESS && m.kind != OXEL_KIND_STATUS)) << m.text;
+        EXPECT_TRUE(m.where.empty() || (m.kind != OXEL_KIND_PROGRESS && m.kind != OXEL_KIND_STATUS))
+            << m.text;
 }
 
 // A second parse into the same description, from a path given in the same
 // buffer: the records of each file keep their own file.
 TEST_F(MessageLocation, TwoParsesIntoOneDescriptionKeepTheirFiles) {
-    const std::string component = "OXEL\nCOMPONENT C\n  PIN_LIST\n    1 A IN -\n  END PIN_LIST\nEND COMPONENT\nEND OXEL\n";
+    const std::string component =
+        "OXEL\nCOMPONENT C\n  PIN_LIST\n    1 A IN -\n  END PIN_LIST\nEND COMPONENT\nEND OXEL\n";
     std::string first = write_temp_file("loc_first.oxel", component);
     std::string second = write_temp_file("loc_other.oxel", "\n" + component);
     char path[512];
     ASSERT_LT(second.size(), sizeof path);
     std::snprintf(path, sizeof path, "%s", first.c_str());
-    ASSERT_EQ(parse(path), OXEL_OK);
+    ASSERT_EQ(OxelParse(host.host(), path), OXEL_OK);
     std::snprintf(path, sizeof path, "%s", second.c_str());
-    ASSERT_EQ(parse(path), OXEL_OK);
+    ASSERT_EQ(OxelParse(host.host(), path), OXEL_OK);
     host.clear();
     OxelCheck(host.host());
     Texts places;
@@ -170,7 +157,7 @@ TEST_F(MessageLocation, NothingIsPointedAtOutsideACallbackOrForAMemoryFailure) {
 
     std::string path = write_temp_file("loc_memory.oxel", "OXEL\nCOMPONENT C END COMPONENT\nEND OXEL\n");
     memory_fail_at(3);
-    int32_t result = parse(path);
+    int32_t result = parse_file(path);
     memory_fail_at(0);
     EXPECT_EQ(result, OXEL_FAILED);
     EXPECT_EQ(where_of(host, "Memory allocation error"), "");

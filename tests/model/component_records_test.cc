@@ -1,10 +1,5 @@
-// Component constructors: statement routing, pin references and failure paths
-#include <gtest/gtest.h>
-
-#include <string>
-
+// Component constructors: each one fails at each of its allocations in turn
 #include "model/component_records.h"
-#include "model/header_records.h"
 #include "model/model_support.h"
 #include "model/release.h"
 #include "model/tagged_item.h"
@@ -20,90 +15,9 @@ protected:
     IndexRecord *number(int32_t n) { return mkindex(ctx(), OXEL_INDEX_NUMBER, n, nullptr, 0); }
     IndexRecord *range(int32_t a, int32_t b) { return mkindex(ctx(), OXEL_INDEX_RANGE, a, nullptr, b); }
     CellRecord *cell(const char *name) { return mkcell(ctx(), text(name), nullptr); }
-    HeaderRecord *header(const char *reason) {
-        return mkheader(ctx(), mklog(ctx(), text("d"), text("c"), text("t"), text(reason)), nullptr);
-    }
 };
 
 }  // namespace
-
-TEST_F(ComponentRecords, StatementsAreRoutedIntoTheComponentInOrder) {
-    HeaderRecord *second = header("second");
-    ComponentRecord *c = mkcomponent(
-        ctx(), text("Comp"), "reason",
-        list_of({item(TAG_CELL, cell("C1")), mkstatement(ctx(), TAG_STANDARD, OXEL_STANDARD_JTAG_V2_0),
-                 item(TAG_HEADER, header("first")), item(TAG_CELL, cell("C2")), item(TAG_HEADER, second),
-                 item(TAG_DATA_REGISTER, mkdataregister(ctx(), text("D"), nullptr)),
-                 item(TAG_USERCODE_REGISTER, mkidregister(ctx(), text("U"), nullptr)),
-                 mkstatement(ctx(), TAG_STANDARD, OXEL_STANDARD_IEEE_1149_1_1990)}));
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(std::string(c->name) + "|" + c->source_ref, "Comp|reason");
-    EXPECT_EQ(c->standard, OXEL_STANDARD_IEEE_1149_1_1990);
-    EXPECT_EQ(c->header, second);
-    ASSERT_TRUE(c->cells && c->data_registers && c->usercode_registers);
-    ASSERT_EQ(c->cells->count, 2);
-    EXPECT_STREQ(static_cast<CellRecord *>(c->cells->items[1])->name, "C2");
-    EXPECT_EQ(c->data_registers->count, 1);
-    EXPECT_EQ(c->usercode_registers->count, 1);
-    EXPECT_EQ(c->identification_registers, nullptr);
-    EXPECT_TRUE(host.texts(OXEL_KIND_ERROR).empty());
-    release_component(ctx(), c);
-
-    // A null statement list builds an empty component.
-    c = mkcomponent(ctx(), text("Empty"), nullptr, nullptr);
-    ASSERT_NE(c, nullptr);
-    EXPECT_STREQ(c->name, "Empty");
-    EXPECT_TRUE(!c->source_ref && !c->pin_lists);
-    release_component(ctx(), c);
-}
-
-TEST_F(ComponentRecords, AnUnknownTagBuildsNothingAndReleasesEverything) {
-    for (int32_t tag : {int32_t(TAG_NETLIST), int32_t(TAG_PURPOSE), 0, 38}) {
-        host.clear();
-        ItemList *items = list_of({
-            item(TAG_CELL, cell("C1")),
-            item(TAG_PIN_LIST, list_create_with(ctx(), mkpin(ctx(), text("1"), text("a"), 1, nullptr), 1, release_pin)),
-            tag == TAG_PURPOSE ? item(tag, text("stray")) : mkstatement(ctx(), tag, 0),
-            item(TAG_INSTRUCTION_REGISTER, mkinstructionregister(ctx(), text("IR"), nullptr)),
-        });
-        EXPECT_EQ(mkcomponent(ctx(), text("C"), "ref", items), nullptr) << tag;
-        EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{"Internal error in mkcomponent"}) << tag;
-    }
-}
-
-TEST_F(ComponentRecords, ACellReportsStatementsItDoesNotTakeAndANullCaptureClearsBothFields) {
-    CellRecord *c = mkcell(ctx(), text("BC_1"),
-                           list_of({mkstatement(ctx(), TAG_LENGTH, 3), item(TAG_INIT_UPDATE, text("X")),
-                                    item(TAG_PURPOSE, text("p"))}));
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
-              (Texts{"Illegal statement (Type 23) in Cell BC_1", "Illegal statement (Type 22) in Cell BC_1"}));
-    EXPECT_STREQ(c->init_update, "X");
-    release_cell(ctx(), c);
-
-    ItemList *status = list_create(ctx(), mkcapturestatus(ctx(), text("1"), text("one")), 1);
-    IdRegisterRecord *id = mkidregister(ctx(), text("ID"),
-                                        list_of({item(TAG_CAPTURE, mkcapture(ctx(), text("0"), status)),
-                                                 item(TAG_CAPTURE, (CaptureRecord *)nullptr)}));
-    ASSERT_NE(id, nullptr);
-    EXPECT_TRUE(!id->capture_value && !id->capture_status);
-    release_id_register(ctx(), id);
-}
-
-TEST_F(ComponentRecords, IndicesKeepOnlyWhatTheirKindNeedsAndABusReferenceNeedsOne) {
-    IndexRecord *name = mkindex(ctx(), OXEL_INDEX_NAME, 7, text("P1"), 9);
-    IndexRecord *single = mkindex(ctx(), OXEL_INDEX_NUMBER, 7, nullptr, 9);
-    ASSERT_TRUE(name && single);
-    EXPECT_STREQ(reinterpret_cast<char *>(name->first), "P1");
-    EXPECT_EQ(name->last, 0);
-    EXPECT_EQ(single->first, 7);
-    EXPECT_EQ(single->last, 0);
-    release_index(ctx(), name);
-    release_index(ctx(), single);
-    // A bus reference without indices builds nothing and frees its name.
-    EXPECT_EQ(mkpinref(ctx(), OXEL_PINREF_ELEMENT, text("D"), nullptr), nullptr);
-    EXPECT_EQ(mkpinref(ctx(), OXEL_PINREF_ELEMENT, text("D"), list_of<IndexRecord>({})), nullptr);
-}
 
 TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocationFails) {
     // Each build prepares the constructor's inputs, then arms the failures
@@ -174,7 +88,8 @@ TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocation
     sweep_allocations("mkchainelement", [&](auto arm) {
         char *cell_name = text("BC_1");
         PinRefRecord *pin = mkpinref(c, OXEL_PINREF_ELEMENT, text("D"), list_of({range(1, 2)}));
-        ItemList *a = texts({"1", "2"}), *b = texts({"-"}), *d = texts({"x"}), *e = texts({"4"}), *f = texts({"0"});
+        ItemList *a = texts({"1", "2"}), *b = texts({"-"}), *d = texts({"x"}), *e = texts({"4"}),
+                 *f = texts({"0"});
         return arm(), mkchainelement(c, 3, cell_name, pin, a, b, d, e, f);
     }, release_chain_element);
     sweep_allocations("mkbistregister", [&](auto arm) {
@@ -182,7 +97,8 @@ TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocation
         ItemList *items = list_of(
             {item(TAG_PRELOAD, mkpreload(c, text("R"), text("0"))), item(TAG_COVERAGE, coverage),
              item(TAG_CLOCK, mkpinref(c, OXEL_PINREF_PLAIN, text("CK"), nullptr)),
-             item(TAG_CAPTURE, mkcapture(c, text("1"), list_create(c, mkcapturestatus(c, text("1"), text("d")), 1))),
+             item(TAG_CAPTURE,
+                  mkcapture(c, text("1"), list_create(c, mkcapturestatus(c, text("1"), text("d")), 1))),
              item(TAG_ALTERED_REGISTERS, texts({"A"})), item(TAG_CONCATENATION, texts({"B"}))});
         char *name = text("B");
         return arm(), mkbistregister(c, name, items);

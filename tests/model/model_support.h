@@ -1,16 +1,9 @@
 // Test support for the record constructors: inputs built through the memory layer, allocation sweeps
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "base/memory.h"
 #include "model/item_list.h"
 #include "support/recorder.h"
-
-using Texts = std::vector<std::string>;
 
 // A test that calls the constructors directly on a fresh description.
 class RecordsTest : public ::testing::Test {
@@ -51,7 +44,8 @@ protected:
             auto *record = build([nth] { memory_fail_at(nth); });
             bool failed = memory_allocations() >= nth;
             memory_fail_at(0);
-            EXPECT_EQ(host.texts(OXEL_KIND_ERROR), failed ? Texts{"Memory allocation error"} : Texts{}) << nth;
+            EXPECT_EQ(host.texts(OXEL_KIND_ERROR), failed ? Texts{"Memory allocation error"} : Texts{})
+                << nth;
             EXPECT_TRUE(failed ? !null_on_failure || !record : record != nullptr) << nth;
             release(ctx(), record);
             if (!failed)

@@ -1,8 +1,4 @@
 // Register kind table: each kind's tag, list, number and shared fields
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "model/component_records.h"
 #include "model/model_support.h"
 #include "model/register_kinds.h"

@@ -1,9 +1,6 @@
 // The query list iterator and its bounds
-#include <gtest/gtest.h>
-
-#include <vector>
-
 #include "query/query_cursors.h"
+#include "support/recorder.h"
 
 TEST(ListIterator, WalksTheListAndLeavesItAsItWasForListsOutOfBounds) {
     reset_query_cursors();

@@ -1,11 +1,4 @@
-// Quick scanner's word reader: separators, comments, long words, sources
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
-
+// Quick scanner's word reader: separators, comments, long words, lines
 #include "base/memory.h"
 #include "scan/scanner.h"
 #include "support/recorder.h"
@@ -42,32 +35,26 @@ TEST(WordReader, SeparatorsCommentsLongWordsAndLines) {
     const std::string full(kScanWordLimit, 'w'), digits(kScanWordLimit, '7');
     const struct {
         std::string text;
-        const char *comment_start, *comment_end;  // null: "*" to the line end
         std::vector<std::string> words;
     } cases[] = {
         // Separators stand alone; keywords match in any case.
-        {"oxel Component:x;\"a b\"12 12a\n", nullptr, nullptr,
+        {"oxel Component:x;\"a b\"12 12a\n",
          {"oxel=100", "Component=103", ":", "x", ";=109", "\"=108", "a", "b", "\"=108", "#12", "12a"}},
-        // Comments are skipped only where a word may begin, and end at the
-        // line end or at a comment end character.
-        {"* a comment OXEL\n  ** another\r\na*b ;* after a separator\nc\t*tail", nullptr, nullptr, {"a*b@3", ";=109@3", "c@4"}},
-        {"a {skip this} b{x}c", "{", "}", {"a", "b{x}c"}},
+        // Comments are skipped only where a word may begin, to the line end.
+        {"* a comment OXEL\n  ** another\r\na*b ;* after a separator\nc\t*tail", {"a*b@3", ";=109@3", "c@4"}},
         // Words of the limit are whole and longer ones split.
-        {full + " " + digits + "777", nullptr, nullptr, {full, "#" + digits, "#777"}},
-        {"a\n\nb\n", nullptr, nullptr, {"a", "b@3"}},
+        {full + " " + digits + "777", {full, "#" + digits, "#777"}},
+        {"a\n\nb\n", {"a", "b@3"}},
         // Read as text: CR LF is one line end, and a Ctrl-Z ends the file.
-        {"a\r\n\r\nb\r\n\x1A c", nullptr, nullptr, {"a", "b@3"}},
-        {"a\x1A" "b", nullptr, nullptr, {"a"}},
-        {"", nullptr, nullptr, {}},
+        {"a\r\n\r\nb\r\n\x1A c", {"a", "b@3"}},
+        {"a\x1A" "b", {"a"}},
+        {"", {}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text.substr(0, 30));
         Recorder host;
         Scanner *scanner = open_text(host, "words.oxel", c.text);
         ASSERT_NE(scanner, nullptr);
-        if (c.comment_start) {
-            ASSERT_TRUE(scanner_set_comments(scanner, c.comment_start, c.comment_end));
-        }
         EXPECT_EQ(all_words(scanner), c.words);
         // The end stays the end.
         EXPECT_EQ(scanner_read_word(scanner), SCAN_END);
@@ -78,47 +65,6 @@ TEST(WordReader, SeparatorsCommentsLongWordsAndLines) {
     }
 }
 
-TEST(WordReader, APushedSourceIsReadBeforeTheRestOfTheOneBelow) {
-    Recorder host;
-    Scanner *scanner = open_text(host, "w7.oxel", "outer1 outer2");
-    ASSERT_NE(scanner, nullptr);
-    ASSERT_EQ(scanner_read_word(scanner), SCAN_UNKNOWN);
-    std::string inner = write_temp_file("w7-inner.oxel", "inner1 inner2");
-    ASSERT_TRUE(scanner_push_file(scanner, inner.c_str()));
-    EXPECT_FALSE(scanner_push_file(scanner, "/nonexistent/oxel32/none.oxel"));
-    EXPECT_EQ(all_words(scanner), (std::vector<std::string>{"inner1", "inner2", "outer2"}));
-    EXPECT_EQ(scanner->top, nullptr);
-    scanner_close(scanner);
-}
-
-// The default extension is added when the path has another ("w8" gets
-// ".oxel", "w8.oxel" matches "OXEL" ignoring case); a file that cannot be
-// opened gives no scanner and no message.
-TEST(WordReader, TheDefaultExtensionAndFilesThatCannotBeOpened) {
-    Recorder host;
-    std::string with = write_temp_file("w8.oxel", "OXEL");
-    std::filesystem::path folder = std::filesystem::path(with).parent_path() / "folder.d";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "w8.oxel") << "OXEL";
-    std::string stem = (folder / "w8").string();
-    const struct {
-        std::string path;
-        const char *extension;
-        int32_t mode;
-        std::string opened;
-    } cases[] = {{with.substr(0, with.size() - 5), "oxel", SCAN_TEXT_FILE, with},
-                 {with, "OXEL", SCAN_BINARY_FILE, with},
-                 {stem, "oxel", SCAN_TEXT_FILE, stem + ".oxel"},  // a full stop in a folder name is no extension
-                 {"/nonexistent/oxel32/x.oxel", nullptr, SCAN_TEXT_FILE, ""}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.path);
-        Scanner *scanner = scanner_open(host.host(), c.path.c_str(), c.extension, c.mode, kWords, 4, "");
-        EXPECT_EQ(scanner ? std::string(scanner->top->name) : "", c.opened);
-        scanner_close(scanner);
-    }
-    EXPECT_TRUE(host.messages.empty()) << host.dump();
-}
-
 TEST(WordReader, EveryFailedAllocationOfTheOpeningIsReportedAndLeavesNothing) {
     std::string path = write_temp_file("w9.oxel", "OXEL");
     for (long n = 1;; n++) {
@@ -126,7 +72,7 @@ TEST(WordReader, EveryFailedAllocationOfTheOpeningIsReportedAndLeavesNothing) {
         memory_fail_at(n);
         Scanner *scanner = scanner_open(host.host(), path.c_str(), nullptr, SCAN_TEXT_FILE, kWords,
                                         4, "\";:");
-        bool comments = scanner && scanner_set_comments(scanner, "*", "\n");
+        bool comments = scanner && scanner_set_comments(scanner, "*", nullptr);
         long attempts = memory_allocations();
         memory_fail_at(0);
         if (n > attempts) {

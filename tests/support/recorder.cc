@@ -1,23 +1,26 @@
-// Test support: a host context that records every message it receives
+// The tests' one fixture: a recording host, temporary files, parses and readers of records
 #include "support/recorder.h"
 
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
+#ifdef _WIN32
+#include <io.h>
+#endif
 #include <unistd.h>
 
 namespace {
 
 int32_t OXEL_CALLBACK record_message(void *user_data, const MessageRecord *message) {
-    auto *recorder = static_cast<Recorder *>(user_data);
     const char *file = nullptr;
     int32_t line = 0, column = 0;
     std::string where;
     if (oxel_message_location(&file, &line, &column))
         where = std::string(file) + ":" + std::to_string(line) + ":" + std::to_string(column);
-    recorder->messages.push_back(
+    static_cast<Recorder *>(user_data)->messages.push_back(
         {message->kind, message->level, message->zero, message->one, message->text, where});
     return 0;
 }
@@ -31,8 +34,8 @@ Recorder::Recorder(int32_t level) {
     context.message_level = level;
 }
 
-std::vector<std::string> Recorder::texts(int32_t kind) const {
-    std::vector<std::string> out;
+Texts Recorder::texts(int32_t kind) const {
+    Texts out;
     for (const RecordedMessage &m : messages)
         if (m.kind == kind)
             out.push_back(m.text);
@@ -40,10 +43,11 @@ std::vector<std::string> Recorder::texts(int32_t kind) const {
 }
 
 std::string Recorder::dump() const {
-    std::ostringstream out;
+    static const char *const kinds[] = {"error", "warning", "note", "progress", "status"};
+    std::string out;
     for (const RecordedMessage &m : messages)
-        out << m.kind << ":" << m.text << "\n";
-    return out.str();
+        out += (m.kind >= 0 && m.kind < 5 ? kinds[m.kind] : std::to_string(m.kind)) + ": " + m.text + "\n";
+    return out;
 }
 
 void Recorder::clear() {
@@ -52,24 +56,116 @@ void Recorder::clear() {
 }
 
 std::string write_temp_file(const std::string &name, const std::string &contents) {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                 ("oxel32-tests-" + std::to_string(getpid()));
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("oxel32-tests-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
-    std::filesystem::path path = dir / name;
-    std::ofstream out(path, std::ios::binary);
-    out << contents;
+    std::ofstream(dir / name, std::ios::binary) << contents;
     // With forward slashes on every platform: the tests build include
     // directives and expected messages from it.
-    return path.generic_string();
+    return (dir / name).generic_string();
+}
+
+std::string read_file(const std::string &path) {
+    std::ostringstream out;
+    out << std::ifstream(path, std::ios::binary).rdbuf();
+    return out.str();
 }
 
 std::string example_path(const std::string &name) {
     return std::string(OXEL_SOURCE_DIR) + "/examples/" + name;
 }
 
-std::string read_file(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+std::set<std::string> header_exports() {
+    // Comments and preprocessor lines left out, each OXEL_API word must give
+    // one name: none is read past or twice.
+    std::string code = read_file(std::string(OXEL_SOURCE_DIR) + "/include/oxel32.h");
+    code = std::regex_replace(code, std::regex(R"(/\*[\s\S]*?\*/|//[^\n]*)"), " ");
+    code = std::regex_replace(code, std::regex(R"((^|\n)[ \t]*#[^\n]*)"), "\n");
+    size_t declarations = 0;
+    for (size_t at = code.find("OXEL_API"); at != std::string::npos; at = code.find("OXEL_API", at + 1))
+        declarations++;
+    std::set<std::string> names;
+    const std::regex declaration(R"(\bOXEL_API\b[^;(]*?(\w+)\s*\()");
+    for (std::sregex_iterator it(code.begin(), code.end(), declaration), end; it != end; ++it)
+        names.insert((*it)[1]);
+    EXPECT_EQ(names.size(), declarations);
+    return names;
+}
+
+void expect_golden(const std::string &path, const std::string &actual) {
+    const std::string full = std::string(OXEL_SOURCE_DIR) + "/" + path;
+    if (std::getenv("OXEL_UPDATE_GOLDEN")) {
+        std::ofstream(full, std::ios::binary) << actual;
+    } else {
+        EXPECT_TRUE(std::filesystem::exists(full)) << full;
+        EXPECT_EQ(actual, read_file(full)) << full;
+    }
+}
+
+bool no_description() {
+    DescriptionRoot *root = OxelGetInfo();
+    return !root->header && !root->boards && !root->components && !root->pin_families;
+}
+
+int open_descriptors() {
+    int count = 0;
+#ifdef _WIN32
+    // The runtime's descriptors: it answers -1 for one that is not open.
+    for (int descriptor = 0; descriptor < _getmaxstdio(); descriptor++)
+        count += _get_osfhandle(descriptor) != -1;
+#else
+    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++count;
+#endif
+    return count;
+}
+
+Texts texts_of(const ItemList *list) {
+    Texts out;
+    for (char *text : items_of<char>(list))
+        out.push_back(shown(text));
+    return out;
+}
+
+void ParseTest::TearDown() {
+    OxelDestroy(host.host());
+    OxelInitialize(host.host());
+}
+
+int32_t ParseTest::parse_file(const std::string &path) {
+    OxelDestroy(host.host());
+    host.clear();
+    OxelInitialize(host.host());
+    return OxelParse(host.host(), path.c_str());
+}
+
+int32_t ParseTest::parse(const std::string &body) {
+    return parse_file(write_temp_file("description.oxel", "OXEL\n" + body + "\nEND OXEL\n"));
+}
+
+namespace {
+
+DescriptionRoot *parsed(int32_t result, const Recorder &host) {
+    EXPECT_EQ(result, OXEL_OK) << host.dump();
+    return result == OXEL_OK ? OxelGetInfo() : nullptr;
+}
+
+}  // namespace
+
+DescriptionRoot *ParseTest::parse_ok(const std::string &body) { return parsed(parse(body), host); }
+
+DescriptionRoot *ParseTest::parse_example(const std::string &name) {
+    return parsed(parse_file(std::string(OXEL_SOURCE_DIR) + "/examples/" + name), host);
+}
+
+std::string ParseTest::detail_of(const std::string &body) {
+    EXPECT_EQ(parse(body), OXEL_FAILED) << host.dump();
+    EXPECT_TRUE(no_description());
+    Texts errors = host.texts(OXEL_KIND_ERROR), notes = host.texts(OXEL_KIND_NOTE);
+    const std::string indent(12, ' ');
+    if (errors.size() == 1 && notes.size() == 1 && errors[0].rfind("syntax error", 0) == 0 &&
+        notes[0].rfind(indent, 0) == 0)
+        return notes[0].substr(indent.size());
+    ADD_FAILURE() << host.dump();
+    return "";
 }
