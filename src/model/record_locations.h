@@ -30,6 +30,7 @@ struct record_locations {
     char **paths;             // each path once, owned
     int32_t path_count;
     int32_t path_room;
+    int32_t *path_slots;      // 2 * path_room numbers of paths by the hash of their text; -1 free
     // The source path last met and its number: a record mostly comes from
     // the file the one before came from. The lexer's paths are new at every
     // parse, so the parse forgets it first.
@@ -39,7 +40,8 @@ struct record_locations {
 
 // A new parse begins: paths met from now on are the lexer's new ones.
 void start_locations_of_parse();
-// Remembers that `record` was written at `where`. A record remembered again
+// Remembers that `record` was written at `where`, whose path must keep its
+// text at its address until the next parse begins. A record remembered again
 // (a new record where a released one lay) takes its new place. False after
 // a reported allocation failure: the record is then not remembered.
 bool remember_location(HostContext *context, const void *record, const SourceLocation &where);
