@@ -13,6 +13,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
+#include <set>
+#include <sstream>
 
 #include "support/recorder.h"
 
@@ -98,6 +101,12 @@ TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
         // Standard input is named <stdin>, also in the library's own texts.
         {"--level 4 check - <" + inputs + "broken.oxel", 4, nullptr, "stdin.check.err"},
         {"show --json - <" + inputs + "three.oxel", 0, "stdin.show.json", nullptr},
+        // A message that points somewhere names the file that holds the place,
+        // an include file by its name as written, and that file's own line;
+        // the text of a syntax error keeps the count through the include.
+        {"check " + inputs + "include_broken.oxel", 4, nullptr, "include_broken.check.err"},
+        {"check " + inputs + "includes.oxel", 4, nullptr, "includes.check.err"},
+        {"check --json - <" + inputs + "includes.oxel", 4, "includes.stdin.check.json", nullptr},
         {"is-oxel examples/jx200.oxel", 0, "yes.txt", nullptr},
         {"is-oxel " + inputs + "broken.oxel", 0, "yes.txt", nullptr},
         {"is-oxel " + inputs + "flash.txt", 1, "no.txt", nullptr},
@@ -119,6 +128,39 @@ TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
                 EXPECT_EQ(actual, "");
         }
     }
+}
+
+// Every place a message names can be opened from where the tool ran, and
+// its line holds a token that begins at its column: the file is the one
+// that holds the place, the line that file's own.
+TEST(OxelTool, EachPlaceNamedIsTheStartOfATokenInTheFileNamed) {
+    const ToolRun run = run_tool(
+        "check tests/tools/inputs/includes.oxel tests/tools/inputs/include_broken.oxel "
+        "tests/tools/inputs/directive.oxel examples/dual_jx200_board.oxel examples/kx300_bridge.oxel");
+    const std::regex placed(R"(^([^:]+):([0-9]+):([0-9]+): (error|warning|note): )");
+    std::set<std::string> files;
+    std::istringstream lines(run.err);
+    for (std::string line; std::getline(lines, line);) {
+        std::smatch place;
+        if (!std::regex_search(line, place, placed))
+            continue;
+        SCOPED_TRACE(line);
+        files.insert(place[1]);
+        std::istringstream source(read_file(std::string(OXEL_SOURCE_DIR) + "/" + place[1].str()));
+        std::string text;
+        for (int n = std::stoi(place[2]); n > 0 && std::getline(source, text);)
+            n--;
+        const size_t column = std::stoul(place[3]);
+        ASSERT_TRUE(column >= 1 && column <= text.size()) << text;
+        EXPECT_NE(text[column - 1], ' ') << text;
+        EXPECT_TRUE(column == 1 || text[column - 2] == ' ') << text;
+    }
+    EXPECT_EQ(files, (std::set<std::string>{"tests/tools/inputs/parts/twice_b.oxel",
+                                             "tests/tools/inputs/includes.oxel",
+                                             "tests/tools/inputs/parts/broken_length.oxel",
+                                             "tests/tools/inputs/directive.oxel",
+                                             "examples/dual_jx200_board.oxel", "examples/kx300_bridge.oxel"}))
+        << run.err;
 }
 
 // A file that cannot be read, or is no OXEL description, fails every command
@@ -228,7 +270,7 @@ TEST(OxelTool, ColourAndProgressAreForATerminalOnly) {
     };
     const std::string coloured = through_terminal("");
     for (const std::string expected :
-         {"\033[1mtests/tools/inputs/broken.oxel:\033[0m \033[31merror:\033[0m syntax error",
+         {"\033[1mtests/tools/inputs/broken.oxel:3:5:\033[0m \033[31merror:\033[0m syntax error",
           "\033[36mnote:\033[0m Data section expected", "\033[33mwarning:\033[0m Observe-only cell",
           "\r\033[K[1/2] tests/tools/inputs/broken.oxel", "[2/2] examples/kx300_bridge.oxel"})
         EXPECT_NE(coloured.find(expected), std::string::npos) << expected << "\n" << coloured;
