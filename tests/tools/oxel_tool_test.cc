@@ -13,6 +13,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
+#include <sstream>
 
 #include "support/recorder.h"
 
@@ -98,6 +100,12 @@ TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
         // Standard input is named <stdin>, also in the library's own texts.
         {"--level 4 check - <" + inputs + "broken.oxel", 4, nullptr, "stdin.check.err"},
         {"show --json - <" + inputs + "three.oxel", 0, "stdin.show.json", nullptr},
+        // A message that points somewhere names the file that holds the place,
+        // an include file by its name as written, and that file's own line;
+        // the text of a syntax error keeps the count through the include.
+        {"check " + inputs + "include_broken.oxel", 4, nullptr, "include_broken.check.err"},
+        {"check " + inputs + "includes.oxel", 4, nullptr, "includes.check.err"},
+        {"check --json - <" + inputs + "includes.oxel", 4, "includes.stdin.check.json", nullptr},
         {"is-oxel examples/jx200.oxel", 0, "yes.txt", nullptr},
         {"is-oxel " + inputs + "broken.oxel", 0, "yes.txt", nullptr},
         {"is-oxel " + inputs + "flash.txt", 1, "no.txt", nullptr},
@@ -119,6 +127,25 @@ TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
                 EXPECT_EQ(actual, "");
         }
     }
+}
+
+// Each place named opens from where the tool ran, a token beginning there:
+// the file holds the place, the line is its own.
+TEST(OxelTool, EachPlaceNamedStartsATokenInTheFileNamed) {
+    const std::string err = run_tool("check tests/tools/inputs/includes.oxel "
+                                     "tests/tools/inputs/include_broken.oxel examples/kx300_bridge.oxel")
+                                .err;
+    const std::regex placed(R"(([^:\n]+):([0-9]+):([0-9]+): )");
+    int places = 0;
+    for (std::sregex_iterator at(err.begin(), err.end(), placed), end; at != end; ++at, places++) {
+        std::istringstream source(read_file(std::string(OXEL_SOURCE_DIR) + "/" + (*at)[1].str()));
+        std::string text;
+        for (int n = std::stoi((*at)[2]); n > 0 && std::getline(source, text); n--) {}
+        const size_t column = std::stoul((*at)[3]);
+        ASSERT_TRUE(column >= 1 && column <= text.size()) << at->str() << text;
+        EXPECT_TRUE(text[column - 1] != ' ' && (column == 1 || text[column - 2] == ' ')) << at->str() << text;
+    }
+    EXPECT_EQ(places, 7) << err;
 }
 
 // A file that cannot be read, or is no OXEL description, fails every command
@@ -228,7 +255,7 @@ TEST(OxelTool, ColourAndProgressAreForATerminalOnly) {
     };
     const std::string coloured = through_terminal("");
     for (const std::string expected :
-         {"\033[1mtests/tools/inputs/broken.oxel:\033[0m \033[31merror:\033[0m syntax error",
+         {"\033[1mtests/tools/inputs/broken.oxel:3:5:\033[0m \033[31merror:\033[0m syntax error",
           "\033[36mnote:\033[0m Data section expected", "\033[33mwarning:\033[0m Observe-only cell",
           "\r\033[K[1/2] tests/tools/inputs/broken.oxel", "[2/2] examples/kx300_bridge.oxel"})
         EXPECT_NE(coloured.find(expected), std::string::npos) << expected << "\n" << coloured;

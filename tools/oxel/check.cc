@@ -40,6 +40,14 @@ void write_file_json(JsonWriter &json, const DiagnosticSink &sink, int32_t resul
         json.number(static_cast<long long>(message.level));
         json.key("text");
         json.string(message.text);
+        if (!message.file.empty()) {
+            json.key("file");
+            json.string(message.file);
+            json.key("line");
+            json.number(static_cast<long long>(message.line));
+            json.key("column");
+            json.number(static_cast<long long>(message.column));
+        }
         json.end_object();
     }
     json.end_array();

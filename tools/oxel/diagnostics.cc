@@ -1,8 +1,9 @@
-// oxel: one line per library message, "FILE: error: text", and the summary of a file
+// oxel: one line per library message, "FILE:LINE:COL: error: text", and the summary of a file
 #include "diagnostics.h"
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -21,6 +22,20 @@ std::string shown_text(const DiagnosticSink &sink, std::string text) {
          at = text.find(sink.opened_path, at + sink.name.size()))
         text.replace(at, sink.opened_path.size(), sink.name);
     return text;
+}
+
+// Include files are opened by their names as written, from the working
+// directory, so that name is the path to open; only the main file may be a
+// copy of standard input.
+std::string shown_file(const DiagnosticSink &sink, const char *file) {
+    return sink.opened_path == file ? sink.name : file;
+}
+
+// "FILE:LINE:COL" where the message points, the file's name otherwise.
+std::string message_place(const DiagnosticSink &sink, const Diagnostic &message) {
+    if (message.file.empty())
+        return sink.name;
+    return message.file + ":" + std::to_string(message.line) + ":" + std::to_string(message.column);
 }
 
 const char *kind_colour(const Palette &colours, int32_t kind) {
@@ -81,13 +96,18 @@ int32_t OXEL_CALLBACK receive_message(void *user, const MessageRecord *message) 
     if (message->level > sink.shown_level)
         return 0;
     std::string text = shown_text(sink, single_line(message->text));
+    Diagnostic diagnostic{message->kind, message->level, std::move(text), "", 0, 0};
+    const char *file = nullptr;
+    if (oxel_message_location(&file, &diagnostic.line, &diagnostic.column) && file)
+        diagnostic.file = shown_file(sink, file);
     if (sink.keep) {
-        sink.kept.push_back({message->kind, message->level, text});
+        sink.kept.push_back(std::move(diagnostic));
         return 0;
     }
     const Palette &c = sink.colours;
-    print_line(sink, std::string(c.bold) + sink.name + ":" + c.reset + " " + kind_colour(c, message->kind) +
-                         kind_word(message->kind) + ":" + c.reset + " " + text);
+    print_line(sink, std::string(c.bold) + message_place(sink, diagnostic) + ":" + c.reset + " " +
+                         kind_colour(c, message->kind) + kind_word(message->kind) + ":" + c.reset + " " +
+                         diagnostic.text);
     return 0;
 }
 
@@ -101,7 +121,7 @@ void sink_start_file(DiagnosticSink &sink, const std::string &name, const std::s
 void sink_file_error(DiagnosticSink &sink, const std::string &reason) {
     sink.errors++;
     if (sink.keep)
-        sink.kept.push_back({OXEL_KIND_ERROR, 1, reason});
+        sink.kept.push_back({OXEL_KIND_ERROR, 1, reason, "", 0, 0});
     else
         print_line(sink, "oxel: " + sink.name + ": " + reason);
 }

@@ -11,6 +11,9 @@ struct Diagnostic {
     int32_t kind;
     int32_t level;
     std::string text;   // one line: a detail joined to its first line
+    // Where it points, the file as the user is to open it; empty for nowhere.
+    std::string file;
+    int32_t line, column;
 };
 
 // Where the messages about one file go.

@@ -35,7 +35,9 @@ const char *const kHelp =
     "  -V, --version    the version\n"
     "\n"
     "A FILE of - reads standard input. Messages go to standard error, one line\n"
-    "each: FILE: KIND: TEXT. Colour only on a terminal and without NO_COLOR.\n"
+    "each: FILE:LINE:COL: KIND: TEXT where a message points into a file (an\n"
+    "include file by its name), FILE: KIND: TEXT otherwise. Colour only on a\n"
+    "terminal and without NO_COLOR.\n"
     "The exit status is the worst result over the files: 0 success, 1 warnings\n"
     "only (check), 4 failure or a file that cannot be read; 2 a usage error.\n";
 
