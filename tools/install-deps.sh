@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what a fresh Debian machine lacks to build and test oxel32 (the
-# test of the install builds a host through pkg-config too):
+# test of the install builds a host through pkg-config too; pytest runs the
+# Python package's tests):
 # with apt-get when run as root, otherwise it prints the command to run.
 #
 #   sh tools/install-deps.sh          the Linux build
@@ -10,7 +11,7 @@
 #   sh tools/install-deps.sh fuzz     also clang with libFuzzer (make fuzz)
 #   sh tools/install-deps.sh coverage also gcovr (make coverage)
 set -e
-packages="g++ cmake make bison libgtest-dev pkg-config"
+packages="g++ cmake make bison libgtest-dev pkg-config python3-pytest"
 case "${1:-}" in
 win32) packages="$packages g++-mingw-w64-i686 wine wine32:i386 googletest" ;;
 fuzz) packages="$packages clang libclang-rt-14-dev" ;;

@@ -1,6 +1,7 @@
 // Parser: module-wide state and the interface of the parse
 #pragma once
 
+#include "base/message_location.h"
 #include "oxel32.h"
 
 // What one parse carries besides the parser's own stacks.
@@ -8,6 +9,7 @@ struct parser_state {
     HostContext *host;              // every message of the parse goes here
     int32_t syntax_errors;          // syntax messages sent during this parse
     bool detail_pending;            // a syntax message awaits its detail line
+    SourceLocation syntax_place;    // where the last syntax message points; its detail line too
     PinFamilyRecord *current_pin_family;             // family being filled
     GlobalPerformanceRecord *current_global_family;  // likewise
     const char *source_ref;         // borrowed: reason of the file header's creation log
@@ -28,7 +30,9 @@ int32_t parser_syntax_errors();
 int yylex();
 
 // Sends a syntax message built from `message`, the program name, the line
-// and the current token; a null or empty message sends nothing.
-void report_syntax_error(const char *message);
-// Sends the detail line that belongs to the last syntax message.
+// and the current token, pointing at `where` (the token's place); a null or
+// empty message sends nothing.
+void report_syntax_error(const SourceLocation &where, const char *message);
+// Sends the detail line that belongs to the last syntax message, pointing
+// where that message points.
 void report_expected(const char *message);

@@ -53,7 +53,7 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
     }
     int32_t result = OXEL_OK;
     lexer_reset(context);
-    lexer_set_stream(source);
+    lexer_set_stream(source, path);
     reset_parse_context(context);
     report_progress(context, "Reading file '%s'", path);
 
@@ -71,7 +71,7 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
     lexer_close_includes();
     std::rewind(source);
     lexer_reset(context);
-    lexer_set_stream(source);
+    lexer_set_stream(source, path);
     lexer_set_name_mode(false);
 
     // A token the lexer could not read (an over-long one, a failed
@@ -97,7 +97,7 @@ OXEL_API int32_t OXEL_STDCALL FileIsOxel(HostContext *context, const char *path)
     if (!source)
         return 0;
     lexer_reset(context);
-    lexer_set_stream(source);
+    lexer_set_stream(source, path);
     reset_parse_context(context);
     int token = read_probe_token();
     lexer_close_includes();

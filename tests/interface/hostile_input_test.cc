@@ -155,10 +155,11 @@ TEST(HostileInput, AFolderAndANamedPipeAreRefusedWithoutWaiting) {
 // cannot be resumed, and the parse fails as a file cut short does.
 struct CuttingHost {
     Recorder recorder{3};
+    MessageCallback record = recorder.context.callback;
     std::string victim;
     static int32_t OXEL_CALLBACK cut(void *user, const MessageRecord *message) {
         auto *self = static_cast<CuttingHost *>(user);
-        self->recorder.messages.push_back({message->kind, message->level, 0, 1, message->text});
+        self->record(&self->recorder, message);
         if (std::string(message->text).find("Ignoring") != std::string::npos)
             std::ofstream(self->victim, std::ios::binary | std::ios::trunc) << "#";
         return 0;
