@@ -46,6 +46,8 @@ void release_description(HostContext *context) {
     root.components = nullptr;
     list_release_with(context, root.pin_families, release_pin_family);
     root.pin_families = nullptr;
+    // The walk above gave back the blocks of the heap; the rest goes at once.
+    memory_arena_release();
 }
 
 void release_log(HostContext *context, LogRecord *log) {
