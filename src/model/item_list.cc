@@ -27,12 +27,24 @@ ItemList *list_create(HostContext *context, void *first, int32_t grow_step) {
     return list;
 }
 
+namespace {
+
+// The capacity is never stored: it is grow_step times the smallest power of
+// two that holds count, so an array is full exactly when count is grow_step
+// times a power of two. Doubling keeps a long list's appends linear whatever
+// the allocator does with a resize.
+bool at_capacity(const ItemList *list) {
+    if (list->count <= 0 || list->count % list->grow_step != 0)
+        return false;
+    int32_t steps = list->count / list->grow_step;
+    return (steps & (steps - 1)) == 0;
+}
+
+}  // namespace
+
 bool list_make_room(HostContext *context, ItemList *list) {
-    // The capacity is never stored: it is the smallest multiple of
-    // grow_step that holds count, so a full array is one whose count is a
-    // whole multiple of the step.
-    if (list->count > 0 && list->count % list->grow_step == 0) {
-        size_t entries = static_cast<size_t>(list->count) + list->grow_step;
+    if (at_capacity(list)) {
+        size_t entries = static_cast<size_t>(list->count) * 2;
         void **items = static_cast<void **>(mem_realloc(context, list->items, sizeof(void *) * entries));
         if (!items)
             return false;
@@ -58,7 +70,7 @@ void *list_remove_at(HostContext *context, ItemList *list, int32_t position) {
     std::memmove(&list->items[position - 1], &list->items[position],
                  sizeof(void *) * (list->count - position));
     list->count--;
-    if (list->count >= 1 && list->count % list->grow_step == 0) {
+    if (at_capacity(list)) {
         // Shrinking only gives memory back: when the resize fails the old
         // array still holds the remaining items, so the list keeps it and
         // the removed item is still handed to the caller.
