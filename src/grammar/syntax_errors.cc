@@ -35,6 +35,7 @@ void reset_parse_context(HostContext *context) {
     g_parser.current_pin_family = nullptr;
     g_parser.current_global_family = nullptr;
     g_parser.source_ref = nullptr;
+    g_parser.run_text = nullptr;
     // A parse that stopped right after a name marker leaves name mode on; the
     // next file's first word must still be read as a keyword.
     lexer_set_name_mode(false);
