@@ -18,13 +18,19 @@ NameTable *name_table_create(HostContext *context) {
     return static_cast<NameTable *>(mem_alloc(context, sizeof(NameTable)));
 }
 
+namespace {
+
+uint32_t hash_of_entry(const void *entry) { return text_hash(static_cast<const NameEntry *>(entry)->name); }
+
+}  // namespace
+
 NameEntry *name_table_lookup(const NameTable *table, const char *name) {
     if (!table || !name)
         return nullptr;
-    for (NameEntry *entry = table->buckets[name_bucket(name)]; entry; entry = entry->next)
-        if (std::strcmp(entry->name, name) == 0)
-            return entry;
-    return nullptr;
+    auto same = [name](const void *entry) {
+        return std::strcmp(static_cast<const NameEntry *>(entry)->name, name) == 0;
+    };
+    return static_cast<NameEntry *>(lookup_find(&table->index, text_hash(name), same));
 }
 
 NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *name, void *payload) {
@@ -34,9 +40,12 @@ NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *
         known->uses++;
         return known;
     }
+    if (!lookup_reserve(context, &table->index, hash_of_entry))
+        return nullptr;
     auto *entry = new_named_entry<NameEntry>(context, name);
     if (!entry)
         return nullptr;
+    lookup_insert(&table->index, text_hash(entry->name), entry);
     uint32_t bucket = name_bucket(name);
     entry->uses = 1;
     entry->payload = payload;
@@ -75,5 +84,6 @@ void name_table_free(HostContext *context, NameTable *table) {
             head = next;
         }
     }
+    lookup_release(context, &table->index);
     mem_free(context, table);
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "check/lookup_index.h"
 #include "oxel32.h"
 
 constexpr int32_t kNameTableBuckets = 101;
@@ -17,9 +18,12 @@ struct NameEntry {
     NameEntry *next;     // the next entry of the bucket, older than this one
 };
 
-// Each bucket holds a chain of entries, newest first.
+// Each bucket holds a chain of entries, newest first: the order of the
+// reports. Lookups go through the index, which holds every entry too, so
+// that a table of many thousand names answers without walking a chain.
 struct NameTable {
     NameEntry *buckets[kNameTableBuckets];
+    LookupIndex index;
 };
 
 // The bucket of a name: every character taken as a signed 8-bit value, the

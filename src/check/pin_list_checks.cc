@@ -24,12 +24,12 @@ Severity register_pin_family(HostContext *context, const PinFamilyRecord *family
         report_error(context, "Pinfamily name undefined");
         return kError;
     }
-    if (name_list_contains(g_check.family_names, family->name)) {
+    if (name_list_contains(&g_check.family_index, family->name)) {
         report_error(context, "Pinfamily \"%s\" is multiple defined", family->name);
         return kError;
     }
     // A copy that cannot be made has been reported by the allocator.
-    return append_name_copy(context, &g_check.family_names, family->name) ? kClean : kError;
+    return append_indexed_name(context, &g_check.family_names, &g_check.family_index, family->name) ? kClean : kError;
 }
 
 // ---- Family check of a pin ----
