@@ -1,41 +1,61 @@
 // Quick scanner: the word reader
 #include <cstring>
-#include <strings.h>
 
 #include "base/text_input.h"
 #include "scan/scanner.h"
 
 namespace {
 
-bool is_white(int c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 bool is_line_end(int c) { return c >= 10 && c <= 13; }
 
-// Whether `c` is one of the characters of `set`; never for the end of
-// stream or a NUL byte.
-bool in_set(const char *set, int c) {
-    return set && c != EOF && c != '\0' && std::strchr(set, c) != nullptr;
+// Whether `c` has the class; never for the end of stream or a NUL byte,
+// which belong to no set.
+bool has_class(const Scanner *scanner, int c, uint8_t byte_class) {
+    return c != EOF && (scanner->classes[static_cast<unsigned char>(c)] & byte_class) != 0;
+}
+
+// The next byte of the source, EOF at its end.
+int next_byte(ScanSource *source) {
+    if (source->next == source->filled) {
+        source->filled = std::fread(source->buffer, 1, source->capacity, source->stream);
+        source->next = 0;
+        if (source->filled == 0)
+            return EOF;
+    }
+    return source->buffer[source->next++];
+}
+
+// The next character under the text rules of base/text_input.h: a carriage
+// return before a line feed is dropped, and a Ctrl-Z ends the text.
+int next_text_char(ScanSource *source) {
+    int c = next_byte(source);
+    if (c == '\r') {
+        int after = next_byte(source);
+        if (after == '\n')
+            c = '\n';
+        else if (after != EOF)
+            source->next--;     // the byte stays in the buffer: it was just read into it
+    }
+    return c == kTextEndMark ? EOF : c;
 }
 
 // The line count is that of the current character.
 void advance(ScanSource *source) {
     if (source->current == '\n')
         source->line++;
-    source->current = source->text ? read_text_char(source->stream) : std::fgetc(source->stream);
+    source->current = source->text ? next_text_char(source) : next_byte(source);
 }
 
 // Comments are skipped only where a word may begin. Without end characters
 // a comment runs up to the line end, which stays current.
 void skip_comments(const Scanner *scanner, ScanSource *source) {
-    while (in_set(scanner->comment_start, source->current)) {
+    while (has_class(scanner, source->current, SCAN_COMMENT_START)) {
         advance(source);
         if (!scanner->comment_end) {
             while (source->current != EOF && !is_line_end(source->current))
                 advance(source);
         } else {
-            while (source->current != EOF && !in_set(scanner->comment_end, source->current))
+            while (source->current != EOF && !has_class(scanner, source->current, SCAN_COMMENT_END))
                 advance(source);
             if (source->current != EOF)
                 advance(source);
@@ -52,7 +72,7 @@ ScanSource *start_of_word(Scanner *scanner) {
             return nullptr;
         if (source->current != EOF) {
             skip_comments(scanner, source);
-            while (is_white(source->current)) {
+            while (has_class(scanner, source->current, SCAN_WHITE)) {
                 advance(source);
                 skip_comments(scanner, source);
             }
@@ -70,10 +90,28 @@ bool all_digits(const char *word) {
     return true;
 }
 
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Equal ignoring the case of ASCII letters, as in the classic locale.
+bool same_ignoring_case(const char *a, const char *b) {
+    for (; *a && upper(*a) == upper(*b); a++, b++) {
+    }
+    return upper(*a) == upper(*b);
+}
+
+// The first keyword of the table that the word spells, by the chain of its
+// initial; a table too long for the chains is searched from its start.
 int32_t lookup(const Scanner *scanner, const char *word) {
-    for (int32_t i = 0; i < scanner->keyword_count; i++)
-        if (strcasecmp(word, scanner->keywords[i].text) == 0)
-            return scanner->keywords[i].code;
+    if (scanner->keyword_count >= kScanIndexedKeywords) {
+        for (int32_t i = 0; i < scanner->keyword_count; i++)
+            if (same_ignoring_case(word, scanner->keywords[i].text))
+                return scanner->keywords[i].code;
+        return SCAN_UNKNOWN;
+    }
+    for (int32_t i = scanner->first_keyword[static_cast<unsigned char>(upper(word[0]))]; i;
+         i = scanner->next_keyword[i - 1])
+        if (same_ignoring_case(word, scanner->keywords[i - 1].text))
+            return scanner->keywords[i - 1].code;
     return SCAN_UNKNOWN;
 }
 
@@ -86,13 +124,13 @@ int32_t scanner_read_word(Scanner *scanner) {
     if (!source)
         return scanner->last_result = SCAN_END;
 
-    if (in_set(scanner->separators, source->current)) {
+    if (has_class(scanner, source->current, SCAN_SEPARATOR)) {
         // a separator is a word of its own
         g_scan.word[g_scan.length++] = static_cast<char>(source->current);
         advance(source);
     } else {
         while (g_scan.length < kScanWordLimit && source->current != EOF &&
-               !is_white(source->current) && !in_set(scanner->separators, source->current)) {
+               !has_class(scanner, source->current, SCAN_WHITE | SCAN_SEPARATOR)) {
             g_scan.word[g_scan.length++] = static_cast<char>(source->current);
             advance(source);
         }
