@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "check/bus_index_set.h"
+#include "check/chain_pin_names.h"
 #include "check/counted_name_list.h"
 #include "check/disable_value_groups.h"
 #include "check/lookup_index.h"
@@ -22,6 +23,10 @@ struct check_state {
     BusIndex *bus_indices;            // the bus index set, emptied by its users
     BusIndex *bus_last;               // its last member
     LookupIndex bus_index_lookup;     // its members by value
+
+    // The pin names of the device's boundary-scan chains, released with
+    // the device tables.
+    ChainPinNames chain_pins[kChainPinRegisters];
 
     // The control cell entries of the chain being checked, for the
     // settlement of disable values; released at the end of each chain.
