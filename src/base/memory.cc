@@ -25,17 +25,21 @@
 
 namespace {
 
-// Every block carries a small header in front of it: its size and where it
-// came from, so that mem_free and mem_realloc serve both kinds alike. Eight
+// Every block carries a small header in front of it: its size, where it
+// came from and, for a block of the arena, where the block before it in its
+// chunk begins, so that mem_free and mem_realloc serve both kinds alike and
+// the arena can give back the space of blocks freed last-in first-out. Eight
 // bytes keep every block aligned for doubles and pointers.
-enum BlockOrigin : uint32_t { kHeapBlock = 0x68656170, kArenaBlock = 0x6172656e };
 struct BlockHeader {
-    uint32_t size;
-    uint32_t origin;
+    uint32_t word;      // the size, and the flags below
+    uint32_t before;    // arena: offset of the block before in the chunk + 1; 0 for none
 };
+constexpr uint32_t kArenaFlag = 1u << 31;
+constexpr uint32_t kFreedFlag = 1u << 30;
+constexpr uint32_t kSizeMask = kFreedFlag - 1;
 constexpr size_t kHeaderSize = sizeof(BlockHeader);
 static_assert(kHeaderSize == 8);
-constexpr size_t kLargestBlock = UINT32_MAX - 64;
+constexpr size_t kLargestBlock = kSizeMask - 64;
 
 // The arena: chunks handed out front to back and released together. Larger
 // blocks, which are few, come from the heap even while the arena is open.
@@ -47,6 +51,7 @@ struct ArenaChunk {
     ArenaChunk *previous;
     size_t used;        // bytes handed out from the start of the data
     size_t capacity;    // bytes of data
+    uint32_t last;      // offset of the last block + 1; 0 for none
 };
 constexpr size_t kChunkHeaderSize = (sizeof(ArenaChunk) + 7) & ~size_t(7);
 
@@ -56,7 +61,6 @@ struct memory_state {
     long fail_at;           // the attempt that fails; 0 = never
     bool arena_open;        // new blocks come from the arena
     ArenaChunk *chunk;      // the newest chunk; null when the arena holds none
-    BlockHeader *newest;    // the newest arena block while it is the last of its chunk
 };
 memory_state g_memory;
 
@@ -71,34 +75,34 @@ char *chunk_data(ArenaChunk *chunk) { return reinterpret_cast<char *>(chunk) + k
 
 void *user_part(BlockHeader *header) { return reinterpret_cast<char *>(header) + kHeaderSize; }
 
+BlockHeader *header_of(void *block) {
+    return reinterpret_cast<BlockHeader *>(static_cast<char *>(block) - kHeaderSize);
+}
+
 // The header of a block; an arena block's header stays poisoned for the
 // sanitizers, so that a write past the block before it is caught.
-BlockHeader read_header(void *block) {
-    auto *header = reinterpret_cast<BlockHeader *>(static_cast<char *>(block) - kHeaderSize);
+BlockHeader read_header(BlockHeader *header) {
     UNPOISON(header, kHeaderSize);
     BlockHeader copy = *header;
-    if (copy.origin == kArenaBlock)
+    if (copy.word & kArenaFlag)
         POISON(header, kHeaderSize);
     return copy;
 }
 
-void write_header(BlockHeader *header, size_t size, BlockOrigin origin) {
+void write_header(BlockHeader *header, BlockHeader value) {
     UNPOISON(header, kHeaderSize);
-    header->size = static_cast<uint32_t>(size);
-    header->origin = origin;
-    if (origin == kArenaBlock)
+    *header = value;
+    if (value.word & kArenaFlag)
         POISON(header, kHeaderSize);
 }
 
-BlockHeader *header_of(void *block) {
-    return reinterpret_cast<BlockHeader *>(static_cast<char *>(block) - kHeaderSize);
-}
+size_t size_of(BlockHeader header) { return header.word & kSizeMask; }
 
 void *heap_block(size_t size) {
     auto *header = static_cast<BlockHeader *>(std::calloc(1, kHeaderSize + size));
     if (!header)
         return nullptr;
-    write_header(header, size, kHeapBlock);
+    write_header(header, {static_cast<uint32_t>(size), 0});
     return user_part(header);
 }
 
@@ -114,10 +118,20 @@ bool add_chunk() {
     chunk->previous = g_memory.chunk;
     chunk->used = 0;
     chunk->capacity = capacity;
+    chunk->last = 0;
     POISON(chunk_data(chunk), capacity);
     g_memory.chunk = chunk;
-    g_memory.newest = nullptr;
     return true;
+}
+
+size_t offset_in_chunk(BlockHeader *header) {
+    return static_cast<size_t>(reinterpret_cast<char *>(header) - chunk_data(g_memory.chunk));
+}
+
+// Whether the block is the last one of the newest chunk.
+bool is_last(BlockHeader *header) {
+    ArenaChunk *chunk = g_memory.chunk;
+    return chunk && chunk->last != 0 && reinterpret_cast<char *>(header) == chunk_data(chunk) + chunk->last - 1;
 }
 
 void *arena_block(size_t size) {
@@ -129,12 +143,12 @@ void *arena_block(size_t size) {
         chunk = g_memory.chunk;
     }
     auto *header = reinterpret_cast<BlockHeader *>(chunk_data(chunk) + chunk->used);
+    write_header(header, {static_cast<uint32_t>(size) | kArenaFlag, chunk->last});
+    chunk->last = static_cast<uint32_t>(chunk->used + 1);
     chunk->used += needed;
-    write_header(header, size, kArenaBlock);
     void *block = user_part(header);
     UNPOISON(block, size);
     std::memset(block, 0, size);
-    g_memory.newest = header;
     return block;
 }
 
@@ -147,27 +161,35 @@ void *new_block(size_t size) {
     return heap_block(size);
 }
 
-// An arena block is given back only when it is the newest of its chunk;
-// any other stays until the arena goes.
-void release_arena_block(BlockHeader *header, size_t size) {
-    POISON(user_part(header), size);
-    if (header != g_memory.newest)
-        return;
-    g_memory.chunk->used = static_cast<size_t>(reinterpret_cast<char *>(header) - chunk_data(g_memory.chunk));
-    g_memory.newest = nullptr;
+// A freed arena block is marked; the newest chunk then gives back the space
+// of its last blocks for as long as they are marked, so that the short-lived
+// blocks of a parse (token values, copies) are used again.
+void release_arena_block(BlockHeader *header, BlockHeader value) {
+    POISON(user_part(header), size_of(value));
+    write_header(header, {value.word | kFreedFlag, value.before});
+    ArenaChunk *chunk = g_memory.chunk;
+    while (chunk && chunk->last != 0) {
+        auto *last = reinterpret_cast<BlockHeader *>(chunk_data(chunk) + chunk->last - 1);
+        BlockHeader last_value = read_header(last);
+        if (!(last_value.word & kFreedFlag))
+            break;
+        chunk->used = chunk->last - 1;
+        chunk->last = last_value.before;
+    }
 }
 
-// Resizes the newest arena block where it stands when its chunk has room.
-bool grow_in_place(BlockHeader *header, size_t old_size, size_t size) {
-    ArenaChunk *chunk = g_memory.chunk;
-    if (header != g_memory.newest)
+// Resizes the last arena block where it stands when its chunk has room.
+bool grow_in_place(BlockHeader *header, BlockHeader value, size_t size) {
+    if (!is_last(header) || size > kLargestArenaBlock)
         return false;
-    size_t start = static_cast<size_t>(reinterpret_cast<char *>(header) - chunk_data(chunk));
+    ArenaChunk *chunk = g_memory.chunk;
+    size_t start = offset_in_chunk(header);
     size_t needed = kHeaderSize + rounded(size);
-    if (size > kLargestArenaBlock || chunk->capacity - start < needed)
+    if (chunk->capacity - start < needed)
         return false;
     chunk->used = start + needed;
-    write_header(header, size, kArenaBlock);
+    write_header(header, {static_cast<uint32_t>(size) | kArenaFlag, value.before});
+    size_t old_size = size_of(value);
     if (size > old_size)
         UNPOISON(static_cast<char *>(user_part(header)) + old_size, size - old_size);
     else
@@ -178,21 +200,23 @@ bool grow_in_place(BlockHeader *header, size_t old_size, size_t size) {
 void *resize_block(void *block, size_t size) {
     if (size > kLargestBlock)
         return nullptr;
-    BlockHeader header = read_header(block);
-    if (header.origin == kHeapBlock) {
-        auto *resized = static_cast<BlockHeader *>(std::realloc(header_of(block), kHeaderSize + size));
+    BlockHeader *header = header_of(block);
+    BlockHeader value = read_header(header);
+    if (!(value.word & kArenaFlag)) {
+        auto *resized = static_cast<BlockHeader *>(std::realloc(header, kHeaderSize + size));
         if (!resized)
             return nullptr;
-        write_header(resized, size, kHeapBlock);
+        write_header(resized, {static_cast<uint32_t>(size), 0});
         return user_part(resized);
     }
-    if (grow_in_place(header_of(block), header.size, size))
+    if (grow_in_place(header, value, size))
         return block;
     void *moved = new_block(size);
     if (!moved)
         return nullptr;
-    std::memcpy(moved, block, header.size < size ? header.size : size);
-    release_arena_block(header_of(block), header.size);
+    size_t old_size = size_of(value);
+    std::memcpy(moved, block, old_size < size ? old_size : size);
+    release_arena_block(header, value);
     return moved;
 }
 
@@ -215,7 +239,6 @@ void memory_arena_release() {
         UNPOISON(chunk_data(chunk), chunk->capacity);
         std::free(chunk);
     }
-    g_memory.newest = nullptr;
 }
 
 void *mem_alloc(HostContext *context, size_t size) {
@@ -237,11 +260,12 @@ void *mem_realloc(HostContext *context, void *block, size_t size) {
 void mem_free(HostContext *, void *block) {
     if (!block)
         return;
-    BlockHeader header = read_header(block);
-    if (header.origin == kArenaBlock)
-        release_arena_block(header_of(block), header.size);
+    BlockHeader *header = header_of(block);
+    BlockHeader value = read_header(header);
+    if (value.word & kArenaFlag)
+        release_arena_block(header, value);
     else
-        std::free(header_of(block));
+        std::free(header);
 }
 
 char *str_duplicate(HostContext *context, const char *text) {

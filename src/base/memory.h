@@ -21,7 +21,8 @@ char *str_append(HostContext *context, char *text, const char *tail);
 // The description's arena. While it is open, small blocks come from chunks
 // that are released together by memory_arena_release, after the description
 // has been walked once more to release the blocks of the heap among them:
-// freeing an arena block gives its space back only when it is the newest.
+// the space of freed arena blocks is used again only while they are the
+// last blocks of the newest chunk (short-lived blocks freed in turn).
 // Every block, from the arena or not, goes through mem_free and mem_realloc
 // as before; no block of the arena may outlive memory_arena_release.
 void memory_arena_open();
