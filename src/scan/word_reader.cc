@@ -10,7 +10,7 @@ bool is_line_end(int c) { return c >= 10 && c <= 13; }
 
 // Whether `c` has the class; never for the end of stream or a NUL byte,
 // which belong to no set.
-bool has_class(const Scanner *scanner, int c, uint8_t byte_class) {
+inline bool has_class(const Scanner *scanner, int c, uint8_t byte_class) {
     return c != EOF && (scanner->classes[static_cast<unsigned char>(c)] & byte_class) != 0;
 }
 
@@ -39,10 +39,19 @@ int next_text_char(ScanSource *source) {
     return c == kTextEndMark ? EOF : c;
 }
 
-// The line count is that of the current character.
-void advance(ScanSource *source) {
+// The line count is that of the current character. A byte in the buffer
+// that the text rules leave as it is becomes current at once.
+inline void advance(ScanSource *source) {
     if (source->current == '\n')
         source->line++;
+    if (source->next < source->filled) {
+        unsigned char c = source->buffer[source->next];
+        if (!source->text || (c != '\r' && c != kTextEndMark)) {
+            source->next++;
+            source->current = c;
+            return;
+        }
+    }
     source->current = source->text ? next_text_char(source) : next_byte(source);
 }
 
@@ -71,10 +80,12 @@ ScanSource *start_of_word(Scanner *scanner) {
         if (!source)
             return nullptr;
         if (source->current != EOF) {
-            skip_comments(scanner, source);
-            while (has_class(scanner, source->current, SCAN_WHITE)) {
-                advance(source);
-                skip_comments(scanner, source);
+            // A byte of both classes opens a comment.
+            while (has_class(scanner, source->current, SCAN_WHITE | SCAN_COMMENT_START)) {
+                if (has_class(scanner, source->current, SCAN_COMMENT_START))
+                    skip_comments(scanner, source);
+                else
+                    advance(source);
             }
             if (source->current != EOF)
                 return source;
