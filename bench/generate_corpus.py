@@ -261,22 +261,22 @@ def shape_chain(count):
     return out
 
 
-def shape_netlist(count):
+def device_and_board(device_name, device_shape, board_name, board_shape):
+    """One device and a board that carries it."""
     out = []
     open_file(out)
-    device(out, "NET_DEVICE", 4, 8, 8, 8)
-    board(out, "NET_BOARD", ["NET_DEVICE"], count, count, 0, 0)
+    device(out, device_name, *device_shape)
+    board(out, board_name, [device_name], *board_shape)
     close_file(out)
     return out
+
+
+def shape_netlist(count):
+    return device_and_board("NET_DEVICE", (4, 8, 8, 8), "NET_BOARD", (count, count, 0, 0))
 
 
 def shape_vrak(count):
-    out = []
-    open_file(out)
-    device(out, "VRAK_DEVICE", 1, 2, 2, 1)
-    board(out, "VRAK_BOARD", ["VRAK_DEVICE"], 4, 0, 1, count)
-    close_file(out)
-    return out
+    return device_and_board("VRAK_DEVICE", (1, 2, 2, 1), "VRAK_BOARD", (4, 0, 1, count))
 
 
 def main():
