@@ -1,7 +1,7 @@
 # Thin wrapper over the CMake presets.
 #   make check    install what is missing, build everything, run the tests
-#   make demo     build the library and `oxel` only, then parse and show a
-#                 bundled example with it
+#   make demo     build the library and `oxel` only, then parse, show and
+#                 check bundled examples with it
 #   make install  build the library and `oxel`, then install them under
 #                 /usr/local, or under PREFIX=...
 #   make sanitize the test suite under AddressSanitizer and UBSan
@@ -14,6 +14,8 @@
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEMO_FILE ?= examples/jx200.oxel
+# Both check clean: a warning would end the demo with oxel's status 1.
+CHECK_FILES ?= examples/jx200.oxel examples/px240_port_expander.oxel
 OXEL = ./build/default/oxel
 
 .PHONY: all deps deps-win32 build tool check demo install sanitize clang bench win32 win32-check clean
@@ -39,6 +41,7 @@ tool: deps
 demo: tool
 	$(OXEL) --level 4 parse $(DEMO_FILE)
 	$(OXEL) show $(DEMO_FILE)
+	$(OXEL) check $(CHECK_FILES)
 
 install: tool
 	cmake --install build/default $(if $(PREFIX),--prefix $(PREFIX))

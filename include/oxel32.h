@@ -659,6 +659,25 @@ OXEL_API int32_t oxel_set_prog_name(HostContext *context, const char *name);
  * no host context and may be called at any time. */
 OXEL_API const char *oxel_version(void);
 
+/* Where the message being delivered points. Call it from inside the
+ * message callback: it answers 1 and stores the file, the line and the
+ * column (both from 1) that the message is about, or 0, storing null and
+ * zeros, when the message points nowhere or no callback is running.
+ *
+ * Syntax messages and their detail lines point at the token the parser
+ * stopped at, the include file's own messages at their directive (column
+ * 1), and the other errors, warnings and notes of a parse or a check at the
+ * first token of the section or entry they are about: a component, board,
+ * register, instruction, cell, chain element, pin, net, part, test sequence
+ * or VRAK instruction. The file is the path the source was opened by: the
+ * one given to OxelParse, or an include file's name as its directive wrote
+ * it; the line is that file's own, whatever line the text of a syntax
+ * message names (that one counts through include files). Progress and
+ * status lines, "Memory allocation error" and findings about a whole
+ * description point nowhere. The file text is valid until the callback
+ * returns. Any of the three pointers may be null. */
+OXEL_API int32_t oxel_message_location(const char **file, int32_t *line, int32_t *column);
+
 /* QUERY_EXPORTS_BEGIN */
 /* ------------------------------------------------------------------ */
 /* Component queries. After a successful parse the host makes a component

@@ -4,20 +4,27 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "base/message_location.h"
+
 namespace {
 
 enum MessageLevel { kLevelError = 1, kLevelWarning = 2, kLevelNote = 3, kLevelProgress = 4 };
 
-// Sends one finished text to the host's callback.
-void deliver(HostContext *context, int32_t kind, int32_t level, const char *text) {
+// Sends one finished text to the host's callback. Errors, warnings and
+// notes point where the messages point now; progress and status lines are
+// about nothing in particular.
+void deliver(HostContext *context, int32_t kind, int32_t level, const char *text, bool located) {
     MessageRecord record;
     record.kind = kind;
     record.level = level;
     record.zero = 0;
     record.text = text;
     record.one = 1;
-    if (context->callback)
-        context->callback(context->user_data, &record);
+    if (!context->callback)
+        return;
+    begin_delivery(located && kind <= OXEL_KIND_NOTE);
+    context->callback(context->user_data, &record);
+    end_delivery();
 }
 
 // The steps shared by the five formatting reporters. The threshold is
@@ -29,7 +36,7 @@ int32_t report(HostContext *context, int32_t kind, int32_t level,
         return 0;
     char text[kMessageSize];
     std::vsnprintf(text, sizeof text, format, args);
-    deliver(context, kind, level, text);
+    deliver(context, kind, level, text, true);
     if (kind == OXEL_KIND_ERROR)
         count_error(context);
     else if (kind == OXEL_KIND_WARNING)
@@ -57,7 +64,7 @@ DEFINE_REPORTER(report_status, OXEL_KIND_STATUS, kLevelProgress)
 int32_t report_memory_error(HostContext *context) {
     if (!context)
         return 1;
-    deliver(context, OXEL_KIND_ERROR, kLevelError, "Memory allocation error");
+    deliver(context, OXEL_KIND_ERROR, kLevelError, "Memory allocation error", false);
     count_error(context);
     return 1;
 }

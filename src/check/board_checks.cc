@@ -7,6 +7,7 @@
 #include "check/check_state.h"
 #include "check/device_name_registry.h"
 #include "check/device_tables.h"
+#include "check/message_subject.h"
 #include "check/name_lists.h"
 #include "check/performance_log_checks.h"
 #include "check/pin_list_checks.h"
@@ -62,6 +63,7 @@ Severity check_net_pin(HostContext *context, const NetRecord *net) {
 // Every net a netlist names joins the run's net name list: the TAPs and part
 // chains of this board and of the boards after it may name it.
 Severity check_net(HostContext *context, const NetRecord *net) {
+    MessageSubject about(net);
     if (!net) {
         report_error(context, "Missing Net description");
         return kError;
@@ -115,6 +117,7 @@ constexpr PartNet kPartNets[] = {
 };
 
 Severity check_part(HostContext *context, const PartChainRecord *part) {
+    MessageSubject about(part);
     if (!part) {
         report_error(context, "Missing component/part reference");
         return kError;
@@ -185,6 +188,7 @@ Severity check_tap_net(HostContext *context, const char *net) {
 }
 
 Severity check_tap(HostContext *context, const BoardChainRecord *tap, TapNetMap *map) {
+    MessageSubject about(tap);
     if (!tap) {
         report_error(context, "Missing TAP entry");
         return kError;
@@ -256,6 +260,7 @@ Severity report_shared_nets(HostContext *context, const TapNetMap *map) {
 // ---- One board ----
 
 Severity check_board(HostContext *context, const BoardRecord *board, bool first, TapNetMap *map) {
+    MessageSubject about(board);
     // Without its tables a board cannot be checked; the allocator has said why.
     if (create_device_tables(context) != kClean)
         return kError;

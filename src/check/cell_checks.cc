@@ -4,6 +4,7 @@
 #include "base/messages.h"
 #include "check/check_state.h"
 #include "check/display_names.h"
+#include "check/message_subject.h"
 #include "check/name_table.h"
 
 namespace {
@@ -114,6 +115,7 @@ Severity check_outputs(HostContext *context, const char *cell_name, const ItemLi
 }
 
 Severity check_cell(HostContext *context, CellRecord *cell) {
+    MessageSubject about(cell);
     if (!cell) {
         report_error(context, "Missing cell declaration");
         return kError;

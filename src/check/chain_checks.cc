@@ -10,6 +10,7 @@
 #include "check/bus_index_set.h"
 #include "check/check_state.h"
 #include "check/disable_value_groups.h"
+#include "check/message_subject.h"
 #include "check/name_table.h"
 #include "check/pin_reference.h"
 
@@ -469,6 +470,7 @@ Severity note_position(Element &e) {
 Severity check_element(HostContext *context, const ItemList *chain, int32_t index,
                        const char *register_name) {
     auto *record = static_cast<ChainElementRecord *>(chain->items[index]);
+    MessageSubject about(record);
     Element e{context, chain, index, record, nullptr, nullptr, register_name, false};
     Severity result = find_cell(e);
     result |= find_pin(e);
@@ -519,6 +521,7 @@ Severity check_chain(HostContext *context, const ItemList *chain, const char *re
 }
 
 Severity check_register(HostContext *context, const BoundaryScanRegisterRecord *reg) {
+    MessageSubject about(reg);
     if (!reg->chain) {
         report_error(context, "Missing BoundaryScan-register list");
         return kError;

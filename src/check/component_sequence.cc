@@ -7,6 +7,7 @@
 #include "check/data_register_checks.h"
 #include "check/device_name_registry.h"
 #include "check/device_tables.h"
+#include "check/message_subject.h"
 #include "check/performance_log_checks.h"
 #include "check/pin_list_checks.h"
 #include "check/register_name_table.h"
@@ -26,6 +27,7 @@ Severity check_components(HostContext *context, ItemList *components) {
 }
 
 Severity check_component(HostContext *context, ComponentRecord *component, bool first) {
+    MessageSubject about(component);
     // Without its tables a device cannot be checked; the allocator has said why.
     if (create_device_tables(context) != kClean)
         return kError;

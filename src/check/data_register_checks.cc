@@ -3,6 +3,7 @@
 
 #include "base/messages.h"
 #include "check/check_state.h"
+#include "check/message_subject.h"
 #include "check/pin_reference.h"
 #include "check/register_name_table.h"
 #include "check/register_values.h"
@@ -34,6 +35,7 @@ Severity check_register_list(HostContext *context, const ComponentRecord *compon
     }
     for (int32_t i = 0; i < registers->count; i++) {
         if (auto *reg = static_cast<Register *>(registers->items[i])) {
+            MessageSubject about(reg);
             result |= check_one(context, component, reg);
         } else if (missing_entry) {
             report_error(context, "%s", missing_entry);

@@ -7,6 +7,7 @@
 #include "base/messages.h"
 #include "check/check_state.h"
 #include "check/display_names.h"
+#include "check/message_subject.h"
 #include "check/register_name_table.h"
 #include "check/register_values.h"
 #include "model/register_kinds.h"
@@ -253,6 +254,7 @@ Severity check_instruction_list(HostContext *context, const ComponentRecord *com
     IdenticalCodes codes{};
     for (int32_t i = 0; i < instructions->count; i++) {
         auto *instruction = static_cast<InstructionRecord *>(instructions->items[i]);
+        MessageSubject about(instruction);
         if (!instruction) {
             report_error(context, "Missing contents in instruction number %d", i);
             result |= kError;

@@ -3,12 +3,14 @@
 #include "check/check_state.h"
 #include "check/component_checks.h"
 #include "check/instruction_checks.h"
+#include "check/message_subject.h"
 #include "check/register_values.h"
 
 namespace {
 
 Severity check_register(HostContext *context, const ComponentRecord *component,
                         InstructionRegisterRecord *reg, int32_t index) {
+    MessageSubject about(reg);
     Severity result = kClean;
     const char *name = reg->name;
     if (!name) {

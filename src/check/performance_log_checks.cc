@@ -1,4 +1,5 @@
 // Global performance and log checks: the descriptive data of headers, boards and components
+#include "check/message_subject.h"
 #include "check/performance_log_checks.h"
 
 #include "base/messages.h"
@@ -6,6 +7,7 @@
 namespace {
 
 Severity check_global_performance(HostContext *context, const GlobalPerformanceRecord *performance) {
+    MessageSubject about(performance);
     if (!performance) {
         report_error(context, "Missing global performance section");
         return kError;

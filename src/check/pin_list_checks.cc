@@ -1,4 +1,5 @@
 // Pin list and pin family checks: the pins of a device and the families they name
+#include "check/message_subject.h"
 #include "check/pin_list_checks.h"
 
 #include <cstdint>
@@ -17,6 +18,7 @@ namespace {
 // ---- Family registration ----
 
 Severity register_pin_family(HostContext *context, const PinFamilyRecord *family) {
+    MessageSubject about(family);
     if (!family) {
         report_error(context, "Missing pin family in familylist");
         return kError;
@@ -330,6 +332,7 @@ Severity report_repeated(HostContext *context, const NameTable *table, const cha
 // One entry of a pin list; false when the check of the list must end.
 bool check_pin(HostContext *context, PinRecord *pin, const ComponentRecord *component,
                ControllerCounts &counts, Severity &result) {
+    MessageSubject about(pin);
     result |= check_empty_name_and_number(context, pin);
     result |= enter_pin_table(context, g_check.pin_names, pin->name, pin);
     if (pin->numbering) {

@@ -1,4 +1,5 @@
 // Test sequence checks: test sequences and illegal vectors in VRAK
+#include "check/message_subject.h"
 #include "check/sequence_checks.h"
 
 #include <cstring>
@@ -230,6 +231,7 @@ Severity check_group_references(HostContext *context, const ItemList *operands, 
 }
 
 Severity check_instruction(HostContext *context, const VrakInstructionRecord *instruction) {
+    MessageSubject about(instruction);
     if (!instruction) {
         report_error(context, "Missing VRAK instruction in list");
         return kError;
@@ -263,6 +265,7 @@ Severity check_instruction(HostContext *context, const VrakInstructionRecord *in
 // ---- Sequences ----
 
 Severity check_sequence(HostContext *context, const SequenceRecord *sequence, int32_t kind) {
+    MessageSubject about(sequence);
     bool test = kind != kIllegalVectors;
     if (!sequence) {
         report_error(context, test ? "Missing testsequence" : "Missing illegal vector");

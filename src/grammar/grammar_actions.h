@@ -3,10 +3,13 @@
 
 #include "grammar/parser_state.h"
 #include "base/memory.h"
+#include "base/message_location.h"
+#include "grammar/token_place.h"
 #include "lexer/lexer.h"
 #include "model/component_records.h"
 #include "model/header_records.h"
 #include "model/item_list.h"
+#include "model/record_locations.h"
 #include "model/release.h"
 #include "model/tagged_item.h"
 
@@ -48,10 +51,32 @@ ModeSpecRecord *named_entry(HostContext *context, int32_t code, const char *name
 // error was found at: a ":" means the value was missing.
 void report_broken_capture_status(int token);
 
+// The site of a record being built by a rule: while it lives, the messages
+// of the record's constructor point where the rule begins, and keep()
+// remembers the record built as written there.
+struct RecordSite {
+    RecordSite(parser_state *parse, const SourceLocation &where) : parse(parse), where(where), here(where) {}
+
+    // The record, remembered; null when it is null or could not be
+    // remembered (the allocator has reported why), the record then released.
+    template <typename Record>
+    Record *keep(Record *record, void (*release)(HostContext *, Record *)) {
+        if (record && !remember_location(parse->host, record, where)) {
+            release(parse->host, record);
+            return nullptr;
+        }
+        return record;
+    }
+
+    parser_state *parse;
+    SourceLocation where;
+    PointMessagesAt here;
+};
+
 // Bison's parser, over the state of one parse.
 int yyparse(parser_state *parse);
 // Bison's error hook: "syntax error", or "memory exhausted" when the stacks
-// cannot grow.
+// cannot grow. It points at the token the parser stopped at (yylloc).
 void yyerror(parser_state *parse, const char *message);
 
 // The parser's stacks start with room for 150 entries and double.

@@ -2,6 +2,7 @@
 
 %code requires {
 #include <cstdint>
+#include "grammar/token_place.h"
 #include "oxel32.h"
 struct parser_state;
 }
@@ -21,6 +22,12 @@ struct parser_state;
 /* Token kinds are TK_<keyword>; their numbers are fixed so that a host's
    tools and the keyword table agree on them. */
 %define api.token.prefix {TK_}
+
+/* Every symbol carries where it begins: a token the place the lexer gives,
+   a rule that of its first symbol that covers a token (YYLLOC_DEFAULT in
+   grammar_actions.h). Records are remembered there. */
+%locations
+%define api.location.type {TokenPlace}
 
 /* One machine word per symbol: a pointer or a small integer. */
 %union {
@@ -556,7 +563,9 @@ change_log
 
 component_section
     : COMPONENT { lexer_set_name_mode(true); } name component_body END COMPONENT
-        { $$ = mkcomponent(parse->host, $3, parse->source_ref, $4); if (!$$) YYABORT; }
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mkcomponent(parse->host, $3, parse->source_ref, $4), release_component);
+          if (!$$) YYABORT; }
     ;
 
 component_body
@@ -649,8 +658,9 @@ pin_definition_list
 
 pin_definition
     : { lexer_set_name_mode(true); } single_pin
-        { $$ = $2; }
+        { $$ = RecordSite(parse, @$).keep($2, release_pin); if (!$$) YYABORT; }
     | bus_definition
+        { $$ = RecordSite(parse, @$).keep($1, release_pin); if (!$$) YYABORT; }
     ;
 
 single_pin
@@ -722,32 +732,39 @@ pin_type
 
 instruction_register_section
     : INSTRUCTION_REGISTER { lexer_set_name_mode(true); } name register_item_list END INSTRUCTION_REGISTER
-        { $$ = mkinstructionregister(parse->host, $3, $4); if (!$$) YYABORT; }
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mkinstructionregister(parse->host, $3, $4), release_instruction_register);
+          if (!$$) YYABORT; }
     ;
 
 bypass_register_section
     : BYPASS_REGISTER { lexer_set_name_mode(true); } name register_item_list END BYPASS_REGISTER
-        { $$ = mkbypassregister(parse->host, $3, $4); if (!$$) YYABORT; }
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mkbypassregister(parse->host, $3, $4), release_bypass_register); if (!$$) YYABORT; }
     ;
 
 identification_register_section
     : IDENTIFICATION_REGISTER { lexer_set_name_mode(true); } name register_item_list END IDENTIFICATION_REGISTER
-        { $$ = mkidregister(parse->host, $3, $4); if (!$$) YYABORT; }
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mkidregister(parse->host, $3, $4), release_id_register); if (!$$) YYABORT; }
     ;
 
 usercode_register_section
     : USERCODE_REGISTER { lexer_set_name_mode(true); } name register_item_list END USERCODE_REGISTER
-        { $$ = mkidregister(parse->host, $3, $4); if (!$$) YYABORT; }
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mkidregister(parse->host, $3, $4), release_id_register); if (!$$) YYABORT; }
     ;
 
 bist_register_section
     : BIST_REGISTER { lexer_set_name_mode(true); } name register_item_list END BIST_REGISTER
-        { $$ = mkbistregister(parse->host, $3, $4); if (!$$) YYABORT; }
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mkbistregister(parse->host, $3, $4), release_bist_register); if (!$$) YYABORT; }
     ;
 
 data_register_section
     : DATA_REGISTER { lexer_set_name_mode(true); } name register_item_list END DATA_REGISTER
-        { $$ = mkdataregister(parse->host, $3, $4); if (!$$) YYABORT; }
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mkdataregister(parse->host, $3, $4), release_data_register); if (!$$) YYABORT; }
     ;
 
 register_item_list
@@ -862,7 +879,9 @@ instruction_list
 instruction
     : instruction_name value { lexer_set_name_mode(true); } opt_name mode
       { lexer_set_name_mode(true); } instruction_registers
-        { $$ = mkinstruction(parse->host, $1, $2, $4, $5, $7); if (!$$) YYABORT; }
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mkinstruction(parse->host, $1, $2, $4, $5, $7), release_instruction);
+          if (!$$) YYABORT; }
     ;
 
 instruction_name
@@ -967,7 +986,8 @@ parallel_outputs_item
 
 cell_section
     : CELL { lexer_set_name_mode(true); } name cell_item_list END CELL
-        { $$ = mkcell(parse->host, $3, $4); if (!$$) YYABORT; }
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mkcell(parse->host, $3, $4), release_cell); if (!$$) YYABORT; }
     ;
 
 cell_item_list
@@ -1087,7 +1107,9 @@ cell_spec
 
 boundary_scan_register_section
     : BOUNDARY_SCAN_REGISTER { lexer_set_name_mode(true); } name register_item_list END BOUNDARY_SCAN_REGISTER
-        { $$ = mkbsregister(parse->host, $3, $4); if (!$$) YYABORT; }
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mkbsregister(parse->host, $3, $4), release_boundary_scan_register);
+          if (!$$) YYABORT; }
     ;
 
 chain_list_item
@@ -1114,7 +1136,9 @@ chain_element
       { lexer_set_name_mode(true); } cell_params { lexer_set_name_mode(true); } cell_params
       { lexer_set_name_mode(true); } cell_params { lexer_set_name_mode(true); } cell_params
       { lexer_set_name_mode(true); } cell_params
-        { $$ = mkchainelement(parse->host, take_integer(parse->host, $1), $3, $5, $7, $9, $11, $13, $15);
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mkchainelement(parse->host, take_integer(parse->host, $1), $3, $5, $7, $9, $11, $13,
+                                        $15), release_chain_element);
           if (!$$) YYABORT; }
     ;
 
@@ -1160,7 +1184,8 @@ chain_name_text
 
 board_section
     : BOARD { lexer_set_name_mode(true); } name board_item_list END BOARD
-        { $$ = mkboard(parse->host, $3, parse->source_ref, $4); if (!$$) YYABORT; }
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mkboard(parse->host, $3, parse->source_ref, $4), release_board); if (!$$) YYABORT; }
     ;
 
 board_item_list
@@ -1197,7 +1222,8 @@ board_item
 board_chain_section
     : BOARD_LEVEL_CHAIN { lexer_set_name_mode(true); } name board_tap_section part_chain_section
       END BOARD_LEVEL_CHAIN
-        { $$ = mkboardchain(parse->host, $3, $4, $5); if (!$$) YYABORT; }
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mkboardchain(parse->host, $3, $4, $5), release_board_chain); if (!$$) YYABORT; }
     ;
 
 board_tap_section
@@ -1259,7 +1285,9 @@ part
     : INTEGER { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } name
       { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } name
       { lexer_set_name_mode(true); } opt_name
-        { $$ = mkpartchain(parse->host, take_integer(parse->host, $1), $3, $5, $7, $9, $11);
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mkpartchain(parse->host, take_integer(parse->host, $1), $3, $5, $7, $9, $11),
+                         release_part_chain);
           if (!$$) YYABORT; }
     ;
 
@@ -1282,7 +1310,9 @@ net_entry_list
 
 net_entry
     : name { lexer_set_name_mode(true); } pin_ref { lexer_set_name_mode(true); } name_list
-        { $$ = mknet(parse->host, $1, $3, $5); lexer_set_name_mode(false); if (!$$) YYABORT; }
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mknet(parse->host, $1, $3, $5), release_net); lexer_set_name_mode(false);
+          if (!$$) YYABORT; }
     ;
 
 /* ---------------------------------------------------------------- */
@@ -1295,7 +1325,8 @@ pin_family_section
     : PIN_FAMILY { lexer_set_name_mode(true); } name
       <pin_family>{ $$ = open_pin_family(parse, $3); $3 = nullptr; if (!$$) YYABORT; }
       pin_family_item_list END PIN_FAMILY
-        { $$ = $4; close_families(parse); }
+        { close_families(parse);
+          $$ = RecordSite(parse, @1).keep($4, release_pin_family); if (!$$) YYABORT; }
     ;
 
 pin_family_item_list
@@ -1332,7 +1363,8 @@ global_family_section
     : GLOBAL_FAMILY { lexer_set_name_mode(true); } name
       <global_family>{ $$ = open_global_family(parse, $3); $3 = nullptr; if (!$$) YYABORT; }
       global_item_list END GLOBAL_FAMILY
-        { $$ = $4; close_families(parse); }
+        { close_families(parse);
+          $$ = RecordSite(parse, @1).keep($4, release_global_performance); if (!$$) YYABORT; }
     ;
 
 global_item_list
@@ -1362,12 +1394,14 @@ global_item
 
 test_sequence_section
     : TEST_SEQUENCE { lexer_set_name_mode(true); } name vrak_list END TEST_SEQUENCE
-        { $$ = mksequence(parse->host, $3, $4); if (!$$) YYABORT; }
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mksequence(parse->host, $3, $4), release_sequence); if (!$$) YYABORT; }
     ;
 
 illegal_vectors_section
     : ILLEGAL_VECTORS { lexer_set_name_mode(true); } name vrak_list END ILLEGAL_VECTORS
-        { $$ = mksequence(parse->host, $3, $4); if (!$$) YYABORT; }
+        { RecordSite site(parse, @$);
+          $$ = site.keep(mksequence(parse->host, $3, $4), release_sequence); if (!$$) YYABORT; }
     ;
 
 /* A sequence's instruction list grows a hundred entries at a time. */
@@ -1385,8 +1419,9 @@ vrak_list
 
 vrak_statement
     : vrak_instruction
+        { $$ = RecordSite(parse, @$).keep($1, release_vrak_instruction); if (!$$) YYABORT; }
     | '@' vrak_instruction
-        { $$ = $2; }
+        { $$ = RecordSite(parse, @$).keep($2, release_vrak_instruction); if (!$$) YYABORT; }
     ;
 
 vrak_instruction
@@ -1489,7 +1524,7 @@ serial_assignments
     : serial_assignment
         { $$ = ppa_serial_add(parse->host, nullptr, $1); if (!$$) YYABORT; }
     | serial_assignments serial_assignment
-        { $$ = ppa_serial_add(parse->host, $1, $2); if (!$$) YYABORT; }
+        { PointMessagesAt here(@2); $$ = ppa_serial_add(parse->host, $1, $2); if (!$$) YYABORT; }
     ;
 
 serial_assignment

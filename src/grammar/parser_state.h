@@ -3,6 +3,7 @@
 
 #include <cstddef>
 
+#include "base/message_location.h"
 #include "oxel32.h"
 
 // What one parse carries besides the parser's own stacks.
@@ -10,6 +11,7 @@ struct parser_state {
     HostContext *host;              // every message of the parse goes here
     int32_t syntax_errors;          // syntax messages sent during this parse
     bool detail_pending;            // a syntax message awaits its detail line
+    SourceLocation syntax_place;    // where the last syntax message points; its detail line too
     PinFamilyRecord *current_pin_family;             // family being filled
     GlobalPerformanceRecord *current_global_family;  // likewise
     const char *source_ref;         // borrowed: reason of the file header's creation log
@@ -36,7 +38,9 @@ int32_t parser_syntax_errors();
 int yylex();
 
 // Sends a syntax message built from `message`, the program name, the line
-// and the current token; a null or empty message sends nothing.
-void report_syntax_error(const char *message);
-// Sends the detail line that belongs to the last syntax message.
+// and the current token, pointing at `where` (the token's place); a null or
+// empty message sends nothing.
+void report_syntax_error(const SourceLocation &where, const char *message);
+// Sends the detail line that belongs to the last syntax message, pointing
+// where that message points.
 void report_expected(const char *message);

@@ -3,8 +3,11 @@
 #include <cstring>
 
 #include "grammar/grammar_actions.h"
+#include "base/message_location.h"
 #include "base/messages.h"
 #include "model/description.h"
+#include "model/record_locations.h"
+#include "oxel_parser.hh"
 
 parser_state g_parser;
 
@@ -36,6 +39,8 @@ void reset_parse_context(HostContext *context) {
     g_parser.current_global_family = nullptr;
     g_parser.source_ref = nullptr;
     g_parser.run_text = nullptr;
+    g_parser.syntax_place = kNowhere;
+    start_locations_of_parse();
     // A parse that stopped right after a name marker leaves name mode on; the
     // next file's first word must still be read as a keyword.
     lexer_set_name_mode(false);
@@ -48,14 +53,15 @@ int32_t parser_syntax_errors() { return g_parser.syntax_errors; }
 void yyerror(parser_state *, const char *message) {
     if (std::strcmp(message, "memory exhausted") == 0)
         message = "yacc stack overflow";
-    report_syntax_error(message);
+    report_syntax_error(yylloc, message);
 }
 
-void report_syntax_error(const char *message) {
+void report_syntax_error(const SourceLocation &where, const char *message) {
     if (!message || !*message)
         return;
     g_parser.detail_pending = true;
     g_parser.syntax_errors++;
+    g_parser.syntax_place = where;
 
     // "message: program >>" (the program name after the message), then the
     // line and, when it fits, the token the parser stopped at. Whatever
@@ -81,6 +87,7 @@ void report_syntax_error(const char *message) {
         text.append("\"");
     }
     // Sent as plain text: a "%" in the token is no format.
+    PointMessagesAt here(where);
     report_error(g_parser.host, "%s", text.text);
 }
 
@@ -88,5 +95,6 @@ void report_expected(const char *message) {
     if (!message || !*message || !g_parser.detail_pending)
         return;
     g_parser.detail_pending = false;
+    PointMessagesAt here(g_parser.syntax_place);
     report_note(g_parser.host, "%*s%s", kMessageIndent, "", message);
 }

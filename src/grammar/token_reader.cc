@@ -12,6 +12,7 @@ LEXER_TOKEN_LIST(SAME_TOKEN_NUMBER)
 
 int yylex() {
     int token = lexer_next_token();
+    yylloc = lexer_token_location();
     // Single characters, the end of input and a failure carry no value:
     // yylval keeps what it held.
     if (token < LEX_ALTERED_REGISTERS)

@@ -60,7 +60,7 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
     // description is released.
     memory_arena_open();
     lexer_reset(context);
-    lexer_set_stream(source);
+    lexer_set_stream(source, path);
     reset_parse_context(context);
     report_progress(context, "Reading file '%s'", path);
 
@@ -78,7 +78,7 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
     lexer_close_includes();
     std::rewind(source);
     lexer_reset(context);
-    lexer_set_stream(source);
+    lexer_set_stream(source, path);
     lexer_set_name_mode(false);
 
     // A token the lexer could not read (an over-long one, a failed
@@ -107,7 +107,7 @@ OXEL_API int32_t OXEL_STDCALL FileIsOxel(HostContext *context, const char *path)
     if (!source)
         return 0;
     lexer_reset(context);
-    lexer_set_stream(source);
+    lexer_set_stream(source, path);
     reset_parse_context(context);
     int token = read_probe_token();
     lexer_close_includes();

@@ -27,9 +27,14 @@ FILE *open_include(const char *name) {
     return std::fopen(name, kTextReadMode);
 }
 
-void release_entry(SourceEntry *entry) {
-    mem_free(g_lexer.host, entry->path);
-    mem_free(g_lexer.host, entry);
+// Releases a chain of entries linked through `below`.
+void release_entries(SourceEntry *entry) {
+    while (entry) {
+        SourceEntry *below = entry->below;
+        mem_free(g_lexer.host, entry->path);
+        mem_free(g_lexer.host, entry);
+        entry = below;
+    }
 }
 
 // Each trouble with an include directive is followed by this line.
@@ -38,6 +43,8 @@ void report_ignored() { report_source_error(g_lexer.host, g_lexer.line, "Ignorin
 }  // namespace
 
 int read_directive() {
+    // The number sign opened the line.
+    const SourceLocation directive = {g_lexer.file, g_lexer.file_line, 1};
     int c = lexer_read_char();
     while (is_blank(c))
         c = lexer_read_char();
@@ -73,14 +80,16 @@ int read_directive() {
         c = lexer_read_char();
 
     if (std::strcmp(word, "include") == 0)
-        return include_open(name);
+        return include_open(name, directive);
+    PointMessagesAt here(directive);
     report_source_error(g_lexer.host, g_lexer.line, "Illegal directive #%s - Ignoring", word);
     return 1;
 }
 
-int include_open(const char *name) {
+int include_open(const char *name, const SourceLocation &directive) {
     HostContext *context = g_lexer.host;
     include_state &includes = g_lexer.includes;
+    PointMessagesAt here(directive);
     if (includes.depth > includes.nesting_limit) {
         report_source_error(context, g_lexer.line, "File nesting limit (%d) exceeded",
                             includes.nesting_limit);
@@ -101,6 +110,7 @@ int include_open(const char *name) {
         return -1;
     }
     entry->path = path;
+    entry->directive = directive;
 
     if (!includes.top) {
         // The main file stays open; the one below an include is remembered
@@ -116,6 +126,8 @@ int include_open(const char *name) {
     includes.top = entry;
     g_lexer.stream = file;
     g_lexer.stream_ended = false;
+    g_lexer.file = entry->path;
+    g_lexer.file_line = 1;
     includes.depth++;
     g_lexer.line++;
     g_lexer.column = 1;
@@ -131,7 +143,11 @@ bool leave_source() {
     if (g_lexer.stream)
         std::fclose(g_lexer.stream);
     includes.top = finished->below;
-    release_entry(finished);
+    finished->below = includes.finished;
+    includes.finished = finished;
+    // The including file goes on at the line after the directive.
+    g_lexer.file = finished->directive.file;
+    g_lexer.file_line = finished->directive.line + 1;
 
     bool resumed = true;
     if (!includes.top) {
@@ -142,6 +158,7 @@ bool leave_source() {
         SourceEntry *including = includes.top;
         g_lexer.stream = std::fopen(including->path, kTextReadMode);
         if (!g_lexer.stream || std::fseek(g_lexer.stream, including->resume_offset, SEEK_SET) != 0) {
+            PointMessagesAt here(finished->directive);
             report_source_error(g_lexer.host, g_lexer.line, "#include file %s has changed", including->path);
             // The input ends here, whatever is still on the stack.
             includes.changed = true;
@@ -162,12 +179,16 @@ void lexer_close_includes() {
             std::fclose(g_lexer.stream);
         g_lexer.stream = includes.main_stream;
         g_lexer.stream_ended = includes.main_ended;
+        // The main file goes on after the directive of the bottom entry.
+        const SourceEntry *bottom = includes.top;
+        while (bottom->below)
+            bottom = bottom->below;
+        g_lexer.file = bottom->directive.file;
+        g_lexer.file_line = bottom->directive.line + 1;
     }
-    while (includes.top) {
-        SourceEntry *entry = includes.top;
-        includes.top = entry->below;
-        release_entry(entry);
-    }
+    release_entries(includes.top);
+    release_entries(includes.finished);
+    includes.top = includes.finished = nullptr;
     includes.main_stream = nullptr;
     includes.main_ended = false;
     includes.depth = 0;

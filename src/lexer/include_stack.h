@@ -4,12 +4,15 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/message_location.h"
+
 // One include file being read or suspended. The main file has no entry.
 struct SourceEntry {
     char *path;              // the include file's name as written (owned)
     long resume_offset;      // where reading goes on once a nested include ends
     SourceEntry *below;      // the file that included it; null for the main file
     bool ended;              // it had reached its end (or a NUL byte) when suspended
+    SourceLocation directive;  // the directive that opened it, in the including file
 };
 
 // The include state of the lexer; every lexer reset empties it.
@@ -20,6 +23,11 @@ struct include_state {
     bool main_ended = false;          // the main stream had reached its end
     bool changed = false;             // an including file could not be resumed
     SourceEntry *top = nullptr;       // the include file being read, or null
+    // Include files read to their end, chained through `below`. The places
+    // of their tokens name their paths, and a section begun in one may end
+    // in the file that included it: the paths stay until the includes are
+    // closed.
+    SourceEntry *finished = nullptr;
 
     static constexpr int32_t kIncludeNestingLimit = 10;
 };
@@ -27,9 +35,10 @@ struct include_state {
 // Reads the rest of a line that opens with a number sign and acts on it.
 // 1 to go on reading, -1 after a failed allocation.
 int read_directive();
-// Makes the named file the current source. 1 (also when the directive is
-// ignored and reported), -1 after a failed allocation.
-int include_open(const char *name);
+// Makes the named file the current source; `directive` is where the
+// directive naming it stands. 1 (also when the directive is ignored and
+// reported), -1 after a failed allocation.
+int include_open(const char *name, const SourceLocation &directive);
 // At the end of the current source: true when reading goes on in the
 // including file, false when the input has ended.
 bool leave_source();

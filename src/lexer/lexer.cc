@@ -49,6 +49,7 @@ int read_stream_char() {
 // would exceed its maximum length.
 bool save(int c) {
     if (g_lexer.token_length >= kMaxTokenLength) {
+        PointMessagesAt here(g_lexer.token_start);
         report_source_error(g_lexer.host, g_lexer.line, "String exceeds max length (%d characters)",
                             kMaxTokenLength);
         return false;
@@ -261,6 +262,8 @@ int read_word(int c) {
 int read_token() {
     for (;;) {
         int c = lexer_read_char();
+        // The character just read is where a token would begin.
+        g_lexer.token_start = {g_lexer.file, g_lexer.file_line, g_lexer.column - 1};
         switch (c) {
         case 0:   // end of the source: back to the including file, or the end
             if (leave_source())
@@ -309,6 +312,7 @@ int lexer_read_char() {
     }
     if (c == '\n') {
         g_lexer.line++;
+        g_lexer.file_line++;
         g_lexer.column = 1;
     } else {
         g_lexer.column++;
@@ -320,6 +324,7 @@ void lexer_push_back(int c) {
     g_lexer.pushback = c;
     if (c == '\n') {
         g_lexer.line--;
+        g_lexer.file_line--;
         g_lexer.column = 1;
     } else {
         g_lexer.column--;
@@ -332,17 +337,21 @@ void lexer_reset(HostContext *context) {
     g_lexer.host = context;
     include_reset();
     g_lexer.stream_ended = false;
+    g_lexer.file = nullptr;
     g_lexer.line = 1;
+    g_lexer.file_line = 1;
     g_lexer.column = 1;
+    g_lexer.token_start = {};
     g_lexer.pushback = kNoPushBack;
     g_lexer.token_length = 0;
     g_lexer.token_text[0] = '\0';
     g_lexer.failed = false;
 }
 
-void lexer_set_stream(FILE *stream) {
+void lexer_set_stream(FILE *stream, const char *path) {
     g_lexer.stream = stream;
     g_lexer.stream_ended = false;
+    g_lexer.file = path;
 }
 
 int lexer_next_token() {
@@ -377,6 +386,8 @@ bool lexer_failed() { return g_lexer.failed; }
 const char *lexer_token_text() { return g_lexer.token_text; }
 
 int32_t lexer_line() { return g_lexer.line; }
+
+SourceLocation lexer_token_location() { return g_lexer.token_start; }
 
 void lexer_set_name_mode(bool on) { g_lexer.name_mode = on; }
 

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "base/message_location.h"
 #include "lexer/tokens.h"
 #include "oxel32.h"
 
@@ -14,8 +15,10 @@ constexpr int kMaxTokenLength = 5120;
 // (include files still open are closed first). The token value, the text as
 // written and name mode are left alone.
 void lexer_reset(HostContext *context);
-// Makes `stream` the main source that the lexer reads (the caller owns it).
-void lexer_set_stream(FILE *stream);
+// Makes `stream` the main source that the lexer reads; `path`, the name it
+// was opened by, is what the places of its tokens name. The caller owns
+// both and keeps them while the lexer reads.
+void lexer_set_stream(FILE *stream, const char *path = nullptr);
 // Closes every include file still open and forgets the include stack; the
 // main stream is given back to current reading, still open.
 void lexer_close_includes();
@@ -35,8 +38,13 @@ bool lexer_failed();
 
 // Text of the token being read or last read (NUL-terminated).
 const char *lexer_token_text();
-// The current line number.
+// The current line number: one count for the whole input, which runs on
+// through include files.
 int32_t lexer_line();
+// Where the last token began: its source's path, its line within that
+// source and its column. The path stays valid until the includes are closed
+// or the lexer is reset. At the end of input, the place where it ended.
+SourceLocation lexer_token_location();
 // Name mode: the next word is an identifier even when it spells a keyword
 // (END excepted). The lexer clears it at every token but end of input.
 void lexer_set_name_mode(bool on);

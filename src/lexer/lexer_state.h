@@ -14,8 +14,13 @@ struct lexer_state {
     HostContext *host = nullptr;  // every message and allocation of reading goes here
     FILE *stream = nullptr;       // the source being read
     bool stream_ended = false;    // it reached its end, a Ctrl-Z or a NUL byte: nothing more is read
-    int32_t line = 1;
+    // The path of the source being read, as it was opened: the main file's
+    // is the caller's, an include file's its entry's. Null when not given.
+    const char *file = nullptr;
+    int32_t line = 1;             // one count for the whole input, include files and all
+    int32_t file_line = 1;        // the line within the source being read
     int32_t column = 1;           // 1: no character of the line read yet
+    SourceLocation token_start = {};  // where the token being read, or last read, began
     int pushback = kNoPushBack;
     char token_text[kMaxTokenLength + 1] = {};
     int token_length = 0;

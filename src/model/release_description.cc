@@ -2,6 +2,7 @@
 #include "base/memory.h"
 #include "model/description.h"
 #include "model/item_list.h"
+#include "model/record_locations.h"
 #include "model/release.h"
 
 namespace {
@@ -46,6 +47,7 @@ void release_description(HostContext *context) {
     root.components = nullptr;
     list_release_with(context, root.pin_families, release_pin_family);
     root.pin_families = nullptr;
+    release_record_locations(context);
     // The walk above gave back the blocks of the heap; the rest goes at once.
     memory_arena_release();
 }

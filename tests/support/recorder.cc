@@ -15,8 +15,13 @@
 namespace {
 
 int32_t OXEL_CALLBACK record_message(void *user_data, const MessageRecord *message) {
+    const char *file = nullptr;
+    int32_t line = 0, column = 0;
+    std::string where;
+    if (oxel_message_location(&file, &line, &column))
+        where = std::string(file) + ":" + std::to_string(line) + ":" + std::to_string(column);
     static_cast<Recorder *>(user_data)->messages.push_back(
-        {message->kind, message->level, message->zero, message->one, message->text});
+        {message->kind, message->level, message->zero, message->one, message->text, where});
     return 0;
 }
 

@@ -15,6 +15,7 @@ using Texts = std::vector<std::string>;
 struct RecordedMessage {
     int32_t kind, level, zero, one;
     std::string text;
+    std::string where;   // "file:line:column" as oxel_message_location tells it; empty for nowhere
 };
 
 // A host as the tests drive the library: a recording callback, its own

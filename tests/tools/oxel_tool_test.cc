@@ -12,6 +12,7 @@
 #endif
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "support/recorder.h"
 
@@ -45,18 +46,26 @@ int exit_status(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -
 std::string tool_text(const std::string &text) { return text; }
 #endif
 
-ToolRun run_tool(const std::string &arguments) {
+// Runs a command line from the source folder: its exit status and what it wrote.
+ToolRun run_command(const std::string &command) {
     const std::string out = write_temp_file("tool.out", ""), err = write_temp_file("tool.err", "");
-    const std::string command =
-        quoted(OXEL_TOOL_PATH) + " " + arguments + " >" + quoted(out) + " 2>" + quoted(err);
-    const int status = std::system(in_source_folder(command).c_str());
+    const std::string redirected = command + " >" + quoted(out) + " 2>" + quoted(err);
+    const int status = std::system(in_source_folder(redirected).c_str());
     return {exit_status(status), tool_text(read_file(out)), tool_text(read_file(err))};
+}
+
+// `environment`: assignments put before the tool's name, as a shell reads them.
+ToolRun run_tool(const std::string &arguments, const std::string &environment = "") {
+    return run_command(environment + quoted(OXEL_TOOL_PATH) + " " + arguments);
 }
 
 }  // namespace
 
 TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
     const std::string inputs = "tests/tools/inputs/";
+    const std::string every_example =
+        "examples/dual_jx200_board.oxel examples/header.oxel examples/jx200.oxel examples/kx300_bridge.oxel "
+        "examples/px240_port_expander.oxel examples/vrak_sequences.oxel";
     const struct {
         std::string arguments;
         int status;
@@ -65,6 +74,9 @@ TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
         {"show examples/jx200.oxel", 0, "jx200.show.txt", nullptr},
         {"show --json examples/jx200.oxel", 0, "jx200.show.json", nullptr},
         {"show examples/dual_jx200_board.oxel", 0, "dual_jx200_board.show.txt", nullptr},
+        {"show --json examples/dual_jx200_board.oxel", 0, "dual_jx200_board.show.json", nullptr},
+        // Sequences and illegal vectors of a board, pin families that leave values out.
+        {"show --json examples/vrak_sequences.oxel", 0, "vrak_sequences.show.json", nullptr},
         {"show examples/header.oxel", 0, "header.show.txt", nullptr},
         // What the query exports answer about the devices of the query tests.
         {"show tests/query/devices.oxel", 0, "devices.show.txt", nullptr},
@@ -74,16 +86,27 @@ TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
         {"--level 4 --prog-name checker parse " + inputs + "broken.oxel examples/header.oxel", 4, nullptr,
          "broken.parse.err"},
         {"parse examples/vrak_sequences.oxel examples/jx200.oxel", 0, nullptr, nullptr},
+        // Warnings in three examples: the worst result is 1.
+        {"check " + every_example, 1, nullptr, "examples.check.err"},
+        {"check --json " + every_example, 1, "examples.check.json", nullptr},
+        // A message of two lines is one: the detail joins its first line. The
+        // library reports the ignored directive but the parse succeeds.
+        {"check " + inputs + "directive.oxel", 0, nullptr, "directive.check.err"},
+        // With --json even a file that cannot be read is told in the document.
+        {"check --json --level 4 " + inputs + "broken.oxel no/such/file.oxel", 4, "broken.check.json",
+         nullptr},
+        // Standard input is named <stdin>, also in the library's own texts.
+        {"--level 4 check - <" + inputs + "broken.oxel", 4, nullptr, "stdin.check.err"},
+        {"show --json - <" + inputs + "three.oxel", 0, "stdin.show.json", nullptr},
         {"is-oxel examples/jx200.oxel", 0, "yes.txt", nullptr},
         {"is-oxel " + inputs + "broken.oxel", 0, "yes.txt", nullptr},
         {"is-oxel " + inputs + "flash.txt", 1, "no.txt", nullptr},
         {"components " + inputs + "three.oxel", 0, "three.components.txt", nullptr},
         // Two files or more: each list under its file's name.
         {"components " + inputs + "three.oxel examples/jx200.oxel", 0, "several.components.txt", nullptr},
-        {"components no/such/file.oxel", 4, nullptr, "unreadable.components.err"},
-        {"show " + inputs + "broken.oxel examples/jx200.oxel", 2, nullptr, "show_two.err"},
-        {"--level x parse examples/jx200.oxel", 2, nullptr, "bad_level.err"},
         {"--help", 0, "help.txt", nullptr},
+        {"help", 0, "help.txt", nullptr},
+        {"-h", 0, "help.txt", nullptr},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -97,3 +120,122 @@ TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
         }
     }
 }
+
+// A file that cannot be read, or is no OXEL description, fails every command
+// with the system's reason, and the other files are still read.
+TEST(OxelTool, AFileThatCannotBeReadFailsEveryCommand) {
+    const struct {
+        std::string file, reason;
+    } files[] = {
+        {"no/such/file.oxel", "No such file or directory"},
+        {"examples", "Is a directory"},
+        {"tests/tools/inputs/flash.txt", "not an OXEL description"},
+    };
+    for (const auto &[file, reason] : files) {
+        for (const std::string command : {"parse", "check", "components", "show"}) {
+            const std::string second = command == "show" ? "" : " examples/header.oxel";
+            SCOPED_TRACE(command + " " + file);
+            const ToolRun run = run_tool(command + " " + file + second);
+            EXPECT_EQ(run.status, 4);
+            EXPECT_EQ(run.err.substr(0, run.err.find('\n') + 1), "oxel: " + file + ": " + reason + "\n");
+            if (command == "check") {
+                EXPECT_NE(run.err.find("examples/header.oxel: no errors or warnings\n"), std::string::npos);
+            }
+        }
+    }
+    // Not OXEL is is-oxel's answer; a missing file is an error there too.
+    const ToolRun missing = run_tool("is-oxel no/such/file.oxel");
+    EXPECT_EQ(missing.status, 4);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err, "oxel: no/such/file.oxel: No such file or directory\n");
+}
+
+TEST(OxelTool, ACommandLineItCannotUseIsAUsageErrorOfTwoLines) {
+    const std::string usage = "usage: oxel COMMAND [OPTIONS] FILE...  (oxel help for more)\n";
+    const struct {
+        std::string arguments, what;
+    } cases[] = {
+        {"", ""},
+        {"--level 3", "no command given"},
+        {"frob examples/jx200.oxel", "unknown command frob"},
+        {"check --frob examples/jx200.oxel", "unknown option --frob"},
+        {"check -x examples/jx200.oxel", "unknown option -x"},
+        {"check", "no file given"},
+        {"--level x parse examples/jx200.oxel", "--level takes a number from 0 to 4"},
+        {"--level=5 parse examples/jx200.oxel", "--level takes a number from 0 to 4"},
+        {"-l -1 parse examples/jx200.oxel", "--level takes a number from 0 to 4"},
+        {"parse examples/jx200.oxel --level", "--level takes a number from 0 to 4"},
+        {"parse examples/jx200.oxel --prog-name", "--prog-name takes a name"},
+        {"show examples/jx200.oxel examples/header.oxel", "show takes one file"},
+        {"is-oxel", "no file given"},
+        {"parse --json examples/jx200.oxel", "--json goes with show and check"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const ToolRun run = run_tool(c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, (c.what.empty() ? "" : "oxel: " + c.what + "\n") + usage);
+    }
+}
+
+TEST(OxelTool, TheThreeSpellingsOfTheLevelAgreeAndOptionsMayFollowTheFiles) {
+    const ToolRun spelled_out = run_tool("--level 4 parse examples/header.oxel");
+    EXPECT_EQ(spelled_out.err, "examples/header.oxel: progress: Reading file 'examples/header.oxel'\n");
+    for (const std::string arguments :
+         {"--level=4 parse examples/header.oxel", "parse -l 4 examples/header.oxel",
+          "parse examples/header.oxel --level 4"}) {
+        const ToolRun run = run_tool(arguments);
+        EXPECT_EQ(run.status, 0) << arguments;
+        EXPECT_EQ(run.err, spelled_out.err) << arguments;
+    }
+    EXPECT_EQ(run_tool("-l 3 parse examples/header.oxel").err, "");
+    // "--" ends the options: what follows is a file even when it looks like one.
+    EXPECT_EQ(run_tool("parse -- --level").err, "oxel: --level: No such file or directory\n");
+}
+
+TEST(OxelTool, TheVersionIsTheLibrarys) {
+    for (const std::string arguments : {"--version", "-V", "check -V"}) {
+        const ToolRun run = run_tool(arguments);
+        EXPECT_EQ(run.status, 0) << arguments;
+        EXPECT_EQ(run.out, std::string("oxel ") + oxel_version() + "\n") << arguments;
+    }
+}
+
+#ifndef _WIN32
+TEST(OxelTool, TheCopyOfStandardInputIsRemovedAfterwards) {
+    const std::string folder =
+        (std::filesystem::path(write_temp_file("tool.out", "")).parent_path() / "stdin_copies").string();
+    std::filesystem::create_directories(folder);
+    const ToolRun run = run_tool("check - - <examples/jx200.oxel", "TMPDIR=" + quoted(folder) + " ");
+    // The second "-" finds standard input used up: nothing OXEL in it.
+    EXPECT_EQ(run.status, 4);
+    EXPECT_EQ(run.err, "<stdin>: no errors or warnings\noxel: <stdin>: not an OXEL description\n");
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
+// Through a pseudo-terminal (script from util-linux): colour unless NO_COLOR
+// is set, and a progress counter that ends cleared. A pipe gets neither, as
+// the golden files show.
+TEST(OxelTool, ColourAndProgressAreForATerminalOnly) {
+    if (std::system("command -v script >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "script is not installed";
+    const std::string arguments = "check tests/tools/inputs/broken.oxel examples/kx300_bridge.oxel";
+    const auto through_terminal = [&](const std::string &environment) {
+        return run_command(environment + "script -qc \"" + quoted(OXEL_TOOL_PATH) + " " + arguments +
+                           "\" /dev/null")
+            .out;
+    };
+    const std::string coloured = through_terminal("");
+    for (const std::string expected :
+         {"\033[1mtests/tools/inputs/broken.oxel:\033[0m \033[31merror:\033[0m syntax error",
+          "\033[36mnote:\033[0m Data section expected", "\033[33mwarning:\033[0m Observe-only cell",
+          "\r\033[K[1/2] tests/tools/inputs/broken.oxel", "[2/2] examples/kx300_bridge.oxel"})
+        EXPECT_NE(coloured.find(expected), std::string::npos) << expected << "\n" << coloured;
+    EXPECT_EQ(coloured.substr(coloured.size() - 4), "\r\033[K") << coloured;
+    const std::string plain = through_terminal("NO_COLOR= ");
+    EXPECT_EQ(plain.find("\033[1m"), std::string::npos) << plain;
+    EXPECT_EQ(plain.find("\033[3"), std::string::npos) << plain;
+    EXPECT_NE(plain.find("[2/2] examples/kx300_bridge.oxel"), std::string::npos) << plain;
+}
+#endif

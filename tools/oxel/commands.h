@@ -1,13 +1,39 @@
-// oxel: the commands beyond parsing, each in a file of its own
+// oxel: the command line as read, and the commands that run it
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
-#include "oxel32.h"
+struct Options {
+    int32_t level = 3;
+    const char *prog_name = nullptr;
+    bool json = false;
+    bool help = false;
+    bool version = false;
+    std::string command;
+    std::vector<const char *> files;
+};
 
+struct Command {
+    const char *name;
+    int (*run)(const Options &options);   // the process's exit status
+};
+// The command of that name, or null.
+const Command *find_command(const std::string &name);
+
+// Reads the arguments into `options`; what is wrong with them, or empty.
+std::string read_command_line(int argc, char **argv, Options &options);
+
+// Parses each file and reports its syntax errors.
+int run_parse(const Options &options);
+// Parses and checks each file: one line per message and a summary per
+// file, or one JSON document.
+int run_check(const Options &options);
+// Answers whether the file's first word is OXEL.
+int run_is_oxel(const Options &options);
 // Lists the component names of each file through the quick scanner.
-int run_components(HostContext *context, const std::vector<const char *> &files);
-
-// Parses the file and prints every component through the query exports:
-// a report for a person, or one JSON document with `json`.
-int run_show(HostContext *context, const char *file, const char *prog_name, bool json);
+int run_components(const Options &options);
+// Parses the file and prints its boards and components through the records
+// and the query exports: a report for a person, or one JSON document.
+int run_show(const Options &options);

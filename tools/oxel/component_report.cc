@@ -6,32 +6,11 @@
 
 namespace {
 
-Text text(const char *value) { return value ? Text(value) : std::nullopt; }
-
 // Room for the texts the bounded exports write; longer ones are cut.
 constexpr int32_t kTextRoom = 256;
 
 // The most a function list can hold: ten PI and ten PO parameters.
 constexpr int32_t kFunctionRoom = 20;
-
-std::string index_text(const IndexRecord *index) {
-    switch (index->kind) {
-    case OXEL_INDEX_NAME: return reinterpret_cast<const char *>(index->first);
-    case OXEL_INDEX_RANGE:
-        return std::to_string(index->first) + ":" + std::to_string(index->last);
-    default: return std::to_string(index->first);
-    }
-}
-
-std::string index_list_text(const ItemList *indices) {
-    std::string out = "(";
-    for (int32_t i = 0; indices && i < indices->count; i++) {
-        if (i)
-            out += ",";
-        out += index_text(static_cast<const IndexRecord *>(indices->items[i]));
-    }
-    return out + ")";
-}
 
 // The first pin list as the records hold it: the queries give no type for
 // the pins behind a bus, and a bus's numbers only as records.
@@ -54,10 +33,8 @@ Text bus_reference(int32_t position) {
         const PinRefRecord *pin = element->pin;
         if (element->position != position || !pin || !pin->name)
             continue;
-        if (pin->kind == OXEL_PINREF_ELEMENT)
-            return std::string(pin->name) + "(" + std::to_string(pin->selector) + ")";
-        if (pin->kind == OXEL_PINREF_ELEMENTS)
-            return pin->name + index_list_text(reinterpret_cast<const ItemList *>(pin->selector));
+        if (pin->kind == OXEL_PINREF_ELEMENT || pin->kind == OXEL_PINREF_ELEMENTS)
+            return pin_reference_text(pin);
         return std::nullopt;
     }
     return std::nullopt;
@@ -166,6 +143,8 @@ ComponentReport collect_current(HostContext *context) {
     collect_instructions(context, report);
     collect_pins(context, report);
     collect_cells(context, report);
+    report.test_sequences = collect_sequences(component ? component->test_sequences : nullptr);
+    report.illegal_vectors = collect_sequences(component ? component->illegal_sequences : nullptr);
     return report;
 }
 

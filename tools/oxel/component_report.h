@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "board_report.h"
 #include "oxel32.h"
-
-using Text = std::optional<std::string>;
+#include "record_text.h"
 
 struct InstructionInfo {
     int32_t kind;
@@ -60,6 +60,7 @@ struct ComponentReport {
     bool has_boundary_scan_register;
     int32_t boundary_scan_register_length;
     std::vector<CellInfo> cells;
+    std::vector<SequenceInfo> test_sequences, illegal_vectors;
 };
 
 // Walks every component of the parsed description.

@@ -1,37 +1,41 @@
-// oxel components: component names through the quick scanner
+// oxel components and oxel is-oxel: the quick scanner's answers, without a parse
 #include <cstdio>
 
 #include "commands.h"
+#include "tool_host.h"
 
-namespace {
-
-bool readable(const char *path) {
-    FILE *file = std::fopen(path, "r");
-    if (!file)
-        return false;
-    std::fclose(file);
-    return true;
-}
-
-}  // namespace
-
-int run_components(HostContext *context, const std::vector<const char *> &files) {
+int run_components(const Options &options) {
+    Host host(options.level, false);
     int status = OXEL_OK;
-    for (const char *file : files) {
-        if (!readable(file)) {
-            std::fprintf(stderr, "oxel: cannot open '%s'\n", file);
+    // With several files each list stands under its file's name.
+    const bool several = options.files.size() > 1;
+    for (const char *argument : options.files) {
+        if (!host_begin_file(host, argument, true)) {
             status = OXEL_FAILED;
+            host_end_file(host);
             continue;
         }
         char **names = nullptr;
-        int32_t count = oxel_fast_parse_info(context, file, &names);
-        // With several files each list stands under its file's name.
-        const char *indent = files.size() > 1 ? "  " : "";
-        if (files.size() > 1)
-            std::printf("%s:\n", file);
+        int32_t count = oxel_fast_parse_info(&host.context, host.file.path.c_str(), &names);
+        if (several)
+            std::printf("%s:\n", host.file.name.c_str());
         for (int32_t i = 0; i < count; i++)
-            std::printf("%s%s\n", indent, names[i] ? names[i] : "(unnamed)");
-        oxel_free_fast_parse_component_names(context, count, names);
+            std::printf("%s%s\n", several ? "  " : "", names[i] ? names[i] : "(unnamed)");
+        oxel_free_fast_parse_component_names(&host.context, count, names);
+        host_end_file(host);
     }
     return status;
+}
+
+int run_is_oxel(const Options &options) {
+    Host host(options.level, false);
+    // Not OXEL is the answer here, not a failure; a file that cannot be read is one.
+    if (!host_begin_file(host, options.files[0], false)) {
+        host_end_file(host);
+        return OXEL_FAILED;
+    }
+    int32_t yes = FileIsOxel(&host.context, host.file.path.c_str());
+    std::printf("%s\n", yes ? "yes" : "no");
+    host_end_file(host);
+    return yes ? 0 : 1;
 }

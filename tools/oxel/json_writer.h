@@ -52,6 +52,16 @@ public:
     }
     void finish() { std::fputc('\n', out_); }
 
+    // A member and its value in one.
+    void member(const char *name, const std::optional<std::string> &value) {
+        key(name);
+        string(value);
+    }
+    void member(const char *name, long long value) {
+        key(name);
+        number(value);
+    }
+
 private:
     // Quotes and escapes a text. Valid UTF-8 passes as it is; any other byte
     // is written as the code point of the same number, so that the document

@@ -1,45 +1,17 @@
-// oxel show: every component of a file, as a report or as JSON
+// oxel show: the boards and components of a file, as a report or as JSON
 #include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "board_output.h"
 #include "commands.h"
 #include "component_report.h"
 #include "json_writer.h"
+#include "text_table.h"
+#include "tool_host.h"
 
 namespace {
-
-// Rows of texts printed in columns as wide as their widest entry.
-class Table {
-public:
-    void add(std::vector<std::string> row) { rows_.push_back(std::move(row)); }
-
-    void print(const char *indent) const {
-        std::vector<size_t> widths;
-        for (const auto &row : rows_)
-            for (size_t i = 0; i < row.size(); i++) {
-                if (widths.size() <= i)
-                    widths.push_back(0);
-                if (row[i].size() > widths[i])
-                    widths[i] = row[i].size();
-            }
-        for (const auto &row : rows_) {
-            std::string line = indent;
-            for (size_t i = 0; i < row.size(); i++) {
-                line += row[i];
-                if (i + 1 < row.size())
-                    line += std::string(widths[i] - row[i].size() + 2, ' ');
-            }
-            std::printf("%s\n", line.c_str());
-        }
-    }
-
-private:
-    std::vector<std::vector<std::string>> rows_;
-};
-
-std::string shown(const Text &text) { return text ? *text : "-"; }
 
 std::string frequency_text(double frequency) {
     if (frequency < 0.0)
@@ -225,43 +197,75 @@ void write_json(JsonWriter &json, const ComponentReport &c) {
         json.end_object();
     }
     json.end_array();
+    write_sequences_json(json, c.test_sequences, c.illegal_vectors);
     json.end_object();
+}
+
+void write_document(const char *file, const DescriptionRoot *root,
+                    const std::vector<ComponentReport> &reports) {
+    JsonWriter json(stdout);
+    json.begin_object();
+    json.member("format", 1LL);
+    json.member("file", std::string(file));
+    json.key("boards");
+    json.begin_array();
+    for (const BoardReport &board : collect_boards(root))
+        write_board_json(json, board);
+    json.end_array();
+    json.key("pin_families");
+    json.begin_array();
+    for (const PinFamilyReport &family : collect_pin_families(root))
+        write_pin_family_json(json, family);
+    json.end_array();
+    json.key("components");
+    json.begin_array();
+    for (const ComponentReport &report : reports)
+        write_json(json, report);
+    json.end_array();
+    json.end_object();
+    json.finish();
+}
+
+void print_document(const char *file, const DescriptionRoot *root,
+                    const std::vector<ComponentReport> &reports) {
+    std::vector<BoardReport> boards = collect_boards(root);
+    for (size_t i = 0; i < boards.size(); i++) {
+        if (i)
+            std::printf("\n");
+        print_board(boards[i]);
+    }
+    for (size_t i = 0; i < reports.size(); i++) {
+        if (i || !boards.empty())
+            std::printf("\n");
+        print_report(reports[i]);
+    }
+    if (boards.empty() && reports.empty())
+        std::printf("%s: no components\n", file);
 }
 
 }  // namespace
 
-int run_show(HostContext *context, const char *file, const char *prog_name, bool json) {
-    OxelInitialize(context);
-    if (prog_name)
-        OxelSetProgName(context, prog_name);
-    int32_t result = OxelParse(context, file);
-    if (result != OXEL_OK) {
-        OxelDestroy(context);
-        return result;
+int run_show(const Options &options) {
+    Host host(options.level, false);
+    if (!host_begin_file(host, options.files[0], true)) {
+        host_end_file(host);
+        return OXEL_FAILED;
     }
-    std::vector<ComponentReport> reports = collect_components(context);
-    if (json) {
-        JsonWriter writer(stdout);
-        writer.begin_object();
-        writer.key("file");
-        writer.string(std::string(file));
-        writer.key("components");
-        writer.begin_array();
-        for (const ComponentReport &report : reports)
-            write_json(writer, report);
-        writer.end_array();
-        writer.end_object();
-        writer.finish();
-    } else {
-        for (size_t i = 0; i < reports.size(); i++) {
-            if (i)
-                std::printf("\n");
-            print_report(reports[i]);
-        }
-        if (reports.empty())
-            std::printf("%s: no components\n", file);
+    HostContext *context = &host.context;
+    OxelInitialize(context);
+    if (options.prog_name)
+        OxelSetProgName(context, options.prog_name);
+    int32_t result = OxelParse(context, host.file.path.c_str());
+    if (result == OXEL_OK) {
+        std::vector<ComponentReport> reports = collect_components(context);
+        const char *name = host.file.name.c_str();
+        if (options.json)
+            write_document(name, OxelGetInfo(), reports);
+        else
+            print_document(name, OxelGetInfo(), reports);
     }
     OxelDestroy(context);
     OxelInitialize(context);
-    return OXEL_OK;
+    host_end_file(host);
+    return result;
 }

@@ -1,0 +1,153 @@
+// Record locations: where each record of the description was written
+#include "model/record_locations.h"
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+
+#include "base/memory.h"
+
+namespace {
+
+constexpr uint32_t kFirstRoom = 256;
+constexpr int32_t kNoPath = -1;
+
+record_locations g_locations;
+
+// Address first; of two places of one address, the later one last.
+bool comes_before(const RecordPlace &a, const RecordPlace &b) {
+    if (a.record != b.record)
+        return std::less<const void *>()(a.record, b.record);
+    return a.order < b.order;
+}
+
+bool lies_before(const void *record, const RecordPlace &place) {
+    return std::less<const void *>()(record, place.record);
+}
+
+// FNV-1a over the path's bytes.
+uint32_t path_hash(const char *path) {
+    uint32_t hash = 2166136261u;
+    for (const char *c = path; *c; c++)
+        hash = (hash ^ static_cast<unsigned char>(*c)) * 16777619u;
+    return hash;
+}
+
+// The slot that holds the number of `path`, or the free one where it
+// belongs. The slots are twice the path room: never full.
+int32_t *path_slot(const char *path) {
+    const record_locations &table = g_locations;
+    uint32_t mask = 2 * static_cast<uint32_t>(table.path_room) - 1;
+    for (uint32_t i = path_hash(path) & mask;; i = (i + 1) & mask) {
+        int32_t *slot = &table.path_slots[i];
+        if (*slot == kNoPath || std::strcmp(table.paths[*slot], path) == 0)
+            return slot;
+    }
+}
+
+// Doubles the room for paths (or makes the first) and rebuilds their slots.
+bool grow_paths(HostContext *context) {
+    record_locations &table = g_locations;
+    int32_t room = table.path_room ? 2 * table.path_room : 4;
+    auto *slots = static_cast<int32_t *>(mem_alloc(context, sizeof(int32_t) * 2 * room));
+    if (!slots)
+        return false;
+    auto *paths = static_cast<char **>(mem_realloc(context, table.paths, sizeof(char *) * room));
+    if (!paths) {
+        mem_free(context, slots);
+        return false;
+    }
+    mem_free(context, table.path_slots);
+    table.paths = paths;
+    table.path_room = room;
+    table.path_slots = slots;
+    for (int32_t i = 0; i < 2 * room; i++)
+        slots[i] = kNoPath;
+    for (int32_t i = 0; i < table.path_count; i++)
+        *path_slot(table.paths[i]) = i;
+    return true;
+}
+
+// The number of `path` in the path list, a copy added when it is new;
+// kNoPath for no path. False after a reported allocation failure. Each
+// include directive gives its file a path of its own: one text reaches here
+// under many addresses, so the lookup goes by the text, hashed.
+bool find_path(HostContext *context, const char *path, int32_t *number) {
+    record_locations &table = g_locations;
+    *number = kNoPath;
+    if (!path)
+        return true;
+    if (path == table.last_source) {
+        *number = table.last_path;
+        return true;
+    }
+    if (table.path_count == table.path_room && !grow_paths(context))
+        return false;
+    int32_t *slot = path_slot(path);
+    if (*slot == kNoPath) {
+        char *copy = str_duplicate(context, path);
+        if (!copy)
+            return false;
+        table.paths[table.path_count] = copy;
+        *slot = table.path_count++;
+    }
+    table.last_source = path;
+    table.last_path = *number = *slot;
+    return true;
+}
+
+}  // namespace
+
+void start_locations_of_parse() {
+    g_locations.last_source = nullptr;
+    g_locations.last_path = kNoPath;
+}
+
+bool remember_location(HostContext *context, const void *record, const SourceLocation &where) {
+    record_locations &table = g_locations;
+    int32_t path;
+    if (!record)
+        return true;
+    if (!find_path(context, where.file, &path))
+        return false;
+    if (table.count == table.room) {
+        uint32_t room = table.room ? 2 * table.room : kFirstRoom;
+        auto *places =
+            static_cast<RecordPlace *>(mem_realloc(context, table.places, sizeof(RecordPlace) * room));
+        if (!places)
+            return false;
+        table.places = places;
+        table.room = room;
+    }
+    table.places[table.count] = RecordPlace{record, path, where.line, where.column, table.count};
+    table.count++;
+    return true;
+}
+
+SourceLocation location_of(const void *record) {
+    record_locations &table = g_locations;
+    if (!record || table.count == 0)
+        return kNowhere;
+    RecordPlace *first = table.places, *last = table.places + table.count;
+    if (table.sorted != table.count) {
+        std::sort(first, last, comes_before);
+        table.sorted = table.count;
+    }
+    // The last place of the address is the one that counts.
+    const RecordPlace *after = std::upper_bound(first, last, record, lies_before);
+    if (after == first || (after - 1)->record != record || (after - 1)->file == kNoPath)
+        return kNowhere;
+    const RecordPlace &place = *(after - 1);
+    return SourceLocation{table.paths[place.file], place.line, place.column};
+}
+
+void release_record_locations(HostContext *context) {
+    record_locations &table = g_locations;
+    for (int32_t i = 0; i < table.path_count; i++)
+        mem_free(context, table.paths[i]);
+    mem_free(context, table.paths);
+    mem_free(context, table.path_slots);
+    mem_free(context, table.places);
+    table = record_locations{};
+    start_locations_of_parse();
+}

@@ -1,0 +1,52 @@
+// Record locations: where each record of the description was written
+#pragma once
+
+#include <cstdint>
+
+#include "base/message_location.h"
+#include "oxel32.h"
+
+// One remembered record: its file by number in the table's path list (-1
+// when the source had no name), its line and column, and the order in which
+// it was remembered.
+struct RecordPlace {
+    const void *record;
+    int32_t file;
+    int32_t line;
+    int32_t column;
+    uint32_t order;
+};
+
+// The description's side table, keyed by record address. A parse only
+// appends, in the order records are built; the first lookup after it sorts
+// the places by address (and order), so that a lookup is a binary search.
+// The records keep their layout; the table is released with the
+// description.
+struct record_locations {
+    RecordPlace *places;
+    uint32_t count;
+    uint32_t room;
+    uint32_t sorted;          // the places sorted so far, from the first
+    char **paths;             // each path once, owned
+    int32_t path_count;
+    int32_t path_room;
+    int32_t *path_slots;      // 2 * path_room numbers of paths by the hash of their text; -1 free
+    // The source path last met and its number: a record mostly comes from
+    // the file the one before came from. The lexer's paths are new at every
+    // parse, so the parse forgets it first.
+    const char *last_source;
+    int32_t last_path;
+};
+
+// A new parse begins: paths met from now on are the lexer's new ones.
+void start_locations_of_parse();
+// Remembers that `record` was written at `where`, whose path must keep its
+// text at its address until the next parse begins. A record remembered again
+// (a new record where a released one lay) takes its new place. False after
+// a reported allocation failure: the record is then not remembered.
+bool remember_location(HostContext *context, const void *record, const SourceLocation &where);
+// Where `record` was written, its path owned by the table; nowhere for a
+// record not remembered.
+SourceLocation location_of(const void *record);
+// Releases the table and its paths (the description's release does).
+void release_record_locations(HostContext *context);

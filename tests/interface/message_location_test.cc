@@ -1,0 +1,164 @@
+// Message locations: where the messages a host receives point, read through oxel_message_location
+#include <cstdio>
+
+#include "base/memory.h"
+#include "support/recorder.h"
+
+namespace {
+
+// Where the first message whose text begins with `start` points; "?" when
+// no message does.
+std::string where_of(const Recorder &host, const std::string &start) {
+    for (const RecordedMessage &m : host.messages)
+        if (m.text.rfind(start, 0) == 0)
+            return m.where;
+    return "?";
+}
+
+std::string at(const std::string &file, int line, int column) {
+    return file + ":" + std::to_string(line) + ":" + std::to_string(column);
+}
+
+using MessageLocation = ParseTest;
+
+}  // namespace
+
+// A syntax error names the file the token stands in and that file's own
+// line, while the message text keeps the running count of the whole input.
+TEST_F(MessageLocation, ASyntaxErrorPointsAtTheTokenInItsOwnFile) {
+    std::string inner = write_temp_file("loc_inner.oxel", "* inner\n\nCOMPONENT C\n  STANDARD : bogus\n");
+    std::string good = write_temp_file("loc_good.oxel", "COMPONENT C\nEND COMPONENT\n");
+    std::string in_include = write_temp_file("loc_main1.oxel", "OXEL\n#include " + inner + "\nEND OXEL\n");
+    std::string after_include =
+        write_temp_file("loc_main2.oxel", "OXEL\n#include " + good + "\n  FOO\nEND OXEL\n");
+    const struct {
+        std::string path, text, where;
+    } cases[] = {
+        // Lines 1 and 2 of the main file, one at the entry, four of the include.
+        {in_include, "syntax error >> line 7 near \"BOGUS\"", at(inner, 4, 14)},
+        // Back in the main file: its own third line, not the running seventh.
+        {after_include, "syntax error >> line 7 near \"FOO\"", at(after_include, 3, 3)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path);
+        ASSERT_EQ(parse_file(c.path), OXEL_FAILED);
+        ASSERT_EQ(host.texts(OXEL_KIND_ERROR), Texts{c.text}) << host.dump();
+        EXPECT_EQ(where_of(host, "syntax error"), c.where);
+        // The detail line points where its message does.
+        ASSERT_EQ(host.messages.back().kind, OXEL_KIND_NOTE);
+        EXPECT_EQ(host.messages.back().where, c.where);
+    }
+}
+
+// The lexer's and the include handling's own messages point at the token or
+// the directive they are about, in the file that holds it.
+TEST_F(MessageLocation, LexerAndIncludeMessagesPointAtTheirDirectiveOrToken) {
+    std::string inner = write_temp_file(
+        "loc_lexer_inner.oxel", "* inner\n#pragma once\n    " + std::string(5121, 'w') + "\n");
+    std::string path = write_temp_file(
+        "loc_lexer_main.oxel", "OXEL\n\n#include /no/such/file.oxel\n#include " + inner + "\nEND OXEL\n");
+    EXPECT_EQ(parse_file(path), OXEL_FAILED);
+    EXPECT_EQ(where_of(host, "syntax error >> line 4\n            Couldn't open"), at(path, 3, 1));
+    EXPECT_EQ(where_of(host, "syntax error >> line 4\n            Ignoring"), at(path, 3, 1));
+    EXPECT_EQ(where_of(host, "syntax error >> line 8\n            Illegal directive #pragma"), at(inner, 2, 1));
+    EXPECT_EQ(where_of(host, "syntax error >> line 8\n            String exceeds"), at(inner, 3, 5));
+    EXPECT_EQ(where_of(host, "Reading file"), "");
+}
+
+// Findings of the checks point at the record they are about, also when the
+// record was read from an include file or its section began in one and
+// ended in the main file. A finding about the board as a whole points at
+// the board, a progress or status line nowhere.
+TEST_F(MessageLocation, CheckFindingsPointAtTheirRecord) {
+    std::string component_start = write_temp_file(
+        "loc_component.oxel",
+        "COMPONENT C\n"
+        "  PIN_LIST\n"
+        "    1 TCK TCK -\n"
+        "    2 TMS TMS -\n"
+        "    3 TDI TDI -\n"
+        "    4 TDO TDO -\n"
+        "    5 A   IN  -\n"
+        "    6 B   IN  -\n"
+        "    7 B   IN  -\n"
+        "  END PIN_LIST\n");
+    std::string board = write_temp_file(
+        "loc_board.oxel",
+        "BOARD B\n"
+        "  NETLIST_MAP\n"
+        "    C A NA\n"
+        "    ZZ B NB\n"
+        "  END NETLIST_MAP\n"
+        "END BOARD\n");
+    std::string path = write_temp_file(
+        "loc_check_main.oxel",
+        "OXEL\n"
+        "#include " + component_start + "\n"
+        "  INSTRUCTION_REGISTER IR LENGTH 2 PURPOSE \"p\" CAPTURE \"01\"\n"
+        "    INSTRUCTION_LIST\n"
+        "      BYPASS \"11\" BPR SAMPLE -\n"
+        "      EXTEST \"00\" NOPE EXTERNAL -\n"
+        "    END INSTRUCTION_LIST\n"
+        "  END INSTRUCTION_REGISTER\n"
+        "  BYPASS_REGISTER BPR PURPOSE \"b\" LENGTH 1 CAPTURE \"0\" END BYPASS_REGISTER\n"
+        "  BOUNDARY_SCAN_REGISTER BSR PURPOSE \"s\" LENGTH 1 CHAIN_LIST\n"
+        "    0 BC_9 A - - - - -\n"
+        "  END CHAIN_LIST END BOUNDARY_SCAN_REGISTER\n"
+        "END COMPONENT\n"
+        "#include " + board + "\n"
+        "END OXEL\n");
+    ASSERT_EQ(parse_file(path), OXEL_OK) << host.dump();
+    host.clear();
+    ASSERT_EQ(OxelCheck(host.host()), OXEL_FAILED);
+    EXPECT_EQ(where_of(host, "Pin \"B\" has BST type"), at(component_start, 8, 5)) << host.dump();
+    EXPECT_EQ(where_of(host, "Instruction \"EXTEST\" is accessing"), at(path, 6, 7));
+    EXPECT_EQ(where_of(host, "Using undefined cell \"BC_9\""), at(path, 11, 5));
+    EXPECT_EQ(where_of(host, "Component \"ZZ\" in net description"), at(board, 4, 5));
+    EXPECT_EQ(where_of(host, "Missing BoardTAP list"), at(board, 1, 1));
+    // A finding about the component: its section began in the include file.
+    EXPECT_EQ(where_of(host, "Pin name \"B\" is multiple defined"), at(component_start, 1, 1));
+    for (const RecordedMessage &m : host.messages)
+        EXPECT_TRUE(m.where.empty() || (m.kind != OXEL_KIND_PROGRESS && m.kind != OXEL_KIND_STATUS))
+            << m.text;
+}
+
+// A second parse into the same description, from a path given in the same
+// buffer: the records of each file keep their own file.
+TEST_F(MessageLocation, TwoParsesIntoOneDescriptionKeepTheirFiles) {
+    const std::string component =
+        "OXEL\nCOMPONENT C\n  PIN_LIST\n    1 A IN -\n  END PIN_LIST\nEND COMPONENT\nEND OXEL\n";
+    std::string first = write_temp_file("loc_first.oxel", component);
+    std::string second = write_temp_file("loc_other.oxel", "\n" + component);
+    char path[512];
+    ASSERT_LT(second.size(), sizeof path);
+    std::snprintf(path, sizeof path, "%s", first.c_str());
+    ASSERT_EQ(OxelParse(host.host(), path), OXEL_OK);
+    std::snprintf(path, sizeof path, "%s", second.c_str());
+    ASSERT_EQ(OxelParse(host.host(), path), OXEL_OK);
+    host.clear();
+    OxelCheck(host.host());
+    Texts places;
+    for (const RecordedMessage &m : host.messages)
+        if (m.text.rfind("Pin \"A\" has BST type", 0) == 0)
+            places.push_back(m.where);
+    EXPECT_EQ(places, (Texts{at(first, 4, 5), at(second, 5, 5)})) << host.dump();
+}
+
+// Outside a callback, and for a memory failure, nothing is pointed at; the
+// out-pointers may be null.
+TEST_F(MessageLocation, NothingIsPointedAtOutsideACallbackOrForAMemoryFailure) {
+    const char *file = "untouched";
+    int32_t line = -1, column = -1;
+    EXPECT_EQ(oxel_message_location(&file, &line, &column), 0);
+    EXPECT_EQ(file, nullptr);
+    EXPECT_EQ(line, 0);
+    EXPECT_EQ(column, 0);
+    EXPECT_EQ(oxel_message_location(nullptr, nullptr, nullptr), 0);
+
+    std::string path = write_temp_file("loc_memory.oxel", "OXEL\nCOMPONENT C END COMPONENT\nEND OXEL\n");
+    memory_fail_at(3);
+    int32_t result = parse_file(path);
+    memory_fail_at(0);
+    EXPECT_EQ(result, OXEL_FAILED);
+    EXPECT_EQ(where_of(host, "Memory allocation error"), "");
+}

@@ -1,0 +1,78 @@
+// Record locations: the side table from record address to where it was written
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/memory.h"
+#include "model/record_locations.h"
+#include "model/release.h"
+#include "support/recorder.h"
+
+namespace {
+
+std::string shown(const SourceLocation &where) {
+    return where.file ? std::string(where.file) + ":" + std::to_string(where.line) + ":" +
+                            std::to_string(where.column)
+                      : "nowhere";
+}
+
+class RecordLocations : public ::testing::Test {
+protected:
+    Recorder host;
+    std::vector<char> records = std::vector<char>(5000);
+
+    void SetUp() override { start_locations_of_parse(); }
+    void TearDown() override {
+        memory_fail_at(0);
+        release_description(host.host());
+    }
+};
+
+}  // namespace
+
+// Thousands of records, well past the table's first room, each found at its
+// own place. Paths come as the lexer hands them, a fresh address for each
+// source (here: for each record) that lasts the parse; the table keeps each
+// text once, in a copy of its own.
+TEST_F(RecordLocations, EveryRecordIsFoundAtItsPlace) {
+    auto path_of = [](int i) { return "file" + std::to_string(i % 40) + ".oxel"; };
+    std::vector<std::string> paths;
+    for (int i = 0; i < 5000; i++)
+        paths.push_back(path_of(i));
+    for (int i = 0; i < 5000; i++)
+        ASSERT_TRUE(remember_location(host.host(), &records[i], {paths[i].c_str(), i + 1, i % 7 + 1}));
+    paths.clear();
+    for (int i = 0; i < 5000; i += 97)
+        EXPECT_EQ(shown(location_of(&records[i])),
+                  path_of(i) + ":" + std::to_string(i + 1) + ":" + std::to_string(i % 7 + 1));
+    EXPECT_EQ(location_of(&records[3]).file, location_of(&records[4003]).file);
+    EXPECT_NE(location_of(&records[3]).file, location_of(&records[4]).file);
+    EXPECT_EQ(shown(location_of(&host)), "nowhere");
+}
+
+// A record remembered again (a new record where a released one lay) takes
+// its new place; a place without a path, or a released table, is nowhere.
+TEST_F(RecordLocations, TheLastPlaceOfAnAddressCounts) {
+    ASSERT_TRUE(remember_location(host.host(), &records[0], {"a.oxel", 3, 4}));
+    ASSERT_TRUE(remember_location(host.host(), &records[0], {"b.oxel", 9, 1}));
+    ASSERT_TRUE(remember_location(host.host(), &records[1], {"a.oxel", 5, 2}));
+    ASSERT_TRUE(remember_location(host.host(), &records[1], {nullptr, 6, 1}));
+    EXPECT_EQ(shown(location_of(&records[0])), "b.oxel:9:1");
+    EXPECT_EQ(shown(location_of(&records[1])), "nowhere");
+    // Also after a lookup has put the places in order.
+    ASSERT_TRUE(remember_location(host.host(), &records[0], {"c.oxel", 2, 2}));
+    EXPECT_EQ(shown(location_of(&records[0])), "c.oxel:2:2");
+    release_description(host.host());
+    EXPECT_EQ(shown(location_of(&records[0])), "nowhere");
+}
+
+// A failed allocation is reported and leaves the table as it was.
+TEST_F(RecordLocations, AFailedAllocationRemembersNothing) {
+    ASSERT_TRUE(remember_location(host.host(), &records[0], {"a.oxel", 1, 1}));
+    memory_fail_at(1);
+    EXPECT_FALSE(remember_location(host.host(), &records[1], {"new.oxel", 2, 1}));
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), std::vector<std::string>{"Memory allocation error"});
+    EXPECT_EQ(shown(location_of(&records[1])), "nowhere");
+    EXPECT_EQ(shown(location_of(&records[0])), "a.oxel:1:1");
+}

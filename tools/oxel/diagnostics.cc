@@ -1,0 +1,118 @@
+// oxel: one line per library message, "FILE: error: text", and the summary of a file
+#include "diagnostics.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char *skip_blanks(const char *text) {
+    while (*text == ' ' || *text == '\t')
+        text++;
+    return text;
+}
+
+// The library names the temporary copy of standard input by its path: the
+// user knows it as "<stdin>".
+std::string shown_text(const DiagnosticSink &sink, std::string text) {
+    if (sink.opened_path.empty() || sink.opened_path == sink.name)
+        return text;
+    for (size_t at = text.find(sink.opened_path); at != std::string::npos;
+         at = text.find(sink.opened_path, at + sink.name.size()))
+        text.replace(at, sink.opened_path.size(), sink.name);
+    return text;
+}
+
+const char *kind_colour(const Palette &colours, int32_t kind) {
+    switch (kind) {
+    case OXEL_KIND_ERROR: return colours.red;
+    case OXEL_KIND_WARNING: return colours.yellow;
+    case OXEL_KIND_NOTE: return colours.cyan;
+    default: return "";
+    }
+}
+
+// Prints one line to standard error, out of the progress line's way.
+void print_line(const DiagnosticSink &sink, const std::string &line) {
+    if (sink.progress)
+        progress_hide(*sink.progress);
+    std::fprintf(stderr, "%s\n", line.c_str());
+    if (sink.progress)
+        progress_redraw(*sink.progress);
+}
+
+std::string counted(int32_t count, const char *word) {
+    return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+std::string single_line(const char *text) {
+    std::string line;
+    for (const char *start = text;;) {
+        start = skip_blanks(start);
+        const char *end = std::strchr(start, '\n');
+        size_t length = end ? static_cast<size_t>(end - start) : std::strlen(start);
+        if (length && !line.empty())
+            line += ": ";
+        line.append(start, length);
+        if (!end)
+            return line;
+        start = end + 1;
+    }
+}
+
+const char *kind_word(int32_t kind) {
+    switch (kind) {
+    case OXEL_KIND_ERROR: return "error";
+    case OXEL_KIND_WARNING: return "warning";
+    case OXEL_KIND_NOTE: return "note";
+    case OXEL_KIND_PROGRESS: return "progress";
+    default: return "status";
+    }
+}
+
+int32_t OXEL_CALLBACK receive_message(void *user, const MessageRecord *message) {
+    auto &sink = *static_cast<DiagnosticSink *>(user);
+    if (message->kind == OXEL_KIND_ERROR)
+        sink.errors++;
+    else if (message->kind == OXEL_KIND_WARNING)
+        sink.warnings++;
+    if (message->level > sink.shown_level)
+        return 0;
+    std::string text = shown_text(sink, single_line(message->text));
+    if (sink.keep) {
+        sink.kept.push_back({message->kind, message->level, text});
+        return 0;
+    }
+    const Palette &c = sink.colours;
+    print_line(sink, std::string(c.bold) + sink.name + ":" + c.reset + " " + kind_colour(c, message->kind) +
+                         kind_word(message->kind) + ":" + c.reset + " " + text);
+    return 0;
+}
+
+void sink_start_file(DiagnosticSink &sink, const std::string &name, const std::string &opened_path) {
+    sink.name = name;
+    sink.opened_path = opened_path;
+    sink.kept.clear();
+    sink.errors = sink.warnings = 0;
+}
+
+void sink_file_error(DiagnosticSink &sink, const std::string &reason) {
+    sink.errors++;
+    if (sink.keep)
+        sink.kept.push_back({OXEL_KIND_ERROR, 1, reason});
+    else
+        print_line(sink, "oxel: " + sink.name + ": " + reason);
+}
+
+void sink_summary(DiagnosticSink &sink) {
+    std::string found;
+    if (sink.errors)
+        found = counted(sink.errors, "error");
+    if (sink.warnings)
+        found += (found.empty() ? "" : ", ") + counted(sink.warnings, "warning");
+    if (found.empty())
+        found = "no errors or warnings";
+    print_line(sink, std::string(sink.colours.bold) + sink.name + ":" + sink.colours.reset + " " + found);
+}
