@@ -59,7 +59,7 @@ clang: deps
 BENCH_SIZES ?= 5 20 50
 bench: deps
 	cmake --preset bench
-	cmake --build --preset bench -j $(JOBS) --target oxel bench_check
+	cmake --build --preset bench -j $(JOBS) --target oxel
 	/usr/bin/python3 bench/run_bench.py --build build/bench --work build/bench/corpus --sizes "$(BENCH_SIZES)"
 
 deps-win32:

@@ -63,7 +63,7 @@ def ratio(value, base):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--build", required=True, help="the build folder holding oxel and bench_check")
+    parser.add_argument("--build", required=True, help="the build folder holding oxel")
     parser.add_argument("--work", required=True, help="where the corpus goes")
     parser.add_argument("--sizes", default="5 20 50", help="board sizes in MB, separated by blanks")
     parser.add_argument("--shapes", default="chain netlist vrak", help="large shapes to add")
@@ -72,7 +72,6 @@ def main():
     args = parser.parse_args()
     os.makedirs(args.work, exist_ok=True)
     oxel = os.path.join(args.build, "oxel")
-    check = os.path.join(args.build, "bench", "bench_check")
 
     files = []
     for size in args.sizes.replace(",", " ").split():
@@ -88,7 +87,7 @@ def main():
     paths = [("parse", lambda f: [oxel, "--level", "1", "parse", f]),
              ("scan", lambda f: [oxel, "--level", "1", "components", f]),
              ("show", lambda f: [oxel, "--level", "1", "show", f]),
-             ("check", lambda f: [check, f])]
+             ("check", lambda f: [oxel, "--level", "1", "check", f])]
     print(f"medians of {args.runs} runs; time as a ratio to wc -w on the same file, memory (mem) as a "
           "ratio to the file size; show/P and check/P: ratio to the parse time")
     print(f"{'file':20} {'MB':>6} {'wc -w s':>8} {'parse':>9} {'mem':>6} {'scan':>9} {'show':>9} "
