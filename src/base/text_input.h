@@ -13,7 +13,27 @@ inline constexpr const char *kTextReadMode = "rb";
 // The end-of-file mark of a text file (Ctrl-Z).
 inline constexpr int kTextEndMark = 0x1A;
 
+// The library serves one caller on one thread: where the runtime offers it,
+// a character is read without taking the stream's lock each time.
+inline int read_stream_byte(FILE *stream) {
+#if defined(__GLIBC__)
+    return getc_unlocked(stream);
+#else
+    return std::getc(stream);
+#endif
+}
+
 // The next character of the text: a carriage return before a line feed is
 // dropped, and a Ctrl-Z ends the text. EOF at the end; the caller reads no
-// further after it.
-int read_text_char(FILE *stream);
+// further after it. Inline: the lexer reads every character through it.
+inline int read_text_char(FILE *stream) {
+    int c = read_stream_byte(stream);
+    if (c == '\r') {
+        int after = read_stream_byte(stream);
+        if (after == '\n')
+            c = '\n';
+        else if (after != EOF)
+            std::ungetc(after, stream);
+    }
+    return c == kTextEndMark ? EOF : c;
+}
