@@ -23,17 +23,26 @@ inline int read_stream_byte(FILE *stream) {
 #endif
 }
 
-// The next character of the text: a carriage return before a line feed is
-// dropped, and a Ctrl-Z ends the text. EOF at the end; the caller reads no
-// further after it. Inline: the lexer reads every character through it.
-inline int read_text_char(FILE *stream) {
-    int c = read_stream_byte(stream);
+// The text rules over any source of bytes: a carriage return before a line
+// feed is dropped, and a Ctrl-Z ends the text. `next` gives the next byte or
+// EOF; `put_back` returns the byte read after a lone carriage return.
+template <typename Next, typename PutBack>
+inline int apply_text_rules(Next next, PutBack put_back) {
+    int c = next();
     if (c == '\r') {
-        int after = read_stream_byte(stream);
+        int after = next();
         if (after == '\n')
             c = '\n';
         else if (after != EOF)
-            std::ungetc(after, stream);
+            put_back(after);
     }
     return c == kTextEndMark ? EOF : c;
+}
+
+// The next character of the text under those rules. EOF at the end; the
+// caller reads no further after it. Inline: the lexer reads every character
+// through it.
+inline int read_text_char(FILE *stream) {
+    return apply_text_rules([stream] { return read_stream_byte(stream); },
+                            [stream](int c) { std::ungetc(c, stream); });
 }

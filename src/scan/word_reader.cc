@@ -25,18 +25,10 @@ int next_byte(ScanSource *source) {
     return source->buffer[source->next++];
 }
 
-// The next character under the text rules of base/text_input.h: a carriage
-// return before a line feed is dropped, and a Ctrl-Z ends the text.
+// The next character under the text rules; the byte after a lone carriage
+// return stays in the buffer, where it was just read.
 int next_text_char(ScanSource *source) {
-    int c = next_byte(source);
-    if (c == '\r') {
-        int after = next_byte(source);
-        if (after == '\n')
-            c = '\n';
-        else if (after != EOF)
-            source->next--;     // the byte stays in the buffer: it was just read into it
-    }
-    return c == kTextEndMark ? EOF : c;
+    return apply_text_rules([source] { return next_byte(source); }, [source](int) { source->next--; });
 }
 
 // The line count is that of the current character. A byte in the buffer
