@@ -42,9 +42,13 @@ NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *
     }
     if (!lookup_reserve(context, &table->index, hash_of_entry))
         return nullptr;
-    auto *entry = new_named_entry<NameEntry>(context, name);
+    // The name lives in the entry's own block: one allocation per name.
+    size_t length = std::strlen(name);
+    auto *entry = static_cast<NameEntry *>(mem_alloc(context, sizeof(NameEntry) + length + 1));
     if (!entry)
         return nullptr;
+    entry->name = reinterpret_cast<char *>(entry + 1);
+    std::memcpy(entry->name, name, length + 1);
     lookup_insert(&table->index, text_hash(entry->name), entry);
     uint32_t bucket = name_bucket(name);
     entry->uses = 1;
@@ -80,7 +84,7 @@ void name_table_free(HostContext *context, NameTable *table) {
     for (NameEntry *head : table->buckets) {
         while (head) {
             NameEntry *next = head->next;
-            free_named_entry(context, head);
+            mem_free(context, head);
             head = next;
         }
     }

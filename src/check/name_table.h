@@ -12,7 +12,7 @@ constexpr uint32_t kNameHashMultiplier = 31;
 // One name of a table: how often it was entered, and the record it was
 // first entered with (not owned; may be null).
 struct NameEntry {
-    char *name;          // owned copy
+    char *name;          // a copy in the entry's own block
     int32_t uses;
     void *payload;
     NameEntry *next;     // the next entry of the bucket, older than this one
