@@ -131,7 +131,8 @@ size_t offset_in_chunk(BlockHeader *header) {
 // Whether the block is the last one of the newest chunk.
 bool is_last(BlockHeader *header) {
     ArenaChunk *chunk = g_memory.chunk;
-    return chunk && chunk->last != 0 && reinterpret_cast<char *>(header) == chunk_data(chunk) + chunk->last - 1;
+    return chunk && chunk->last != 0 &&
+           reinterpret_cast<char *>(header) == chunk_data(chunk) + chunk->last - 1;
 }
 
 void *arena_block(size_t size) {

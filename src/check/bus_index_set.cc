@@ -6,7 +6,9 @@
 
 namespace {
 
-uint32_t hash_of_member(const void *member) { return integer_hash(static_cast<const BusIndex *>(member)->value); }
+uint32_t hash_of_member(const void *member) {
+    return integer_hash(static_cast<const BusIndex *>(member)->value);
+}
 
 }  // namespace
 

@@ -274,7 +274,8 @@ Severity compare_with_group(Element &e, DisableGroup *group, char *value, char c
         int32_t start = end;
         while (start > 0 && group->entries[start - 1].element == group->entries[end].element)
             start--;
-        const auto *earlier = static_cast<const ChainElementRecord *>(e.chain->items[group->entries[end].element]);
+        int32_t element = group->entries[end].element;
+        const auto *earlier = static_cast<const ChainElementRecord *>(e.chain->items[element]);
         for (int32_t n = start; n <= end; n++) {
             char *earlier_value = static_cast<char *>(earlier->disable_values->items[group->entries[n].pair]);
             char before = earlier_value[0];

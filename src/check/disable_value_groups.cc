@@ -1,6 +1,7 @@
 // Disable-value groups: the control cell entries of a chain's elements, grouped by control cell
 #include "check/disable_value_groups.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/memory.h"
@@ -8,7 +9,9 @@
 
 namespace {
 
-uint32_t hash_of_group(const void *group) { return text_hash(static_cast<const DisableGroup *>(group)->control); }
+uint32_t hash_of_group(const void *group) {
+    return text_hash(static_cast<const DisableGroup *>(group)->control);
+}
 
 int32_t *count_for(DisableGroup *group, char value) {
     switch (value) {
@@ -36,7 +39,8 @@ DisableGroup *find_group(const char *control) {
     auto same = [control](const void *group) {
         return std::strcmp(static_cast<const DisableGroup *>(group)->control, control) == 0;
     };
-    return static_cast<DisableGroup *>(lookup_find(&g_check.disable_groups.by_control, text_hash(control), same));
+    void *group = lookup_find(&g_check.disable_groups.by_control, text_hash(control), same);
+    return static_cast<DisableGroup *>(group);
 }
 
 DisableGroup *new_group(HostContext *context, const char *control) {
@@ -56,12 +60,12 @@ DisableGroup *new_group(HostContext *context, const char *control) {
 // Enters the pairs of one element that the settlement compares with: both
 // texts present and the control cell not "-".
 bool enter_element(HostContext *context, int32_t element) {
-    const auto *record = static_cast<const ChainElementRecord *>(g_check.disable_groups.chain->items[element]);
+    const ItemList *chain = g_check.disable_groups.chain;
+    const auto *record = static_cast<const ChainElementRecord *>(chain->items[element]);
     if (!record || !record->control_cells || !record->control_cells->items || !record->disable_values ||
         !record->disable_values->items)
         return true;
-    int32_t pairs = record->control_cells->count < record->disable_values->count ? record->control_cells->count
-                                                                                 : record->disable_values->count;
+    int32_t pairs = std::min(record->control_cells->count, record->disable_values->count);
     for (int32_t j = 0; j < pairs; j++) {
         const char *value = static_cast<const char *>(record->disable_values->items[j]);
         const char *control = static_cast<const char *>(record->control_cells->items[j]);

@@ -48,7 +48,9 @@ bool append_indexed_name(HostContext *context, ItemList **list, LookupIndex *ind
 int32_t name_list_contains(const LookupIndex *index, const char *name) {
     if (!name)
         return 0;
-    auto same = [name](const void *entry) { return std::strcmp(static_cast<const char *>(entry), name) == 0; };
+    auto same = [name](const void *entry) {
+        return std::strcmp(static_cast<const char *>(entry), name) == 0;
+    };
     return lookup_find(index, text_hash(name), same) ? 1 : 0;
 }
 

@@ -32,7 +32,8 @@ Severity register_pin_family(HostContext *context, const PinFamilyRecord *family
         return kError;
     }
     // A copy that cannot be made has been reported by the allocator.
-    return append_indexed_name(context, &g_check.family_names, &g_check.family_index, family->name) ? kClean : kError;
+    bool added = append_indexed_name(context, &g_check.family_names, &g_check.family_index, family->name);
+    return added ? kClean : kError;
 }
 
 // ---- Family check of a pin ----
