@@ -10,7 +10,8 @@ install(TARGETS oxel32 EXPORT oxel32Targets
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
-install(FILES ${CMAKE_SOURCE_DIR}/include/oxel32.h ${OXEL_GENERATED_INCLUDE_DIR}/oxel32_version.h
+install(FILES ${CMAKE_SOURCE_DIR}/include/oxel32.h ${CMAKE_SOURCE_DIR}/include/oxel32.hpp
+              ${OXEL_GENERATED_INCLUDE_DIR}/oxel32_version.h
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
 # The installed tool finds the library beside it under any prefix.

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what a fresh Debian machine lacks to build and test oxel32 (the
-# test of the install builds a host through pkg-config too):
+# test of the install builds a host through pkg-config too; pytest runs the
+# Python package's tests):
 # with apt-get when run as root, otherwise it prints the command to run.
 #
 #   sh tools/install-deps.sh          the Linux build
@@ -8,7 +9,7 @@
 #                                     mingw-w64 compilers, Wine (32-bit) and
 #                                     GoogleTest's sources
 set -e
-packages="g++ cmake make bison libgtest-dev pkg-config"
+packages="g++ cmake make bison libgtest-dev pkg-config python3-pytest"
 if [ "${1:-}" = win32 ]; then
     packages="$packages g++-mingw-w64-i686 wine wine32:i386 googletest"
 fi

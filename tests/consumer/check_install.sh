@@ -1,15 +1,15 @@
 #!/bin/sh
 # The installed library as another project meets it: stage an install, build a host against it
 #
-#   sh check_install.sh BUILD_DIR WORK_DIR VERSION LIBDIR CC [CFLAGS]
+#   sh check_install.sh BUILD_DIR WORK_DIR VERSION LIBDIR CC [CFLAGS [CXX]]
 #
 # Installs BUILD_DIR under WORK_DIR/prefix and checks that exactly the
 # library, its headers, the tool with its man page and the package files
-# are there, then builds the host in this folder twice, once through
-# find_package and once with a plain compiler command fed by pkg-config,
-# and runs both on a bundled example. VERSION is the project's version and
-# LIBDIR the configured library folder; CC and CFLAGS build the host (a
-# sanitized library needs a sanitized host).
+# are there, then builds the host in this folder and the C++ example host
+# twice, once through find_package and once with a plain compiler command
+# fed by pkg-config, and runs them on a bundled example. VERSION is the
+# project's version and LIBDIR the configured library folder; CC, CFLAGS
+# and CXX build the hosts (a sanitized library needs a sanitized host).
 set -eu
 
 build=${1:?usage: check_install.sh BUILD_DIR WORK_DIR VERSION LIBDIR CC [CFLAGS]}
@@ -18,8 +18,10 @@ version=${3:?missing VERSION}
 libdir=${4:?missing LIBDIR}
 cc=${5:?missing CC}
 cflags=${6:-}
+cxx=${7:-c++}
 here=$(cd "$(dirname "$0")" && pwd)
 example=$here/../../examples/jx200.oxel
+cpp_host=$here/../../examples/cpp/list_components.cc
 prefix=$work/prefix
 major=${version%%.*}
 failures=0
@@ -50,6 +52,7 @@ step "cmake --install" cmake --install "$build" --prefix "$prefix"
 LC_ALL=C sort >"$work/wanted.txt" <<EOF
 bin/oxel
 include/oxel32.h
+include/oxel32.hpp
 include/oxel32_version.h
 share/man/man1/oxel.1
 $libdir/liboxel32.so
@@ -92,9 +95,11 @@ run_host() {
 # find_package(oxel32 0.2 REQUIRED) and the imported target oxel32::oxel32.
 step "the find_package build configures" \
     cmake -S "$here" -B "$work/cmake-host" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_C_COMPILER="$cc" \
-    -DCMAKE_C_FLAGS="$cflags"
+    -DCMAKE_C_FLAGS="$cflags" -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_CXX_FLAGS="$cflags" \
+    -DOXEL_CPP_HOST="$cpp_host"
 step "the find_package build builds" cmake --build "$work/cmake-host"
 run_host find_package "$work/cmake-host/consumer"
+run_host "find_package (C++)" "$work/cmake-host/cpp_consumer"
 
 # pkg-config, with no other folder to look in than the staged one.
 PKG_CONFIG_LIBDIR=$prefix/$libdir/pkgconfig
@@ -107,6 +112,11 @@ step "the pkg-config build compiles" \
     "$cc" $cflags -std=c99 -Wall -Wextra -pedantic -Werror "$here/consumer.c" -o "$work/pc-host" \
     $(pkg-config --cflags --libs oxel32)
 run_host pkg-config env LD_LIBRARY_PATH="$prefix/$libdir" "$work/pc-host"
+# shellcheck disable=SC2046,SC2086
+step "the pkg-config build compiles the C++ host" \
+    "$cxx" $cflags -std=c++20 -Wall -Wextra -pedantic -Werror "$cpp_host" -o "$work/pc-cpp-host" \
+    $(pkg-config --cflags --libs oxel32)
+run_host "pkg-config (C++)" env LD_LIBRARY_PATH="$prefix/$libdir" "$work/pc-cpp-host"
 
 # The man page covers every command and option that --help lists.
 "$prefix/bin/oxel" --help >"$work/help.txt"

@@ -1,0 +1,214 @@
+// The C++ wrapper: messages, outcomes, iteration beside the library's cursors, ownership and moves
+#include <ranges>
+#include <stdexcept>
+#include <string>
+
+#include "oxel32.hpp"
+#include "support/recorder.h"
+
+// The views work with the standard range algorithms.
+static_assert(std::ranges::forward_range<oxel::component_range>);
+static_assert(std::ranges::forward_range<oxel::text_list>);
+static_assert(std::ranges::forward_range<oxel::register_range>);
+
+namespace {
+
+const std::string kSyntaxError = "OXEL\nCOMPONENT U1\n  PIN_LIST 1 TDI TDI -\nEND OXEL\n";
+
+std::string message_line(int32_t kind, int32_t level, std::string_view text) {
+    return std::string(oxel::kind_word(static_cast<oxel::message_kind>(kind))) + "/" + std::to_string(level) +
+           ": " + std::string(text) + "\n";
+}
+
+// Parse and check through the C entry points with the tests' recording host.
+std::string through_c(const std::string &path, int32_t level) {
+    Recorder host(level);
+    OxelInitialize(host.host());
+    if (OxelParse(host.host(), path.c_str()) == OXEL_OK)
+        OxelCheck(host.host());
+    OxelDestroy(host.host());
+    std::string out;
+    for (const RecordedMessage &m : host.messages)
+        out += message_line(m.kind, m.level, m.text);
+    return out + row(host.counters.errors, host.counters.warnings);
+}
+
+std::string through_session(const std::string &path, int32_t level) {
+    std::string out;
+    oxel::session s([&out](oxel::message_kind kind, int32_t lvl, std::string_view text) {
+        out += message_line(static_cast<int32_t>(kind), lvl, text);
+    }, level);
+    if (s.parse(path))
+        s.check();
+    return out + row(s.errors(), s.warnings());
+}
+
+std::string shown(const oxel::outcome &o) { return row(static_cast<int32_t>(o.code), o.errors, o.warnings); }
+
+TEST(Session, TheHandlerHearsWhatACallbackHears) {
+    const std::string broken = write_temp_file("session_broken.oxel", kSyntaxError);
+    for (const std::string &path :
+         {broken, example_path("kx300_bridge.oxel"), example_path("vrak_sequences.oxel")})
+        for (int32_t level : {1, 2, 4}) {
+            std::string expected = through_c(path, level);
+            EXPECT_EQ(through_session(path, level), expected) << path << " at level " << level;
+        }
+}
+
+TEST(Session, OutcomesCarryTheCodeAndTheCountsOfTheirCall) {
+    oxel::session s;
+    EXPECT_EQ(shown(s.parse(example_path("jx200.oxel"))), "0|0|0");
+    EXPECT_EQ(shown(s.check()), "0|0|0");
+    s.clear();
+    EXPECT_EQ(shown(s.parse(example_path("kx300_bridge.oxel"))), "0|0|0");
+    EXPECT_EQ(shown(s.check()), "1|0|1");
+    EXPECT_NO_THROW(s.check().throw_if_failed());
+    // A second parse adds: the component is then defined twice, and the
+    // failing check releases the description.
+    s.clear();
+    ASSERT_TRUE(s.parse(example_path("jx200.oxel")));
+    ASSERT_TRUE(s.parse(example_path("jx200.oxel")));
+    EXPECT_EQ(std::distance(s.components().begin(), s.components().end()), 2);
+    oxel::outcome checked = s.check();
+    EXPECT_EQ(checked.code, oxel::result::failed);
+    EXPECT_GT(checked.errors, 0);
+    EXPECT_TRUE(s.components().empty());
+    try {
+        checked.throw_if_failed();
+        ADD_FAILURE() << "a failed check did not throw when asked";
+    } catch (const oxel::error &e) {
+        EXPECT_EQ(e.code(), oxel::result::failed);
+    }
+    EXPECT_EQ(shown(s.parse(write_temp_file("session_broken.oxel", kSyntaxError))), "4|1|0");
+    EXPECT_EQ(s.syntax_errors(), 1);
+    EXPECT_EQ(shown(s.parse("no/such/file.oxel")), "4|1|0");
+    EXPECT_EQ(s.errors(), checked.errors + 2);
+}
+
+// A component's pins, instructions and cells as the views give them.
+std::string viewed(const oxel::component &comp) {
+    std::string out;
+    for (const oxel::pin &p : comp.pins())
+        out += row("pin", std::string(p.name), p.bus ? "(null)" : std::string(p.number)) + ";";
+    for (const oxel::instruction &i : comp.instructions())
+        out += row("instruction", i.kind, std::string(i.name), std::string(i.code),
+                   std::string(i.register_name)) + ";";
+    for (const oxel::cell &cell : comp.cells())
+        out += row("cell", cell.position, std::string(cell.name)) + ";";
+    return out;
+}
+
+// The same as the library's cursors walk the current component.
+std::string walked(HostContext *c) {
+    std::string out;
+    oxel_get_current_component_first_pin_nr();
+    for (int32_t i = 0; i < oxel_nr_current_component_pins(); i++) {
+        out += row("pin", oxel_get_current_component_current_pin_name(),
+                   oxel_get_current_component_current_pin_nr()) + ";";
+        oxel_get_current_component_next_pin_nr();
+    }
+    for (int32_t kind = oxel_get_current_component_first_instruction(); kind != -1;
+         kind = oxel_get_current_component_next_instruction())
+        out += row("instruction", kind, oxel_get_current_component_current_instruction_name(),
+                   oxel_get_current_component_current_instruction_code(),
+                   oxel_get_current_component_register_selected()) + ";";
+    for (int32_t more = oxel_get_current_component_first_cell(c); more;
+         more = oxel_get_current_component_next_cell(c))
+        out += row("cell", oxel_get_current_component_current_cell_position(),
+                   oxel_get_current_component_current_cell_name()) + ";";
+    return out;
+}
+
+}  // namespace
+
+// What the views give equals what the library's own cursors walk, and
+// moving those cursors does not disturb the views' iteration.
+TEST(Session, IterationMatchesTheCursors) {
+    Recorder host;
+    HostContext *c = host.host();
+    for (const char *file : {"jx200.oxel", "kx300_bridge.oxel", "dual_jx200_board.oxel"}) {
+        oxel::session s;
+        ASSERT_TRUE(s.parse(example_path(file)) && s.check()) << file;
+        std::string names, walked_names;
+        for (int32_t more = oxel_get_first_component(); more; more = oxel_get_next_component())
+            walked_names += shown(oxel_get_current_component_name()) + ";";
+        for (const oxel::component &comp : s.components()) {
+            names += std::string(comp.name()) + ";";
+            ASSERT_EQ(oxel_open_component(c, std::string(comp.name()).c_str()), 1);
+            std::string seen = viewed(comp);
+            EXPECT_EQ(seen, walked(c)) << file;
+            for (const char *part : {"pin|", "instruction|", "cell|"})
+                EXPECT_NE(seen.find(part), std::string::npos) << file << " has no " << part;
+            for (const oxel::register_info &r : comp.registers()) {
+                std::string name(r.name);
+                EXPECT_EQ(r.length, oxel_get_current_component_register_length(c, name.c_str())) << name;
+            }
+        }
+        EXPECT_EQ(names, walked_names) << file;
+    }
+}
+
+TEST(Session, AbsentTextsAreNullViews) {
+    oxel::session s;
+    ASSERT_TRUE(s.parse(example_path("jx200.oxel")));
+    oxel::component jx200 = *s.components().begin();
+    std::string kinds;
+    for (const oxel::register_info &r : jx200.registers())
+        kinds += row(static_cast<int32_t>(r.kind), std::string(r.name), r.capture.data() != nullptr) + ";";
+    EXPECT_EQ(kinds, "0|IR|1;1|BSR|0;2|BPR|1;3|IDR|1;5|BISTR|1;6|SCANREG|1;");
+    auto cell = std::next(jx200.cells().begin(), 13);
+    EXPECT_EQ(row(cell->position, cell->pin.data() == nullptr, cell->pin_index.has_value()), "13|1|0");
+    ++cell;
+    EXPECT_EQ(row(std::string(cell->pin), cell->pin_index.value_or(-1), std::string(*cell->controls.begin())),
+              "D|0|13");
+    auto bus = std::next(jx200.pins().begin(), 5);
+    EXPECT_EQ(row(std::string(bus->name), bus->bus, bus->number.data() == nullptr), "D|1|1");
+}
+
+TEST(Session, OneSessionOwnsTheLibraryAtATime) {
+    auto first = std::make_unique<oxel::session>();
+    ASSERT_TRUE(first->active());
+    ASSERT_TRUE(first->parse(example_path("jx200.oxel")));
+    oxel::session second;
+    EXPECT_FALSE(second.active());
+    EXPECT_EQ(shown(second.parse(example_path("kx300_bridge.oxel"))), "8|0|0");
+    EXPECT_TRUE(second.components().empty());
+    EXPECT_EQ(second.root(), nullptr);
+    EXPECT_EQ(std::string(first->components().begin()->name()), "JX200");
+    first.reset();
+    EXPECT_TRUE(no_description());
+    oxel::session third;
+    EXPECT_TRUE(third.active());
+}
+
+TEST(Session, AMoveTakesTheDescriptionAndTheHandlerAlong) {
+    int32_t heard = 0;
+    oxel::session a([&heard](oxel::message_kind, int32_t, std::string_view) { heard++; }, 4);
+    ASSERT_TRUE(a.parse(example_path("jx200.oxel")));
+    oxel::session b(std::move(a));
+    EXPECT_FALSE(a.active());
+    EXPECT_EQ(std::string(b.components().begin()->name()), "JX200");
+    heard = 0;
+    EXPECT_TRUE(b.check());
+    EXPECT_GT(heard, 0);
+    // Assigning a session releases what the target held.
+    b = oxel::session();
+    EXPECT_FALSE(b.active());
+    EXPECT_TRUE(no_description());
+    oxel::session c;
+    EXPECT_TRUE(c.active());
+}
+
+// The library finishes its call before the handler's exception goes on.
+TEST(Session, AHandlerExceptionWaitsForTheLibraryToReturn) {
+    int32_t heard = 0;
+    oxel::session s([&heard](oxel::message_kind, int32_t, std::string_view) {
+        heard++;
+        throw std::runtime_error("handler");
+    }, 4);
+    EXPECT_THROW(s.parse(example_path("jx200.oxel")), std::runtime_error);
+    EXPECT_EQ(heard, 1);
+    EXPECT_EQ(std::distance(s.components().begin(), s.components().end()), 1);
+    s.set_message_level(0);
+    EXPECT_EQ(shown(s.check()), "0|0|0");
+}
