@@ -4,16 +4,32 @@
 #include "base/memory.h"
 #include "check/check_state.h"
 
+namespace {
+
+uint32_t hash_of_member(const void *member) {
+    return integer_hash(static_cast<const BusIndex *>(member)->value);
+}
+
+}  // namespace
+
 BusIndexResult bus_index_add(HostContext *context, int32_t value) {
-    BusIndex **tail = &g_check.bus_indices;
-    for (; *tail; tail = &(*tail)->next)
-        if ((*tail)->value == value)
-            return {BusIndexOutcome::kPresent, value};
+    LookupIndex *lookup = &g_check.bus_index_lookup;
+    auto same = [value](const void *member) { return static_cast<const BusIndex *>(member)->value == value; };
+    if (lookup_find(lookup, integer_hash(value), same))
+        return {BusIndexOutcome::kPresent, value};
+    // The member first: a failure then leaves the index as it was.
     auto *member = static_cast<BusIndex *>(mem_alloc(context, sizeof(BusIndex)));
     if (!member)
         return {BusIndexOutcome::kFailed, value};
+    if (!lookup_reserve(context, lookup, hash_of_member)) {
+        mem_free(context, member);
+        return {BusIndexOutcome::kFailed, value};
+    }
     member->value = value;
+    lookup_insert(lookup, integer_hash(value), member);
+    BusIndex **tail = g_check.bus_indices ? &g_check.bus_last->next : &g_check.bus_indices;
     *tail = member;
+    g_check.bus_last = member;
     return {BusIndexOutcome::kAdded, value};
 }
 
@@ -22,4 +38,6 @@ void bus_index_empty(HostContext *context) {
         g_check.bus_indices = member->next;
         mem_free(context, member);
     }
+    g_check.bus_last = nullptr;
+    lookup_release(context, &g_check.bus_index_lookup);
 }

@@ -18,13 +18,19 @@ NameTable *name_table_create(HostContext *context) {
     return static_cast<NameTable *>(mem_alloc(context, sizeof(NameTable)));
 }
 
+namespace {
+
+uint32_t hash_of_entry(const void *entry) { return text_hash(static_cast<const NameEntry *>(entry)->name); }
+
+}  // namespace
+
 NameEntry *name_table_lookup(const NameTable *table, const char *name) {
     if (!table || !name)
         return nullptr;
-    for (NameEntry *entry = table->buckets[name_bucket(name)]; entry; entry = entry->next)
-        if (std::strcmp(entry->name, name) == 0)
-            return entry;
-    return nullptr;
+    auto same = [name](const void *entry) {
+        return std::strcmp(static_cast<const NameEntry *>(entry)->name, name) == 0;
+    };
+    return static_cast<NameEntry *>(lookup_find(&table->index, text_hash(name), same));
 }
 
 NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *name, void *payload) {
@@ -34,9 +40,16 @@ NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *
         known->uses++;
         return known;
     }
-    auto *entry = new_named_entry<NameEntry>(context, name);
+    if (!lookup_reserve(context, &table->index, hash_of_entry))
+        return nullptr;
+    // The name lives in the entry's own block: one allocation per name.
+    size_t length = std::strlen(name);
+    auto *entry = static_cast<NameEntry *>(mem_alloc(context, sizeof(NameEntry) + length + 1));
     if (!entry)
         return nullptr;
+    entry->name = reinterpret_cast<char *>(entry + 1);
+    std::memcpy(entry->name, name, length + 1);
+    lookup_insert(&table->index, text_hash(entry->name), entry);
     uint32_t bucket = name_bucket(name);
     entry->uses = 1;
     entry->payload = payload;
@@ -71,9 +84,10 @@ void name_table_free(HostContext *context, NameTable *table) {
     for (NameEntry *head : table->buckets) {
         while (head) {
             NameEntry *next = head->next;
-            free_named_entry(context, head);
+            mem_free(context, head);
             head = next;
         }
     }
+    lookup_release(context, &table->index);
     mem_free(context, table);
 }

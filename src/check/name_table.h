@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "check/lookup_index.h"
 #include "oxel32.h"
 
 constexpr int32_t kNameTableBuckets = 101;
@@ -11,15 +12,18 @@ constexpr uint32_t kNameHashMultiplier = 31;
 // One name of a table: how often it was entered, and the record it was
 // first entered with (not owned; may be null).
 struct NameEntry {
-    char *name;          // owned copy
+    char *name;          // a copy in the entry's own block
     int32_t uses;
     void *payload;
     NameEntry *next;     // the next entry of the bucket, older than this one
 };
 
-// Each bucket holds a chain of entries, newest first.
+// Each bucket holds a chain of entries, newest first: the order of the
+// reports. Lookups go through the index, which holds every entry too, so
+// that a table of many thousand names answers without walking a chain.
 struct NameTable {
     NameEntry *buckets[kNameTableBuckets];
+    LookupIndex index;
 };
 
 // The bucket of a name: every character taken as a signed 8-bit value, the
