@@ -6,6 +6,8 @@
 #                 /usr/local, or under PREFIX=...
 #   make sanitize the test suite under AddressSanitizer and UBSan
 #   make clang    the test suite built with clang++
+#   make bench    a Release build timed on generated descriptions (several
+#                 minutes; BENCH_SIZES="5 20" chooses the board sizes in MB)
 #   make win32    cross-build oxel32.dll (with its import library) and oxel.exe
 #   make win32-check  the test suite cross-built and run under Wine, and the
 #                 DLL's host output compared with the Linux build's
@@ -23,7 +25,7 @@ FUZZ_SECONDS ?= 600
 FUZZ_RUNS ?= 12000
 OXEL = ./build/default/oxel
 
-.PHONY: all deps deps-win32 build tool check demo install sanitize clang win32 win32-check clean
+.PHONY: all deps deps-win32 build tool check demo install sanitize clang bench win32 win32-check clean
 .PHONY: deps-fuzz fuzz-build fuzz fuzz-smoke deps-coverage coverage
 
 all: build
@@ -61,6 +63,12 @@ clang: deps
 	cmake --preset clang
 	cmake --build --preset clang -j $(JOBS)
 	ctest --preset clang -j $(JOBS)
+
+BENCH_SIZES ?= 5 20 50
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS) --target oxel
+	/usr/bin/python3 bench/run_bench.py --build build/bench --work build/bench/corpus --sizes "$(BENCH_SIZES)"
 
 deps-win32:
 	@sh tools/install-deps.sh win32

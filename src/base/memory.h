@@ -18,6 +18,17 @@ char *str_duplicate(HostContext *context, const char *text);
 // not released. Null after a reported failure (the string is still valid).
 char *str_append(HostContext *context, char *text, const char *tail);
 
+// The description's arena. While it is open, small blocks come from chunks
+// that are released together by memory_arena_release, after the description
+// has been walked once more to release the blocks of the heap among them:
+// the space of freed arena blocks is used again only while they are the
+// last blocks of the newest chunk (short-lived blocks freed in turn).
+// Every block, from the arena or not, goes through mem_free and mem_realloc
+// as before; no block of the arena may outlive memory_arena_release.
+void memory_arena_open();
+void memory_arena_close();
+void memory_arena_release();
+
 // Test hook, not exported: make the nth allocation or resize from now on
 // fail (1 = the next one); 0 turns failures off. memory_allocations counts
 // every allocation and resize attempted since the last memory_fail_at.

@@ -18,7 +18,36 @@ FILE *open_source_file(const char *path);
 // The end-of-file mark of a text file (Ctrl-Z).
 inline constexpr int kTextEndMark = 0x1A;
 
-// The next character of the text: a carriage return before a line feed is
-// dropped, and a Ctrl-Z ends the text. EOF at the end; the caller reads no
-// further after it.
-int read_text_char(FILE *stream);
+// The library serves one caller on one thread: where the runtime offers it,
+// a character is read without taking the stream's lock each time.
+inline int read_stream_byte(FILE *stream) {
+#if defined(__GLIBC__)
+    return getc_unlocked(stream);
+#else
+    return std::getc(stream);
+#endif
+}
+
+// The text rules over any source of bytes: a carriage return before a line
+// feed is dropped, and a Ctrl-Z ends the text. `next` gives the next byte or
+// EOF; `put_back` returns the byte read after a lone carriage return.
+template <typename Next, typename PutBack>
+inline int apply_text_rules(Next next, PutBack put_back) {
+    int c = next();
+    if (c == '\r') {
+        int after = next();
+        if (after == '\n')
+            c = '\n';
+        else if (after != EOF)
+            put_back(after);
+    }
+    return c == kTextEndMark ? EOF : c;
+}
+
+// The next character of the text under those rules. EOF at the end; the
+// caller reads no further after it. Inline: the lexer reads every character
+// through it.
+inline int read_text_char(FILE *stream) {
+    return apply_text_rules([stream] { return read_stream_byte(stream); },
+                            [stream](int c) { std::ungetc(c, stream); });
+}

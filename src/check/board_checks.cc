@@ -38,7 +38,7 @@ Severity check_net_component(HostContext *context, const char *component) {
         report_error(context, "No Component table, cannot compare componentnames");
         return kError;
     }
-    if (!name_list_contains(g_check.component_names, component)) {
+    if (!name_list_contains(&g_check.component_index, component)) {
         report_error(context, "Component \"%s\" in net description is not defined", component);
         return kError;
     }
@@ -99,7 +99,7 @@ Severity check_netlists(HostContext *context, const ItemList *netlists) {
 
 // A net of a part: a net of some netlist or a board connector.
 bool is_net_or_connector(const char *name) {
-    return name_list_contains(g_check.net_names, name) || is_board_connector(name);
+    return name_list_contains(&g_check.net_index, name) || is_board_connector(name);
 }
 
 // The clock and mode nets a part must name, and the reset net it may name.
@@ -131,7 +131,7 @@ Severity check_part(HostContext *context, const PartChainRecord *part) {
         return kError;
     }
     Severity result = kClean;
-    if (!name_list_contains(g_check.component_names, part->component_name)) {
+    if (!name_list_contains(&g_check.component_index, part->component_name)) {
         report_error(context, "Referenced component \"%s\" not defined", part->component_name);
         result |= kError;
     }
@@ -179,7 +179,7 @@ constexpr TapSignal kTapSignals[] = {
 // A net of a netlist is what a TAP should name. A board connector that no
 // netlist names passes with the warning bit alone: no message is sent for it.
 Severity check_tap_net(HostContext *context, const char *net) {
-    if (name_list_contains(g_check.net_names, net))
+    if (name_list_contains(&g_check.net_index, net))
         return kClean;
     if (is_board_connector(net))
         return kWarning;

@@ -5,12 +5,10 @@
 
 #include "oxel32.h"
 
-// The members are kept by open addressing, so that a bus or chain of many
-// thousand entries is checked in time proportional to its length.
-struct BusIndexSet {
-    int64_t *slots;        // kNoBusIndex where free
-    uint32_t size;         // a power of two, at least twice the members; 0 while empty
-    uint32_t count;
+// One member of the set; the set is a chain in the order of addition.
+struct BusIndex {
+    int32_t value;
+    BusIndex *next;
 };
 
 enum class BusIndexOutcome {

@@ -9,6 +9,7 @@
 #include "base/messages.h"
 #include "check/bus_index_set.h"
 #include "check/check_state.h"
+#include "check/disable_value_groups.h"
 #include "check/message_subject.h"
 #include "check/name_table.h"
 #include "check/pin_reference.h"
@@ -261,21 +262,22 @@ int32_t control_pairs(const ChainElementRecord *element) {
 bool is_settled(char value) { return value == '0' || value == '1'; }
 
 // Compares disable value `i` of the element with those of every earlier
-// element that names the same control cell, nearest first. A 0 against a 1
-// is a mismatch; an X on either side takes the other side's value, in the
-// description itself. Only a 0 or a 1 is taken: an X must not turn into a
-// "-" or into text that was never checked.
-Severity settle_disable_value(Element &e, int32_t i, char *value, char current) {
-    const char *control = static_cast<const char *>(e.record->control_cells->items[i]);
+// element that names the same control cell, nearest first (within an
+// element, its pairs in order). A 0 against a 1 is a mismatch; an X on
+// either side takes the other side's value, in the description itself.
+// Only a 0 or a 1 is taken: an X must not turn into a "-" or into text that
+// was never checked. The earlier entries come from the control cell's group,
+// whose counts tell when the comparison can change nothing.
+Severity compare_with_group(Element &e, DisableGroup *group, char *value, char current) {
     Severity result = kClean;
-    for (int32_t k = e.index - 1; control && k >= 0; k--) {
-        const auto *earlier = static_cast<const ChainElementRecord *>(e.chain->items[k]);
-        for (int32_t j = 0; earlier && j < control_pairs(earlier); j++) {
-            char *earlier_value = static_cast<char *>(earlier->disable_values->items[j]);
-            const char *earlier_control = static_cast<const char *>(earlier->control_cells->items[j]);
-            if (!earlier_value || !earlier_control || is_dash(earlier_control) ||
-                std::strcmp(earlier_control, control) != 0)
-                continue;
+    for (int32_t end = group->count - 1; end >= 0;) {
+        int32_t start = end;
+        while (start > 0 && group->entries[start - 1].element == group->entries[end].element)
+            start--;
+        int32_t element = group->entries[end].element;
+        const auto *earlier = static_cast<const ChainElementRecord *>(e.chain->items[element]);
+        for (int32_t n = start; n <= end; n++) {
+            char *earlier_value = static_cast<char *>(earlier->disable_values->items[group->entries[n].pair]);
             char before = earlier_value[0];
             if (is_settled(before) && is_settled(current) && before != current) {
                 report_error(e.context, "Mismatch disable value at chain positions %d and %d",
@@ -283,12 +285,34 @@ Severity settle_disable_value(Element &e, int32_t i, char *value, char current) 
                 result |= kError;
             } else if (before == 'X' && is_settled(current)) {
                 earlier_value[0] = current;
+                disable_group_recount(group, before, current);
             } else if (current == 'X' && is_settled(before)) {
                 value[0] = current = before;
             }
         }
+        end = start - 1;
     }
     return result;
+}
+
+// Whether comparing `current` with the group could report or change anything.
+bool may_settle(const DisableGroup *group, char current) {
+    if (current == '0')
+        return group->unknowns > 0 || group->ones > 0;
+    if (current == '1')
+        return group->unknowns > 0 || group->zeros > 0;
+    return current == 'X' && group->zeros + group->ones > 0;
+}
+
+Severity settle_disable_value(Element &e, int32_t i, char *value, char current) {
+    const char *control = static_cast<const char *>(e.record->control_cells->items[i]);
+    if (!control)
+        return kClean;
+    bool failed = false;
+    DisableGroup *group = disable_group_before(e.context, e.chain, e.index, control, &failed);
+    if (failed)
+        return kError;
+    return group && may_settle(group, current) ? compare_with_group(e, group, value, current) : kClean;
 }
 
 Severity check_disable_values(Element &e) {
@@ -493,6 +517,7 @@ Severity check_chain(HostContext *context, const ItemList *chain, const char *re
         result |= kError;
     }
     bus_index_empty(context);
+    release_disable_groups(context);
     return result;
 }
 

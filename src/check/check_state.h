@@ -4,7 +4,10 @@
 #include <cstdint>
 
 #include "check/bus_index_set.h"
+#include "check/chain_pin_names.h"
 #include "check/counted_name_list.h"
+#include "check/disable_value_groups.h"
+#include "check/lookup_index.h"
 #include "check/name_table.h"
 #include "oxel32.h"
 
@@ -17,17 +20,29 @@ struct check_state {
     NameTable *pin_numbers;           // pin numbers as text -> their PinRecord
     NameTable *cell_names;            // cell names -> their CellRecord
 
-    BusIndexSet bus_indices;          // the bus index set, emptied by its users
+    BusIndex *bus_indices;            // the bus index set, emptied by its users
+    BusIndex *bus_last;               // its last member
+    LookupIndex bus_index_lookup;     // its members by value
+
+    // The pin names of the device's boundary-scan chains, released with
+    // the device tables.
+    ChainPinNames chain_pins[kChainPinRegisters];
+
+    // The control cell entries of the chain being checked, for the
+    // settlement of disable values; released at the end of each chain.
+    DisableValueGroups disable_groups;
 
     // Boards, and separately components, defined twice in one run. It
     // exists from the first device of a walk to the end of the walk; null
     // while it does not.
     NameTable *device_names;
 
-    // The driver's name lists: owned copies, asked only for membership.
+    // The driver's name lists: owned copies, asked only for membership,
+    // which each list's index answers.
     ItemList *component_names;        // every named component; null without components
     ItemList *net_names;              // nets of the netlists checked so far, each once
     ItemList *family_names;           // the family name register of the pin family checks
+    LookupIndex component_index, net_index, family_index;
 
     // The component checks' counters, both set to 0 after every component.
     int32_t standard_counter;         // 1 while the component states a standard

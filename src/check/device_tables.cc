@@ -1,6 +1,7 @@
 // Device tables: the pin name, pin number and cell name tables of one device
 #include "check/device_tables.h"
 
+#include "check/chain_pin_names.h"
 #include "check/check_state.h"
 
 namespace {
@@ -24,4 +25,5 @@ void free_device_tables(HostContext *context) {
         name_table_free(context, *table);
         *table = nullptr;
     }
+    release_chain_pin_names(context);
 }

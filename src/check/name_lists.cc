@@ -30,15 +30,28 @@ bool append_name_copy(HostContext *context, ItemList **list, const char *name) {
     return true;
 }
 
-int32_t name_list_contains(const ItemList *list, const char *name) {
-    if (!list || !name)
+namespace {
+
+uint32_t hash_of_name(const void *name) { return text_hash(static_cast<const char *>(name)); }
+
+}  // namespace
+
+bool append_indexed_name(HostContext *context, ItemList **list, LookupIndex *index, const char *name) {
+    // Room in the index first: the copy then cannot be left unindexed.
+    if (!lookup_reserve(context, index, hash_of_name) || !append_name_copy(context, list, name))
+        return false;
+    char *copy = static_cast<char *>((*list)->items[(*list)->count - 1]);
+    lookup_insert(index, text_hash(copy), copy);
+    return true;
+}
+
+int32_t name_list_contains(const LookupIndex *index, const char *name) {
+    if (!name)
         return 0;
-    for (int32_t i = 0; i < list->count; i++) {
-        const char *entry = static_cast<const char *>(list->items[i]);
-        if (entry && std::strcmp(entry, name) == 0)
-            return 1;
-    }
-    return 0;
+    auto same = [name](const void *entry) {
+        return std::strcmp(static_cast<const char *>(entry), name) == 0;
+    };
+    return lookup_find(index, text_hash(name), same) ? 1 : 0;
 }
 
 bool build_name_lists(HostContext *context, const ItemList *components) {
@@ -54,7 +67,8 @@ bool build_name_lists(HostContext *context, const ItemList *components) {
     for (int32_t i = 0; i < components->count; i++) {
         const auto *component = static_cast<const ComponentRecord *>(components->items[i]);
         if (component && component->name &&
-            !append_name_copy(context, &g_check.component_names, component->name))
+            !append_indexed_name(context, &g_check.component_names, &g_check.component_index,
+                                 component->name))
             return false;
     }
     return true;
@@ -65,10 +79,12 @@ void free_name_lists(HostContext *context) {
         list_release(context, *list);
         *list = nullptr;
     }
+    for (LookupIndex *index : {&g_check.component_index, &g_check.net_index, &g_check.family_index})
+        lookup_release(context, index);
 }
 
 bool record_net_name(HostContext *context, const char *name) {
-    if (!name || name_list_contains(g_check.net_names, name))
+    if (!name || name_list_contains(&g_check.net_index, name))
         return true;
-    return append_name_copy(context, &g_check.net_names, name);
+    return append_indexed_name(context, &g_check.net_names, &g_check.net_index, name);
 }

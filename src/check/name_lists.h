@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/memory.h"
+#include "check/lookup_index.h"
 #include "oxel32.h"
 
 // An entry of a name store: a new zero-filled Entry holding a copy of
@@ -25,9 +26,13 @@ void free_named_entry(HostContext *context, Entry *entry) {
 // False after a reported failure; the list is then as it was.
 bool append_name_copy(HostContext *context, ItemList **list, const char *name);
 
-// 1 when the list holds the name (exact comparison); 0 for an absent list
-// or name.
-int32_t name_list_contains(const ItemList *list, const char *name);
+// Appends a copy of `name` to *list as append_name_copy does and enters the
+// copy in the list's index; false after a reported failure, both as they were.
+bool append_indexed_name(HostContext *context, ItemList **list, LookupIndex *index, const char *name);
+
+// 1 when the list whose index this is holds the name (exact comparison); 0
+// for an empty list or a null name.
+int32_t name_list_contains(const LookupIndex *index, const char *name);
 
 // The driver's lists: a copy of the name of every named component, in list
 // order (no list when there are no components), and the net name list and

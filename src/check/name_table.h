@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "check/lookup_index.h"
 #include "oxel32.h"
 
 constexpr int32_t kNameTableBuckets = 101;
@@ -11,27 +12,23 @@ constexpr uint32_t kNameHashMultiplier = 31;
 // One name of a table: how often it was entered, and the record it was
 // first entered with (not owned; may be null).
 struct NameEntry {
-    char *name;          // owned copy
+    char *name;          // a copy in the entry's own block
     int32_t uses;
     void *payload;
     NameEntry *next;     // the next entry of the bucket, older than this one
 };
 
-// Each bucket holds a chain of entries, newest first; the buckets give the
-// order in which names are listed. Lookups go through `index`, which grows
-// with the table: with 101 chains alone, every lookup in a table of a
-// million pins would walk some ten thousand entries.
+// Each bucket holds a chain of entries, newest first: the order of the
+// reports. Lookups go through the index, which holds every entry too, so
+// that a table of many thousand names answers without walking a chain.
 struct NameTable {
     NameEntry *buckets[kNameTableBuckets];
-    NameEntry **index;       // open addressing by the whole hash; null while empty
-    uint32_t index_size;     // a power of two, at least twice the entries
-    uint32_t count;          // entries in the table
+    LookupIndex index;
 };
 
-// The hash of a name: every character taken as a signed 8-bit value, the
+// The bucket of a name: every character taken as a signed 8-bit value, the
 // hash multiplied by 31 and the character added in unsigned 32-bit
-// arithmetic. Its bucket is the unsigned remainder by 101.
-uint32_t name_hash(const char *name);
+// arithmetic, the unsigned remainder by 101.
 uint32_t name_bucket(const char *name);
 
 // A new table with every bucket empty; null after a reported failure.

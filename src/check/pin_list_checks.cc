@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "base/messages.h"
+#include "check/chain_pin_names.h"
 #include "check/check_state.h"
 #include "check/name_lists.h"
 #include "model/description.h"
@@ -27,12 +28,13 @@ Severity register_pin_family(HostContext *context, const PinFamilyRecord *family
         report_error(context, "Pinfamily name undefined");
         return kError;
     }
-    if (name_list_contains(g_check.family_names, family->name)) {
+    if (name_list_contains(&g_check.family_index, family->name)) {
         report_error(context, "Pinfamily \"%s\" is multiple defined", family->name);
         return kError;
     }
     // A copy that cannot be made has been reported by the allocator.
-    return append_name_copy(context, &g_check.family_names, family->name) ? kClean : kError;
+    bool added = append_indexed_name(context, &g_check.family_names, &g_check.family_index, family->name);
+    return added ? kClean : kError;
 }
 
 // ---- Family check of a pin ----
@@ -281,16 +283,6 @@ bool check_bus(HostContext *context, PinRecord *bus, Severity &result) {
 
 // ---- Boundary-scan pins ----
 
-bool chain_names_pin(const BoundaryScanRegisterRecord *reg, const char *name) {
-    const ItemList *chain = reg ? reg->chain : nullptr;
-    for (int32_t i = 0; chain && name && i < chain->count; i++) {
-        const auto *element = static_cast<const ChainElementRecord *>(chain->items[i]);
-        if (element && element->pin && element->pin->name && std::strcmp(element->pin->name, name) == 0)
-            return true;
-    }
-    return false;
-}
-
 // A pin of a boundary-scan type must be in the chain of every boundary-scan
 // register; each register that leaves it out is told once.
 Severity check_bst_pin(HostContext *context, const ComponentRecord *component, const PinRecord *pin) {
@@ -298,9 +290,14 @@ Severity check_bst_pin(HostContext *context, const ComponentRecord *component, c
     int32_t missing = 0;
     if (!registers || registers->count < 1)
         missing = 1;
-    for (int32_t i = 0; registers && i < registers->count; i++)
-        if (!chain_names_pin(static_cast<const BoundaryScanRegisterRecord *>(registers->items[i]), pin->name))
+    for (int32_t i = 0; registers && i < registers->count; i++) {
+        const auto *reg = static_cast<const BoundaryScanRegisterRecord *>(registers->items[i]);
+        ChainNamesPin named = chain_names_pin(context, reg, pin->name);
+        if (named == ChainNamesPin::kFailed)
+            return kError;
+        if (named == ChainNamesPin::kNo)
             missing++;
+    }
     for (int32_t i = 0; i < missing; i++)
         report_warning(context, "Pin \"%s\" has BST type but is not specified in the Boundary-Scan Register",
                        show_name(pin->name));

@@ -1,6 +1,8 @@
 // Grammar actions: the helpers the rules of the grammar call
 #include "grammar/grammar_actions.h"
 
+#include <cstring>
+
 void release_integer(HostContext *context, IntegerLiteral *literal) {
     if (!literal)
         return;
@@ -35,12 +37,36 @@ char *name_as_written(HostContext *context, char *upper) {
     return lexer_take_written_text();
 }
 
+char *start_word_run(char *first) {
+    g_parser.run_text = first;
+    g_parser.run_length = first ? std::strlen(first) : 0;
+    g_parser.run_capacity = g_parser.run_length + 1;
+    return first;
+}
+
 char *join_words(HostContext *context, char *head, char *tail) {
-    char *joined = str_append(context, head, tail);
+    if (head != g_parser.run_text)
+        start_word_run(head);
+    size_t tail_length = tail ? std::strlen(tail) : 0;
+    size_t needed = g_parser.run_length + tail_length + 1;
+    if (needed > g_parser.run_capacity) {
+        // Doubling keeps a pattern of a million words linear.
+        size_t capacity = g_parser.run_capacity * 2 > needed ? g_parser.run_capacity * 2 : needed;
+        char *grown = static_cast<char *>(mem_realloc(context, head, capacity));
+        if (!grown) {
+            mem_free(context, tail);
+            mem_free(context, head);
+            g_parser.run_text = nullptr;
+            return nullptr;
+        }
+        head = grown;
+        g_parser.run_capacity = capacity;
+    }
+    std::memcpy(head + g_parser.run_length, tail ? tail : "", tail_length + 1);
+    g_parser.run_length += tail_length;
+    g_parser.run_text = head;
     mem_free(context, tail);
-    if (!joined)
-        mem_free(context, head);
-    return joined;
+    return head;
 }
 
 ModeSpecRecord *coded_entry(HostContext *context, int32_t code) {

@@ -29,8 +29,10 @@ double *integer_as_double(HostContext *context, IntegerLiteral *literal);
 // released. The reduction runs before the next token is read, so the text
 // the lexer kept is still this identifier's.
 char *name_as_written(HostContext *context, char *upper);
+// The first word of a bit pattern, which later words are joined to.
+char *start_word_run(char *first);
 // The two words joined into one text; both are released. Null after a
-// failed allocation.
+// failed allocation. The text of the pattern grows by doubling.
 char *join_words(HostContext *context, char *head, char *tail);
 
 // A section statement {tag, record}; null after a failed allocation, the

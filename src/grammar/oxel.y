@@ -466,6 +466,7 @@ word
 
 word_run
     : word
+        { $$ = start_word_run($1); }
     | word_run word
         { $$ = join_words(parse->host, $1, $2); if (!$$) YYABORT; }
     ;

@@ -1,6 +1,8 @@
 // Parser: module-wide state and the interface of the parse
 #pragma once
 
+#include <cstddef>
+
 #include "base/message_location.h"
 #include "oxel32.h"
 
@@ -13,6 +15,12 @@ struct parser_state {
     PinFamilyRecord *current_pin_family;             // family being filled
     GlobalPerformanceRecord *current_global_family;  // likewise
     const char *source_ref;         // borrowed: reason of the file header's creation log
+    // The bit pattern being joined: its text (owned by the grammar's value
+    // stack), the text's length and the bytes its block holds, so that each
+    // word is appended without measuring the pattern again.
+    char *run_text;
+    size_t run_length;
+    size_t run_capacity;
 };
 
 extern parser_state g_parser;

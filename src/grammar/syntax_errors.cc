@@ -38,6 +38,7 @@ void reset_parse_context(HostContext *context) {
     g_parser.current_pin_family = nullptr;
     g_parser.current_global_family = nullptr;
     g_parser.source_ref = nullptr;
+    g_parser.run_text = nullptr;
     g_parser.syntax_place = kNowhere;
     start_locations_of_parse();
     // A parse that stopped right after a name marker leaves name mode on; the

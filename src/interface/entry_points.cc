@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/memory.h"
 #include "base/messages.h"
 #include "base/text_input.h"
 #include "grammar/parser_state.h"
@@ -52,6 +53,9 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
         return OXEL_FAILED;
     }
     int32_t result = OXEL_OK;
+    // What the parse builds lives in the description's arena until the
+    // description is released.
+    memory_arena_open();
     lexer_reset(context);
     lexer_set_stream(source, path);
     reset_parse_context(context);
@@ -82,6 +86,9 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
     g_library.syntax_errors = parser_syntax_errors();
     lexer_close_includes();
     lexer_set_stream(nullptr);
+    // Nothing of the arena may stay with the lexer: it goes with the description.
+    lexer_drop_value();
+    memory_arena_close();
     std::fclose(source);
     if (g_library.syntax_errors > 0)
         result = OXEL_FAILED;

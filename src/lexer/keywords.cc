@@ -1,6 +1,8 @@
 // Keyword table: every keyword of the language with its token number
 #include "lexer/keywords.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 #include "lexer/tokens.h"
@@ -14,7 +16,7 @@ struct keyword_entry {
 
 // The VRAK mnemonics stand twice, with and without a leading at sign; a few
 // other tokens have two spellings too.
-const keyword_entry kKeywords[] = {
+constexpr keyword_entry kKeywords[] = {
     {"ALTERED_REGISTERS", LEX_ALTERED_REGISTERS},
     {"BIST_REGISTER", LEX_BIST_REGISTER},
     {"BOARD", LEX_BOARD},
@@ -149,9 +151,52 @@ const char *keyword_text(int index) {
     return index >= 0 && index < keyword_count() ? kKeywords[index].text : nullptr;
 }
 
+namespace {
+
+constexpr uint32_t keyword_hash(const char *text) {
+    uint32_t hash = 2166136261u;
+    for (; *text; text++)
+        hash = (hash ^ static_cast<unsigned char>(*text)) * 16777619u;
+    return hash;
+}
+
+constexpr bool same_text(const char *a, const char *b) {
+    for (; *a && *a == *b; a++, b++) {
+    }
+    return *a == *b;
+}
+
+// The keywords by hash, open addressing, built by the compiler: each slot
+// holds an entry's index + 1 (0: empty). A spelling listed twice keeps its
+// first entry, as a search of the table from its start would find.
+constexpr size_t kKeywordSlots = 512;
+struct KeywordSlots {
+    uint16_t entry[kKeywordSlots];
+};
+
+constexpr KeywordSlots build_keyword_slots() {
+    KeywordSlots slots{};
+    for (size_t i = 0; i < sizeof kKeywords / sizeof kKeywords[0]; i++) {
+        size_t slot = keyword_hash(kKeywords[i].text) & (kKeywordSlots - 1);
+        while (slots.entry[slot] && !same_text(kKeywords[slots.entry[slot] - 1].text, kKeywords[i].text))
+            slot = (slot + 1) & (kKeywordSlots - 1);
+        if (!slots.entry[slot])
+            slots.entry[slot] = static_cast<uint16_t>(i + 1);
+    }
+    return slots;
+}
+
+constexpr KeywordSlots kKeywordIndex = build_keyword_slots();
+static_assert(sizeof kKeywords / sizeof kKeywords[0] * 2 < kKeywordSlots, "the keyword index is too full");
+
+}  // namespace
+
 int keyword_lookup(const char *text) {
-    for (const keyword_entry &entry : kKeywords)
+    size_t slot = keyword_hash(text) & (kKeywordSlots - 1);
+    for (; kKeywordIndex.entry[slot]; slot = (slot + 1) & (kKeywordSlots - 1)) {
+        const keyword_entry &entry = kKeywords[kKeywordIndex.entry[slot] - 1];
         if (std::strcmp(entry.text, text) == 0)
             return entry.token;
+    }
     return 0;
 }

@@ -107,10 +107,12 @@ int32_t literal_value(const char *text, int base, bool ternary) {
 // An integer token of `kind` from the token text.
 int make_integer(int32_t kind) {
     HostContext *host = g_lexer.host;
-    auto *literal = static_cast<IntegerLiteral *>(mem_alloc(host, sizeof(IntegerLiteral)));
-    char *text = literal ? str_duplicate(host, g_lexer.token_text) : nullptr;
-    if (!text) {
-        mem_free(host, literal);
+    // The text first: the grammar keeps the text and frees the literal, whose
+    // space the memory layer then takes back at once.
+    char *text = str_duplicate(host, g_lexer.token_text);
+    auto *literal = text ? static_cast<IntegerLiteral *>(mem_alloc(host, sizeof(IntegerLiteral))) : nullptr;
+    if (!literal) {
+        mem_free(host, text);
         return -1;
     }
     switch (kind) {

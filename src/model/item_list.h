@@ -14,8 +14,9 @@ void *list_remove_at(HostContext *context, ItemList *list, int32_t position);
 // Releases every item as one block, the array and the list; null is ignored.
 void list_release(HostContext *context, ItemList *list);
 
-// Makes room for one more item (the step rule above); false after a
-// reported failure, the list unchanged.
+// Makes room for one more item: a full array doubles, so that the capacity
+// is always grow_step times a power of two; false after a reported failure,
+// the list unchanged.
 bool list_make_room(HostContext *context, ItemList *list);
 
 // list_create and list_append for lists of records: on failure the record

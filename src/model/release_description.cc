@@ -48,6 +48,8 @@ void release_description(HostContext *context) {
     list_release_with(context, root.pin_families, release_pin_family);
     root.pin_families = nullptr;
     release_record_locations(context);
+    // The walk above gave back the blocks of the heap; the rest goes at once.
+    memory_arena_release();
 }
 
 void release_log(HostContext *context, LogRecord *log) {

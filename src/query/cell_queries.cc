@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "query/attributes.h"
+#include "query/chain_position_index.h"
 #include "query/query_cursors.h"
 
 namespace {
@@ -107,20 +108,30 @@ OXEL_API char oxel_get_current_component_current_cell_CD_value(HostContext *) {
     return disable ? disable[0] : '\0';
 }
 
-// Walks the chain of the first boundary-scan register, refilling the cell
-// view; the current cell is neither set nor cleared.
-OXEL_API const char *oxel_get_current_component_pin_name_by_position(HostContext *,
+// Looks the position up in the chain of the first boundary-scan register:
+// the cell view shows the first element that holds it or, when none does,
+// the last element, just as a walk along the chain would leave it; the
+// current cell is neither set nor cleared.
+OXEL_API const char *oxel_get_current_component_pin_name_by_position(HostContext *context,
                                                                      int32_t position) {
     if (!open_register_kind(REGISTER_BOUNDARY_SCAN))
         return nullptr;
     ItemList *chain = chain_of_current_register();
-    for (int32_t i = 1; chain && i <= chain->count; i++) {
-        show_chain_element(chain, i);
-        if (g_cursors.cell_view.position == position)
-            return attribute_pin_kind(ATTR_CELL_PIN) == OXEL_PINREF_PLAIN ? attribute_text(ATTR_CELL_PIN)
-                                                                         : nullptr;
+    if (!chain || chain->count < 1)
+        return nullptr;
+    int32_t place = chain_place_of_position(context, chain, position);
+    if (place < 0) {
+        // No room for the index: the walk needs none.
+        for (place = 1; place <= chain->count; place++)
+            if (static_cast<const ChainElementRecord *>(chain->items[place - 1])->position == position)
+                break;
     }
-    return nullptr;
+    if (place < 1 || place > chain->count) {
+        show_chain_element(chain, chain->count);
+        return nullptr;
+    }
+    show_chain_element(chain, place);
+    return attribute_pin_kind(ATTR_CELL_PIN) == OXEL_PINREF_PLAIN ? attribute_text(ATTR_CELL_PIN) : nullptr;
 }
 
 }  // extern "C"

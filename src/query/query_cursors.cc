@@ -17,7 +17,10 @@ Record *first_item(ItemList *list) {
 
 }  // namespace
 
-void reset_query_cursors() { g_cursors = query_cursors{}; }
+void reset_query_cursors() {
+    release_chain_position_index();
+    g_cursors = query_cursors{};
+}
 
 ComponentRecord *current_component() {
     const ItemList *components = description_root()->components;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/register_kinds.h"
+#include "query/chain_position_index.h"
 #include "oxel32.h"
 
 // What the instruction queries read: a copy of the current instruction.
@@ -38,11 +39,12 @@ struct query_cursors {
     GlobalPerformanceRecord *global_performance;     // the component's first
     ItemList *iterated_list;                         // the list iterator
     int32_t iterated_position;
+    chain_position_index position_index;             // positions of the last chain looked up (owned)
 };
 
 extern query_cursors g_cursors;
 
-// Back to no current component at all.
+// Back to no current component at all; the position index is released.
 void reset_query_cursors();
 
 // The current component, or null. A component counts as current only while

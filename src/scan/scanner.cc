@@ -28,16 +28,18 @@ FILE *open_stream(const char *name, int32_t mode) {
     return open_source_file(name);
 }
 
-// A source record with the file name in the same block, the extension
-// appended when it is wanted.
-ScanSource *make_source(HostContext *context, const char *path, const char *extension) {
+// A source record with the read buffer and the file name in the same
+// block, the extension appended when it is wanted.
+ScanSource *make_source(HostContext *context, const char *path, const char *extension, size_t capacity) {
     size_t path_length = std::strlen(path);
     size_t extension_length = extension ? std::strlen(extension) + 1 : 0;
     ScanSource *source = static_cast<ScanSource *>(
-        mem_alloc(context, sizeof(ScanSource) + path_length + extension_length + 1));
+        mem_alloc(context, sizeof(ScanSource) + capacity + path_length + extension_length + 1));
     if (!source)
         return nullptr;
-    char *name = reinterpret_cast<char *>(source + 1);
+    source->buffer = reinterpret_cast<unsigned char *>(source + 1);
+    source->capacity = capacity;
+    char *name = reinterpret_cast<char *>(source->buffer + capacity);
     std::memcpy(name, path, path_length);
     if (extension) {
         name[path_length] = '.';
@@ -55,7 +57,8 @@ bool push_source(Scanner *scanner, const char *path, const char *default_extensi
     if (default_extension && scanner->mode != SCAN_STDIN &&
         strcasecmp(path_extension(path), default_extension) != 0)
         extension = default_extension;
-    ScanSource *source = make_source(scanner->context, path, extension);
+    size_t capacity = scanner->mode == SCAN_STDIN ? 1 : kScanBufferSize;
+    ScanSource *source = make_source(scanner->context, path, extension, capacity);
     if (!source)
         return false;
     source->stream = open_stream(source->name, scanner->mode);
@@ -67,6 +70,29 @@ bool push_source(Scanner *scanner, const char *path, const char *default_extensi
     source->below = scanner->top;
     scanner->top = source;
     return true;
+}
+
+void mark_bytes(Scanner *scanner, const char *set, uint8_t byte_class, bool on) {
+    for (const char *c = set; c && *c; c++) {
+        uint8_t &classes = scanner->classes[static_cast<unsigned char>(*c)];
+        classes = static_cast<uint8_t>(on ? classes | byte_class : classes & ~byte_class);
+    }
+}
+
+char upper_initial(const char *text) {
+    char c = text[0];
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Chains the keywords by initial, the last one first so that every chain
+// ends up in table order.
+void index_keywords(Scanner *scanner) {
+    int32_t count = scanner->keyword_count < kScanIndexedKeywords ? scanner->keyword_count : 0;
+    for (int32_t i = count - 1; i >= 0; i--) {
+        auto initial = static_cast<unsigned char>(upper_initial(scanner->keywords[i].text));
+        scanner->next_keyword[i] = scanner->first_keyword[initial];
+        scanner->first_keyword[initial] = static_cast<int16_t>(i + 1);
+    }
 }
 
 }  // namespace
@@ -87,6 +113,9 @@ Scanner *scanner_open(HostContext *context, const char *path, const char *defaul
     scanner->keyword_count = keyword_count;
     scanner->separators = separators ? separators : "";
     scanner->last_result = SCAN_UNKNOWN;
+    mark_bytes(scanner, " \t\n\v\f\r", SCAN_WHITE, true);
+    mark_bytes(scanner, scanner->separators, SCAN_SEPARATOR, true);
+    index_keywords(scanner);
     if (!push_source(scanner, path, default_extension)) {
         scanner_close(scanner);
         return nullptr;
@@ -95,10 +124,14 @@ Scanner *scanner_open(HostContext *context, const char *path, const char *defaul
 }
 
 bool scanner_set_comments(Scanner *scanner, const char *start, const char *end) {
+    mark_bytes(scanner, scanner->comment_start, SCAN_COMMENT_START, false);
+    mark_bytes(scanner, scanner->comment_end, SCAN_COMMENT_END, false);
     mem_free(scanner->context, scanner->comment_start);
     mem_free(scanner->context, scanner->comment_end);
     scanner->comment_start = str_duplicate(scanner->context, start);
     scanner->comment_end = str_duplicate(scanner->context, end);
+    mark_bytes(scanner, scanner->comment_start, SCAN_COMMENT_START, true);
+    mark_bytes(scanner, scanner->comment_end, SCAN_COMMENT_END, true);
     return (!start || scanner->comment_start) && (!end || scanner->comment_end);
 }
 

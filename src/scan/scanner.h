@@ -1,6 +1,8 @@
 // Quick scanner: a word scanner of its own, apart from the lexer
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 
 #include "oxel32.h"
@@ -28,7 +30,11 @@ struct ScanKeyword {
     int32_t code;
 };
 
-// One source being read; the name lives in the same block.
+// Bytes a file source reads at a time; standard input is read a byte at a
+// time, so that nothing past the last word the scanner wants is taken from it.
+constexpr size_t kScanBufferSize = 64 * 1024;
+
+// One source being read; the name and the read buffer live in the same block.
 struct ScanSource {
     const char *name;
     FILE *stream;
@@ -36,7 +42,23 @@ struct ScanSource {
     int current;        // the character under the reader; EOF at the end
     bool text;          // read as text: CR LF is one line end, a Ctrl-Z the end
     ScanSource *below;
+    unsigned char *buffer;
+    size_t capacity;    // bytes the buffer holds
+    size_t filled;      // bytes read into it
+    size_t next;        // the next byte to hand out
 };
+
+// Byte classes of a scanner: what each byte value is to the word reader.
+enum ScanByteClass : uint8_t {
+    SCAN_WHITE = 1,
+    SCAN_SEPARATOR = 2,
+    SCAN_COMMENT_START = 4,
+    SCAN_COMMENT_END = 8,
+};
+
+// Keywords indexed by their upper-cased initial, each chain in table order;
+// a table longer than this is searched from its start.
+constexpr int32_t kScanIndexedKeywords = 512;
 
 // A scanner lives for one export call.
 struct Scanner {
@@ -49,6 +71,9 @@ struct Scanner {
     ScanSource *top;            // null once every source is read
     char *comment_start;        // owned; null: no comments
     char *comment_end;          // owned; null: a comment runs to the line end
+    uint8_t classes[256];       // ScanByteClass bits by byte value
+    int16_t first_keyword[256]; // by initial: the first keyword's index + 1, 0 for none
+    int16_t next_keyword[kScanIndexedKeywords];  // the next keyword of the same initial + 1
 };
 
 // Module-wide state of the quick scanner: the word just read.

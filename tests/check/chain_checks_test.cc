@@ -210,3 +210,68 @@ TEST_F(ChainChecks, TheBridgeExampleChecksWithItsStatedFinding) {
             EXPECT_TRUE(value == '0' || value == '1') << oxel_get_current_component_current_cell_position();
         }
 }
+
+// Settling walks the earlier elements nearest first through an index of
+// control cells; random chains of 3-state cells sharing three control cells
+// must give the messages and the settled values of the plain walk, which the
+// test performs on its own copy of the values.
+TEST_F(ChainChecks, SettlingFollowsThePlainWalkOverEveryEarlierElement) {
+    struct Pair {
+        std::string control, value;
+    };
+    uint32_t seed = 12345;
+    auto next = [&seed](uint32_t bound) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % bound;
+    };
+    for (int round = 0; round < 40; round++) {
+        const int count = 3 + static_cast<int>(next(40));
+        std::vector<std::vector<Pair>> pairs(count);
+        std::string chain = "0 BC_1 - - - - - -\n1 BC_1 - - - - - -\n2 BC_1 - - - - - -\n";
+        for (int i = 3; i < count; i++) {
+            std::string controls, values;
+            for (uint32_t n = 1 + next(2 + (round % 3 == 0)), p = 0; p < n; p++) {
+                pairs[i].push_back({std::to_string(next(3)), std::string(1, "01Xx"[next(4)])});
+                controls += " " + pairs[i].back().control;
+                values += " " + pairs[i].back().value;
+            }
+            chain += std::to_string(i) + " BC_1 Y 14 14 - [" + controls + "] [" + values + "]\n";
+        }
+        Texts expected;
+        for (int i = 3; i < count; i++)
+            for (Pair &pair : pairs[i]) {
+                char current = pair.value[0] == 'x' ? 'X' : pair.value[0];
+                pair.value[0] = current;
+                for (int k = i - 1; k >= 3; k--)
+                    for (Pair &earlier : pairs[k]) {
+                        char before = earlier.value[0];
+                        bool both = (before == '0' || before == '1') && (current == '0' || current == '1');
+                        if (earlier.control != pair.control)
+                            continue;
+                        if (both && before != current)
+                            expected.push_back("Mismatch disable value at chain positions " + std::to_string(k) +
+                                               " and " + std::to_string(i));
+                        else if (before == 'X' && current != 'X')
+                            earlier.value[0] = current;
+                        else if (current == 'X' && before != 'X')
+                            pair.value[0] = current = before;
+                    }
+            }
+        SCOPED_TRACE(chain);
+        parse_chain(bsr(count, chain));
+        check();
+        Texts mismatches;
+        for (const std::string &text : host.texts(OXEL_KIND_ERROR))
+            if (text.rfind("Mismatch", 0) == 0)
+                mismatches.push_back(text);
+        ASSERT_EQ(mismatches, expected);
+        if (!expected.empty())
+            continue;
+        for (int i = 3; i < count; i++) {
+            Texts settled;
+            for (const Pair &pair : pairs[i])
+                settled.push_back(pair.value);
+            EXPECT_EQ(texts_of(element(i)->disable_values), settled) << i;
+        }
+    }
+}

@@ -97,7 +97,7 @@ TEST_F(NameStores, TheBusIndexSetTellsAddedPresentAndFailedApart) {
         EXPECT_EQ(bus_index_add(host.host(), value).outcome, kPresent) << value;
     EXPECT_EQ(bus_index_add(host.host(), 1100).outcome, kAdded);
     bus_index_empty(host.host());
-    // The first member needs room, which cannot be had here.
+    // A member that cannot be allocated is not added.
     memory_fail_at(1);
     EXPECT_EQ(bus_index_add(host.host(), 7).outcome, kFailed);
     memory_fail_at(0);

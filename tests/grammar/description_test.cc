@@ -321,3 +321,27 @@ TEST_F(Description, EachFileReadsIntoTheRecordsOfItsGoldenDump) {
         expect_golden("tests/grammar/golden/" + name, host.dump() + "description:" + d.text + "\n");
     }
 }
+
+// A bit pattern is its words joined without separator, however many there
+// are: integers, names and strings alike, in order.
+TEST_F(Description, ALongBitPatternIsEveryWordJoinedInOrder) {
+    std::string words, joined;
+    for (int i = 0; i < 5000; i++) {
+        std::string word = (i % 3 == 1 ? "w" : i % 3 == 2 ? "s" : "") + std::to_string(i);
+        words += (i % 7 == 0 ? "\n" : " ") + (i % 3 == 2 ? "\"" + word + "\"" : word);
+        joined += word;
+    }
+    DescriptionRoot *root = parse_ok("BOARD B TEST_SEQUENCE S DRS(CHAIN, 5000," + words +
+                                     "; 12, 4, 0101 \"10\") END TEST_SEQUENCE END BOARD\n");
+    ASSERT_NE(root, nullptr);
+    auto *board = static_cast<BoardRecord *>(root->boards->items[0]);
+    auto *sequence = static_cast<SequenceRecord *>(board->test_sequences->items[0]);
+    auto *drs = static_cast<VrakInstructionRecord *>(sequence->instructions->items[0]);
+    auto *operands = static_cast<ItemList *>(drs->operand);
+    ASSERT_EQ(operands->count, 2);
+    auto *first = static_cast<VrakOperandRecord *>(operands->items[0]);
+    auto *second = static_cast<VrakOperandRecord *>(operands->items[1]);
+    EXPECT_EQ(row(first->target, first->count, second->target, second->count, second->value),
+              "CHAIN|5000|12|4|010110");
+    EXPECT_EQ(std::string(first->value), joined);
+}

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/memory.h"
 #include "base/text_input.h"
 #include "lexer/keywords.h"
 #include "lexer/lexer.h"
@@ -70,15 +71,15 @@ public:
             std::snprintf(real, sizeof real, "%g", *value.real);
             t.what = "~" + text + "=" + real;
         }
-        std::free(value.text);
+        mem_free(nullptr, value.text);
         if (value.integer)
-            std::free(value.integer->text);
-        std::free(value.integer);
-        std::free(value.real);
+            mem_free(nullptr, value.integer->text);
+        mem_free(nullptr, value.integer);
+        mem_free(nullptr, value.real);
         char *written = lexer_take_written_text();
         if (shown(written) != (t.token == LEX_IDENTIFIER ? t.value : "(null)"))
             t.what += "/" + shown(written);
-        std::free(written);
+        mem_free(nullptr, written);
         if ((t.token == LEX_IDENTIFIER || t.token == LEX_INTEGER) && text != t.value)
             t.what += "|" + text;
         return t;

@@ -44,7 +44,7 @@ TEST(Lexer, AKeywordForgetsTheTextOfTheIdentifierBeforeIt) {
     Recorder host;
     LexerReader reader(host, "Chip board");
     ASSERT_EQ(lexer_next_token(), LEX_IDENTIFIER);
-    std::free(lexer_take_value().text);
+    mem_free(nullptr, lexer_take_value().text);
     // The parser never took "Chip" as written; the keyword drops it.
     ASSERT_EQ(lexer_next_token(), LEX_BOARD);
     EXPECT_EQ(lexer_take_value().text, nullptr);

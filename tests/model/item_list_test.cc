@@ -56,6 +56,31 @@ TEST(ItemList, GrowsInStepsKeepsOrderAndShiftsLaterItemsOnRemoval) {
     EXPECT_EQ(host.dump(), "");
 }
 
+// A full array doubles: with step 1 the appends that find 1, 2, 4 and 8
+// items resize it, and no other; a removal down to a power of two shrinks it
+// to that size, so the next append resizes again.
+TEST(ItemList, FullArraysDoubleSoThatResizesGrowLogarithmically) {
+    Recorder host;
+    ItemList *list = list_create(host.host(), nullptr, 1);
+    memory_fail_at(0);
+    std::string resized;
+    for (int i = 0; i < 12; i++) {
+        long before = memory_allocations();
+        list = list_append(host.host(), list, new_int(host, i));
+        if (memory_allocations() - before == 2)
+            resized += std::to_string(i) + " ";
+    }
+    EXPECT_EQ(resized, "1 2 4 8 ");
+    mem_free(host.host(), list_remove_at(host.host(), list, 12));
+    for (int i = 0; i < 3; i++)
+        mem_free(host.host(), list_remove_at(host.host(), list, 1));
+    long before = memory_allocations();
+    list = list_append(host.host(), list, new_int(host, 12));
+    EXPECT_EQ(memory_allocations() - before, 2);
+    EXPECT_EQ(values(list), "3 4 5 6 7 8 9 10 12");
+    list_release(host.host(), list);
+}
+
 TEST(ItemList, RemovingTheOnlyItemLeavesAnEmptyListReadyForMore) {
     Recorder host;
     ItemList *list = list_create(host.host(), new_int(host, 9), 1);

@@ -39,3 +39,45 @@ TEST_F(CellQueries, TheFunctionListKeepsToItsCapacity) {
     EXPECT_EQ(oxel_get_current_component_current_cell_function_list(c, nullptr, codes, 1), 0);
     EXPECT_EQ(oxel_get_current_component_current_cell_function_list(c, names, nullptr, 1), 0);
 }
+
+// Positions are looked up through an index of the chain: the first element
+// of a repeated position answers, an absent one leaves the view on the last
+// element as a walk would, and the index follows the current component, also
+// across a deletion that brings another chain to the same place.
+TEST(CellQueryIndex, ThePositionIndexAnswersAsTheWalkForTheChainThatIsCurrent) {
+    Recorder host;
+    HostContext *c = host.host();
+    const std::string pins = "PIN_LIST 1 TDI TDI - 2 TDO TDO - 10 A IN - 11 B IN - 12 C IN - END PIN_LIST\n";
+    auto device = [&pins](const std::string &name, const std::string &chain) {
+        return "COMPONENT " + name + "\n" + pins +
+               "BOUNDARY_SCAN_REGISTER BSR LENGTH 4 CHAIN_LIST\n" + chain +
+               "END CHAIN_LIST END BOUNDARY_SCAN_REGISTER END COMPONENT\n";
+    };
+    std::string path = write_temp_file(
+        "position_index.oxel",
+        "OXEL\n" + device("First", "3 BC_1 A - - - - -\n7 BC_1 B - - - - -\n3 BC_1 C - - - - -\n"
+                                    "1 BC_1 - - - - - -\n") +
+            device("Second", "0 BC_1 C - - - - -\n1 BC_1 A - - - - -\n2 BC_1 B - - - - -\n"
+                             "3 BC_1 B - - - - -\n") +
+            "END OXEL\n");
+    OxelInitialize(c);
+    ASSERT_EQ(OxelParse(c, path.c_str()), OXEL_OK) << host.dump();
+    ASSERT_EQ(oxel_get_first_component(), 1);
+    ASSERT_EQ(oxel_get_current_component_first_cell(c), 1);
+    const std::pair<int32_t, std::string> first[] = {{3, "A|3"}, {7, "B|7"}, {1, "(null)|1"}, {5, "(null)|1"},
+                                                     {-4, "(null)|1"}, {3, "A|3"}};
+    for (const auto &[position, expected] : first) {
+        const char *pin = oxel_get_current_component_pin_name_by_position(c, position);
+        EXPECT_EQ(row(pin, oxel_get_current_component_current_cell_position()), expected) << position;
+    }
+    ASSERT_EQ(oxel_get_next_component(), 1);
+    ASSERT_EQ(oxel_get_current_component_first_cell(c), 1);
+    EXPECT_EQ(shown(oxel_get_current_component_pin_name_by_position(c, 3)), "B");
+    EXPECT_EQ(shown(oxel_get_current_component_pin_name_by_position(c, 0)), "C");
+    ASSERT_EQ(oxel_get_first_component(), 1);
+    ASSERT_EQ(oxel_delete_current_component(c), 1);
+    ASSERT_EQ(oxel_get_current_component_first_cell(c), 1);
+    EXPECT_EQ(shown(oxel_get_current_component_pin_name_by_position(c, 1)), "A");
+    OxelDestroy(c);
+    EXPECT_EQ(oxel_get_current_component_pin_name_by_position(c, 1), nullptr);
+}

@@ -49,6 +49,11 @@ TEST(WordReader, SeparatorsCommentsLongWordsAndLines) {
         {"a\r\n\r\nb\r\n\x1A c", {"a", "b@3"}},
         {"a\x1A" "b", {"a"}},
         {"", {}},
+        // A file is read a buffer at a time: a CR LF or a lone CR split
+        // between two reads is read as one piece.
+        {std::string(kScanBufferSize - 2, ' ') + "a\r\nb\rc", {"a", "b@2", "c@2"}},
+        {std::string(kScanBufferSize - 1, ' ') + "\rd\x1A" "e", {"d"}},
+        {std::string(3 * kScanBufferSize, '*') + "\nOXEL", {"OXEL=100@2"}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text.substr(0, 30));
@@ -63,6 +68,20 @@ TEST(WordReader, SeparatorsCommentsLongWordsAndLines) {
         scanner_close(scanner);
         EXPECT_TRUE(host.messages.empty()) << host.dump();
     }
+}
+
+// Keywords sharing an initial are tried in the order of the table, in any case.
+TEST(WordReader, TheFirstKeywordOfTheTableThatTheWordSpellsAnswers) {
+    const ScanKeyword table[] = {{"CELL", 1}, {"COMPONENT", 2}, {"cell", 3}, {"", 4}, {"c", 5}};
+    std::string path = write_temp_file("keywords.oxel", "Cell cOMPONENT cells C c x");
+    Recorder host;
+    Scanner *scanner = scanner_open(host.host(), path.c_str(), nullptr, SCAN_TEXT_FILE, table, 5, nullptr);
+    ASSERT_NE(scanner, nullptr);
+    std::vector<int32_t> codes;
+    for (int32_t code; (code = scanner_read_word(scanner)) != SCAN_END;)
+        codes.push_back(code);
+    EXPECT_EQ(codes, (std::vector<int32_t>{1, 2, SCAN_UNKNOWN, 5, 5, SCAN_UNKNOWN}));
+    scanner_close(scanner);
 }
 
 TEST(WordReader, EveryFailedAllocationOfTheOpeningIsReportedAndLeavesNothing) {

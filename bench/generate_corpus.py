@@ -1,0 +1,304 @@
+#!/usr/bin/python3
+"""Benchmark corpus generator: large, well-formed OXEL descriptions of a chosen shape.
+
+Shapes:
+  board    realistic devices (long chains, buses, control cells) and a large board with
+           part chains, netlists and test sequences, grown to about --megabytes
+  chain    one device with --count pins and a boundary-scan chain of --count cells
+  netlist  one board whose netlist maps --count net nodes
+  vrak     one board whose test sequence holds a DRS bit pattern of --count words
+"""
+import argparse
+import sys
+
+FAMILIES = """PIN_FAMILY LVCMOS33_IN
+  SETUP_TIME:     2.0e-9
+  HOLD_TIME:      0.5e-9
+  INPUT_CURRENT:  -10e-6  10e-6
+  INPUT_VOLTAGE:  0.8  2.0
+END PIN_FAMILY
+
+PIN_FAMILY LVCMOS33_OUT
+  TPLH:           1.2e-9  2.5e-9  4.5e-9
+  TPHL:           1.1e-9  2.3e-9  4.2e-9
+  OUTPUT_CURRENT: 12e-3  -12e-3
+  OUTPUT_VOLTAGE: 0.4  2.4
+END PIN_FAMILY
+
+PIN_FAMILY LVCMOS33_IO
+  SETUP_TIME:     2.0e-9
+  HOLD_TIME:      0.5e-9
+  TPLH:           1.4e-9  2.8e-9  5.0e-9
+  TPHL:           1.3e-9  2.6e-9  4.8e-9
+  INPUT_CURRENT:  -10e-6  10e-6
+  INPUT_VOLTAGE:  0.8  2.0
+  OUTPUT_CURRENT: 8e-3  -8e-3
+  OUTPUT_VOLTAGE: 0.4  2.4
+END PIN_FAMILY
+
+PIN_FAMILY SUPPLY_33
+  VCC_VOLTAGE:    3.135  3.3  3.465
+END PIN_FAMILY
+"""
+
+CELLS = """  CELL BC_1
+    INIT_UPDATE "X"
+    DATA_INPUTS [PI]
+    DATA_OUTPUTS [PO]
+    MODE_LIST
+      INTERNAL SELECT : 0 PI PI
+      EXTERNAL SELECT : 1 PI UPDATE
+      SAMPLE   SELECT : 0 PI PI
+      HIGHZ    1          PI Z
+    END MODE_LIST
+  END CELL
+
+  CELL BC_2
+    INIT_UPDATE 0
+    DATA_INPUTS [PI]
+    DATA_OUTPUTS [PO]
+    MODE_LIST
+      INTERNAL 0 PI PI
+      EXTERNAL 1 UPDATE UPDATE
+      SAMPLE   0 PI PI
+      HIGHZ    1 UPDATE 0
+    END MODE_LIST
+  END CELL
+
+  CELL BC_7
+    INIT_UPDATE "X"
+    DATA_INPUTS [PI]
+    DATA_OUTPUTS [PO]
+    DATA_SELECT [MODE1, MODE2]
+    MODE_LIST
+      INTERNAL "00" PI     [PI SI]
+      EXTERNAL "01" PI     [UPDATE SI]
+      SAMPLE   "00" PI     [- SI]
+      HIGHZ    "10" PI     [Z SI]
+    END MODE_LIST
+  END CELL
+"""
+
+HEADER = """OXEL_HEADER
+  CREATION_LOG "2026-01-05" "Bench" "generate_corpus" "Benchmark corpus"
+  CHANGE_LOG   "2026-02-11" "Bench" "generate_corpus" "Second revision"
+END OXEL_HEADER
+"""
+
+
+def registers(out, name, length):
+    """The instruction, bypass and identification registers of a device."""
+    out.append(f"""  INSTRUCTION_REGISTER IR
+    PURPOSE "Instruction register"
+    LENGTH 4
+    CAPTURE "0001"
+    INSTRUCTION_LIST
+      EXTEST          "0000" BSR   EXTERNAL -
+      SAMPLE_PRELOAD  "0001" BSR   SAMPLE   -
+      IDCODE          "0010" IDR   SAMPLE   -
+      INTEST          "0100" BSR   INTERNAL -
+      HIGHZ           "0111" BPR   HIGHZ    -
+      BYPASS          "1111" BPR   SAMPLE   -
+    END INSTRUCTION_LIST
+  END INSTRUCTION_REGISTER
+
+  BYPASS_REGISTER BPR
+    PURPOSE "Bypass register"
+    LENGTH 1
+    CAPTURE "0"
+  END BYPASS_REGISTER
+
+  IDENTIFICATION_REGISTER IDR
+    PURPOSE "Device identification"
+    LENGTH 32
+    CAPTURE "0010 0011000000000001 00001101001 1"
+    VERSION_IDCODE "0010"
+    PARTNUMBER_IDCODE "0011000000000001"
+    MANUFACTURER_IDCODE "00001101001"
+  END IDENTIFICATION_REGISTER
+
+""")
+
+
+def device(out, name, lanes, inputs, outputs, sequence_words):
+    """A device with `inputs` plain inputs, `lanes` eight-bit data lanes each enabled by one
+    control cell, and `outputs` two-state outputs; pins, chain and a short test sequence."""
+    out.append(f"COMPONENT {name}\n  STANDARD : IEEE_1149.1-1990\n\n  PIN_LIST\n")
+    out.append("    1 TCK TCK LVCMOS33_IN\n    2 TMS TMS LVCMOS33_IN\n    3 TDI TDI LVCMOS33_IN\n"
+               "    4 TDO TDO LVCMOS33_OUT\n    5 TRST_N TRST LVCMOS33_IN\n")
+    number = 6
+    out.append(f"    ({number}:{number + inputs - 1}) IN_P(0:{inputs - 1}) IN LVCMOS33_IN\n")
+    in_first = number
+    number += inputs
+    bits = lanes * 8
+    out.append(f"    ({number}:{number + bits - 1}) D(0:{bits - 1}) IOZ LVCMOS33_IO\n")
+    d_first = number
+    number += bits
+    out_first = number
+    for i in range(outputs):
+        out.append(f"    {number} LED_{i} OUT LVCMOS33_OUT\n")
+        number += 1
+    out.append(f"    {number} VCC PWR SUPPLY_33\n    {number + 1} GND GND -\n  END PIN_LIST\n\n")
+    length = inputs + lanes * 9 + outputs
+    registers(out, name, length)
+    out.append(CELLS)
+    out.append(f"\n  BOUNDARY_SCAN_REGISTER BSR\n    PURPOSE \"Boundary-scan register\"\n"
+               f"    LENGTH {length}\n    CHAIN_LIST\n")
+    pos = 0
+    for i in range(inputs):
+        out.append(f"      {pos} BC_1 IN_P({i}) {in_first + i} - - - -\n")
+        pos += 1
+    for lane in range(lanes):
+        control = pos
+        out.append(f"      * data lane {lane}\n      {pos} BC_2 - - - - - -\n")
+        pos += 1
+        for bit in range(8):
+            d = lane * 8 + bit
+            disable = "0" if bit == 7 or lane % 3 else "x"
+            out.append(f"      {pos} BC_7 D({d}) {d_first + d} {d_first + d} - {control} {disable}\n")
+            pos += 1
+    for i in range(outputs):
+        out.append(f"      {pos} BC_1 LED_{i} - {out_first + i} - - -\n")
+        pos += 1
+    out.append("    END CHAIN_LIST\n  END BOUNDARY_SCAN_REGISTER\n\n")
+    out.append("  TEST_SEQUENCE SELF_TEST\n    CMT(\"Reset, then shift the chain\")\n"
+               "    RST(CHAIN, R0)\n    TAP(CHAIN, 5, 11111)\n    ITP(CHAIN, 4, 0010)\n")
+    out.append(f"    DRS(CHAIN, {sequence_words * 8},")
+    for i in range(sequence_words):
+        out.append(" 01" + format(i % 64, "06b") + ("\n       " if i % 8 == 7 else ""))
+    out.append(")\n    WTN(CHAIN, 100)\n  END TEST_SEQUENCE\n\n")
+    out.append("  GLOBAL_FAMILY LIMITS\n    TEST_FREQUENCY:    1e6  20e6  40e6\n"
+               "    TEMPERATURE_RANGE: -40  25  85\n    TCK_STOP_AT_ONE: NO\n  END GLOBAL_FAMILY\n"
+               "END COMPONENT\n\n")
+
+
+def board(out, name, parts, connector_pins, nodes, sequences, sequence_words):
+    """A board: connector pins, one chain through `parts` parts, a netlist of `nodes` nodes
+    and `sequences` test sequences."""
+    out.append(f"BOARD {name}\n  PIN_LIST\n    J1_1 TDI_IN TDI LVCMOS33_IN\n"
+               "    J1_2 TDO_OUT TDO LVCMOS33_OUT\n    J1_3 TMS_IN TMS LVCMOS33_IN\n"
+               "    J1_4 TCK_IN TCK LVCMOS33_IN\n    J1_5 TRST_IN TRST LVCMOS33_IN\n")
+    for i in range(connector_pins):
+        out.append(f"    J2_{i} CON_{i} IO LVCMOS33_IO\n")
+    out.append("  END PIN_LIST\n\n  BOARD_LEVEL_CHAIN JTAG_MAIN\n    BOARD_LEVEL_TAP\n"
+               "      TDI TDI_IN\n      TDO TDO_OUT\n      TMS TMS_IN\n      TCK TCK_IN\n"
+               "      TRST TRST_IN\n    END BOARD_LEVEL_TAP\n    PART_CHAIN\n")
+    for i, part in enumerate(parts):
+        out.append(f"      {i + 1} U{i + 1} {part} TMS_IN TCK_IN TRST_IN\n")
+    out.append("    END PART_CHAIN\n  END BOARD_LEVEL_CHAIN\n\n")
+    if nodes:
+        out.append("  NETLIST_MAP\n    " + parts[0] + " TMS_IN TMS_IN\n    " + parts[0]
+                   + " TCK_IN TCK_IN\n    " + parts[0] + " TRST_IN TRST_IN\n")
+        for i in range(nodes - 3):
+            part = parts[i % len(parts)]
+            pin = f"CON_{i % connector_pins}"
+            if i % 4 == 0:
+                out.append(f"    {part} {pin} [NET_{i} NET_{i}_B]\n")
+            else:
+                out.append(f"    {part} {pin} NET_{i}\n")
+        out.append("  END NETLIST_MAP\n\n")
+    for s in range(sequences):
+        out.append(f"  TEST_SEQUENCE INTERCONNECT_{s}\n    RST(JTAG_MAIN, R0)\n"
+                   "    @PPA(T, JTAG (TDI: TDI_IN) (TDO: TDO_OUT) (TMS: TMS_IN) (TCK: TCK_IN)"
+                   " (TRST: TRST_IN))\n    WTN(JTAG, 1000)\n    TAP(JTAG, 5, 11111)\n")
+        out.append(f"    DRS(JTAG, {sequence_words * 8},")
+        for i in range(sequence_words):
+            out.append(" " + format((i * 37 + s) % 256, "08b") + ("\n        " if i % 8 == 7 else ""))
+        out.append(")\n  END TEST_SEQUENCE\n\n")
+    out.append("END BOARD\n\n")
+
+
+def open_file(out):
+    out.append("* Generated benchmark corpus\nOXEL\n\n" + HEADER + "\n" + FAMILIES + "\n")
+
+
+def close_file(out):
+    out.append("END OXEL\n")
+
+
+def shape_board(megabytes):
+    """Devices until about 80% of the size, then the board that carries them all."""
+    target = int(megabytes * 1_000_000)
+    out = []
+    open_file(out)
+    size = sum(map(len, out))
+    parts = []
+    kinds = [(8, 24, 16, 16), (16, 40, 24, 24), (32, 64, 32, 32), (4, 12, 8, 8)]
+    while size < target * 0.8:
+        lanes, inputs, outputs, words = kinds[len(parts) % len(kinds)]
+        name = f"DEV{len(parts) + 1:05d}"
+        piece = []
+        device(piece, name, lanes, inputs, outputs, words)
+        size += sum(map(len, piece))
+        out.extend(piece)
+        parts.append(name)
+    remaining = max(target - size, 10_000)
+    # About 30 bytes per net node, a sixth of the rest in sequences.
+    nodes = max(remaining * 5 // 6 // 30, 4)
+    sequences = max(remaining // 6 // 1200, 1)
+    board(out, "BENCH_BOARD", parts, max(nodes // 8, 1), nodes, sequences, 96)
+    close_file(out)
+    return out
+
+
+def shape_chain(count):
+    out = []
+    open_file(out)
+    out.append("COMPONENT LONG_CHAIN\n  STANDARD : IEEE_1149.1-1990\n  PIN_LIST\n"
+               "    1 TCK TCK LVCMOS33_IN\n    2 TMS TMS LVCMOS33_IN\n    3 TDI TDI LVCMOS33_IN\n"
+               "    4 TDO TDO LVCMOS33_OUT\n")
+    for i in range(count):
+        out.append(f"    {i + 10} P{i} IO LVCMOS33_IO\n")
+    out.append("  END PIN_LIST\n\n")
+    registers(out, "LONG_CHAIN", count)
+    out.append(CELLS)
+    out.append(f"  BOUNDARY_SCAN_REGISTER BSR\n    PURPOSE \"Boundary-scan register\"\n"
+               f"    LENGTH {count}\n    CHAIN_LIST\n")
+    for i in range(count):
+        out.append(f"      {i} BC_1 P{i} {i + 10} {i + 10} - - -\n")
+    out.append("    END CHAIN_LIST\n  END BOUNDARY_SCAN_REGISTER\nEND COMPONENT\n\n")
+    close_file(out)
+    return out
+
+
+def device_and_board(device_name, device_shape, board_name, board_shape):
+    """One device and a board that carries it."""
+    out = []
+    open_file(out)
+    device(out, device_name, *device_shape)
+    board(out, board_name, [device_name], *board_shape)
+    close_file(out)
+    return out
+
+
+def shape_netlist(count):
+    return device_and_board("NET_DEVICE", (4, 8, 8, 8), "NET_BOARD", (count, count, 0, 0))
+
+
+def shape_vrak(count):
+    return device_and_board("VRAK_DEVICE", (1, 2, 2, 1), "VRAK_BOARD", (4, 0, 1, count))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("shape", choices=["board", "chain", "netlist", "vrak"])
+    parser.add_argument("output")
+    parser.add_argument("--megabytes", type=float, default=5.0)
+    parser.add_argument("--count", type=int, default=200_000)
+    args = parser.parse_args()
+    if args.shape == "board":
+        out = shape_board(args.megabytes)
+    elif args.shape == "chain":
+        out = shape_chain(args.count)
+    elif args.shape == "netlist":
+        out = shape_netlist(args.count)
+    else:
+        out = shape_vrak(args.count)
+    with open(args.output, "w", encoding="ascii") as file:
+        file.writelines(out)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

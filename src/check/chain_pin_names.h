@@ -1,0 +1,25 @@
+// Chain pin names: the pin names that the chain of a boundary-scan register serves
+#pragma once
+
+#include "check/lookup_index.h"
+#include "oxel32.h"
+
+// The chain elements of one register by pin name, built on the first
+// question about the register.
+struct ChainPinNames {
+    const BoundaryScanRegisterRecord *reg;
+    LookupIndex elements;
+};
+
+// Registers whose names are kept at once; a device with more registers
+// than this (itself an error) has the others' chains walked.
+constexpr int kChainPinRegisters = 4;
+
+enum class ChainNamesPin { kNo, kYes, kFailed };
+
+// Whether an element of the register's chain serves the pin `name`;
+// kFailed after a reported allocation failure.
+ChainNamesPin chain_names_pin(HostContext *context, const BoundaryScanRegisterRecord *reg, const char *name);
+
+// Forgets every register; run at the end of each device.
+void release_chain_pin_names(HostContext *context);

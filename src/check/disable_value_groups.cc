@@ -1,0 +1,128 @@
+// Disable-value groups: the control cell entries of a chain's elements, grouped by control cell
+#include "check/disable_value_groups.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "base/memory.h"
+#include "check/check_state.h"
+
+namespace {
+
+uint32_t hash_of_group(const void *group) {
+    return text_hash(static_cast<const DisableGroup *>(group)->control);
+}
+
+int32_t *count_for(DisableGroup *group, char value) {
+    switch (value) {
+    case '0': return &group->zeros;
+    case '1': return &group->ones;
+    case 'X': return &group->unknowns;
+    default: return nullptr;
+    }
+}
+
+template <typename Item>
+bool make_room(HostContext *context, Item **items, int32_t count, int32_t *capacity) {
+    if (count < *capacity)
+        return true;
+    int32_t grown = *capacity ? *capacity * 2 : 4;
+    auto *larger = static_cast<Item *>(mem_realloc(context, *items, sizeof(Item) * grown));
+    if (!larger)
+        return false;
+    *items = larger;
+    *capacity = grown;
+    return true;
+}
+
+DisableGroup *find_group(const char *control) {
+    auto same = [control](const void *group) {
+        return std::strcmp(static_cast<const DisableGroup *>(group)->control, control) == 0;
+    };
+    void *group = lookup_find(&g_check.disable_groups.by_control, text_hash(control), same);
+    return static_cast<DisableGroup *>(group);
+}
+
+DisableGroup *new_group(HostContext *context, const char *control) {
+    DisableValueGroups &all = g_check.disable_groups;
+    if (!make_room(context, &all.groups, all.group_count, &all.group_capacity) ||
+        !lookup_reserve(context, &all.by_control, hash_of_group))
+        return nullptr;
+    auto *group = static_cast<DisableGroup *>(mem_alloc(context, sizeof(DisableGroup)));
+    if (!group)
+        return nullptr;
+    group->control = control;
+    all.groups[all.group_count++] = group;
+    lookup_insert(&all.by_control, text_hash(control), group);
+    return group;
+}
+
+// Enters the pairs of one element that the settlement compares with: both
+// texts present and the control cell not "-".
+bool enter_element(HostContext *context, int32_t element) {
+    const ItemList *chain = g_check.disable_groups.chain;
+    const auto *record = static_cast<const ChainElementRecord *>(chain->items[element]);
+    if (!record || !record->control_cells || !record->control_cells->items || !record->disable_values ||
+        !record->disable_values->items)
+        return true;
+    int32_t pairs = std::min(record->control_cells->count, record->disable_values->count);
+    for (int32_t j = 0; j < pairs; j++) {
+        const char *value = static_cast<const char *>(record->disable_values->items[j]);
+        const char *control = static_cast<const char *>(record->control_cells->items[j]);
+        if (!value || !control || std::strcmp(control, "-") == 0)
+            continue;
+        DisableGroup *group = find_group(control);
+        if (!group && !(group = new_group(context, control)))
+            return false;
+        if (!make_room(context, &group->entries, group->count, &group->capacity))
+            return false;
+        group->entries[group->count++] = {element, j};
+        if (int32_t *counter = count_for(group, value[0]))
+            ++*counter;
+    }
+    return true;
+}
+
+}  // namespace
+
+DisableGroup *disable_group_before(HostContext *context, const ItemList *chain, int32_t element,
+                                   const char *control, bool *failed) {
+    DisableValueGroups &all = g_check.disable_groups;
+    *failed = false;
+    if (all.chain != chain) {
+        release_disable_groups(context);
+        all.chain = chain;
+    }
+    // The chain checks go forward; an element behind what is entered would
+    // need the groups rebuilt.
+    if (element < all.indexed) {
+        release_disable_groups(context);
+        all.chain = chain;
+    }
+    for (; all.indexed < element; all.indexed++) {
+        if (!enter_element(context, all.indexed)) {
+            *failed = true;
+            release_disable_groups(context);
+            return nullptr;
+        }
+    }
+    return find_group(control);
+}
+
+void disable_group_recount(DisableGroup *group, char before, char after) {
+    if (int32_t *counter = count_for(group, before))
+        --*counter;
+    if (int32_t *counter = count_for(group, after))
+        ++*counter;
+}
+
+void release_disable_groups(HostContext *context) {
+    DisableValueGroups &all = g_check.disable_groups;
+    for (int32_t i = 0; i < all.group_count; i++) {
+        mem_free(context, all.groups[i]->entries);
+        mem_free(context, all.groups[i]);
+    }
+    mem_free(context, all.groups);
+    lookup_release(context, &all.by_control);
+    all = {};
+}

@@ -1,0 +1,23 @@
+// Chain position index: from a position to the first chain element that holds it
+#pragma once
+
+#include "oxel32.h"
+
+// An open-addressing table over one chain: each slot holds the 0-based place
+// of an element plus one (0: empty), only the first element of each position
+// is entered. It answers for the chain it was built over while that chain
+// keeps its items array and count; any other chain builds it anew.
+struct chain_position_index {
+    const ItemList *chain;
+    void *const *items;
+    int32_t count;
+    uint32_t mask;          // slots - 1; the slot count is a power of two
+    int32_t *slots;
+};
+
+// The 1-based place in `chain` of the first element whose position is
+// `position`, 0 when none holds it; -1 when the table could not be built
+// (the failure reported through `context`).
+int32_t chain_place_of_position(HostContext *context, const ItemList *chain, int32_t position);
+// Releases the table; the next lookup builds it again.
+void release_chain_position_index();
