@@ -24,16 +24,17 @@ TEST(ComponentListing, ListsTheComponentsAndAnswersTheFlashProbe) {
     std::string dump;
     for (const std::filesystem::path &file : files) {
         Recorder host;
+        const std::string path = file.string();
         char **names = nullptr;
-        const int32_t count = oxel_fast_parse_info(host.host(), file.c_str(), &names);
+        const int32_t count = oxel_fast_parse_info(host.host(), path.c_str(), &names);
         dump += "== " + file.stem().string() + "\nnames:";
         for (int32_t i = 0; i < count; i++)
             dump += " " + shown(names[i]);
         EXPECT_TRUE(count || !names) << file;
         oxel_free_fast_parse_component_names(host.host(), count, names);
-        char *first = oxel_fast_parse(host.host(), file.c_str());
+        char *first = oxel_fast_parse(host.host(), path.c_str());
         dump +=
-            "\nfirst: " + shown(first) + "\nflash: " + shown(file_is_flash(host.host(), file.c_str())) + "\n";
+            "\nfirst: " + shown(first) + "\nflash: " + shown(file_is_flash(host.host(), path.c_str())) + "\n";
         oxel_free_fast_parse_component_name(host.host(), first);
         dump += host.dump();
     }
