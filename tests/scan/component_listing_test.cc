@@ -43,7 +43,7 @@ TEST(ComponentListing, ListsTheComponentsAndAnswersTheFlashProbe) {
 
 TEST(ComponentListing, UnusableArgumentsGiveNullOrZeroAndTouchNothing) {
     Recorder host;
-    const std::string path = kThree;
+    const std::string &path = kThree;
     char *sentinel[1] = {nullptr};
     char **names = sentinel;
     const std::pair<HostContext *, const char *> unusable[] = {{nullptr, path.c_str()},
@@ -65,10 +65,9 @@ TEST(ComponentListing, UnusableArgumentsGiveNullOrZeroAndTouchNothing) {
 
 TEST(ComponentListing, AnArrayFromAnEarlierCallIsGrownAgain) {
     Recorder host;
-    const std::string three = kThree;
     std::string one = write_temp_file("again1.oxel", "OXEL COMPONENT solo END COMPONENT END OXEL");
     char **names = nullptr;
-    ASSERT_EQ(oxel_fast_parse_info(host.host(), three.c_str(), &names), 3);
+    ASSERT_EQ(oxel_fast_parse_info(host.host(), kThree.c_str(), &names), 3);
     for (int i = 0; i < 3; i++)
         oxel_free_fast_parse_component_name(host.host(), names[i]);
     ASSERT_EQ(oxel_fast_parse_info(host.host(), one.c_str(), &names), 1);
@@ -79,7 +78,7 @@ TEST(ComponentListing, AnArrayFromAnEarlierCallIsGrownAgain) {
 // A failed allocation keeps the names read so far; in the first name it
 // gives null.
 TEST(ComponentListing, EveryFailedAllocationIsReportedOnce) {
-    const std::string path = kThree;
+    const std::string &path = kThree;
     const std::vector<std::string> all = {"cpu", "abc", "7400"};
     for (long n = 1;; n++) {
         SCOPED_TRACE(n);
