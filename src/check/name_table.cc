@@ -22,22 +22,30 @@ namespace {
 
 uint32_t hash_of_entry(const void *entry) { return text_hash(static_cast<const NameEntry *>(entry)->name); }
 
+// The entry of the name whose index hash is `hash`, or null.
+NameEntry *find_entry(const NameTable *table, const char *name, uint32_t hash) {
+    auto same = [name](const void *entry) {
+        return std::strcmp(static_cast<const NameEntry *>(entry)->name, name) == 0;
+    };
+    return static_cast<NameEntry *>(lookup_find(&table->index, hash, same));
+}
+
 }  // namespace
 
 NameEntry *name_table_lookup(const NameTable *table, const char *name) {
     if (!table || !name)
         return nullptr;
-    auto same = [name](const void *entry) {
-        return std::strcmp(static_cast<const NameEntry *>(entry)->name, name) == 0;
-    };
-    return static_cast<NameEntry *>(lookup_find(&table->index, text_hash(name), same));
+    return find_entry(table, name, text_hash(name));
 }
 
 NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *name, void *payload) {
     if (!table || !name)
         return nullptr;
-    if (NameEntry *known = name_table_lookup(table, name)) {
-        known->uses++;
+    // The name is hashed once for the lookup and the insertion.
+    uint32_t hash = text_hash(name);
+    if (NameEntry *known = find_entry(table, name, hash)) {
+        if (++known->uses > table->most_uses)
+            table->most_uses = known->uses;
         return known;
     }
     if (!lookup_reserve(context, &table->index, hash_of_entry))
@@ -49,9 +57,11 @@ NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *
         return nullptr;
     entry->name = reinterpret_cast<char *>(entry + 1);
     std::memcpy(entry->name, name, length + 1);
-    lookup_insert(&table->index, text_hash(entry->name), entry);
+    lookup_insert(&table->index, hash, entry);
     uint32_t bucket = name_bucket(name);
     entry->uses = 1;
+    if (table->most_uses < 1)
+        table->most_uses = 1;
     entry->payload = payload;
     entry->next = table->buckets[bucket];
     table->buckets[bucket] = entry;
@@ -63,6 +73,9 @@ ItemList *names_used_more_than(HostContext *context, const NameTable *table, int
     if (failed)
         *failed = false;
     ItemList *names = nullptr;
+    // Most tables hold each name once: then no bucket needs a walk.
+    if (table && table->most_uses <= times)
+        return nullptr;
     for (int32_t bucket = 0; table && bucket < kNameTableBuckets; bucket++) {
         for (NameEntry *entry = table->buckets[bucket]; entry; entry = entry->next) {
             if (entry->uses <= times)

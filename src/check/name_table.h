@@ -24,6 +24,7 @@ struct NameEntry {
 struct NameTable {
     NameEntry *buckets[kNameTableBuckets];
     LookupIndex index;
+    int32_t most_uses;   // the highest use count of any entry; 0 while empty
 };
 
 // The bucket of a name: every character taken as a signed 8-bit value, the
