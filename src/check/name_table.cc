@@ -20,12 +20,13 @@ NameTable *name_table_create(HostContext *context) {
 
 namespace {
 
-uint32_t hash_of_entry(const void *entry) { return text_hash(static_cast<const NameEntry *>(entry)->name); }
+uint32_t hash_of_entry(const void *entry) { return static_cast<const NameEntry *>(entry)->hash; }
 
 // The entry of the name whose index hash is `hash`, or null.
 NameEntry *find_entry(const NameTable *table, const char *name, uint32_t hash) {
-    auto same = [name](const void *entry) {
-        return std::strcmp(static_cast<const NameEntry *>(entry)->name, name) == 0;
+    auto same = [name, hash](const void *item) {
+        const auto *entry = static_cast<const NameEntry *>(item);
+        return entry->hash == hash && std::strcmp(entry->name, name) == 0;
     };
     return static_cast<NameEntry *>(lookup_find(&table->index, hash, same));
 }
@@ -59,6 +60,7 @@ NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *
     std::memcpy(entry->name, name, length + 1);
     lookup_insert(&table->index, hash, entry);
     uint32_t bucket = name_bucket(name);
+    entry->hash = hash;
     entry->uses = 1;
     if (table->most_uses < 1)
         table->most_uses = 1;

@@ -14,6 +14,7 @@ constexpr uint32_t kNameHashMultiplier = 31;
 struct NameEntry {
     char *name;          // a copy in the entry's own block
     int32_t uses;
+    uint32_t hash;       // the name's index hash, kept for when the index grows
     void *payload;
     NameEntry *next;     // the next entry of the bucket, older than this one
 };
