@@ -45,40 +45,35 @@ std::string through_session(const std::string &path, int32_t level) {
 
 std::string shown(const oxel::outcome &o) { return row(static_cast<int32_t>(o.code), o.errors, o.warnings); }
 
+// The code of the error throw_if_failed throws; -1 for none.
+int32_t thrown(const oxel::outcome &o) {
+    try {
+        o.throw_if_failed();
+    } catch (const oxel::error &e) {
+        return static_cast<int32_t>(e.code());
+    }
+    return -1;
+}
+
 TEST(Session, TheHandlerHearsWhatACallbackHears) {
     const std::string broken = write_temp_file("session_broken.oxel", kSyntaxError);
-    for (const std::string &path :
-         {broken, example_path("kx300_bridge.oxel"), example_path("vrak_sequences.oxel")})
-        for (int32_t level : {1, 2, 4}) {
-            std::string expected = through_c(path, level);
-            EXPECT_EQ(through_session(path, level), expected) << path << " at level " << level;
-        }
+    for (const std::string &path : {broken, example_path("kx300_bridge.oxel")})
+        for (int32_t level : {2, 4})
+            EXPECT_EQ(through_session(path, level), through_c(path, level)) << path << " at level " << level;
 }
 
 TEST(Session, OutcomesCarryTheCodeAndTheCountsOfTheirCall) {
     oxel::session s;
-    EXPECT_EQ(shown(s.parse(example_path("jx200.oxel"))), "0|0|0");
-    EXPECT_EQ(shown(s.check()), "0|0|0");
-    s.clear();
     EXPECT_EQ(shown(s.parse(example_path("kx300_bridge.oxel"))), "0|0|0");
     EXPECT_EQ(shown(s.check()), "1|0|1");
-    EXPECT_NO_THROW(s.check().throw_if_failed());
-    // A second parse adds: the component is then defined twice, and the
-    // failing check releases the description.
+    EXPECT_EQ(thrown(s.check()), -1);
+    // A second parse adds: the component is then defined twice, and the failing check releases both.
     s.clear();
-    ASSERT_TRUE(s.parse(example_path("jx200.oxel")));
-    ASSERT_TRUE(s.parse(example_path("jx200.oxel")));
+    ASSERT_TRUE(s.parse(example_path("jx200.oxel")) && s.parse(example_path("jx200.oxel")));
     EXPECT_EQ(std::distance(s.components().begin(), s.components().end()), 2);
     oxel::outcome checked = s.check();
-    EXPECT_EQ(checked.code, oxel::result::failed);
-    EXPECT_GT(checked.errors, 0);
-    EXPECT_TRUE(s.components().empty());
-    try {
-        checked.throw_if_failed();
-        ADD_FAILURE() << "a failed check did not throw when asked";
-    } catch (const oxel::error &e) {
-        EXPECT_EQ(e.code(), oxel::result::failed);
-    }
+    EXPECT_TRUE(checked.code == oxel::result::failed && checked.errors > 0 && s.components().empty());
+    EXPECT_EQ(thrown(checked), OXEL_FAILED);
     EXPECT_EQ(shown(s.parse(write_temp_file("session_broken.oxel", kSyntaxError))), "4|1|0");
     EXPECT_EQ(s.syntax_errors(), 1);
     EXPECT_EQ(shown(s.parse("no/such/file.oxel")), "4|1|0");

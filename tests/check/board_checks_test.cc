@@ -1,6 +1,4 @@
-// Board checks through OxelCheck: TAPs, part chains, netlists, shared nets, and the bundled examples
-#include <gtest/gtest.h>
-
+// Board checks through OxelCheck: TAPs, part chains, netlists and shared nets
 #include <utility>
 
 #include "base/memory.h"
@@ -107,31 +105,4 @@ TEST_F(BoardChecks, NamelessTapsAreTwiceDefinedAndAPartWithoutTckOnlyWarns) {
     mem_free(host.host(), std::exchange(items_of<PartChainRecord>(taps()[0]->parts)[0]->tck_net, nullptr));
     EXPECT_EQ(check(), OXEL_WARNINGS);
     EXPECT_EQ(board_messages(), (Texts{kStart, "W:TCK net not defined in component/part chain", kDone}));
-}
-
-// Each example says at its top what it reports.
-TEST_F(BoardChecks, TheBundledBoardsReportExactlyWhatTheySay) {
-    ASSERT_TRUE(parse_example("dual_jx200_board.oxel"));
-    EXPECT_EQ(check(), OXEL_WARNINGS);
-    EXPECT_EQ(received(), (Texts{"S:Checking OXEL board: JX200_DUAL", kDone,
-                                 "P:OXEL semantic check on \"JX200\"",
-                                 "W:Missing Instruction-register purpose in \"IR\"",
-                                 "W:Missing Bypass-register purpose in \"BYPASS_REG\"",
-                                 "W:Mising Identification-register purpose in IR \"DEVICE_ID\"",
-                                 "W:TFMin undefined in global performance \"JX200_LIMITS\""}));
-
-    // LVTTL has setup, hold and supply figures only.
-    const Texts input{"Iil", "Iih", "Vil", "Vih"}, output{"Iol", "Ioh", "Vol", "Voh", "tpLHMin", "tpLHTyp",
-                                                          "tpLHMax", "tpHLMin", "tpHLTyp", "tpHLMax"};
-    const std::pair<std::string, Texts> pins[] = {
-        {"TDI_IN", input}, {"TDO_OUT", output}, {"TMS_IN", input}, {"TCK_IN", input},
-        {"TRST_IN", input}, {"DATA", input}, {"DATA", output}, {"OE_N", input}};
-    Texts expected{"S:Checking OXEL board: JX200_DUAL_VECTORS"};
-    for (const auto &[pin, values] : pins)
-        for (const std::string &value : values)
-            expected.push_back("W:" + value + " undefined in family \"LVTTL\" for pin " + pin);
-    expected.insert(expected.end(), {kDone, "P:OXEL semantic check on \"JX200\""});
-    ASSERT_TRUE(parse_example("vrak_sequences.oxel"));
-    EXPECT_EQ(check(), OXEL_WARNINGS);
-    EXPECT_EQ(received(), expected);
 }

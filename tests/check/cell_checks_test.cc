@@ -1,11 +1,8 @@
 // The cell definition checks through OxelCheck: names, I/O, modes, captures and outputs
-#include <gtest/gtest.h>
-
 #include <utility>
 
 #include "base/memory.h"
 #include "check/check_support.h"
-#include "check/family_messages.h"
 #include "model/release.h"
 
 namespace {

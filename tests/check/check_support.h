@@ -1,10 +1,11 @@
 // Test support for the checks: parse a description, check it, read what the host received
 #pragma once
 
+#include <algorithm>
+#include <initializer_list>
 #include <string>
-#include <vector>
 
-#include "grammar/description_support.h"
+#include "support/recorder.h"
 
 // A component section of `items`.
 inline std::string component(const std::string &name, const std::string &items) {
@@ -19,7 +20,7 @@ inline std::string good_registers(const std::string &ir_items = "PURPOSE \"instr
            "BYPASS_REGISTER BPR PURPOSE \"bypass\" LENGTH 1 CAPTURE \"0\" END BYPASS_REGISTER\n";
 }
 
-class CheckTest : public DescriptionTest {
+class CheckTest : public ParseTest {
 protected:
     // Checks what was parsed; only the check's own messages are kept.
     int32_t check() {
@@ -40,4 +41,13 @@ protected:
 inline bool all_roots_null() {
     DescriptionRoot *root = OxelGetInfo();
     return !root->header && !root->boards && !root->components && !root->pin_families;
+}
+
+// The "kind:text" lines whose text starts with one of `starts`, in order: one check family's messages.
+inline Texts messages_starting(const Texts &received, std::initializer_list<std::string> starts) {
+    Texts out;
+    for (const std::string &line : received)
+        if (std::any_of(starts.begin(), starts.end(), [&](const std::string &s) { return line.find(s, 2) == 2; }))
+            out.push_back(line);
+    return out;
 }

@@ -1,6 +1,4 @@
 // The component checks through OxelCheck: the walk, the standard and the instruction register
-#include <gtest/gtest.h>
-
 #include <utility>
 
 #include "base/memory.h"
@@ -11,24 +9,13 @@
 
 namespace {
 
-// The messages of the component sequence and the instruction register check
-// only, so that the other check families may add theirs.
-const char *const kSequenceTexts[] = {
-    "OXEL semantic check", "Component \"", "Illegal standard", "Missing Instruction-register",
-    "Missing Instruction register", "More than 1 Instruction register", "Instruction-register", "Name conflict",
-};
-
 class ComponentSequence : public CheckTest {
 protected:
+    // This family's messages only, so that the other families may add theirs.
     Texts sequence_messages() const {
-        Texts out;
-        for (const std::string &text : received())
-            for (const char *start : kSequenceTexts)
-                if (text.compare(2, std::string(start).size(), start) == 0) {
-                    out.push_back(text);
-                    break;
-                }
-        return out;
+        return messages_starting(received(), {"OXEL semantic check", "Component \"", "Illegal standard",
+                                              "Missing Instruction", "More than 1 Instruction register",
+                                              "Instruction-register", "Name conflict"});
     }
     ComponentRecord *first_component() { return items_of<ComponentRecord>(OxelGetInfo()->components)[0]; }
     InstructionRegisterRecord *first_ir() {

@@ -1,6 +1,4 @@
 // Bypass, identification, usercode, BIST and data register checks through OxelCheck
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <utility>
 

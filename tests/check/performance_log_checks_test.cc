@@ -1,10 +1,6 @@
 // Global performance and log checks: each missing field, in order
-#include <gtest/gtest.h>
-
 #include "check/performance_log_checks.h"
 #include "support/recorder.h"
-
-using Texts = std::vector<std::string>;
 
 TEST(GlobalPerformance, ReportsEachMissingFieldAndNamesANamelessRecordNoname) {
     char name[] = "perf";

@@ -1,6 +1,4 @@
 // Pin list and pin family checks through OxelCheck: pins, buses, controller pins and families
-#include <gtest/gtest.h>
-
 #include "check/check_state.h"
 #include "check/check_support.h"
 #include "check/pin_list_checks.h"

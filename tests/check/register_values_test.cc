@@ -1,11 +1,7 @@
 // Register values: classification, bit lengths, messages and capture status lists
-#include <gtest/gtest.h>
-
 #include "base/memory.h"
 #include "check/register_values.h"
 #include "support/recorder.h"
-
-using Texts = std::vector<std::string>;
 
 TEST(ClassifyLiteral, FollowsTheRulesInOrderWithBinaryFirst) {
     const std::pair<const char *, int32_t> cases[] = {

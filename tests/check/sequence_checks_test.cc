@@ -1,11 +1,8 @@
 // Test sequence checks: VRAK instructions, PPA groups and their pins
-#include <gtest/gtest.h>
-
 #include <utility>
 
 #include "check/check_state.h"
 #include "check/check_support.h"
-#include "check/family_messages.h"
 #include "check/sequence_checks.h"
 
 namespace {

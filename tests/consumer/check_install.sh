@@ -1,15 +1,7 @@
 #!/bin/sh
 # The installed library as another project meets it: stage an install, build a host against it
-#
 #   sh check_install.sh BUILD_DIR WORK_DIR VERSION LIBDIR CC [CFLAGS [CXX]]
-#
-# Installs BUILD_DIR under WORK_DIR/prefix and checks that exactly the
-# library, its headers, the tool with its man page and the package files
-# are there, then builds the host in this folder and the C++ example host
-# twice, once through find_package and once with a plain compiler command
-# fed by pkg-config, and runs them on a bundled example. VERSION is the
-# project's version and LIBDIR the configured library folder; CC, CFLAGS
-# and CXX build the hosts (a sanitized library needs a sanitized host).
+# Hosts are built through find_package and through pkg-config; CFLAGS must match a sanitized library.
 set -eu
 
 build=${1:?usage: check_install.sh BUILD_DIR WORK_DIR VERSION LIBDIR CC [CFLAGS]}
@@ -26,15 +18,11 @@ prefix=$work/prefix
 major=${version%%.*}
 failures=0
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # Runs a step quietly; on failure shows what it printed and stops.
 step() {
-    what=$1
-    shift
+    what=$1; shift
     if ! "$@" >"$work/step.log" 2>&1; then
         cat "$work/step.log"
         echo "FAIL: $what"
@@ -42,8 +30,7 @@ step() {
     fi
 }
 
-rm -rf "$work"
-mkdir -p "$work"
+rm -rf "$work" && mkdir -p "$work"
 step "cmake --install" cmake --install "$build" --prefix "$prefix"
 
 # Exactly what a host needs; no tests, no static archive.
@@ -79,8 +66,7 @@ tool_version=$("$prefix/bin/oxel" --version) || fail "the installed oxel does no
 # Runs a host build on the example: it names the versions of the library and
 # of the header first, then the components the tool's quick scan names.
 run_host() {
-    what=$1
-    shift
+    what=$1; shift
     if ! "$@" "$example" >"$work/host.txt" 2>"$work/host.err"; then
         cat "$work/host.txt" "$work/host.err"
         fail "the host built with $what fails on the example"
@@ -102,8 +88,7 @@ run_host find_package "$work/cmake-host/consumer"
 run_host "find_package (C++)" "$work/cmake-host/cpp_consumer"
 
 # pkg-config, with no other folder to look in than the staged one.
-PKG_CONFIG_LIBDIR=$prefix/$libdir/pkgconfig
-export PKG_CONFIG_LIBDIR
+export PKG_CONFIG_LIBDIR=$prefix/$libdir/pkgconfig
 [ "$(pkg-config --modversion oxel32)" = "$version" ] || fail "pkg-config gives another version"
 [ "$(pkg-config --variable=libdir oxel32)" = "$prefix/$libdir" ] ||
     fail "oxel32.pc names libdir $(pkg-config --variable=libdir oxel32), not $prefix/$libdir"

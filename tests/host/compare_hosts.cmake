@@ -1,7 +1,5 @@
-# The cross-built host (under Wine) and the Linux build's host read the same
-# files and must print the same: every example as it stands, and each again
-# with CR LF line ends and a Ctrl-Z with text behind it that is never read.
-#
+# The cross-built host (under Wine) and the Linux build's must print the same for every example, and
+# for each again with CR LF line ends and a Ctrl-Z before text that is never read.
 #   cmake -DSOURCE_DIR=... -DWORK_DIR=... -DEMULATOR="env ... wine" -DHOST=... -DLIBRARY=...
 #         -DLINUX_HOST=... -DLINUX_LIBRARY=... -P compare_hosts.cmake
 foreach(variable SOURCE_DIR WORK_DIR EMULATOR HOST LIBRARY LINUX_HOST LINUX_LIBRARY)
@@ -49,8 +47,7 @@ if(NOT windows STREQUAL linux)
   message(FATAL_ERROR "The two builds' hosts print differently (${WORK_DIR}/linux.txt, windows.txt)")
 endif()
 
-# Every file, the variants included, parses: the text behind each Ctrl-Z
-# would be a syntax error.
+# Every file parses, the variants too: the text behind each Ctrl-Z would be a syntax error.
 string(REGEX MATCHALL "\nparse 0," parsed "\n${linux}")
 list(LENGTH parsed parsed_count)
 list(LENGTH files file_count)

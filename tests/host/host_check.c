@@ -1,13 +1,6 @@
-/* A host in plain C that loads the library at run time, as hosts on Windows
- * do, then parses and checks each file given and prints every message.
- *
- *   host_check LIBRARY FILE...
- *
- * The entry points are looked up by their plain names (OxelParse, not
- * _OxelParse@8) and called stdcall. The same source builds against the
- * shared library on Linux, so the two builds' outputs can be compared line
- * for line. Exit status: 0 when every file was read and checked, 1 when an
- * entry point is missing, 2 on a usage error or a library that won't load. */
+/* A plain C host that loads the library at run time as Windows hosts do, then parses and checks each file
+ * given and prints every message: host_check LIBRARY FILE... Entry points are looked up by their plain
+ * names and called stdcall. Exit status: 0 done, 1 an entry point is missing, 2 usage or loading failed. */
 #include <stdio.h>
 #include <string.h>
 
@@ -19,9 +12,7 @@
 #include <windows.h>
 typedef HMODULE Library;
 static Library open_library(const char *path) { return LoadLibraryA(path); }
-static void *entry(Library library, const char *name) {
-    return (void *)GetProcAddress(library, name);
-}
+static void *entry(Library library, const char *name) { return (void *)GetProcAddress(library, name); }
 static void close_library(Library library) { FreeLibrary(library); }
 #else
 #include <dlfcn.h>

@@ -71,42 +71,19 @@ TEST_F(MessageLocation, LexerAndIncludeMessagesPointAtTheirDirectiveOrToken) {
 // the board, a progress or status line nowhere.
 TEST_F(MessageLocation, CheckFindingsPointAtTheirRecord) {
     std::string component_start = write_temp_file(
-        "loc_component.oxel",
-        "COMPONENT C\n"
-        "  PIN_LIST\n"
-        "    1 TCK TCK -\n"
-        "    2 TMS TMS -\n"
-        "    3 TDI TDI -\n"
-        "    4 TDO TDO -\n"
-        "    5 A   IN  -\n"
-        "    6 B   IN  -\n"
-        "    7 B   IN  -\n"
-        "  END PIN_LIST\n");
+        "loc_component.oxel", "COMPONENT C\n  PIN_LIST\n    1 TCK TCK -\n    2 TMS TMS -\n    3 TDI TDI -\n"
+                              "    4 TDO TDO -\n    5 A   IN  -\n    6 B   IN  -\n    7 B   IN  -\n  END PIN_LIST\n");
     std::string board = write_temp_file(
-        "loc_board.oxel",
-        "BOARD B\n"
-        "  NETLIST_MAP\n"
-        "    C A NA\n"
-        "    ZZ B NB\n"
-        "  END NETLIST_MAP\n"
-        "END BOARD\n");
+        "loc_board.oxel", "BOARD B\n  NETLIST_MAP\n    C A NA\n    ZZ B NB\n  END NETLIST_MAP\nEND BOARD\n");
     std::string path = write_temp_file(
         "loc_check_main.oxel",
-        "OXEL\n"
-        "#include " + component_start + "\n"
-        "  INSTRUCTION_REGISTER IR LENGTH 2 PURPOSE \"p\" CAPTURE \"01\"\n"
-        "    INSTRUCTION_LIST\n"
-        "      BYPASS \"11\" BPR SAMPLE -\n"
-        "      EXTEST \"00\" NOPE EXTERNAL -\n"
-        "    END INSTRUCTION_LIST\n"
-        "  END INSTRUCTION_REGISTER\n"
-        "  BYPASS_REGISTER BPR PURPOSE \"b\" LENGTH 1 CAPTURE \"0\" END BYPASS_REGISTER\n"
-        "  BOUNDARY_SCAN_REGISTER BSR PURPOSE \"s\" LENGTH 1 CHAIN_LIST\n"
-        "    0 BC_9 A - - - - -\n"
-        "  END CHAIN_LIST END BOUNDARY_SCAN_REGISTER\n"
-        "END COMPONENT\n"
-        "#include " + board + "\n"
-        "END OXEL\n");
+        "OXEL\n#include " + component_start +
+            "\n  INSTRUCTION_REGISTER IR LENGTH 2 PURPOSE \"p\" CAPTURE \"01\"\n    INSTRUCTION_LIST\n"
+            "      BYPASS \"11\" BPR SAMPLE -\n      EXTEST \"00\" NOPE EXTERNAL -\n"
+            "    END INSTRUCTION_LIST\n  END INSTRUCTION_REGISTER\n"
+            "  BYPASS_REGISTER BPR PURPOSE \"b\" LENGTH 1 CAPTURE \"0\" END BYPASS_REGISTER\n"
+            "  BOUNDARY_SCAN_REGISTER BSR PURPOSE \"s\" LENGTH 1 CHAIN_LIST\n    0 BC_9 A - - - - -\n"
+            "  END CHAIN_LIST END BOUNDARY_SCAN_REGISTER\nEND COMPONENT\n#include " + board + "\nEND OXEL\n");
     ASSERT_EQ(parse_file(path), OXEL_OK) << host.dump();
     host.clear();
     ASSERT_EQ(OxelCheck(host.host()), OXEL_FAILED);

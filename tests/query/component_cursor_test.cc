@@ -18,48 +18,37 @@ std::string current_name() { return shown(oxel_get_current_component_name()); }
 // Every query of the current component gives its absence result.
 void expect_no_component(HostContext *c) {
     EXPECT_EQ(oxel_get_current_component_entry(), nullptr);
-    const void *nulls[] = {oxel_get_current_component_name(),
-                           oxel_get_current_component_bsd_ref(),
-                           oxel_get_current_component_extest_instruction(),
-                           oxel_get_current_component_bypass_instruction(),
-                           oxel_get_current_component_sample_preload_instruction(),
-                           oxel_get_current_component_ident_instruction(),
-                           oxel_get_current_component_clamp_instruction(),
-                           oxel_get_current_component_highz_instruction(),
-                           oxel_get_current_component_instruction_register_capture_code(),
-                           oxel_get_current_component_idcode_register_capture_code(),
-                           oxel_get_current_component_usercode_register_capture_code(),
-                           oxel_get_current_component_current_instruction_name(),
-                           oxel_get_current_component_current_instruction_code(),
-                           oxel_get_current_component_register_selected(),
-                           oxel_get_current_component_register_capture_code(c, "IR"),
-                           oxel_get_current_component_tap_pin_name(c, OXEL_PIN_TDI),
-                           oxel_get_current_component_pin_id(c, OXEL_PIN_TDI),
-                           oxel_get_current_component_pin_id_special(c, OXEL_PIN_TDI),
-                           oxel_get_current_component_pin_nr(c, "TDI"),
-                           oxel_find_current_component_pin_name(c, "1"),
-                           oxel_get_current_component_pin_name_by_position(c, 0),
-                           oxel_get_current_component_first_pin_name(),
-                           oxel_get_current_component_next_pin_name(),
-                           oxel_get_current_component_first_pin_nr(),
-                           oxel_get_current_component_next_pin_nr(),
-                           oxel_get_current_component_current_pin_name(),
-                           oxel_get_current_component_current_pin_nr(),
-                           oxel_get_current_component_current_cell_name()};
+    const void *nulls[] = {
+        oxel_get_current_component_name(), oxel_get_current_component_bsd_ref(),
+        oxel_get_current_component_extest_instruction(), oxel_get_current_component_bypass_instruction(),
+        oxel_get_current_component_sample_preload_instruction(),
+        oxel_get_current_component_ident_instruction(), oxel_get_current_component_clamp_instruction(),
+        oxel_get_current_component_highz_instruction(),
+        oxel_get_current_component_instruction_register_capture_code(),
+        oxel_get_current_component_idcode_register_capture_code(),
+        oxel_get_current_component_usercode_register_capture_code(),
+        oxel_get_current_component_current_instruction_name(),
+        oxel_get_current_component_current_instruction_code(),
+        oxel_get_current_component_register_selected(),
+        oxel_get_current_component_register_capture_code(c, "IR"),
+        oxel_get_current_component_tap_pin_name(c, OXEL_PIN_TDI),
+        oxel_get_current_component_pin_id(c, OXEL_PIN_TDI),
+        oxel_get_current_component_pin_id_special(c, OXEL_PIN_TDI),
+        oxel_get_current_component_pin_nr(c, "TDI"), oxel_find_current_component_pin_name(c, "1"),
+        oxel_get_current_component_pin_name_by_position(c, 0), oxel_get_current_component_first_pin_name(),
+        oxel_get_current_component_next_pin_name(), oxel_get_current_component_first_pin_nr(),
+        oxel_get_current_component_next_pin_nr(), oxel_get_current_component_current_pin_name(),
+        oxel_get_current_component_current_pin_nr(), oxel_get_current_component_current_cell_name()};
     for (const void *const &p : nulls)
         EXPECT_EQ(p, nullptr) << &p - nulls;
-    const int32_t zeros[] = {oxel_get_current_component_standard(c),
-                             oxel_open_current_component_boundary_scan_register(c),
-                             oxel_get_current_component_boundary_scan_register_length(),
-                             oxel_get_current_component_instruction_register_length(),
-                             oxel_get_current_component_register_length(c, "IR"),
-                             oxel_get_current_component_trst_available(c),
-                             oxel_get_current_component_pin_type(c, "TDI"),
-                             oxel_find_current_component_pin(c, "TDI"),
-                             oxel_nr_current_component_pins(),
-                             oxel_get_current_component_current_pin_direction(c),
-                             oxel_get_current_component_first_cell(c),
-                             oxel_get_current_component_next_cell(c)};
+    const int32_t zeros[] = {
+        oxel_get_current_component_standard(c), oxel_open_current_component_boundary_scan_register(c),
+        oxel_get_current_component_boundary_scan_register_length(),
+        oxel_get_current_component_instruction_register_length(),
+        oxel_get_current_component_register_length(c, "IR"), oxel_get_current_component_trst_available(c),
+        oxel_get_current_component_pin_type(c, "TDI"), oxel_find_current_component_pin(c, "TDI"),
+        oxel_nr_current_component_pins(), oxel_get_current_component_current_pin_direction(c),
+        oxel_get_current_component_first_cell(c), oxel_get_current_component_next_cell(c)};
     for (const int32_t &zero : zeros)
         EXPECT_EQ(zero, 0) << &zero - zeros;
     EXPECT_EQ(oxel_get_current_component_highest_frequency(), -1.0);

@@ -24,16 +24,17 @@ TEST(ComponentListing, ListsTheComponentsAndAnswersTheFlashProbe) {
     std::string dump;
     for (const std::filesystem::path &file : files) {
         Recorder host;
+        const std::string path = file.string();
         char **names = nullptr;
-        const int32_t count = oxel_fast_parse_info(host.host(), file.c_str(), &names);
+        const int32_t count = oxel_fast_parse_info(host.host(), path.c_str(), &names);
         dump += "== " + file.stem().string() + "\nnames:";
         for (int32_t i = 0; i < count; i++)
             dump += " " + shown(names[i]);
         EXPECT_TRUE(count || !names) << file;
         oxel_free_fast_parse_component_names(host.host(), count, names);
-        char *first = oxel_fast_parse(host.host(), file.c_str());
+        char *first = oxel_fast_parse(host.host(), path.c_str());
         dump +=
-            "\nfirst: " + shown(first) + "\nflash: " + shown(file_is_flash(host.host(), file.c_str())) + "\n";
+            "\nfirst: " + shown(first) + "\nflash: " + shown(file_is_flash(host.host(), path.c_str())) + "\n";
         oxel_free_fast_parse_component_name(host.host(), first);
         dump += host.dump();
     }
@@ -42,7 +43,7 @@ TEST(ComponentListing, ListsTheComponentsAndAnswersTheFlashProbe) {
 
 TEST(ComponentListing, UnusableArgumentsGiveNullOrZeroAndTouchNothing) {
     Recorder host;
-    const std::string path = kThree;
+    const std::string &path = kThree;
     char *sentinel[1] = {nullptr};
     char **names = sentinel;
     const std::pair<HostContext *, const char *> unusable[] = {{nullptr, path.c_str()},
@@ -64,10 +65,9 @@ TEST(ComponentListing, UnusableArgumentsGiveNullOrZeroAndTouchNothing) {
 
 TEST(ComponentListing, AnArrayFromAnEarlierCallIsGrownAgain) {
     Recorder host;
-    const std::string three = kThree;
     std::string one = write_temp_file("again1.oxel", "OXEL COMPONENT solo END COMPONENT END OXEL");
     char **names = nullptr;
-    ASSERT_EQ(oxel_fast_parse_info(host.host(), three.c_str(), &names), 3);
+    ASSERT_EQ(oxel_fast_parse_info(host.host(), kThree.c_str(), &names), 3);
     for (int i = 0; i < 3; i++)
         oxel_free_fast_parse_component_name(host.host(), names[i]);
     ASSERT_EQ(oxel_fast_parse_info(host.host(), one.c_str(), &names), 1);
@@ -78,7 +78,7 @@ TEST(ComponentListing, AnArrayFromAnEarlierCallIsGrownAgain) {
 // A failed allocation keeps the names read so far; in the first name it
 // gives null.
 TEST(ComponentListing, EveryFailedAllocationIsReportedOnce) {
-    const std::string path = kThree;
+    const std::string &path = kThree;
     const std::vector<std::string> all = {"cpu", "abc", "7400"};
     for (long n = 1;; n++) {
         SCOPED_TRACE(n);
