@@ -98,8 +98,9 @@ void write_header(BlockHeader *header, BlockHeader value) {
 
 size_t size_of(BlockHeader header) { return header.word & kSizeMask; }
 
-void *heap_block(size_t size) {
-    auto *header = static_cast<BlockHeader *>(std::calloc(1, kHeaderSize + size));
+void *heap_block(size_t size, bool zeroed) {
+    void *space = zeroed ? std::calloc(1, kHeaderSize + size) : std::malloc(kHeaderSize + size);
+    auto *header = static_cast<BlockHeader *>(space);
     if (!header)
         return nullptr;
     write_header(header, {static_cast<uint32_t>(size), 0});
@@ -135,7 +136,7 @@ bool is_last(BlockHeader *header) {
            reinterpret_cast<char *>(header) == chunk_data(chunk) + chunk->last - 1;
 }
 
-void *arena_block(size_t size) {
+void *arena_block(size_t size, bool zeroed) {
     size_t needed = kHeaderSize + rounded(size);
     ArenaChunk *chunk = g_memory.chunk;
     if (!chunk || chunk->capacity - chunk->used < needed) {
@@ -149,17 +150,19 @@ void *arena_block(size_t size) {
     chunk->used += needed;
     void *block = user_part(header);
     UNPOISON(block, size);
-    std::memset(block, 0, size);
+    if (zeroed)
+        std::memset(block, 0, size);
     return block;
 }
 
-// A zeroed block from the arena while it is open, else from the heap.
-void *new_block(size_t size) {
+// A block from the arena while it is open, else from the heap; zeroed
+// unless its caller fills every byte at once.
+void *new_block(size_t size, bool zeroed = true) {
     if (size > kLargestBlock)
         return nullptr;
     if (g_memory.arena_open && size <= kLargestArenaBlock)
-        return arena_block(size);
-    return heap_block(size);
+        return arena_block(size, zeroed);
+    return heap_block(size, zeroed);
 }
 
 // A freed arena block is marked; the newest chunk then gives back the space
@@ -270,12 +273,18 @@ void mem_free(HostContext *, void *block) {
 }
 
 char *str_duplicate(HostContext *context, const char *text) {
-    if (!text)
+    return text ? str_copy(context, text, std::strlen(text)) : nullptr;
+}
+
+char *str_copy(HostContext *context, const char *text, size_t length) {
+    // Every byte is written here: the block is not zeroed first.
+    char *copy = injected_failure() ? nullptr : static_cast<char *>(new_block(length + 1, false));
+    if (!copy) {
+        report_memory_error(context);
         return nullptr;
-    size_t size = std::strlen(text) + 1;
-    char *copy = static_cast<char *>(mem_alloc(context, size));
-    if (copy)
-        std::memcpy(copy, text, size);
+    }
+    std::memcpy(copy, text, length);
+    copy[length] = '\0';
     return copy;
 }
 

@@ -14,6 +14,9 @@ void *mem_realloc(HostContext *context, void *block, size_t size);
 void mem_free(HostContext *context, void *block);
 // A heap copy of the string; null for null or after a reported failure.
 char *str_duplicate(HostContext *context, const char *text);
+// A heap copy of the first `length` bytes of the text, terminated; null
+// after a reported failure. For callers that know the length already.
+char *str_copy(HostContext *context, const char *text, size_t length);
 // The heap string resized to hold the tail too, tail appended; the tail is
 // not released. Null after a reported failure (the string is still valid).
 char *str_append(HostContext *context, char *text, const char *tail);

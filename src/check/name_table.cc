@@ -20,38 +20,79 @@ NameTable *name_table_create(HostContext *context) {
 
 namespace {
 
-uint32_t hash_of_entry(const void *entry) { return text_hash(static_cast<const NameEntry *>(entry)->name); }
+uint32_t hash_of_entry(const void *entry) { return static_cast<const NameEntry *>(entry)->hash; }
+
+// The entry of the name whose index hash is `hash`, or null.
+NameEntry *find_entry(const NameTable *table, const char *name, uint32_t hash) {
+    auto same = [name, hash](const void *item) {
+        const auto *entry = static_cast<const NameEntry *>(item);
+        return entry->hash == hash && std::strcmp(entry->name, name) == 0;
+    };
+    return static_cast<NameEntry *>(lookup_find(&table->index, hash, same));
+}
+
+// Space for an entry of `size` bytes from the table's newest slab, or from a
+// new slab; a large entry gets a slab of its own, kept behind the newest so
+// that the newest goes on serving. Null after a reported failure.
+void *slab_space(HostContext *context, NameTable *table, size_t size) {
+    size = (size + 7) & ~size_t(7);
+    NameSlab *newest = table->slabs;
+    if (size > kNameSlabData / 4 && newest) {
+        auto *own = static_cast<NameSlab *>(mem_alloc(context, sizeof(NameSlab) + size));
+        if (!own)
+            return nullptr;
+        own->previous = newest->previous;
+        newest->previous = own;
+        return own + 1;
+    }
+    if (!newest || kNameSlabData - table->slab_used < size) {
+        size_t data = size > kNameSlabData ? size : kNameSlabData;
+        newest = static_cast<NameSlab *>(mem_alloc(context, sizeof(NameSlab) + data));
+        if (!newest)
+            return nullptr;
+        newest->previous = table->slabs;
+        table->slabs = newest;
+        table->slab_used = 0;
+    }
+    void *space = reinterpret_cast<char *>(newest + 1) + table->slab_used;
+    table->slab_used += size;
+    return space;
+}
 
 }  // namespace
 
 NameEntry *name_table_lookup(const NameTable *table, const char *name) {
     if (!table || !name)
         return nullptr;
-    auto same = [name](const void *entry) {
-        return std::strcmp(static_cast<const NameEntry *>(entry)->name, name) == 0;
-    };
-    return static_cast<NameEntry *>(lookup_find(&table->index, text_hash(name), same));
+    return find_entry(table, name, text_hash(name));
 }
 
 NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *name, void *payload) {
     if (!table || !name)
         return nullptr;
-    if (NameEntry *known = name_table_lookup(table, name)) {
-        known->uses++;
+    // The name is hashed once for the lookup and the insertion.
+    uint32_t hash = text_hash(name);
+    if (NameEntry *known = find_entry(table, name, hash)) {
+        if (++known->uses > table->most_uses)
+            table->most_uses = known->uses;
         return known;
     }
     if (!lookup_reserve(context, &table->index, hash_of_entry))
         return nullptr;
-    // The name lives in the entry's own block: one allocation per name.
+    // The name lives right after its entry, both in the table's slabs, which
+    // go together with the table.
     size_t length = std::strlen(name);
-    auto *entry = static_cast<NameEntry *>(mem_alloc(context, sizeof(NameEntry) + length + 1));
+    auto *entry = static_cast<NameEntry *>(slab_space(context, table, sizeof(NameEntry) + length + 1));
     if (!entry)
         return nullptr;
     entry->name = reinterpret_cast<char *>(entry + 1);
     std::memcpy(entry->name, name, length + 1);
-    lookup_insert(&table->index, text_hash(entry->name), entry);
+    lookup_insert(&table->index, hash, entry);
     uint32_t bucket = name_bucket(name);
+    entry->hash = hash;
     entry->uses = 1;
+    if (table->most_uses < 1)
+        table->most_uses = 1;
     entry->payload = payload;
     entry->next = table->buckets[bucket];
     table->buckets[bucket] = entry;
@@ -63,6 +104,9 @@ ItemList *names_used_more_than(HostContext *context, const NameTable *table, int
     if (failed)
         *failed = false;
     ItemList *names = nullptr;
+    // Most tables hold each name once: then no bucket needs a walk.
+    if (table && table->most_uses <= times)
+        return nullptr;
     for (int32_t bucket = 0; table && bucket < kNameTableBuckets; bucket++) {
         for (NameEntry *entry = table->buckets[bucket]; entry; entry = entry->next) {
             if (entry->uses <= times)
@@ -81,12 +125,9 @@ ItemList *names_used_more_than(HostContext *context, const NameTable *table, int
 void name_table_free(HostContext *context, NameTable *table) {
     if (!table)
         return;
-    for (NameEntry *head : table->buckets) {
-        while (head) {
-            NameEntry *next = head->next;
-            mem_free(context, head);
-            head = next;
-        }
+    while (NameSlab *slab = table->slabs) {
+        table->slabs = slab->previous;
+        mem_free(context, slab);
     }
     lookup_release(context, &table->index);
     mem_free(context, table);

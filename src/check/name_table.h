@@ -1,6 +1,7 @@
 // Name tables: the hashed name stores of the checks
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "check/lookup_index.h"
@@ -14,9 +15,17 @@ constexpr uint32_t kNameHashMultiplier = 31;
 struct NameEntry {
     char *name;          // a copy in the entry's own block
     int32_t uses;
+    uint32_t hash;       // the name's index hash, kept for when the index grows
     void *payload;
     NameEntry *next;     // the next entry of the bucket, older than this one
 };
+
+// The entries of a table are carved from slabs: a table of many thousand
+// names then takes few blocks and is freed in a few steps.
+struct NameSlab {
+    NameSlab *previous;   // the slab made before; the entries follow this header
+};
+constexpr size_t kNameSlabData = 16384 - sizeof(NameSlab);
 
 // Each bucket holds a chain of entries, newest first: the order of the
 // reports. Lookups go through the index, which holds every entry too, so
@@ -24,6 +33,9 @@ struct NameEntry {
 struct NameTable {
     NameEntry *buckets[kNameTableBuckets];
     LookupIndex index;
+    int32_t most_uses;   // the highest use count of any entry; 0 while empty
+    NameSlab *slabs;     // the newest slab, null while empty
+    size_t slab_used;    // bytes of the newest slab handed out
 };
 
 // The bucket of a name: every character taken as a signed 8-bit value, the

@@ -59,6 +59,9 @@ bool save(int c) {
     return true;
 }
 
+// A heap copy of the token text (null after a reported failure).
+char *copy_token_text() { return str_copy(g_lexer.host, g_lexer.token_text, g_lexer.token_length); }
+
 // Saves `c` and the decimal digits after it; `c` is left at the character
 // that ended them.
 bool save_digits(int &c) {
@@ -109,7 +112,7 @@ int make_integer(int32_t kind) {
     HostContext *host = g_lexer.host;
     // The text first: the grammar keeps the text and frees the literal, whose
     // space the memory layer then takes back at once.
-    char *text = str_duplicate(host, g_lexer.token_text);
+    char *text = copy_token_text();
     auto *literal = text ? static_cast<IntegerLiteral *>(mem_alloc(host, sizeof(IntegerLiteral))) : nullptr;
     if (!literal) {
         mem_free(host, text);
@@ -215,7 +218,7 @@ int read_string() {
         if (!save(c))
             return -1;
     }
-    char *text = str_duplicate(g_lexer.host, g_lexer.token_text);
+    char *text = copy_token_text();
     if (!text)
         return -1;
     g_lexer.value = TokenValue{text, nullptr, nullptr};
@@ -248,8 +251,8 @@ int read_word(int c) {
         g_lexer.value = TokenValue{};
         return keyword;
     }
-    char *as_written = str_duplicate(host, written);
-    char *upper = as_written ? str_duplicate(host, g_lexer.token_text) : nullptr;
+    char *as_written = str_copy(host, written, g_lexer.token_length);
+    char *upper = as_written ? copy_token_text() : nullptr;
     if (!upper) {
         mem_free(host, as_written);
         return -1;

@@ -80,3 +80,20 @@ TEST(Memory, ArenaBlocksAreZeroedKeepTheirContentsAndGoWithTheArena) {
     memory_arena_release();
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{"Memory allocation error"});
 }
+
+// A copy of a known length takes exactly that prefix, and its block is not
+// zeroed first: a record given the space such a copy gave back still comes zeroed.
+TEST(Memory, CopiesOfAKnownLengthTakeThePrefixAndLeaveNoBytesBehind) {
+    Recorder host;
+    HostContext *h = host.host();
+    memory_arena_open();
+    char *empty = str_copy(h, "ignored", 0);
+    char *prefix = str_copy(h, "WORD and more", 4);
+    char *written = str_copy(h, "0123456789abcdef0123456789abcdef", 32);
+    EXPECT_EQ(row(empty, prefix, written), "|WORD|0123456789abcdef0123456789abcdef");
+    mem_free(h, written);
+    auto *record = static_cast<unsigned char *>(mem_alloc(h, 32));   // the space just given back
+    EXPECT_EQ(std::string(record, record + 32), std::string(32, '\0'));
+    memory_arena_close();
+    memory_arena_release();
+}

@@ -80,6 +80,47 @@ TEST_F(NameStores, ALargeTableFindsEveryNameAndSurvivesAFailedGrowth) {
     name_table_free(host.host(), table);
 }
 
+// Only names used more often than asked come back.
+TEST_F(NameStores, TablesListOnlyNamesUsedMoreThanAsked) {
+    const std::pair<int32_t, std::vector<std::string>> cases[] = {{0, {"P1", "P2"}}, {1, {"P1"}}, {2, {}}};
+    for (const auto &[times, listed] : cases) {
+        NameTable *table = name_table_create(host.host());
+        for (const char *name : {"P1", "P2", "P1"})
+            name_table_enter(host.host(), table, name, nullptr);
+        ItemList *names = names_used_more_than(host.host(), table, times, nullptr);
+        std::vector<std::string> texts;
+        for (int32_t i = 0; names && i < names->count; i++)
+            texts.push_back(static_cast<char *>(names->items[i]));
+        EXPECT_EQ(texts, listed) << times;
+        list_release(host.host(), names);
+        name_table_free(host.host(), table);
+    }
+}
+
+// Names fill several slabs, long ones between them, and every one is still
+// found by its own text; a failed entry leaves the table as it was.
+TEST_F(NameStores, TablesKeepManyAndLongNamesIntact) {
+    NameTable *table = name_table_create(host.host());
+    ASSERT_NE(table, nullptr);
+    std::vector<std::string> names;
+    for (int i = 0; i < 3000; i++)
+        names.push_back(i % 500 == 7 ? std::string(5000 + i, static_cast<char>('a' + i % 26)) + std::to_string(i)
+                                     : "NET_" + std::to_string(i));
+    for (const std::string &name : names)
+        ASSERT_NE(name_table_enter(host.host(), table, name.c_str(), nullptr), nullptr) << name.size();
+    memory_fail_at(1);
+    EXPECT_EQ(name_table_enter(host.host(), table, std::string(9000, 'z').c_str(), nullptr), nullptr);
+    memory_fail_at(0);
+    EXPECT_EQ(name_table_lookup(table, std::string(9000, 'z').c_str()), nullptr);
+    for (const std::string &name : names) {
+        NameEntry *entry = name_table_lookup(table, name.c_str());
+        ASSERT_NE(entry, nullptr) << name.size();
+        EXPECT_EQ(entry->name, name);
+        EXPECT_EQ(entry->uses, 1);
+    }
+    name_table_free(host.host(), table);
+}
+
 TEST_F(NameStores, TheBusIndexSetTellsAddedPresentAndFailedApart) {
     using enum BusIndexOutcome;
     const std::pair<int32_t, BusIndexOutcome> rows[] = {{5, kAdded}, {5, kPresent}, {2, kAdded}, {2, kPresent}};
