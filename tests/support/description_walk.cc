@@ -122,7 +122,7 @@ void read_instruction_register(Walk &w, const InstructionRegisterRecord *r) {
     w.each(r->instructions, read_instruction);
 }
 
-void read_mode_spec(Walk &w, const ModeSpecRecord *spec) {
+void read_mode_record(Walk &w, const ModeSpecRecord *spec) {
     w.number(spec->code + spec->reserved * 16);
     w.text(spec->name);
 }
@@ -132,8 +132,8 @@ void read_cell_mode(Walk &w, const CellModeRecord *mode) {
     w.number(mode->mode);
     w.text(mode->select);
     if (mode->capture)
-        read_mode_spec(w, mode->capture);
-    w.each(mode->outputs, read_mode_spec);
+        read_mode_record(w, mode->capture);
+    w.each(mode->outputs, read_mode_record);
 }
 
 void read_cell(Walk &w, const CellRecord *cell) {
