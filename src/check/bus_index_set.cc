@@ -6,38 +6,55 @@
 
 namespace {
 
-uint32_t hash_of_member(const void *member) {
-    return integer_hash(static_cast<const BusIndex *>(member)->value);
+constexpr uint32_t kFirstSlots = 64;
+
+uint64_t stored(int32_t value) { return uint64_t(int64_t{value} - INT32_MIN) + 1; }
+
+// The slot of the value, or the empty slot where it belongs.
+uint32_t slot_of(const BusIndexSet &set, uint64_t member, uint32_t hash) {
+    uint32_t slot = hash & set.mask;
+    while (set.slots[slot] && set.slots[slot] != member)
+        slot = (slot + 1) & set.mask;
+    return slot;
+}
+
+// Room for one more member; false after a reported failure, the set as it was.
+bool make_room(HostContext *context, BusIndexSet &set) {
+    uint32_t slots = set.slots ? set.mask + 1 : 0;
+    if (2 * (uint64_t{set.used} + 1) <= slots)
+        return true;
+    uint32_t grown = slots ? slots * 2 : kFirstSlots;
+    auto *table = static_cast<uint64_t *>(mem_alloc(context, sizeof(uint64_t) * grown));
+    if (!table)
+        return false;
+    BusIndexSet larger{table, grown - 1, set.used};
+    for (uint32_t slot = 0; slot < slots; slot++) {
+        if (uint64_t member = set.slots[slot]) {
+            auto value = static_cast<int32_t>(int64_t(member - 1) + INT32_MIN);
+            table[slot_of(larger, member, integer_hash(value))] = member;
+        }
+    }
+    mem_free(context, set.slots);
+    set = larger;
+    return true;
 }
 
 }  // namespace
 
 BusIndexResult bus_index_add(HostContext *context, int32_t value) {
-    LookupIndex *lookup = &g_check.bus_index_lookup;
-    auto same = [value](const void *member) { return static_cast<const BusIndex *>(member)->value == value; };
-    if (lookup_find(lookup, integer_hash(value), same))
+    BusIndexSet &set = g_check.bus_indices;
+    const uint64_t member = stored(value);
+    const uint32_t hash = integer_hash(value);
+    if (set.slots && set.slots[slot_of(set, member, hash)] == member)
         return {BusIndexOutcome::kPresent, value};
-    // The member first: a failure then leaves the index as it was.
-    auto *member = static_cast<BusIndex *>(mem_alloc(context, sizeof(BusIndex)));
-    if (!member)
+    if (!make_room(context, set))
         return {BusIndexOutcome::kFailed, value};
-    if (!lookup_reserve(context, lookup, hash_of_member)) {
-        mem_free(context, member);
-        return {BusIndexOutcome::kFailed, value};
-    }
-    member->value = value;
-    lookup_insert(lookup, integer_hash(value), member);
-    BusIndex **tail = g_check.bus_indices ? &g_check.bus_last->next : &g_check.bus_indices;
-    *tail = member;
-    g_check.bus_last = member;
+    set.slots[slot_of(set, member, hash)] = member;
+    set.used++;
     return {BusIndexOutcome::kAdded, value};
 }
 
 void bus_index_empty(HostContext *context) {
-    while (BusIndex *member = g_check.bus_indices) {
-        g_check.bus_indices = member->next;
-        mem_free(context, member);
-    }
-    g_check.bus_last = nullptr;
-    lookup_release(context, &g_check.bus_index_lookup);
+    mem_free(context, g_check.bus_indices.slots);
+    g_check.bus_indices = {};
 }

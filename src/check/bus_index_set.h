@@ -5,10 +5,13 @@
 
 #include "oxel32.h"
 
-// One member of the set; the set is a chain in the order of addition.
-struct BusIndex {
-    int32_t value;
-    BusIndex *next;
+// The members are kept in an open-addressing table of their own: a chain of
+// many thousand positions then takes one block, not one per member. A slot
+// holds its value offset so that no value is 0, the mark of an empty slot.
+struct BusIndexSet {
+    uint64_t *slots;
+    uint32_t mask;      // slot count - 1; slots null: no table yet
+    uint32_t used;
 };
 
 enum class BusIndexOutcome {

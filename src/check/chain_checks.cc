@@ -440,15 +440,12 @@ Severity find_pin(Element &e) {
         return kClean;
     Severity result = kClean;
     const char *reason = nullptr;
-    if (resolve_pin_reference(e.context, reference, &reason) != kPinRefValid) {
+    // A valid reference gives the pin it names, by name or else by number.
+    if (resolve_pin_reference_to(e.context, reference, &reason, &e.pin) != kPinRefValid) {
         report_error(e.context, "Invalid chain pin reference \"%s\" at position %d"
                      " in BoundaryScan register \"%s\", Reason: %s",
                      reference->name, position(e), e.register_name, reason ? reason : "unknown error");
         result |= kError;
-    } else {
-        e.pin = pin_in(g_check.pin_names, reference->name);
-        if (!e.pin)
-            e.pin = pin_in(g_check.pin_numbers, reference->name);
     }
     if (reference->kind == OXEL_PINREF_ELEMENTS) {
         report_warning(e.context, "Reference to multiple bus elements from chain pin (%s) at position %d "

@@ -12,17 +12,12 @@ const char *pin_name_of(const void *element) {
     return record && record->pin ? record->pin->name : nullptr;
 }
 
-uint32_t hash_of_element(const void *element) { return text_hash(pin_name_of(element)); }
-
-bool element_serves(const void *element, const char *name) {
-    const char *pin = pin_name_of(element);
-    return pin && std::strcmp(pin, name) == 0;
-}
-
 bool walk_names_pin(const ItemList *chain, const char *name) {
-    for (int32_t i = 0; chain && i < chain->count; i++)
-        if (element_serves(chain->items[i], name))
+    for (int32_t i = 0; chain && i < chain->count; i++) {
+        const char *pin = pin_name_of(chain->items[i]);
+        if (pin && std::strcmp(pin, name) == 0)
             return true;
+    }
     return false;
 }
 
@@ -34,17 +29,16 @@ ChainPinNames *names_of(HostContext *context, const BoundaryScanRegisterRecord *
             return &names;
         if (names.reg)
             continue;
+        // The index holds the pin names themselves: a question then reads
+        // no chain element.
         const ItemList *chain = reg->chain;
-        for (int32_t i = 0; chain && i < chain->count; i++) {
-            if (!pin_name_of(chain->items[i]))
-                continue;
-            if (!lookup_reserve(context, &names.elements, hash_of_element)) {
-                lookup_release(context, &names.elements);
-                *failed = true;
-                return nullptr;
-            }
-            lookup_insert(&names.elements, hash_of_element(chain->items[i]), chain->items[i]);
+        if (chain && !lookup_reserve(context, &names.elements, static_cast<uint32_t>(chain->count))) {
+            *failed = true;
+            return nullptr;
         }
+        for (int32_t i = 0; chain && i < chain->count; i++)
+            if (const char *pin = pin_name_of(chain->items[i]))
+                lookup_insert(&names.elements, text_hash(pin), const_cast<char *>(pin));
         names.reg = reg;
         return &names;
     }
@@ -60,7 +54,7 @@ ChainNamesPin chain_names_pin(HostContext *context, const BoundaryScanRegisterRe
     ChainPinNames *names = names_of(context, reg, &failed);
     if (failed)
         return ChainNamesPin::kFailed;
-    auto serves = [name](const void *element) { return element_serves(element, name); };
+    auto serves = [name](const void *pin) { return std::strcmp(static_cast<const char *>(pin), name) == 0; };
     bool found = names ? lookup_find(&names->elements, text_hash(name), serves) != nullptr
                        : walk_names_pin(reg->chain, name);
     return found ? ChainNamesPin::kYes : ChainNamesPin::kNo;

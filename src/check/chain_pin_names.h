@@ -4,8 +4,8 @@
 #include "check/lookup_index.h"
 #include "oxel32.h"
 
-// The chain elements of one register by pin name, built on the first
-// question about the register.
+// The pin names that the chain elements of one register serve, built on
+// the first question about the register.
 struct ChainPinNames {
     const BoundaryScanRegisterRecord *reg;
     LookupIndex elements;

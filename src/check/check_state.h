@@ -20,9 +20,7 @@ struct check_state {
     NameTable *pin_numbers;           // pin numbers as text -> their PinRecord
     NameTable *cell_names;            // cell names -> their CellRecord
 
-    BusIndex *bus_indices;            // the bus index set, emptied by its users
-    BusIndex *bus_last;               // its last member
-    LookupIndex bus_index_lookup;     // its members by value
+    BusIndexSet bus_indices;          // the bus index set, emptied by its users
 
     // The pin names of the device's boundary-scan chains, released with
     // the device tables.
@@ -38,9 +36,9 @@ struct check_state {
     NameTable *device_names;
 
     // The driver's name lists: owned copies, asked only for membership,
-    // which each list's index answers.
+    // which each list's index answers; and the nets of the netlists checked
+    // so far, each once, as the description's own texts in an index alone.
     ItemList *component_names;        // every named component; null without components
-    ItemList *net_names;              // nets of the netlists checked so far, each once
     ItemList *family_names;           // the family name register of the pin family checks
     LookupIndex component_index, net_index, family_index;
 

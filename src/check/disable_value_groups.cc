@@ -9,10 +9,6 @@
 
 namespace {
 
-uint32_t hash_of_group(const void *group) {
-    return text_hash(static_cast<const DisableGroup *>(group)->control);
-}
-
 int32_t *count_for(DisableGroup *group, char value) {
     switch (value) {
     case '0': return &group->zeros;
@@ -35,25 +31,25 @@ bool make_room(HostContext *context, Item **items, int32_t count, int32_t *capac
     return true;
 }
 
-DisableGroup *find_group(const char *control) {
+DisableGroup *find_group(const char *control, uint32_t hash) {
     auto same = [control](const void *group) {
         return std::strcmp(static_cast<const DisableGroup *>(group)->control, control) == 0;
     };
-    void *group = lookup_find(&g_check.disable_groups.by_control, text_hash(control), same);
+    void *group = lookup_find(&g_check.disable_groups.by_control, hash, same);
     return static_cast<DisableGroup *>(group);
 }
 
-DisableGroup *new_group(HostContext *context, const char *control) {
+DisableGroup *new_group(HostContext *context, const char *control, uint32_t hash) {
     DisableValueGroups &all = g_check.disable_groups;
     if (!make_room(context, &all.groups, all.group_count, &all.group_capacity) ||
-        !lookup_reserve(context, &all.by_control, hash_of_group))
+        !lookup_reserve(context, &all.by_control))
         return nullptr;
     auto *group = static_cast<DisableGroup *>(mem_alloc(context, sizeof(DisableGroup)));
     if (!group)
         return nullptr;
     group->control = control;
     all.groups[all.group_count++] = group;
-    lookup_insert(&all.by_control, text_hash(control), group);
+    lookup_insert(&all.by_control, hash, group);
     return group;
 }
 
@@ -71,8 +67,9 @@ bool enter_element(HostContext *context, int32_t element) {
         const char *control = static_cast<const char *>(record->control_cells->items[j]);
         if (!value || !control || std::strcmp(control, "-") == 0)
             continue;
-        DisableGroup *group = find_group(control);
-        if (!group && !(group = new_group(context, control)))
+        uint32_t hash = text_hash(control);
+        DisableGroup *group = find_group(control, hash);
+        if (!group && !(group = new_group(context, control, hash)))
             return false;
         if (!make_room(context, &group->entries, group->count, &group->capacity))
             return false;
@@ -106,7 +103,7 @@ DisableGroup *disable_group_before(HostContext *context, const ItemList *chain, 
             return nullptr;
         }
     }
-    return find_group(control);
+    return find_group(control, text_hash(control));
 }
 
 void disable_group_recount(DisableGroup *group, char before, char after) {

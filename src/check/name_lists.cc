@@ -32,13 +32,16 @@ bool append_name_copy(HostContext *context, ItemList **list, const char *name) {
 
 namespace {
 
-uint32_t hash_of_name(const void *name) { return text_hash(static_cast<const char *>(name)); }
+const char *find_name(const LookupIndex *index, const char *name, uint32_t hash) {
+    auto same = [name](const void *text) { return std::strcmp(static_cast<const char *>(text), name) == 0; };
+    return static_cast<const char *>(lookup_find(index, hash, same));
+}
 
 }  // namespace
 
 bool append_indexed_name(HostContext *context, ItemList **list, LookupIndex *index, const char *name) {
     // Room in the index first: the copy then cannot be left unindexed.
-    if (!lookup_reserve(context, index, hash_of_name) || !append_name_copy(context, list, name))
+    if (!lookup_reserve(context, index) || !append_name_copy(context, list, name))
         return false;
     char *copy = static_cast<char *>((*list)->items[(*list)->count - 1]);
     lookup_insert(index, text_hash(copy), copy);
@@ -46,17 +49,11 @@ bool append_indexed_name(HostContext *context, ItemList **list, LookupIndex *ind
 }
 
 int32_t name_list_contains(const LookupIndex *index, const char *name) {
-    if (!name)
-        return 0;
-    auto same = [name](const void *entry) {
-        return std::strcmp(static_cast<const char *>(entry), name) == 0;
-    };
-    return lookup_find(index, text_hash(name), same) ? 1 : 0;
+    return name && find_name(index, name, text_hash(name)) ? 1 : 0;
 }
 
 bool build_name_lists(HostContext *context, const ItemList *components) {
-    g_check.net_names = list_create(context, nullptr, kNameListStep);
-    g_check.family_names = g_check.net_names ? list_create(context, nullptr, kNameListStep) : nullptr;
+    g_check.family_names = list_create(context, nullptr, kNameListStep);
     if (!g_check.family_names)
         return false;
     if (!components || components->count < 1)
@@ -75,7 +72,7 @@ bool build_name_lists(HostContext *context, const ItemList *components) {
 }
 
 void free_name_lists(HostContext *context) {
-    for (ItemList **list : {&g_check.component_names, &g_check.net_names, &g_check.family_names}) {
+    for (ItemList **list : {&g_check.component_names, &g_check.family_names}) {
         list_release(context, *list);
         *list = nullptr;
     }
@@ -84,7 +81,14 @@ void free_name_lists(HostContext *context) {
 }
 
 bool record_net_name(HostContext *context, const char *name) {
-    if (!name || name_list_contains(&g_check.net_index, name))
+    if (!name)
         return true;
-    return append_indexed_name(context, &g_check.net_names, &g_check.net_index, name);
+    uint32_t hash = text_hash(name);
+    if (find_name(&g_check.net_index, name, hash))
+        return true;
+    // The net names are the description's own: it outlives the run.
+    if (!lookup_reserve(context, &g_check.net_index))
+        return false;
+    lookup_insert(&g_check.net_index, hash, const_cast<char *>(name));
+    return true;
 }

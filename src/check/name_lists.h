@@ -35,12 +35,12 @@ bool append_indexed_name(HostContext *context, ItemList **list, LookupIndex *ind
 int32_t name_list_contains(const LookupIndex *index, const char *name);
 
 // The driver's lists: a copy of the name of every named component, in list
-// order (no list when there are no components), and the net name list and
-// the family name register, both empty. False after a reported failure,
-// with whatever was built left in the check state for the clean-up.
+// order (no list when there are no components), and the family name
+// register, empty. False after a reported failure, with whatever was built
+// left in the check state for the clean-up.
 bool build_name_lists(HostContext *context, const ItemList *components);
 void free_name_lists(HostContext *context);
 
-// Adds a net name to the net name list unless it is there already; false
-// after a reported failure.
+// Adds a net name to the run's net names unless it is there already; the
+// text is borrowed from the description. False after a reported failure.
 bool record_net_name(HostContext *context, const char *name);

@@ -7,12 +7,9 @@
 #include "check/name_lists.h"
 #include "model/item_list.h"
 
-uint32_t name_bucket(const char *name) {
-    uint32_t hash = 0;
-    for (const char *c = name; *c; c++)
-        hash = hash * kNameHashMultiplier + static_cast<uint32_t>(static_cast<int8_t>(*c));
-    return hash % kNameTableBuckets;
-}
+static_assert(kNameHashMultiplier == 31, "the bucket hash is the polynomial of hash_text");
+
+uint32_t name_bucket(const char *name) { return hash_text(name).polynomial % kNameTableBuckets; }
 
 NameTable *name_table_create(HostContext *context) {
     return static_cast<NameTable *>(mem_alloc(context, sizeof(NameTable)));
@@ -20,13 +17,10 @@ NameTable *name_table_create(HostContext *context) {
 
 namespace {
 
-uint32_t hash_of_entry(const void *entry) { return static_cast<const NameEntry *>(entry)->hash; }
-
 // The entry of the name whose index hash is `hash`, or null.
 NameEntry *find_entry(const NameTable *table, const char *name, uint32_t hash) {
-    auto same = [name, hash](const void *item) {
-        const auto *entry = static_cast<const NameEntry *>(item);
-        return entry->hash == hash && std::strcmp(entry->name, name) == 0;
+    auto same = [name](const void *entry) {
+        return std::strcmp(static_cast<const NameEntry *>(entry)->name, name) == 0;
     };
     return static_cast<NameEntry *>(lookup_find(&table->index, hash, same));
 }
@@ -61,6 +55,10 @@ void *slab_space(HostContext *context, NameTable *table, size_t size) {
 
 }  // namespace
 
+bool name_table_reserve(HostContext *context, NameTable *table, int32_t count) {
+    return !table || count < 1 || lookup_reserve(context, &table->index, static_cast<uint32_t>(count));
+}
+
 NameEntry *name_table_lookup(const NameTable *table, const char *name) {
     if (!table || !name)
         return nullptr;
@@ -70,26 +68,24 @@ NameEntry *name_table_lookup(const NameTable *table, const char *name) {
 NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *name, void *payload) {
     if (!table || !name)
         return nullptr;
-    // The name is hashed once for the lookup and the insertion.
-    uint32_t hash = text_hash(name);
-    if (NameEntry *known = find_entry(table, name, hash)) {
+    // The name is walked once for its hashes and its length.
+    const TextHash hash = hash_text(name);
+    if (NameEntry *known = find_entry(table, name, hash.index)) {
         if (++known->uses > table->most_uses)
             table->most_uses = known->uses;
         return known;
     }
-    if (!lookup_reserve(context, &table->index, hash_of_entry))
+    if (!lookup_reserve(context, &table->index))
         return nullptr;
     // The name lives right after its entry, both in the table's slabs, which
     // go together with the table.
-    size_t length = std::strlen(name);
-    auto *entry = static_cast<NameEntry *>(slab_space(context, table, sizeof(NameEntry) + length + 1));
+    auto *entry = static_cast<NameEntry *>(slab_space(context, table, sizeof(NameEntry) + hash.length + 1));
     if (!entry)
         return nullptr;
     entry->name = reinterpret_cast<char *>(entry + 1);
-    std::memcpy(entry->name, name, length + 1);
-    lookup_insert(&table->index, hash, entry);
-    uint32_t bucket = name_bucket(name);
-    entry->hash = hash;
+    std::memcpy(entry->name, name, hash.length + 1);
+    lookup_insert(&table->index, hash.index, entry);
+    uint32_t bucket = hash.polynomial % kNameTableBuckets;
     entry->uses = 1;
     if (table->most_uses < 1)
         table->most_uses = 1;

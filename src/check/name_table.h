@@ -15,7 +15,6 @@ constexpr uint32_t kNameHashMultiplier = 31;
 struct NameEntry {
     char *name;          // a copy in the entry's own block
     int32_t uses;
-    uint32_t hash;       // the name's index hash, kept for when the index grows
     void *payload;
     NameEntry *next;     // the next entry of the bucket, older than this one
 };
@@ -50,6 +49,11 @@ NameTable *name_table_create(HostContext *context);
 // entry (use count 1, the payload) at the head of its bucket. The entry, or
 // null after a reported failure; a null table or name enters nothing (null).
 NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *name, void *payload);
+
+// Makes room for `count` more names at once, so that a table about to take
+// a long list is not grown step by step. False after a reported failure
+// (the table then grows as names come, as without it).
+bool name_table_reserve(HostContext *context, NameTable *table, int32_t count);
 
 // The entry of the name (exact comparison), or null.
 NameEntry *name_table_lookup(const NameTable *table, const char *name);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "base/messages.h"
 #include "check/chain_pin_names.h"
@@ -390,6 +391,11 @@ Severity check_pin_list(HostContext *context, const ItemList *pins, const Compon
     }
     ControllerCounts counts{};
     Severity result = kClean;
+    // Room for the list's names and numbers at once (a bus takes more
+    // numbers as they come); a table without it grows name by name.
+    for (NameTable *table : {g_check.pin_names, g_check.pin_numbers})
+        if (!name_table_reserve(context, table, pins->count))
+            result |= kError;
     for (int32_t i = 0; i < pins->count; i++)
         if (auto *pin = static_cast<PinRecord *>(pins->items[i]))
             if (!check_pin(context, pin, component, counts, result))

@@ -58,20 +58,21 @@ bool bus_has_range(const ItemList *indices, int64_t low, int64_t high) {
 
 // The index list of the bus a bus reference names, or a code that says why
 // there is none.
-int32_t bus_indices_of(const char *name, const ItemList **indices) {
+int32_t bus_indices_of(const char *name, const ItemList **indices, PinRecord **found) {
     NameEntry *entry = name_table_lookup(g_check.pin_names, name);
     if (!entry)
         return name_table_lookup(g_check.pin_numbers, name) ? kPinRefIsPinNumber : kPinRefUndefined;
-    const auto *pin = static_cast<const PinRecord *>(entry->payload);
+    auto *pin = static_cast<PinRecord *>(entry->payload);
+    *found = pin;
     if (!pin || pin->form != OXEL_FORM_BUS || !pin->numbering || !pin->numbering->indices)
         return kPinRefNotBus;
     *indices = pin->numbering->indices;
     return kPinRefValid;
 }
 
-int32_t resolve_element(const PinRefRecord *reference) {
+int32_t resolve_element(const PinRefRecord *reference, PinRecord **found) {
     const ItemList *indices = nullptr;
-    int32_t code = bus_indices_of(reference->name, &indices);
+    int32_t code = bus_indices_of(reference->name, &indices, found);
     if (code != kPinRefValid)
         return code;
     return bus_has_index(indices, reference->selector) ? kPinRefValid : kPinRefNotMember;
@@ -79,12 +80,12 @@ int32_t resolve_element(const PinRefRecord *reference) {
 
 // Every index the reference names must be a member: a single one, each
 // value of a range; a named index names none.
-int32_t resolve_elements(const PinRefRecord *reference) {
+int32_t resolve_elements(const PinRefRecord *reference, PinRecord **found) {
     const auto *wanted = reinterpret_cast<const ItemList *>(reference->selector);
     if (!wanted || wanted->count < 1)
         return kPinRefNotBus;
     const ItemList *indices = nullptr;
-    int32_t code = bus_indices_of(reference->name, &indices);
+    int32_t code = bus_indices_of(reference->name, &indices, found);
     for (int32_t i = 0; code == kPinRefValid && i < wanted->count; i++) {
         const auto *index = static_cast<const IndexRecord *>(wanted->items[i]);
         if (index && index->kind == OXEL_INDEX_NUMBER && !bus_has_index(indices, index->first))
@@ -95,29 +96,38 @@ int32_t resolve_elements(const PinRefRecord *reference) {
     return code;
 }
 
-int32_t resolve_plain(const PinRefRecord *reference) {
+int32_t resolve_plain(const PinRefRecord *reference, PinRecord **found) {
     NameEntry *entry = name_table_lookup(g_check.pin_names, reference->name);
     if (!entry)
         entry = name_table_lookup(g_check.pin_numbers, reference->name);
     if (!entry)
         return kPinRefUndefined;
-    const auto *pin = static_cast<const PinRecord *>(entry->payload);
+    auto *pin = static_cast<PinRecord *>(entry->payload);
+    *found = pin;
     return pin && pin->form == OXEL_FORM_SINGLE ? kPinRefValid : kPinRefIsBus;
 }
 
 }  // namespace
 
-int32_t resolve_pin_reference(HostContext *, const PinRefRecord *reference, const char **reason) {
+int32_t resolve_pin_reference_to(HostContext *, const PinRefRecord *reference, const char **reason,
+                                 PinRecord **pin) {
+    PinRecord *found = nullptr;
     if (!reference || !reference->name)
         return kPinRefValid;
     int32_t code = kPinRefUnknownKind;
     if (reference->kind == OXEL_PINREF_ELEMENT)
-        code = resolve_element(reference);
+        code = resolve_element(reference, &found);
     else if (reference->kind == OXEL_PINREF_ELEMENTS)
-        code = resolve_elements(reference);
+        code = resolve_elements(reference, &found);
     else if (reference->kind == OXEL_PINREF_PLAIN)
-        code = resolve_plain(reference);
+        code = resolve_plain(reference, &found);
     if (code != kPinRefValid && reason)
         *reason = kReasons[code];
+    if (code == kPinRefValid && pin)
+        *pin = found;
     return code;
+}
+
+int32_t resolve_pin_reference(HostContext *context, const PinRefRecord *reference, const char **reason) {
+    return resolve_pin_reference_to(context, reference, reason, nullptr);
 }

@@ -20,3 +20,9 @@ enum PinReferenceCode : int32_t {
 // through `reason` (when given); a valid reference, an absent one or one
 // without a name stores nothing and gives 0.
 int32_t resolve_pin_reference(HostContext *context, const PinRefRecord *reference, const char **reason);
+
+// As resolve_pin_reference; a valid reference with a name also stores the
+// pin or bus it names through `pin` (from the pin name table, else from the
+// pin number table), so that the caller need not look it up again.
+int32_t resolve_pin_reference_to(HostContext *context, const PinRefRecord *reference, const char **reason,
+                                 PinRecord **pin);
