@@ -21,6 +21,12 @@ bool walk_names_pin(const ItemList *chain, const char *name) {
     return false;
 }
 
+void release_names(HostContext *context, ChainPinNames &names) {
+    lookup_release(context, &names.names);
+    slab_store_free(context, &names.copies);
+    names.reg = nullptr;
+}
+
 // The names of the register's chain: found among those kept, or built in a
 // free place; null when every place is taken (or after a failure, *failed).
 ChainPinNames *names_of(HostContext *context, const BoundaryScanRegisterRecord *reg, bool *failed) {
@@ -29,16 +35,27 @@ ChainPinNames *names_of(HostContext *context, const BoundaryScanRegisterRecord *
             return &names;
         if (names.reg)
             continue;
-        // The index holds the pin names themselves: a question then reads
-        // no chain element.
+        // The index holds copies of the names, side by side in chain order:
+        // the questions, which come in pin list order, most often the chain's
+        // too, then read neither the chain's elements nor its scattered texts.
         const ItemList *chain = reg->chain;
-        if (chain && !lookup_reserve(context, &names.elements, static_cast<uint32_t>(chain->count))) {
+        if (chain && !lookup_reserve(context, &names.names, static_cast<uint32_t>(chain->count))) {
             *failed = true;
             return nullptr;
         }
-        for (int32_t i = 0; chain && i < chain->count; i++)
-            if (const char *pin = pin_name_of(chain->items[i]))
-                lookup_insert(&names.elements, text_hash(pin), const_cast<char *>(pin));
+        for (int32_t i = 0; chain && i < chain->count; i++) {
+            const char *pin = pin_name_of(chain->items[i]);
+            if (!pin)
+                continue;
+            const TextHash hash = hash_text(pin);
+            char *copy = slab_text(context, &names.copies, pin, hash.length);
+            if (!copy) {
+                release_names(context, names);
+                *failed = true;
+                return nullptr;
+            }
+            lookup_insert(&names.names, hash.index, copy);
+        }
         names.reg = reg;
         return &names;
     }
@@ -55,14 +72,12 @@ ChainNamesPin chain_names_pin(HostContext *context, const BoundaryScanRegisterRe
     if (failed)
         return ChainNamesPin::kFailed;
     auto serves = [name](const void *pin) { return std::strcmp(static_cast<const char *>(pin), name) == 0; };
-    bool found = names ? lookup_find(&names->elements, text_hash(name), serves) != nullptr
+    bool found = names ? lookup_find(&names->names, text_hash(name), serves) != nullptr
                        : walk_names_pin(reg->chain, name);
     return found ? ChainNamesPin::kYes : ChainNamesPin::kNo;
 }
 
 void release_chain_pin_names(HostContext *context) {
-    for (ChainPinNames &names : g_check.chain_pins) {
-        lookup_release(context, &names.elements);
-        names.reg = nullptr;
-    }
+    for (ChainPinNames &names : g_check.chain_pins)
+        release_names(context, names);
 }

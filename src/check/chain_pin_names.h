@@ -2,13 +2,15 @@
 #pragma once
 
 #include "check/lookup_index.h"
+#include "check/slab_store.h"
 #include "oxel32.h"
 
 // The pin names that the chain elements of one register serve, built on
 // the first question about the register.
 struct ChainPinNames {
     const BoundaryScanRegisterRecord *reg;
-    LookupIndex elements;
+    LookupIndex names;
+    SlabStore copies;     // the names, copied side by side in chain order
 };
 
 // Registers whose names are kept at once; a device with more registers

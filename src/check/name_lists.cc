@@ -76,7 +76,8 @@ void free_name_lists(HostContext *context) {
         list_release(context, *list);
         *list = nullptr;
     }
-    for (LookupIndex *index : {&g_check.component_index, &g_check.net_index, &g_check.family_index})
+    for (LookupIndex *index :
+         {&g_check.component_index, &g_check.net_index, &g_check.family_index, &g_check.family_records})
         lookup_release(context, index);
 }
 

@@ -25,34 +25,6 @@ NameEntry *find_entry(const NameTable *table, const char *name, uint32_t hash) {
     return static_cast<NameEntry *>(lookup_find(&table->index, hash, same));
 }
 
-// Space for an entry of `size` bytes from the table's newest slab, or from a
-// new slab; a large entry gets a slab of its own, kept behind the newest so
-// that the newest goes on serving. Null after a reported failure.
-void *slab_space(HostContext *context, NameTable *table, size_t size) {
-    size = (size + 7) & ~size_t(7);
-    NameSlab *newest = table->slabs;
-    if (size > kNameSlabData / 4 && newest) {
-        auto *own = static_cast<NameSlab *>(mem_alloc(context, sizeof(NameSlab) + size));
-        if (!own)
-            return nullptr;
-        own->previous = newest->previous;
-        newest->previous = own;
-        return own + 1;
-    }
-    if (!newest || kNameSlabData - table->slab_used < size) {
-        size_t data = size > kNameSlabData ? size : kNameSlabData;
-        newest = static_cast<NameSlab *>(mem_alloc(context, sizeof(NameSlab) + data));
-        if (!newest)
-            return nullptr;
-        newest->previous = table->slabs;
-        table->slabs = newest;
-        table->slab_used = 0;
-    }
-    void *space = reinterpret_cast<char *>(newest + 1) + table->slab_used;
-    table->slab_used += size;
-    return space;
-}
-
 }  // namespace
 
 bool name_table_reserve(HostContext *context, NameTable *table, int32_t count) {
@@ -79,7 +51,8 @@ NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *
         return nullptr;
     // The name lives right after its entry, both in the table's slabs, which
     // go together with the table.
-    auto *entry = static_cast<NameEntry *>(slab_space(context, table, sizeof(NameEntry) + hash.length + 1));
+    void *space = slab_space(context, &table->slabs, sizeof(NameEntry) + hash.length + 1, alignof(NameEntry));
+    auto *entry = static_cast<NameEntry *>(space);
     if (!entry)
         return nullptr;
     entry->name = reinterpret_cast<char *>(entry + 1);
@@ -121,10 +94,7 @@ ItemList *names_used_more_than(HostContext *context, const NameTable *table, int
 void name_table_free(HostContext *context, NameTable *table) {
     if (!table)
         return;
-    while (NameSlab *slab = table->slabs) {
-        table->slabs = slab->previous;
-        mem_free(context, slab);
-    }
+    slab_store_free(context, &table->slabs);
     lookup_release(context, &table->index);
     mem_free(context, table);
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "check/lookup_index.h"
+#include "check/slab_store.h"
 #include "oxel32.h"
 
 constexpr int32_t kNameTableBuckets = 101;
@@ -19,13 +20,6 @@ struct NameEntry {
     NameEntry *next;     // the next entry of the bucket, older than this one
 };
 
-// The entries of a table are carved from slabs: a table of many thousand
-// names then takes few blocks and is freed in a few steps.
-struct NameSlab {
-    NameSlab *previous;   // the slab made before; the entries follow this header
-};
-constexpr size_t kNameSlabData = 16384 - sizeof(NameSlab);
-
 // Each bucket holds a chain of entries, newest first: the order of the
 // reports. Lookups go through the index, which holds every entry too, so
 // that a table of many thousand names answers without walking a chain.
@@ -33,8 +27,7 @@ struct NameTable {
     NameEntry *buckets[kNameTableBuckets];
     LookupIndex index;
     int32_t most_uses;   // the highest use count of any entry; 0 while empty
-    NameSlab *slabs;     // the newest slab, null while empty
-    size_t slab_used;    // bytes of the newest slab handed out
+    SlabStore slabs;     // the entries with their names, freed with the table
 };
 
 // The bucket of a name: every character taken as a signed 8-bit value, the

@@ -34,8 +34,11 @@ Severity register_pin_family(HostContext *context, const PinFamilyRecord *family
         return kError;
     }
     // A copy that cannot be made has been reported by the allocator.
-    bool added = append_indexed_name(context, &g_check.family_names, &g_check.family_index, family->name);
-    return added ? kClean : kError;
+    if (!lookup_reserve(context, &g_check.family_records) ||
+        !append_indexed_name(context, &g_check.family_names, &g_check.family_index, family->name))
+        return kError;
+    lookup_insert(&g_check.family_records, text_hash(family->name), const_cast<PinFamilyRecord *>(family));
+    return kClean;
 }
 
 // ---- Family check of a pin ----
@@ -97,7 +100,14 @@ constexpr FamilyValue kFamilyValues[] = {
     {kPropagation, &PinFamilyRecord::tphl_max, "tpHLMax undefined in family \"%s\" for pin %s"},
 };
 
+// The first family of the name: from the registered families' index, else
+// (a family that could not be registered) by a walk of the list.
 const PinFamilyRecord *find_pin_family(const ItemList *families, const char *name) {
+    auto same = [name](const void *family) {
+        return std::strcmp(static_cast<const PinFamilyRecord *>(family)->name, name) == 0;
+    };
+    if (void *registered = lookup_find(&g_check.family_records, text_hash(name), same))
+        return static_cast<const PinFamilyRecord *>(registered);
     for (int32_t i = 0; i < families->count; i++) {
         const auto *family = static_cast<const PinFamilyRecord *>(families->items[i]);
         if (family && family->name && std::strcmp(family->name, name) == 0)
