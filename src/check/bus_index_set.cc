@@ -27,7 +27,9 @@ bool make_room(HostContext *context, BusIndexSet &set) {
     auto *table = static_cast<uint64_t *>(mem_alloc(context, sizeof(uint64_t) * grown));
     if (!table)
         return false;
-    BusIndexSet larger{table, grown - 1, set.used};
+    BusIndexSet larger = set;
+    larger.slots = table;
+    larger.mask = grown - 1;
     for (uint32_t slot = 0; slot < slots; slot++) {
         if (uint64_t member = set.slots[slot]) {
             auto value = static_cast<int32_t>(int64_t(member - 1) + INT32_MIN);
@@ -43,6 +45,17 @@ bool make_room(HostContext *context, BusIndexSet &set) {
 
 BusIndexResult bus_index_add(HostContext *context, int32_t value) {
     BusIndexSet &set = g_check.bus_indices;
+    if (value >= 0 && value < set.expected_end) {
+        size_t words = size_t(set.expected_end) / 64 + 1;
+        if (!set.expected && !(set.expected = static_cast<uint64_t *>(mem_alloc(context, 8 * words))))
+            return {BusIndexOutcome::kFailed, value};
+        uint64_t &word = set.expected[value / 64];
+        const uint64_t bit = uint64_t{1} << (value % 64);
+        if (word & bit)
+            return {BusIndexOutcome::kPresent, value};
+        word |= bit;
+        return {BusIndexOutcome::kAdded, value};
+    }
     const uint64_t member = stored(value);
     const uint32_t hash = integer_hash(value);
     if (set.slots && set.slots[slot_of(set, member, hash)] == member)
@@ -54,7 +67,14 @@ BusIndexResult bus_index_add(HostContext *context, int32_t value) {
     return {BusIndexOutcome::kAdded, value};
 }
 
+void bus_index_expect(int32_t end) {
+    BusIndexSet &set = g_check.bus_indices;
+    if (!set.slots && !set.expected)
+        set.expected_end = end;
+}
+
 void bus_index_empty(HostContext *context) {
     mem_free(context, g_check.bus_indices.slots);
+    mem_free(context, g_check.bus_indices.expected);
     g_check.bus_indices = {};
 }

@@ -8,10 +8,14 @@
 // The members are kept in an open-addressing table of their own: a chain of
 // many thousand positions then takes one block, not one per member. A slot
 // holds its value offset so that no value is 0, the mark of an empty slot.
+// The values a user expects (a chain's positions, 0 to its length - 1) are
+// kept apart, one bit each, and the table holds the others.
 struct BusIndexSet {
     uint64_t *slots;
     uint32_t mask;      // slot count - 1; slots null: no table yet
     uint32_t used;
+    uint64_t *expected; // bit v set: v is a member; null until the first expected value
+    int32_t expected_end;
 };
 
 enum class BusIndexOutcome {
@@ -28,6 +32,10 @@ struct BusIndexResult {
 };
 
 BusIndexResult bus_index_add(HostContext *context, int32_t value);
+
+// Tells an empty set to expect the values 0 to end - 1: their bits come in
+// one block with the first of them.
+void bus_index_expect(int32_t end);
 
 // Frees every member; the set is empty afterwards. An empty set stays so.
 void bus_index_empty(HostContext *context);

@@ -493,6 +493,8 @@ Severity check_chain(HostContext *context, const ItemList *chain, const char *re
     }
     int32_t lowest = 0, highest = 0;
     Severity result = kClean;
+    // The positions are expected to run from 0 to the chain's length - 1.
+    bus_index_expect(chain->count);
     for (int32_t i = 0; i < chain->count; i++) {
         const auto *element = static_cast<const ChainElementRecord *>(chain->items[i]);
         if (!element)

@@ -34,7 +34,14 @@ bool name_table_reserve(HostContext *context, NameTable *table, int32_t count) {
 NameEntry *name_table_lookup(const NameTable *table, const char *name) {
     if (!table || !name)
         return nullptr;
-    return find_entry(table, name, text_hash(name));
+    NameEntry *found = table->last_found;
+    if (found && found->later && std::strcmp(found->later->name, name) == 0)
+        found = found->later;
+    else if (!found || std::strcmp(found->name, name) != 0)
+        found = find_entry(table, name, text_hash(name));
+    if (found)
+        table->last_found = found;
+    return found;
 }
 
 NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *name, void *payload) {
@@ -65,6 +72,9 @@ NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *
     entry->payload = payload;
     entry->next = table->buckets[bucket];
     table->buckets[bucket] = entry;
+    if (table->newest)
+        table->newest->later = entry;
+    table->newest = entry;
     return entry;
 }
 

@@ -18,14 +18,20 @@ struct NameEntry {
     int32_t uses;
     void *payload;
     NameEntry *next;     // the next entry of the bucket, older than this one
+    NameEntry *later;    // the entry made right after this one; null for the newest
 };
 
 // Each bucket holds a chain of entries, newest first: the order of the
 // reports. Lookups go through the index, which holds every entry too, so
 // that a table of many thousand names answers without walking a chain.
+// Names are mostly asked for in the order they were entered (a chain names
+// its pins in pin list order): a lookup first tries the entry made after
+// the one it found last, and that one again, before it reads the index.
 struct NameTable {
     NameEntry *buckets[kNameTableBuckets];
     LookupIndex index;
+    NameEntry *newest;               // null while empty
+    mutable NameEntry *last_found;   // the entry the last lookup found; null before one
     int32_t most_uses;   // the highest use count of any entry; 0 while empty
     SlabStore slabs;     // the entries with their names, freed with the table
 };
