@@ -89,6 +89,9 @@ Severity check_netlists(HostContext *context, const ItemList *netlists) {
             result |= kError;
             continue;
         }
+        // Room for a net name of each entry at once, not step by step.
+        if (!lookup_reserve(context, &g_check.net_index, static_cast<uint32_t>(netlist->count)))
+            result |= kError;
         for (int32_t j = 0; j < netlist->count; j++)
             result |= check_net(context, item_at<NetRecord>(netlist, j));
     }

@@ -41,8 +41,10 @@ struct check_state {
     ItemList *component_names;        // every named component; null without components
     ItemList *family_names;           // the family name register of the pin family checks
     LookupIndex component_index, net_index, family_index;
-    // The first pin family record of each registered name, by name.
+    // The first pin family record of each registered name, by name, and
+    // the one found last.
     LookupIndex family_records;
+    const PinFamilyRecord *last_family;
 
     // The component checks' counters, both set to 0 after every component.
     int32_t standard_counter;         // 1 while the component states a standard

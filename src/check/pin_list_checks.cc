@@ -100,14 +100,18 @@ constexpr FamilyValue kFamilyValues[] = {
     {kPropagation, &PinFamilyRecord::tphl_max, "tpHLMax undefined in family \"%s\" for pin %s"},
 };
 
-// The first family of the name: from the registered families' index, else
-// (a family that could not be registered) by a walk of the list.
+// The first family of the name: the one found last (pins of one family
+// come in runs), one from the registered families' index, or else (a family
+// that could not be registered) one found by a walk of the list.
 const PinFamilyRecord *find_pin_family(const ItemList *families, const char *name) {
+    const PinFamilyRecord *last = g_check.last_family;
+    if (last && std::strcmp(last->name, name) == 0)
+        return last;
     auto same = [name](const void *family) {
         return std::strcmp(static_cast<const PinFamilyRecord *>(family)->name, name) == 0;
     };
     if (void *registered = lookup_find(&g_check.family_records, text_hash(name), same))
-        return static_cast<const PinFamilyRecord *>(registered);
+        return g_check.last_family = static_cast<const PinFamilyRecord *>(registered);
     for (int32_t i = 0; i < families->count; i++) {
         const auto *family = static_cast<const PinFamilyRecord *>(families->items[i]);
         if (family && family->name && std::strcmp(family->name, name) == 0)
