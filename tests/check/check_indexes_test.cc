@@ -10,9 +10,9 @@
 
 namespace {
 
-class CheckIndexes : public ::testing::Test {
-protected:
-    void TearDown() override {
+// A host whose check state, and any failure still armed, go with it.
+struct CheckRun {
+    ~CheckRun() {
         memory_fail_at(0);
         release_check_state(host.host());
     }
@@ -24,7 +24,9 @@ protected:
 // A lookup tries the entry after the last one found first: whatever the
 // order of the questions, each name finds its own entry, and a name that is
 // not there finds none.
-TEST_F(CheckIndexes, NameTablesFindEveryNameInAnyOrder) {
+TEST(CheckIndexes, NameTablesFindEveryNameInAnyOrder) {
+    CheckRun run;
+    Recorder &host = run.host;
     NameTable *table = name_table_create(host.host());
     ASSERT_NE(table, nullptr);
     std::vector<std::string> names;
@@ -49,7 +51,9 @@ TEST_F(CheckIndexes, NameTablesFindEveryNameInAnyOrder) {
 
 // The values a chain expects are kept apart from the others; both tell a
 // value seen before, and a failed first block adds nothing.
-TEST_F(CheckIndexes, TheBusIndexSetKeepsExpectedAndOtherValuesApart) {
+TEST(CheckIndexes, TheBusIndexSetKeepsExpectedAndOtherValuesApart) {
+    CheckRun run;
+    Recorder &host = run.host;
     using enum BusIndexOutcome;
     bus_index_expect(100);
     memory_fail_at(1);
