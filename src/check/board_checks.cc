@@ -245,9 +245,11 @@ Severity check_board_taps(HostContext *context, const ItemList *taps, TapNetMap 
 
 // A net that serves more than one TAP signal is an error that only the
 // notes describe.
-Severity report_shared_nets(HostContext *context, const TapNetMap *map) {
+Severity report_shared_nets(HostContext *context, TapNetMap *map) {
     Severity result = kClean;
-    for (const TapNet *net = map->first; net; net = net->next) {
+    tap_net_map_sort(map);
+    for (int32_t i = 0; i < map->count; i++) {
+        const TapNet *net = map->nets[i];
         if (net->uses < 2)
             continue;
         if (result == kClean)

@@ -1,9 +1,45 @@
 // TAP net map: the nets a board's TAPs use, in net name order, each with its uses
 #include "check/tap_net_map.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/memory.h"
+
+namespace {
+
+constexpr int32_t kFirstNets = 16;
+
+TapNet *find_net(const TapNetMap *map, const char *name, uint32_t hash) {
+    auto same = [name](const void *net) {
+        return std::strcmp(static_cast<const TapNet *>(net)->name, name) == 0;
+    };
+    return static_cast<TapNet *>(lookup_find(&map->by_name, hash, same));
+}
+
+// A new net at the end of the map, or null after a reported failure (the
+// map as it was).
+TapNet *add_net(HostContext *context, TapNetMap *map, const char *name, uint32_t hash) {
+    if (map->count == map->capacity) {
+        int32_t grown = map->capacity ? map->capacity * 2 : kFirstNets;
+        auto *nets = static_cast<TapNet **>(mem_realloc(context, map->nets, sizeof(TapNet *) * grown));
+        if (!nets)
+            return nullptr;
+        map->nets = nets;
+        map->capacity = grown;
+    }
+    if (!lookup_reserve(context, &map->by_name))
+        return nullptr;
+    auto *net = static_cast<TapNet *>(mem_alloc(context, sizeof(TapNet)));
+    if (!net)
+        return nullptr;
+    net->name = name;
+    map->nets[map->count++] = net;
+    lookup_insert(&map->by_name, hash, net);
+    return net;
+}
+
+}  // namespace
 
 TapNetMap *tap_net_map_create(HostContext *context) {
     return static_cast<TapNetMap *>(mem_alloc(context, sizeof(TapNetMap)));
@@ -16,20 +52,11 @@ bool tap_net_map_record(HostContext *context, TapNetMap *map, const char *net, c
         return false;
     use->tap = tap;
     use->signal = signal;
-    // strcmp compares the bytes as unsigned characters: the map's order.
-    TapNet **place = &map->first;
-    while (*place && std::strcmp((*place)->name, net) < 0)
-        place = &(*place)->next;
-    TapNet *entry = *place;
-    if (!entry || std::strcmp(entry->name, net) != 0) {
-        entry = static_cast<TapNet *>(mem_alloc(context, sizeof(TapNet)));
-        if (!entry) {
-            mem_free(context, use);
-            return false;
-        }
-        entry->name = net;
-        entry->next = *place;
-        *place = entry;
+    uint32_t hash = text_hash(net);
+    TapNet *entry = find_net(map, net, hash);
+    if (!entry && !(entry = add_net(context, map, net, hash))) {
+        mem_free(context, use);
+        return false;
     }
     if (entry->last_use)
         entry->last_use->next = use;
@@ -40,16 +67,24 @@ bool tap_net_map_record(HostContext *context, TapNetMap *map, const char *net, c
     return true;
 }
 
+void tap_net_map_sort(TapNetMap *map) {
+    // strcmp compares the bytes as unsigned characters: the map's order.
+    std::sort(map->nets, map->nets + map->count,
+              [](const TapNet *a, const TapNet *b) { return std::strcmp(a->name, b->name) < 0; });
+}
+
 void tap_net_map_free(HostContext *context, TapNetMap *map) {
     if (!map)
         return;
-    while (TapNet *net = map->first) {
-        map->first = net->next;
+    for (int32_t i = 0; i < map->count; i++) {
+        TapNet *net = map->nets[i];
         while (TapNetUse *use = net->first_use) {
             net->first_use = use->next;
             mem_free(context, use);
         }
         mem_free(context, net);
     }
+    mem_free(context, map->nets);
+    lookup_release(context, &map->by_name);
     mem_free(context, map);
 }

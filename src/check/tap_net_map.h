@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "check/lookup_index.h"
 #include "oxel32.h"
 
 // One use of a net: the TAP that names it and for which signal. The texts
@@ -18,20 +19,29 @@ struct TapNet {
     int32_t uses;
     TapNetUse *first_use;    // in the order of recording
     TapNetUse *last_use;
-    TapNet *next;            // the next net by byte-wise comparison of names
 };
 
+// The nets in order of recording, found by name through the index; a
+// board of many TAPs then records each use at once, and the nets are put
+// in name order once, when they are read.
 struct TapNetMap {
-    TapNet *first;
+    TapNet **nets;
+    int32_t count;
+    int32_t capacity;
+    LookupIndex by_name;
 };
 
 // A new empty map; null after a reported failure.
 TapNetMap *tap_net_map_create(HostContext *context);
 
-// Records one use of `net`, adding the net in its place when it is new.
-// False after a reported failure, the map then as it was.
+// Records one use of `net`, adding the net when it is new. False after a
+// reported failure, the map then as it was.
 bool tap_net_map_record(HostContext *context, TapNetMap *map, const char *net, const char *tap,
                         const char *signal);
+
+// Puts the nets in order of their names, compared byte by byte as unsigned
+// characters, for a walk of map->nets.
+void tap_net_map_sort(TapNetMap *map);
 
 // Frees the map with its nets and uses (not the texts).
 void tap_net_map_free(HostContext *context, TapNetMap *map);
