@@ -21,6 +21,11 @@ bool walk_names_pin(const ItemList *chain, const char *name) {
     return false;
 }
 
+// A matcher of the index for the text `name`.
+auto same_text(const char *name) {
+    return [name](const void *copy) { return std::strcmp(static_cast<const char *>(copy), name) == 0; };
+}
+
 void release_names(HostContext *context, ChainPinNames &names) {
     lookup_release(context, &names.names);
     slab_store_free(context, &names.copies);
@@ -43,11 +48,15 @@ ChainPinNames *names_of(HostContext *context, const BoundaryScanRegisterRecord *
             *failed = true;
             return nullptr;
         }
+        // Each name once: the elements of a bus all name the bus, and equal
+        // names would make one long run of slots.
         for (int32_t i = 0; chain && i < chain->count; i++) {
             const char *pin = pin_name_of(chain->items[i]);
             if (!pin)
                 continue;
             const TextHash hash = hash_text(pin);
+            if (lookup_find(&names.names, hash.index, same_text(pin)))
+                continue;
             char *copy = slab_text(context, &names.copies, pin, hash.length);
             if (!copy) {
                 release_names(context, names);
@@ -71,8 +80,7 @@ ChainNamesPin chain_names_pin(HostContext *context, const BoundaryScanRegisterRe
     ChainPinNames *names = names_of(context, reg, &failed);
     if (failed)
         return ChainNamesPin::kFailed;
-    auto serves = [name](const void *pin) { return std::strcmp(static_cast<const char *>(pin), name) == 0; };
-    bool found = names ? lookup_find(&names->names, text_hash(name), serves) != nullptr
+    bool found = names ? lookup_find(&names->names, text_hash(name), same_text(name)) != nullptr
                        : walk_names_pin(reg->chain, name);
     return found ? ChainNamesPin::kYes : ChainNamesPin::kNo;
 }

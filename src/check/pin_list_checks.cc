@@ -272,6 +272,8 @@ bool check_bus(HostContext *context, PinRecord *bus, Severity &result) {
     }
     const ItemList *indices = bus->numbering->indices;
     int64_t size = 0;
+    // A bus is most often indexed from 0 to its width - 1.
+    bus_index_expect(static_cast<int32_t>(width));
     for (int32_t i = 0; indices && i < indices->count; i++) {
         for (ValueSpan span = values_of(static_cast<const IndexRecord *>(indices->items[i]));
              span.low <= span.high; span.low++, size++) {
