@@ -44,7 +44,9 @@ NameEntry *name_table_lookup(const NameTable *table, const char *name) {
     return found;
 }
 
-NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *name, void *payload) {
+namespace {
+
+NameEntry *enter(HostContext *context, NameTable *table, const char *name, void *payload, bool borrowed) {
     if (!table || !name)
         return nullptr;
     // The name is walked once for its hashes and its length.
@@ -56,14 +58,18 @@ NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *
     }
     if (!lookup_reserve(context, &table->index))
         return nullptr;
-    // The name lives right after its entry, both in the table's slabs, which
-    // go together with the table.
-    void *space = slab_space(context, &table->slabs, sizeof(NameEntry) + hash.length + 1, alignof(NameEntry));
-    auto *entry = static_cast<NameEntry *>(space);
+    // A copied name lives right after its entry, both in the table's slabs,
+    // which go together with the table.
+    size_t size = sizeof(NameEntry) + (borrowed ? 0 : hash.length + 1);
+    auto *entry = static_cast<NameEntry *>(slab_space(context, &table->slabs, size, alignof(NameEntry)));
     if (!entry)
         return nullptr;
-    entry->name = reinterpret_cast<char *>(entry + 1);
-    std::memcpy(entry->name, name, hash.length + 1);
+    if (borrowed) {
+        entry->name = const_cast<char *>(name);
+    } else {
+        entry->name = reinterpret_cast<char *>(entry + 1);
+        std::memcpy(entry->name, name, hash.length + 1);
+    }
     lookup_insert(&table->index, hash.index, entry);
     uint32_t bucket = hash.polynomial % kNameTableBuckets;
     entry->uses = 1;
@@ -76,6 +82,16 @@ NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *
         table->newest->later = entry;
     table->newest = entry;
     return entry;
+}
+
+}  // namespace
+
+NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *name, void *payload) {
+    return enter(context, table, name, payload, false);
+}
+
+NameEntry *name_table_enter_text(HostContext *context, NameTable *table, const char *text, void *payload) {
+    return enter(context, table, text, payload, true);
 }
 
 ItemList *names_used_more_than(HostContext *context, const NameTable *table, int32_t times,

@@ -14,7 +14,7 @@ constexpr uint32_t kNameHashMultiplier = 31;
 // One name of a table: how often it was entered, and the record it was
 // first entered with (not owned; may be null).
 struct NameEntry {
-    char *name;          // a copy in the entry's own block
+    char *name;          // a copy in the entry's own block, or a borrowed text
     int32_t uses;
     void *payload;
     NameEntry *next;     // the next entry of the bucket, older than this one
@@ -53,6 +53,10 @@ NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *
 // a long list is not grown step by step. False after a reported failure
 // (the table then grows as names come, as without it).
 bool name_table_reserve(HostContext *context, NameTable *table, int32_t count);
+
+// As name_table_enter, for a text that outlives the table (the
+// description's own): a new entry borrows it instead of a copy.
+NameEntry *name_table_enter_text(HostContext *context, NameTable *table, const char *text, void *payload);
 
 // The entry of the name (exact comparison), or null.
 NameEntry *name_table_lookup(const NameTable *table, const char *name);

@@ -159,11 +159,17 @@ const char *decimal(DecimalText &buffer, int64_t value) {
     return buffer.digits;
 }
 
-// Enters a name into one of the device's pin tables. A name the table
+// Enters a name of the description into one of the device's pin tables,
+// which borrow it; a number written out here gives a copy. A name the table
 // cannot take is left out and the check goes on; the allocator has reported
 // the failure, which the result carries.
-Severity enter_pin_table(HostContext *context, NameTable *table, const char *name, PinRecord *pin) {
-    return !name || name_table_enter(context, table, name, pin) ? kClean : kError;
+Severity enter_pin_table(HostContext *context, NameTable *table, const char *name, PinRecord *pin,
+                         bool description_text = true) {
+    if (!name)
+        return kClean;
+    NameEntry *entry = description_text ? name_table_enter_text(context, table, name, pin)
+                                        : name_table_enter(context, table, name, pin);
+    return entry ? kClean : kError;
 }
 
 // The integers an entry of a bus's numbers or indices stands for, low to
@@ -268,7 +274,7 @@ bool check_bus(HostContext *context, PinRecord *bus, Severity &result) {
         }
         // 64 bits, so that a range up to the largest integer ends.
         for (ValueSpan span = values_of(entry); span.low <= span.high; span.low++, pins++)
-            result |= enter_pin_table(context, g_check.pin_numbers, decimal(buffer, span.low), bus);
+            result |= enter_pin_table(context, g_check.pin_numbers, decimal(buffer, span.low), bus, false);
     }
     const ItemList *indices = bus->numbering->indices;
     int64_t size = 0;
