@@ -160,8 +160,12 @@ TEST(Session, AbsentTextsAreNullViews) {
     EXPECT_EQ(row(std::string(bus->name), bus->bus, bus->number.data() == nullptr), "D|1|1");
 }
 
-TEST(Session, OneSessionOwnsTheLibraryAtATime) {
-    auto first = std::make_unique<oxel::session>();
+// One session owns the library at a time; a move takes the description and
+// the handler along, and assigning a session releases what the target held.
+TEST(Session, OneSessionOwnsTheLibraryAndAMoveTakesItAlong) {
+    int32_t heard = 0;
+    auto first = std::make_unique<oxel::session>(
+        [&heard](oxel::message_kind, int32_t, std::string_view) { heard++; }, 4);
     ASSERT_TRUE(first->active());
     ASSERT_TRUE(first->parse(example_path("jx200.oxel")));
     oxel::session second;
@@ -169,29 +173,17 @@ TEST(Session, OneSessionOwnsTheLibraryAtATime) {
     EXPECT_EQ(shown(second.parse(example_path("kx300_bridge.oxel"))), "8|0|0");
     EXPECT_TRUE(second.components().empty());
     EXPECT_EQ(second.root(), nullptr);
-    EXPECT_EQ(std::string(first->components().begin()->name()), "JX200");
+    oxel::session moved(std::move(*first));
     first.reset();
+    EXPECT_EQ(std::string(moved.components().begin()->name()), "JX200");
+    heard = 0;
+    EXPECT_TRUE(moved.check());
+    EXPECT_GT(heard, 0);
+    moved = oxel::session();
+    EXPECT_FALSE(moved.active());
     EXPECT_TRUE(no_description());
     oxel::session third;
     EXPECT_TRUE(third.active());
-}
-
-TEST(Session, AMoveTakesTheDescriptionAndTheHandlerAlong) {
-    int32_t heard = 0;
-    oxel::session a([&heard](oxel::message_kind, int32_t, std::string_view) { heard++; }, 4);
-    ASSERT_TRUE(a.parse(example_path("jx200.oxel")));
-    oxel::session b(std::move(a));
-    EXPECT_FALSE(a.active());
-    EXPECT_EQ(std::string(b.components().begin()->name()), "JX200");
-    heard = 0;
-    EXPECT_TRUE(b.check());
-    EXPECT_GT(heard, 0);
-    // Assigning a session releases what the target held.
-    b = oxel::session();
-    EXPECT_FALSE(b.active());
-    EXPECT_TRUE(no_description());
-    oxel::session c;
-    EXPECT_TRUE(c.active());
 }
 
 // The library finishes its call before the handler's exception goes on.

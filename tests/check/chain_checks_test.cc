@@ -193,24 +193,6 @@ TEST_F(ChainChecks, APositionThatCannotBeRememberedCountsAsRepeated) {
     release_check_state(host.host());
 }
 
-// The bundled bridge device checks with exactly the finding its head states,
-// and the queries then read a settled disable value for every controlled cell.
-TEST_F(ChainChecks, TheBridgeExampleChecksWithItsStatedFinding) {
-    ASSERT_TRUE(parse_example("kx300_bridge.oxel"));
-    EXPECT_EQ(check(), OXEL_WARNINGS);
-    EXPECT_EQ(received(), (Texts{"P:OXEL semantic check on \"KX300\"",
-                                 "W:Observe-only cell for OUT pin at chain position 256 (\"PI\" \"235\")"}));
-    HostContext *h = host.host();
-    ASSERT_EQ(oxel_get_first_component(), 1);
-    // Every cell under a control cell reads a settled value: no X is left.
-    for (int32_t on = oxel_get_current_component_first_cell(h); on;
-         on = oxel_get_current_component_next_cell(h))
-        if (oxel_get_current_component_current_cell_CD_output(h) >= 0) {
-            char value = oxel_get_current_component_current_cell_CD_value(h);
-            EXPECT_TRUE(value == '0' || value == '1') << oxel_get_current_component_current_cell_position();
-        }
-}
-
 // Settling walks the earlier elements nearest first through an index of
 // control cells; random chains of 3-state cells sharing three control cells
 // must give the messages and the settled values of the plain walk, which the

@@ -56,27 +56,6 @@ TEST_F(BoardRecords, EveryConstructorSurvivesEachFailedAllocationOfItsInputs) {
             items = list_append_with(c, items, statement, release_board_statement);
         return mkboard(c, text("B"), "reason", items);
     }, release_board, false);
-    sweep_allocations("board chain", [&](auto arm) {
-        arm();
-        ItemList *signals = list_create_with(c, mktapmap(c, TAP_TCK, text("CLK")), 1, release_tap_map);
-        signals = list_append_with(c, signals, mktapmap(c, TAP_TMS, text("MODE")), release_tap_map);
-        ItemList *parts =
-            list_create_with(c, mkpartchain(c, 1, text("U1"), text("C"), text("MODE"), text("CLK"), nullptr),
-                             1, release_part_chain);
-        return mkboardchain(c, text("CHAIN"), signals, parts);
-    }, release_board_chain, false);
-    sweep_allocations("net", [&](auto arm) {
-        arm();
-        return mknet(c, text("U1"), nullptr, texts({"N1", "N2"}));
-    }, release_net, false);
-    sweep_allocations("vrak", [&](auto arm) {
-        arm();
-        ItemList *operands =
-            list_create_with(c, mkvrakoperand(c, text("T"), 4, text("0101")), 1, release_vrak_operand);
-        operands =
-            list_append_with(c, operands, mkvrakoperand(c, text("U"), 0, nullptr), release_vrak_operand);
-        return mkvrak(c, OXEL_VRAK_DRS, operands);
-    }, release_vrak_instruction, false);
     sweep_allocations("ppa", [&](auto arm) {
         arm();
         PpaRecord *ppa = ppa_add(c, mkppa(c, serial("S", TAP_TDO, "q")), parallel("P"));
