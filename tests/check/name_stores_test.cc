@@ -68,8 +68,8 @@ TEST_F(NameStores, ALargeTableKeepsEveryNameAndSurvivesFailedEntries) {
     ASSERT_NE(table, nullptr);
     std::vector<std::string> names;
     for (int i = 0; i < 32768; i++)
-        names.push_back(i % 4000 == 7 ? std::string(5000 + i, static_cast<char>('a' + i % 26)) + std::to_string(i)
-                                      : "P" + std::to_string(i));
+        names.push_back((i % 4000 == 7 ? std::string(5000 + i, static_cast<char>('a' + i % 26)) : "P") +
+                        std::to_string(i));
     for (const std::string &name : names)
         ASSERT_NE(name_table_enter(host.host(), table, name.c_str(), &names), nullptr) << name.size();
     // 32768 entries fill half of 65536 slots: the next one needs a new index.

@@ -95,7 +95,6 @@ TEST_F(ComponentCursor, EveryQueryGivesItsAbsenceResultWithoutAComponent) {
     EXPECT_EQ(oxel_nr_components(), 0);
 }
 
-// The walk in file order is compared through the tool: tests/tools/golden/devices.show.txt.
 TEST_F(ComponentCursor, TheWalkEndsOnTheLastAndOpeningByNameIgnoresCase) {
     ASSERT_TRUE(parse_ok(kFour));
     EXPECT_EQ(oxel_nr_components(), 4);

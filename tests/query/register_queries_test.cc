@@ -6,9 +6,6 @@
 using RegisterQueries = ChipTest;
 using RegisterTypes = ParseTest;
 
-// The lengths and capture codes of the first register of each kind, the
-// source reference, the standard and the highest frequency of each device of
-// devices.oxel are compared through the tool: tests/tools/golden/devices.show.txt.
 TEST_F(RegisterQueries, ByNameAnyRegisterGivesItsLengthButOnlySomeTheirCaptureCode) {
     // By name, ignoring case. Capture codes come only from the first register
     // of each kind, and never from the boundary-scan or instruction register.
