@@ -1,24 +1,35 @@
-// Board test records: a PPA serial group that names a signal twice
-#include "base/memory.h"
+// Board, technology and test records: constructors and their failure paths
 #include "model/board_records.h"
-#include "model/item_list.h"
+#include "model/model_support.h"
 #include "model/release.h"
 #include "model/tagged_item.h"
-#include "support/recorder.h"
 
-TEST(BoardRecords, EverySignalGivenTwiceSendsItsOwnNote) {
-    Recorder host;
-    HostContext *c = host.host();
-    OxelInitialize(c);
-    auto signal_on = [c](int32_t signal, const char *net) {
-        return mkppasignal(c, signal, list_create(c, str_duplicate(c, net), 1));
-    };
+namespace {
+
+class BoardRecords : public RecordsTest {
+protected:
+    PpaSerialGroupRecord *serial_group(const char *name, int32_t signal, const char *net) {
+        return ppa_serial_name(text(name),
+                               ppa_serial_add(ctx(), nullptr, mkppasignal(ctx(), signal, texts({net}))));
+    }
+    PpaAssignment *serial(const char *name, int32_t signal, const char *net) {
+        return mkppaassignment(ctx(), serial_group(name, signal, net), nullptr);
+    }
+    PpaAssignment *parallel(const char *name) {
+        return mkppaassignment(ctx(), nullptr, mkppaparallel(ctx(), text(name), nullptr));
+    }
+};
+
+}  // namespace
+
+TEST_F(BoardRecords, EverySignalGivenTwiceSendsItsOwnNote) {
+    const int32_t signals[] = {TAP_TMS, TAP_TDI, TAP_TDO, TAP_TCK, TAP_TRST};
     PpaSerialGroupRecord *group = nullptr;
     for (const char *net : {"first", "second"})
-        for (int32_t signal : {TAP_TMS, TAP_TDI, TAP_TDO, TAP_TCK, TAP_TRST})
-            group = ppa_serial_add(c, group, signal_on(signal, net));
+        for (int32_t signal : signals)
+            group = ppa_serial_add(ctx(), group, mkppasignal(ctx(), signal, texts({net})));
     // A signal code outside the five is dropped without a word.
-    group = ppa_serial_add(c, group, signal_on(4, "other"));
+    group = ppa_serial_add(ctx(), group, mkppasignal(ctx(), 4, texts({"other"})));
     ASSERT_TRUE(group);
     std::string notes;
     for (const char *signal : {"TMS", "TDI", "TDO", "TCK", "TRST"})
@@ -26,6 +37,49 @@ TEST(BoardRecords, EverySignalGivenTwiceSendsItsOwnNote) {
     EXPECT_EQ(host.dump(), notes);
     for (ItemList *list : {group->tms, group->tdi, group->tdo, group->tck, group->trst})
         EXPECT_EQ(row(list ? list->count : 0, list ? static_cast<char *>(list->items[0]) : ""), "1|first");
-    release_ppa_serial_group(c, group);
-    OxelDestroy(c);
+    release_ppa_serial_group(ctx(), group);
+}
+
+// Here the inputs fail too: a construction handed what a failed one left
+// still reports the failure once and releases everything exactly once.
+TEST_F(BoardRecords, EveryConstructorSurvivesEachFailedAllocationOfItsInputs) {
+    HostContext *c = ctx();
+    sweep_allocations("board", [&](auto arm) {
+        arm();
+        ItemList *items = list_create(c, nullptr, 1);
+        ItemList *code = list_create_with(c, mkvrakcomment(c, text("c")), 100, release_vrak_instruction);
+        for (TaggedItem *statement :
+             {mkboardstatement(c, TAG_TEST_SEQUENCE, mksequence(c, text("S"), code)),
+              mkboardstatement(c, TAG_GLOBAL_FAMILY, mkglobalfamily(c, text("G"))),
+              mkboardstatement(c, TAG_PIN_FAMILY, mkpinfamily(c, text("F"))),
+              mkboardstatement(c, TAG_ILLEGAL_VECTORS, mksequence(c, text("I"), nullptr))})
+            items = list_append_with(c, items, statement, release_board_statement);
+        return mkboard(c, text("B"), "reason", items);
+    }, release_board, false);
+    sweep_allocations("board chain", [&](auto arm) {
+        arm();
+        ItemList *signals = list_create_with(c, mktapmap(c, TAP_TCK, text("CLK")), 1, release_tap_map);
+        signals = list_append_with(c, signals, mktapmap(c, TAP_TMS, text("MODE")), release_tap_map);
+        ItemList *parts =
+            list_create_with(c, mkpartchain(c, 1, text("U1"), text("C"), text("MODE"), text("CLK"), nullptr),
+                             1, release_part_chain);
+        return mkboardchain(c, text("CHAIN"), signals, parts);
+    }, release_board_chain, false);
+    sweep_allocations("net", [&](auto arm) {
+        arm();
+        return mknet(c, text("U1"), nullptr, texts({"N1", "N2"}));
+    }, release_net, false);
+    sweep_allocations("vrak", [&](auto arm) {
+        arm();
+        ItemList *operands =
+            list_create_with(c, mkvrakoperand(c, text("T"), 4, text("0101")), 1, release_vrak_operand);
+        operands =
+            list_append_with(c, operands, mkvrakoperand(c, text("U"), 0, nullptr), release_vrak_operand);
+        return mkvrak(c, OXEL_VRAK_DRS, operands);
+    }, release_vrak_instruction, false);
+    sweep_allocations("ppa", [&](auto arm) {
+        arm();
+        PpaRecord *ppa = ppa_add(c, mkppa(c, serial("S", TAP_TDO, "q")), parallel("P"));
+        return mkppainstruction(c, ppa_add(c, ppa, serial("S2", TAP_TRST, "r")));
+    }, release_vrak_instruction, false);
 }
