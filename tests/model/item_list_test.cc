@@ -1,4 +1,4 @@
-// Lists: growth by steps, removal, release
+// Lists: growth by steps, removal, release, failures
 #include "base/memory.h"
 #include "model/item_list.h"
 #include "support/recorder.h"
@@ -85,4 +85,23 @@ TEST(ItemList, FullArraysDoubleSoThatResizesGrowLogarithmically) {
     EXPECT_EQ(memory_allocations() - before, 2);
     EXPECT_EQ(values(list), "3 4 5 6 7 8 9 10 12");
     list_release(host.host(), list);
+}
+
+// A failed shrink still hands the item over; a failed append releases the
+// list with its items (the sanitizer build sees what leaks).
+TEST(ItemList, FailuresReportOnceAndLoseNothing) {
+    Recorder host;
+    ItemList *list = list_create(host.host(), new_int(host, 1), 1);
+    list = list_append(host.host(), list, new_int(host, 2));
+    memory_fail_at(1);
+    int *removed = static_cast<int *>(list_remove_at(host.host(), list, 2));
+    memory_fail_at(0);
+    ASSERT_NE(removed, nullptr);
+    EXPECT_EQ(row(*removed, values(list)), "2|1");
+    mem_free(host.host(), removed);
+    memory_fail_at(2);  // the item succeeds, the resize fails
+    list = list_append(host.host(), list, new_int(host, 2));
+    EXPECT_EQ(values(list), "null");
+    memory_fail_at(0);
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts(2, "Memory allocation error"));
 }
