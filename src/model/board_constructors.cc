@@ -1,6 +1,7 @@
 // Board records: boards, board-level chains, part chains and nets
 #include "model/board_records.h"
 #include "model/new_record.h"
+#include "model/shared_values.h"
 #include "model/statement_routing.h"
 
 namespace {
@@ -112,8 +113,10 @@ NetRecord *mknet(HostContext *context, char *component_name, PinRefRecord *pin, 
         list_release(context, nets);
         return nullptr;
     }
-    net->component_name = component_name;
+    net->component_name = share_text(context, component_name);
     net->pin = pin;
-    net->nets = nets;
+    if (pin)
+        pin->name = share_text(context, pin->name);
+    net->nets = share_text_list(context, nets);
     return net;
 }
