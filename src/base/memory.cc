@@ -1,11 +1,9 @@
 // Memory layer: every allocation of the library, with failures reported
 #include "base/memory.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <functional>
 
 #include "base/messages.h"
 
@@ -29,14 +27,17 @@ namespace {
 
 // Blocks carry no header. A heap block is the C library's own; an arena
 // block is told from it by its address, which lies in one of the arena's
-// chunks. A chunk is cut into pages, and each page holds blocks of one size
-// class only, so that the address also gives the block's size: a freed
-// block joins the free list of its class and is handed out again whatever
-// the order of the frees. A shared page holds blocks that mem_free leaves
-// alone (texts many records hold); they go only with the arena.
+// chunks: each starts on a multiple of its own size, so that the address
+// divided by that size is the key of the chunk in a hash table. A chunk is
+// cut into pages, and each page holds blocks of one size class only, so that
+// the address also gives the block's size: a freed block joins the free list
+// of its class and is handed out again whatever the order of the frees. A
+// shared page holds blocks that mem_free leaves alone (texts many records
+// hold); they go only with the arena.
 constexpr size_t kLargestBlock = (size_t(1) << 30) - 65;
 constexpr size_t kPageSize = 4096;
 constexpr size_t kChunkPages = 256;
+constexpr size_t kChunkBytes = kPageSize * kChunkPages;
 constexpr size_t kLargestArenaBlock = 1024;
 // The sanitizer build keeps a poisoned gap behind every arena block, so that
 // a write past a block is caught as it is past a heap block.
@@ -60,6 +61,7 @@ constexpr uint8_t kSharedPage = 0x80;
 struct ArenaChunk {
     char *pages;                  // kChunkPages pages, from `pages`
     void *allocation;             // what std::free takes back
+    ArenaChunk *previous;         // the chunk made before
     uint32_t pages_used;
     uint8_t page_class[kChunkPages];
 };
@@ -75,11 +77,10 @@ struct memory_state {
     long attempts;                  // allocations and resizes since the hook was set
     long fail_at;                   // the attempt that fails; 0 = never
     bool arena_open;                // new blocks come from the arena
-    ArenaChunk **chunks;            // sorted by address
+    ArenaChunk **slots;             // the chunks by the hash of their key; null free
+    uint32_t slot_count;            // a power of two, at least twice the chunks
     uint32_t chunk_count;
-    uint32_t chunk_room;
     ArenaChunk *newest;             // the chunk new pages come from
-    ArenaChunk *last_found;         // the chunk the last lookup found
     PageRun runs[kClassCount];
     PageRun shared_runs[kClassCount];
     void *free_blocks[kClassCount]; // each free block holds the next one
@@ -103,22 +104,46 @@ int class_of(size_t size) {
     return klass;
 }
 
-char *chunk_end(const ArenaChunk *chunk) { return chunk->pages + kChunkPages * kPageSize; }
+uintptr_t key_of(const void *address) { return reinterpret_cast<uintptr_t>(address) / kChunkBytes; }
+
+uint32_t first_slot(uintptr_t key) {
+    return static_cast<uint32_t>((static_cast<uint64_t>(key) * 0x9e3779b97f4a7c15ull) >> 32) &
+           (g_memory.slot_count - 1);
+}
 
 // The chunk that holds the address; null for a block of the heap.
 ArenaChunk *chunk_of(const void *block) {
-    const char *address = static_cast<const char *>(block);
-    std::less<const char *> before;
-    ArenaChunk *cached = g_memory.last_found;
-    if (cached && !before(address, cached->pages) && before(address, chunk_end(cached)))
-        return cached;
-    ArenaChunk **first = g_memory.chunks, **last = first + g_memory.chunk_count;
-    ArenaChunk **after = std::upper_bound(first, last, address, [&](const char *a, const ArenaChunk *chunk) {
-        return before(a, chunk->pages);
-    });
-    if (after == first || !before(address, chunk_end(*(after - 1))))
+    if (g_memory.chunk_count == 0)
         return nullptr;
-    return g_memory.last_found = *(after - 1);
+    uintptr_t key = key_of(block);
+    for (uint32_t i = first_slot(key);; i = (i + 1) & (g_memory.slot_count - 1)) {
+        ArenaChunk *chunk = g_memory.slots[i];
+        if (!chunk || key_of(chunk->pages) == key)
+            return chunk;
+    }
+}
+
+void enter_chunk(ArenaChunk *chunk) {
+    uint32_t i = first_slot(key_of(chunk->pages));
+    while (g_memory.slots[i])
+        i = (i + 1) & (g_memory.slot_count - 1);
+    g_memory.slots[i] = chunk;
+}
+
+// Room in the hash table for one more chunk; false when none could be had.
+bool make_slot() {
+    if (2 * (g_memory.chunk_count + 1) <= g_memory.slot_count)
+        return true;
+    uint32_t count = g_memory.slot_count ? 2 * g_memory.slot_count : 16;
+    auto **slots = static_cast<ArenaChunk **>(std::calloc(count, sizeof(ArenaChunk *)));
+    if (!slots)
+        return false;
+    std::free(g_memory.slots);
+    g_memory.slots = slots;
+    g_memory.slot_count = count;
+    for (ArenaChunk *chunk = g_memory.newest; chunk; chunk = chunk->previous)
+        enter_chunk(chunk);
+    return true;
 }
 
 uint8_t page_byte(const ArenaChunk *chunk, const void *block) {
@@ -126,35 +151,26 @@ uint8_t page_byte(const ArenaChunk *chunk, const void *block) {
     return chunk->page_class[page];
 }
 
-// A new chunk, entered in the sorted table.
+// A new chunk, entered in the hash table. Its pages start on a multiple of
+// their size: the allocation is twice that size, and the pages it does not
+// use are never touched.
 bool add_chunk() {
-    if (g_memory.chunk_count == g_memory.chunk_room) {
-        uint32_t room = g_memory.chunk_room ? 2 * g_memory.chunk_room : 16;
-        size_t bytes = sizeof(ArenaChunk *) * room;
-        auto **chunks = static_cast<ArenaChunk **>(std::realloc(g_memory.chunks, bytes));
-        if (!chunks)
-            return false;
-        g_memory.chunks = chunks;
-        g_memory.chunk_room = room;
-    }
-    // The pages start on a page boundary of their own, so that a page's
-    // blocks share the fewest memory pages.
-    void *allocation = std::malloc(sizeof(ArenaChunk) + (kChunkPages + 1) * kPageSize);
-    if (!allocation)
+    if (!make_slot())
         return false;
-    auto *chunk = static_cast<ArenaChunk *>(allocation);
-    auto start = reinterpret_cast<uintptr_t>(chunk + 1);
-    chunk->pages = reinterpret_cast<char *>((start + kPageSize - 1) & ~uintptr_t(kPageSize - 1));
+    auto *chunk = static_cast<ArenaChunk *>(std::malloc(sizeof(ArenaChunk)));
+    void *allocation = chunk ? std::malloc(2 * kChunkBytes) : nullptr;
+    if (!allocation) {
+        std::free(chunk);
+        return false;
+    }
+    auto start = reinterpret_cast<uintptr_t>(allocation);
+    chunk->pages = reinterpret_cast<char *>((start + kChunkBytes - 1) & ~uintptr_t(kChunkBytes - 1));
     chunk->allocation = allocation;
+    chunk->previous = g_memory.newest;
     chunk->pages_used = 0;
     std::memset(chunk->page_class, 0, sizeof(chunk->page_class));
-    POISON(chunk->pages, kChunkPages * kPageSize);
-    ArenaChunk **first = g_memory.chunks, **last = first + g_memory.chunk_count;
-    ArenaChunk **at = std::upper_bound(first, last, chunk, [](const ArenaChunk *a, const ArenaChunk *b) {
-        return std::less<const char *>()(a->pages, b->pages);
-    });
-    std::memmove(at + 1, at, sizeof(ArenaChunk *) * static_cast<size_t>(last - at));
-    *at = chunk;
+    POISON(chunk->pages, kChunkBytes);
+    enter_chunk(chunk);
     g_memory.chunk_count++;
     g_memory.newest = chunk;
     return true;
@@ -277,12 +293,13 @@ void memory_arena_close() { g_memory.arena_open = false; }
 bool memory_arena_is_open() { return g_memory.arena_open; }
 
 void memory_arena_release() {
-    for (uint32_t i = 0; i < g_memory.chunk_count; i++) {
-        ArenaChunk *chunk = g_memory.chunks[i];
-        UNPOISON(chunk->pages, kChunkPages * kPageSize);
+    while (ArenaChunk *chunk = g_memory.newest) {
+        g_memory.newest = chunk->previous;
+        UNPOISON(chunk->pages, kChunkBytes);
         std::free(chunk->allocation);
+        std::free(chunk);
     }
-    std::free(g_memory.chunks);
+    std::free(g_memory.slots);
     bool open = g_memory.arena_open;
     long attempts = g_memory.attempts, fail_at = g_memory.fail_at;
     unsigned long generation = g_memory.generation + 1;
@@ -320,7 +337,7 @@ void *mem_realloc(HostContext *context, void *block, size_t size) {
 void mem_free(HostContext *, void *block) {
     if (!block)
         return;
-    if (ArenaChunk *chunk = g_memory.chunk_count ? chunk_of(block) : nullptr)
+    if (ArenaChunk *chunk = chunk_of(block))
         release_arena_block(block, page_byte(chunk, block));
     else
         std::free(block);

@@ -9,15 +9,31 @@
 namespace {
 
 constexpr size_t kLongestShared = 31;
+constexpr size_t kLongestText = 15;
 constexpr uint32_t kSlots = 4096;
 
-// The shared copies met last, one slot for each hash: a repeated value is
+// A shared copy and the hash of its text.
+struct SharedSlot {
+    uint32_t hash;
+    void *copy;                   // char * or ItemList *; null for none
+};
+
+// A text met recently, and its shared copy once it has been met twice: the
+// first holder keeps the block it was handed, so that a text met once (a
+// pin's own name or number, mostly) costs no copy.
+struct RecentText {
+    uint32_t hash;
+    char text[kLongestText + 1];
+    char *copy;                   // null until the text is met again
+};
+
+// The shared copies made last, one slot for each hash: a repeated value is
 // found while it is recent, and the cache stays small whatever the file. A
 // slot holds only copies of the arena it was filled in.
 struct shared_values {
     unsigned long arena;          // memory_arena_generation() of the copies
-    char *texts[kSlots];
-    ItemList *lists[kSlots];
+    RecentText texts[kSlots];
+    SharedSlot lists[kSlots];
 };
 shared_values g_shared;
 
@@ -33,10 +49,22 @@ bool shareable(const char *text, uint32_t *hash, size_t *length) {
             return false;
         value = (value ^ static_cast<unsigned char>(text[i])) * 16777619u;
     }
-    *hash = value & (kSlots - 1);
+    *hash = value;
     *length = i;
     if (g_shared.arena != memory_arena_generation())
         g_shared = shared_values{memory_arena_generation(), {}, {}};
+    return true;
+}
+
+// Whether the slot's copy, whose text is `copy`, is one of the text: the
+// hashes first, then the bytes up to the first that differs (never past the
+// end of the shorter text).
+bool holds(const SharedSlot &slot, const char *copy, const char *text, uint32_t hash, size_t length) {
+    if (!slot.copy || slot.hash != hash)
+        return false;
+    for (size_t i = 0; i <= length; i++)
+        if (copy[i] != text[i])
+            return false;
     return true;
 }
 
@@ -45,18 +73,23 @@ bool shareable(const char *text, uint32_t *hash, size_t *length) {
 char *share_text(HostContext *context, char *text) {
     uint32_t hash;
     size_t length;
-    if (!text || !shareable(text, &hash, &length))
+    if (!text || !shareable(text, &hash, &length) || length > kLongestText)
         return text;
-    char *&slot = g_shared.texts[hash];
-    if (!slot || std::strcmp(slot, text) != 0) {
-        auto *copy = static_cast<char *>(mem_alloc_shared(length + 1));
-        if (!copy)
+    RecentText &slot = g_shared.texts[hash & (kSlots - 1)];
+    if (slot.hash != hash || std::memcmp(slot.text, text, length + 1) != 0) {
+        slot.hash = hash;
+        std::memcpy(slot.text, text, length + 1);
+        slot.copy = nullptr;
+        return text;
+    }
+    if (!slot.copy) {
+        slot.copy = static_cast<char *>(mem_alloc_shared(length + 1));
+        if (!slot.copy)
             return text;
-        std::memcpy(copy, text, length + 1);
-        slot = copy;
+        std::memcpy(slot.copy, text, length + 1);
     }
     mem_free(context, text);
-    return slot;
+    return slot.copy;
 }
 
 ItemList *share_text_list(HostContext *context, ItemList *list) {
@@ -67,8 +100,9 @@ ItemList *share_text_list(HostContext *context, ItemList *list) {
     const char *text = static_cast<const char *>(list->items[0]);
     if (!text || !shareable(text, &hash, &length))
         return list;
-    ItemList *&slot = g_shared.lists[hash];
-    if (!slot || std::strcmp(static_cast<const char *>(slot->items[0]), text) != 0) {
+    SharedSlot &slot = g_shared.lists[hash & (kSlots - 1)];
+    auto *held = static_cast<ItemList *>(slot.copy);
+    if (!holds(slot, held ? static_cast<const char *>(held->items[0]) : nullptr, text, hash, length)) {
         // The list, its one item and the text in one block.
         size_t size = sizeof(ItemList) + sizeof(void *) + length + 1;
         auto *shared = static_cast<ItemList *>(mem_alloc_shared(size));
@@ -80,8 +114,8 @@ ItemList *share_text_list(HostContext *context, ItemList *list) {
         char *copy = reinterpret_cast<char *>(shared->items + 1);
         std::memcpy(copy, text, length + 1);
         shared->items[0] = copy;
-        slot = shared;
+        slot = SharedSlot{hash, shared};
     }
     list_release(context, list);
-    return slot;
+    return static_cast<ItemList *>(slot.copy);
 }

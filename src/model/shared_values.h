@@ -5,7 +5,8 @@
 
 // Each takes a value a constructor was handed and returns what the record
 // keeps: while the description's arena is open, a shared copy of a short
-// text (or of a one-item list of one), the value handed in then released;
+// text met before (the text's first holder keeps its own block), or of a
+// one-item list of a short text, the value handed in then released;
 // otherwise the value itself. A shared value is read only: mem_free leaves
 // it alone and it goes with the arena. Texts changed in place are never
 // shared: the cell queries upper-case a cell name (a text with a lower-case
