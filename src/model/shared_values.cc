@@ -49,7 +49,9 @@ bool shareable(const char *text, uint32_t *hash, size_t *length) {
             return false;
         value = (value ^ static_cast<unsigned char>(text[i])) * 16777619u;
     }
-    *hash = value;
+    // FNV's low bits mix poorly (short numbers share them): the high bits
+    // are folded in before the slot is taken from the low ones.
+    *hash = value ^ value >> 17;
     *length = i;
     if (g_shared.arena != memory_arena_generation())
         g_shared = shared_values{memory_arena_generation(), {}, {}};
