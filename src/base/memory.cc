@@ -77,6 +77,7 @@ struct memory_state {
     long attempts;                  // allocations and resizes since the hook was set
     long fail_at;                   // the attempt that fails; 0 = never
     bool arena_open;                // new blocks come from the arena
+    bool arena_closing;             // the arena goes next: its blocks are not freed one by one
     ArenaChunk **slots;             // the chunks by the hash of their key; null free
     uint32_t slot_count;            // a power of two, at least twice the chunks
     uint32_t chunk_count;
@@ -239,7 +240,7 @@ size_t arena_block_size(void *block, int klass) {
 }
 
 void release_arena_block(void *block, uint8_t page) {
-    if (page & kSharedPage)
+    if ((page & kSharedPage) || g_memory.arena_closing)
         return;
     int klass = (page & ~kSharedPage) - 1;
 #if defined(OXEL_ASAN)
@@ -291,6 +292,8 @@ void memory_arena_open() { g_memory.arena_open = true; }
 void memory_arena_close() { g_memory.arena_open = false; }
 
 bool memory_arena_is_open() { return g_memory.arena_open; }
+
+void memory_arena_release_next() { g_memory.arena_closing = true; }
 
 void memory_arena_release() {
     while (ArenaChunk *chunk = g_memory.newest) {

@@ -31,6 +31,9 @@ char *str_append(HostContext *context, char *text, const char *tail);
 void memory_arena_open();
 void memory_arena_close();
 void memory_arena_release();
+// Says that memory_arena_release comes next: until it does, mem_free leaves
+// the arena's blocks as they are, for the walk that frees the heap's.
+void memory_arena_release_next();
 bool memory_arena_is_open();
 // A zeroed block of the open arena that mem_free leaves alone, for a value
 // many records hold at once; it goes with the arena. Null, without a
