@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "support/record_visit.h"
+
 namespace {
 
-// What has been read, folded into one number.
+// What has been read, folded into one number: a visitor of record_visit.h.
 struct Walk {
     uint64_t sum = 0;
 
@@ -19,292 +21,68 @@ struct Walk {
         std::memcpy(&bits, &value, sizeof bits);
         number(bits);
     }
-    void real(const double *value) {
-        if (value)
-            real(*value);
+
+    Walk &line(const char *) { return *this; }
+    void down() {}
+    void up() {}
+    void list(const char *, const ItemList *list) { number(list->count); }
+    Walk &operator()(const char *, const char *value) {
+        text(value);
+        return *this;
+    }
+    Walk &operator()(const char *, int64_t value) {
+        number(value);
+        return *this;
+    }
+    Walk &operator()(const char *, std::initializer_list<const double *> values) {
+        for (const double *value : values)
+            value ? real(*value) : number(-1);
+        return *this;
+    }
+    Walk &operator()(const char *, const ItemList *texts) {
+        for (int32_t i = 0; texts && i < texts->count; i++)
+            text(static_cast<const char *>(texts->items[i]));
+        return *this;
+    }
+    Walk &indices(const char *, const ItemList *list) {
+        for (int32_t i = 0; list && i < list->count; i++) {
+            const auto *index = static_cast<const IndexRecord *>(list->items[i]);
+            if (!index)
+                continue;
+            number(index->kind);
+            if (index->kind == OXEL_INDEX_NAME)
+                text(reinterpret_cast<const char *>(index->first));
+            else
+                number(index->first);
+            number(index->last);
+        }
+        return *this;
+    }
+    Walk &pin(const char *, const PinRefRecord *ref) {
+        if (!ref)
+            return *this;
+        number(ref->kind);
+        text(ref->name);
+        if (ref->kind == OXEL_PINREF_ELEMENTS)
+            indices("", reinterpret_cast<const ItemList *>(ref->selector));
         else
-            number(-1);
+            number(ref->selector);
+        return *this;
     }
-    void texts(const ItemList *list) {
+    Walk &mode(const char *, const ModeSpecRecord *spec) {
+        if (spec) {
+            number(spec->code + spec->reserved * 16);
+            text(spec->name);
+        }
+        return *this;
+    }
+    // Outputs written "-" within brackets are null items.
+    Walk &modes(const char *, const ItemList *list) {
         for (int32_t i = 0; list && i < list->count; i++)
-            text(static_cast<const char *>(list->items[i]));
-    }
-    // Each item of a list, read by `read` (items may be null).
-    template <typename Record>
-    void each(const ItemList *list, void (*read)(Walk &, const Record *)) {
-        if (!list)
-            return;
-        number(list->count);
-        for (int32_t i = 0; i < list->count; i++)
-            if (list->items[i])
-                read(*this, static_cast<const Record *>(list->items[i]));
+            mode("", static_cast<const ModeSpecRecord *>(list->items[i]));
+        return *this;
     }
 };
-
-void read_index(Walk &w, const IndexRecord *index) {
-    w.number(index->kind);
-    if (index->kind == OXEL_INDEX_NAME)
-        w.text(reinterpret_cast<const char *>(index->first));
-    else
-        w.number(index->first);
-    w.number(index->last);
-}
-
-void read_pin_ref(Walk &w, const PinRefRecord *ref) {
-    w.number(ref->kind);
-    w.text(ref->name);
-    if (ref->kind == OXEL_PINREF_ELEMENTS)
-        w.each(reinterpret_cast<const ItemList *>(ref->selector), read_index);
-    else
-        w.number(ref->selector);
-}
-
-void read_log(Walk &w, const LogRecord *log) {
-    w.text(log->date);
-    w.text(log->creator);
-    w.text(log->tool);
-    w.text(log->reason);
-}
-
-void read_header(Walk &w, const HeaderRecord *header) {
-    if (!header)
-        return;
-    if (header->creation_log)
-        read_log(w, header->creation_log);
-    w.each(header->change_logs, read_log);
-}
-
-void read_status(Walk &w, const CaptureStatusRecord *status) {
-    w.text(status->value);
-    w.text(status->description);
-}
-
-// What every register has: name, purpose and length.
-template <typename Register>
-void read_register_head(Walk &w, const Register *r) {
-    w.text(r->name);
-    w.text(r->purpose);
-    w.number(r->length);
-}
-
-// The capture value and status list of a register.
-template <typename Register>
-void read_capture(Walk &w, const Register *r) {
-    w.text(r->capture_value);
-    w.each(r->capture_status, read_status);
-}
-
-void read_pin(Walk &w, const PinRecord *pin) {
-    w.text(pin->name);
-    w.number(pin->form + pin->type * 16 + pin->reserved * 256);
-    w.text(pin->family);
-    if (const PinNumberingRecord *numbering = pin->numbering) {
-        w.text(numbering->number);
-        w.each(numbering->numbers, read_index);
-        w.each(numbering->indices, read_index);
-    }
-}
-
-void read_pin_list(Walk &w, const ItemList *pins) { w.each(pins, read_pin); }
-
-void read_instruction(Walk &w, const InstructionRecord *instruction) {
-    w.number(instruction->kind + instruction->mode * 16 + instruction->reserved * 1024);
-    w.text(instruction->name);
-    w.text(instruction->code);
-    w.text(instruction->register_name);
-    w.text(instruction->mode_name);
-    w.texts(instruction->registers);
-}
-
-void read_instruction_register(Walk &w, const InstructionRegisterRecord *r) {
-    read_register_head(w, r);
-    read_capture(w, r);
-    w.each(r->instructions, read_instruction);
-}
-
-void read_mode_record(Walk &w, const ModeSpecRecord *spec) {
-    w.number(spec->code + spec->reserved * 16);
-    w.text(spec->name);
-}
-
-void read_cell_mode(Walk &w, const CellModeRecord *mode) {
-    w.text(mode->mode_name);
-    w.number(mode->mode);
-    w.text(mode->select);
-    if (mode->capture)
-        read_mode_record(w, mode->capture);
-    w.each(mode->outputs, read_mode_record);
-}
-
-void read_cell(Walk &w, const CellRecord *cell) {
-    w.text(cell->name);
-    w.text(cell->init_update);
-    w.texts(cell->data_inputs);
-    w.texts(cell->data_outputs);
-    w.texts(cell->data_select);
-    w.each(cell->modes, read_cell_mode);
-}
-
-void read_chain_element(Walk &w, const ChainElementRecord *element) {
-    w.number(element->position);
-    w.text(element->cell_name);
-    if (element->pin)
-        read_pin_ref(w, element->pin);
-    for (const ItemList *params : {element->input_params, element->output_params, element->third_params,
-                                   element->control_cells, element->disable_values})
-        w.texts(params);
-}
-
-void read_boundary_scan_register(Walk &w, const BoundaryScanRegisterRecord *r) {
-    read_register_head(w, r);
-    w.each(r->chain, read_chain_element);
-}
-
-void read_bypass_register(Walk &w, const BypassRegisterRecord *r) {
-    read_register_head(w, r);
-    read_capture(w, r);
-}
-
-void read_id_register(Walk &w, const IdRegisterRecord *r) {
-    read_register_head(w, r);
-    read_capture(w, r);
-    w.text(r->manufacturer);
-    w.text(r->part_number);
-    w.text(r->version);
-    w.texts(r->concatenation);
-}
-
-void read_bist_register(Walk &w, const BistRegisterRecord *r) {
-    read_register_head(w, r);
-    if (r->preload) {
-        w.text(r->preload->register_name);
-        w.number(r->preload->reserved);
-        w.text(r->preload->value);
-    }
-    read_capture(w, r);
-    w.real(r->coverage);
-    if (r->clock)
-        read_pin_ref(w, r->clock);
-    w.real(r->min_duration);
-    w.number(r->parallel_outputs);
-    w.texts(r->altered_registers);
-    w.texts(r->concatenation);
-}
-
-void read_data_register(Walk &w, const DataRegisterRecord *r) {
-    read_register_head(w, r);
-    read_capture(w, r);
-    w.number(r->parallel_outputs);
-    w.texts(r->altered_registers);
-    w.texts(r->concatenation);
-}
-
-void read_operand(Walk &w, const VrakOperandRecord *operand) {
-    w.number(operand->reserved + operand->count * 2);
-    w.text(operand->target);
-    w.text(operand->value);
-}
-
-void read_serial_group(Walk &w, const PpaSerialGroupRecord *group) {
-    w.text(group->name);
-    for (const ItemList *names : {group->tdi, group->tdo, group->tms, group->tck, group->trst})
-        w.texts(names);
-}
-
-void read_parallel_group(Walk &w, const PpaParallelGroupRecord *group) {
-    w.text(group->name);
-    w.each(group->pins, read_pin_ref);
-}
-
-void read_vrak(Walk &w, const VrakInstructionRecord *vrak) {
-    w.number(vrak->kind);
-    if (vrak->kind == OXEL_VRAK_CMT) {
-        w.text(static_cast<const char *>(vrak->operand));
-    } else if (vrak->kind != OXEL_VRAK_PPA) {
-        w.each(static_cast<const ItemList *>(vrak->operand), read_operand);
-    } else if (const auto *ppa = static_cast<const PpaRecord *>(vrak->operand)) {
-        w.each(ppa->serial_groups, read_serial_group);
-        w.each(ppa->parallel_groups, read_parallel_group);
-    }
-}
-
-void read_sequence(Walk &w, const SequenceRecord *sequence) {
-    w.text(sequence->name);
-    w.each(sequence->instructions, read_vrak);
-}
-
-void read_global_family(Walk &w, const GlobalPerformanceRecord *g) {
-    w.text(g->name);
-    for (const double *value : {g->test_freq_min, g->test_freq_typ, g->test_freq_max, g->clock_freq_min,
-                                g->clock_freq_typ, g->clock_freq_max, g->temperature_min,
-                                g->temperature_typ, g->temperature_max})
-        w.real(value);
-    w.number(g->tck_stop_at_one + g->tck_stop_at_one_given * 2 + g->reserved * 4);
-}
-
-void read_pin_family(Walk &w, const PinFamilyRecord *f) {
-    w.text(f->name);
-    for (const double *value : {f->setup_time, f->hold_time, f->tplh_min, f->tplh_typ, f->tplh_max,
-                                f->tphl_min, f->tphl_typ, f->tphl_max, f->iil, f->iih, f->vil, f->vih,
-                                f->iol, f->ioh, f->vol, f->voh, f->vcc_min, f->vcc_typ, f->vcc_max})
-        w.real(value);
-}
-
-// What boards and components share.
-template <typename Section>
-void read_section(Walk &w, const Section *section) {
-    w.text(section->name);
-    w.text(section->source_ref);
-    read_header(w, section->header);
-    w.each(section->pin_lists, read_pin_list);
-    w.each(section->test_sequences, read_sequence);
-    w.each(section->illegal_sequences, read_sequence);
-    w.each(section->global_performances, read_global_family);
-}
-
-void read_part(Walk &w, const PartChainRecord *part) {
-    w.text(part->component_name);
-    w.text(part->part_name);
-    w.number(part->position);
-    w.text(part->tms_net);
-    w.text(part->tck_net);
-    w.text(part->trst_net);
-}
-
-void read_board_chain(Walk &w, const BoardChainRecord *chain) {
-    for (const char *text : {chain->name, chain->tdi_net, chain->tdo_net, chain->tms_net, chain->tck_net,
-                             chain->trst_net})
-        w.text(text);
-    w.each(chain->parts, read_part);
-}
-
-void read_net(Walk &w, const NetRecord *net) {
-    w.text(net->component_name);
-    if (net->pin)
-        read_pin_ref(w, net->pin);
-    w.texts(net->nets);
-}
-
-void read_netlist(Walk &w, const ItemList *nets) { w.each(nets, read_net); }
-
-void read_board(Walk &w, const BoardRecord *board) {
-    read_section(w, board);
-    w.each(board->chains, read_board_chain);
-    w.each(board->netlists, read_netlist);
-}
-
-void read_component(Walk &w, const ComponentRecord *c) {
-    read_section(w, c);
-    w.number(c->standard);
-    w.each(c->instruction_registers, read_instruction_register);
-    w.each(c->cells, read_cell);
-    w.each(c->boundary_scan_registers, read_boundary_scan_register);
-    w.each(c->bypass_registers, read_bypass_register);
-    w.each(c->identification_registers, read_id_register);
-    w.each(c->usercode_registers, read_id_register);
-    w.each(c->bist_registers, read_bist_register);
-    w.each(c->data_registers, read_data_register);
-}
 
 // ---- Queries ----
 
@@ -443,10 +221,7 @@ void ask_cells(Walk &w, HostContext *context) {
 
 uint64_t walk_records(const DescriptionRoot *root) {
     Walk w;
-    read_header(w, root->header);
-    w.each(root->boards, read_board);
-    w.each(root->components, read_component);
-    w.each(root->pin_families, read_pin_family);
+    visit_description(w, root);
     return w.sum;
 }
 
