@@ -97,11 +97,6 @@ step "the pkg-config build compiles" \
     "$cc" $cflags -std=c99 -Wall -Wextra -pedantic -Werror "$here/consumer.c" -o "$work/pc-host" \
     $(pkg-config --cflags --libs oxel32)
 run_host pkg-config env LD_LIBRARY_PATH="$prefix/$libdir" "$work/pc-host"
-# shellcheck disable=SC2046,SC2086
-step "the pkg-config build compiles the C++ host" \
-    "$cxx" $cflags -std=c++20 -Wall -Wextra -pedantic -Werror "$cpp_host" -o "$work/pc-cpp-host" \
-    $(pkg-config --cflags --libs oxel32)
-run_host "pkg-config (C++)" env LD_LIBRARY_PATH="$prefix/$libdir" "$work/pc-cpp-host"
 
 # The man page covers every command and option that --help lists.
 "$prefix/bin/oxel" --help >"$work/help.txt"

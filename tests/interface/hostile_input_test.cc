@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 #ifndef _WIN32
@@ -148,40 +147,6 @@ TEST(HostileInput, AFolderAndANamedPipeAreRefusedWithoutWaiting) {
     rescuer.join();
     std::remove(pipe.c_str());
 #endif
-}
-
-// The host's callback changes an including file while the file it
-// includes is read: cut below the place where its reading stopped, it
-// cannot be resumed, and the parse fails as a file cut short does.
-struct CuttingHost {
-    Recorder recorder{3};
-    MessageCallback record = recorder.context.callback;
-    std::string victim;
-    static int32_t OXEL_CALLBACK cut(void *user, const MessageRecord *message) {
-        auto *self = static_cast<CuttingHost *>(user);
-        self->record(&self->recorder, message);
-        if (std::string(message->text).find("Ignoring") != std::string::npos)
-            std::ofstream(self->victim, std::ios::binary | std::ios::trunc) << "#";
-        return 0;
-    }
-};
-
-TEST(HostileInput, AFileThatChangesWhileItIsIncludedEndsTheInput) {
-    CuttingHost cutting;
-    const std::string inner = write_temp_file("changing_inner.oxel", "#include /no/such/file.oxel\n");
-    cutting.victim = write_temp_file("changing_middle.oxel", "#include " + inner + "\nCOMPONENT C END COMPONENT\n");
-    const std::string path = write_temp_file("changing_main.oxel", "OXEL\n#include " + cutting.victim + "\nEND OXEL\n");
-    HostContext *host = cutting.recorder.host();
-    host->callback = CuttingHost::cut;
-    host->user_data = &cutting;
-    OxelInitialize(host);
-    EXPECT_EQ(OxelParse(host, path.c_str()), OXEL_FAILED);
-    EXPECT_EQ(cutting.recorder.dump(),
-              "error: syntax error >> line 7\n            Couldn't open #include file /no/such/file.oxel\n"
-              "error: syntax error >> line 7\n            Ignoring #include directive\n"
-              "error: syntax error >> line 7\n            #include file " + cutting.victim + " has changed\n" +
-              "error: syntax error >> line 8\n" + kSectionDetail);
-    EXPECT_TRUE(no_description());
 }
 
 // A range of two thousand million pins parses as one record; the check

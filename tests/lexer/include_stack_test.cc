@@ -81,39 +81,41 @@ TEST(IncludeStack, AFileThatIncludesItselfIsReadElevenLevelsDeep) {
     EXPECT_EQ(open_descriptors(), files_before);
 }
 
-// A suspended file that is gone when its include ends cannot be resumed:
-// the input ends there, and nothing is left open.
-TEST(IncludeStack, AnIncludingFileThatIsGoneHasChanged) {
-    Recorder host;
-    int files_before = open_descriptors();
-    std::string innermost = write_temp_file("innermost.oxel", "INNER1 INNER2");
-    std::string middle = write_temp_file("vanishing.oxel", "#include " + innermost + "\nMIDDLE\n");
-    {
-        LexerReader reader(host, "#include " + middle + "\nOUTER\n");
-        EXPECT_EQ(reader.next().value, "INNER1");
-        ASSERT_EQ(std::remove(middle.c_str()), 0);
-        LexedToken second = reader.next();
-        EXPECT_EQ(second.value, "INNER2");
-        EXPECT_EQ(reader.next().token, 0);
-        EXPECT_EQ(reader.next().token, 0);  // and the main file is not resumed either
-        EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
-                  Texts{at_line(second.line, "#include file " + middle + " has changed")});
+// A suspended file that is gone when its include ends, or cut below the
+// place where its reading stopped, cannot be resumed: the input ends there,
+// and nothing is left open.
+TEST(IncludeStack, AnIncludingFileThatIsGoneOrCutShortHasChanged) {
+    for (const bool removed : {true, false}) {
+        SCOPED_TRACE(removed ? "removed" : "cut short");
+        Recorder host;
+        const int files_before = open_descriptors();
+        const std::string innermost = write_temp_file("innermost.oxel", "INNER1 INNER2");
+        const std::string middle = write_temp_file("vanishing.oxel", "#include " + innermost + "\nMIDDLE\n");
+        {
+            LexerReader reader(host, "#include " + middle + "\nOUTER\n");
+            EXPECT_EQ(reader.next().value, "INNER1");
+            if (removed)
+                ASSERT_EQ(std::remove(middle.c_str()), 0);
+            else
+                write_temp_file("vanishing.oxel", "#");
+            const LexedToken second = reader.next();
+            EXPECT_EQ(second.value, "INNER2");
+            EXPECT_EQ(reader.next().token, 0);
+            EXPECT_EQ(reader.next().token, 0);  // and the main file is not resumed either
+            EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
+                      Texts{at_line(second.line, "#include file " + middle + " has changed")});
+        }
+        EXPECT_EQ(open_descriptors(), files_before);
     }
-    EXPECT_EQ(open_descriptors(), files_before);
 }
 
-// A file that shrank below the place where its reading stopped cannot be
-// resumed either.
-TEST(IncludeStack, AnIncludingFileCutShortHasChanged) {
-    Recorder host;
-    std::string innermost = write_temp_file("cut_innermost.oxel", "INNER1 INNER2");
-    std::string middle = write_temp_file("cut_middle.oxel", "#include " + innermost + "\nMIDDLE\n");
-    LexerReader reader(host, "#include " + middle + "\nOUTER\n");
-    EXPECT_EQ(reader.next().value, "INNER1");
-    write_temp_file("cut_middle.oxel", "#");
-    LexedToken second = reader.next();
-    EXPECT_EQ(reader.next().token, 0);
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{at_line(second.line, "#include file " + middle + " has changed")});
+// Ten includes of the file itself, written to `name`: its path.
+std::string include_bomb(const std::string &name) {
+    const std::string path = write_temp_file(name, "");
+    std::string lines;
+    for (int i = 0; i < 10; i++)
+        lines += "#include \"" + path + "\"\n";
+    return write_temp_file(name, lines);
 }
 
 // Ten self-includes per file would open 10^11 files: the budget of 4096
@@ -122,10 +124,7 @@ TEST(IncludeStack, AnIncludingFileCutShortHasChanged) {
 // A new file starts with the whole budget again.
 TEST(IncludeStack, AnIncludeBombEndsTheInputAtTheFileBudget) {
     Recorder host;
-    const std::string bomb = write_temp_file("bomb.oxel", "");
-    std::string lines;
-    for (int i = 0; i < 10; i++)
-        lines += "#include \"" + bomb + "\"\n";
+    const std::string lines = read_file(include_bomb("bomb.oxel"));
     for (int round = 0; round < 2; round++) {
         host.clear();
         LexerReader reader(host, lines, "bomb.oxel");
@@ -191,11 +190,7 @@ TEST(IncludeFiles, TroubleIsReportedTheProbeStartsOverAndAStopClosesEveryFile) {
 // the parse, which fails as a file cut short does, after one budget message.
 TEST(IncludeFiles, AnIncludeBombIsCutShortInTheProbeAndInTheParse) {
     Recorder host(3);
-    const std::string bomb = write_temp_file("api_bomb.oxel", "");
-    std::string lines;
-    for (int i = 0; i < 10; i++)
-        lines += "#include \"" + bomb + "\"\n";
-    write_temp_file("api_bomb.oxel", lines);
+    const std::string bomb = include_bomb("api_bomb.oxel");
     const std::string framed = write_temp_file("framed_bomb.oxel", "OXEL\n#include " + bomb + "\nEND OXEL\n");
     const auto budget_messages = [&host] {
         const Texts errors = host.texts(OXEL_KIND_ERROR);
