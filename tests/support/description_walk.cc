@@ -1,15 +1,298 @@
-// Walks of a held description for the sweeps and the fuzzers: every record read, every query asked
+// Walks of a held description for the tests, the sweeps and the fuzzers: every record read, every query asked
 #include "support/description_walk.h"
 
+#include <algorithm>
 #include <cstring>
-#include <string>
+#include <functional>
+#include <sstream>
 #include <vector>
-
-#include "support/record_visit.h"
 
 namespace {
 
-// What has been read, folded into one number: a visitor of record_visit.h.
+// Items of lists of lists, told apart by type.
+struct PinList;
+struct Netlist;
+
+std::string shown(const char *text) { return text ? text : "(null)"; }
+
+// Index records as "n", "name" or "a:b", spaced; a number's stray `last` shows.
+std::string indices_of(const ItemList *list) {
+    std::string out;
+    for (int32_t i = 0; list && i < list->count; i++) {
+        const auto *index = static_cast<const IndexRecord *>(list->items[i]);
+        out += out.empty() ? "" : " ";
+        if (!index)
+            out += "null";
+        else if (index->kind == OXEL_INDEX_NAME)
+            out += shown(reinterpret_cast<const char *>(index->first));
+        else if (index->kind == OXEL_INDEX_RANGE)
+            out += std::to_string(index->first) + ":" + std::to_string(index->last);
+        else
+            out += std::to_string(index->first) + (index->last ? "!" + std::to_string(index->last) : "");
+    }
+    return out;
+}
+
+std::string mode_spec(const ModeSpecRecord *m) {
+    if (!m)
+        return "null";
+    return std::to_string(m->code) + (m->name ? ":" + std::string(m->name) : "") +
+           (m->reserved ? "?" + std::to_string(m->reserved) : "");
+}
+
+// The records as lines of text, each field as name=value.
+struct Dump {
+    std::string text;
+    int depth = 0;
+
+    Dump &line(const std::string &word) {
+        text += "\n" + std::string(2 * depth, ' ') + word;
+        return *this;
+    }
+    Dump &field(const char *name, const std::string &value) {
+        text += " " + std::string(name) + "=" + value;
+        return *this;
+    }
+    Dump &operator()(const char *name, const char *value) {
+        return value ? field(name, "\"" + std::string(value) + "\"") : *this;
+    }
+    Dump &operator()(const char *name, int64_t value) { return value ? field(name, std::to_string(value)) : *this; }
+    Dump &operator()(const char *name, std::initializer_list<const double *> values) {
+        std::ostringstream out;
+        out.precision(15);
+        for (const double *value : values)
+            (out << (out.tellp() > 0 ? "," : "")), value ? out << *value : out << "-";
+        const bool any = std::any_of(values.begin(), values.end(), [](const double *v) { return v; });
+        return any ? field(name, out.str()) : *this;
+    }
+    // A list of texts, quoted.
+    Dump &operator()(const char *name, const ItemList *texts) {
+        std::string joined;
+        for (int32_t i = 0; texts && i < texts->count; i++)
+            joined += (i ? " \"" : "\"") + shown(static_cast<const char *>(texts->items[i])) + "\"";
+        return texts ? field(name, "[" + joined + "]") : *this;
+    }
+    Dump &indices(const char *name, const ItemList *list) {
+        return list ? field(name, "[" + indices_of(list) + "]") : *this;
+    }
+    // A pin reference as NAME, NAME(index) or NAME[indices]; "-" for no name.
+    Dump &pin(const char *name, const PinRefRecord *ref) {
+        if (!ref)
+            return *this;
+        const std::string pin = ref->name ? ref->name : "-", index = std::to_string(ref->selector);
+        if (ref->kind == OXEL_PINREF_ELEMENTS)
+            return field(name, pin + "[" + indices_of(reinterpret_cast<const ItemList *>(ref->selector)) + "]");
+        return field(name, ref->kind == OXEL_PINREF_ELEMENT ? pin + "(" + index + ")"
+                                                            : pin + (ref->selector ? "?" + index : ""));
+    }
+    Dump &mode(const char *name, const ModeSpecRecord *m) { return m ? field(name, mode_spec(m)) : *this; }
+    // Outputs written "-" within brackets are null items, shown as "null".
+    Dump &modes(const char *name, const ItemList *list) {
+        std::string joined;
+        for (int32_t i = 0; list && i < list->count; i++)
+            joined += (i ? " " : "") + mode_spec(static_cast<const ModeSpecRecord *>(list->items[i]));
+        return list ? field(name, "[" + joined + "]") : *this;
+    }
+    // The records of a list one level down; null items are passed over.
+    template <typename Record>
+    void items(const ItemList *list) {
+        depth++;
+        for (int32_t i = 0; list && i < list->count; i++)
+            if (list->items[i])
+                write(*this, static_cast<const Record *>(list->items[i]));
+        depth--;
+    }
+    // A list one level down by name, its records below it; "NAME []" when empty.
+    template <typename Record>
+    void below(const char *name, const ItemList *list) {
+        if (!list)
+            return;
+        depth++;
+        line(std::string(name) + (list->count ? "" : " []"));
+        items<Record>(list);
+        depth--;
+    }
+    // A register's capture value and status list.
+    template <typename Register>
+    void capture(const Register *r) {
+        (*this)("capture", r->capture_value);
+        below<CaptureStatusRecord>("capture_status", r->capture_status);
+    }
+};
+
+// What every register opens with.
+template <typename Register>
+Dump &head(Dump &d, const char *word, const Register *r) {
+    return d.line(word)("name", r->name)("purpose", r->purpose)("length", r->length);
+}
+// What boards and components open with, and what they close with.
+template <typename Section>
+void open(Dump &d, const char *word, const Section *s, int32_t standard) {
+    d.line(word)("name", s->name)("source_ref", s->source_ref)("standard", standard);
+    d.depth++;
+    write(d, s->header);
+    d.depth--;
+    d.below<PinList>("pin_lists", s->pin_lists);
+}
+template <typename Section>
+void close(Dump &d, const Section *s) {
+    d.below<SequenceRecord>("test_sequences", s->test_sequences);
+    d.below<SequenceRecord>("illegal_sequences", s->illegal_sequences);
+    d.below<GlobalPerformanceRecord>("global_families", s->global_performances);
+}
+
+void write(Dump &d, const char *word, const LogRecord *l) {
+    d.line(word)("date", l->date)("creator", l->creator)("tool", l->tool)("reason", l->reason);
+}
+void write(Dump &d, const LogRecord *l) { write(d, "log", l); }
+void write(Dump &d, const HeaderRecord *h) {
+    if (!h)
+        return;
+    d.line("header");
+    d.depth++;
+    if (h->creation_log)
+        write(d, "creation_log", h->creation_log);
+    d.depth--;
+    d.below<LogRecord>("change_logs", h->change_logs);
+}
+void write(Dump &d, const PinList *pins) {
+    d.line("pin_list");
+    d.items<PinRecord>(reinterpret_cast<const ItemList *>(pins));
+}
+void write(Dump &d, const Netlist *nets) {
+    d.line("netlist");
+    d.items<NetRecord>(reinterpret_cast<const ItemList *>(nets));
+}
+void write(Dump &d, const PinRecord *p) {
+    d.line("pin")("name", p->name)("form", p->form)("type", p->type)("reserved", p->reserved);
+    d("family", p->family);
+    if (const PinNumberingRecord *n = p->numbering)
+        d("number", n->number).indices("numbers", n->numbers).indices("indices", n->indices);
+}
+void write(Dump &d, const CaptureStatusRecord *s) {
+    d.line("status")("value", s->value)("description", s->description);
+}
+void write(Dump &d, const InstructionRegisterRecord *r) {
+    head(d, "instruction_register", r);
+    d.capture(r);
+    d.below<InstructionRecord>("instructions", r->instructions);
+}
+void write(Dump &d, const InstructionRecord *i) {
+    d.line("instruction")("kind", i->kind)("name", i->name)("reserved", i->reserved)("code", i->code);
+    d("register", i->register_name)("mode", i->mode)("mode_name", i->mode_name)("registers", i->registers);
+}
+void write(Dump &d, const CellRecord *c) {
+    d.line("cell")("name", c->name)("init_update", c->init_update)("inputs", c->data_inputs);
+    d("outputs", c->data_outputs)("select", c->data_select);
+    d.below<CellModeRecord>("modes", c->modes);
+}
+void write(Dump &d, const CellModeRecord *m) {
+    d.line("mode")("mode", m->mode)("name", m->mode_name)("select", m->select);
+    d.mode("capture", m->capture).modes("outputs", m->outputs);
+}
+void write(Dump &d, const BoundaryScanRegisterRecord *r) {
+    head(d, "boundary_scan_register", r);
+    d.below<ChainElementRecord>("chain", r->chain);
+}
+void write(Dump &d, const ChainElementRecord *e) {
+    d.line("element")("position", e->position)("cell", e->cell_name).pin("pin", e->pin);
+    d("in", e->input_params)("out", e->output_params)("third", e->third_params);
+    d("control", e->control_cells)("disable", e->disable_values);
+}
+void write(Dump &d, const BypassRegisterRecord *r) {
+    head(d, "bypass_register", r);
+    d.capture(r);
+}
+void write(Dump &d, const IdRegisterRecord *r) {
+    head(d, "register", r)("manufacturer", r->manufacturer)("part_number", r->part_number);
+    d("version", r->version)("concatenation", r->concatenation);
+    d.capture(r);
+}
+void write(Dump &d, const BistRegisterRecord *r) {
+    head(d, "bist_register", r)("coverage", {r->coverage}).pin("clock", r->clock);
+    d("min_duration", {r->min_duration})("parallel_outputs", r->parallel_outputs);
+    d("altered", r->altered_registers)("concatenation", r->concatenation);
+    if (const PreloadRecord *p = r->preload)
+        d("preload", p->register_name)("reserved", p->reserved)("value", p->value);
+    d.capture(r);
+}
+void write(Dump &d, const DataRegisterRecord *r) {
+    head(d, "data_register", r)("parallel_outputs", r->parallel_outputs);
+    d("altered", r->altered_registers)("concatenation", r->concatenation);
+    d.capture(r);
+}
+void write(Dump &d, const SequenceRecord *s) {
+    d.line("sequence")("name", s->name)("step", s->instructions ? s->instructions->grow_step : 0);
+    d.below<VrakInstructionRecord>("instructions", s->instructions);
+}
+void write(Dump &d, const VrakInstructionRecord *i) {
+    d.line("vrak")("kind", i->kind);
+    if (i->kind == OXEL_VRAK_CMT) {
+        d("comment", static_cast<const char *>(i->operand));
+    } else if (i->kind != OXEL_VRAK_PPA) {
+        d.below<VrakOperandRecord>("operands", static_cast<const ItemList *>(i->operand));
+    } else if (const auto *ppa = static_cast<const PpaRecord *>(i->operand)) {
+        d.below<PpaSerialGroupRecord>("serial_groups", ppa->serial_groups);
+        d.below<PpaParallelGroupRecord>("parallel_groups", ppa->parallel_groups);
+    }
+}
+void write(Dump &d, const VrakOperandRecord *o) {
+    d.line("operand")("reserved", o->reserved)("target", o->target)("count", o->count)("value", o->value);
+}
+void write(Dump &d, const PpaSerialGroupRecord *g) {
+    d.line("serial")("name", g->name)("tdi", g->tdi)("tdo", g->tdo)("tms", g->tms)("tck", g->tck);
+    d("trst", g->trst);
+}
+void write(Dump &d, const PpaParallelGroupRecord *g) {
+    d.line("parallel")("name", g->name);
+    d.below<PinRefRecord>("pins", g->pins);
+}
+void write(Dump &d, const PinRefRecord *p) { d.line("ref").pin("pin", p); }
+void write(Dump &d, const GlobalPerformanceRecord *g) {
+    d.line("global_family")("name", g->name);
+    d("test_freq", {g->test_freq_min, g->test_freq_typ, g->test_freq_max});
+    d("clock_freq", {g->clock_freq_min, g->clock_freq_typ, g->clock_freq_max});
+    d("temperature", {g->temperature_min, g->temperature_typ, g->temperature_max});
+    d("tck_stop_at_one", g->tck_stop_at_one)("given", g->tck_stop_at_one_given)("reserved", g->reserved);
+}
+void write(Dump &d, const BoardChainRecord *c) {
+    d.line("chain")("name", c->name)("tdi", c->tdi_net)("tdo", c->tdo_net)("tms", c->tms_net);
+    d("tck", c->tck_net)("trst", c->trst_net);
+    d.below<PartChainRecord>("parts", c->parts);
+}
+void write(Dump &d, const PartChainRecord *p) {
+    d.line("part")("position", p->position)("part", p->part_name)("component", p->component_name);
+    d("tms", p->tms_net)("tck", p->tck_net)("trst", p->trst_net);
+}
+void write(Dump &d, const NetRecord *n) {
+    d.line("net")("component", n->component_name).pin("pin", n->pin)("nets", n->nets);
+}
+void write(Dump &d, const ComponentRecord *c) {
+    open(d, "component", c, c->standard);
+    d.below<InstructionRegisterRecord>("instruction_registers", c->instruction_registers);
+    d.below<BypassRegisterRecord>("bypass_registers", c->bypass_registers);
+    d.below<IdRegisterRecord>("identification_registers", c->identification_registers);
+    d.below<IdRegisterRecord>("usercode_registers", c->usercode_registers);
+    d.below<BistRegisterRecord>("bist_registers", c->bist_registers);
+    d.below<DataRegisterRecord>("data_registers", c->data_registers);
+    d.below<BoundaryScanRegisterRecord>("boundary_scan_registers", c->boundary_scan_registers);
+    d.below<CellRecord>("cells", c->cells);
+    close(d, c);
+}
+void write(Dump &d, const BoardRecord *b) {
+    open(d, "board", b, 0);
+    d.below<BoardChainRecord>("chains", b->chains);
+    d.below<Netlist>("netlists", b->netlists);
+    close(d, b);
+}
+void write(Dump &d, const PinFamilyRecord *f) {
+    d.line("pin_family")("name", f->name)("setup_time", {f->setup_time})("hold_time", {f->hold_time});
+    d("tplh", {f->tplh_min, f->tplh_typ, f->tplh_max})("tphl", {f->tphl_min, f->tphl_typ, f->tphl_max});
+    d("input_current", {f->iil, f->iih})("input_voltage", {f->vil, f->vih});
+    d("output_current", {f->iol, f->ioh})("output_voltage", {f->vol, f->voh});
+    d("vcc", {f->vcc_min, f->vcc_typ, f->vcc_max});
+}
+// What the queries answer, folded into one number.
 struct Walk {
     uint64_t sum = 0;
 
@@ -21,70 +304,7 @@ struct Walk {
         std::memcpy(&bits, &value, sizeof bits);
         number(bits);
     }
-
-    Walk &line(const char *) { return *this; }
-    void down() {}
-    void up() {}
-    void list(const char *, const ItemList *list) { number(list->count); }
-    Walk &operator()(const char *, const char *value) {
-        text(value);
-        return *this;
-    }
-    Walk &operator()(const char *, int64_t value) {
-        number(value);
-        return *this;
-    }
-    Walk &operator()(const char *, std::initializer_list<const double *> values) {
-        for (const double *value : values)
-            value ? real(*value) : number(-1);
-        return *this;
-    }
-    Walk &operator()(const char *, const ItemList *texts) {
-        for (int32_t i = 0; texts && i < texts->count; i++)
-            text(static_cast<const char *>(texts->items[i]));
-        return *this;
-    }
-    Walk &indices(const char *, const ItemList *list) {
-        for (int32_t i = 0; list && i < list->count; i++) {
-            const auto *index = static_cast<const IndexRecord *>(list->items[i]);
-            if (!index)
-                continue;
-            number(index->kind);
-            if (index->kind == OXEL_INDEX_NAME)
-                text(reinterpret_cast<const char *>(index->first));
-            else
-                number(index->first);
-            number(index->last);
-        }
-        return *this;
-    }
-    Walk &pin(const char *, const PinRefRecord *ref) {
-        if (!ref)
-            return *this;
-        number(ref->kind);
-        text(ref->name);
-        if (ref->kind == OXEL_PINREF_ELEMENTS)
-            indices("", reinterpret_cast<const ItemList *>(ref->selector));
-        else
-            number(ref->selector);
-        return *this;
-    }
-    Walk &mode(const char *, const ModeSpecRecord *spec) {
-        if (spec) {
-            number(spec->code + spec->reserved * 16);
-            text(spec->name);
-        }
-        return *this;
-    }
-    // Outputs written "-" within brackets are null items.
-    Walk &modes(const char *, const ItemList *list) {
-        for (int32_t i = 0; list && i < list->count; i++)
-            mode("", static_cast<const ModeSpecRecord *>(list->items[i]));
-        return *this;
-    }
 };
-
-// ---- Queries ----
 
 // Every name a component's registers are known by, and one it has not.
 std::vector<std::string> register_names(const ComponentRecord *c) {
@@ -219,11 +439,17 @@ void ask_cells(Walk &w, HostContext *context) {
 
 }  // namespace
 
-uint64_t walk_records(const DescriptionRoot *root) {
-    Walk w;
-    visit_description(w, root);
-    return w.sum;
+std::string dump_records(const DescriptionRoot *root) {
+    Dump d;
+    write(d, root->header);
+    d.depth = -1;
+    d.below<BoardRecord>("boards", root->boards);
+    d.below<ComponentRecord>("components", root->components);
+    d.below<PinFamilyRecord>("pin_families", root->pin_families);
+    return d.text;
 }
+
+uint64_t walk_records(const DescriptionRoot *root) { return std::hash<std::string>{}(dump_records(root)); }
 
 uint64_t walk_queries(HostContext *context) {
     Walk w;
