@@ -1,11 +1,6 @@
-/* A host built against the installed library: it prints the version of the
- * library and of the header, then parses and checks a description and names
- * its components.
- *
- *   consumer FILE
- *
- * Exit status: 0 when the file parsed and checked without errors, 1 when
- * not, 2 on a usage error. */
+/* A host built against the installed library: consumer FILE prints the versions of the library and of
+ * the header, then parses and checks FILE and names its components. Exit status 0 without errors, 1 with
+ * them, 2 on a usage error. */
 #include <stdio.h>
 #include <string.h>
 

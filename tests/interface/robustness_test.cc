@@ -1,6 +1,5 @@
 // Robustness sweeps over every example: allocations failing in a whole session, every prefix
 #include <algorithm>
-#include <filesystem>
 
 #include "base/memory.h"
 #include "support/description_walk.h"
@@ -8,20 +7,15 @@
 
 namespace {
 
-std::vector<std::string> example_files() {
-    std::vector<std::string> files;
-    for (const auto &entry : std::filesystem::directory_iterator(std::string(OXEL_SOURCE_DIR) + "/examples"))
-        if (entry.path().extension() == ".oxel")
-            files.push_back(entry.path().string());
-    std::sort(files.begin(), files.end());
-    EXPECT_FALSE(files.empty());
+Texts example_files() {
+    Texts files;
+    for (const std::string &file : oxel_files("examples"))
+        files.push_back(std::string(OXEL_SOURCE_DIR) + "/" + file);
     return files;
 }
 
-// What one session over a file gives: a parse, every record read and every
-// query asked, a check, all read and asked again, then the quick scans.
-// `ends` holds the allocation count at the end of each step, so that a
-// failed allocation can be told to its step.
+// One session over a file: a parse, every record read and query asked, a check, all again, the quick
+// scans. `ends` holds the allocation count at the end of each step, to tell a failed allocation's step.
 struct Session {
     enum Step { kParse, kQueries, kCheck, kQueriesAgain, kIsOxel, kIsFlash, kFirstName, kListing, kSteps };
     int32_t parsed = -1, checked = -1, is_oxel = -1, is_flash = -1;
@@ -62,10 +56,8 @@ Session run_session(Recorder &host, const std::string &file) {
     return s;
 }
 
-// The allocations a sweep fails: every one of the first 1500, then a
-// stride that keeps the count near 3000. The largest example makes nearly
-// ten thousand; failing each of them, under the sanitizers, would take
-// minutes for paths the first ones and the stride already cover.
+// The allocations a sweep fails: every one of the first 1500, then a stride that keeps the count near
+// 3000 (failing each of the largest example's ten thousand takes minutes under the sanitizers).
 std::vector<long> sampled(long allocations) {
     constexpr long kEvery = 1500, kStrided = 1500;
     std::vector<long> nths;
@@ -77,12 +69,9 @@ std::vector<long> sampled(long allocations) {
 
 }  // namespace
 
-// Fails allocations of a session over each example in turn: the step whose
-// allocation fails ends in its failure result with the one memory error,
-// every step before and after it gives what it gives without a failure, and
-// nothing leaks (the leak checker of the sanitizer build watches the whole
-// run). Every so often a clean session after a failed one shows that
-// nothing was left behind.
+// Fails allocations of a session over each example in turn: the step whose allocation fails ends in its
+// failure result with the one memory error, every other step gives what it gives without a failure, and
+// nothing leaks (the sanitizer build watches). Now and then a clean session shows nothing was left behind.
 TEST(Robustness, EveryAllocationFailureIsSurvived) {
     for (const std::string &file : example_files()) {
         Recorder clean(0);
@@ -133,9 +122,8 @@ TEST(Robustness, EveryAllocationFailureIsSurvived) {
     }
 }
 
-// Parses every prefix of every example: each either parses and checks or,
-// once the file holds a token, gives exactly one syntax message and one
-// detail line.
+// Every prefix of every example either parses and checks or, once it holds a token, gives exactly one
+// syntax message and one detail line.
 TEST(Robustness, EveryPrefixEndsInOneSyntaxMessageAndOneDetailLine) {
     for (const std::string &file : example_files()) {
         std::string text = read_file(file);

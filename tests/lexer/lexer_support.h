@@ -10,15 +10,12 @@
 #include "lexer/lexer.h"
 #include "support/recorder.h"
 
-// One token as the lexer returned it, its value copied out and released.
-// `what` shows it: an identifier VALUE, a string "value", an integer
-// #text=value/kind, a real ~text=value, a keyword [TEXT] (?token when its
-// number is not its spelling's), a single character 'c' (?code when the code
-// is not the text's), the end $ and a failure ! (with its number unless it
-// is -1). Then /written where the text as written is not the identifier's
-// value (or is there at all for others), |text where an identifier's or
-// integer's token text differs from its value, and ?value where a value is
-// missing or unexpected.
+// One token as the lexer returned it, its value copied out and released. `what` shows it: an identifier
+// VALUE, a string "value", an integer #text=value/kind, a real ~text=value, a keyword [TEXT] (?token when
+// its number is not its spelling's), a single character 'c' (?code when the code is not the text's), the
+// end $ and a failure ! (with its number unless it is -1). Then /written where the text as written is not
+// the identifier's value (or is there at all for others), |text where an identifier's or integer's token
+// text differs from its value, and ?value where a value is missing or unexpected.
 struct LexedToken {
     int token = 0;
     std::string value, what;  // value: identifier (upper case), string or integer text

@@ -1,6 +1,7 @@
 // The tests' one fixture: a recording host, temporary files, parses and readers of records
 #include "support/recorder.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -73,6 +74,16 @@ std::string read_file(const std::string &path) {
 
 std::string example_path(const std::string &name) {
     return std::string(OXEL_SOURCE_DIR) + "/examples/" + name;
+}
+
+Texts oxel_files(const std::string &folder) {
+    Texts files;
+    for (const auto &entry : std::filesystem::directory_iterator(std::string(OXEL_SOURCE_DIR) + "/" + folder))
+        if (entry.path().extension() == ".oxel")
+            files.push_back(folder + "/" + entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_FALSE(files.empty()) << folder;
+    return files;
 }
 
 std::set<std::string> header_exports() {

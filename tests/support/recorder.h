@@ -42,6 +42,8 @@ std::string write_temp_file(const std::string &name, const std::string &contents
 std::string read_file(const std::string &path);
 // The path of a file under examples/.
 std::string example_path(const std::string &name);
+// The .oxel files of a folder of the source tree, sorted, as paths from the source folder.
+Texts oxel_files(const std::string &folder);
 // The name of every function the public header declares with OXEL_API.
 std::set<std::string> header_exports();
 // Compares `actual` with the golden file at `path` (under the source
