@@ -56,7 +56,9 @@ struct Dump {
     Dump &operator()(const char *name, const char *value) {
         return value ? field(name, "\"" + std::string(value) + "\"") : *this;
     }
-    Dump &operator()(const char *name, int64_t value) { return value ? field(name, std::to_string(value)) : *this; }
+    Dump &operator()(const char *name, int64_t value) {
+        return value ? field(name, std::to_string(value)) : *this;
+    }
     Dump &operator()(const char *name, std::initializer_list<const double *> values) {
         std::ostringstream out;
         out.precision(15);
@@ -306,39 +308,18 @@ struct Walk {
     }
 };
 
-// Every name a component's registers are known by, and one it has not.
-std::vector<std::string> register_names(const ComponentRecord *c) {
-    std::vector<std::string> names{"NO_SUCH_REGISTER", ""};
-    auto add = [&](const ItemList *list, auto *record) {
-        for (int32_t i = 0; list && i < list->count; i++) {
-            const auto *r = static_cast<decltype(record)>(list->items[i]);
-            if (r && r->name)
-                names.push_back(r->name);
+// What the queries by name are asked: every name and number the component's
+// records give, and two that none gives.
+std::vector<std::string> names_in(const ComponentRecord *c) {
+    Dump d;
+    write(d, c);
+    std::vector<std::string> names{"NO_SUCH_NAME", ""};
+    for (const std::string key : {" name=\"", " number=\""})
+        for (size_t at = d.text.find(key); at != std::string::npos; at = d.text.find(key, at + 1)) {
+            const size_t start = at + key.size();
+            names.push_back(d.text.substr(start, d.text.find('"', start) - start));
         }
-    };
-    add(c->instruction_registers, static_cast<const InstructionRegisterRecord *>(nullptr));
-    add(c->boundary_scan_registers, static_cast<const BoundaryScanRegisterRecord *>(nullptr));
-    add(c->bypass_registers, static_cast<const BypassRegisterRecord *>(nullptr));
-    add(c->identification_registers, static_cast<const IdRegisterRecord *>(nullptr));
-    add(c->usercode_registers, static_cast<const IdRegisterRecord *>(nullptr));
-    add(c->bist_registers, static_cast<const BistRegisterRecord *>(nullptr));
-    add(c->data_registers, static_cast<const DataRegisterRecord *>(nullptr));
     return names;
-}
-
-// The names and numbers of the first pin list's entries, and two that no pin has.
-std::vector<std::string> pin_texts(const ComponentRecord *c) {
-    std::vector<std::string> texts{"NO_SUCH_PIN", ""};
-    const ItemList *lists = c->pin_lists;
-    const auto *pins = lists && lists->count > 0 ? static_cast<const ItemList *>(lists->items[0]) : nullptr;
-    for (int32_t i = 0; pins && i < pins->count; i++) {
-        const auto *pin = static_cast<const PinRecord *>(pins->items[i]);
-        if (pin && pin->name)
-            texts.push_back(pin->name);
-        if (pin && pin->numbering && pin->numbering->number)
-            texts.push_back(pin->numbering->number);
-    }
-    return texts;
 }
 
 void ask_instructions(Walk &w, HostContext *context) {
@@ -369,20 +350,20 @@ void ask_instructions(Walk &w, HostContext *context) {
         w.number(oxel_current_component_instruction2text_n(context, kind, buffer.data(), 64));
 }
 
-void ask_registers(Walk &w, HostContext *context, const ComponentRecord *c) {
+void ask_registers(Walk &w, HostContext *context, const std::vector<std::string> &names) {
     w.number(oxel_open_current_component_boundary_scan_register(context));
     w.number(oxel_get_current_component_boundary_scan_register_length());
     w.number(oxel_get_current_component_instruction_register_length());
     w.text(oxel_get_current_component_instruction_register_capture_code());
     w.text(oxel_get_current_component_idcode_register_capture_code());
     w.text(oxel_get_current_component_usercode_register_capture_code());
-    for (const std::string &name : register_names(c)) {
+    for (const std::string &name : names) {
         w.number(oxel_get_current_component_register_length(context, name.c_str()));
         w.text(oxel_get_current_component_register_capture_code(context, name.c_str()));
     }
 }
 
-void ask_pins(Walk &w, HostContext *context, const ComponentRecord *c) {
+void ask_pins(Walk &w, HostContext *context, const std::vector<std::string> &names) {
     for (int32_t type = 0; type <= 14; type++) {
         w.text(oxel_get_current_component_tap_pin_name(context, type));
         w.text(oxel_get_current_component_pin_id(context, type));
@@ -405,7 +386,7 @@ void ask_pins(Walk &w, HostContext *context, const ComponentRecord *c) {
         w.number(oxel_get_current_component_current_pin_direction(context));
         number = oxel_get_current_component_next_pin_nr();
     }
-    for (const std::string &text : pin_texts(c)) {
+    for (const std::string &text : names) {
         w.number(oxel_get_current_component_pin_type(context, text.c_str()));
         w.text(oxel_get_current_component_pin_nr(context, text.c_str()));
         w.text(oxel_find_current_component_pin_name(context, text.c_str()));
@@ -463,8 +444,9 @@ uint64_t walk_queries(HostContext *context) {
         w.real(oxel_get_current_component_highest_frequency());
         w.number(oxel_get_current_component_standard(context));
         ask_instructions(w, context);
-        ask_registers(w, context, c);
-        ask_pins(w, context, c);
+        const std::vector<std::string> names = names_in(c);
+        ask_registers(w, context, names);
+        ask_pins(w, context, names);
         ask_cells(w, context);
     }
     // Opened by name, which may be shared: a walk by the cursor ends first.
