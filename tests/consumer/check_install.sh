@@ -4,13 +4,7 @@
 # Hosts are built through find_package and through pkg-config; CFLAGS must match a sanitized library.
 set -eu
 
-build=${1:?usage: check_install.sh BUILD_DIR WORK_DIR VERSION LIBDIR CC [CFLAGS]}
-work=${2:?missing WORK_DIR}
-version=${3:?missing VERSION}
-libdir=${4:?missing LIBDIR}
-cc=${5:?missing CC}
-cflags=${6:-}
-cxx=${7:-c++}
+build=$1 work=$2 version=$3 libdir=$4 cc=$5 cflags=${6:-} cxx=${7:-c++}
 here=$(cd "$(dirname "$0")" && pwd)
 example=$here/../../examples/jx200.oxel
 cpp_host=$here/../../examples/cpp/list_components.cc

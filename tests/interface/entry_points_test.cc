@@ -57,12 +57,11 @@ TEST(EntryPoints, ParsesAddUpUntilOneFailsAndTheRootsAreTheLibrarys) {
     DescriptionRoot *root = OxelGetInfo();
     EXPECT_EQ(root, oxel_get_info());
     ASSERT_TRUE(root->header);
-    for (const char *name : {"U1", "U2"})
-        ASSERT_EQ(oxel_parse(host.host(), write_temp_file(std::string(name) + ".oxel",
-                                                          "OXEL COMPONENT " + std::string(name) +
-                                                              " END COMPONENT END OXEL")
-                                              .c_str()),
-                  OXEL_OK);
+    for (const std::string name : {"U1", "U2"}) {
+        const std::string path =
+            write_temp_file(name + ".oxel", "OXEL COMPONENT " + name + " END COMPONENT END OXEL");
+        ASSERT_EQ(oxel_parse(host.host(), path.c_str()), OXEL_OK);
+    }
     ASSERT_TRUE(root->header && root->components);
     EXPECT_EQ(root->components->count, 2);
 

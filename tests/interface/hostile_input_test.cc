@@ -149,9 +149,7 @@ TEST(HostileInput, AFolderAndANamedPipeAreRefusedWithoutWaiting) {
 #endif
 }
 
-// A range of two thousand million pins parses as one record; the check
-// refuses to take it pin by pin, and a reference to such a range is settled
-// at once.
+// A range of two thousand million pins parses as one record; the check refuses to take it pin by pin.
 TEST(HostileInput, AHugeRangeInAPinListIsCheckedInBoundedTime) {
     Recorder host(1);
     const std::string path = write_temp_file(
@@ -164,14 +162,8 @@ TEST(HostileInput, AHugeRangeInAPinListIsCheckedInBoundedTime) {
     ASSERT_EQ(OxelParse(host.host(), path.c_str()), OXEL_OK) << host.dump();
     EXPECT_EQ(OxelCheck(host.host()), OXEL_FAILED);
     const Texts errors = host.texts(OXEL_KIND_ERROR);
-    EXPECT_NE(std::find(errors.begin(), errors.end(),
-                        "Bus D too wide (2000000000 pins or indices, at most 65536)"),
-              errors.end())
-        << host.dump();
-    EXPECT_EQ(std::count_if(errors.begin(), errors.end(),
-                            [](const std::string &e) { return e.find("Not a member of bus") != e.npos; }),
-              1)
-        << host.dump();
+    const std::string too_wide = "Bus D too wide (2000000000 pins or indices, at most 65536)";
+    EXPECT_NE(std::find(errors.begin(), errors.end(), too_wide), errors.end()) << host.dump();
 }
 
 // A list of a million entries is read, listed and checked. Under the

@@ -61,8 +61,7 @@ std::string write_temp_file(const std::string &name, const std::string &contents
         std::filesystem::temp_directory_path() / ("oxel32-tests-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream(dir / name, std::ios::binary) << contents;
-    // With forward slashes on every platform: the tests build include
-    // directives and expected messages from it.
+    // Forward slashes everywhere: the tests build include directives and expected messages from it.
     return (dir / name).generic_string();
 }
 
@@ -87,8 +86,7 @@ Texts oxel_files(const std::string &folder) {
 }
 
 std::set<std::string> header_exports() {
-    // Comments and preprocessor lines left out, each OXEL_API word must give
-    // one name: none is read past or twice.
+    // Comments and preprocessor lines left out, each OXEL_API word must give one name.
     std::string code = read_file(std::string(OXEL_SOURCE_DIR) + "/include/oxel32.h");
     code = std::regex_replace(code, std::regex(R"(/\*[\s\S]*?\*/|//[^\n]*)"), " ");
     code = std::regex_replace(code, std::regex(R"((^|\n)[ \t]*#[^\n]*)"), "\n");

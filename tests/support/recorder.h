@@ -18,8 +18,7 @@ struct RecordedMessage {
     std::string where;   // "file:line:column" as oxel_message_location tells it; empty for nowhere
 };
 
-// A host as the tests drive the library: a recording callback, its own
-// counters and a message level (4, everything, unless changed).
+// A host as the tests drive the library: a recording callback, its own counters, a level (4 unless given).
 struct Recorder {
     HostContext context{};
     MessageCounters counters{};
@@ -46,8 +45,7 @@ std::string example_path(const std::string &name);
 Texts oxel_files(const std::string &folder);
 // The name of every function the public header declares with OXEL_API.
 std::set<std::string> header_exports();
-// Compares `actual` with the golden file at `path` (under the source
-// folder), or rewrites the file when OXEL_UPDATE_GOLDEN is set.
+// Compares `actual` with the golden file at `path` under the source folder (rewritten if OXEL_UPDATE_GOLDEN).
 void expect_golden(const std::string &path, const std::string &actual);
 // True when the library holds no description.
 bool no_description();
@@ -58,9 +56,8 @@ int open_descriptors();
 inline std::string shown(const char *text) { return text ? text : "(null)"; }
 inline std::string shown(const std::string &text) { return text; }
 inline std::string shown(int64_t number) { return std::to_string(number); }
-// Fields joined by "|", to check a record in one expectation. The order in
-// which the fields are evaluated is unspecified: fields with side effects
-// belong in statements of their own.
+// Fields joined by "|", to check a record in one expectation. Their order of evaluation is unspecified:
+// fields with side effects belong in statements of their own.
 template <typename... Field>
 std::string row(const Field &...fields) {
     std::string out;
@@ -79,8 +76,7 @@ std::vector<Record *> items_of(const ItemList *list) {
 // The texts of a list of texts; a null item reads "(null)".
 Texts texts_of(const ItemList *list);
 
-// Parses into the library's one description; the last one is released and
-// the query cursors cleared at the end.
+// Parses into the library's one description, released at the end with the query cursors.
 class ParseTest : public ::testing::Test {
 protected:
     void TearDown() override;
@@ -91,8 +87,7 @@ protected:
     // The description of a body, or of a bundled example, that must parse.
     DescriptionRoot *parse_ok(const std::string &body);
     DescriptionRoot *parse_example(const std::string &name);
-    // The detail line of a body that must fail with one syntax message and
-    // one detail line, leaving no description.
+    // The detail line of a body that must fail with one syntax message and one detail line, leaving nothing.
     std::string detail_of(const std::string &body);
 
     Recorder host;
