@@ -2,7 +2,6 @@
 #include <algorithm>
 
 #include "base/memory.h"
-#include "support/description_walk.h"
 #include "support/recorder.h"
 
 namespace {
@@ -12,48 +11,6 @@ Texts example_files() {
     for (const std::string &file : oxel_files("examples"))
         files.push_back(std::string(OXEL_SOURCE_DIR) + "/" + file);
     return files;
-}
-
-// One session over a file: a parse, every record read and query asked, a check, all again, the quick
-// scans. `ends` holds the allocation count at the end of each step, to tell a failed allocation's step.
-struct Session {
-    enum Step { kParse, kQueries, kCheck, kQueriesAgain, kIsOxel, kIsFlash, kFirstName, kListing, kSteps };
-    int32_t parsed = -1, checked = -1, is_oxel = -1, is_flash = -1;
-    std::string first;
-    Texts listing;
-    uint64_t walks = 0;
-    long ends[kSteps] = {};
-};
-
-Session run_session(Recorder &host, const std::string &file) {
-    Session s;
-    const char *path = file.c_str();
-    OxelInitialize(host.host());
-    s.parsed = OxelParse(host.host(), path);
-    EXPECT_TRUE(s.parsed == OXEL_OK || no_description());
-    s.ends[Session::kParse] = memory_allocations();
-    s.walks = walk_records(OxelGetInfo()) + walk_queries(host.host());
-    s.ends[Session::kQueries] = memory_allocations();
-    s.checked = s.parsed == OXEL_OK ? OxelCheck(host.host()) : OXEL_FAILED;
-    s.ends[Session::kCheck] = memory_allocations();
-    s.walks += walk_records(OxelGetInfo()) + walk_queries(host.host());
-    s.ends[Session::kQueriesAgain] = memory_allocations();
-    OxelDestroy(host.host());
-    s.is_oxel = FileIsOxel(host.host(), path);
-    s.ends[Session::kIsOxel] = memory_allocations();
-    s.is_flash = file_is_flash(host.host(), path);
-    s.ends[Session::kIsFlash] = memory_allocations();
-    char *first = oxel_fast_parse(host.host(), path);
-    s.first = shown(first);
-    oxel_free_fast_parse_component_name(host.host(), first);
-    s.ends[Session::kFirstName] = memory_allocations();
-    char **names = nullptr;
-    int32_t count = oxel_fast_parse_info(host.host(), path, &names);
-    for (int32_t i = 0; i < count; i++)
-        s.listing.push_back(shown(names[i]));
-    oxel_free_fast_parse_component_names(host.host(), count, names);
-    s.ends[Session::kListing] = memory_allocations();
-    return s;
 }
 
 // The allocations a sweep fails: every one of the first 1500, then a stride that keeps the count near

@@ -1,6 +1,9 @@
 // The tests' one fixture: a recording host, temporary files, parses and readers of records
 #include "support/recorder.h"
 
+#include "base/memory.h"
+#include "support/description_walk.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -134,6 +137,38 @@ Texts texts_of(const ItemList *list) {
     for (char *text : items_of<char>(list))
         out.push_back(shown(text));
     return out;
+}
+
+Session run_session(Recorder &host, const std::string &file) {
+    Session s;
+    const char *path = file.c_str();
+    OxelInitialize(host.host());
+    s.parsed = OxelParse(host.host(), path);
+    s.parse_messages = host.dump();
+    EXPECT_TRUE(s.parsed == OXEL_OK || no_description());
+    s.ends[Session::kParse] = memory_allocations();
+    s.walks = walk_records(OxelGetInfo()) + walk_queries(host.host());
+    s.ends[Session::kQueries] = memory_allocations();
+    s.checked = s.parsed == OXEL_OK ? OxelCheck(host.host()) : OXEL_FAILED;
+    s.ends[Session::kCheck] = memory_allocations();
+    s.walks += walk_records(OxelGetInfo()) + walk_queries(host.host());
+    s.ends[Session::kQueriesAgain] = memory_allocations();
+    OxelDestroy(host.host());
+    s.is_oxel = FileIsOxel(host.host(), path);
+    s.ends[Session::kIsOxel] = memory_allocations();
+    s.is_flash = file_is_flash(host.host(), path);
+    s.ends[Session::kIsFlash] = memory_allocations();
+    char *first = oxel_fast_parse(host.host(), path);
+    s.first = shown(first);
+    oxel_free_fast_parse_component_name(host.host(), first);
+    s.ends[Session::kFirstName] = memory_allocations();
+    char **names = nullptr;
+    int32_t count = oxel_fast_parse_info(host.host(), path, &names);
+    for (int32_t i = 0; i < count; i++)
+        s.listing.push_back(shown(names[i]));
+    oxel_free_fast_parse_component_names(host.host(), count, names);
+    s.ends[Session::kListing] = memory_allocations();
+    return s;
 }
 
 void ParseTest::TearDown() {

@@ -76,6 +76,19 @@ std::vector<Record *> items_of(const ItemList *list) {
 // The texts of a list of texts; a null item reads "(null)".
 Texts texts_of(const ItemList *list);
 
+// One session over a file: a parse (its messages kept), every record read and query asked, a check, all
+// again, the quick scans. `ends` holds the allocation count after each step, to tell a failed allocation's.
+struct Session {
+    enum Step { kParse, kQueries, kCheck, kQueriesAgain, kIsOxel, kIsFlash, kFirstName, kListing, kSteps };
+    int32_t parsed = -1, checked = -1, is_oxel = -1, is_flash = -1;
+    std::string parse_messages, first;
+    Texts listing;
+    uint64_t walks = 0;
+    long ends[kSteps] = {};
+};
+
+Session run_session(Recorder &host, const std::string &file);
+
 // Parses into the library's one description, released at the end with the query cursors.
 class ParseTest : public ::testing::Test {
 protected:
