@@ -34,11 +34,10 @@ TEST(Memory, EveryFailureIsReportedOnceWhateverTheLevelAndTheOldBlockSurvives) {
     EXPECT_EQ(host.counters.errors, 2);
 }
 
-// While the arena is open, blocks come zeroed from it and keep their
-// contents through every resize: in place while the block is the newest,
-// moved when it is not, and out to the heap once it is large; a block
-// resized after the arena closed moves to the heap, and every block goes
-// through mem_free alike. The sanitizer build sees any block that escapes.
+// While the arena is open, blocks come zeroed from it and keep their contents through every resize: in place
+// while the block is the newest, moved when it is not, and out to the heap once it is large; a block resized
+// after the arena closed moves to the heap, and every block goes through mem_free alike. The sanitizer build
+// sees any block that escapes.
 TEST(Memory, ArenaBlocksAreZeroedKeepTheirContentsAndGoWithTheArena) {
     Recorder host;
     HostContext *h = host.host();

@@ -31,9 +31,8 @@ std::string syntax_error(int line, const std::string &near) {
            "\n";
 }
 
-// Sixteen megabytes: far past every buffer of the reader (a token holds
-// 5120 characters, a message 1023). A hundred take several seconds under
-// the sanitizers for nothing more.
+// Sixteen megabytes: far past every buffer of the reader (a token holds 5120 characters, a message 1023). A
+// hundred take several seconds under the sanitizers for nothing more.
 constexpr size_t kLongLine = size_t{16} << 20;
 
 TEST(HostileInput, EachBrokenFileGivesItsMessageAndResult) {
@@ -50,8 +49,7 @@ TEST(HostileInput, EachBrokenFileGivesItsMessageAndResult) {
         Texts components;
     } cases[] = {
         {"binary", binary, OXEL_FAILED, syntax_error(1, "\x01") + kFrameDetail, 0, {}},
-        // A NUL byte ends the file for the parser; the quick scanner reads
-        // on, but a name ends at it.
+        // A NUL byte ends the file for the parser; the quick scanner reads on, but a name ends at it.
         {"NUL in a name", std::string("OXEL\nCOMPONENT AB\0CD\nEND COMPONENT\nEND OXEL\n", 42), OXEL_FAILED,
          syntax_error(2, "") + kDataDetail, 1, {"AB"}},
         // A byte above 127 stands alone in a name; within quotes it is kept.
@@ -86,11 +84,9 @@ TEST(HostileInput, EachBrokenFileGivesItsMessageAndResult) {
     }
 }
 
-// Only regular files are read. A folder, and a named pipe that no one
-// writes to, are refused as files that cannot be opened, by every reader
-// and at once: opening the pipe used to wait for a writer for ever. If a
-// reader does wait, a writer comes after ten seconds so that the test
-// fails instead of hanging.
+// Only regular files are read. A folder, and a named pipe that no one writes to, are refused as files that
+// cannot be opened, by every reader and at once: opening the pipe used to wait for a writer for ever. If a
+// reader does wait, a writer comes after ten seconds so that the test fails instead of hanging.
 TEST(HostileInput, AFolderAndANamedPipeAreRefusedWithoutWaiting) {
     const std::string folder = std::filesystem::path(write_temp_file("marker", "")).parent_path().string();
     std::vector<std::string> paths{folder};
@@ -145,9 +141,8 @@ TEST(HostileInput, AHugeRangeInAPinListIsCheckedInBoundedTime) {
     EXPECT_NE(std::find(errors.begin(), errors.end(), too_wide), errors.end()) << host.dump();
 }
 
-// A list of a million entries is read, listed and checked. Under the
-// sanitizers and Wine, where every step takes several times as long,
-// twenty thousand entries show the same.
+// A list of a million entries is read, listed and checked. Under the sanitizers and Wine, where every step
+// takes several times as long, twenty thousand entries show the same.
 #if defined(__SANITIZE_ADDRESS__) || defined(_WIN32)
 constexpr int kLongList = 20000;
 #else

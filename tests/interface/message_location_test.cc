@@ -6,8 +6,7 @@
 
 namespace {
 
-// Where the first message whose text begins with `start` points; "?" when
-// no message does.
+// Where the first message whose text begins with `start` points; "?" when no message does.
 std::string where_of(const Recorder &host, const std::string &start) {
     for (const RecordedMessage &m : host.messages)
         if (m.text.rfind(start, 0) == 0)
@@ -51,9 +50,8 @@ TEST_F(MessageLocation, LexerAndIncludeMessagesPointAtTheirDirectiveOrToken) {
     EXPECT_EQ(where_of(host, "Reading file"), "");
 }
 
-// Findings of the checks point at the record they are about, also when the
-// record was read from an include file or its section began in one and
-// ended in the main file. A finding about the board as a whole points at
+// Findings of the checks point at the record they are about, also when the record was read from an include
+// file or its section began in one and ended in the main file. A finding about the board as a whole points at
 // the board, a progress or status line nowhere.
 TEST_F(MessageLocation, CheckFindingsPointAtTheirRecord) {
     std::string component_start = write_temp_file(
@@ -107,8 +105,7 @@ TEST_F(MessageLocation, TwoParsesIntoOneDescriptionKeepTheirFiles) {
     EXPECT_EQ(places, (Texts{at(first, 4, 5), at(second, 5, 5)})) << host.dump();
 }
 
-// Outside a callback, and for a memory failure, nothing is pointed at; the
-// out-pointers may be null.
+// Outside a callback, and for a memory failure, nothing is pointed at; the out-pointers may be null.
 TEST_F(MessageLocation, NothingIsPointedAtOutsideACallbackOrForAMemoryFailure) {
     const char *file = "untouched";
     int32_t line = -1, column = -1;

@@ -54,8 +54,7 @@ TEST(Robustness, EveryAllocationFailureIsSurvived) {
                 return nth <= ends[step] && (step == Session::kParse || nth > ends[step - 1]);
             };
             ASSERT_EQ(s.parsed, failed_in(Session::kParse) ? OXEL_FAILED : OXEL_OK) << where;
-            // A query that cannot allocate gives its absence value; the
-            // description it reads stays as it is.
+            // A query that cannot allocate gives its absence value; the description it reads stays as it is.
             const bool check_fails = failed_in(Session::kParse) || failed_in(Session::kCheck);
             ASSERT_EQ(s.checked, check_fails ? OXEL_FAILED : reference.checked) << where;
             ASSERT_EQ(s.is_oxel, failed_in(Session::kIsOxel) ? 0 : 1) << where;

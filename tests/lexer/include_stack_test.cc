@@ -20,10 +20,9 @@ TEST(IncludeStack, DirectivesThatAreFollowedOrReportedAndSkipped) {
         std::string source;
         Texts tokens, errors;
     } cases[] = {
-        // Reading goes on right after the directive line, whatever follows the
-        // name; the directive that opens the line after an include is still a
-        // directive. One line counter serves all files: one more at the entry
-        // and one more at the return.
+        // Reading goes on right after the directive line, whatever follows the name; the directive that opens
+        // the line after an include is still a directive. One line counter serves all files: one more at the
+        // entry and one more at the return.
         {"#include " + middle + " trailing words\nO1 O2",
          {"M1", "IN1", "M2", "O1", "O2", "$"},
          {at_line(8, "Illegal directive #x - Ignoring")}},
@@ -81,9 +80,8 @@ TEST(IncludeStack, AFileThatIncludesItselfIsReadElevenLevelsDeep) {
     EXPECT_EQ(open_descriptors(), files_before);
 }
 
-// A suspended file that is gone when its include ends, or cut below the
-// place where its reading stopped, cannot be resumed: the input ends there,
-// and nothing is left open.
+// A suspended file that is gone when its include ends, or cut below the place where its reading stopped,
+// cannot be resumed: the input ends there, and nothing is left open.
 TEST(IncludeStack, AnIncludingFileThatIsGoneOrCutShortHasChanged) {
     for (const bool removed : {true, false}) {
         SCOPED_TRACE(removed ? "removed" : "cut short");
@@ -118,9 +116,8 @@ std::string include_bomb(const std::string &name) {
     return write_temp_file(name, lines);
 }
 
-// Ten self-includes per file would open 10^11 files: the budget of 4096
-// files opened stops the input at the directive that would open one more,
-// with one message, and the lexer fails as it does on an over-long token.
+// Ten self-includes per file would open 10^11 files: the budget of 4096 files opened stops the input at the
+// directive that would open one more, with one message, and the lexer fails as it does on an over-long token.
 // A new file starts with the whole budget again.
 TEST(IncludeStack, AnIncludeBombEndsTheInputAtTheFileBudget) {
     Recorder host;
@@ -134,8 +131,7 @@ TEST(IncludeStack, AnIncludeBombEndsTheInputAtTheFileBudget) {
         const Texts errors = host.texts(OXEL_KIND_ERROR);
         ASSERT_FALSE(errors.empty());
         EXPECT_EQ(errors.back(), at_line(lexer_line(), "Too many #include files (4096)"));
-        // Every other message is the nesting limit's pair, ten for each file
-        // at the deepest level.
+        // Every other message is the nesting limit's pair, ten for each file at the deepest level.
         EXPECT_EQ(std::count_if(errors.begin(), errors.end(),
                                 [](const std::string &e) { return e.find("Too many") != std::string::npos; }),
                   1);
@@ -150,10 +146,9 @@ TEST(IncludeStack, AnIncludeBombEndsTheInputAtTheFileBudget) {
 
 const std::string kHeaderSection = "OXEL_HEADER CREATION_LOG \"a\" \"b\" \"c\" \"d\" END OXEL_HEADER\n";
 
-// Include trouble is reported but is no syntax error: the header from an
-// include file still reaches the root. The probe reads its token from
-// an include file, yet the parse starts over at the top of the main file;
-// a parse that stops inside an include file closes it. None leaves a file open.
+// Include trouble is reported but is no syntax error: the header from an include file still reaches the root.
+// The probe reads its token from an include file, yet the parse starts over at the top of the main file; a
+// parse that stops inside an include file closes it. None leaves a file open.
 TEST(IncludeFiles, TroubleIsReportedTheProbeStartsOverAndAStopClosesEveryFile) {
     Recorder host(3);
     OxelInitialize(host.host());

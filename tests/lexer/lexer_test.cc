@@ -7,9 +7,8 @@
 
 namespace {
 
-// Each golden/NAME.oxel is read to its end or to a failure; its tokens,
-// written as LexedToken::what, and its messages must equal its part of
-// golden/tokens.dump (rewritten when OXEL_UPDATE_GOLDEN is set).
+// Each golden/NAME.oxel is read to its end or to a failure; its tokens, written as LexedToken::what, and its
+// messages must equal its part of golden/tokens.dump (rewritten when OXEL_UPDATE_GOLDEN is set).
 TEST(Lexer, EveryTokenClassWithItsValueTextAndLine) {
     std::string dump;
     for (const std::string &file : oxel_files("tests/lexer/golden")) {

@@ -158,12 +158,10 @@ void write(Dump &d, const HeaderRecord *h) {
     d.below<LogRecord>("change_logs", h->change_logs);
 }
 void write(Dump &d, const PinList *pins) {
-    d.line("pin_list");
-    d.items<PinRecord>(reinterpret_cast<const ItemList *>(pins));
+    d.line("pin_list").items<PinRecord>(reinterpret_cast<const ItemList *>(pins));
 }
 void write(Dump &d, const Netlist *nets) {
-    d.line("netlist");
-    d.items<NetRecord>(reinterpret_cast<const ItemList *>(nets));
+    d.line("netlist").items<NetRecord>(reinterpret_cast<const ItemList *>(nets));
 }
 void write(Dump &d, const PinRecord *p) {
     d.line("pin")("name", p->name)("form", p->form)("type", p->type)("reserved", p->reserved);
@@ -175,8 +173,7 @@ void write(Dump &d, const CaptureStatusRecord *s) {
     d.line("status")("value", s->value)("description", s->description);
 }
 void write(Dump &d, const InstructionRegisterRecord *r) {
-    head(d, "instruction_register", r);
-    d.capture(r);
+    head(d, "instruction_register", r).capture(r);
     d.below<InstructionRecord>("instructions", r->instructions);
 }
 void write(Dump &d, const InstructionRecord *i) {
@@ -193,8 +190,7 @@ void write(Dump &d, const CellModeRecord *m) {
     d.mode("capture", m->capture).modes("outputs", m->outputs);
 }
 void write(Dump &d, const BoundaryScanRegisterRecord *r) {
-    head(d, "boundary_scan_register", r);
-    d.below<ChainElementRecord>("chain", r->chain);
+    head(d, "boundary_scan_register", r).below<ChainElementRecord>("chain", r->chain);
 }
 void write(Dump &d, const ChainElementRecord *e) {
     d.line("element")("position", e->position)("cell", e->cell_name).pin("pin", e->pin);
@@ -202,13 +198,11 @@ void write(Dump &d, const ChainElementRecord *e) {
     d("control", e->control_cells)("disable", e->disable_values);
 }
 void write(Dump &d, const BypassRegisterRecord *r) {
-    head(d, "bypass_register", r);
-    d.capture(r);
+    head(d, "bypass_register", r).capture(r);
 }
 void write(Dump &d, const IdRegisterRecord *r) {
     head(d, "register", r)("manufacturer", r->manufacturer)("part_number", r->part_number);
-    d("version", r->version)("concatenation", r->concatenation);
-    d.capture(r);
+    d("version", r->version)("concatenation", r->concatenation).capture(r);
 }
 void write(Dump &d, const BistRegisterRecord *r) {
     head(d, "bist_register", r)("coverage", {r->coverage}).pin("clock", r->clock);
@@ -220,8 +214,7 @@ void write(Dump &d, const BistRegisterRecord *r) {
 }
 void write(Dump &d, const DataRegisterRecord *r) {
     head(d, "data_register", r)("parallel_outputs", r->parallel_outputs);
-    d("altered", r->altered_registers)("concatenation", r->concatenation);
-    d.capture(r);
+    d("altered", r->altered_registers)("concatenation", r->concatenation).capture(r);
 }
 void write(Dump &d, const SequenceRecord *s) {
     d.line("sequence")("name", s->name)("step", s->instructions ? s->instructions->grow_step : 0);

@@ -20,9 +20,8 @@ struct ToolRun {
 };
 
 #ifdef _WIN32
-// cmd.exe strips the outer quotes of the whole line, so the line gets one
-// pair more; system() answers the exit code itself. The tool writes text
-// mode: its line ends are read back as single line feeds.
+// cmd.exe strips the outer quotes of the whole line, so the line gets one pair more; system() answers the
+// exit code itself. The tool writes text mode: its line ends are read back as single line feeds.
 std::string quoted(const std::string &path) { return "\"" + path + "\""; }
 std::string in_source_folder(const std::string &command) {
     return "\"cd /d " + quoted(OXEL_SOURCE_DIR) + " && " + command + "\"";
@@ -94,9 +93,8 @@ TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
         // Standard input is named <stdin>, also in the library's own texts.
         {"--level 4 check - <" + inputs + "broken.oxel", 4, nullptr, "stdin.check.err"},
         {"show --json - <" + inputs + "three.oxel", 0, "stdin.show.json", nullptr},
-        // A message that points somewhere names the file that holds the place,
-        // an include file by its name as written, and that file's own line;
-        // the text of a syntax error keeps the count through the include.
+        // A message that points somewhere names the file that holds the place, an include file by its name as
+        // written, and that file's own line; the text of a syntax error keeps the count through the include.
         {"check " + inputs + "include_broken.oxel", 4, nullptr, "include_broken.check.err"},
         {"check " + inputs + "includes.oxel", 4, nullptr, "includes.check.err"},
         {"check --json - <" + inputs + "includes.oxel", 4, "includes.stdin.check.json", nullptr},
@@ -213,9 +211,8 @@ TEST(OxelTool, TheCopyOfStandardInputIsRemovedAfterwards) {
     EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
-// Through a pseudo-terminal (script from util-linux): colour unless NO_COLOR
-// is set, and a progress counter that ends cleared. A pipe gets neither, as
-// the golden files show.
+// Through a pseudo-terminal (script from util-linux): colour unless NO_COLOR is set, and a progress counter
+// that ends cleared. A pipe gets neither, as the golden files show.
 TEST(OxelTool, ColourAndProgressAreForATerminalOnly) {
     if (std::system("command -v script >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "script is not installed";
