@@ -100,8 +100,5 @@ for word in $(sed -n 's/^  \([a-z][a-z-]*\) .*/\1/p; s/^  \([a-z][a-z-]*\)$/\1/p
     grep -q -- "$word" "$work/man.txt" || fail "oxel.1 does not mention $word"
 done
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) of the install failed"
-    exit 1
-fi
+[ "$failures" -eq 0 ] || { echo "$failures check(s) of the install failed"; exit 1; }
 echo "install: library, tool and package files in place; find_package and pkg-config hosts run"

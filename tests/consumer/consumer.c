@@ -30,11 +30,9 @@ int main(int argc, char **argv) {
     OxelInitialize(&host);
     if (OxelParse(&host, argv[1]) == OXEL_OK)
         checked = OxelCheck(&host);
-    if (checked != OXEL_FAILED && oxel_get_first_component()) {
-        do
-            printf("component %s\n", oxel_get_current_component_name());
-        while (oxel_get_next_component());
-    }
+    for (int32_t more = checked != OXEL_FAILED && oxel_get_first_component(); more;
+         more = oxel_get_next_component())
+        printf("component %s\n", oxel_get_current_component_name());
     OxelDestroy(&host);
     return checked == OXEL_FAILED ? 1 : 0;
 }

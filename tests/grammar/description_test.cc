@@ -9,11 +9,7 @@
 #include "support/description_walk.h"
 #include "support/recorder.h"
 
-namespace {
-
 using Description = ParseTest;
-
-}  // namespace
 
 TEST_F(Description, EachFileReadsIntoTheRecordsOfItsGoldenDump) {
     // A family broken halfway leaves none under construction for the parses

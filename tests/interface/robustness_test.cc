@@ -6,13 +6,6 @@
 
 namespace {
 
-Texts example_files() {
-    Texts files;
-    for (const std::string &file : oxel_files("examples"))
-        files.push_back(std::string(OXEL_SOURCE_DIR) + "/" + file);
-    return files;
-}
-
 // The allocations a sweep fails: every one of the first 1500, then a stride that keeps the count near
 // 3000 (failing each of the largest example's ten thousand takes minutes under the sanitizers).
 std::vector<long> sampled(long allocations) {
@@ -30,7 +23,8 @@ std::vector<long> sampled(long allocations) {
 // failure result with the one memory error, every other step gives what it gives without a failure, and
 // nothing leaks (the sanitizer build watches). Now and then a clean session shows nothing was left behind.
 TEST(Robustness, EveryAllocationFailureIsSurvived) {
-    for (const std::string &file : example_files()) {
+    for (const std::string &name : oxel_files("examples")) {
+        const std::string file = std::string(OXEL_SOURCE_DIR) + "/" + name;
         Recorder clean(0);
         memory_fail_at(0);
         const Session reference = run_session(clean, file);
@@ -81,12 +75,11 @@ TEST(Robustness, EveryAllocationFailureIsSurvived) {
 // Every prefix of every example either parses and checks or, once it holds a token, gives exactly one
 // syntax message and one detail line.
 TEST(Robustness, EveryPrefixEndsInOneSyntaxMessageAndOneDetailLine) {
-    for (const std::string &file : example_files()) {
+    for (const std::string &name : oxel_files("examples")) {
+        const std::string file = std::string(OXEL_SOURCE_DIR) + "/" + name;
         std::string text = read_file(file);
-        std::string prefix_path = write_temp_file("prefix.oxel", "");
         for (size_t length = 0; length <= text.size(); length++) {
-            std::string prefix = text.substr(0, length);
-            write_temp_file("prefix.oxel", prefix);
+            const std::string prefix_path = write_temp_file("prefix.oxel", text.substr(0, length));
             Recorder host(3);
             OxelInitialize(host.host());
             int32_t result = OxelParse(host.host(), prefix_path.c_str());
@@ -103,7 +96,7 @@ TEST(Robustness, EveryPrefixEndsInOneSyntaxMessageAndOneDetailLine) {
                 OxelDestroy(host.host());
                 continue;
             }
-            std::vector<std::string> errors = host.texts(OXEL_KIND_ERROR);
+            const Texts errors = host.texts(OXEL_KIND_ERROR);
             ASSERT_FALSE(errors.empty()) << where;
             if (errors[0].rfind("Not an OXEL file", 0) == 0) {
                 // No token at all: the grammar accepts the empty file.

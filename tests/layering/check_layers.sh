@@ -6,8 +6,7 @@
 
 src=${1:?usage: check_layers.sh SRC_DIR}
 [ -d "$src" ] || { echo "no such folder: $src"; exit 2; }
-shown=${src%/}
-shown=${shown##*/}
+shown=$(basename "$src")
 
 # Bottom to top; query and scan side by side.
 rank() {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "base/memory.h"
 #include "base/text_input.h"
@@ -22,8 +21,7 @@ struct LexedToken {
     int32_t line = 0;         // the line number right after it was read
 };
 
-// Reads `contents`, written to a temporary file and opened as the library
-// opens a source, through the lexer, with every message going to `host`.
+// Reads `contents`, written to a temporary file opened as the library opens a source, through the lexer.
 class LexerReader {
 public:
     LexerReader(Recorder &host, const std::string &contents, const std::string &name = "tokens.oxel")

@@ -61,8 +61,7 @@ TEST(Lexer, NameModeReadsOneKeywordButEndAsANameAndEveryTokenClearsIt) {
     lexer_set_name_mode(false);
 }
 
-// Every allocation fails in turn: the lexer gives -1 with the memory
-// message, and nothing it made or opened is left behind.
+// Every allocation fails in turn: -1 with the memory message, and nothing made or opened is left behind.
 TEST(Lexer, EveryFailedAllocationEndsReadingWithMinusOneAndLeavesNothingOpen) {
     std::string included = write_temp_file("sweep_inc.oxel", "inner 7 \"s\"\n");
     const std::string source =

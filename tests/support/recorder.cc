@@ -29,6 +29,11 @@ int32_t OXEL_CALLBACK record_message(void *user_data, const MessageRecord *messa
     return 0;
 }
 
+DescriptionRoot *parsed(int32_t result, const Recorder &host) {
+    EXPECT_EQ(result, OXEL_OK) << host.dump();
+    return result == OXEL_OK ? OxelGetInfo() : nullptr;
+}
+
 }  // namespace
 
 Recorder::Recorder(int32_t level) {
@@ -186,15 +191,6 @@ int32_t ParseTest::parse_file(const std::string &path) {
 int32_t ParseTest::parse(const std::string &body) {
     return parse_file(write_temp_file("description.oxel", "OXEL\n" + body + "\nEND OXEL\n"));
 }
-
-namespace {
-
-DescriptionRoot *parsed(int32_t result, const Recorder &host) {
-    EXPECT_EQ(result, OXEL_OK) << host.dump();
-    return result == OXEL_OK ? OxelGetInfo() : nullptr;
-}
-
-}  // namespace
 
 DescriptionRoot *ParseTest::parse_ok(const std::string &body) { return parsed(parse(body), host); }
 

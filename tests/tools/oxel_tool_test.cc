@@ -1,8 +1,7 @@
 // The oxel tool, run as a host would, against expected outputs kept under tests/tools/golden/
 //
-// Each case runs the tool from the source folder with relative paths; its exit status, standard output
-// and standard error must equal the table and the golden files it names byte for byte (a stream without
-// a file stays empty). After a deliberate change, OXEL_UPDATE_GOLDEN=1 ctest -R OxelTool rewrites them.
+// Each case runs from the source folder; its status, output and errors must equal the table and the golden
+// files it names (a stream without one stays empty). OXEL_UPDATE_GOLDEN=1 ctest -R OxelTool rewrites them.
 #ifndef _WIN32
 #include <sys/wait.h>
 #endif
