@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "base/memory.h"
 #include "base/text_input.h"
@@ -10,23 +9,19 @@
 #include "lexer/lexer.h"
 #include "support/recorder.h"
 
-// One token as the lexer returned it, its value copied out and released.
-// `what` shows it: an identifier VALUE, a string "value", an integer
-// #text=value/kind, a real ~text=value, a keyword [TEXT] (?token when its
-// number is not its spelling's), a single character 'c' (?code when the code
-// is not the text's), the end $ and a failure ! (with its number unless it
-// is -1). Then /written where the text as written is not the identifier's
-// value (or is there at all for others), |text where an identifier's or
-// integer's token text differs from its value, and ?value where a value is
-// missing or unexpected.
+// One token as the lexer returned it, its value copied out and released. `what` shows it: an identifier
+// VALUE, a string "value", an integer #text=value/kind, a real ~text=value, a keyword [TEXT] (?token when
+// its number is not its spelling's), a single character 'c' (?code when the code is not the text's), the
+// end $ and a failure ! (with its number unless it is -1). Then /written where the text as written is not
+// the identifier's value (or is there at all for others), |text where an identifier's or integer's token
+// text differs from its value, and ?value where a value is missing or unexpected.
 struct LexedToken {
     int token = 0;
     std::string value, what;  // value: identifier (upper case), string or integer text
     int32_t line = 0;         // the line number right after it was read
 };
 
-// Reads `contents`, written to a temporary file and opened as the library
-// opens a source, through the lexer, with every message going to `host`.
+// Reads `contents`, written to a temporary file opened as the library opens a source, through the lexer.
 class LexerReader {
 public:
     LexerReader(Recorder &host, const std::string &contents, const std::string &name = "tokens.oxel")
