@@ -32,11 +32,6 @@ double *integer_as_double(HostContext *context, IntegerLiteral *literal) {
     return number;
 }
 
-char *name_as_written(HostContext *context, char *upper) {
-    mem_free(context, upper);
-    return lexer_take_written_text();
-}
-
 char *start_word_run(char *first) {
     g_parser.run_text = first;
     g_parser.run_length = first ? std::strlen(first) : 0;

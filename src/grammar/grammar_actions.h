@@ -25,10 +25,6 @@ char *integer_text(HostContext *context, IntegerLiteral *literal);
 // A new double holding the literal's value; the literal is released. Null
 // after a failed allocation.
 double *integer_as_double(HostContext *context, IntegerLiteral *literal);
-// The identifier just read, as it was written; its upper-cased value is
-// released. The reduction runs before the next token is read, so the text
-// the lexer kept is still this identifier's.
-char *name_as_written(HostContext *context, char *upper);
 // The first word of a bit pattern, which later words are joined to.
 char *start_word_run(char *first);
 // The two words joined into one text; both are released. Null after a

@@ -400,13 +400,12 @@ top_section
 
 name
     : IDENTIFIER
-        { $$ = name_as_written(parse->host, $1); }
     | STRING
     ;
 
 list_name
     : IDENTIFIER
-        { $$ = name_as_written(parse->host, $1); lexer_set_name_mode(true); }
+        { lexer_set_name_mode(true); }
     | STRING
         { lexer_set_name_mode(true); }
     ;

@@ -24,25 +24,39 @@ enum IntegerKind : int32_t {
     kHex = 20,       // 0x1F
 };
 
-// Characters that may follow the first character of a word.
-bool is_word_char(int c) {
-    return is_letter(c) || is_digit(c) || (c != 0 && std::strchr("_.!#%&/=?-{}$+`^'<>@|~\\", c));
+// Characters that may follow the first character of a word, by code.
+struct WordChars {
+    bool in_word[256];
+};
+
+constexpr WordChars build_word_chars() {
+    WordChars chars{};
+    for (int c = 0; c < 256; c++)
+        chars.in_word[c] = is_letter(c) || is_digit(c);
+    for (const char *p = "_.!#%&/=?-{}$+`^'<>@|~\\"; *p; p++)
+        chars.in_word[static_cast<unsigned char>(*p)] = true;
+    return chars;
 }
+
+constexpr WordChars kWordChars = build_word_chars();
+
+// `c` is a character code or 0, never EOF.
+bool is_word_char(int c) { return kWordChars.in_word[static_cast<unsigned char>(c)]; }
 
 bool is_ternary_digit(int c) { return c == '0' || c == '1' || c == 'x' || c == 'X'; }
 
-// One character of the stream, read as text (a carriage return before a
-// line feed dropped, a Ctrl-Z ending it); a NUL byte ends the source for
-// good too.
-int read_stream_char() {
-    if (!g_lexer.stream || g_lexer.stream_ended)
-        return 0;
-    int c = read_text_char(g_lexer.stream);
-    if (c == EOF || c == 0) {
-        g_lexer.stream_ended = true;
-        return 0;
+// The next byte of the current source, its read-ahead refilled when used
+// up; EOF at its end.
+int next_source_byte() {
+    source_buffer &buffer = *g_lexer.buffer;
+    if (buffer.next == buffer.end) {
+        size_t got = std::fread(buffer.bytes, 1, source_buffer::kSize, g_lexer.stream);
+        buffer.next = buffer.bytes;
+        buffer.end = buffer.bytes + got;
+        if (got == 0)
+            return EOF;
     }
-    return c;
+    return *buffer.next++;
 }
 
 // Appends a character to the token text; false (reported) when the token
@@ -225,24 +239,23 @@ int read_string() {
     return LEX_STRING;
 }
 
-// A word: a keyword, or an identifier whose value is its upper-cased text.
+// A word: a keyword, or an identifier whose value is its text as written.
+// The token text is upper-cased either way.
 int read_word(int c) {
-    HostContext *host = g_lexer.host;
+    // The token text is upper-cased as it is saved; the text as written
+    // goes beside it.
+    char written[kMaxTokenLength + 1];
+    int &length = g_lexer.token_length;
     while (is_word_char(c)) {
-        if (!save(c))
+        written[length] = static_cast<char>(c);
+        if (!save(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c)) {
+            // An over-long word keeps its text as written.
+            std::memcpy(g_lexer.token_text, written, length);
             return -1;
+        }
         c = lexer_read_char();
     }
     lexer_push_back(c);
-
-    // The text as written goes before the token text is upper-cased.
-    mem_free(host, g_lexer.written_text);
-    g_lexer.written_text = nullptr;
-    char written[kMaxTokenLength + 1];
-    std::memcpy(written, g_lexer.token_text, g_lexer.token_length + 1);
-    for (char *p = g_lexer.token_text; *p; ++p)
-        if (*p >= 'a' && *p <= 'z')
-            *p = static_cast<char>(*p - 'a' + 'A');
 
     // In name mode every word but END is a name.
     int keyword = g_lexer.name_mode ? (std::strcmp(g_lexer.token_text, "END") == 0 ? LEX_END : 0)
@@ -251,14 +264,10 @@ int read_word(int c) {
         g_lexer.value = TokenValue{};
         return keyword;
     }
-    char *as_written = str_copy(host, written, g_lexer.token_length);
-    char *upper = as_written ? copy_token_text() : nullptr;
-    if (!upper) {
-        mem_free(host, as_written);
+    char *text = str_copy(g_lexer.host, written, length);
+    if (!text)
         return -1;
-    }
-    g_lexer.written_text = as_written;
-    g_lexer.value = TokenValue{upper, nullptr, nullptr};
+    g_lexer.value = TokenValue{text, nullptr, nullptr};
     return LEX_IDENTIFIER;
 }
 
@@ -305,23 +314,30 @@ int read_token() {
 
 }  // namespace
 
-int lexer_read_char() {
-    int c;
-    if (g_lexer.pushback != kNoPushBack) {
-        c = g_lexer.pushback;
-        g_lexer.pushback = kNoPushBack;
-    } else {
-        c = read_stream_char();
-    }
-    if (c == '\n') {
-        g_lexer.line++;
-        g_lexer.file_line++;
-        g_lexer.column = 1;
-    } else {
-        g_lexer.column++;
+int read_source_slowly() {
+    if (!g_lexer.stream || g_lexer.stream_ended)
+        return 0;
+    int c = apply_text_rules(next_source_byte, [](int) { g_lexer.buffer->next--; });
+    if (c == EOF || c == 0) {   // a NUL byte ends the source for good too
+        end_source();
+        return 0;
     }
     return c;
 }
+
+void end_source() {
+    g_lexer.stream_ended = true;
+    g_lexer.buffer->next = g_lexer.buffer->end;
+}
+
+long source_offset() { return std::ftell(g_lexer.stream) - (g_lexer.buffer->end - g_lexer.buffer->next); }
+
+void start_include_read_ahead() {
+    g_lexer.buffer = &g_lexer.include_buffer;
+    g_lexer.include_buffer.next = g_lexer.include_buffer.end = nullptr;
+}
+
+void resume_main_read_ahead() { g_lexer.buffer = &g_lexer.main_buffer; }
 
 void lexer_push_back(int c) {
     g_lexer.pushback = c;
@@ -353,6 +369,8 @@ void lexer_reset(HostContext *context) {
 
 void lexer_set_stream(FILE *stream, const char *path) {
     g_lexer.stream = stream;
+    resume_main_read_ahead();
+    g_lexer.main_buffer.next = g_lexer.main_buffer.end = nullptr;
     g_lexer.stream_ended = false;
     g_lexer.file = path;
 }
@@ -381,7 +399,6 @@ void lexer_drop_value() {
         mem_free(g_lexer.host, value.integer->text);
     mem_free(g_lexer.host, value.integer);
     mem_free(g_lexer.host, value.real);
-    mem_free(g_lexer.host, lexer_take_written_text());
 }
 
 bool lexer_failed() { return g_lexer.failed; }
@@ -396,8 +413,3 @@ void lexer_set_name_mode(bool on) { g_lexer.name_mode = on; }
 
 bool lexer_name_mode() { return g_lexer.name_mode; }
 
-char *lexer_take_written_text() {
-    char *text = g_lexer.written_text;
-    g_lexer.written_text = nullptr;
-    return text;
-}

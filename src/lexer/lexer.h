@@ -13,7 +13,7 @@ constexpr int kMaxTokenLength = 5120;
 // Starts a new file whose messages go to `context`: nesting limit 10, line
 // 1, column 1, push-back empty, token text empty, include stack empty
 // (include files still open are closed first). The token value, the text as
-// written and name mode are left alone.
+// name mode are left alone.
 void lexer_reset(HostContext *context);
 // Makes `stream` the main source that the lexer reads; `path`, the name it
 // was opened by, is what the places of its tokens name. The caller owns
@@ -29,8 +29,8 @@ void lexer_close_includes();
 int lexer_next_token();
 // Hands over the value of the last token read; the lexer forgets it.
 TokenValue lexer_take_value();
-// Releases the value of the last token read and its text as written, for a
-// reader that keeps nothing of the token.
+// Releases the value of the last token read, for a reader that keeps
+// nothing of the token.
 void lexer_drop_value();
 // True once reading a token has failed since the last reset: the input was
 // not read to its end, although the parser takes -1 for the end of input.
@@ -49,6 +49,3 @@ SourceLocation lexer_token_location();
 // (END excepted). The lexer clears it at every token but end of input.
 void lexer_set_name_mode(bool on);
 bool lexer_name_mode();
-// Hands over the owned copy of the last identifier as written (may be null);
-// the lexer forgets it.
-char *lexer_take_written_text();

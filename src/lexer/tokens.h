@@ -132,8 +132,8 @@ enum LexerToken : int {
 #undef LEXER_TOKEN_NUMBER
 };
 
-// The value the lexer leaves behind a token: an identifier's upper-cased
-// text or a string's contents, a new integer literal, or a new real. At
+// The value the lexer leaves behind a token: an identifier's text as
+// written (the token text holds it upper-cased) or a string's contents, a new integer literal, or a new real. At
 // most one is set; a keyword clears all three, a single character and the
 // end of input leave them as they were. Whoever takes the value owns it.
 struct TokenValue {

@@ -15,10 +15,9 @@
 // #text=value/kind, a real ~text=value, a keyword [TEXT] (?token when its
 // number is not its spelling's), a single character 'c' (?code when the code
 // is not the text's), the end $ and a failure ! (with its number unless it
-// is -1). Then /written where the text as written is not the identifier's
-// value (or is there at all for others), |text where an identifier's or
-// integer's token text differs from its value, and ?value where a value is
-// missing or unexpected.
+// is -1). Then /written where an identifier's value, its text as written,
+// is not its upper-cased token text, |text where an integer's token text
+// differs from its value, and ?value where a value is missing or unexpected.
 struct LexedToken {
     int token = 0;
     std::string value, what;  // value: identifier (upper case), string or integer text
@@ -59,9 +58,16 @@ public:
             t.what += "?" + std::to_string(t.token);
         if ((value.text || value.integer || value.real) != valued)
             t.what += "?value";
-        if ((t.token == LEX_IDENTIFIER || t.token == LEX_STRING) && value.text) {
+        // An identifier's value is its text as written; the token text holds
+        // it upper-cased.
+        std::string written = "(null)";
+        if (t.token == LEX_IDENTIFIER && value.text) {
+            t.value = text;
+            t.what = t.value;
+            written = value.text;
+        } else if (t.token == LEX_STRING && value.text) {
             t.value = value.text;
-            t.what = t.token == LEX_STRING ? '"' + t.value + '"' : t.value;
+            t.what = '"' + t.value + '"';
         } else if (t.token == LEX_INTEGER && value.integer) {
             t.value = value.integer->text;
             t.what = "#" + t.value + "=" + std::to_string(value.integer->value) + "/" +
@@ -76,10 +82,8 @@ public:
             mem_free(nullptr, value.integer->text);
         mem_free(nullptr, value.integer);
         mem_free(nullptr, value.real);
-        char *written = lexer_take_written_text();
-        if (shown(written) != (t.token == LEX_IDENTIFIER ? t.value : "(null)"))
-            t.what += "/" + shown(written);
-        mem_free(nullptr, written);
+        if (written != (t.token == LEX_IDENTIFIER ? t.value : "(null)"))
+            t.what += "/" + written;
         if ((t.token == LEX_IDENTIFIER || t.token == LEX_INTEGER) && text != t.value)
             t.what += "|" + text;
         return t;
