@@ -43,6 +43,29 @@ constexpr WordChars kWordChars = build_word_chars();
 // `c` is a character code or 0, never EOF.
 bool is_word_char(int c) { return kWordChars.in_word[static_cast<unsigned char>(c)]; }
 
+int to_upper(int c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
+
+// Skips the blanks and line ends that follow in the read-ahead, keeping the
+// line and column; the character reader takes over where it ends.
+void skip_blanks() {
+    if (g_lexer.pushback != kNoPushBack)
+        return;
+    source_buffer &buffer = *g_lexer.buffer;
+    const unsigned char *p = buffer.next;
+    for (; p < buffer.end; p++) {
+        if (*p == ' ' || *p == '\t') {
+            g_lexer.column++;
+        } else if (*p == '\n') {
+            g_lexer.line++;
+            g_lexer.file_line++;
+            g_lexer.column = 1;
+        } else {
+            break;
+        }
+    }
+    buffer.next = p;
+}
+
 bool is_ternary_digit(int c) { return c == '0' || c == '1' || c == 'x' || c == 'X'; }
 
 // The next byte of the current source, its read-ahead refilled when used
@@ -79,9 +102,21 @@ char *copy_token_text() { return str_copy(g_lexer.host, g_lexer.token_text, g_le
 // Saves `c` and the decimal digits after it; `c` is left at the character
 // that ended them.
 bool save_digits(int &c) {
+    char *text = g_lexer.token_text;
+    int &length = g_lexer.token_length;
     while (is_digit(c)) {
         if (!save(c))
             return false;
+        // The digits that follow in the read-ahead, in one sweep (after
+        // a character put back, the reader goes on).
+        source_buffer &buffer = *g_lexer.buffer;
+        const unsigned char *p = buffer.next;
+        const unsigned char *end = g_lexer.pushback == kNoPushBack ? buffer.end : p;
+        for (; p < end && length < kMaxTokenLength && is_digit(*p); p++)
+            text[length++] = static_cast<char>(*p);
+        text[length] = '\0';
+        g_lexer.column += static_cast<int32_t>(p - buffer.next);
+        buffer.next = p;
         c = lexer_read_char();
     }
     return true;
@@ -245,14 +280,27 @@ int read_word(int c) {
     // The token text is upper-cased as it is saved; the text as written
     // goes beside it.
     char written[kMaxTokenLength + 1];
+    char *text = g_lexer.token_text;
     int &length = g_lexer.token_length;
     while (is_word_char(c)) {
         written[length] = static_cast<char>(c);
-        if (!save(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c)) {
+        if (!save(to_upper(c))) {
             // An over-long word keeps its text as written.
-            std::memcpy(g_lexer.token_text, written, length);
+            std::memcpy(text, written, length);
             return -1;
         }
+        // The rest of the word as far as the read-ahead holds it, in one
+        // sweep: no word character needs a text rule or ends a line.
+        source_buffer &buffer = *g_lexer.buffer;
+        const unsigned char *p = buffer.next;
+        const unsigned char *end = g_lexer.pushback == kNoPushBack ? buffer.end : p;
+        for (; p < end && length < kMaxTokenLength && is_word_char(*p); p++) {
+            written[length] = static_cast<char>(*p);
+            text[length++] = static_cast<char>(to_upper(*p));
+        }
+        text[length] = '\0';
+        g_lexer.column += static_cast<int32_t>(p - buffer.next);
+        buffer.next = p;
         c = lexer_read_char();
     }
     lexer_push_back(c);
@@ -264,10 +312,10 @@ int read_word(int c) {
         g_lexer.value = TokenValue{};
         return keyword;
     }
-    char *text = str_copy(g_lexer.host, written, length);
-    if (!text)
+    char *value = str_copy(g_lexer.host, written, length);
+    if (!value)
         return -1;
-    g_lexer.value = TokenValue{text, nullptr, nullptr};
+    g_lexer.value = TokenValue{value, nullptr, nullptr};
     return LEX_IDENTIFIER;
 }
 
@@ -284,6 +332,7 @@ int read_token() {
         case ' ':
         case '\t':
         case '\n':
+            skip_blanks();
             continue;
         case '*':   // comment, wherever it stands, to the end of the line
             while (c != '\n' && c != 0)
