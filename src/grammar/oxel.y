@@ -258,7 +258,7 @@ struct parser_state;
 %type <mode_spec> cell_spec
 %type <list> chain_list_item chain_element_list cell_params chain_name_list
 %type <chain_element> chain_element
-%type <text> chain_word chain_name chain_name_text
+%type <text> chain_name chain_name_text
 
 /* Board section. */
 %type <board> board_section
@@ -1129,29 +1129,34 @@ chain_element_list
     ;
 
 /* position, cell, pin, then the input, output, third, control and disable
-   parameters */
+   parameters. Each parameter turns name mode on for the word after it, the
+   last one too: a chain element is followed by a position or END, which
+   name mode reads alike, and any other word is an error either way. */
 chain_element
     : INTEGER { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } pin_ref
-      { lexer_set_name_mode(true); } cell_params { lexer_set_name_mode(true); } cell_params
-      { lexer_set_name_mode(true); } cell_params { lexer_set_name_mode(true); } cell_params
-      { lexer_set_name_mode(true); } cell_params
+      { lexer_set_name_mode(true); } cell_params cell_params cell_params cell_params cell_params
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkchainelement(parse->host, take_integer(parse->host, $1), $3, $5, $7, $9, $11, $13,
-                                        $15), release_chain_element);
+          $$ = site.keep(mkchainelement(parse->host, take_integer(parse->host, $1), $3, $5, $7, $8, $9, $10,
+                                        $11), release_chain_element);
           if (!$$) YYABORT; }
     ;
 
+/* A single word is a list of one: a number's text, a name, or "-". The
+   word's rules are written out here, a chain being most of a large file. */
 cell_params
     : '[' { lexer_set_name_mode(true); } chain_name_list ']'
-        { $$ = $3; }
-    | chain_word
-        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; }
-    ;
-
-chain_word
-    : word
-    | dash
-        { $$ = str_duplicate(parse->host, "-"); if (!$$) YYABORT; }
+        { $$ = $3; lexer_set_name_mode(true); }
+    | INTEGER
+        { $$ = list_create(parse->host, integer_text(parse->host, $1), 1); if (!$$) YYABORT;
+          lexer_set_name_mode(true); }
+    | IDENTIFIER
+        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; lexer_set_name_mode(true); }
+    | STRING
+        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; lexer_set_name_mode(true); }
+    | '-'
+        { char *dash = str_duplicate(parse->host, "-");
+          $$ = dash ? list_create(parse->host, dash, 1) : nullptr; if (!$$) YYABORT;
+          lexer_set_name_mode(true); }
     ;
 
 chain_name_list
