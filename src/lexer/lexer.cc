@@ -441,6 +441,25 @@ TokenValue lexer_take_value() {
     return value;
 }
 
+namespace {
+
+template <typename Member>
+Member take_member(Member TokenValue::*member) {
+    Member taken = g_lexer.value.*member;
+    g_lexer.value.text = nullptr;
+    g_lexer.value.integer = nullptr;
+    g_lexer.value.real = nullptr;
+    return taken;
+}
+
+}  // namespace
+
+char *lexer_take_text() { return take_member(&TokenValue::text); }
+
+IntegerLiteral *lexer_take_integer() { return take_member(&TokenValue::integer); }
+
+double *lexer_take_real() { return take_member(&TokenValue::real); }
+
 void lexer_drop_value() {
     TokenValue value = lexer_take_value();
     mem_free(g_lexer.host, value.text);
@@ -456,7 +475,7 @@ const char *lexer_token_text() { return g_lexer.token_text; }
 
 int32_t lexer_line() { return g_lexer.line; }
 
-SourceLocation lexer_token_location() { return g_lexer.token_start; }
+const SourceLocation &lexer_token_location() { return g_lexer.token_start; }
 
 void lexer_set_name_mode(bool on) { g_lexer.name_mode = on; }
 

@@ -29,6 +29,14 @@ void lexer_close_includes();
 int lexer_next_token();
 // Hands over the value of the last token read; the lexer forgets it.
 TokenValue lexer_take_value();
+// Hand over the one member of that value that the token's class sets (an
+// identifier's or a string's text, an integer, a real); the lexer forgets
+// the whole value. The reader of every token takes its value this way:
+// loading the three members together right after the lexer stored them one
+// by one stalls the processor.
+char *lexer_take_text();
+IntegerLiteral *lexer_take_integer();
+double *lexer_take_real();
 // Releases the value of the last token read, for a reader that keeps
 // nothing of the token.
 void lexer_drop_value();
@@ -44,7 +52,7 @@ int32_t lexer_line();
 // Where the last token began: its source's path, its line within that
 // source and its column. The path stays valid until the includes are closed
 // or the lexer is reset. At the end of input, the place where it ended.
-SourceLocation lexer_token_location();
+const SourceLocation &lexer_token_location();
 // Name mode: the next word is an identifier even when it spells a keyword
 // (END excepted). The lexer clears it at every token but end of input.
 void lexer_set_name_mode(bool on);

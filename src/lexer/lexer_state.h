@@ -30,9 +30,13 @@ struct lexer_state {
     // The path of the source being read, as it was opened: the main file's
     // is the caller's, an include file's its entry's. Null when not given.
     const char *file = nullptr;
+    // The column stands apart from the line within the source: a token's
+    // place is taken from both right after the column changed, and two
+    // neighbours would be loaded as one word across that fresh store, a
+    // stall on every token.
+    int32_t column = 1;           // 1: no character of the line read yet
     int32_t line = 1;             // one count for the whole input, include files and all
     int32_t file_line = 1;        // the line within the source being read
-    int32_t column = 1;           // 1: no character of the line read yet
     SourceLocation token_start = {};  // where the token being read, or last read, began
     int pushback = kNoPushBack;
     char token_text[kMaxTokenLength + 1] = {};
