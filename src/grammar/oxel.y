@@ -403,6 +403,7 @@ name
     | STRING
     ;
 
+/* A name after which the next word is read in name mode too. */
 list_name
     : IDENTIFIER
         { lexer_set_name_mode(true); }
@@ -460,7 +461,8 @@ yes_no
 word
     : INTEGER
         { $$ = integer_text(parse->host, $1); }
-    | name
+    | IDENTIFIER
+    | STRING
     ;
 
 word_run
@@ -478,7 +480,9 @@ word_list
     ;
 
 name_list
-    : name
+    : IDENTIFIER
+        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; }
+    | STRING
         { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; }
     | '[' { lexer_set_name_mode(true); } word_list ']'
         { $$ = $3; }
@@ -681,8 +685,11 @@ pin_id
         { $$ = integer_text(parse->host, $1); }
     ;
 
+/* The name's rules are written out here and in word and name_list: pins,
+   nets and bit patterns make up much of a large file. */
 opt_name
-    : name
+    : IDENTIFIER
+    | STRING
     | dash
         { $$ = nullptr; }
     ;
@@ -1133,11 +1140,11 @@ chain_element_list
    last one too: a chain element is followed by a position or END, which
    name mode reads alike, and any other word is an error either way. */
 chain_element
-    : INTEGER { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } pin_ref
+    : INTEGER { lexer_set_name_mode(true); } list_name pin_ref
       { lexer_set_name_mode(true); } cell_params cell_params cell_params cell_params cell_params
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkchainelement(parse->host, take_integer(parse->host, $1), $3, $5, $7, $8, $9, $10,
-                                        $11), release_chain_element);
+          $$ = site.keep(mkchainelement(parse->host, take_integer(parse->host, $1), $3, $4, $6, $7, $8, $9,
+                                        $10), release_chain_element);
           if (!$$) YYABORT; }
     ;
 
@@ -1313,9 +1320,9 @@ net_entry_list
     ;
 
 net_entry
-    : name { lexer_set_name_mode(true); } pin_ref { lexer_set_name_mode(true); } name_list
+    : list_name pin_ref { lexer_set_name_mode(true); } name_list
         { RecordSite site(parse, @$);
-          $$ = site.keep(mknet(parse->host, $1, $3, $5), release_net); lexer_set_name_mode(false);
+          $$ = site.keep(mknet(parse->host, $1, $2, $4), release_net); lexer_set_name_mode(false);
           if (!$$) YYABORT; }
     ;
 
