@@ -29,11 +29,13 @@ struct parser_state;
 %locations
 %define api.location.type {TokenPlace}
 
-/* One machine word per symbol: a pointer or a small integer. */
+/* A pointer or a small integer per symbol; an integer token carries its
+   literal itself, value and text, so that reading one allocates only the
+   text. */
 %union {
     void *ptr;
     char *text;
-    IntegerLiteral *integer;
+    IntegerLiteral integer;
     double *real;
     ItemList *list;
     TaggedItem *item;

@@ -158,24 +158,17 @@ int32_t literal_value(const char *text, int base, bool ternary) {
 
 // An integer token of `kind` from the token text.
 int make_integer(int32_t kind) {
-    HostContext *host = g_lexer.host;
-    // The text first: the grammar keeps the text and frees the literal, whose
-    // space the memory layer then takes back at once.
     char *text = copy_token_text();
-    auto *literal = text ? static_cast<IntegerLiteral *>(mem_alloc(host, sizeof(IntegerLiteral))) : nullptr;
-    if (!literal) {
-        mem_free(host, text);
+    if (!text)
         return -1;
-    }
+    IntegerLiteral literal = {0, kind, text};
     switch (kind) {
-    case kBinary: literal->value = literal_value(text, 2, false); break;
-    case kTernary: literal->value = literal_value(text, 3, true); break;
-    case kOctal: literal->value = literal_value(text, 8, false); break;
-    case kHex: literal->value = literal_value(text, 16, false); break;
-    default: literal->value = literal_value(text, 10, false); break;
+    case kBinary: literal.value = literal_value(text, 2, false); break;
+    case kTernary: literal.value = literal_value(text, 3, true); break;
+    case kOctal: literal.value = literal_value(text, 8, false); break;
+    case kHex: literal.value = literal_value(text, 16, false); break;
+    default: literal.value = literal_value(text, 10, false); break;
     }
-    literal->kind = kind;
-    literal->text = text;
     g_lexer.value = TokenValue{nullptr, literal, nullptr};
     return LEX_INTEGER;
 }
@@ -219,7 +212,7 @@ int read_real(int c) {
     if (!value)
         return -1;
     *value = std::strtod(g_lexer.token_text, nullptr);
-    g_lexer.value = TokenValue{nullptr, nullptr, value};
+    g_lexer.value = TokenValue{nullptr, {}, value};
     return LEX_REAL;
 }
 
@@ -270,7 +263,7 @@ int read_string() {
     char *text = copy_token_text();
     if (!text)
         return -1;
-    g_lexer.value = TokenValue{text, nullptr, nullptr};
+    g_lexer.value = TokenValue{text, {}, nullptr};
     return LEX_STRING;
 }
 
@@ -315,7 +308,7 @@ int read_word(int c) {
     char *value = str_copy(g_lexer.host, written, length);
     if (!value)
         return -1;
-    g_lexer.value = TokenValue{value, nullptr, nullptr};
+    g_lexer.value = TokenValue{value, {}, nullptr};
     return LEX_IDENTIFIER;
 }
 
@@ -447,7 +440,7 @@ template <typename Member>
 Member take_member(Member TokenValue::*member) {
     Member taken = g_lexer.value.*member;
     g_lexer.value.text = nullptr;
-    g_lexer.value.integer = nullptr;
+    g_lexer.value.integer = {};
     g_lexer.value.real = nullptr;
     return taken;
 }
@@ -456,16 +449,14 @@ Member take_member(Member TokenValue::*member) {
 
 char *lexer_take_text() { return take_member(&TokenValue::text); }
 
-IntegerLiteral *lexer_take_integer() { return take_member(&TokenValue::integer); }
+IntegerLiteral lexer_take_integer() { return take_member(&TokenValue::integer); }
 
 double *lexer_take_real() { return take_member(&TokenValue::real); }
 
 void lexer_drop_value() {
     TokenValue value = lexer_take_value();
     mem_free(g_lexer.host, value.text);
-    if (value.integer)
-        mem_free(g_lexer.host, value.integer->text);
-    mem_free(g_lexer.host, value.integer);
+    mem_free(g_lexer.host, value.integer.text);
     mem_free(g_lexer.host, value.real);
 }
 

@@ -35,7 +35,7 @@ TokenValue lexer_take_value();
 // loading the three members together right after the lexer stored them one
 // by one stalls the processor.
 char *lexer_take_text();
-IntegerLiteral *lexer_take_integer();
+IntegerLiteral lexer_take_integer();
 double *lexer_take_real();
 // Releases the value of the last token read, for a reader that keeps
 // nothing of the token.

@@ -56,7 +56,7 @@ public:
              (text.size() != 1 || t.token != static_cast<unsigned char>(text[0]))) ||
             (t.token > 256 && !valued && keyword_lookup(text.c_str()) != t.token))
             t.what += "?" + std::to_string(t.token);
-        if ((value.text || value.integer || value.real) != valued)
+        if ((value.text || value.integer.text || value.real) != valued)
             t.what += "?value";
         // An identifier's value is its text as written; the token text holds
         // it upper-cased.
@@ -68,19 +68,17 @@ public:
         } else if (t.token == LEX_STRING && value.text) {
             t.value = value.text;
             t.what = '"' + t.value + '"';
-        } else if (t.token == LEX_INTEGER && value.integer) {
-            t.value = value.integer->text;
-            t.what = "#" + t.value + "=" + std::to_string(value.integer->value) + "/" +
-                     std::to_string(value.integer->kind);
+        } else if (t.token == LEX_INTEGER && value.integer.text) {
+            t.value = value.integer.text;
+            t.what = "#" + t.value + "=" + std::to_string(value.integer.value) + "/" +
+                     std::to_string(value.integer.kind);
         } else if (t.token == LEX_REAL && value.real) {
             char real[32];
             std::snprintf(real, sizeof real, "%g", *value.real);
             t.what = "~" + text + "=" + real;
         }
         mem_free(nullptr, value.text);
-        if (value.integer)
-            mem_free(nullptr, value.integer->text);
-        mem_free(nullptr, value.integer);
+        mem_free(nullptr, value.integer.text);
         mem_free(nullptr, value.real);
         if (written != (t.token == LEX_IDENTIFIER ? t.value : "(null)"))
             t.what += "/" + written;
