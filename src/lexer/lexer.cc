@@ -45,6 +45,16 @@ bool is_word_char(int c) { return kWordChars.in_word[static_cast<unsigned char>(
 
 int to_upper(int c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
 
+// How far a sweep over the read-ahead may take the token being saved:
+// nowhere while a character waits in the push-back slot, and no further than
+// the token's maximum length (the character reader then draws the message).
+const unsigned char *sweep_end(const source_buffer &buffer) {
+    if (g_lexer.pushback != kNoPushBack)
+        return buffer.next;
+    const size_t room = static_cast<size_t>(kMaxTokenLength - g_lexer.token_length);
+    return static_cast<size_t>(buffer.end - buffer.next) > room ? buffer.next + room : buffer.end;
+}
+
 // Skips the blanks and line ends that follow in the read-ahead, keeping the
 // line and column; the character reader takes over where it ends.
 void skip_blanks() {
@@ -111,10 +121,11 @@ bool save_digits(int &c) {
         // a character put back, the reader goes on).
         source_buffer &buffer = *g_lexer.buffer;
         const unsigned char *p = buffer.next;
-        const unsigned char *end = g_lexer.pushback == kNoPushBack ? buffer.end : p;
-        for (; p < end && length < kMaxTokenLength && is_digit(*p); p++)
-            text[length++] = static_cast<char>(*p);
-        text[length] = '\0';
+        int n = length;   // not `length` itself: the stores to the text may alias it
+        for (const unsigned char *end = sweep_end(buffer); p < end && is_digit(*p); p++)
+            text[n++] = static_cast<char>(*p);
+        text[n] = '\0';
+        length = n;
         g_lexer.column += static_cast<int32_t>(p - buffer.next);
         buffer.next = p;
         c = lexer_read_char();
@@ -286,12 +297,13 @@ int read_word(int c) {
         // sweep: no word character needs a text rule or ends a line.
         source_buffer &buffer = *g_lexer.buffer;
         const unsigned char *p = buffer.next;
-        const unsigned char *end = g_lexer.pushback == kNoPushBack ? buffer.end : p;
-        for (; p < end && length < kMaxTokenLength && is_word_char(*p); p++) {
-            written[length] = static_cast<char>(*p);
-            text[length++] = static_cast<char>(to_upper(*p));
+        int n = length;   // not `length` itself: the stores to the texts may alias it
+        for (const unsigned char *end = sweep_end(buffer); p < end && is_word_char(*p); p++) {
+            written[n] = static_cast<char>(*p);
+            text[n++] = static_cast<char>(to_upper(*p));
         }
-        text[length] = '\0';
+        text[n] = '\0';
+        length = n;
         g_lexer.column += static_cast<int32_t>(p - buffer.next);
         buffer.next = p;
         c = lexer_read_char();
