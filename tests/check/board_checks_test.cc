@@ -1,7 +1,4 @@
 // Board checks through OxelCheck: TAPs, part chains, netlists and shared nets
-#include <utility>
-
-#include "base/memory.h"
 #include "check/check_support.h"
 
 namespace {
@@ -97,12 +94,12 @@ TEST_F(BoardChecks, SharedNetsAreToldInNotesInNetOrderAndNoError) {
 TEST_F(BoardChecks, NamelessTapsAreTwiceDefinedAndAPartWithoutTckOnlyWarns) {
     ASSERT_TRUE(parse_ok(board_with(tap("A") + tap("A2", "TDI N2 TDO N3 TMS M TCK K"))));
     for (BoardChainRecord *t : taps())
-        mem_free(host.host(), std::exchange(t->name, nullptr));
+        drop(t->name);
     EXPECT_EQ(check(), OXEL_FAILED);
     EXPECT_EQ(board_messages(), (Texts{kStart, "E:Board tap (noname) multiple defined", kDone}));
 
     ASSERT_TRUE(parse_ok(board_with(tap("T"))));
-    mem_free(host.host(), std::exchange(items_of<PartChainRecord>(taps()[0]->parts)[0]->tck_net, nullptr));
+    drop(items_of<PartChainRecord>(taps()[0]->parts)[0]->tck_net);
     EXPECT_EQ(check(), OXEL_WARNINGS);
     EXPECT_EQ(board_messages(), (Texts{kStart, "W:TCK net not defined in component/part chain", kDone}));
 }

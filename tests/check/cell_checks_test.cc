@@ -1,7 +1,6 @@
 // The cell definition checks through OxelCheck: names, I/O, modes, captures and outputs
 #include <utility>
 
-#include "base/memory.h"
 #include "check/check_support.h"
 #include "model/release.h"
 
@@ -19,10 +18,8 @@ protected:
                                                  "Missing User-mode", "Missing capture", "Unknown capture"}),
                   expected) << cells;
     }
-    ComponentRecord *first() { return static_cast<ComponentRecord *>(OxelGetInfo()->components->items[0]); }
-    CellRecord *cell(int32_t i) { return static_cast<CellRecord *>(first()->cells->items[i]); }
+    CellRecord *cell(int32_t i) { return static_cast<CellRecord *>(first_component()->cells->items[i]); }
     CellModeRecord *mode(int32_t i) { return static_cast<CellModeRecord *>(cell(0)->modes->items[i]); }
-    void drop(char *&text) { mem_free(host.host(), std::exchange(text, nullptr)); }
 };
 
 }  // namespace
@@ -53,7 +50,8 @@ TEST_F(CellChecks, EveryCellAndModeRuleReportsInOrder) {
     drop(mode(1)->capture->name);
     mode(2)->mode = 7;
     static_cast<ModeSpecRecord *>(mode(2)->outputs->items[1])->code = 3;
-    release_cell(host.host(), static_cast<CellRecord *>(std::exchange(first()->cells->items[1], nullptr)));
+    release_cell(host.host(),
+                 static_cast<CellRecord *>(std::exchange(first_component()->cells->items[1], nullptr)));
     drop(cell(2)->name);
     expect_cells(cells, {"E:Missing User-mode name in cell \"BC\"",
                          "E:Missing capture-mode name in cell \"BC\" at mode \"(noname)\"",

@@ -68,23 +68,3 @@ TEST_F(CheckDriver, WarningsOnlyKeepTheDescriptionForAnotherRun) {
         EXPECT_FALSE(all_roots_null());
     }
 }
-
-// The bundled example of a whole device: every common instruction, its
-// registers, cells, chain and pin families, and nothing to report.
-TEST_F(CheckDriver, TheCleanExampleChecksWithoutAnyMessage) {
-    ASSERT_TRUE(parse_example("px240_port_expander.oxel"));
-    host.context.message_level = 3;
-    EXPECT_EQ(check(), OXEL_OK);
-    EXPECT_TRUE(host.messages.empty()) << host.dump();
-    // Still there for the queries, with every instruction kind but a user's own.
-    ASSERT_EQ(oxel_get_first_component(), 1);
-    std::set<int32_t> kinds;
-    for (int32_t kind = oxel_get_current_component_first_instruction(); kind != -1;
-         kind = oxel_get_current_component_next_instruction())
-        kinds.insert(kind);
-    EXPECT_EQ(kinds, (std::set<int32_t>{OXEL_INSTRUCTION_EXTEST, OXEL_INSTRUCTION_BYPASS,
-                                        OXEL_INSTRUCTION_SAMPLE_PRELOAD, OXEL_INSTRUCTION_INTEST,
-                                        OXEL_INSTRUCTION_RUNBIST, OXEL_INSTRUCTION_IDCODE,
-                                        OXEL_INSTRUCTION_USERCODE, OXEL_INSTRUCTION_CLAMP,
-                                        OXEL_INSTRUCTION_HIGHZ}));
-}

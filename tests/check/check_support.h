@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <initializer_list>
 #include <string>
+#include <utility>
 
+#include "base/memory.h"
 #include "support/recorder.h"
 
 // A component section of `items`.
@@ -36,6 +38,9 @@ protected:
                 out.push_back(std::string(1, "EWNPS"[m.kind]) + ":" + m.text);
         return out;
     }
+    ComponentRecord *first_component() { return items_of<ComponentRecord>(OxelGetInfo()->components)[0]; }
+    // Takes a text out of a parsed record: what the grammar cannot write, a host's own records may hold.
+    void drop(char *&text) { mem_free(host.host(), std::exchange(text, nullptr)); }
 };
 
 inline bool all_roots_null() {
@@ -43,11 +48,16 @@ inline bool all_roots_null() {
     return !root->header && !root->boards && !root->components && !root->pin_families;
 }
 
-// The "kind:text" lines whose text starts with one of `starts`, in order: one check family's messages.
-inline Texts messages_starting(const Texts &received, std::initializer_list<std::string> starts) {
+// The "kind:text" lines whose text starts with (or, `anywhere`, holds) one of `marks`, in order: one
+// check family's messages.
+inline Texts messages_starting(const Texts &received, std::initializer_list<std::string> marks,
+                               bool anywhere = false) {
     Texts out;
     for (const std::string &line : received)
-        if (std::any_of(starts.begin(), starts.end(), [&](const std::string &s) { return line.find(s, 2) == 2; }))
+        if (std::any_of(marks.begin(), marks.end(), [&](const std::string &mark) {
+                size_t at = line.find(mark, 2);
+                return anywhere ? at != line.npos : at == 2;
+            }))
             out.push_back(line);
     return out;
 }

@@ -1,7 +1,4 @@
 // The component checks through OxelCheck: the walk, the standard and the instruction register
-#include <utility>
-
-#include "base/memory.h"
 #include "check/check_state.h"
 #include "check/check_support.h"
 #include "check/component_checks.h"
@@ -17,11 +14,9 @@ protected:
                                               "Missing Instruction", "More than 1 Instruction register",
                                               "Instruction-register", "Name conflict"});
     }
-    ComponentRecord *first_component() { return items_of<ComponentRecord>(OxelGetInfo()->components)[0]; }
     InstructionRegisterRecord *first_ir() {
         return items_of<InstructionRegisterRecord>(first_component()->instruction_registers)[0];
     }
-    void drop_name(char *&name) { mem_free(host.host(), std::exchange(name, nullptr)); }
 };
 
 const std::string kIeee = "STANDARD IEEE_1149.1_1990\n";
@@ -35,7 +30,7 @@ TEST_F(ComponentSequence, EveryComponentRunsTheWholeSequenceAndDuplicatesAreErro
         ASSERT_TRUE(parse_ok(component("U0", "") + component("U1", kIeee + good_registers()) +
                              component("U0", "") + component("U1", kIeee)));
         for (int32_t i : {0, 2})
-            drop_name(static_cast<ComponentRecord *>(OxelGetInfo()->components->items[i])->name);
+            drop(static_cast<ComponentRecord *>(OxelGetInfo()->components->items[i])->name);
         EXPECT_EQ(check(), OXEL_FAILED);
         EXPECT_EQ(sequence_messages(),
                   (Texts{"E:OXEL semantic check on unspecified component", "P:OXEL semantic check on \"U1\"",
@@ -79,7 +74,7 @@ TEST_F(ComponentSequence, EveryInstructionRegisterRuleReportsInOrder) {
     // A register without a name is counted from 0 and called (noname); the
     // register name table, built first, cannot enter it.
     ASSERT_TRUE(parse_ok(component("U1", "INSTRUCTION_REGISTER IR LENGTH 1 END INSTRUCTION_REGISTER\n")));
-    drop_name(first_ir()->name);
+    drop(first_ir()->name);
     EXPECT_EQ(check(), OXEL_FAILED);
     EXPECT_EQ(sequence_messages(),
               (Texts{"P:OXEL semantic check on \"U1\"", "N:Name conflict with register \"(noname)\"",

@@ -1,9 +1,7 @@
 // The instruction checks through OxelCheck: kind rules, the early stop, codes, cells, mandatory instructions
 #include <algorithm>
 #include <functional>
-#include <utility>
 
-#include "base/memory.h"
 #include "check/check_support.h"
 
 namespace {
@@ -37,8 +35,7 @@ protected:
             ASSERT_TRUE(parse_ok(component("U1", row.head + "INSTRUCTION_REGISTER IR PURPOSE \"p\" LENGTH 2 "
                                            "CAPTURE \"01\" INSTRUCTION_LIST " + row.list + " END INSTRUCTION_LIST\n"
                                            "END INSTRUCTION_REGISTER\n" + kParts)));
-            auto *c = static_cast<ComponentRecord *>(OxelGetInfo()->components->items[0]);
-            auto *ir = static_cast<InstructionRegisterRecord *>(c->instruction_registers->items[0]);
+            auto *ir = items_of<InstructionRegisterRecord>(first_component()->instruction_registers)[0];
             if (row.change)
                 row.change(reinterpret_cast<InstructionRecord **>(ir->instructions->items));
             // The registers and cells here are bare, so other families report on
@@ -53,7 +50,6 @@ protected:
                       row.expected);
         }
     }
-    void drop(char *&text) { mem_free(host.host(), std::exchange(text, nullptr)); }
 };
 
 }  // namespace

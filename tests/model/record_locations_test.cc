@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "base/memory.h"
 #include "model/record_locations.h"
 #include "model/release.h"
 #include "support/recorder.h"
@@ -23,10 +22,7 @@ protected:
     std::vector<char> records = std::vector<char>(5000);
 
     void SetUp() override { start_locations_of_parse(); }
-    void TearDown() override {
-        memory_fail_at(0);
-        release_description(host.host());
-    }
+    void TearDown() override { release_description(host.host()); }
 };
 
 }  // namespace
@@ -65,14 +61,4 @@ TEST_F(RecordLocations, TheLastPlaceOfAnAddressCounts) {
     EXPECT_EQ(shown(location_of(&records[0])), "c.oxel:2:2");
     release_description(host.host());
     EXPECT_EQ(shown(location_of(&records[0])), "nowhere");
-}
-
-// A failed allocation is reported and leaves the table as it was.
-TEST_F(RecordLocations, AFailedAllocationRemembersNothing) {
-    ASSERT_TRUE(remember_location(host.host(), &records[0], {"a.oxel", 1, 1}));
-    memory_fail_at(1);
-    EXPECT_FALSE(remember_location(host.host(), &records[1], {"new.oxel", 2, 1}));
-    EXPECT_EQ(host.texts(OXEL_KIND_ERROR), std::vector<std::string>{"Memory allocation error"});
-    EXPECT_EQ(shown(location_of(&records[1])), "nowhere");
-    EXPECT_EQ(shown(location_of(&records[0])), "a.oxel:1:1");
 }

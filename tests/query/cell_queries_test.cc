@@ -1,17 +1,11 @@
 // Boundary-scan cell queries: the end of the walk and the bounds of the function list
-//
-// What each cell of devices.oxel answers (functions, control cell, disable
-// value) is compared through the tool: tests/tools/golden/devices.show.txt.
 #include "query/query_support.h"
 
 using CellQueries = ChipTest;
 
-TEST_F(CellQueries, TheWalkVisitsEveryElementAndThenHasNoCell) {
-    int32_t cells = 0;
-    for (int32_t more = oxel_get_current_component_first_cell(c); more;
-         more = oxel_get_current_component_next_cell(c))
-        cells++;
-    EXPECT_EQ(cells, 6);
+TEST_F(CellQueries, AfterTheWalkThereIsNoCell) {
+    for (int32_t more = oxel_get_current_component_first_cell(c); more;)
+        more = oxel_get_current_component_next_cell(c);
     EXPECT_EQ(row(oxel_get_current_component_current_cell_position(),
                   oxel_get_current_component_current_cell_name(),
                   oxel_get_current_component_current_cell_CD_output(c)),
@@ -44,24 +38,19 @@ TEST_F(CellQueries, TheFunctionListKeepsToItsCapacity) {
 // of a repeated position answers, an absent one leaves the view on the last
 // element as a walk would, and the index follows the current component, also
 // across a deletion that brings another chain to the same place.
-TEST(CellQueryIndex, ThePositionIndexAnswersAsTheWalkForTheChainThatIsCurrent) {
-    Recorder host;
+using CellQueryIndex = ParseTest;
+
+TEST_F(CellQueryIndex, ThePositionIndexAnswersAsTheWalkForTheChainThatIsCurrent) {
     HostContext *c = host.host();
-    const std::string pins = "PIN_LIST 1 TDI TDI - 2 TDO TDO - 10 A IN - 11 B IN - 12 C IN - END PIN_LIST\n";
-    auto device = [&pins](const std::string &name, const std::string &chain) {
-        return "COMPONENT " + name + "\n" + pins +
-               "BOUNDARY_SCAN_REGISTER BSR LENGTH 4 CHAIN_LIST\n" + chain +
+    auto device = [](const std::string &name, const std::string &chain) {
+        return "COMPONENT " + name + "\nPIN_LIST 1 TDI TDI - 2 TDO TDO - 10 A IN - 11 B IN - 12 C IN -\n"
+               "END PIN_LIST BOUNDARY_SCAN_REGISTER BSR LENGTH 4 CHAIN_LIST\n" + chain +
                "END CHAIN_LIST END BOUNDARY_SCAN_REGISTER END COMPONENT\n";
     };
-    std::string path = write_temp_file(
-        "position_index.oxel",
-        "OXEL\n" + device("First", "3 BC_1 A - - - - -\n7 BC_1 B - - - - -\n3 BC_1 C - - - - -\n"
-                                    "1 BC_1 - - - - - -\n") +
-            device("Second", "0 BC_1 C - - - - -\n1 BC_1 A - - - - -\n2 BC_1 B - - - - -\n"
-                             "3 BC_1 B - - - - -\n") +
-            "END OXEL\n");
-    OxelInitialize(c);
-    ASSERT_EQ(OxelParse(c, path.c_str()), OXEL_OK) << host.dump();
+    ASSERT_TRUE(parse_ok(device("First", "3 BC_1 A - - - - -\n7 BC_1 B - - - - -\n3 BC_1 C - - - - -\n"
+                                         "1 BC_1 - - - - - -\n") +
+                         device("Second", "0 BC_1 C - - - - -\n1 BC_1 A - - - - -\n2 BC_1 B - - - - -\n"
+                                          "3 BC_1 B - - - - -\n")));
     ASSERT_EQ(oxel_get_first_component(), 1);
     ASSERT_EQ(oxel_get_current_component_first_cell(c), 1);
     const std::pair<int32_t, std::string> first[] = {{3, "A|3"}, {7, "B|7"}, {1, "(null)|1"}, {5, "(null)|1"},

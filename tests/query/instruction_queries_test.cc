@@ -1,7 +1,4 @@
 // Instruction queries: the named getters, the end of the walk and the kind texts
-//
-// The walk over each instruction of devices.oxel (kind text, opcode, register,
-// register type) is compared through the tool: tests/tools/golden/devices.show.txt.
 #include <cstring>
 
 #include "query/query_support.h"
@@ -33,7 +30,6 @@ TEST_F(InstructionQueries, EachNamedGetterMakesTheFirstOfItsKindCurrent) {
     EXPECT_EQ(shown(oxel_get_current_component_current_instruction_name()), "EXTEST");
 }
 
-// NoExtest's and Early's walks are compared through the tool.
 TEST_F(InstructionQueries, AMissingKindLeavesNoCurrentInstruction) {
     ASSERT_EQ(oxel_open_component(c, "NoExtest"), 1);
     EXPECT_EQ(oxel_get_current_component_extest_instruction(), nullptr);

@@ -1,4 +1,8 @@
 // Query tests: the devices of devices.oxel parsed, the chip current
+//
+// What the tool shows of each device (every walk, the TAP pins, each cell, the
+// captures, standard and frequency) is compared with tests/tools/golden/devices.show.txt;
+// the query tests hold what it does not show.
 #pragma once
 
 #include "support/recorder.h"

@@ -6,9 +6,6 @@
 using RegisterQueries = ChipTest;
 using RegisterTypes = ParseTest;
 
-// The lengths and capture codes of the first register of each kind, the
-// source reference, the standard and the highest frequency of each device of
-// devices.oxel are compared through the tool: tests/tools/golden/devices.show.txt.
 TEST_F(RegisterQueries, ByNameAnyRegisterGivesItsLengthButOnlySomeTheirCaptureCode) {
     // By name, ignoring case. Capture codes come only from the first register
     // of each kind, and never from the boundary-scan or instruction register.
@@ -26,8 +23,7 @@ TEST_F(RegisterQueries, ByNameAnyRegisterGivesItsLengthButOnlySomeTheirCaptureCo
         EXPECT_EQ(oxel_get_current_component_register_length(c, r.name), r.length);
         EXPECT_EQ(shown(oxel_get_current_component_register_capture_code(c, r.name)), r.capture);
     }
-    // The text shows no frequency below zero: without a global family, or
-    // with none that applies, it is -2.
+    // Without a global family, or with none that applies, it is -2 (the tool shows "-").
     for (const char *device : {"Early", "Dashes", "NoneAtAll"}) {
         ASSERT_EQ(oxel_open_component(c, device), 1);
         EXPECT_EQ(oxel_get_current_component_highest_frequency(), -2.0) << device;

@@ -1,5 +1,4 @@
 // Quick scanner's word reader: separators, comments, long words, lines
-#include "base/memory.h"
 #include "scan/scanner.h"
 #include "support/recorder.h"
 
@@ -82,27 +81,4 @@ TEST(WordReader, TheFirstKeywordOfTheTableThatTheWordSpellsAnswers) {
         codes.push_back(code);
     EXPECT_EQ(codes, (std::vector<int32_t>{1, 2, SCAN_UNKNOWN, 5, 5, SCAN_UNKNOWN}));
     scanner_close(scanner);
-}
-
-TEST(WordReader, EveryFailedAllocationOfTheOpeningIsReportedAndLeavesNothing) {
-    std::string path = write_temp_file("w9.oxel", "OXEL");
-    for (long n = 1;; n++) {
-        Recorder host;
-        memory_fail_at(n);
-        Scanner *scanner = scanner_open(host.host(), path.c_str(), nullptr, SCAN_TEXT_FILE, kWords,
-                                        4, "\";:");
-        bool comments = scanner && scanner_set_comments(scanner, "*", nullptr);
-        long attempts = memory_allocations();
-        memory_fail_at(0);
-        if (n > attempts) {
-            ASSERT_TRUE(comments);
-            EXPECT_EQ(scanner_read_word(scanner), 100);
-            scanner_close(scanner);
-            EXPECT_TRUE(host.messages.empty());
-            break;
-        }
-        EXPECT_FALSE(comments) << n;
-        EXPECT_EQ(host.texts(OXEL_KIND_ERROR), std::vector<std::string>{"Memory allocation error"});
-        scanner_close(scanner);
-    }
 }
