@@ -31,17 +31,6 @@ TEST(Lexer, EveryTokenClassWithItsValueTextAndLine) {
     expect_golden("tests/lexer/golden/tokens.dump", dump);
 }
 
-TEST(Lexer, AKeywordForgetsTheTextOfTheIdentifierBeforeIt) {
-    Recorder host;
-    LexerReader reader(host, "Chip board");
-    ASSERT_EQ(lexer_next_token(), LEX_IDENTIFIER);
-    mem_free(nullptr, lexer_take_value().text);
-    // The parser never took "Chip" as written; the keyword drops it.
-    ASSERT_EQ(lexer_next_token(), LEX_BOARD);
-    EXPECT_EQ(lexer_take_value().text, nullptr);
-    EXPECT_EQ(lexer_take_written_text(), nullptr);
-}
-
 TEST(Lexer, NameModeReadsOneKeywordButEndAsANameAndEveryTokenClearsIt) {
     Recorder host;
     LexerReader reader(host, "board Board end component \"s\" 1 1.5 =");
