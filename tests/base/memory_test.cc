@@ -20,25 +20,22 @@ TEST(Memory, BlocksComeZeroedAndTextsAreCopiedAndAppended) {
     EXPECT_EQ(host.dump(), "");
 }
 
-TEST(Memory, EveryFailureIsReportedOnceWhateverTheLevelAndTheOldBlockSurvives) {
+// How a failure is reported at each level is the message tests' case; a failed append keeps its text.
+TEST(Memory, AFailedAppendIsReportedAndTheOldBlockSurvives) {
     Recorder host(0);
-    memory_fail_at(1);
-    EXPECT_EQ(mem_alloc(host.host(), 10), nullptr);
     char *text = str_duplicate(host.host(), "keep");
     memory_fail_at(1);
     EXPECT_EQ(str_append(host.host(), text, "more"), nullptr);
     memory_fail_at(0);
     EXPECT_STREQ(text, "keep");
     mem_free(host.host(), text);
-    EXPECT_EQ(host.dump(), "error: Memory allocation error\nerror: Memory allocation error\n");
-    EXPECT_EQ(host.counters.errors, 2);
+    EXPECT_EQ(row(host.dump(), host.counters.errors), "error: Memory allocation error\n|1");
 }
 
-// While the arena is open, blocks come zeroed from it and keep their
-// contents through every resize: in place while the block fits its size
-// class, moved when it does not, and out to the heap once it is large; a
-// block resized after the arena closed moves to the heap, and every block
-// goes through mem_free alike. The sanitizer build sees any block that escapes.
+// While the arena is open, blocks come zeroed from it and keep their contents through every resize: in place
+// while the block fits its size class, moved when it does not, and out to the heap once it is large; a block
+// resized after the arena closed moves to the heap, and every block goes through mem_free alike. The
+// sanitizer build sees any block that escapes.
 TEST(Memory, ArenaBlocksAreZeroedKeepTheirContentsAndGoWithTheArena) {
     Recorder host;
     HostContext *h = host.host();
