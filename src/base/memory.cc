@@ -25,42 +25,67 @@
 
 namespace {
 
-// Every block carries a small header in front of it: its size, where it
-// came from and, for a block of the arena, where the block before it in its
-// chunk begins, so that mem_free and mem_realloc serve both kinds alike and
-// the arena can give back the space of blocks freed last-in first-out. Eight
-// bytes keep every block aligned for doubles and pointers.
-struct BlockHeader {
-    uint32_t word;      // the size, and the flags below
-    uint32_t before;    // arena: offset of the block before in the chunk + 1; 0 for none
-};
-constexpr uint32_t kArenaFlag = 1u << 31;
-constexpr uint32_t kFreedFlag = 1u << 30;
-constexpr uint32_t kSizeMask = kFreedFlag - 1;
-constexpr size_t kHeaderSize = sizeof(BlockHeader);
-static_assert(kHeaderSize == 8);
-constexpr size_t kLargestBlock = kSizeMask - 64;
+// Blocks carry no header. A heap block is the C library's own; an arena
+// block is told from it by its address, which lies in one of the arena's
+// chunks: each starts on a multiple of its own size, so that the address
+// divided by that size is the key of the chunk in a hash table. A chunk is
+// cut into pages, and each page holds blocks of one size class only, so that
+// the address also gives the block's size: a freed block joins the free list
+// of its class and is handed out again whatever the order of the frees. A
+// shared page holds blocks that mem_free leaves alone (texts many records
+// hold); they go only with the arena.
+constexpr size_t kLargestBlock = (size_t(1) << 30) - 65;
+constexpr size_t kPageSize = 4096;
+constexpr size_t kChunkPages = 256;
+constexpr size_t kChunkBytes = kPageSize * kChunkPages;
+constexpr size_t kLargestArenaBlock = 1024;
+// The sanitizer build keeps a poisoned gap behind every arena block, so that
+// a write past a block is caught as it is past a heap block.
+#if defined(OXEL_ASAN)
+constexpr size_t kRedZone = 8;
+#else
+constexpr size_t kRedZone = 0;
+#endif
 
-// The arena: chunks handed out front to back and released together. Larger
-// blocks, which are few, come from the heap even while the arena is open.
-constexpr size_t kFirstChunk = 64 * 1024;
-constexpr size_t kLastChunk = 1024 * 1024;
-constexpr size_t kLargestArenaBlock = 32 * 1024;
+// The size classes: every multiple of 8 up to 128, then four steps for each
+// doubling up to the largest arena block.
+constexpr size_t kClassSizes[] = {8,   16,  24,  32,  40,  48,  56,  64,  72,  80,  88,  96,  104, 112,
+                                  120, 128, 160, 192, 224, 256, 320, 384, 448, 512, 640, 768, 896, 1024};
+constexpr int kClassCount = sizeof(kClassSizes) / sizeof(kClassSizes[0]);
+static_assert(kClassSizes[kClassCount - 1] == kLargestArenaBlock);
+
+// A page's byte in its chunk's page table: 0 for a page not yet in use,
+// else its class + 1, with kSharedPage for a page of shared blocks.
+constexpr uint8_t kSharedPage = 0x80;
 
 struct ArenaChunk {
-    ArenaChunk *previous;
-    size_t used;        // bytes handed out from the start of the data
-    size_t capacity;    // bytes of data
-    uint32_t last;      // offset of the last block + 1; 0 for none
+    char *pages;                  // kChunkPages pages, from `pages`
+    void *allocation;             // what std::free takes back
+    ArenaChunk *previous;         // the chunk made before
+    uint32_t pages_used;
+    uint8_t page_class[kChunkPages];
 };
-constexpr size_t kChunkHeaderSize = (sizeof(ArenaChunk) + 7) & ~size_t(7);
+
+// Blocks of one class handed out front to back from the page in use.
+struct PageRun {
+    char *next;
+    char *end;
+};
 
 // Allocation-failure injection for the tests, and the description's arena.
 struct memory_state {
-    long attempts;          // allocations and resizes since the hook was set
-    long fail_at;           // the attempt that fails; 0 = never
-    bool arena_open;        // new blocks come from the arena
-    ArenaChunk *chunk;      // the newest chunk; null when the arena holds none
+    long attempts;                  // allocations and resizes since the hook was set
+    long fail_at;                   // the attempt that fails; 0 = never
+    bool arena_open;                // new blocks come from the arena
+    bool arena_closing;             // the arena goes next: its blocks are not freed one by one
+    ArenaChunk **slots;             // the chunks by the hash of their key; null free
+    uint32_t slot_count;            // a power of two, at least twice the chunks
+    uint32_t chunk_count;
+    ArenaChunk *newest;             // the chunk new pages come from
+    PageRun runs[kClassCount];
+    PageRun shared_runs[kClassCount];
+    void *free_blocks[kClassCount]; // each free block holds the next one
+    unsigned long generation;       // memory_arena_release calls so far
 };
 memory_state g_memory;
 
@@ -69,87 +94,123 @@ bool injected_failure() {
     return g_memory.fail_at != 0 && g_memory.attempts == g_memory.fail_at;
 }
 
-size_t rounded(size_t size) { return (size + 7) & ~size_t(7); }
-
-char *chunk_data(ArenaChunk *chunk) { return reinterpret_cast<char *>(chunk) + kChunkHeaderSize; }
-
-void *user_part(BlockHeader *header) { return reinterpret_cast<char *>(header) + kHeaderSize; }
-
-BlockHeader *header_of(void *block) {
-    return reinterpret_cast<BlockHeader *>(static_cast<char *>(block) - kHeaderSize);
+// The smallest class that holds `size` bytes (and the red zone).
+int class_of(size_t size) {
+    size += kRedZone;
+    if (size <= 128)
+        return size == 0 ? 0 : static_cast<int>((size - 1) / 8);
+    int klass = 16;
+    while (kClassSizes[klass] < size)
+        klass++;
+    return klass;
 }
 
-// The header of a block; an arena block's header stays poisoned for the
-// sanitizers, so that a write past the block before it is caught.
-BlockHeader read_header(BlockHeader *header) {
-    UNPOISON(header, kHeaderSize);
-    BlockHeader copy = *header;
-    if (copy.word & kArenaFlag)
-        POISON(header, kHeaderSize);
-    return copy;
+uintptr_t key_of(const void *address) { return reinterpret_cast<uintptr_t>(address) / kChunkBytes; }
+
+uint32_t first_slot(uintptr_t key) {
+    return static_cast<uint32_t>((static_cast<uint64_t>(key) * 0x9e3779b97f4a7c15ull) >> 32) &
+           (g_memory.slot_count - 1);
 }
 
-void write_header(BlockHeader *header, BlockHeader value) {
-    UNPOISON(header, kHeaderSize);
-    *header = value;
-    if (value.word & kArenaFlag)
-        POISON(header, kHeaderSize);
-}
-
-size_t size_of(BlockHeader header) { return header.word & kSizeMask; }
-
-void *heap_block(size_t size, bool zeroed) {
-    void *space = zeroed ? std::calloc(1, kHeaderSize + size) : std::malloc(kHeaderSize + size);
-    auto *header = static_cast<BlockHeader *>(space);
-    if (!header)
+// The chunk that holds the address; null for a block of the heap.
+ArenaChunk *chunk_of(const void *block) {
+    if (g_memory.chunk_count == 0)
         return nullptr;
-    write_header(header, {static_cast<uint32_t>(size), 0});
-    return user_part(header);
+    uintptr_t key = key_of(block);
+    for (uint32_t i = first_slot(key);; i = (i + 1) & (g_memory.slot_count - 1)) {
+        ArenaChunk *chunk = g_memory.slots[i];
+        if (!chunk || key_of(chunk->pages) == key)
+            return chunk;
+    }
 }
 
-// A new chunk in front of the others, twice the size of the last one up
-// to the largest size.
-bool add_chunk() {
-    size_t capacity = g_memory.chunk ? g_memory.chunk->capacity * 2 : kFirstChunk;
-    if (capacity > kLastChunk)
-        capacity = kLastChunk;
-    auto *chunk = static_cast<ArenaChunk *>(std::malloc(kChunkHeaderSize + capacity));
-    if (!chunk)
+void enter_chunk(ArenaChunk *chunk) {
+    uint32_t i = first_slot(key_of(chunk->pages));
+    while (g_memory.slots[i])
+        i = (i + 1) & (g_memory.slot_count - 1);
+    g_memory.slots[i] = chunk;
+}
+
+// Room in the hash table for one more chunk; false when none could be had.
+bool make_slot() {
+    if (2 * (g_memory.chunk_count + 1) <= g_memory.slot_count)
+        return true;
+    uint32_t count = g_memory.slot_count ? 2 * g_memory.slot_count : 16;
+    auto **slots = static_cast<ArenaChunk **>(std::calloc(count, sizeof(ArenaChunk *)));
+    if (!slots)
         return false;
-    chunk->previous = g_memory.chunk;
-    chunk->used = 0;
-    chunk->capacity = capacity;
-    chunk->last = 0;
-    POISON(chunk_data(chunk), capacity);
-    g_memory.chunk = chunk;
+    std::free(g_memory.slots);
+    g_memory.slots = slots;
+    g_memory.slot_count = count;
+    for (ArenaChunk *chunk = g_memory.newest; chunk; chunk = chunk->previous)
+        enter_chunk(chunk);
     return true;
 }
 
-size_t offset_in_chunk(BlockHeader *header) {
-    return static_cast<size_t>(reinterpret_cast<char *>(header) - chunk_data(g_memory.chunk));
+uint8_t page_byte(const ArenaChunk *chunk, const void *block) {
+    size_t page = static_cast<size_t>(static_cast<const char *>(block) - chunk->pages) / kPageSize;
+    return chunk->page_class[page];
 }
 
-// Whether the block is the last one of the newest chunk.
-bool is_last(BlockHeader *header) {
-    ArenaChunk *chunk = g_memory.chunk;
-    return chunk && chunk->last != 0 &&
-           reinterpret_cast<char *>(header) == chunk_data(chunk) + chunk->last - 1;
-}
-
-void *arena_block(size_t size, bool zeroed) {
-    size_t needed = kHeaderSize + rounded(size);
-    ArenaChunk *chunk = g_memory.chunk;
-    if (!chunk || chunk->capacity - chunk->used < needed) {
-        if (!add_chunk())
-            return nullptr;
-        chunk = g_memory.chunk;
+// A new chunk, entered in the hash table. Its pages start on a multiple of
+// their size: the allocation is twice that size, and the pages it does not
+// use are never touched.
+bool add_chunk() {
+    if (!make_slot())
+        return false;
+    auto *chunk = static_cast<ArenaChunk *>(std::malloc(sizeof(ArenaChunk)));
+    void *allocation = chunk ? std::malloc(2 * kChunkBytes) : nullptr;
+    if (!allocation) {
+        std::free(chunk);
+        return false;
     }
-    auto *header = reinterpret_cast<BlockHeader *>(chunk_data(chunk) + chunk->used);
-    write_header(header, {static_cast<uint32_t>(size) | kArenaFlag, chunk->last});
-    chunk->last = static_cast<uint32_t>(chunk->used + 1);
-    chunk->used += needed;
-    void *block = user_part(header);
-    UNPOISON(block, size);
+    auto start = reinterpret_cast<uintptr_t>(allocation);
+    chunk->pages = reinterpret_cast<char *>((start + kChunkBytes - 1) & ~uintptr_t(kChunkBytes - 1));
+    chunk->allocation = allocation;
+    chunk->previous = g_memory.newest;
+    chunk->pages_used = 0;
+    std::memset(chunk->page_class, 0, sizeof(chunk->page_class));
+    POISON(chunk->pages, kChunkBytes);
+    enter_chunk(chunk);
+    g_memory.chunk_count++;
+    g_memory.newest = chunk;
+    return true;
+}
+
+// Blocks of the class from a fresh page; false when no chunk could be had.
+bool new_page(PageRun *run, uint8_t page_byte) {
+    ArenaChunk *chunk = g_memory.newest;
+    if ((!chunk || chunk->pages_used == kChunkPages) && !add_chunk())
+        return false;
+    chunk = g_memory.newest;
+    uint32_t page = chunk->pages_used++;
+    chunk->page_class[page] = page_byte;
+    run->next = chunk->pages + page * kPageSize;
+    run->end = run->next + kPageSize;
+    return true;
+}
+
+// The block's usable bytes: what it was asked for is poisoned behind that.
+void unpoison_block(void *block, size_t size) { UNPOISON(block, size ? size : 1); }
+
+void *arena_block(size_t size, bool zeroed, bool shared = false) {
+    int klass = class_of(size);
+    size_t slot = kClassSizes[klass];
+    void *block = nullptr;
+    if (!shared && g_memory.free_blocks[klass]) {
+        block = g_memory.free_blocks[klass];
+        UNPOISON(block, sizeof(void *));
+        g_memory.free_blocks[klass] = *static_cast<void **>(block);
+    } else {
+        PageRun *run = shared ? &g_memory.shared_runs[klass] : &g_memory.runs[klass];
+        if (static_cast<size_t>(run->end - run->next) < slot &&
+            !new_page(run, static_cast<uint8_t>((klass + 1) | (shared ? kSharedPage : 0))))
+            return nullptr;
+        block = run->next;
+        run->next += slot;
+    }
+    POISON(block, slot);
+    unpoison_block(block, size);
     if (zeroed)
         std::memset(block, 0, size);
     return block;
@@ -160,67 +221,60 @@ void *arena_block(size_t size, bool zeroed) {
 void *new_block(size_t size, bool zeroed = true) {
     if (size > kLargestBlock)
         return nullptr;
-    if (g_memory.arena_open && size <= kLargestArenaBlock)
+    if (g_memory.arena_open && size + kRedZone <= kLargestArenaBlock)
         return arena_block(size, zeroed);
-    return heap_block(size, zeroed);
+    return zeroed ? std::calloc(1, size ? size : 1) : std::malloc(size ? size : 1);
 }
 
-// A freed arena block is marked; the newest chunk then gives back the space
-// of its last blocks for as long as they are marked, so that the short-lived
-// blocks of a parse (token values, copies) are used again.
-void release_arena_block(BlockHeader *header, BlockHeader value) {
-    POISON(user_part(header), size_of(value));
-    write_header(header, {value.word | kFreedFlag, value.before});
-    ArenaChunk *chunk = g_memory.chunk;
-    while (chunk && chunk->last != 0) {
-        auto *last = reinterpret_cast<BlockHeader *>(chunk_data(chunk) + chunk->last - 1);
-        BlockHeader last_value = read_header(last);
-        if (!(last_value.word & kFreedFlag))
-            break;
-        chunk->used = chunk->last - 1;
-        chunk->last = last_value.before;
-    }
+// The bytes an arena block was given: its class's size in a plain build;
+// the sanitizer build finds where its poisoned tail begins.
+size_t arena_block_size(void *block, int klass) {
+    size_t slot = kClassSizes[klass] - kRedZone;
+#if defined(OXEL_ASAN)
+    if (void *poisoned = __asan_region_is_poisoned(block, slot))
+        return static_cast<size_t>(static_cast<char *>(poisoned) - static_cast<char *>(block));
+#else
+    (void)block;
+#endif
+    return slot;
 }
 
-// Resizes the last arena block where it stands when its chunk has room.
-bool grow_in_place(BlockHeader *header, BlockHeader value, size_t size) {
-    if (!is_last(header) || size > kLargestArenaBlock)
-        return false;
-    ArenaChunk *chunk = g_memory.chunk;
-    size_t start = offset_in_chunk(header);
-    size_t needed = kHeaderSize + rounded(size);
-    if (chunk->capacity - start < needed)
-        return false;
-    chunk->used = start + needed;
-    write_header(header, {static_cast<uint32_t>(size) | kArenaFlag, value.before});
-    size_t old_size = size_of(value);
-    if (size > old_size)
-        UNPOISON(static_cast<char *>(user_part(header)) + old_size, size - old_size);
-    else
-        POISON(static_cast<char *>(user_part(header)) + size, old_size - size);
-    return true;
+void release_arena_block(void *block, uint8_t page) {
+    if ((page & kSharedPage) || g_memory.arena_closing)
+        return;
+    int klass = (page & ~kSharedPage) - 1;
+#if defined(OXEL_ASAN)
+    // A block freed twice is poisoned already: reading it makes the
+    // sanitizer report the fault where the heap would report a double free.
+    if (__asan_address_is_poisoned(block))
+        (void)*static_cast<volatile char *>(block);
+#endif
+    UNPOISON(block, sizeof(void *));
+    *static_cast<void **>(block) = g_memory.free_blocks[klass];
+    g_memory.free_blocks[klass] = block;
+    POISON(block, kClassSizes[klass]);
 }
 
 void *resize_block(void *block, size_t size) {
     if (size > kLargestBlock)
         return nullptr;
-    BlockHeader *header = header_of(block);
-    BlockHeader value = read_header(header);
-    if (!(value.word & kArenaFlag)) {
-        auto *resized = static_cast<BlockHeader *>(std::realloc(header, kHeaderSize + size));
-        if (!resized)
-            return nullptr;
-        write_header(resized, {static_cast<uint32_t>(size), 0});
-        return user_part(resized);
-    }
-    if (grow_in_place(header, value, size))
+    ArenaChunk *chunk = chunk_of(block);
+    if (!chunk)
+        return std::realloc(block, size ? size : 1);
+    uint8_t page = page_byte(chunk, block);
+    int klass = (page & ~kSharedPage) - 1;
+    size_t old_size = arena_block_size(block, klass);
+    if (!(page & kSharedPage) && size + kRedZone <= kClassSizes[klass]) {
+        // It still fits its slot: resized where it stands.
+        POISON(block, kClassSizes[klass]);
+        unpoison_block(block, size);
         return block;
+    }
     void *moved = new_block(size);
     if (!moved)
         return nullptr;
-    size_t old_size = size_of(value);
     std::memcpy(moved, block, old_size < size ? old_size : size);
-    release_arena_block(header, value);
+    release_arena_block(block, page);
     return moved;
 }
 
@@ -237,12 +291,34 @@ void memory_arena_open() { g_memory.arena_open = true; }
 
 void memory_arena_close() { g_memory.arena_open = false; }
 
+bool memory_arena_is_open() { return g_memory.arena_open; }
+
+void memory_arena_release_next() { g_memory.arena_closing = true; }
+
 void memory_arena_release() {
-    while (ArenaChunk *chunk = g_memory.chunk) {
-        g_memory.chunk = chunk->previous;
-        UNPOISON(chunk_data(chunk), chunk->capacity);
+    while (ArenaChunk *chunk = g_memory.newest) {
+        g_memory.newest = chunk->previous;
+        UNPOISON(chunk->pages, kChunkBytes);
+        std::free(chunk->allocation);
         std::free(chunk);
     }
+    std::free(g_memory.slots);
+    bool open = g_memory.arena_open;
+    long attempts = g_memory.attempts, fail_at = g_memory.fail_at;
+    unsigned long generation = g_memory.generation + 1;
+    g_memory = memory_state{};
+    g_memory.generation = generation;
+    g_memory.arena_open = open;
+    g_memory.attempts = attempts;
+    g_memory.fail_at = fail_at;
+}
+
+unsigned long memory_arena_generation() { return g_memory.generation; }
+
+void *mem_alloc_shared(size_t size) {
+    if (!g_memory.arena_open || size + kRedZone > kLargestArenaBlock)
+        return nullptr;
+    return arena_block(size, true, true);
 }
 
 void *mem_alloc(HostContext *context, size_t size) {
@@ -264,12 +340,10 @@ void *mem_realloc(HostContext *context, void *block, size_t size) {
 void mem_free(HostContext *, void *block) {
     if (!block)
         return;
-    BlockHeader *header = header_of(block);
-    BlockHeader value = read_header(header);
-    if (value.word & kArenaFlag)
-        release_arena_block(header, value);
+    if (ArenaChunk *chunk = chunk_of(block))
+        release_arena_block(block, page_byte(chunk, block));
     else
-        std::free(header);
+        std::free(block);
 }
 
 char *str_duplicate(HostContext *context, const char *text) {

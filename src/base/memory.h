@@ -23,14 +23,26 @@ char *str_append(HostContext *context, char *text, const char *tail);
 
 // The description's arena. While it is open, small blocks come from chunks
 // that are released together by memory_arena_release, after the description
-// has been walked once more to release the blocks of the heap among them:
-// the space of freed arena blocks is used again only while they are the
-// last blocks of the newest chunk (short-lived blocks freed in turn).
-// Every block, from the arena or not, goes through mem_free and mem_realloc
-// as before; no block of the arena may outlive memory_arena_release.
+// has been walked once more to release the blocks of the heap among them. A
+// freed arena block is handed out again to a block of its size class while
+// the arena is open. Every block, from the arena or not, goes through
+// mem_free and mem_realloc as before; no block of the arena may outlive
+// memory_arena_release.
 void memory_arena_open();
 void memory_arena_close();
 void memory_arena_release();
+// Says that memory_arena_release comes next: until it does, mem_free leaves
+// the arena's blocks as they are, for the walk that frees the heap's.
+void memory_arena_release_next();
+bool memory_arena_is_open();
+// A zeroed block of the open arena that mem_free leaves alone, for a value
+// many records hold at once; it goes with the arena. Null, without a
+// report, while the arena is closed, for a large size or when no room could
+// be had: the caller keeps a block of its own then. A resize moves it.
+void *mem_alloc_shared(size_t size);
+// Changes at every memory_arena_release: a cache of shared blocks that
+// remembers it knows when its blocks are gone.
+unsigned long memory_arena_generation();
 
 // Test hook, not exported: make the nth allocation or resize from now on
 // fail (1 = the next one); 0 turns failures off. memory_allocations counts

@@ -3,38 +3,21 @@
 
 #include <cstring>
 
-void release_integer(HostContext *context, IntegerLiteral *literal) {
-    if (!literal)
-        return;
-    mem_free(context, literal->text);
-    mem_free(context, literal);
-}
+void release_integer(HostContext *context, IntegerLiteral literal) { mem_free(context, literal.text); }
 
-int32_t take_integer(HostContext *context, IntegerLiteral *literal) {
-    int32_t value = literal ? literal->value : 0;
+int32_t take_integer(HostContext *context, IntegerLiteral literal) {
     release_integer(context, literal);
-    return value;
+    return literal.value;
 }
 
-char *integer_text(HostContext *context, IntegerLiteral *literal) {
-    if (!literal)
-        return nullptr;
-    char *text = literal->text;
-    mem_free(context, literal);
-    return text;
-}
+char *integer_text(HostContext *, IntegerLiteral literal) { return literal.text; }
 
-double *integer_as_double(HostContext *context, IntegerLiteral *literal) {
+double *integer_as_double(HostContext *context, IntegerLiteral literal) {
     double *number = static_cast<double *>(mem_alloc(context, sizeof(double)));
-    if (number && literal)
-        *number = literal->value;
+    if (number)
+        *number = literal.value;
     release_integer(context, literal);
     return number;
-}
-
-char *name_as_written(HostContext *context, char *upper) {
-    mem_free(context, upper);
-    return lexer_take_written_text();
 }
 
 char *start_word_run(char *first) {

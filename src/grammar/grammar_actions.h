@@ -16,19 +16,15 @@
 // Token values. Every helper takes what it is handed and releases what it
 // does not pass on.
 
-// Releases an integer literal and its text.
-void release_integer(HostContext *context, IntegerLiteral *literal);
-// The literal's value; the literal and its text are released.
-int32_t take_integer(HostContext *context, IntegerLiteral *literal);
-// The literal's text, taken out of it; the literal is released.
-char *integer_text(HostContext *context, IntegerLiteral *literal);
-// A new double holding the literal's value; the literal is released. Null
+// Releases an integer literal's text.
+void release_integer(HostContext *context, IntegerLiteral literal);
+// The literal's value; its text is released.
+int32_t take_integer(HostContext *context, IntegerLiteral literal);
+// The literal's text, handed over.
+char *integer_text(HostContext *context, IntegerLiteral literal);
+// A new double holding the literal's value; its text is released. Null
 // after a failed allocation.
-double *integer_as_double(HostContext *context, IntegerLiteral *literal);
-// The identifier just read, as it was written; its upper-cased value is
-// released. The reduction runs before the next token is read, so the text
-// the lexer kept is still this identifier's.
-char *name_as_written(HostContext *context, char *upper);
+double *integer_as_double(HostContext *context, IntegerLiteral literal);
 // The first word of a bit pattern, which later words are joined to.
 char *start_word_run(char *first);
 // The two words joined into one text; both are released. Null after a

@@ -29,11 +29,13 @@ struct parser_state;
 %locations
 %define api.location.type {TokenPlace}
 
-/* One machine word per symbol: a pointer or a small integer. */
+/* A pointer or a small integer per symbol; an integer token carries its
+   literal itself, value and text, so that reading one allocates only the
+   text. */
 %union {
     void *ptr;
     char *text;
-    IntegerLiteral *integer;
+    IntegerLiteral integer;
     double *real;
     ItemList *list;
     TaggedItem *item;
@@ -258,7 +260,7 @@ struct parser_state;
 %type <mode_spec> cell_spec
 %type <list> chain_list_item chain_element_list cell_params chain_name_list
 %type <chain_element> chain_element
-%type <text> chain_word chain_name chain_name_text
+%type <text> chain_name chain_name_text
 
 /* Board section. */
 %type <board> board_section
@@ -400,13 +402,13 @@ top_section
 
 name
     : IDENTIFIER
-        { $$ = name_as_written(parse->host, $1); }
     | STRING
     ;
 
+/* A name after which the next word is read in name mode too. */
 list_name
     : IDENTIFIER
-        { $$ = name_as_written(parse->host, $1); lexer_set_name_mode(true); }
+        { lexer_set_name_mode(true); }
     | STRING
         { lexer_set_name_mode(true); }
     ;
@@ -461,7 +463,8 @@ yes_no
 word
     : INTEGER
         { $$ = integer_text(parse->host, $1); }
-    | name
+    | IDENTIFIER
+    | STRING
     ;
 
 word_run
@@ -479,7 +482,9 @@ word_list
     ;
 
 name_list
-    : name
+    : IDENTIFIER
+        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; }
+    | STRING
         { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; }
     | '[' { lexer_set_name_mode(true); } word_list ']'
         { $$ = $3; }
@@ -682,8 +687,11 @@ pin_id
         { $$ = integer_text(parse->host, $1); }
     ;
 
+/* The name's rules are written out here and in word and name_list: pins,
+   nets and bit patterns make up much of a large file. */
 opt_name
-    : name
+    : IDENTIFIER
+    | STRING
     | dash
         { $$ = nullptr; }
     ;
@@ -1130,29 +1138,34 @@ chain_element_list
     ;
 
 /* position, cell, pin, then the input, output, third, control and disable
-   parameters */
+   parameters. Each parameter turns name mode on for the word after it, the
+   last one too: a chain element is followed by a position or END, which
+   name mode reads alike, and any other word is an error either way. */
 chain_element
-    : INTEGER { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } pin_ref
-      { lexer_set_name_mode(true); } cell_params { lexer_set_name_mode(true); } cell_params
-      { lexer_set_name_mode(true); } cell_params { lexer_set_name_mode(true); } cell_params
-      { lexer_set_name_mode(true); } cell_params
+    : INTEGER { lexer_set_name_mode(true); } list_name pin_ref
+      { lexer_set_name_mode(true); } cell_params cell_params cell_params cell_params cell_params
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkchainelement(parse->host, take_integer(parse->host, $1), $3, $5, $7, $9, $11, $13,
-                                        $15), release_chain_element);
+          $$ = site.keep(mkchainelement(parse->host, take_integer(parse->host, $1), $3, $4, $6, $7, $8, $9,
+                                        $10), release_chain_element);
           if (!$$) YYABORT; }
     ;
 
+/* A single word is a list of one: a number's text, a name, or "-". The
+   word's rules are written out here, a chain being most of a large file. */
 cell_params
     : '[' { lexer_set_name_mode(true); } chain_name_list ']'
-        { $$ = $3; }
-    | chain_word
-        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; }
-    ;
-
-chain_word
-    : word
-    | dash
-        { $$ = str_duplicate(parse->host, "-"); if (!$$) YYABORT; }
+        { $$ = $3; lexer_set_name_mode(true); }
+    | INTEGER
+        { $$ = list_create(parse->host, integer_text(parse->host, $1), 1); if (!$$) YYABORT;
+          lexer_set_name_mode(true); }
+    | IDENTIFIER
+        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; lexer_set_name_mode(true); }
+    | STRING
+        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; lexer_set_name_mode(true); }
+    | '-'
+        { char *dash = str_duplicate(parse->host, "-");
+          $$ = dash ? list_create(parse->host, dash, 1) : nullptr; if (!$$) YYABORT;
+          lexer_set_name_mode(true); }
     ;
 
 chain_name_list
@@ -1309,9 +1322,9 @@ net_entry_list
     ;
 
 net_entry
-    : name { lexer_set_name_mode(true); } pin_ref { lexer_set_name_mode(true); } name_list
+    : list_name pin_ref { lexer_set_name_mode(true); } name_list
         { RecordSite site(parse, @$);
-          $$ = site.keep(mknet(parse->host, $1, $3, $5), release_net); lexer_set_name_mode(false);
+          $$ = site.keep(mknet(parse->host, $1, $2, $4), release_net); lexer_set_name_mode(false);
           if (!$$) YYABORT; }
     ;
 

@@ -1,4 +1,6 @@
 // Token reader: the lexer's tokens and their values, handed to the parser
+#include <cstring>
+
 #include "grammar/parser_state.h"
 #include "lexer/lexer.h"
 #include "oxel_parser.hh"
@@ -12,21 +14,23 @@ LEXER_TOKEN_LIST(SAME_TOKEN_NUMBER)
 
 int yylex() {
     int token = lexer_next_token();
-    yylloc = lexer_token_location();
+    // Copied as one block: the parser loads the place whole when it shifts
+    // the token, and a copy member by member would make that load stall.
+    static_assert(sizeof yylloc == sizeof(SourceLocation));
+    std::memcpy(static_cast<void *>(&yylloc), &lexer_token_location(), sizeof yylloc);
     // Single characters, the end of input and a failure carry no value:
     // yylval keeps what it held.
     if (token < LEX_ALTERED_REGISTERS)
         return token;
-    TokenValue value = lexer_take_value();
     switch (token) {
     case TK_INTEGER:
-        yylval.integer = value.integer;
+        yylval.integer = lexer_take_integer();
         break;
     case TK_REAL:
-        yylval.real = value.real;
+        yylval.real = lexer_take_real();
         break;
     default:   // an identifier's or a string's text; none for a keyword
-        yylval.text = value.text;
+        yylval.text = lexer_take_text();
         break;
     }
     return token;

@@ -108,7 +108,7 @@ int include_open(const char *name, const SourceLocation &directive) {
         report_source_error(context, g_lexer.line, "Too many #include files (%d)",
                             include_state::kIncludeFileBudget);
         includes.ended_early = true;
-        g_lexer.stream_ended = true;
+        end_source();
         return -1;
     }
     auto *entry = static_cast<SourceEntry *>(mem_alloc(context, sizeof(SourceEntry)));
@@ -127,7 +127,7 @@ int include_open(const char *name, const SourceLocation &directive) {
         includes.main_stream = g_lexer.stream;
         includes.main_ended = g_lexer.stream_ended;
     } else {
-        includes.top->resume_offset = std::ftell(g_lexer.stream);
+        includes.top->resume_offset = source_offset();
         includes.top->ended = g_lexer.stream_ended;
         entry->below = includes.top;
         std::fclose(g_lexer.stream);
@@ -135,6 +135,7 @@ int include_open(const char *name, const SourceLocation &directive) {
     includes.top = entry;
     includes.files_opened++;
     g_lexer.stream = file;
+    start_include_read_ahead();
     g_lexer.stream_ended = false;
     g_lexer.file = entry->path;
     g_lexer.file_line = 1;
@@ -164,9 +165,11 @@ bool leave_source() {
         g_lexer.stream = includes.main_stream;
         g_lexer.stream_ended = includes.main_ended;
         includes.main_stream = nullptr;
+        resume_main_read_ahead();
     } else {
         SourceEntry *including = includes.top;
         g_lexer.stream = reopen_at(including->path, including->resume_offset);
+        start_include_read_ahead();
         if (!g_lexer.stream) {
             PointMessagesAt here(finished->directive);
             report_source_error(g_lexer.host, g_lexer.line, "#include file %s has changed", including->path);
@@ -189,6 +192,7 @@ void lexer_close_includes() {
             std::fclose(g_lexer.stream);
         g_lexer.stream = includes.main_stream;
         g_lexer.stream_ended = includes.main_ended;
+        resume_main_read_ahead();
         // The main file goes on after the directive of the bottom entry.
         const SourceEntry *bottom = includes.top;
         while (bottom->below)

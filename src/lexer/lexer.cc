@@ -24,25 +24,72 @@ enum IntegerKind : int32_t {
     kHex = 20,       // 0x1F
 };
 
-// Characters that may follow the first character of a word.
-bool is_word_char(int c) {
-    return is_letter(c) || is_digit(c) || (c != 0 && std::strchr("_.!#%&/=?-{}$+`^'<>@|~\\", c));
+// Characters that may follow the first character of a word, by code.
+struct WordChars {
+    bool in_word[256];
+};
+
+constexpr WordChars build_word_chars() {
+    WordChars chars{};
+    for (int c = 0; c < 256; c++)
+        chars.in_word[c] = is_letter(c) || is_digit(c);
+    for (const char *p = "_.!#%&/=?-{}$+`^'<>@|~\\"; *p; p++)
+        chars.in_word[static_cast<unsigned char>(*p)] = true;
+    return chars;
+}
+
+constexpr WordChars kWordChars = build_word_chars();
+
+// `c` is a character code or 0, never EOF.
+bool is_word_char(int c) { return kWordChars.in_word[static_cast<unsigned char>(c)]; }
+
+int to_upper(int c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
+
+// How far a sweep over the read-ahead may take the token being saved:
+// nowhere while a character waits in the push-back slot, and no further than
+// the token's maximum length (the character reader then draws the message).
+const unsigned char *sweep_end(const source_buffer &buffer) {
+    if (g_lexer.pushback != kNoPushBack)
+        return buffer.next;
+    const size_t room = static_cast<size_t>(kMaxTokenLength - g_lexer.token_length);
+    return static_cast<size_t>(buffer.end - buffer.next) > room ? buffer.next + room : buffer.end;
+}
+
+// Skips the blanks and line ends that follow in the read-ahead, keeping the
+// line and column; the character reader takes over where it ends.
+void skip_blanks() {
+    if (g_lexer.pushback != kNoPushBack)
+        return;
+    source_buffer &buffer = *g_lexer.buffer;
+    const unsigned char *p = buffer.next;
+    for (; p < buffer.end; p++) {
+        if (*p == ' ' || *p == '\t') {
+            g_lexer.column++;
+        } else if (*p == '\n') {
+            g_lexer.line++;
+            g_lexer.file_line++;
+            g_lexer.column = 1;
+        } else {
+            break;
+        }
+    }
+    buffer.next = p;
 }
 
 bool is_ternary_digit(int c) { return c == '0' || c == '1' || c == 'x' || c == 'X'; }
 
-// One character of the stream, read as text (a carriage return before a
-// line feed dropped, a Ctrl-Z ending it); a NUL byte ends the source for
-// good too.
-int read_stream_char() {
-    if (!g_lexer.stream || g_lexer.stream_ended)
-        return 0;
-    int c = read_text_char(g_lexer.stream);
-    if (c == EOF || c == 0) {
-        g_lexer.stream_ended = true;
-        return 0;
+// The next byte of the current source, its read-ahead refilled when used
+// up; EOF at its end.
+int next_source_byte() {
+    source_buffer &buffer = *g_lexer.buffer;
+    if (buffer.next == buffer.end) {
+        size_t got = std::fread(buffer.bytes, 1, source_buffer::kSize, g_lexer.stream);
+        buffer.next = buffer.bytes;
+        buffer.end = buffer.bytes + got;
+        if (got == 0)
+            return EOF;
     }
-    return c;
+    return *buffer.next++;
 }
 
 // Appends a character to the token text; false (reported) when the token
@@ -65,9 +112,22 @@ char *copy_token_text() { return str_copy(g_lexer.host, g_lexer.token_text, g_le
 // Saves `c` and the decimal digits after it; `c` is left at the character
 // that ended them.
 bool save_digits(int &c) {
+    char *text = g_lexer.token_text;
+    int &length = g_lexer.token_length;
     while (is_digit(c)) {
         if (!save(c))
             return false;
+        // The digits that follow in the read-ahead, in one sweep (after
+        // a character put back, the reader goes on).
+        source_buffer &buffer = *g_lexer.buffer;
+        const unsigned char *p = buffer.next;
+        int n = length;   // not `length` itself: the stores to the text may alias it
+        for (const unsigned char *end = sweep_end(buffer); p < end && is_digit(*p); p++)
+            text[n++] = static_cast<char>(*p);
+        text[n] = '\0';
+        length = n;
+        g_lexer.column += static_cast<int32_t>(p - buffer.next);
+        buffer.next = p;
         c = lexer_read_char();
     }
     return true;
@@ -109,24 +169,17 @@ int32_t literal_value(const char *text, int base, bool ternary) {
 
 // An integer token of `kind` from the token text.
 int make_integer(int32_t kind) {
-    HostContext *host = g_lexer.host;
-    // The text first: the grammar keeps the text and frees the literal, whose
-    // space the memory layer then takes back at once.
     char *text = copy_token_text();
-    auto *literal = text ? static_cast<IntegerLiteral *>(mem_alloc(host, sizeof(IntegerLiteral))) : nullptr;
-    if (!literal) {
-        mem_free(host, text);
+    if (!text)
         return -1;
-    }
+    IntegerLiteral literal = {0, kind, text};
     switch (kind) {
-    case kBinary: literal->value = literal_value(text, 2, false); break;
-    case kTernary: literal->value = literal_value(text, 3, true); break;
-    case kOctal: literal->value = literal_value(text, 8, false); break;
-    case kHex: literal->value = literal_value(text, 16, false); break;
-    default: literal->value = literal_value(text, 10, false); break;
+    case kBinary: literal.value = literal_value(text, 2, false); break;
+    case kTernary: literal.value = literal_value(text, 3, true); break;
+    case kOctal: literal.value = literal_value(text, 8, false); break;
+    case kHex: literal.value = literal_value(text, 16, false); break;
+    default: literal.value = literal_value(text, 10, false); break;
     }
-    literal->kind = kind;
-    literal->text = text;
     g_lexer.value = TokenValue{nullptr, literal, nullptr};
     return LEX_INTEGER;
 }
@@ -170,7 +223,7 @@ int read_real(int c) {
     if (!value)
         return -1;
     *value = std::strtod(g_lexer.token_text, nullptr);
-    g_lexer.value = TokenValue{nullptr, nullptr, value};
+    g_lexer.value = TokenValue{nullptr, {}, value};
     return LEX_REAL;
 }
 
@@ -221,28 +274,41 @@ int read_string() {
     char *text = copy_token_text();
     if (!text)
         return -1;
-    g_lexer.value = TokenValue{text, nullptr, nullptr};
+    g_lexer.value = TokenValue{text, {}, nullptr};
     return LEX_STRING;
 }
 
-// A word: a keyword, or an identifier whose value is its upper-cased text.
+// A word: a keyword, or an identifier whose value is its text as written.
+// The token text is upper-cased either way.
 int read_word(int c) {
-    HostContext *host = g_lexer.host;
+    // The token text is upper-cased as it is saved; the text as written
+    // goes beside it.
+    char written[kMaxTokenLength + 1];
+    char *text = g_lexer.token_text;
+    int &length = g_lexer.token_length;
     while (is_word_char(c)) {
-        if (!save(c))
+        written[length] = static_cast<char>(c);
+        if (!save(to_upper(c))) {
+            // An over-long word keeps its text as written.
+            std::memcpy(text, written, length);
             return -1;
+        }
+        // The rest of the word as far as the read-ahead holds it, in one
+        // sweep: no word character needs a text rule or ends a line.
+        source_buffer &buffer = *g_lexer.buffer;
+        const unsigned char *p = buffer.next;
+        int n = length;   // not `length` itself: the stores to the texts may alias it
+        for (const unsigned char *end = sweep_end(buffer); p < end && is_word_char(*p); p++) {
+            written[n] = static_cast<char>(*p);
+            text[n++] = static_cast<char>(to_upper(*p));
+        }
+        text[n] = '\0';
+        length = n;
+        g_lexer.column += static_cast<int32_t>(p - buffer.next);
+        buffer.next = p;
         c = lexer_read_char();
     }
     lexer_push_back(c);
-
-    // The text as written goes before the token text is upper-cased.
-    mem_free(host, g_lexer.written_text);
-    g_lexer.written_text = nullptr;
-    char written[kMaxTokenLength + 1];
-    std::memcpy(written, g_lexer.token_text, g_lexer.token_length + 1);
-    for (char *p = g_lexer.token_text; *p; ++p)
-        if (*p >= 'a' && *p <= 'z')
-            *p = static_cast<char>(*p - 'a' + 'A');
 
     // In name mode every word but END is a name.
     int keyword = g_lexer.name_mode ? (std::strcmp(g_lexer.token_text, "END") == 0 ? LEX_END : 0)
@@ -251,14 +317,10 @@ int read_word(int c) {
         g_lexer.value = TokenValue{};
         return keyword;
     }
-    char *as_written = str_copy(host, written, g_lexer.token_length);
-    char *upper = as_written ? copy_token_text() : nullptr;
-    if (!upper) {
-        mem_free(host, as_written);
+    char *value = str_copy(g_lexer.host, written, length);
+    if (!value)
         return -1;
-    }
-    g_lexer.written_text = as_written;
-    g_lexer.value = TokenValue{upper, nullptr, nullptr};
+    g_lexer.value = TokenValue{value, {}, nullptr};
     return LEX_IDENTIFIER;
 }
 
@@ -275,6 +337,7 @@ int read_token() {
         case ' ':
         case '\t':
         case '\n':
+            skip_blanks();
             continue;
         case '*':   // comment, wherever it stands, to the end of the line
             while (c != '\n' && c != 0)
@@ -305,23 +368,30 @@ int read_token() {
 
 }  // namespace
 
-int lexer_read_char() {
-    int c;
-    if (g_lexer.pushback != kNoPushBack) {
-        c = g_lexer.pushback;
-        g_lexer.pushback = kNoPushBack;
-    } else {
-        c = read_stream_char();
-    }
-    if (c == '\n') {
-        g_lexer.line++;
-        g_lexer.file_line++;
-        g_lexer.column = 1;
-    } else {
-        g_lexer.column++;
+int read_source_slowly() {
+    if (!g_lexer.stream || g_lexer.stream_ended)
+        return 0;
+    int c = apply_text_rules(next_source_byte, [](int) { g_lexer.buffer->next--; });
+    if (c == EOF || c == 0) {   // a NUL byte ends the source for good too
+        end_source();
+        return 0;
     }
     return c;
 }
+
+void end_source() {
+    g_lexer.stream_ended = true;
+    g_lexer.buffer->next = g_lexer.buffer->end;
+}
+
+long source_offset() { return std::ftell(g_lexer.stream) - (g_lexer.buffer->end - g_lexer.buffer->next); }
+
+void start_include_read_ahead() {
+    g_lexer.buffer = &g_lexer.include_buffer;
+    g_lexer.include_buffer.next = g_lexer.include_buffer.end = nullptr;
+}
+
+void resume_main_read_ahead() { g_lexer.buffer = &g_lexer.main_buffer; }
 
 void lexer_push_back(int c) {
     g_lexer.pushback = c;
@@ -353,6 +423,8 @@ void lexer_reset(HostContext *context) {
 
 void lexer_set_stream(FILE *stream, const char *path) {
     g_lexer.stream = stream;
+    resume_main_read_ahead();
+    g_lexer.main_buffer.next = g_lexer.main_buffer.end = nullptr;
     g_lexer.stream_ended = false;
     g_lexer.file = path;
 }
@@ -374,14 +446,30 @@ TokenValue lexer_take_value() {
     return value;
 }
 
+namespace {
+
+template <typename Member>
+Member take_member(Member TokenValue::*member) {
+    Member taken = g_lexer.value.*member;
+    g_lexer.value.text = nullptr;
+    g_lexer.value.integer = {};
+    g_lexer.value.real = nullptr;
+    return taken;
+}
+
+}  // namespace
+
+char *lexer_take_text() { return take_member(&TokenValue::text); }
+
+IntegerLiteral lexer_take_integer() { return take_member(&TokenValue::integer); }
+
+double *lexer_take_real() { return take_member(&TokenValue::real); }
+
 void lexer_drop_value() {
     TokenValue value = lexer_take_value();
     mem_free(g_lexer.host, value.text);
-    if (value.integer)
-        mem_free(g_lexer.host, value.integer->text);
-    mem_free(g_lexer.host, value.integer);
+    mem_free(g_lexer.host, value.integer.text);
     mem_free(g_lexer.host, value.real);
-    mem_free(g_lexer.host, lexer_take_written_text());
 }
 
 bool lexer_failed() { return g_lexer.failed; }
@@ -390,14 +478,9 @@ const char *lexer_token_text() { return g_lexer.token_text; }
 
 int32_t lexer_line() { return g_lexer.line; }
 
-SourceLocation lexer_token_location() { return g_lexer.token_start; }
+const SourceLocation &lexer_token_location() { return g_lexer.token_start; }
 
 void lexer_set_name_mode(bool on) { g_lexer.name_mode = on; }
 
 bool lexer_name_mode() { return g_lexer.name_mode; }
 
-char *lexer_take_written_text() {
-    char *text = g_lexer.written_text;
-    g_lexer.written_text = nullptr;
-    return text;
-}

@@ -13,7 +13,7 @@ constexpr int kMaxTokenLength = 5120;
 // Starts a new file whose messages go to `context`: nesting limit 10, line
 // 1, column 1, push-back empty, token text empty, include stack empty
 // (include files still open are closed first). The token value, the text as
-// written and name mode are left alone.
+// name mode are left alone.
 void lexer_reset(HostContext *context);
 // Makes `stream` the main source that the lexer reads; `path`, the name it
 // was opened by, is what the places of its tokens name. The caller owns
@@ -29,8 +29,16 @@ void lexer_close_includes();
 int lexer_next_token();
 // Hands over the value of the last token read; the lexer forgets it.
 TokenValue lexer_take_value();
-// Releases the value of the last token read and its text as written, for a
-// reader that keeps nothing of the token.
+// Hand over the one member of that value that the token's class sets (an
+// identifier's or a string's text, an integer, a real); the lexer forgets
+// the whole value. The reader of every token takes its value this way:
+// loading the three members together right after the lexer stored them one
+// by one stalls the processor.
+char *lexer_take_text();
+IntegerLiteral lexer_take_integer();
+double *lexer_take_real();
+// Releases the value of the last token read, for a reader that keeps
+// nothing of the token.
 void lexer_drop_value();
 // True once reading a token has failed since the last reset: the input was
 // not read to its end, although the parser takes -1 for the end of input.
@@ -44,11 +52,8 @@ int32_t lexer_line();
 // Where the last token began: its source's path, its line within that
 // source and its column. The path stays valid until the includes are closed
 // or the lexer is reset. At the end of input, the place where it ended.
-SourceLocation lexer_token_location();
+const SourceLocation &lexer_token_location();
 // Name mode: the next word is an identifier even when it spells a keyword
 // (END excepted). The lexer clears it at every token but end of input.
 void lexer_set_name_mode(bool on);
 bool lexer_name_mode();
-// Hands over the owned copy of the last identifier as written (may be null);
-// the lexer forgets it.
-char *lexer_take_written_text();

@@ -132,12 +132,14 @@ enum LexerToken : int {
 #undef LEXER_TOKEN_NUMBER
 };
 
-// The value the lexer leaves behind a token: an identifier's upper-cased
-// text or a string's contents, a new integer literal, or a new real. At
-// most one is set; a keyword clears all three, a single character and the
-// end of input leave them as they were. Whoever takes the value owns it.
+// The value the lexer leaves behind a token: an identifier's text as
+// written (the token text holds it upper-cased) or a string's contents, an
+// integer literal, or a new real. The literal is held here, not allocated:
+// only its text is (null when there is none). At most one is set; a keyword
+// clears all three, a single character and the end of input leave them as
+// they were. Whoever takes the value owns it.
 struct TokenValue {
     char *text;
-    IntegerLiteral *integer;
+    IntegerLiteral integer;
     double *real;
 };

@@ -1,6 +1,7 @@
 // Board records: boards, board-level chains, part chains and nets
 #include "model/board_records.h"
 #include "model/new_record.h"
+#include "model/shared_values.h"
 #include "model/statement_routing.h"
 
 namespace {
@@ -95,12 +96,12 @@ PartChainRecord *mkpartchain(HostContext *context, int32_t position, char *part_
         free_blocks(context, {part_name, component_name, tms_net, tck_net, trst_net});
         return nullptr;
     }
-    part->component_name = component_name;
-    part->part_name = part_name;
+    part->component_name = share_text(context, component_name);
+    part->part_name = share_text(context, part_name);
     part->position = position;
-    part->tms_net = tms_net;
-    part->tck_net = tck_net;
-    part->trst_net = trst_net;
+    part->tms_net = share_text(context, tms_net);
+    part->tck_net = share_text(context, tck_net);
+    part->trst_net = share_text(context, trst_net);
     return part;
 }
 
@@ -112,8 +113,10 @@ NetRecord *mknet(HostContext *context, char *component_name, PinRefRecord *pin, 
         list_release(context, nets);
         return nullptr;
     }
-    net->component_name = component_name;
+    net->component_name = share_text(context, component_name);
     net->pin = pin;
-    net->nets = nets;
+    if (pin)
+        pin->name = share_text(context, pin->name);
+    net->nets = share_text_list(context, nets);
     return net;
 }

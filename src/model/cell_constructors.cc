@@ -1,5 +1,6 @@
 // Cell and chain constructors: cells, their modes and the boundary-scan chain elements
 #include "model/component_records.h"
+#include "model/shared_values.h"
 #include "model/statement_routing.h"
 #include "model/tagged_item.h"
 
@@ -63,12 +64,15 @@ ChainElementRecord *mkchainelement(HostContext *context, int32_t position, char 
         return nullptr;
     }
     element->position = position;
-    element->cell_name = cell_name;
+    element->cell_name = share_text(context, cell_name);
     element->pin = pin;
-    element->input_params = input_params;
-    element->output_params = output_params;
-    element->third_params = third_params;
-    element->control_cells = control_cells;
-    element->disable_values = disable_values;
+    if (pin)
+        pin->name = share_text(context, pin->name);
+    // The one-word parameters of a chain repeat from element to element.
+    element->input_params = share_text_list(context, input_params);
+    element->output_params = share_text_list(context, output_params);
+    element->third_params = share_text_list(context, third_params);
+    element->control_cells = share_text_list(context, control_cells);
+    element->disable_values = share_text_list(context, disable_values);
     return element;
 }

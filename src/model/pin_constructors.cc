@@ -4,6 +4,7 @@
 #include "model/item_list.h"
 #include "model/new_record.h"
 #include "model/release.h"
+#include "model/shared_values.h"
 
 namespace {
 
@@ -17,11 +18,11 @@ PinRecord *new_pin(HostContext *context, char *name, int32_t form, int32_t type,
         mem_free(context, pin);
         return nullptr;
     }
-    pin->name = name;
+    pin->name = share_text(context, name);
     pin->form = form;
     pin->numbering = numbering;
     pin->type = type;
-    pin->family = family;
+    pin->family = share_text(context, family);
     return pin;
 }
 
@@ -33,7 +34,7 @@ PinRecord *mkpin(HostContext *context, char *number, char *name, int32_t type, c
         free_blocks(context, {number, name, family});
         return nullptr;
     }
-    pin->numbering->number = number;
+    pin->numbering->number = share_text(context, number);
     return pin;
 }
 

@@ -12,6 +12,21 @@ namespace {
 constexpr uint32_t kFirstRoom = 256;
 constexpr int32_t kNoPath = -1;
 
+// The packing of a place: the line above the column above the file number + 1.
+constexpr int kFileBits = 3;
+constexpr int kColumnBits = 7;
+constexpr uint32_t kWideWhere = 0xffffffffu;   // the place is in the wide table
+constexpr uint32_t kLineLimit = (1u << (32 - kFileBits - kColumnBits)) - 1;
+
+// The packed place, or kWideWhere when it does not fit.
+uint32_t packed_place(int32_t file, int32_t line, int32_t column) {
+    if (file + 1 >= (1 << kFileBits) || column < 0 || column >= (1 << kColumnBits) || line < 0 ||
+        static_cast<uint32_t>(line) >= kLineLimit)
+        return kWideWhere;
+    return static_cast<uint32_t>(line) << (kFileBits + kColumnBits) |
+           static_cast<uint32_t>(column) << kFileBits | static_cast<uint32_t>(file + 1);
+}
+
 record_locations g_locations;
 
 // Address first; of two places of one address, the later one last.
@@ -103,6 +118,24 @@ void start_locations_of_parse() {
     g_locations.last_path = kNoPath;
 }
 
+namespace {
+
+// Room for one more entry of a table that doubles; false after a reported failure.
+template <typename Entry>
+bool make_room(HostContext *context, Entry **entries, uint32_t count, uint32_t *room) {
+    if (count < *room)
+        return true;
+    uint32_t grown = *room ? 2 * *room : kFirstRoom;
+    auto *larger = static_cast<Entry *>(mem_realloc(context, *entries, sizeof(Entry) * grown));
+    if (!larger)
+        return false;
+    *entries = larger;
+    *room = grown;
+    return true;
+}
+
+}  // namespace
+
 bool remember_location(HostContext *context, const void *record, const SourceLocation &where) {
     record_locations &table = g_locations;
     int32_t path;
@@ -110,16 +143,13 @@ bool remember_location(HostContext *context, const void *record, const SourceLoc
         return true;
     if (!find_path(context, where.file, &path))
         return false;
-    if (table.count == table.room) {
-        uint32_t room = table.room ? 2 * table.room : kFirstRoom;
-        auto *places =
-            static_cast<RecordPlace *>(mem_realloc(context, table.places, sizeof(RecordPlace) * room));
-        if (!places)
-            return false;
-        table.places = places;
-        table.room = room;
-    }
-    table.places[table.count] = RecordPlace{record, path, where.line, where.column, table.count};
+    uint32_t packed = packed_place(path, where.line, where.column);
+    if ((packed == kWideWhere && !make_room(context, &table.wide, table.wide_count, &table.wide_room)) ||
+        !make_room(context, &table.places, table.count, &table.room))
+        return false;
+    if (packed == kWideWhere)
+        table.wide[table.wide_count++] = WidePlace{table.count, path, where.line, where.column};
+    table.places[table.count] = RecordPlace{record, table.count, packed};
     table.count++;
     return true;
 }
@@ -135,10 +165,23 @@ SourceLocation location_of(const void *record) {
     }
     // The last place of the address is the one that counts.
     const RecordPlace *after = std::upper_bound(first, last, record, lies_before);
-    if (after == first || (after - 1)->record != record || (after - 1)->file == kNoPath)
+    if (after == first || (after - 1)->record != record)
         return kNowhere;
     const RecordPlace &place = *(after - 1);
-    return SourceLocation{table.paths[place.file], place.line, place.column};
+    int32_t file = static_cast<int32_t>(place.where & ((1u << kFileBits) - 1)) - 1;
+    int32_t line = static_cast<int32_t>(place.where >> (kFileBits + kColumnBits));
+    int32_t column = static_cast<int32_t>(place.where >> kFileBits & ((1u << kColumnBits) - 1));
+    if (place.where == kWideWhere) {
+        const WidePlace *wide = std::lower_bound(
+            table.wide, table.wide + table.wide_count, place.order,
+            [](const WidePlace &entry, uint32_t order) { return entry.order < order; });
+        file = wide->file;
+        line = wide->line;
+        column = wide->column;
+    }
+    if (file == kNoPath)
+        return kNowhere;
+    return SourceLocation{table.paths[file], line, column};
 }
 
 void release_record_locations(HostContext *context) {
@@ -148,6 +191,7 @@ void release_record_locations(HostContext *context) {
     mem_free(context, table.paths);
     mem_free(context, table.path_slots);
     mem_free(context, table.places);
+    mem_free(context, table.wide);
     table = record_locations{};
     start_locations_of_parse();
 }

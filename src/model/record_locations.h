@@ -6,15 +6,21 @@
 #include "base/message_location.h"
 #include "oxel32.h"
 
-// One remembered record: its file by number in the table's path list (-1
-// when the source had no name), its line and column, and the order in which
-// it was remembered.
+// One remembered record, in 16 bytes: its address, the order in which it
+// was remembered and its place packed into one number: the line, the column
+// and the file by number in the table's path list (-1 when the source had
+// no name). A place too far for the packing (a deep line or column, many
+// files) is kept whole in a second table, found by the order.
 struct RecordPlace {
     const void *record;
+    uint32_t order;
+    uint32_t where;
+};
+struct WidePlace {
+    uint32_t order;
     int32_t file;
     int32_t line;
     int32_t column;
-    uint32_t order;
 };
 
 // The description's side table, keyed by record address. A parse only
@@ -27,6 +33,9 @@ struct record_locations {
     uint32_t count;
     uint32_t room;
     uint32_t sorted;          // the places sorted so far, from the first
+    WidePlace *wide;          // in order
+    uint32_t wide_count;
+    uint32_t wide_room;
     char **paths;             // each path once, owned
     int32_t path_count;
     int32_t path_room;

@@ -37,6 +37,7 @@ void release_description(HostContext *context) {
     if (!context)
         return;
     DescriptionRoot &root = g_description.root;
+    memory_arena_release_next();
     mem_free(context, g_description.prog_name);
     g_description.prog_name = nullptr;
     release_header(context, root.header);

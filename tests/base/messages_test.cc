@@ -2,9 +2,8 @@
 #include "base/messages.h"
 #include "support/recorder.h"
 
-// A message passes from its level on, as its kind with its level and the
-// fixed words; only errors and warnings that pass are counted, the memory
-// error always.
+// A message passes from its level on, as its kind with its level and the fixed words; only errors and
+// warnings that pass are counted, the memory error always.
 TEST(HostMessages, EachReporterPassesFromItsLevelOnAndOnlyWhatPassesIsCounted) {
     const struct {
         int32_t (*report)(HostContext *, const char *, ...);

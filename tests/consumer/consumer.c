@@ -1,11 +1,6 @@
-/* A host built against the installed library: it prints the version of the
- * library and of the header, then parses and checks a description and names
- * its components.
- *
- *   consumer FILE
- *
- * Exit status: 0 when the file parsed and checked without errors, 1 when
- * not, 2 on a usage error. */
+/* A host built against the installed library: consumer FILE prints the versions of the library and of
+ * the header, then parses and checks FILE and names its components. Exit status 0 without errors, 1 with
+ * them, 2 on a usage error. */
 #include <stdio.h>
 #include <string.h>
 
@@ -35,11 +30,9 @@ int main(int argc, char **argv) {
     OxelInitialize(&host);
     if (OxelParse(&host, argv[1]) == OXEL_OK)
         checked = OxelCheck(&host);
-    if (checked != OXEL_FAILED && oxel_get_first_component()) {
-        do
-            printf("component %s\n", oxel_get_current_component_name());
-        while (oxel_get_next_component());
-    }
+    for (int32_t more = checked != OXEL_FAILED && oxel_get_first_component(); more;
+         more = oxel_get_next_component())
+        printf("component %s\n", oxel_get_current_component_name());
     OxelDestroy(&host);
     return checked == OXEL_FAILED ? 1 : 0;
 }

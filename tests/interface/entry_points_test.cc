@@ -1,6 +1,4 @@
 // Entry points: the parse and its failures, the probe, the program name, the roots, destroy
-#include <filesystem>
-
 #include "support/recorder.h"
 
 const std::string kHeaderFile =
@@ -19,13 +17,9 @@ TEST(EntryPoints, ANullContextIsRefusedWithoutAWord) {
 // Each fails the parse with what it reports, and none leaves a description.
 TEST(EntryPoints, FilesThatHoldNoDescriptionAreReported) {
     const std::string empty = write_temp_file("comment_only.oxel", "* nothing but a comment\n");
-    const std::string binary = write_temp_file("binary.oxel", std::string("\x7f"
-                                                                          "ELF\x02\x01\x01\0\0\0\xff\xfe",
-                                                                          12));
     // The parser takes an unreadable token for the end of a complete file.
     const std::string tail =
         write_temp_file("overlong_tail.oxel", kHeaderFile + std::string(5121, 'w') + "\n");
-    const std::string folder = std::filesystem::temp_directory_path().string();
     const auto reading = [](const std::string &path) { return "progress: Reading file '" + path + "'\n"; };
     const struct {
         const char *path;
@@ -36,11 +30,7 @@ TEST(EntryPoints, FilesThatHoldNoDescriptionAreReported) {
         {nullptr, "error: Unspecified KBQ file name\n", 7},
         {"stdin", "error: Unspecified KBQ file name\n", 7},
         {"/nonexistent/file.oxel", "error: Unable to open KBQ file '/nonexistent/file.oxel'\n", 7},
-        // Only a regular file is read: a folder cannot be opened as one.
-        {folder.c_str(), "error: Unable to open KBQ file '" + folder + "'\n", 7},
         {empty.c_str(), reading(empty) + "error: Not an OXEL file '" + empty + "'\n", 0},
-        {binary.c_str(), reading(binary) + "error: syntax error >> line 1 near \"\x7f\"\n"
-                         "note:             File must start with OXEL and end with END OXEL\n", 1},
         {tail.c_str(), reading(tail) + "error: syntax error >> line 5\n"
                        "            String exceeds max length (5120 characters)\n", 0},
     };
@@ -67,12 +57,11 @@ TEST(EntryPoints, ParsesAddUpUntilOneFailsAndTheRootsAreTheLibrarys) {
     DescriptionRoot *root = OxelGetInfo();
     EXPECT_EQ(root, oxel_get_info());
     ASSERT_TRUE(root->header);
-    for (const char *name : {"U1", "U2"})
-        ASSERT_EQ(oxel_parse(host.host(), write_temp_file(std::string(name) + ".oxel",
-                                                          "OXEL COMPONENT " + std::string(name) +
-                                                              " END COMPONENT END OXEL")
-                                              .c_str()),
-                  OXEL_OK);
+    for (const std::string name : {"U1", "U2"}) {
+        const std::string path =
+            write_temp_file(name + ".oxel", "OXEL COMPONENT " + name + " END COMPONENT END OXEL");
+        ASSERT_EQ(oxel_parse(host.host(), path.c_str()), OXEL_OK);
+    }
     ASSERT_TRUE(root->header && root->components);
     EXPECT_EQ(root->components->count, 2);
 
@@ -89,8 +78,6 @@ TEST(EntryPoints, ParsesAddUpUntilOneFailsAndTheRootsAreTheLibrarys) {
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{"syntax error: SECOND >> line 1 near \"END\""});
     EXPECT_TRUE(no_description());
     EXPECT_EQ(row(OxelGetSyntaxErrors(), oxel_get_syntax_errors()), "1|1");
-    OxelSetSyntaxErrors(0);
-    EXPECT_EQ(OxelGetSyntaxErrors(), 0);
     oxel_set_syntax_errors(3);
     EXPECT_EQ(OxelGetSyntaxErrors(), 3);
     OxelDestroy(host.host());

@@ -10,8 +10,7 @@ namespace {
 
 using Names = std::set<std::string>;
 
-// The library's defined dynamic symbols, without those the C++ or a
-// sanitizer runtime adds.
+// The library's defined dynamic symbols, without those the C++ or a sanitizer runtime adds.
 Names exported_symbols(const std::string &library) {
     Names names;
     FILE *pipe = popen(("nm -D --defined-only '" + library + "'").c_str(), "r");

@@ -1,71 +1,13 @@
 // Robustness sweeps over every example: allocations failing in a whole session, every prefix
 #include <algorithm>
-#include <filesystem>
 
 #include "base/memory.h"
-#include "support/description_walk.h"
 #include "support/recorder.h"
 
 namespace {
 
-std::vector<std::string> example_files() {
-    std::vector<std::string> files;
-    for (const auto &entry : std::filesystem::directory_iterator(std::string(OXEL_SOURCE_DIR) + "/examples"))
-        if (entry.path().extension() == ".oxel")
-            files.push_back(entry.path().string());
-    std::sort(files.begin(), files.end());
-    EXPECT_FALSE(files.empty());
-    return files;
-}
-
-// What one session over a file gives: a parse, every record read and every
-// query asked, a check, all read and asked again, then the quick scans.
-// `ends` holds the allocation count at the end of each step, so that a
-// failed allocation can be told to its step.
-struct Session {
-    enum Step { kParse, kQueries, kCheck, kQueriesAgain, kIsOxel, kIsFlash, kFirstName, kListing, kSteps };
-    int32_t parsed = -1, checked = -1, is_oxel = -1, is_flash = -1;
-    std::string first;
-    Texts listing;
-    uint64_t walks = 0;
-    long ends[kSteps] = {};
-};
-
-Session run_session(Recorder &host, const std::string &file) {
-    Session s;
-    const char *path = file.c_str();
-    OxelInitialize(host.host());
-    s.parsed = OxelParse(host.host(), path);
-    EXPECT_TRUE(s.parsed == OXEL_OK || no_description());
-    s.ends[Session::kParse] = memory_allocations();
-    s.walks = walk_records(OxelGetInfo()) + walk_queries(host.host());
-    s.ends[Session::kQueries] = memory_allocations();
-    s.checked = s.parsed == OXEL_OK ? OxelCheck(host.host()) : OXEL_FAILED;
-    s.ends[Session::kCheck] = memory_allocations();
-    s.walks += walk_records(OxelGetInfo()) + walk_queries(host.host());
-    s.ends[Session::kQueriesAgain] = memory_allocations();
-    OxelDestroy(host.host());
-    s.is_oxel = FileIsOxel(host.host(), path);
-    s.ends[Session::kIsOxel] = memory_allocations();
-    s.is_flash = file_is_flash(host.host(), path);
-    s.ends[Session::kIsFlash] = memory_allocations();
-    char *first = oxel_fast_parse(host.host(), path);
-    s.first = shown(first);
-    oxel_free_fast_parse_component_name(host.host(), first);
-    s.ends[Session::kFirstName] = memory_allocations();
-    char **names = nullptr;
-    int32_t count = oxel_fast_parse_info(host.host(), path, &names);
-    for (int32_t i = 0; i < count; i++)
-        s.listing.push_back(shown(names[i]));
-    oxel_free_fast_parse_component_names(host.host(), count, names);
-    s.ends[Session::kListing] = memory_allocations();
-    return s;
-}
-
-// The allocations a sweep fails: every one of the first 1500, then a
-// stride that keeps the count near 3000. The largest example makes nearly
-// ten thousand; failing each of them, under the sanitizers, would take
-// minutes for paths the first ones and the stride already cover.
+// The allocations a sweep fails: every one of the first 1500, then a stride that keeps the count near
+// 3000 (failing each of the largest example's ten thousand takes minutes under the sanitizers).
 std::vector<long> sampled(long allocations) {
     constexpr long kEvery = 1500, kStrided = 1500;
     std::vector<long> nths;
@@ -77,14 +19,12 @@ std::vector<long> sampled(long allocations) {
 
 }  // namespace
 
-// Fails allocations of a session over each example in turn: the step whose
-// allocation fails ends in its failure result with the one memory error,
-// every step before and after it gives what it gives without a failure, and
-// nothing leaks (the leak checker of the sanitizer build watches the whole
-// run). Every so often a clean session after a failed one shows that
-// nothing was left behind.
+// Fails allocations of a session over each example in turn: the step whose allocation fails ends in its
+// failure result with the one memory error, every other step gives what it gives without a failure, and
+// nothing leaks (the sanitizer build watches). Now and then a clean session shows nothing was left behind.
 TEST(Robustness, EveryAllocationFailureIsSurvived) {
-    for (const std::string &file : example_files()) {
+    for (const std::string &name : oxel_files("examples")) {
+        const std::string file = std::string(OXEL_SOURCE_DIR) + "/" + name;
         Recorder clean(0);
         memory_fail_at(0);
         const Session reference = run_session(clean, file);
@@ -108,8 +48,7 @@ TEST(Robustness, EveryAllocationFailureIsSurvived) {
                 return nth <= ends[step] && (step == Session::kParse || nth > ends[step - 1]);
             };
             ASSERT_EQ(s.parsed, failed_in(Session::kParse) ? OXEL_FAILED : OXEL_OK) << where;
-            // A query that cannot allocate gives its absence value; the
-            // description it reads stays as it is.
+            // A query that cannot allocate gives its absence value; the description it reads stays as it is.
             const bool check_fails = failed_in(Session::kParse) || failed_in(Session::kCheck);
             ASSERT_EQ(s.checked, check_fails ? OXEL_FAILED : reference.checked) << where;
             ASSERT_EQ(s.is_oxel, failed_in(Session::kIsOxel) ? 0 : 1) << where;
@@ -133,16 +72,14 @@ TEST(Robustness, EveryAllocationFailureIsSurvived) {
     }
 }
 
-// Parses every prefix of every example: each either parses and checks or,
-// once the file holds a token, gives exactly one syntax message and one
-// detail line.
+// Every prefix of every example either parses and checks or, once it holds a token, gives exactly one
+// syntax message and one detail line.
 TEST(Robustness, EveryPrefixEndsInOneSyntaxMessageAndOneDetailLine) {
-    for (const std::string &file : example_files()) {
+    for (const std::string &name : oxel_files("examples")) {
+        const std::string file = std::string(OXEL_SOURCE_DIR) + "/" + name;
         std::string text = read_file(file);
-        std::string prefix_path = write_temp_file("prefix.oxel", "");
         for (size_t length = 0; length <= text.size(); length++) {
-            std::string prefix = text.substr(0, length);
-            write_temp_file("prefix.oxel", prefix);
+            const std::string prefix_path = write_temp_file("prefix.oxel", text.substr(0, length));
             Recorder host(3);
             OxelInitialize(host.host());
             int32_t result = OxelParse(host.host(), prefix_path.c_str());
@@ -159,7 +96,7 @@ TEST(Robustness, EveryPrefixEndsInOneSyntaxMessageAndOneDetailLine) {
                 OxelDestroy(host.host());
                 continue;
             }
-            std::vector<std::string> errors = host.texts(OXEL_KIND_ERROR);
+            const Texts errors = host.texts(OXEL_KIND_ERROR);
             ASSERT_FALSE(errors.empty()) << where;
             if (errors[0].rfind("Not an OXEL file", 0) == 0) {
                 // No token at all: the grammar accepts the empty file.

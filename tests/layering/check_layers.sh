@@ -1,20 +1,14 @@
 #!/bin/sh
 # Layering: no source file includes a header of a layer above its own
-#
 #   sh check_layers.sh SRC_DIR
-#
-# Layers, bottom to top: base, lexer, model, grammar, then query and scan side
-# by side (neither includes the other), check, interface. The generated
-# oxel_parser.hh belongs to the grammar; the public oxel32.h lies below them
-# all. Every quoted include of every file under SRC_DIR is read; each one
-# that points up (or across, between query and scan) is named with its file
-# and line, and the script then fails.
+# Every quoted include under SRC_DIR that points up (or across, between query and scan) is named with
+# its file and line, and the script fails. The generated oxel_parser.hh is the grammar's.
 
 src=${1:?usage: check_layers.sh SRC_DIR}
 [ -d "$src" ] || { echo "no such folder: $src"; exit 2; }
-shown=${src%/}
-shown=${shown##*/}
+shown=$(basename "$src")
 
+# Bottom to top; query and scan side by side.
 rank() {
     case $1 in
     base) echo 0 ;;
@@ -27,9 +21,7 @@ rank() {
     esac
 }
 
-# The layer a quoted include names: its folder; the generated grammar header
-# is the grammar's; any other bare name is the file's own folder or the
-# public header, never a higher layer.
+# The layer a quoted include names; any other bare name is the file's own folder or the public header.
 target_layer() {
     case $1 in
     oxel_parser.hh) echo grammar ;;

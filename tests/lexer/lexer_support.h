@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "base/memory.h"
 #include "base/text_input.h"
@@ -10,23 +9,19 @@
 #include "lexer/lexer.h"
 #include "support/recorder.h"
 
-// One token as the lexer returned it, its value copied out and released.
-// `what` shows it: an identifier VALUE, a string "value", an integer
-// #text=value/kind, a real ~text=value, a keyword [TEXT] (?token when its
-// number is not its spelling's), a single character 'c' (?code when the code
-// is not the text's), the end $ and a failure ! (with its number unless it
-// is -1). Then /written where the text as written is not the identifier's
-// value (or is there at all for others), |text where an identifier's or
-// integer's token text differs from its value, and ?value where a value is
-// missing or unexpected.
+// One token as the lexer returned it, its value copied out and released. `what` shows it: an identifier
+// VALUE, a string "value", an integer #text=value/kind, a real ~text=value, a keyword [TEXT] (?token when
+// its number is not its spelling's), a single character 'c' (?code when the code is not the text's), the
+// end $ and a failure ! (with its number unless it is -1). Then /written where an identifier's value, its
+// text as written, is not its upper-cased token text, |text where an integer's token text differs from its
+// value, and ?value where a value is missing or unexpected.
 struct LexedToken {
     int token = 0;
     std::string value, what;  // value: identifier (upper case), string or integer text
     int32_t line = 0;         // the line number right after it was read
 };
 
-// Reads `contents`, written to a temporary file and opened as the library
-// opens a source, through the lexer, with every message going to `host`.
+// Reads `contents`, written to a temporary file opened as the library opens a source, through the lexer.
 class LexerReader {
 public:
     LexerReader(Recorder &host, const std::string &contents, const std::string &name = "tokens.oxel")
@@ -57,29 +52,32 @@ public:
              (text.size() != 1 || t.token != static_cast<unsigned char>(text[0]))) ||
             (t.token > 256 && !valued && keyword_lookup(text.c_str()) != t.token))
             t.what += "?" + std::to_string(t.token);
-        if ((value.text || value.integer || value.real) != valued)
+        if ((value.text || value.integer.text || value.real) != valued)
             t.what += "?value";
-        if ((t.token == LEX_IDENTIFIER || t.token == LEX_STRING) && value.text) {
+        // An identifier's value is its text as written; the token text holds
+        // it upper-cased.
+        std::string written = "(null)";
+        if (t.token == LEX_IDENTIFIER && value.text) {
+            t.value = text;
+            t.what = t.value;
+            written = value.text;
+        } else if (t.token == LEX_STRING && value.text) {
             t.value = value.text;
-            t.what = t.token == LEX_STRING ? '"' + t.value + '"' : t.value;
-        } else if (t.token == LEX_INTEGER && value.integer) {
-            t.value = value.integer->text;
-            t.what = "#" + t.value + "=" + std::to_string(value.integer->value) + "/" +
-                     std::to_string(value.integer->kind);
+            t.what = '"' + t.value + '"';
+        } else if (t.token == LEX_INTEGER && value.integer.text) {
+            t.value = value.integer.text;
+            t.what = "#" + t.value + "=" + std::to_string(value.integer.value) + "/" +
+                     std::to_string(value.integer.kind);
         } else if (t.token == LEX_REAL && value.real) {
             char real[32];
             std::snprintf(real, sizeof real, "%g", *value.real);
             t.what = "~" + text + "=" + real;
         }
         mem_free(nullptr, value.text);
-        if (value.integer)
-            mem_free(nullptr, value.integer->text);
-        mem_free(nullptr, value.integer);
+        mem_free(nullptr, value.integer.text);
         mem_free(nullptr, value.real);
-        char *written = lexer_take_written_text();
-        if (shown(written) != (t.token == LEX_IDENTIFIER ? t.value : "(null)"))
-            t.what += "/" + shown(written);
-        mem_free(nullptr, written);
+        if (written != (t.token == LEX_IDENTIFIER ? t.value : "(null)"))
+            t.what += "/" + written;
         if ((t.token == LEX_IDENTIFIER || t.token == LEX_INTEGER) && text != t.value)
             t.what += "|" + text;
         return t;

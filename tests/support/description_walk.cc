@@ -1,13 +1,293 @@
-// Walks of a held description for the sweeps and the fuzzers: every record read, every query asked
+// Walks of a held description for the tests, the sweeps and the fuzzers: every record read, every query asked
 #include "support/description_walk.h"
 
+#include <algorithm>
 #include <cstring>
-#include <string>
+#include <functional>
+#include <sstream>
 #include <vector>
 
 namespace {
 
-// What has been read, folded into one number.
+// Items of lists of lists, told apart by type.
+struct PinList;
+struct Netlist;
+
+std::string shown(const char *text) { return text ? text : "(null)"; }
+
+// Index records as "n", "name" or "a:b", spaced; a number's stray `last` shows.
+std::string indices_of(const ItemList *list) {
+    std::string out;
+    for (int32_t i = 0; list && i < list->count; i++) {
+        const auto *index = static_cast<const IndexRecord *>(list->items[i]);
+        out += out.empty() ? "" : " ";
+        if (!index)
+            out += "null";
+        else if (index->kind == OXEL_INDEX_NAME)
+            out += shown(reinterpret_cast<const char *>(index->first));
+        else if (index->kind == OXEL_INDEX_RANGE)
+            out += std::to_string(index->first) + ":" + std::to_string(index->last);
+        else
+            out += std::to_string(index->first) + (index->last ? "!" + std::to_string(index->last) : "");
+    }
+    return out;
+}
+
+std::string mode_spec(const ModeSpecRecord *m) {
+    if (!m)
+        return "null";
+    return std::to_string(m->code) + (m->name ? ":" + std::string(m->name) : "") +
+           (m->reserved ? "?" + std::to_string(m->reserved) : "");
+}
+
+// The records as lines of text, each field as name=value.
+struct Dump {
+    std::string text;
+    int depth = 0;
+
+    Dump &line(const std::string &word) {
+        text += "\n" + std::string(2 * depth, ' ') + word;
+        return *this;
+    }
+    Dump &field(const char *name, const std::string &value) {
+        text += " " + std::string(name) + "=" + value;
+        return *this;
+    }
+    Dump &operator()(const char *name, const char *value) {
+        return value ? field(name, "\"" + std::string(value) + "\"") : *this;
+    }
+    Dump &operator()(const char *name, int64_t value) {
+        return value ? field(name, std::to_string(value)) : *this;
+    }
+    Dump &operator()(const char *name, std::initializer_list<const double *> values) {
+        std::ostringstream out;
+        out.precision(15);
+        for (const double *value : values)
+            (out << (out.tellp() > 0 ? "," : "")), value ? out << *value : out << "-";
+        const bool any = std::any_of(values.begin(), values.end(), [](const double *v) { return v; });
+        return any ? field(name, out.str()) : *this;
+    }
+    // A list of texts, quoted.
+    Dump &operator()(const char *name, const ItemList *texts) {
+        std::string joined;
+        for (int32_t i = 0; texts && i < texts->count; i++)
+            joined += (i ? " \"" : "\"") + shown(static_cast<const char *>(texts->items[i])) + "\"";
+        return texts ? field(name, "[" + joined + "]") : *this;
+    }
+    Dump &indices(const char *name, const ItemList *list) {
+        return list ? field(name, "[" + indices_of(list) + "]") : *this;
+    }
+    // A pin reference as NAME, NAME(index) or NAME[indices]; "-" for no name.
+    Dump &pin(const char *name, const PinRefRecord *ref) {
+        if (!ref)
+            return *this;
+        const std::string pin = ref->name ? ref->name : "-", index = std::to_string(ref->selector);
+        if (ref->kind == OXEL_PINREF_ELEMENTS)
+            return field(name, pin + "[" + indices_of(reinterpret_cast<const ItemList *>(ref->selector)) + "]");
+        return field(name, ref->kind == OXEL_PINREF_ELEMENT ? pin + "(" + index + ")"
+                                                            : pin + (ref->selector ? "?" + index : ""));
+    }
+    Dump &mode(const char *name, const ModeSpecRecord *m) { return m ? field(name, mode_spec(m)) : *this; }
+    // Outputs written "-" within brackets are null items, shown as "null".
+    Dump &modes(const char *name, const ItemList *list) {
+        std::string joined;
+        for (int32_t i = 0; list && i < list->count; i++)
+            joined += (i ? " " : "") + mode_spec(static_cast<const ModeSpecRecord *>(list->items[i]));
+        return list ? field(name, "[" + joined + "]") : *this;
+    }
+    // The records of a list one level down; null items are passed over.
+    template <typename Record>
+    void items(const ItemList *list) {
+        depth++;
+        for (int32_t i = 0; list && i < list->count; i++)
+            if (list->items[i])
+                write(*this, static_cast<const Record *>(list->items[i]));
+        depth--;
+    }
+    // A list one level down by name, its records below it; "NAME []" when empty.
+    template <typename Record>
+    void below(const char *name, const ItemList *list) {
+        if (!list)
+            return;
+        depth++;
+        line(std::string(name) + (list->count ? "" : " []"));
+        items<Record>(list);
+        depth--;
+    }
+    // A register's capture value and status list.
+    template <typename Register>
+    void capture(const Register *r) {
+        (*this)("capture", r->capture_value);
+        below<CaptureStatusRecord>("capture_status", r->capture_status);
+    }
+};
+
+// What every register opens with.
+template <typename Register>
+Dump &head(Dump &d, const char *word, const Register *r) {
+    return d.line(word)("name", r->name)("purpose", r->purpose)("length", r->length);
+}
+// What boards and components open with, and what they close with.
+template <typename Section>
+void open(Dump &d, const char *word, const Section *s, int32_t standard) {
+    d.line(word)("name", s->name)("source_ref", s->source_ref)("standard", standard);
+    d.depth++;
+    write(d, s->header);
+    d.depth--;
+    d.below<PinList>("pin_lists", s->pin_lists);
+}
+template <typename Section>
+void close(Dump &d, const Section *s) {
+    d.below<SequenceRecord>("test_sequences", s->test_sequences);
+    d.below<SequenceRecord>("illegal_sequences", s->illegal_sequences);
+    d.below<GlobalPerformanceRecord>("global_families", s->global_performances);
+}
+
+void write(Dump &d, const char *word, const LogRecord *l) {
+    d.line(word)("date", l->date)("creator", l->creator)("tool", l->tool)("reason", l->reason);
+}
+void write(Dump &d, const LogRecord *l) { write(d, "log", l); }
+void write(Dump &d, const HeaderRecord *h) {
+    if (!h)
+        return;
+    d.line("header");
+    d.depth++;
+    if (h->creation_log)
+        write(d, "creation_log", h->creation_log);
+    d.depth--;
+    d.below<LogRecord>("change_logs", h->change_logs);
+}
+void write(Dump &d, const PinList *pins) {
+    d.line("pin_list").items<PinRecord>(reinterpret_cast<const ItemList *>(pins));
+}
+void write(Dump &d, const Netlist *nets) {
+    d.line("netlist").items<NetRecord>(reinterpret_cast<const ItemList *>(nets));
+}
+void write(Dump &d, const PinRecord *p) {
+    d.line("pin")("name", p->name)("form", p->form)("type", p->type)("reserved", p->reserved);
+    d("family", p->family);
+    if (const PinNumberingRecord *n = p->numbering)
+        d("number", n->number).indices("numbers", n->numbers).indices("indices", n->indices);
+}
+void write(Dump &d, const CaptureStatusRecord *s) {
+    d.line("status")("value", s->value)("description", s->description);
+}
+void write(Dump &d, const InstructionRegisterRecord *r) {
+    head(d, "instruction_register", r).capture(r);
+    d.below<InstructionRecord>("instructions", r->instructions);
+}
+void write(Dump &d, const InstructionRecord *i) {
+    d.line("instruction")("kind", i->kind)("name", i->name)("reserved", i->reserved)("code", i->code);
+    d("register", i->register_name)("mode", i->mode)("mode_name", i->mode_name)("registers", i->registers);
+}
+void write(Dump &d, const CellRecord *c) {
+    d.line("cell")("name", c->name)("init_update", c->init_update)("inputs", c->data_inputs);
+    d("outputs", c->data_outputs)("select", c->data_select);
+    d.below<CellModeRecord>("modes", c->modes);
+}
+void write(Dump &d, const CellModeRecord *m) {
+    d.line("mode")("mode", m->mode)("name", m->mode_name)("select", m->select);
+    d.mode("capture", m->capture).modes("outputs", m->outputs);
+}
+void write(Dump &d, const BoundaryScanRegisterRecord *r) {
+    head(d, "boundary_scan_register", r).below<ChainElementRecord>("chain", r->chain);
+}
+void write(Dump &d, const ChainElementRecord *e) {
+    d.line("element")("position", e->position)("cell", e->cell_name).pin("pin", e->pin);
+    d("in", e->input_params)("out", e->output_params)("third", e->third_params);
+    d("control", e->control_cells)("disable", e->disable_values);
+}
+void write(Dump &d, const BypassRegisterRecord *r) {
+    head(d, "bypass_register", r).capture(r);
+}
+void write(Dump &d, const IdRegisterRecord *r) {
+    head(d, "register", r)("manufacturer", r->manufacturer)("part_number", r->part_number);
+    d("version", r->version)("concatenation", r->concatenation).capture(r);
+}
+void write(Dump &d, const BistRegisterRecord *r) {
+    head(d, "bist_register", r)("coverage", {r->coverage}).pin("clock", r->clock);
+    d("min_duration", {r->min_duration})("parallel_outputs", r->parallel_outputs);
+    d("altered", r->altered_registers)("concatenation", r->concatenation);
+    if (const PreloadRecord *p = r->preload)
+        d("preload", p->register_name)("reserved", p->reserved)("value", p->value);
+    d.capture(r);
+}
+void write(Dump &d, const DataRegisterRecord *r) {
+    head(d, "data_register", r)("parallel_outputs", r->parallel_outputs);
+    d("altered", r->altered_registers)("concatenation", r->concatenation).capture(r);
+}
+void write(Dump &d, const SequenceRecord *s) {
+    d.line("sequence")("name", s->name)("step", s->instructions ? s->instructions->grow_step : 0);
+    d.below<VrakInstructionRecord>("instructions", s->instructions);
+}
+void write(Dump &d, const VrakInstructionRecord *i) {
+    d.line("vrak")("kind", i->kind);
+    if (i->kind == OXEL_VRAK_CMT) {
+        d("comment", static_cast<const char *>(i->operand));
+    } else if (i->kind != OXEL_VRAK_PPA) {
+        d.below<VrakOperandRecord>("operands", static_cast<const ItemList *>(i->operand));
+    } else if (const auto *ppa = static_cast<const PpaRecord *>(i->operand)) {
+        d.below<PpaSerialGroupRecord>("serial_groups", ppa->serial_groups);
+        d.below<PpaParallelGroupRecord>("parallel_groups", ppa->parallel_groups);
+    }
+}
+void write(Dump &d, const VrakOperandRecord *o) {
+    d.line("operand")("reserved", o->reserved)("target", o->target)("count", o->count)("value", o->value);
+}
+void write(Dump &d, const PpaSerialGroupRecord *g) {
+    d.line("serial")("name", g->name)("tdi", g->tdi)("tdo", g->tdo)("tms", g->tms)("tck", g->tck);
+    d("trst", g->trst);
+}
+void write(Dump &d, const PpaParallelGroupRecord *g) {
+    d.line("parallel")("name", g->name);
+    d.below<PinRefRecord>("pins", g->pins);
+}
+void write(Dump &d, const PinRefRecord *p) { d.line("ref").pin("pin", p); }
+void write(Dump &d, const GlobalPerformanceRecord *g) {
+    d.line("global_family")("name", g->name);
+    d("test_freq", {g->test_freq_min, g->test_freq_typ, g->test_freq_max});
+    d("clock_freq", {g->clock_freq_min, g->clock_freq_typ, g->clock_freq_max});
+    d("temperature", {g->temperature_min, g->temperature_typ, g->temperature_max});
+    d("tck_stop_at_one", g->tck_stop_at_one)("given", g->tck_stop_at_one_given)("reserved", g->reserved);
+}
+void write(Dump &d, const BoardChainRecord *c) {
+    d.line("chain")("name", c->name)("tdi", c->tdi_net)("tdo", c->tdo_net)("tms", c->tms_net);
+    d("tck", c->tck_net)("trst", c->trst_net);
+    d.below<PartChainRecord>("parts", c->parts);
+}
+void write(Dump &d, const PartChainRecord *p) {
+    d.line("part")("position", p->position)("part", p->part_name)("component", p->component_name);
+    d("tms", p->tms_net)("tck", p->tck_net)("trst", p->trst_net);
+}
+void write(Dump &d, const NetRecord *n) {
+    d.line("net")("component", n->component_name).pin("pin", n->pin)("nets", n->nets);
+}
+void write(Dump &d, const ComponentRecord *c) {
+    open(d, "component", c, c->standard);
+    d.below<InstructionRegisterRecord>("instruction_registers", c->instruction_registers);
+    d.below<BypassRegisterRecord>("bypass_registers", c->bypass_registers);
+    d.below<IdRegisterRecord>("identification_registers", c->identification_registers);
+    d.below<IdRegisterRecord>("usercode_registers", c->usercode_registers);
+    d.below<BistRegisterRecord>("bist_registers", c->bist_registers);
+    d.below<DataRegisterRecord>("data_registers", c->data_registers);
+    d.below<BoundaryScanRegisterRecord>("boundary_scan_registers", c->boundary_scan_registers);
+    d.below<CellRecord>("cells", c->cells);
+    close(d, c);
+}
+void write(Dump &d, const BoardRecord *b) {
+    open(d, "board", b, 0);
+    d.below<BoardChainRecord>("chains", b->chains);
+    d.below<Netlist>("netlists", b->netlists);
+    close(d, b);
+}
+void write(Dump &d, const PinFamilyRecord *f) {
+    d.line("pin_family")("name", f->name)("setup_time", {f->setup_time})("hold_time", {f->hold_time});
+    d("tplh", {f->tplh_min, f->tplh_typ, f->tplh_max})("tphl", {f->tphl_min, f->tphl_typ, f->tphl_max});
+    d("input_current", {f->iil, f->iih})("input_voltage", {f->vil, f->vih});
+    d("output_current", {f->iol, f->ioh})("output_voltage", {f->vol, f->voh});
+    d("vcc", {f->vcc_min, f->vcc_typ, f->vcc_max});
+}
+// What the queries answer, folded into one number.
 struct Walk {
     uint64_t sum = 0;
 
@@ -19,328 +299,20 @@ struct Walk {
         std::memcpy(&bits, &value, sizeof bits);
         number(bits);
     }
-    void real(const double *value) {
-        if (value)
-            real(*value);
-        else
-            number(-1);
-    }
-    void texts(const ItemList *list) {
-        for (int32_t i = 0; list && i < list->count; i++)
-            text(static_cast<const char *>(list->items[i]));
-    }
-    // Each item of a list, read by `read` (items may be null).
-    template <typename Record>
-    void each(const ItemList *list, void (*read)(Walk &, const Record *)) {
-        if (!list)
-            return;
-        number(list->count);
-        for (int32_t i = 0; i < list->count; i++)
-            if (list->items[i])
-                read(*this, static_cast<const Record *>(list->items[i]));
-    }
 };
 
-void read_index(Walk &w, const IndexRecord *index) {
-    w.number(index->kind);
-    if (index->kind == OXEL_INDEX_NAME)
-        w.text(reinterpret_cast<const char *>(index->first));
-    else
-        w.number(index->first);
-    w.number(index->last);
-}
-
-void read_pin_ref(Walk &w, const PinRefRecord *ref) {
-    w.number(ref->kind);
-    w.text(ref->name);
-    if (ref->kind == OXEL_PINREF_ELEMENTS)
-        w.each(reinterpret_cast<const ItemList *>(ref->selector), read_index);
-    else
-        w.number(ref->selector);
-}
-
-void read_log(Walk &w, const LogRecord *log) {
-    w.text(log->date);
-    w.text(log->creator);
-    w.text(log->tool);
-    w.text(log->reason);
-}
-
-void read_header(Walk &w, const HeaderRecord *header) {
-    if (!header)
-        return;
-    if (header->creation_log)
-        read_log(w, header->creation_log);
-    w.each(header->change_logs, read_log);
-}
-
-void read_status(Walk &w, const CaptureStatusRecord *status) {
-    w.text(status->value);
-    w.text(status->description);
-}
-
-// What every register has: name, purpose and length.
-template <typename Register>
-void read_register_head(Walk &w, const Register *r) {
-    w.text(r->name);
-    w.text(r->purpose);
-    w.number(r->length);
-}
-
-// The capture value and status list of a register.
-template <typename Register>
-void read_capture(Walk &w, const Register *r) {
-    w.text(r->capture_value);
-    w.each(r->capture_status, read_status);
-}
-
-void read_pin(Walk &w, const PinRecord *pin) {
-    w.text(pin->name);
-    w.number(pin->form + pin->type * 16 + pin->reserved * 256);
-    w.text(pin->family);
-    if (const PinNumberingRecord *numbering = pin->numbering) {
-        w.text(numbering->number);
-        w.each(numbering->numbers, read_index);
-        w.each(numbering->indices, read_index);
-    }
-}
-
-void read_pin_list(Walk &w, const ItemList *pins) { w.each(pins, read_pin); }
-
-void read_instruction(Walk &w, const InstructionRecord *instruction) {
-    w.number(instruction->kind + instruction->mode * 16 + instruction->reserved * 1024);
-    w.text(instruction->name);
-    w.text(instruction->code);
-    w.text(instruction->register_name);
-    w.text(instruction->mode_name);
-    w.texts(instruction->registers);
-}
-
-void read_instruction_register(Walk &w, const InstructionRegisterRecord *r) {
-    read_register_head(w, r);
-    read_capture(w, r);
-    w.each(r->instructions, read_instruction);
-}
-
-void read_mode_record(Walk &w, const ModeSpecRecord *spec) {
-    w.number(spec->code + spec->reserved * 16);
-    w.text(spec->name);
-}
-
-void read_cell_mode(Walk &w, const CellModeRecord *mode) {
-    w.text(mode->mode_name);
-    w.number(mode->mode);
-    w.text(mode->select);
-    if (mode->capture)
-        read_mode_record(w, mode->capture);
-    w.each(mode->outputs, read_mode_record);
-}
-
-void read_cell(Walk &w, const CellRecord *cell) {
-    w.text(cell->name);
-    w.text(cell->init_update);
-    w.texts(cell->data_inputs);
-    w.texts(cell->data_outputs);
-    w.texts(cell->data_select);
-    w.each(cell->modes, read_cell_mode);
-}
-
-void read_chain_element(Walk &w, const ChainElementRecord *element) {
-    w.number(element->position);
-    w.text(element->cell_name);
-    if (element->pin)
-        read_pin_ref(w, element->pin);
-    for (const ItemList *params : {element->input_params, element->output_params, element->third_params,
-                                   element->control_cells, element->disable_values})
-        w.texts(params);
-}
-
-void read_boundary_scan_register(Walk &w, const BoundaryScanRegisterRecord *r) {
-    read_register_head(w, r);
-    w.each(r->chain, read_chain_element);
-}
-
-void read_bypass_register(Walk &w, const BypassRegisterRecord *r) {
-    read_register_head(w, r);
-    read_capture(w, r);
-}
-
-void read_id_register(Walk &w, const IdRegisterRecord *r) {
-    read_register_head(w, r);
-    read_capture(w, r);
-    w.text(r->manufacturer);
-    w.text(r->part_number);
-    w.text(r->version);
-    w.texts(r->concatenation);
-}
-
-void read_bist_register(Walk &w, const BistRegisterRecord *r) {
-    read_register_head(w, r);
-    if (r->preload) {
-        w.text(r->preload->register_name);
-        w.number(r->preload->reserved);
-        w.text(r->preload->value);
-    }
-    read_capture(w, r);
-    w.real(r->coverage);
-    if (r->clock)
-        read_pin_ref(w, r->clock);
-    w.real(r->min_duration);
-    w.number(r->parallel_outputs);
-    w.texts(r->altered_registers);
-    w.texts(r->concatenation);
-}
-
-void read_data_register(Walk &w, const DataRegisterRecord *r) {
-    read_register_head(w, r);
-    read_capture(w, r);
-    w.number(r->parallel_outputs);
-    w.texts(r->altered_registers);
-    w.texts(r->concatenation);
-}
-
-void read_operand(Walk &w, const VrakOperandRecord *operand) {
-    w.number(operand->reserved + operand->count * 2);
-    w.text(operand->target);
-    w.text(operand->value);
-}
-
-void read_serial_group(Walk &w, const PpaSerialGroupRecord *group) {
-    w.text(group->name);
-    for (const ItemList *names : {group->tdi, group->tdo, group->tms, group->tck, group->trst})
-        w.texts(names);
-}
-
-void read_parallel_group(Walk &w, const PpaParallelGroupRecord *group) {
-    w.text(group->name);
-    w.each(group->pins, read_pin_ref);
-}
-
-void read_vrak(Walk &w, const VrakInstructionRecord *vrak) {
-    w.number(vrak->kind);
-    if (vrak->kind == OXEL_VRAK_CMT) {
-        w.text(static_cast<const char *>(vrak->operand));
-    } else if (vrak->kind != OXEL_VRAK_PPA) {
-        w.each(static_cast<const ItemList *>(vrak->operand), read_operand);
-    } else if (const auto *ppa = static_cast<const PpaRecord *>(vrak->operand)) {
-        w.each(ppa->serial_groups, read_serial_group);
-        w.each(ppa->parallel_groups, read_parallel_group);
-    }
-}
-
-void read_sequence(Walk &w, const SequenceRecord *sequence) {
-    w.text(sequence->name);
-    w.each(sequence->instructions, read_vrak);
-}
-
-void read_global_family(Walk &w, const GlobalPerformanceRecord *g) {
-    w.text(g->name);
-    for (const double *value : {g->test_freq_min, g->test_freq_typ, g->test_freq_max, g->clock_freq_min,
-                                g->clock_freq_typ, g->clock_freq_max, g->temperature_min,
-                                g->temperature_typ, g->temperature_max})
-        w.real(value);
-    w.number(g->tck_stop_at_one + g->tck_stop_at_one_given * 2 + g->reserved * 4);
-}
-
-void read_pin_family(Walk &w, const PinFamilyRecord *f) {
-    w.text(f->name);
-    for (const double *value : {f->setup_time, f->hold_time, f->tplh_min, f->tplh_typ, f->tplh_max,
-                                f->tphl_min, f->tphl_typ, f->tphl_max, f->iil, f->iih, f->vil, f->vih,
-                                f->iol, f->ioh, f->vol, f->voh, f->vcc_min, f->vcc_typ, f->vcc_max})
-        w.real(value);
-}
-
-// What boards and components share.
-template <typename Section>
-void read_section(Walk &w, const Section *section) {
-    w.text(section->name);
-    w.text(section->source_ref);
-    read_header(w, section->header);
-    w.each(section->pin_lists, read_pin_list);
-    w.each(section->test_sequences, read_sequence);
-    w.each(section->illegal_sequences, read_sequence);
-    w.each(section->global_performances, read_global_family);
-}
-
-void read_part(Walk &w, const PartChainRecord *part) {
-    w.text(part->component_name);
-    w.text(part->part_name);
-    w.number(part->position);
-    w.text(part->tms_net);
-    w.text(part->tck_net);
-    w.text(part->trst_net);
-}
-
-void read_board_chain(Walk &w, const BoardChainRecord *chain) {
-    for (const char *text : {chain->name, chain->tdi_net, chain->tdo_net, chain->tms_net, chain->tck_net,
-                             chain->trst_net})
-        w.text(text);
-    w.each(chain->parts, read_part);
-}
-
-void read_net(Walk &w, const NetRecord *net) {
-    w.text(net->component_name);
-    if (net->pin)
-        read_pin_ref(w, net->pin);
-    w.texts(net->nets);
-}
-
-void read_netlist(Walk &w, const ItemList *nets) { w.each(nets, read_net); }
-
-void read_board(Walk &w, const BoardRecord *board) {
-    read_section(w, board);
-    w.each(board->chains, read_board_chain);
-    w.each(board->netlists, read_netlist);
-}
-
-void read_component(Walk &w, const ComponentRecord *c) {
-    read_section(w, c);
-    w.number(c->standard);
-    w.each(c->instruction_registers, read_instruction_register);
-    w.each(c->cells, read_cell);
-    w.each(c->boundary_scan_registers, read_boundary_scan_register);
-    w.each(c->bypass_registers, read_bypass_register);
-    w.each(c->identification_registers, read_id_register);
-    w.each(c->usercode_registers, read_id_register);
-    w.each(c->bist_registers, read_bist_register);
-    w.each(c->data_registers, read_data_register);
-}
-
-// ---- Queries ----
-
-// Every name a component's registers are known by, and one it has not.
-std::vector<std::string> register_names(const ComponentRecord *c) {
-    std::vector<std::string> names{"NO_SUCH_REGISTER", ""};
-    auto add = [&](const ItemList *list, auto *record) {
-        for (int32_t i = 0; list && i < list->count; i++) {
-            const auto *r = static_cast<decltype(record)>(list->items[i]);
-            if (r && r->name)
-                names.push_back(r->name);
+// What the queries by name are asked: every name and number the component's
+// records give, and two that none gives.
+std::vector<std::string> names_in(const ComponentRecord *c) {
+    Dump d;
+    write(d, c);
+    std::vector<std::string> names{"NO_SUCH_NAME", ""};
+    for (const std::string key : {" name=\"", " number=\""})
+        for (size_t at = d.text.find(key); at != std::string::npos; at = d.text.find(key, at + 1)) {
+            const size_t start = at + key.size();
+            names.push_back(d.text.substr(start, d.text.find('"', start) - start));
         }
-    };
-    add(c->instruction_registers, static_cast<const InstructionRegisterRecord *>(nullptr));
-    add(c->boundary_scan_registers, static_cast<const BoundaryScanRegisterRecord *>(nullptr));
-    add(c->bypass_registers, static_cast<const BypassRegisterRecord *>(nullptr));
-    add(c->identification_registers, static_cast<const IdRegisterRecord *>(nullptr));
-    add(c->usercode_registers, static_cast<const IdRegisterRecord *>(nullptr));
-    add(c->bist_registers, static_cast<const BistRegisterRecord *>(nullptr));
-    add(c->data_registers, static_cast<const DataRegisterRecord *>(nullptr));
     return names;
-}
-
-// The names and numbers of the first pin list's entries, and two that no pin has.
-std::vector<std::string> pin_texts(const ComponentRecord *c) {
-    std::vector<std::string> texts{"NO_SUCH_PIN", ""};
-    const ItemList *lists = c->pin_lists;
-    const auto *pins = lists && lists->count > 0 ? static_cast<const ItemList *>(lists->items[0]) : nullptr;
-    for (int32_t i = 0; pins && i < pins->count; i++) {
-        const auto *pin = static_cast<const PinRecord *>(pins->items[i]);
-        if (pin && pin->name)
-            texts.push_back(pin->name);
-        if (pin && pin->numbering && pin->numbering->number)
-            texts.push_back(pin->numbering->number);
-    }
-    return texts;
 }
 
 void ask_instructions(Walk &w, HostContext *context) {
@@ -371,20 +343,20 @@ void ask_instructions(Walk &w, HostContext *context) {
         w.number(oxel_current_component_instruction2text_n(context, kind, buffer.data(), 64));
 }
 
-void ask_registers(Walk &w, HostContext *context, const ComponentRecord *c) {
+void ask_registers(Walk &w, HostContext *context, const std::vector<std::string> &names) {
     w.number(oxel_open_current_component_boundary_scan_register(context));
     w.number(oxel_get_current_component_boundary_scan_register_length());
     w.number(oxel_get_current_component_instruction_register_length());
     w.text(oxel_get_current_component_instruction_register_capture_code());
     w.text(oxel_get_current_component_idcode_register_capture_code());
     w.text(oxel_get_current_component_usercode_register_capture_code());
-    for (const std::string &name : register_names(c)) {
+    for (const std::string &name : names) {
         w.number(oxel_get_current_component_register_length(context, name.c_str()));
         w.text(oxel_get_current_component_register_capture_code(context, name.c_str()));
     }
 }
 
-void ask_pins(Walk &w, HostContext *context, const ComponentRecord *c) {
+void ask_pins(Walk &w, HostContext *context, const std::vector<std::string> &names) {
     for (int32_t type = 0; type <= 14; type++) {
         w.text(oxel_get_current_component_tap_pin_name(context, type));
         w.text(oxel_get_current_component_pin_id(context, type));
@@ -407,7 +379,7 @@ void ask_pins(Walk &w, HostContext *context, const ComponentRecord *c) {
         w.number(oxel_get_current_component_current_pin_direction(context));
         number = oxel_get_current_component_next_pin_nr();
     }
-    for (const std::string &text : pin_texts(c)) {
+    for (const std::string &text : names) {
         w.number(oxel_get_current_component_pin_type(context, text.c_str()));
         w.text(oxel_get_current_component_pin_nr(context, text.c_str()));
         w.text(oxel_find_current_component_pin_name(context, text.c_str()));
@@ -441,14 +413,17 @@ void ask_cells(Walk &w, HostContext *context) {
 
 }  // namespace
 
-uint64_t walk_records(const DescriptionRoot *root) {
-    Walk w;
-    read_header(w, root->header);
-    w.each(root->boards, read_board);
-    w.each(root->components, read_component);
-    w.each(root->pin_families, read_pin_family);
-    return w.sum;
+std::string dump_records(const DescriptionRoot *root) {
+    Dump d;
+    write(d, root->header);
+    d.depth = -1;
+    d.below<BoardRecord>("boards", root->boards);
+    d.below<ComponentRecord>("components", root->components);
+    d.below<PinFamilyRecord>("pin_families", root->pin_families);
+    return d.text;
 }
+
+uint64_t walk_records(const DescriptionRoot *root) { return std::hash<std::string>{}(dump_records(root)); }
 
 uint64_t walk_queries(HostContext *context) {
     Walk w;
@@ -462,8 +437,9 @@ uint64_t walk_queries(HostContext *context) {
         w.real(oxel_get_current_component_highest_frequency());
         w.number(oxel_get_current_component_standard(context));
         ask_instructions(w, context);
-        ask_registers(w, context, c);
-        ask_pins(w, context, c);
+        const std::vector<std::string> names = names_in(c);
+        ask_registers(w, context, names);
+        ask_pins(w, context, names);
         ask_cells(w, context);
     }
     // Opened by name, which may be shared: a walk by the cursor ends first.

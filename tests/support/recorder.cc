@@ -1,6 +1,10 @@
 // The tests' one fixture: a recording host, temporary files, parses and readers of records
 #include "support/recorder.h"
 
+#include "base/memory.h"
+#include "support/description_walk.h"
+
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -23,6 +27,11 @@ int32_t OXEL_CALLBACK record_message(void *user_data, const MessageRecord *messa
     static_cast<Recorder *>(user_data)->messages.push_back(
         {message->kind, message->level, message->zero, message->one, message->text, where});
     return 0;
+}
+
+DescriptionRoot *parsed(int32_t result, const Recorder &host) {
+    EXPECT_EQ(result, OXEL_OK) << host.dump();
+    return result == OXEL_OK ? OxelGetInfo() : nullptr;
 }
 
 }  // namespace
@@ -60,8 +69,7 @@ std::string write_temp_file(const std::string &name, const std::string &contents
         std::filesystem::temp_directory_path() / ("oxel32-tests-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream(dir / name, std::ios::binary) << contents;
-    // With forward slashes on every platform: the tests build include
-    // directives and expected messages from it.
+    // Forward slashes everywhere: the tests build include directives and expected messages from it.
     return (dir / name).generic_string();
 }
 
@@ -75,9 +83,18 @@ std::string example_path(const std::string &name) {
     return std::string(OXEL_SOURCE_DIR) + "/examples/" + name;
 }
 
+Texts oxel_files(const std::string &folder) {
+    Texts files;
+    for (const auto &entry : std::filesystem::directory_iterator(std::string(OXEL_SOURCE_DIR) + "/" + folder))
+        if (entry.path().extension() == ".oxel")
+            files.push_back(folder + "/" + entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_FALSE(files.empty()) << folder;
+    return files;
+}
+
 std::set<std::string> header_exports() {
-    // Comments and preprocessor lines left out, each OXEL_API word must give
-    // one name: none is read past or twice.
+    // Comments and preprocessor lines left out, each OXEL_API word must give one name.
     std::string code = read_file(std::string(OXEL_SOURCE_DIR) + "/include/oxel32.h");
     code = std::regex_replace(code, std::regex(R"(/\*[\s\S]*?\*/|//[^\n]*)"), " ");
     code = std::regex_replace(code, std::regex(R"((^|\n)[ \t]*#[^\n]*)"), "\n");
@@ -127,6 +144,38 @@ Texts texts_of(const ItemList *list) {
     return out;
 }
 
+Session run_session(Recorder &host, const std::string &file) {
+    Session s;
+    const char *path = file.c_str();
+    OxelInitialize(host.host());
+    s.parsed = OxelParse(host.host(), path);
+    s.parse_messages = host.dump();
+    EXPECT_TRUE(s.parsed == OXEL_OK || no_description());
+    s.ends[Session::kParse] = memory_allocations();
+    s.walks = walk_records(OxelGetInfo()) + walk_queries(host.host());
+    s.ends[Session::kQueries] = memory_allocations();
+    s.checked = s.parsed == OXEL_OK ? OxelCheck(host.host()) : OXEL_FAILED;
+    s.ends[Session::kCheck] = memory_allocations();
+    s.walks += walk_records(OxelGetInfo()) + walk_queries(host.host());
+    s.ends[Session::kQueriesAgain] = memory_allocations();
+    OxelDestroy(host.host());
+    s.is_oxel = FileIsOxel(host.host(), path);
+    s.ends[Session::kIsOxel] = memory_allocations();
+    s.is_flash = file_is_flash(host.host(), path);
+    s.ends[Session::kIsFlash] = memory_allocations();
+    char *first = oxel_fast_parse(host.host(), path);
+    s.first = shown(first);
+    oxel_free_fast_parse_component_name(host.host(), first);
+    s.ends[Session::kFirstName] = memory_allocations();
+    char **names = nullptr;
+    int32_t count = oxel_fast_parse_info(host.host(), path, &names);
+    for (int32_t i = 0; i < count; i++)
+        s.listing.push_back(shown(names[i]));
+    oxel_free_fast_parse_component_names(host.host(), count, names);
+    s.ends[Session::kListing] = memory_allocations();
+    return s;
+}
+
 void ParseTest::TearDown() {
     OxelDestroy(host.host());
     OxelInitialize(host.host());
@@ -142,15 +191,6 @@ int32_t ParseTest::parse_file(const std::string &path) {
 int32_t ParseTest::parse(const std::string &body) {
     return parse_file(write_temp_file("description.oxel", "OXEL\n" + body + "\nEND OXEL\n"));
 }
-
-namespace {
-
-DescriptionRoot *parsed(int32_t result, const Recorder &host) {
-    EXPECT_EQ(result, OXEL_OK) << host.dump();
-    return result == OXEL_OK ? OxelGetInfo() : nullptr;
-}
-
-}  // namespace
 
 DescriptionRoot *ParseTest::parse_ok(const std::string &body) { return parsed(parse(body), host); }
 

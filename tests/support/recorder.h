@@ -18,8 +18,7 @@ struct RecordedMessage {
     std::string where;   // "file:line:column" as oxel_message_location tells it; empty for nowhere
 };
 
-// A host as the tests drive the library: a recording callback, its own
-// counters and a message level (4, everything, unless changed).
+// A host as the tests drive the library: a recording callback, its own counters, a level (4 unless given).
 struct Recorder {
     HostContext context{};
     MessageCounters counters{};
@@ -42,10 +41,11 @@ std::string write_temp_file(const std::string &name, const std::string &contents
 std::string read_file(const std::string &path);
 // The path of a file under examples/.
 std::string example_path(const std::string &name);
+// The .oxel files of a folder of the source tree, sorted, as paths from the source folder.
+Texts oxel_files(const std::string &folder);
 // The name of every function the public header declares with OXEL_API.
 std::set<std::string> header_exports();
-// Compares `actual` with the golden file at `path` (under the source
-// folder), or rewrites the file when OXEL_UPDATE_GOLDEN is set.
+// Compares `actual` with the golden file at `path` under the source folder (rewritten if OXEL_UPDATE_GOLDEN).
 void expect_golden(const std::string &path, const std::string &actual);
 // True when the library holds no description.
 bool no_description();
@@ -56,9 +56,8 @@ int open_descriptors();
 inline std::string shown(const char *text) { return text ? text : "(null)"; }
 inline std::string shown(const std::string &text) { return text; }
 inline std::string shown(int64_t number) { return std::to_string(number); }
-// Fields joined by "|", to check a record in one expectation. The order in
-// which the fields are evaluated is unspecified: fields with side effects
-// belong in statements of their own.
+// Fields joined by "|", to check a record in one expectation. Their order of evaluation is unspecified:
+// fields with side effects belong in statements of their own.
 template <typename... Field>
 std::string row(const Field &...fields) {
     std::string out;
@@ -77,8 +76,20 @@ std::vector<Record *> items_of(const ItemList *list) {
 // The texts of a list of texts; a null item reads "(null)".
 Texts texts_of(const ItemList *list);
 
-// Parses into the library's one description; the last one is released and
-// the query cursors cleared at the end.
+// One session over a file: a parse (its messages kept), every record read and query asked, a check, all
+// again, the quick scans. `ends` holds the allocation count after each step, to tell a failed allocation's.
+struct Session {
+    enum Step { kParse, kQueries, kCheck, kQueriesAgain, kIsOxel, kIsFlash, kFirstName, kListing, kSteps };
+    int32_t parsed = -1, checked = -1, is_oxel = -1, is_flash = -1;
+    std::string parse_messages, first;
+    Texts listing;
+    uint64_t walks = 0;
+    long ends[kSteps] = {};
+};
+
+Session run_session(Recorder &host, const std::string &file);
+
+// Parses into the library's one description, released at the end with the query cursors.
 class ParseTest : public ::testing::Test {
 protected:
     void TearDown() override;
@@ -89,8 +100,7 @@ protected:
     // The description of a body, or of a bundled example, that must parse.
     DescriptionRoot *parse_ok(const std::string &body);
     DescriptionRoot *parse_example(const std::string &name);
-    // The detail line of a body that must fail with one syntax message and
-    // one detail line, leaving no description.
+    // The detail line of a body that must fail with one syntax message and one detail line, leaving nothing.
     std::string detail_of(const std::string &body);
 
     Recorder host;
