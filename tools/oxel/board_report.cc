@@ -35,7 +35,7 @@ BoardReport collect_board(const BoardRecord &board) {
                 if (net)
                     nets.insert(net);
             }
-            report.netlist.push_back(info);
+            report.netlist.push_back(std::move(info));
         }
     report.net_count = nets.size();
     report.test_sequences = collect_sequences(board.test_sequences);
@@ -52,7 +52,7 @@ std::vector<SequenceInfo> collect_sequences(const ItemList *sequences) {
         for (const VrakInstructionRecord *instruction :
              items_of<VrakInstructionRecord>(sequence->instructions))
             info.mnemonics.push_back(vrak_mnemonic(instruction->kind));
-        infos.push_back(info);
+        infos.push_back(std::move(info));
     }
     return infos;
 }

@@ -1,8 +1,10 @@
 // oxel show: gathering each component through the query exports
 #include "component_report.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -60,7 +62,7 @@ void collect_instructions(HostContext *context, ComponentReport &report) {
         info.register_name = text(oxel_get_current_component_register_selected());
         if (oxel_get_current_component_register_type_selected_n(context, buffer, kTextRoom) >= 0)
             info.register_type = type_word(buffer);
-        report.instructions.push_back(info);
+        report.instructions.push_back(std::move(info));
     }
 }
 
@@ -76,6 +78,7 @@ void collect_pins(HostContext *context, ComponentReport &report) {
     // A walk by numbers goes on past buses; a walk by names would stop.
     const ItemList *records = first_pin_list();
     int32_t count = oxel_nr_current_component_pins();
+    report.pins.reserve(count > 0 ? static_cast<size_t>(count) : 0);
     for (int32_t i = 0; i < count; i++) {
         if (i == 0)
             oxel_get_current_component_first_pin_nr();
@@ -94,7 +97,7 @@ void collect_pins(HostContext *context, ComponentReport &report) {
                     *pin.name += index_list_text(record->numbering->indices);
             }
         }
-        report.pins.push_back(pin);
+        report.pins.push_back(std::move(pin));
     }
 }
 
@@ -103,6 +106,10 @@ void collect_cells(HostContext *context, ComponentReport &report) {
         oxel_open_current_component_boundary_scan_register(context) == 1;
     report.boundary_scan_register_length =
         oxel_get_current_component_boundary_scan_register_length();
+    // The register's length is only a hint of the cells: room for as many
+    // saves the copies of a growing list on a long chain.
+    if (report.boundary_scan_register_length > 0)
+        report.cells.reserve(static_cast<size_t>(std::min(report.boundary_scan_register_length, 1 << 20)));
     for (int32_t more = oxel_get_current_component_first_cell(context); more;
          more = oxel_get_current_component_next_cell(context)) {
         CellInfo cell{};
@@ -117,7 +124,7 @@ void collect_cells(HostContext *context, ComponentReport &report) {
         cell.name = text(oxel_get_current_component_current_cell_name());
         cell.control = oxel_get_current_component_current_cell_CD_output(context);
         cell.disable = oxel_get_current_component_current_cell_CD_value(context);
-        report.cells.push_back(cell);
+        report.cells.push_back(std::move(cell));
     }
     // Looking a pin up by position moves the chain cursor: after the walk.
     for (CellInfo &cell : report.cells) {

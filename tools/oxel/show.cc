@@ -79,13 +79,29 @@ void print_report(const ComponentReport &c) {
         std::printf("\n  Boundary-scan cells: no boundary-scan register\n");
     if (c.cells.empty())
         return;
+    // A chain may hold hundreds of thousands of cells: each row is made twice
+    // (to widen the columns, then to print) rather than held.
     Table cells;
-    cells.add({"POS", "CELL", "PIN", "FUNCTIONS", "CONTROL", "DISABLE"});
-    for (const CellInfo &cell : c.cells)
-        cells.add({std::to_string(cell.position), shown(cell.name), shown(cell.pin),
-                   functions_text(cell.functions), control_text(cell.control),
-                   disable_text(cell.disable)});
-    cells.print("    ");
+    const std::vector<std::string> heading = {"POS", "CELL", "PIN", "FUNCTIONS", "CONTROL", "DISABLE"};
+    std::vector<std::string> row(heading.size());
+    auto make_row = [&row](const CellInfo &cell) {
+        row[0] = std::to_string(cell.position);
+        row[1] = shown(cell.name);
+        row[2] = shown(cell.pin);
+        row[3] = functions_text(cell.functions);
+        row[4] = control_text(cell.control);
+        row[5] = disable_text(cell.disable);
+    };
+    cells.widen(heading);
+    for (const CellInfo &cell : c.cells) {
+        make_row(cell);
+        cells.widen(row);
+    }
+    cells.print_row("    ", heading);
+    for (const CellInfo &cell : c.cells) {
+        make_row(cell);
+        cells.print_row("    ", row);
+    }
 }
 
 void write_json(JsonWriter &json, const ComponentReport &c) {
