@@ -82,6 +82,7 @@ struct memory_state {
     uint32_t slot_count;            // a power of two, at least twice the chunks
     uint32_t chunk_count;
     ArenaChunk *newest;             // the chunk new pages come from
+    ArenaChunk *last_found;         // the chunk chunk_of found last, null none
     PageRun runs[kClassCount];
     PageRun shared_runs[kClassCount];
     void *free_blocks[kClassCount]; // each free block holds the next one
@@ -117,10 +118,17 @@ ArenaChunk *chunk_of(const void *block) {
     if (g_memory.chunk_count == 0)
         return nullptr;
     uintptr_t key = key_of(block);
+    // A description is released block after block, most of them from the
+    // chunk of the block before.
+    if (g_memory.last_found && key_of(g_memory.last_found->pages) == key)
+        return g_memory.last_found;
     for (uint32_t i = first_slot(key);; i = (i + 1) & (g_memory.slot_count - 1)) {
         ArenaChunk *chunk = g_memory.slots[i];
-        if (!chunk || key_of(chunk->pages) == key)
+        if (!chunk || key_of(chunk->pages) == key) {
+            if (chunk)
+                g_memory.last_found = chunk;
             return chunk;
+        }
     }
 }
 
