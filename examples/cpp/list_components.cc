@@ -19,14 +19,20 @@ std::string shown(std::string_view text) { return text.data() ? std::string(text
 void list_component(const oxel::component &c) {
     // A line of its own, as `oxel components` names it.
     std::cout << "component " << c.name() << '\n';
-    for (const oxel::pin &p : c.pins())
-        std::cout << "  pin " << shown(p.name) << (p.bus ? " bus" : " " + shown(p.number)) << " type "
-                  << p.type << '\n';
+    // Written piece by piece: g++ 12 at -O3 takes `" " + text` for an overlapping copy.
+    for (const oxel::pin &p : c.pins()) {
+        std::cout << "  pin " << shown(p.name) << ' ' << (p.bus ? "bus" : shown(p.number));
+        std::cout << " type " << p.type << '\n';
+    }
     for (const oxel::instruction &i : c.instructions())
         std::cout << "  instruction " << i.name << ' ' << i.code << ' ' << shown(i.register_name) << '\n';
-    for (const oxel::register_info &r : c.registers())
+    for (const oxel::register_info &r : c.registers()) {
         std::cout << "  register " << kRegisterKinds[static_cast<int>(r.kind)] << ' ' << r.name << " length "
-                  << r.length << (r.capture.data() ? " capture " + std::string(r.capture) : "") << '\n';
+                  << r.length;
+        if (r.capture.data())
+            std::cout << " capture " << r.capture;
+        std::cout << '\n';
+    }
     for (const oxel::cell &cell : c.cells()) {
         std::cout << "  cell " << cell.position << ' ' << cell.name << ' ' << shown(cell.pin);
         if (cell.pin_index)
