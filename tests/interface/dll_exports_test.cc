@@ -17,7 +17,7 @@ template <typename Directory>
 const Directory *data_directory(HMODULE module, int index) {
     const auto *image = reinterpret_cast<const unsigned char *>(module);
     const auto *dos = reinterpret_cast<const IMAGE_DOS_HEADER *>(image);
-    const auto *nt = reinterpret_cast<const IMAGE_NT_HEADERS32 *>(image + dos->e_lfanew);
+    const auto *nt = reinterpret_cast<const IMAGE_NT_HEADERS *>(image + dos->e_lfanew);
     const IMAGE_DATA_DIRECTORY &directory = nt->OptionalHeader.DataDirectory[index];
     if (directory.Size == 0)
         return nullptr;
@@ -83,6 +83,21 @@ TEST(DllExports, TheDllExportsTheHeadersEntryPointsUnderPlainNamesAndImportsOnly
         destroy(host.host());
     }
     EXPECT_EQ(parse(nullptr, "x"), OXEL_NO_CONTEXT);
+
+    // Their cdecl twins work as well: the same calls under the lower-case names.
+    using CdeclParseEntry = int32_t (*)(HostContext *, const char *);
+    using CdeclContextEntry = int32_t (*)(HostContext *);
+    using CdeclDestroyEntry = void (*)(HostContext *);
+    auto initialize_twin = entry<CdeclContextEntry>(dll, "oxel_initialize");
+    auto parse_twin = entry<CdeclParseEntry>(dll, "oxel_parse");
+    auto destroy_twin = entry<CdeclDestroyEntry>(dll, "oxel_destroy");
+    ASSERT_TRUE(initialize_twin && parse_twin && destroy_twin);
+    for (int i = 0; i < 3; i++) {
+        EXPECT_EQ(initialize_twin(host.host()), OXEL_OK);
+        EXPECT_EQ(parse_twin(host.host(), example_path("jx200.oxel").c_str()), OXEL_OK) << host.dump();
+        destroy_twin(host.host());
+    }
+    EXPECT_EQ(parse_twin(nullptr, "x"), OXEL_NO_CONTEXT);
     // The compiler's runtime is linked in: a host needs only the system's own.
     EXPECT_EQ(imported_libraries(dll), (std::set<std::string>{"KERNEL32.DLL", "MSVCRT.DLL"}));
     FreeLibrary(dll);
