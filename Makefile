@@ -2,8 +2,9 @@
 #   make check    install what is missing, build everything, run the tests
 #   make demo     build the library and `oxel` only, then parse, show and
 #                 check bundled examples with it
-#   make install  build the library and `oxel`, then install them under
-#                 /usr/local, or under PREFIX=...
+#   make install  build the library and `oxel` (the release preset, optimised
+#                 across files), then install them under /usr/local, or under
+#                 PREFIX=...
 #   make sanitize the test suite under AddressSanitizer and UBSan
 #   make clang    the test suite built with clang++
 #   make bench    a Release build timed on generated descriptions (several
@@ -57,8 +58,10 @@ demo: tool
 	$(OXEL) show $(DEMO_FILE)
 	$(OXEL) check $(CHECK_FILES)
 
-install: tool
-	cmake --install build/default $(if $(PREFIX),--prefix $(PREFIX))
+install: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	cmake --install build/release $(if $(PREFIX),--prefix $(PREFIX))
 
 sanitize: deps
 	cmake --preset sanitize
@@ -72,9 +75,8 @@ clang: deps
 
 BENCH_SIZES ?= 5 20 50
 bench: deps
-	cmake --preset bench
-	cmake --build --preset bench -j $(JOBS) --target oxel
-	/usr/bin/python3 bench/run_bench.py --build build/bench --work build/bench/corpus --sizes "$(BENCH_SIZES)"
+	cmake --preset bench -DOXEL_BENCH_SIZES="$(BENCH_SIZES)"
+	cmake --build --preset bench -j $(JOBS) --target bench
 
 deps-win32:
 	@sh tools/install-deps.sh win32

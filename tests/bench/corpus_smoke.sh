@@ -1,12 +1,12 @@
 #!/bin/sh
 # Bench corpus smoke: each shape of the generator, small, parses clean with the tool
-#   corpus_smoke.sh GENERATOR OXEL WORKDIR
+#   corpus_smoke.sh PYTHON GENERATOR OXEL WORKDIR
 set -eu
-generator=$1 oxel=$2 work=$3
+python=$1 generator=$2 oxel=$3 work=$4
 mkdir -p "$work"
-/usr/bin/python3 "$generator" board "$work/board.oxel" --megabytes 0.3
+"$python" "$generator" board "$work/board.oxel" --megabytes 0.3
 for shape in chain netlist vrak; do
-    /usr/bin/python3 "$generator" "$shape" "$work/$shape.oxel" --count 3000
+    "$python" "$generator" "$shape" "$work/$shape.oxel" --count 3000
 done
 for file in "$work"/*.oxel; do
     # Errors and warnings at level 2; a clean parse prints nothing.
