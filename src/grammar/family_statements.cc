@@ -54,12 +54,12 @@ void store_values(HostContext *context, Family *family, const Field<Family> (&fi
 }  // namespace
 
 PinFamilyRecord *open_pin_family(parser_state *parse, char *name) {
-    parse->current_pin_family = mkpinfamily(parse->host, name);
+    parse->current_pin_family = make_pin_family(parse->host, name);
     return parse->current_pin_family;
 }
 
 GlobalPerformanceRecord *open_global_family(parser_state *parse, char *name) {
-    parse->current_global_family = mkglobalfamily(parse->host, name);
+    parse->current_global_family = make_global_family(parse->host, name);
     return parse->current_global_family;
 }
 

@@ -53,12 +53,12 @@ char *join_words(HostContext *context, char *head, char *tail) {
 }
 
 ModeSpecRecord *coded_entry(HostContext *context, int32_t code) {
-    return mkmodespec(context, code, nullptr);
+    return make_mode_spec(context, code, nullptr);
 }
 
 ModeSpecRecord *named_entry(HostContext *context, int32_t code, const char *name) {
     char *copy = str_duplicate(context, name);
-    return copy ? mkmodespec(context, code, copy) : nullptr;
+    return copy ? make_mode_spec(context, code, copy) : nullptr;
 }
 
 void report_broken_capture_status(int token) {

@@ -11,7 +11,7 @@
 #include "model/item_list.h"
 #include "model/record_locations.h"
 #include "model/release.h"
-#include "model/tagged_item.h"
+#include "model/statements.h"
 
 // Token values. Every helper takes what it is handed and releases what it
 // does not pass on.
@@ -30,13 +30,6 @@ char *start_word_run(char *first);
 // The two words joined into one text; both are released. Null after a
 // failed allocation. The text of the pattern grows by doubling.
 char *join_words(HostContext *context, char *head, char *tail);
-
-// A section statement {tag, record}; null after a failed allocation, the
-// record then released.
-template <typename Record>
-TaggedItem *statement(HostContext *context, int32_t tag, Record *record) {
-    return mkstatement(context, tag, reinterpret_cast<intptr_t>(record));
-}
 
 // An instruction kind or mode given by its code alone, without a name.
 ModeSpecRecord *coded_entry(HostContext *context, int32_t code);

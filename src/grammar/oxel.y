@@ -13,6 +13,7 @@ struct parser_state;
 #include "grammar/top_sections.h"
 #include "model/board_records.h"
 #include "model/component_records.h"
+#include "model/description.h"
 }
 
 /* Every action and destructor reaches the state of the parse, its host
@@ -39,6 +40,8 @@ struct parser_state;
     double *real;
     ItemList *list;
     TaggedItem *item;
+    struct TapMap *tap_map;
+    struct PpaSignal *ppa_signal;
     intptr_t number;
     HeaderRecord *header;
     LogRecord *log;
@@ -266,7 +269,8 @@ struct parser_state;
 %type <board> board_section
 %type <list> board_item_list board_tap_section tap_map_list part_chain_section part_list
 %type <list> netlist_section net_entry_list
-%type <item> board_item tap_map
+%type <item> board_item
+%type <tap_map> tap_map
 %type <number> tap_signal
 %type <board_chain> board_chain_section
 %type <part> part
@@ -282,7 +286,7 @@ struct parser_state;
 %type <ppa> ppa_body
 %type <ppa_assignment> ppa_group
 %type <serial_group> serial_group serial_assignments
-%type <item> serial_assignment
+%type <ppa_signal> serial_assignment
 %type <parallel_group> parallel_group
 
 /* Values still on the stacks when a parse stops are released here. The
@@ -337,7 +341,7 @@ struct parser_state;
 %destructor { release_part_chain(parse->host, $$); } <part>
 %destructor { release_net(parse->host, $$); } <net>
 %destructor { release_pin_family(parse->host, $$); } <pin_family>
-%destructor { release_global_performance(parse->host, $$); } <global_family>
+%destructor { release_global_family(parse->host, $$); } <global_family>
 %destructor { release_sequence(parse->host, $$); } <sequence>
 %destructor { release_vrak_instruction(parse->host, $$); } <vrak>
 %destructor { release_vrak_operand(parse->host, $$); } <operand>
@@ -345,8 +349,8 @@ struct parser_state;
 %destructor { release_ppa_assignment(parse->host, $$); } <ppa_assignment>
 %destructor { release_ppa_serial_group(parse->host, $$); } <serial_group>
 %destructor { release_ppa_parallel_group(parse->host, $$); } <parallel_group>
-%destructor { release_board_statement(parse->host, $$); } board_item
-%destructor { list_release_with(parse->host, $$, release_board_statement); } board_item_list
+%destructor { release_statement(parse->host, $$); } board_item
+%destructor { list_release_with(parse->host, $$, release_statement); } board_item_list
 %destructor { release_tap_map(parse->host, $$); } tap_map
 %destructor { list_release_with(parse->host, $$, release_tap_map); } board_tap_section tap_map_list
 %destructor { list_release_with(parse->host, $$, release_part_chain); } part_chain_section part_list
@@ -492,10 +496,10 @@ name_list
 
 index
     : INTEGER
-        { $$ = mkindex(parse->host, OXEL_INDEX_NUMBER, take_integer(parse->host, $1), nullptr, 0);
+        { $$ = make_index(parse->host, OXEL_INDEX_NUMBER, take_integer(parse->host, $1), nullptr, 0);
           if (!$$) YYABORT; }
     | INTEGER ':' INTEGER
-        { $$ = mkindex(parse->host, OXEL_INDEX_RANGE, take_integer(parse->host, $1), nullptr,
+        { $$ = make_index(parse->host, OXEL_INDEX_RANGE, take_integer(parse->host, $1), nullptr,
                        take_integer(parse->host, $3)); if (!$$) YYABORT; }
     ;
 
@@ -509,14 +513,14 @@ index_list
 /* The name is a list_name: the word after it is read in name mode too. */
 pin_ref
     : list_name '(' index_list ')'
-        { $$ = mkpinref(parse->host, OXEL_PINREF_ELEMENT, $1, $3); if (!$$) YYABORT; }
+        { $$ = make_pin_ref(parse->host, OXEL_PINREF_ELEMENT, $1, $3); if (!$$) YYABORT; }
     | list_name
-        { $$ = mkpinref(parse->host, OXEL_PINREF_PLAIN, $1, nullptr); if (!$$) YYABORT; }
+        { $$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, $1, nullptr); if (!$$) YYABORT; }
     | INTEGER
-        { $$ = mkpinref(parse->host, OXEL_PINREF_PLAIN, integer_text(parse->host, $1), nullptr);
+        { $$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, integer_text(parse->host, $1), nullptr);
           if (!$$) YYABORT; }
     | dash
-        { $$ = mkpinref(parse->host, OXEL_PINREF_PLAIN, nullptr, nullptr); if (!$$) YYABORT; }
+        { $$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, nullptr, nullptr); if (!$$) YYABORT; }
     ;
 
 pin_ref_list
@@ -536,12 +540,12 @@ pin_ref_list
 
 header_section
     : OXEL_HEADER creation_log change_log_list END OXEL_HEADER
-        { $$ = mkheader(parse->host, $2, $3); if (!$$) YYABORT; }
+        { $$ = make_header(parse->host, $2, $3); if (!$$) YYABORT; }
     ;
 
 creation_log
     : CREATION_LOG opt_colon STRING STRING STRING STRING
-        { $$ = mklog(parse->host, $3, $4, $5, $6); if (!$$) YYABORT; }
+        { $$ = make_log(parse->host, $3, $4, $5, $6); if (!$$) YYABORT; }
     | error
         { report_expected("CREATIONLOG expected"); YYABORT; }
     ;
@@ -560,7 +564,7 @@ change_log_list
 
 change_log
     : CHANGE_LOG opt_colon STRING STRING STRING STRING
-        { $$ = mklog(parse->host, $3, $4, $5, $6); if (!$$) YYABORT; }
+        { $$ = make_log(parse->host, $3, $4, $5, $6); if (!$$) YYABORT; }
     ;
 
 /* ---------------------------------------------------------------- */
@@ -569,7 +573,7 @@ change_log
 component_section
     : COMPONENT { lexer_set_name_mode(true); } name component_body END COMPONENT
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkcomponent(parse->host, $3, parse->source_ref, $4), release_component);
+          $$ = site.keep(make_component(parse->host, description_root(), $3, parse->source_ref, $4), release_component);
           if (!$$) YYABORT; }
     ;
 
@@ -592,35 +596,35 @@ component_item_list
 
 component_item
     : pin_list_section
-        { $$ = statement(parse->host, TAG_PIN_LIST, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_PIN_LIST>(parse->host, $1); if (!$$) YYABORT; }
     | standard_item
-        { $$ = mkstatement(parse->host, TAG_STANDARD, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_STANDARD>(parse->host, $1); if (!$$) YYABORT; }
     | header_section
-        { $$ = statement(parse->host, TAG_HEADER, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_OXEL_HEADER>(parse->host, $1); if (!$$) YYABORT; }
     | cell_section
-        { $$ = statement(parse->host, TAG_CELL, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_CELL>(parse->host, $1); if (!$$) YYABORT; }
     | instruction_register_section
-        { $$ = statement(parse->host, TAG_INSTRUCTION_REGISTER, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_INSTRUCTION_REGISTER>(parse->host, $1); if (!$$) YYABORT; }
     | boundary_scan_register_section
-        { $$ = statement(parse->host, TAG_BOUNDARY_SCAN_REGISTER, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_BOUNDARY_SCAN_REGISTER>(parse->host, $1); if (!$$) YYABORT; }
     | bypass_register_section
-        { $$ = statement(parse->host, TAG_BYPASS_REGISTER, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_BYPASS_REGISTER>(parse->host, $1); if (!$$) YYABORT; }
     | identification_register_section
-        { $$ = statement(parse->host, TAG_IDENTIFICATION_REGISTER, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_IDENTIFICATION_REGISTER>(parse->host, $1); if (!$$) YYABORT; }
     | usercode_register_section
-        { $$ = statement(parse->host, TAG_USERCODE_REGISTER, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_USERCODE_REGISTER>(parse->host, $1); if (!$$) YYABORT; }
     | bist_register_section
-        { $$ = statement(parse->host, TAG_BIST_REGISTER, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_BIST_REGISTER>(parse->host, $1); if (!$$) YYABORT; }
     | data_register_section
-        { $$ = statement(parse->host, TAG_DATA_REGISTER, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_DATA_REGISTER>(parse->host, $1); if (!$$) YYABORT; }
     | test_sequence_section
-        { $$ = statement(parse->host, TAG_TEST_SEQUENCE, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_TEST_SEQUENCE>(parse->host, $1); if (!$$) YYABORT; }
     | illegal_vectors_section
-        { $$ = statement(parse->host, TAG_ILLEGAL_VECTORS, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_ILLEGAL_VECTORS>(parse->host, $1); if (!$$) YYABORT; }
     | pin_family_section
-        { $$ = statement(parse->host, TAG_PIN_FAMILY, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_PIN_FAMILY>(parse->host, $1); if (!$$) YYABORT; }
     | global_family_section
-        { $$ = statement(parse->host, TAG_GLOBAL_FAMILY, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_GLOBAL_FAMILY>(parse->host, $1); if (!$$) YYABORT; }
     ;
 
 standard_item
@@ -671,13 +675,13 @@ pin_definition
 single_pin
     : { lexer_set_name_mode(true); } pin_id { lexer_set_name_mode(true); } opt_name pin_type
       { lexer_set_name_mode(true); } opt_name
-        { $$ = mkpin(parse->host, $2, $4, $5, $7); if (!$$) YYABORT; lexer_set_name_mode(true); }
+        { $$ = make_pin(parse->host, $2, $4, $5, $7); if (!$$) YYABORT; lexer_set_name_mode(true); }
     ;
 
 bus_definition
     : '(' pin_number_list ')' { lexer_set_name_mode(true); } bus_name pin_type
       { lexer_set_name_mode(true); } opt_name
-        { $$ = mkbus(parse->host, $2, $5, $6, $8); if (!$$) YYABORT; lexer_set_name_mode(true); }
+        { $$ = make_bus(parse->host, $2, $5, $6, $8); if (!$$) YYABORT; lexer_set_name_mode(true); }
     ;
 
 pin_id
@@ -706,13 +710,13 @@ pin_number_list
 /* A bus's pin numbers may also be names. */
 pin_number
     : name
-        { $$ = mkindex(parse->host, OXEL_INDEX_NAME, 0, $1, 0); if (!$$) YYABORT; }
+        { $$ = make_index(parse->host, OXEL_INDEX_NAME, 0, $1, 0); if (!$$) YYABORT; }
     | index
     ;
 
 bus_name
     : name '(' index_list ')'
-        { $$ = mkbusname(parse->host, $1, $3); if (!$$) YYABORT; }
+        { $$ = make_bus_name(parse->host, $1, $3); if (!$$) YYABORT; }
     ;
 
 pin_type
@@ -741,38 +745,38 @@ pin_type
 instruction_register_section
     : INSTRUCTION_REGISTER { lexer_set_name_mode(true); } name register_item_list END INSTRUCTION_REGISTER
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkinstructionregister(parse->host, $3, $4), release_instruction_register);
+          $$ = site.keep(make_instruction_register(parse->host, $3, $4), release_instruction_register);
           if (!$$) YYABORT; }
     ;
 
 bypass_register_section
     : BYPASS_REGISTER { lexer_set_name_mode(true); } name register_item_list END BYPASS_REGISTER
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkbypassregister(parse->host, $3, $4), release_bypass_register); if (!$$) YYABORT; }
+          $$ = site.keep(make_bypass_register(parse->host, $3, $4), release_bypass_register); if (!$$) YYABORT; }
     ;
 
 identification_register_section
     : IDENTIFICATION_REGISTER { lexer_set_name_mode(true); } name register_item_list END IDENTIFICATION_REGISTER
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkidregister(parse->host, $3, $4), release_id_register); if (!$$) YYABORT; }
+          $$ = site.keep(make_id_register(parse->host, $3, $4), release_id_register); if (!$$) YYABORT; }
     ;
 
 usercode_register_section
     : USERCODE_REGISTER { lexer_set_name_mode(true); } name register_item_list END USERCODE_REGISTER
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkidregister(parse->host, $3, $4), release_id_register); if (!$$) YYABORT; }
+          $$ = site.keep(make_id_register(parse->host, $3, $4), release_id_register); if (!$$) YYABORT; }
     ;
 
 bist_register_section
     : BIST_REGISTER { lexer_set_name_mode(true); } name register_item_list END BIST_REGISTER
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkbistregister(parse->host, $3, $4), release_bist_register); if (!$$) YYABORT; }
+          $$ = site.keep(make_bist_register(parse->host, $3, $4), release_bist_register); if (!$$) YYABORT; }
     ;
 
 data_register_section
     : DATA_REGISTER { lexer_set_name_mode(true); } name register_item_list END DATA_REGISTER
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkdataregister(parse->host, $3, $4), release_data_register); if (!$$) YYABORT; }
+          $$ = site.keep(make_data_register(parse->host, $3, $4), release_data_register); if (!$$) YYABORT; }
     ;
 
 register_item_list
@@ -788,35 +792,35 @@ register_item_list
 
 register_item
     : purpose_item
-        { $$ = statement(parse->host, TAG_PURPOSE, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_PURPOSE>(parse->host, $1); if (!$$) YYABORT; }
     | length_item
-        { $$ = mkstatement(parse->host, TAG_LENGTH, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_LENGTH>(parse->host, $1); if (!$$) YYABORT; }
     | capture_item
-        { $$ = statement(parse->host, TAG_CAPTURE, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_CAPTURE>(parse->host, $1); if (!$$) YYABORT; }
     | instruction_list_item
-        { $$ = statement(parse->host, TAG_INSTRUCTION_LIST, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_INSTRUCTION_LIST>(parse->host, $1); if (!$$) YYABORT; }
     | chain_list_item
-        { $$ = statement(parse->host, TAG_CHAIN_LIST, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_CHAIN_LIST>(parse->host, $1); if (!$$) YYABORT; }
     | manufacturer_idcode_item
-        { $$ = statement(parse->host, TAG_MANUFACTURER_IDCODE, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_MANUFACTURER_IDCODE>(parse->host, $1); if (!$$) YYABORT; }
     | partnumber_idcode_item
-        { $$ = statement(parse->host, TAG_PARTNUMBER_IDCODE, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_PARTNUMBER_IDCODE>(parse->host, $1); if (!$$) YYABORT; }
     | version_idcode_item
-        { $$ = statement(parse->host, TAG_VERSION_IDCODE, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_VERSION_IDCODE>(parse->host, $1); if (!$$) YYABORT; }
     | concatenation_item
-        { $$ = statement(parse->host, TAG_CONCATENATION, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_CONCATENATION>(parse->host, $1); if (!$$) YYABORT; }
     | preload_item
-        { $$ = statement(parse->host, TAG_PRELOAD, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_PRELOAD>(parse->host, $1); if (!$$) YYABORT; }
     | coverage_item
-        { $$ = statement(parse->host, TAG_COVERAGE, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_COVERAGE>(parse->host, $1); if (!$$) YYABORT; }
     | clock_item
-        { $$ = statement(parse->host, TAG_CLOCK, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_CLOCK>(parse->host, $1); if (!$$) YYABORT; }
     | min_duration_item
-        { $$ = statement(parse->host, TAG_MIN_DURATION, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_MIN_DURATION>(parse->host, $1); if (!$$) YYABORT; }
     | altered_registers_item
-        { $$ = statement(parse->host, TAG_ALTERED_REGISTERS, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_ALTERED_REGISTERS>(parse->host, $1); if (!$$) YYABORT; }
     | parallel_outputs_item
-        { $$ = mkstatement(parse->host, TAG_PARALLEL_OUTPUTS, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_PARALLEL_OUTPUTS>(parse->host, $1); if (!$$) YYABORT; }
     ;
 
 purpose_item
@@ -831,7 +835,7 @@ length_item
 
 capture_item
     : CAPTURE opt_colon value opt_capture_status_list
-        { $$ = mkcapture(parse->host, $3, $4); if (!$$) YYABORT; }
+        { $$ = make_capture(parse->host, $3, $4); if (!$$) YYABORT; }
     ;
 
 opt_capture_status_list
@@ -857,7 +861,7 @@ capture_status_list
 
 capture_status
     : capture_status_value opt_colon STRING
-        { $$ = mkcapturestatus(parse->host, $1, $3); if (!$$) YYABORT; }
+        { $$ = make_capture_status(parse->host, $1, $3); if (!$$) YYABORT; }
     ;
 
 /* value without its error alternative: a broken entry is the list's. */
@@ -888,7 +892,7 @@ instruction
     : instruction_name value { lexer_set_name_mode(true); } opt_name mode
       { lexer_set_name_mode(true); } instruction_registers
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkinstruction(parse->host, $1, $2, $4, $5, $7), release_instruction);
+          $$ = site.keep(make_instruction(parse->host, $1, $2, $4, $5, $7), release_instruction);
           if (!$$) YYABORT; }
     ;
 
@@ -905,7 +909,7 @@ instruction_name
     | CLAMP           { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_CLAMP); if (!$$) YYABORT; }
     | HIGHZ           { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_HIGHZ); if (!$$) YYABORT; }
     | HIZ             { $$ = named_entry(parse->host, OXEL_INSTRUCTION_NAMED, "HIZ"); if (!$$) YYABORT; }
-    | name            { $$ = mkmodespec(parse->host, OXEL_INSTRUCTION_NAMED, $1); if (!$$) YYABORT; }
+    | name            { $$ = make_mode_spec(parse->host, OXEL_INSTRUCTION_NAMED, $1); if (!$$) YYABORT; }
     ;
 
 mode
@@ -916,7 +920,7 @@ mode
     | HIGHZ     { $$ = coded_entry(parse->host, OXEL_MODE_HIGHZ); if (!$$) YYABORT; }
     | HIZ       { $$ = coded_entry(parse->host, OXEL_MODE_HIZ); if (!$$) YYABORT; }
     | dash      { $$ = coded_entry(parse->host, OXEL_MODE_NONE); if (!$$) YYABORT; }
-    | name      { $$ = mkmodespec(parse->host, OXEL_MODE_NAMED, $1); if (!$$) YYABORT; }
+    | name      { $$ = make_mode_spec(parse->host, OXEL_MODE_NAMED, $1); if (!$$) YYABORT; }
     ;
 
 instruction_registers
@@ -947,7 +951,7 @@ concatenation_item
 
 preload_item
     : PRELOAD { lexer_set_name_mode(true); } name opt_colon value
-        { $$ = mkpreload(parse->host, $3, $5); if (!$$) YYABORT; }
+        { $$ = make_preload(parse->host, $3, $5); if (!$$) YYABORT; }
     ;
 
 coverage_item
@@ -964,14 +968,14 @@ clock_item
    clock pin is the next statement's keyword. */
 clock_pin
     : name '(' index_list ')'
-        { $$ = mkpinref(parse->host, OXEL_PINREF_ELEMENT, $1, $3); if (!$$) YYABORT; }
+        { $$ = make_pin_ref(parse->host, OXEL_PINREF_ELEMENT, $1, $3); if (!$$) YYABORT; }
     | name
-        { $$ = mkpinref(parse->host, OXEL_PINREF_PLAIN, $1, nullptr); if (!$$) YYABORT; }
+        { $$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, $1, nullptr); if (!$$) YYABORT; }
     | INTEGER
-        { $$ = mkpinref(parse->host, OXEL_PINREF_PLAIN, integer_text(parse->host, $1), nullptr);
+        { $$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, integer_text(parse->host, $1), nullptr);
           if (!$$) YYABORT; }
     | dash
-        { $$ = mkpinref(parse->host, OXEL_PINREF_PLAIN, nullptr, nullptr); if (!$$) YYABORT; }
+        { $$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, nullptr, nullptr); if (!$$) YYABORT; }
     ;
 
 min_duration_item
@@ -995,7 +999,7 @@ parallel_outputs_item
 cell_section
     : CELL { lexer_set_name_mode(true); } name cell_item_list END CELL
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkcell(parse->host, $3, $4), release_cell); if (!$$) YYABORT; }
+          $$ = site.keep(make_cell(parse->host, $3, $4), release_cell); if (!$$) YYABORT; }
     ;
 
 cell_item_list
@@ -1011,15 +1015,15 @@ cell_item_list
 
 cell_item
     : init_update_item
-        { $$ = statement(parse->host, TAG_INIT_UPDATE, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_INIT_UPDATE>(parse->host, $1); if (!$$) YYABORT; }
     | data_inputs_item
-        { $$ = statement(parse->host, TAG_DATA_INPUTS, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_DATA_INPUTS>(parse->host, $1); if (!$$) YYABORT; }
     | data_outputs_item
-        { $$ = statement(parse->host, TAG_DATA_OUTPUTS, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_DATA_OUTPUTS>(parse->host, $1); if (!$$) YYABORT; }
     | data_select_item
-        { $$ = statement(parse->host, TAG_DATA_SELECT, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_DATA_SELECT>(parse->host, $1); if (!$$) YYABORT; }
     | mode_list_item
-        { $$ = statement(parse->host, TAG_MODE_LIST, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_MODE_LIST>(parse->host, $1); if (!$$) YYABORT; }
     ;
 
 init_update_item
@@ -1065,7 +1069,7 @@ mode_list
 
 mode_entry
     : mode cell_select cell_spec output_specs
-        { $$ = mkcellmode(parse->host, $1, $2, $3, $4); if (!$$) YYABORT; }
+        { $$ = make_cell_mode(parse->host, $1, $2, $3, $4); if (!$$) YYABORT; }
     ;
 
 cell_select
@@ -1095,11 +1099,11 @@ cell_spec_seq
 
 cell_spec
     : name
-        { $$ = mkmodespec(parse->host, OXEL_CAPTURE_NAME, $1); if (!$$) YYABORT; }
+        { $$ = make_mode_spec(parse->host, OXEL_CAPTURE_NAME, $1); if (!$$) YYABORT; }
     | UPDATE
         { $$ = coded_entry(parse->host, OXEL_CAPTURE_UPDATE); if (!$$) YYABORT; }
     | INTEGER
-        { $$ = mkmodespec(parse->host, OXEL_CAPTURE_NUMBER, integer_text(parse->host, $1));
+        { $$ = make_mode_spec(parse->host, OXEL_CAPTURE_NUMBER, integer_text(parse->host, $1));
           if (!$$) YYABORT; }
     | SI
         { $$ = coded_entry(parse->host, OXEL_CAPTURE_SI); if (!$$) YYABORT; }
@@ -1116,7 +1120,7 @@ cell_spec
 boundary_scan_register_section
     : BOUNDARY_SCAN_REGISTER { lexer_set_name_mode(true); } name register_item_list END BOUNDARY_SCAN_REGISTER
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkbsregister(parse->host, $3, $4), release_boundary_scan_register);
+          $$ = site.keep(make_boundary_scan_register(parse->host, $3, $4), release_boundary_scan_register);
           if (!$$) YYABORT; }
     ;
 
@@ -1145,7 +1149,7 @@ chain_element
     : INTEGER { lexer_set_name_mode(true); } list_name pin_ref
       { lexer_set_name_mode(true); } cell_params cell_params cell_params cell_params cell_params
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkchainelement(parse->host, take_integer(parse->host, $1), $3, $4, $6, $7, $8, $9,
+          $$ = site.keep(make_chain_element(parse->host, take_integer(parse->host, $1), $3, $4, $6, $7, $8, $9,
                                         $10), release_chain_element);
           if (!$$) YYABORT; }
     ;
@@ -1198,16 +1202,16 @@ chain_name_text
 board_section
     : BOARD { lexer_set_name_mode(true); } name board_item_list END BOARD
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkboard(parse->host, $3, parse->source_ref, $4), release_board); if (!$$) YYABORT; }
+          $$ = site.keep(make_board(parse->host, description_root(), $3, parse->source_ref, $4), release_board); if (!$$) YYABORT; }
     ;
 
 board_item_list
     : board_item
-        { $$ = list_create_with(parse->host, $1, 1, release_board_statement); if (!$$) YYABORT; }
+        { $$ = list_create_with(parse->host, $1, 1, release_statement); if (!$$) YYABORT; }
     | board_item_list board_item
-        { $$ = list_append_with(parse->host, $1, $2, release_board_statement); if (!$$) YYABORT; }
+        { $$ = list_append_with(parse->host, $1, $2, release_statement); if (!$$) YYABORT; }
     | board_item_list error
-        { list_release_with(parse->host, $1, release_board_statement);
+        { list_release_with(parse->host, $1, release_statement);
           report_expected("Board section or END BOARD expected"); YYABORT; }
     | error
         { report_expected("Board section or END BOARD expected"); YYABORT; }
@@ -1215,28 +1219,28 @@ board_item_list
 
 board_item
     : pin_list_section
-        { $$ = mkboardstatement(parse->host, TAG_PIN_LIST, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_PIN_LIST>(parse->host, $1); if (!$$) YYABORT; }
     | header_section
-        { $$ = mkboardstatement(parse->host, TAG_HEADER, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_OXEL_HEADER>(parse->host, $1); if (!$$) YYABORT; }
     | board_chain_section
-        { $$ = mkboardstatement(parse->host, TAG_BOARD_CHAIN, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_BOARD_LEVEL_CHAIN>(parse->host, $1); if (!$$) YYABORT; }
     | test_sequence_section
-        { $$ = mkboardstatement(parse->host, TAG_TEST_SEQUENCE, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_TEST_SEQUENCE>(parse->host, $1); if (!$$) YYABORT; }
     | illegal_vectors_section
-        { $$ = mkboardstatement(parse->host, TAG_ILLEGAL_VECTORS, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_ILLEGAL_VECTORS>(parse->host, $1); if (!$$) YYABORT; }
     | pin_family_section
-        { $$ = mkboardstatement(parse->host, TAG_PIN_FAMILY, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_PIN_FAMILY>(parse->host, $1); if (!$$) YYABORT; }
     | global_family_section
-        { $$ = mkboardstatement(parse->host, TAG_GLOBAL_FAMILY, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_GLOBAL_FAMILY>(parse->host, $1); if (!$$) YYABORT; }
     | netlist_section
-        { $$ = mkboardstatement(parse->host, TAG_NETLIST, $1); if (!$$) YYABORT; }
+        { $$ = make_statement<TAG_NETLIST_MAP>(parse->host, $1); if (!$$) YYABORT; }
     ;
 
 board_chain_section
     : BOARD_LEVEL_CHAIN { lexer_set_name_mode(true); } name board_tap_section part_chain_section
       END BOARD_LEVEL_CHAIN
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkboardchain(parse->host, $3, $4, $5), release_board_chain); if (!$$) YYABORT; }
+          $$ = site.keep(make_board_chain(parse->host, $3, $4, $5), release_board_chain); if (!$$) YYABORT; }
     ;
 
 board_tap_section
@@ -1261,7 +1265,7 @@ tap_map_list
 
 tap_map
     : tap_signal { lexer_set_name_mode(true); } name
-        { $$ = mktapmap(parse->host, $1, $3); if (!$$) YYABORT; }
+        { $$ = make_tap_map(parse->host, $1, $3); if (!$$) YYABORT; }
     ;
 
 tap_signal
@@ -1299,7 +1303,7 @@ part
       { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } name
       { lexer_set_name_mode(true); } opt_name
         { RecordSite site(parse, @$);
-          $$ = site.keep(mkpartchain(parse->host, take_integer(parse->host, $1), $3, $5, $7, $9, $11),
+          $$ = site.keep(make_part_chain(parse->host, take_integer(parse->host, $1), $3, $5, $7, $9, $11),
                          release_part_chain);
           if (!$$) YYABORT; }
     ;
@@ -1324,7 +1328,7 @@ net_entry_list
 net_entry
     : list_name pin_ref { lexer_set_name_mode(true); } name_list
         { RecordSite site(parse, @$);
-          $$ = site.keep(mknet(parse->host, $1, $2, $4), release_net); lexer_set_name_mode(false);
+          $$ = site.keep(make_net(parse->host, $1, $2, $4), release_net); lexer_set_name_mode(false);
           if (!$$) YYABORT; }
     ;
 
@@ -1377,7 +1381,7 @@ global_family_section
       <global_family>{ $$ = open_global_family(parse, $3); $3 = nullptr; if (!$$) YYABORT; }
       global_item_list END GLOBAL_FAMILY
         { close_families(parse);
-          $$ = RecordSite(parse, @1).keep($4, release_global_performance); if (!$$) YYABORT; }
+          $$ = RecordSite(parse, @1).keep($4, release_global_family); if (!$$) YYABORT; }
     ;
 
 global_item_list
@@ -1408,13 +1412,13 @@ global_item
 test_sequence_section
     : TEST_SEQUENCE { lexer_set_name_mode(true); } name vrak_list END TEST_SEQUENCE
         { RecordSite site(parse, @$);
-          $$ = site.keep(mksequence(parse->host, $3, $4), release_sequence); if (!$$) YYABORT; }
+          $$ = site.keep(make_sequence(parse->host, $3, $4), release_sequence); if (!$$) YYABORT; }
     ;
 
 illegal_vectors_section
     : ILLEGAL_VECTORS { lexer_set_name_mode(true); } name vrak_list END ILLEGAL_VECTORS
         { RecordSite site(parse, @$);
-          $$ = site.keep(mksequence(parse->host, $3, $4), release_sequence); if (!$$) YYABORT; }
+          $$ = site.keep(make_sequence(parse->host, $3, $4), release_sequence); if (!$$) YYABORT; }
     ;
 
 /* A sequence's instruction list grows a hundred entries at a time. */
@@ -1439,23 +1443,23 @@ vrak_statement
 
 vrak_instruction
     : RST '(' { lexer_set_name_mode(true); } rst_operand_list ')'
-        { $$ = mkvrak(parse->host, OXEL_VRAK_RST, $4); if (!$$) YYABORT; }
+        { $$ = make_vrak_instruction(parse->host, OXEL_VRAK_RST, $4); if (!$$) YYABORT; }
     | WTN '(' { lexer_set_name_mode(true); } wtn_operand_list ')'
-        { $$ = mkvrak(parse->host, OXEL_VRAK_WTN, $4); if (!$$) YYABORT; }
+        { $$ = make_vrak_instruction(parse->host, OXEL_VRAK_WTN, $4); if (!$$) YYABORT; }
     | DRS '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = mkvrak(parse->host, OXEL_VRAK_DRS, $4); if (!$$) YYABORT; }
+        { $$ = make_vrak_instruction(parse->host, OXEL_VRAK_DRS, $4); if (!$$) YYABORT; }
     | BPV '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = mkvrak(parse->host, OXEL_VRAK_BPV, $4); if (!$$) YYABORT; }
+        { $$ = make_vrak_instruction(parse->host, OXEL_VRAK_BPV, $4); if (!$$) YYABORT; }
     | CNF '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = mkvrak(parse->host, OXEL_VRAK_CNF, $4); if (!$$) YYABORT; }
+        { $$ = make_vrak_instruction(parse->host, OXEL_VRAK_CNF, $4); if (!$$) YYABORT; }
     | TAP '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = mkvrak(parse->host, OXEL_VRAK_TAP, $4); if (!$$) YYABORT; }
+        { $$ = make_vrak_instruction(parse->host, OXEL_VRAK_TAP, $4); if (!$$) YYABORT; }
     | ITP '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = mkvrak(parse->host, OXEL_VRAK_ITP, $4); if (!$$) YYABORT; }
+        { $$ = make_vrak_instruction(parse->host, OXEL_VRAK_ITP, $4); if (!$$) YYABORT; }
     | PPA '(' ppa_body ')'
-        { $$ = mkppainstruction(parse->host, $3); if (!$$) YYABORT; }
+        { $$ = make_ppa_instruction(parse->host, $3); if (!$$) YYABORT; }
     | CMT '(' STRING ')'
-        { $$ = mkvrakcomment(parse->host, $3); if (!$$) YYABORT; }
+        { $$ = make_vrak_comment(parse->host, $3); if (!$$) YYABORT; }
     ;
 
 rst_operand_list
@@ -1468,9 +1472,9 @@ rst_operand_list
 /* The reset state is required but not kept: its keyword carries no value. */
 rst_operand
     : name ',' rst_register
-        { $$ = mkvrakoperand(parse->host, $1, 0, nullptr); if (!$$) YYABORT; }
+        { $$ = make_vrak_operand(parse->host, $1, 0, nullptr); if (!$$) YYABORT; }
     | INTEGER ',' rst_register
-        { $$ = mkvrakoperand(parse->host, integer_text(parse->host, $1), 0, nullptr); if (!$$) YYABORT; }
+        { $$ = make_vrak_operand(parse->host, integer_text(parse->host, $1), 0, nullptr); if (!$$) YYABORT; }
     ;
 
 rst_register
@@ -1491,9 +1495,9 @@ wtn_operand_list
 
 wtn_operand
     : name ',' INTEGER
-        { $$ = mkvrakoperand(parse->host, $1, 0, integer_text(parse->host, $3)); if (!$$) YYABORT; }
+        { $$ = make_vrak_operand(parse->host, $1, 0, integer_text(parse->host, $3)); if (!$$) YYABORT; }
     | INTEGER ',' INTEGER
-        { $$ = mkvrakoperand(parse->host, integer_text(parse->host, $1), 0, integer_text(parse->host, $3));
+        { $$ = make_vrak_operand(parse->host, integer_text(parse->host, $1), 0, integer_text(parse->host, $3));
           if (!$$) YYABORT; }
     ;
 
@@ -1507,25 +1511,25 @@ vector_operand_list
 /* target, bit count, bit pattern (its words joined) */
 vector_operand
     : INTEGER ',' INTEGER ',' word_run
-        { $$ = mkvrakoperand(parse->host, integer_text(parse->host, $1), take_integer(parse->host, $3), $5);
+        { $$ = make_vrak_operand(parse->host, integer_text(parse->host, $1), take_integer(parse->host, $3), $5);
           if (!$$) YYABORT; }
     | name ',' INTEGER ',' word_run
-        { $$ = mkvrakoperand(parse->host, $1, take_integer(parse->host, $3), $5); if (!$$) YYABORT; }
+        { $$ = make_vrak_operand(parse->host, $1, take_integer(parse->host, $3), $5); if (!$$) YYABORT; }
     ;
 
 /* PPA: serial (T) and parallel (P) groups separated by ";". */
 ppa_body
     : ppa_group
-        { $$ = mkppa(parse->host, $1); if (!$$) YYABORT; }
+        { $$ = make_ppa(parse->host, $1); if (!$$) YYABORT; }
     | ppa_body ';' ppa_group
         { $$ = ppa_add(parse->host, $1, $3); if (!$$) YYABORT; }
     ;
 
 ppa_group
     : serial_group
-        { $$ = mkppaassignment(parse->host, $1, nullptr); if (!$$) YYABORT; }
+        { $$ = make_ppa_assignment(parse->host, $1, nullptr); if (!$$) YYABORT; }
     | parallel_group
-        { $$ = mkppaassignment(parse->host, nullptr, $1); if (!$$) YYABORT; }
+        { $$ = make_ppa_assignment(parse->host, nullptr, $1); if (!$$) YYABORT; }
     ;
 
 serial_group
@@ -1542,25 +1546,25 @@ serial_assignments
 
 serial_assignment
     : '(' TDI ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = mkppasignal(parse->host, TAP_TDI, $5); if (!$$) YYABORT; }
+        { $$ = make_ppa_signal(parse->host, TAP_TDI, $5); if (!$$) YYABORT; }
     | '(' TDO ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = mkppasignal(parse->host, TAP_TDO, $5); if (!$$) YYABORT; }
+        { $$ = make_ppa_signal(parse->host, TAP_TDO, $5); if (!$$) YYABORT; }
     | '(' TMS ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = mkppasignal(parse->host, TAP_TMS, $5); if (!$$) YYABORT; }
+        { $$ = make_ppa_signal(parse->host, TAP_TMS, $5); if (!$$) YYABORT; }
     | '(' TCK ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = mkppasignal(parse->host, TAP_TCK, $5); if (!$$) YYABORT; }
+        { $$ = make_ppa_signal(parse->host, TAP_TCK, $5); if (!$$) YYABORT; }
     | '(' TRST ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = mkppasignal(parse->host, TAP_TRST, $5); if (!$$) YYABORT; }
+        { $$ = make_ppa_signal(parse->host, TAP_TRST, $5); if (!$$) YYABORT; }
     ;
 
 /* The number between the name and the pins is read and not kept. */
 parallel_group
     : P ',' name ',' INTEGER ',' { lexer_set_name_mode(true); } pin_ref_list
         { release_integer(parse->host, $5);
-          $$ = mkppaparallel(parse->host, $3, $8); if (!$$) YYABORT; }
+          $$ = make_ppa_parallel_group(parse->host, $3, $8); if (!$$) YYABORT; }
     | P ',' INTEGER ',' INTEGER ',' { lexer_set_name_mode(true); } pin_ref_list
         { release_integer(parse->host, $5);
-          $$ = mkppaparallel(parse->host, integer_text(parse->host, $3), $8); if (!$$) YYABORT; }
+          $$ = make_ppa_parallel_group(parse->host, integer_text(parse->host, $3), $8); if (!$$) YYABORT; }
     ;
 
 %%

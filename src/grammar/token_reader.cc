@@ -9,7 +9,10 @@
 // token renumbered on either side stops the build here.
 #define SAME_TOKEN_NUMBER(name, number) \
     static_assert(TK_##name == number, "the lexer and the grammar number " #name " differently");
-LEXER_TOKEN_LIST(SAME_TOKEN_NUMBER)
+#define SAME_STATEMENT_TOKEN(name, tag, token, ...) SAME_TOKEN_NUMBER(name, token)
+OXEL_STATEMENTS(SAME_STATEMENT_TOKEN)
+LEXER_OTHER_TOKENS(SAME_TOKEN_NUMBER)
+#undef SAME_STATEMENT_TOKEN
 #undef SAME_TOKEN_NUMBER
 
 int yylex() {

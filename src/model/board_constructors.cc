@@ -6,52 +6,32 @@
 
 namespace {
 
-// A failed board takes everything with it: the record with what was
-// already routed into it, and the statements not yet routed.
-void release_board_statements(HostContext *context, ItemList *items) {
-    list_release_with(context, items, release_board_statement);
-}
-
-// Moves one statement's value into the board; false when a list could not
-// be made or grown.
-bool route_statement(HostContext *context, BoardRecord *board, TaggedItem *s) {
-    switch (s->tag) {
-    case TAG_BOARD_CHAIN:
-        return append_record(context, &board->chains, take_value<BoardChainRecord>(s), release_board_chain);
-    case TAG_NETLIST:
-        return append_record(context, &board->netlists, take_value<ItemList>(s), release_netlist);
-    default:
-        // A statement no board takes is skipped silently.
-        return route_shared_statement(context, board, s) != Routed::failed;
-    }
-}
+// A statement no board holds is skipped silently.
+bool skip_statement(HostContext *, const TaggedItem *) { return true; }
 
 }  // namespace
 
-TaggedItem *mkboardstatement(HostContext *context, int32_t tag, void *value) {
-    TaggedItem *statement = item_make(context, tag, reinterpret_cast<intptr_t>(value));
-    if (!statement)
-        release_board_value(context, tag, reinterpret_cast<intptr_t>(value));
-    return statement;
-}
-
-BoardRecord *mkboard(HostContext *context, char *name, const char *source_ref, ItemList *items) {
+BoardRecord *make_board(HostContext *context, DescriptionRoot *root, char *name, const char *source_ref,
+                        ItemList *items) {
     if (!items) {
         mem_free(context, name);
         return nullptr;
     }
-    return build_holder(context, name, source_ref, items, route_statement, release_board,
-                        release_board_statements);
+    return build_holder(context, root, name, source_ref, items, skip_statement, release_board);
 }
 
-TaggedItem *mktapmap(HostContext *context, int32_t signal, char *net) {
-    TaggedItem *tap_map = item_make(context, signal, reinterpret_cast<intptr_t>(net));
-    if (!tap_map)
+TapMap *make_tap_map(HostContext *context, int32_t signal, char *net) {
+    TapMap *tap_map = new_record<TapMap>(context);
+    if (!tap_map) {
         mem_free(context, net);
+        return nullptr;
+    }
+    tap_map->signal = signal;
+    tap_map->net = net;
     return tap_map;
 }
 
-BoardChainRecord *mkboardchain(HostContext *context, char *name, ItemList *signals,
+BoardChainRecord *make_board_chain(HostContext *context, char *name, ItemList *signals,
                                ItemList *parts) {
     BoardChainRecord *chain = new_record<BoardChainRecord>(context);
     if (!chain) {
@@ -63,11 +43,11 @@ BoardChainRecord *mkboardchain(HostContext *context, char *name, ItemList *signa
     chain->name = name;
     chain->parts = parts;
     for (int32_t i = 0; signals && i < signals->count; i++) {
-        TaggedItem *tap_map = static_cast<TaggedItem *>(signals->items[i]);
+        auto *tap_map = static_cast<TapMap *>(signals->items[i]);
         if (!tap_map)
             continue;
         char **net = nullptr;
-        switch (tap_map->tag) {
+        switch (tap_map->signal) {
         case TAP_TMS: net = &chain->tms_net; break;
         case TAP_TDI: net = &chain->tdi_net; break;
         case TAP_TDO: net = &chain->tdo_net; break;
@@ -81,14 +61,14 @@ BoardChainRecord *mkboardchain(HostContext *context, char *name, ItemList *signa
         }
         // A signal given again names the net that counts.
         mem_free(context, *net);
-        *net = reinterpret_cast<char *>(tap_map->value);
-        tap_map->value = 0;
+        *net = tap_map->net;
+        tap_map->net = nullptr;
     }
     list_release_with(context, signals, release_tap_map);
     return chain;
 }
 
-PartChainRecord *mkpartchain(HostContext *context, int32_t position, char *part_name,
+PartChainRecord *make_part_chain(HostContext *context, int32_t position, char *part_name,
                              char *component_name, char *tms_net, char *tck_net,
                              char *trst_net) {
     PartChainRecord *part = new_record<PartChainRecord>(context);
@@ -105,7 +85,7 @@ PartChainRecord *mkpartchain(HostContext *context, int32_t position, char *part_
     return part;
 }
 
-NetRecord *mknet(HostContext *context, char *component_name, PinRefRecord *pin, ItemList *nets) {
+NetRecord *make_net(HostContext *context, char *component_name, PinRefRecord *pin, ItemList *nets) {
     NetRecord *net = new_record<NetRecord>(context);
     if (!net) {
         mem_free(context, component_name);

@@ -2,24 +2,8 @@
 #include "model/component_records.h"
 #include "model/shared_values.h"
 #include "model/statement_routing.h"
-#include "model/tagged_item.h"
 
-namespace {
-
-bool take_cell_field(HostContext *context, CellRecord *cell, TaggedItem *s) {
-    switch (s->tag) {
-    case TAG_INIT_UPDATE: take_block(context, &cell->init_update, s); return true;
-    case TAG_DATA_INPUTS: take_text_list(context, &cell->data_inputs, s); return true;
-    case TAG_DATA_OUTPUTS: take_text_list(context, &cell->data_outputs, s); return true;
-    case TAG_DATA_SELECT: take_text_list(context, &cell->data_select, s); return true;
-    case TAG_MODE_LIST: take_record_list(context, &cell->modes, s, release_cell_mode); return true;
-    default: return false;
-    }
-}
-
-}  // namespace
-
-ModeSpecRecord *mkmodespec(HostContext *context, int32_t code, char *name) {
+ModeSpecRecord *make_mode_spec(HostContext *context, int32_t code, char *name) {
     ModeSpecRecord *mode_entry = new_record<ModeSpecRecord>(context);
     if (!mode_entry) {
         mem_free(context, name);
@@ -30,11 +14,19 @@ ModeSpecRecord *mkmodespec(HostContext *context, int32_t code, char *name) {
     return mode_entry;
 }
 
-CellRecord *mkcell(HostContext *context, char *name, ItemList *items) {
-    return build_from_statements(context, name, items, "Cell", take_cell_field);
+void take_mode_entry(HostContext *context, ModeSpecRecord *entry, int32_t *code, char **name) {
+    if (!entry)
+        return;
+    *code = entry->code;
+    *name = entry->name;
+    mem_free(context, entry);
 }
 
-CellModeRecord *mkcellmode(HostContext *context, ModeSpecRecord *mode, char *select,
+CellRecord *make_cell(HostContext *context, char *name, ItemList *items) {
+    return build_from_statements<CellRecord>(context, name, items, "Cell");
+}
+
+CellModeRecord *make_cell_mode(HostContext *context, ModeSpecRecord *mode, char *select,
                            ModeSpecRecord *capture, ItemList *outputs) {
     CellModeRecord *cell_mode = new_record<CellModeRecord>(context);
     if (!cell_mode) {
@@ -51,7 +43,7 @@ CellModeRecord *mkcellmode(HostContext *context, ModeSpecRecord *mode, char *sel
     return cell_mode;
 }
 
-ChainElementRecord *mkchainelement(HostContext *context, int32_t position, char *cell_name,
+ChainElementRecord *make_chain_element(HostContext *context, int32_t position, char *cell_name,
                                    PinRefRecord *pin, ItemList *input_params,
                                    ItemList *output_params, ItemList *third_params,
                                    ItemList *control_cells, ItemList *disable_values) {

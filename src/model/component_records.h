@@ -15,59 +15,59 @@ struct BusNamePair {
 // Releases the pair with its name and indices; null is ignored.
 void release_bus_name(HostContext *context, BusNamePair *pair);
 
-// One section statement {tag, value}. On failure the value is released
-// according to its tag.
-TaggedItem *mkstatement(HostContext *context, int32_t tag, intptr_t value);
-
 // A component from its name, a copy of the borrowed source reference (may
-// be null) and its statements (null: a component without items). Each
-// statement is routed by its tag; a tag a component does not take reports
-// "Internal error in mkcomponent" and nothing is built.
-ComponentRecord *mkcomponent(HostContext *context, char *name, const char *source_ref,
-                             ItemList *items);
+// be null) and its statements (model/statements.h; null: a component
+// without items), each routed into its field; pin families join `root`'s
+// list. A statement no component holds reports "Internal error in
+// mkcomponent" and nothing is built.
+ComponentRecord *make_component(HostContext *context, DescriptionRoot *root, char *name, const char *source_ref,
+                                ItemList *items);
 
 // Pins and pin references.
-PinRecord *mkpin(HostContext *context, char *number, char *name, int32_t type, char *family);
+PinRecord *make_pin(HostContext *context, char *number, char *name, int32_t type, char *family);
 // A bus pin from its pin numbers and the bus pair, whose name and indices
 // move into the record.
-PinRecord *mkbus(HostContext *context, ItemList *numbers, BusNamePair *pair, int32_t type,
+PinRecord *make_bus(HostContext *context, ItemList *numbers, BusNamePair *pair, int32_t type,
                  char *family);
-BusNamePair *mkbusname(HostContext *context, char *name, ItemList *indices);
+BusNamePair *make_bus_name(HostContext *context, char *name, ItemList *indices);
 // kind OXEL_INDEX_NAME keeps `identifier`, OXEL_INDEX_NUMBER `number`,
 // OXEL_INDEX_RANGE `number` to `last`.
-IndexRecord *mkindex(HostContext *context, int32_t kind, int32_t number, char *identifier,
+IndexRecord *make_index(HostContext *context, int32_t kind, int32_t number, char *identifier,
                      int32_t last);
 // kind 3: a plain name, number or "-". kind 1: a bus reference with an
 // index list; one single number stays kind 1 with the number as selector,
 // anything else becomes kind 2 holding the list. Kind 1 without indices
 // builds nothing.
-PinRefRecord *mkpinref(HostContext *context, int32_t kind, char *name, ItemList *indices);
+PinRefRecord *make_pin_ref(HostContext *context, int32_t kind, char *name, ItemList *indices);
 
 // Registers. Each walks its statements in order, a repeated statement
 // replacing the earlier one; a statement the register does not take is
 // reported as "Illegal statement (Type %d) in %s %s" and dropped.
-CaptureRecord *mkcapture(HostContext *context, char *value, ItemList *status);
-CaptureStatusRecord *mkcapturestatus(HostContext *context, char *value, char *description);
-InstructionRegisterRecord *mkinstructionregister(HostContext *context, char *name, ItemList *items);
-BypassRegisterRecord *mkbypassregister(HostContext *context, char *name, ItemList *items);
-IdRegisterRecord *mkidregister(HostContext *context, char *name, ItemList *items);
-BistRegisterRecord *mkbistregister(HostContext *context, char *name, ItemList *items);
-DataRegisterRecord *mkdataregister(HostContext *context, char *name, ItemList *items);
-BoundaryScanRegisterRecord *mkbsregister(HostContext *context, char *name, ItemList *items);
-PreloadRecord *mkpreload(HostContext *context, char *register_name, char *value);
+CaptureRecord *make_capture(HostContext *context, char *value, ItemList *status);
+CaptureStatusRecord *make_capture_status(HostContext *context, char *value, char *description);
+InstructionRegisterRecord *make_instruction_register(HostContext *context, char *name, ItemList *items);
+BypassRegisterRecord *make_bypass_register(HostContext *context, char *name, ItemList *items);
+IdRegisterRecord *make_id_register(HostContext *context, char *name, ItemList *items);
+BistRegisterRecord *make_bist_register(HostContext *context, char *name, ItemList *items);
+DataRegisterRecord *make_data_register(HostContext *context, char *name, ItemList *items);
+BoundaryScanRegisterRecord *make_boundary_scan_register(HostContext *context, char *name, ItemList *items);
+PreloadRecord *make_preload(HostContext *context, char *register_name, char *value);
 // The kind and mode entries are taken apart into the instruction's fields and
 // released.
-InstructionRecord *mkinstruction(HostContext *context, ModeSpecRecord *kind, char *code,
+InstructionRecord *make_instruction(HostContext *context, ModeSpecRecord *kind, char *code,
                                  char *register_name, ModeSpecRecord *mode, ItemList *registers);
 
 // Cells and the boundary-scan chain.
-ModeSpecRecord *mkmodespec(HostContext *context, int32_t code, char *name);
-CellRecord *mkcell(HostContext *context, char *name, ItemList *items);
+ModeSpecRecord *make_mode_spec(HostContext *context, int32_t code, char *name);
+// A mode entry taken apart into a code field and a name field, its block
+// freed; a null entry leaves both fields as they are.
+void take_mode_entry(HostContext *context, ModeSpecRecord *entry, int32_t *code, char **name);
+CellRecord *make_cell(HostContext *context, char *name, ItemList *items);
 // The mode entry is taken apart into the cell mode's fields and released
 // (null gives mode 0 without a name).
-CellModeRecord *mkcellmode(HostContext *context, ModeSpecRecord *mode, char *select,
+CellModeRecord *make_cell_mode(HostContext *context, ModeSpecRecord *mode, char *select,
                            ModeSpecRecord *capture, ItemList *outputs);
-ChainElementRecord *mkchainelement(HostContext *context, int32_t position, char *cell_name,
+ChainElementRecord *make_chain_element(HostContext *context, int32_t position, char *cell_name,
                                    PinRefRecord *pin, ItemList *input_params,
                                    ItemList *output_params, ItemList *third_params,
                                    ItemList *control_cells, ItemList *disable_values);

@@ -5,7 +5,7 @@
 #include "model/item_list.h"
 #include "model/release.h"
 
-HeaderRecord *mkheader(HostContext *context, LogRecord *creation_log, ItemList *change_logs) {
+HeaderRecord *make_header(HostContext *context, LogRecord *creation_log, ItemList *change_logs) {
     HeaderRecord *header = static_cast<HeaderRecord *>(mem_alloc(context, sizeof(HeaderRecord)));
     if (!header) {
         release_log(context, creation_log);
@@ -21,7 +21,7 @@ HeaderRecord *mkheader(HostContext *context, LogRecord *creation_log, ItemList *
     return header;
 }
 
-LogRecord *mklog(HostContext *context, char *date, char *creator, char *tool, char *reason) {
+LogRecord *make_log(HostContext *context, char *date, char *creator, char *tool, char *reason) {
     LogRecord *log = static_cast<LogRecord *>(mem_alloc(context, sizeof(LogRecord)));
     if (!log) {
         mem_free(context, date);

@@ -72,3 +72,14 @@ ItemList *list_append_with(HostContext *context, ItemList *list, Record *item,
     list->items[list->count++] = item;
     return list;
 }
+
+// Appends a record to a list field, creating the list (grow step 1) at the
+// first. On failure the record and the whole list are gone, the field is
+// null, and the result is false.
+template <typename Record>
+bool append_record(HostContext *context, ItemList **field, Record *record,
+                   void (*release_item)(HostContext *, Record *)) {
+    *field = *field ? list_append_with(context, *field, record, release_item)
+                    : list_create_with(context, record, 1, release_item);
+    return *field != nullptr;
+}

@@ -28,7 +28,7 @@ PinRecord *new_pin(HostContext *context, char *name, int32_t form, int32_t type,
 
 }  // namespace
 
-PinRecord *mkpin(HostContext *context, char *number, char *name, int32_t type, char *family) {
+PinRecord *make_pin(HostContext *context, char *number, char *name, int32_t type, char *family) {
     PinRecord *pin = new_pin(context, name, OXEL_FORM_SINGLE, type, family);
     if (!pin) {
         free_blocks(context, {number, name, family});
@@ -38,7 +38,7 @@ PinRecord *mkpin(HostContext *context, char *number, char *name, int32_t type, c
     return pin;
 }
 
-PinRecord *mkbus(HostContext *context, ItemList *numbers, BusNamePair *pair, int32_t type,
+PinRecord *make_bus(HostContext *context, ItemList *numbers, BusNamePair *pair, int32_t type,
                  char *family) {
     char *name = pair ? pair->name : nullptr;
     ItemList *indices = pair ? pair->indices : nullptr;
@@ -56,7 +56,7 @@ PinRecord *mkbus(HostContext *context, ItemList *numbers, BusNamePair *pair, int
     return pin;
 }
 
-BusNamePair *mkbusname(HostContext *context, char *name, ItemList *indices) {
+BusNamePair *make_bus_name(HostContext *context, char *name, ItemList *indices) {
     BusNamePair *pair = new_record<BusNamePair>(context);
     if (!pair) {
         mem_free(context, name);
@@ -68,7 +68,7 @@ BusNamePair *mkbusname(HostContext *context, char *name, ItemList *indices) {
     return pair;
 }
 
-IndexRecord *mkindex(HostContext *context, int32_t kind, int32_t number, char *identifier,
+IndexRecord *make_index(HostContext *context, int32_t kind, int32_t number, char *identifier,
                      int32_t last) {
     IndexRecord *index = new_record<IndexRecord>(context);
     if (!index) {
@@ -93,7 +93,7 @@ IndexRecord *mkindex(HostContext *context, int32_t kind, int32_t number, char *i
     return index;
 }
 
-PinRefRecord *mkpinref(HostContext *context, int32_t kind, char *name, ItemList *indices) {
+PinRefRecord *make_pin_ref(HostContext *context, int32_t kind, char *name, ItemList *indices) {
     PinRefRecord *pin_ref = new_record<PinRefRecord>(context);
     if (!pin_ref) {
         mem_free(context, name);

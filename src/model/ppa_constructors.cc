@@ -1,7 +1,9 @@
 // Test records: the PPA record of a PPA instruction, with its serial and parallel groups
+#include "base/messages.h"
 #include "model/board_records.h"
 #include "model/new_record.h"
-#include "model/statement_routing.h"
+#include "model/item_list.h"
+#include "model/release.h"
 
 namespace {
 
@@ -51,7 +53,7 @@ ItemList **signal_list(PpaSerialGroupRecord *group, int32_t signal) {
 
 }  // namespace
 
-PpaAssignment *mkppaassignment(HostContext *context, PpaSerialGroupRecord *serial,
+PpaAssignment *make_ppa_assignment(HostContext *context, PpaSerialGroupRecord *serial,
                                PpaParallelGroupRecord *parallel) {
     if (!serial && !parallel)
         return nullptr;
@@ -66,7 +68,7 @@ PpaAssignment *mkppaassignment(HostContext *context, PpaSerialGroupRecord *seria
     return assignment;
 }
 
-PpaRecord *mkppa(HostContext *context, PpaAssignment *first) {
+PpaRecord *make_ppa(HostContext *context, PpaAssignment *first) {
     PpaRecord *ppa = new_record<PpaRecord>(context);
     if (!ppa) {
         release_ppa_assignment(context, first);
@@ -87,15 +89,18 @@ PpaRecord *ppa_add(HostContext *context, PpaRecord *ppa, PpaAssignment *next) {
     return ppa;
 }
 
-TaggedItem *mkppasignal(HostContext *context, int32_t signal, ItemList *names) {
-    TaggedItem *item = item_make_nonempty(context, signal, names);
-    if (!item)
+PpaSignal *make_ppa_signal(HostContext *context, int32_t signal, ItemList *names) {
+    PpaSignal *item = names && names->count >= 1 && names->items ? new_record<PpaSignal>(context) : nullptr;
+    if (!item) {
         list_release(context, names);
+        return nullptr;
+    }
+    item->signal = signal;
+    item->names = names;
     return item;
 }
 
-PpaSerialGroupRecord *ppa_serial_add(HostContext *context, PpaSerialGroupRecord *group,
-                                     TaggedItem *signal) {
+PpaSerialGroupRecord *ppa_serial_add(HostContext *context, PpaSerialGroupRecord *group, PpaSignal *signal) {
     if (!signal)
         return group;
     if (!group) {
@@ -105,13 +110,13 @@ PpaSerialGroupRecord *ppa_serial_add(HostContext *context, PpaSerialGroupRecord 
             return nullptr;
         }
     }
-    ItemList *names = reinterpret_cast<ItemList *>(signal->value);
-    ItemList **list = signal_list(group, signal->tag);
+    ItemList *names = signal->names;
+    ItemList **list = signal_list(group, signal->signal);
     if (list && !*list) {
         *list = names;
         names = nullptr;
     } else if (list) {
-        report_note(context, "Redefinition of %s list in PPA instruction", signal_name(signal->tag));
+        report_note(context, "Redefinition of %s list in PPA instruction", signal_name(signal->signal));
     }
     // The first list of a signal stays; a later one, or one of no TAP
     // signal, is dropped.
@@ -132,7 +137,7 @@ PpaSerialGroupRecord *ppa_serial_name(char *name, PpaSerialGroupRecord *group) {
     return group;
 }
 
-PpaParallelGroupRecord *mkppaparallel(HostContext *context, char *name, ItemList *pins) {
+PpaParallelGroupRecord *make_ppa_parallel_group(HostContext *context, char *name, ItemList *pins) {
     PpaParallelGroupRecord *group = new_record<PpaParallelGroupRecord>(context);
     if (!group) {
         mem_free(context, name);

@@ -22,11 +22,6 @@ inline RegisterFields register_fields(BoundaryScanRegisterRecord *reg) {
     return {&reg->name, &reg->purpose, &reg->length, nullptr, nullptr};
 }
 
-// Moves a PURPOSE, LENGTH or CAPTURE statement into its field, releasing
-// what a repeated statement replaces. False for any other statement, and
-// for CAPTURE in a register without capture fields.
-bool take_register_field(HostContext *context, const RegisterFields &fields, TaggedItem *statement);
-
 // Releases what the shared fields hold (the record block stays).
 void release_register_fields(HostContext *context, const RegisterFields &fields);
 

@@ -2,7 +2,7 @@
 #include "model/register_kinds.h"
 
 #include "model/release.h"
-#include "model/tagged_item.h"
+#include "model/statements.h"
 
 namespace {
 
@@ -59,10 +59,6 @@ std::span<const RegisterKindRow> register_kinds() { return kRows; }
 
 const RegisterKindRow *register_kind(int32_t kind) {
     return kind >= 1 && kind <= kRegisterKindCount ? &kRows[kind - 1] : nullptr;
-}
-
-const RegisterKindRow *register_kind_of_tag(int32_t tag) {
-    return find_row([tag](const RegisterKindRow &row) { return row.tag == tag; });
 }
 
 const RegisterKindRow *register_kind_of_query_code(int32_t code) {

@@ -35,7 +35,7 @@ enum RegisterKindCode : int32_t {
 // type (IdRegisterRecord) and a label, but not a tag, a code or a list.
 struct RegisterKindRow {
     RegisterKind kind;
-    int32_t tag;                                  // its section statement's ItemTag
+    int32_t tag;                                  // its section statement's tag (model/statements.h)
     RegisterKindCode query_code;
     const char *label;                            // names the register in the constructor's messages
     ItemList *ComponentRecord::*list;             // where a component keeps registers of the kind
@@ -48,7 +48,6 @@ std::span<const RegisterKindRow> register_kinds();
 
 // Lookups; each is null for a number that names no register kind.
 const RegisterKindRow *register_kind(int32_t kind);
-const RegisterKindRow *register_kind_of_tag(int32_t tag);
 const RegisterKindRow *register_kind_of_query_code(int32_t code);
 
 // The registers of a kind in a component (null when it has none listed).

@@ -52,21 +52,12 @@ void release_bist_register(HostContext *context, BistRegisterRecord *reg);
 void release_preload(HostContext *context, PreloadRecord *preload);
 void release_data_register(HostContext *context, DataRegisterRecord *reg);
 
-// Section statements ({tag, value}) on their way into a record: the value
-// is released by its tag, then the item block. The value of an unknown tag
-// is left alone.
-void release_statement(HostContext *context, TaggedItem *statement);
-void release_statements(HostContext *context, ItemList *statements);
-
 // Board, technology and test records, and the transient values that carry
-// them through the grammar. A netlist is a list of NetRecord; a board
-// statement, a TAP entry and a PPA signal are {tag, value} items whose value
-// goes by its tag; a PPA assignment holds one group.
+// them through the grammar. A netlist is a list of NetRecord; a PPA
+// assignment holds one group.
 struct PpaAssignment;
-void release_board_statement(HostContext *context, TaggedItem *statement);
-void release_board_value(HostContext *context, int32_t tag, intptr_t value);
+struct PpaSignal;
 void release_board_chain(HostContext *context, BoardChainRecord *chain);
-void release_tap_map(HostContext *context, TaggedItem *tap_map);
 void release_part_chain(HostContext *context, PartChainRecord *part);
 void release_netlist(HostContext *context, ItemList *nets);
 void release_net(HostContext *context, NetRecord *net);
@@ -75,10 +66,26 @@ void release_vrak_instruction(HostContext *context, VrakInstructionRecord *instr
 void release_vrak_operand(HostContext *context, VrakOperandRecord *operand);
 void release_ppa(HostContext *context, PpaRecord *ppa);
 void release_ppa_assignment(HostContext *context, PpaAssignment *assignment);
-void release_ppa_signal(HostContext *context, TaggedItem *signal);
+void release_ppa_signal(HostContext *context, PpaSignal *signal);
 void release_ppa_serial_group(HostContext *context, PpaSerialGroupRecord *group);
 void release_ppa_parallel_group(HostContext *context, PpaParallelGroupRecord *group);
-void release_global_performance(HostContext *context, GlobalPerformanceRecord *family);
+void release_global_family(HostContext *context, GlobalPerformanceRecord *family);
+
+// The release routine of each record type a statement carries, by its
+// type: the statement routing releases a value without naming its routine.
+#define RECORDS_RELEASED_BY_TYPE(X)                                                                   \
+    X(HeaderRecord, header) X(PinRecord, pin) X(InstructionRegisterRecord, instruction_register)      \
+    X(InstructionRecord, instruction) X(CaptureRecord, capture) X(CellRecord, cell)                  \
+    X(CellModeRecord, cell_mode) X(BoundaryScanRegisterRecord, boundary_scan_register)               \
+    X(ChainElementRecord, chain_element) X(BypassRegisterRecord, bypass_register)                    \
+    X(IdRegisterRecord, id_register) X(BistRegisterRecord, bist_register) X(PreloadRecord, preload)  \
+    X(PinRefRecord, pin_ref) X(DataRegisterRecord, data_register) X(BoardChainRecord, board_chain)   \
+    X(NetRecord, net) X(SequenceRecord, sequence) X(GlobalPerformanceRecord, global_family)          \
+    X(PinFamilyRecord, pin_family)
+#define RELEASE_RECORD(Record, name) \
+    inline void release_record(HostContext *context, Record *record) { release_##name(context, record); }
+RECORDS_RELEASED_BY_TYPE(RELEASE_RECORD)
+#undef RELEASE_RECORD
 
 // The parts boards and components both hold: name, source reference,
 // header, pin lists, test sequences, illegal vectors and global families.
@@ -89,5 +96,5 @@ void release_shared_parts(HostContext *context, Holder *holder) {
     list_release_with(context, holder->pin_lists, release_pin_list);
     list_release_with(context, holder->test_sequences, release_sequence);
     list_release_with(context, holder->illegal_sequences, release_sequence);
-    list_release_with(context, holder->global_performances, release_global_performance);
+    list_release_with(context, holder->global_performances, release_global_family);
 }

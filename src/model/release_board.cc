@@ -3,16 +3,6 @@
 #include "model/board_records.h"
 #include "model/item_list.h"
 #include "model/release.h"
-#include "model/tagged_item.h"
-
-namespace {
-
-template <typename Record>
-Record *value_as(intptr_t value) {
-    return reinterpret_cast<Record *>(value);
-}
-
-}  // namespace
 
 void release_board(HostContext *context, BoardRecord *board) {
     if (!board)
@@ -21,43 +11,6 @@ void release_board(HostContext *context, BoardRecord *board) {
     list_release_with(context, board->chains, release_board_chain);
     list_release_with(context, board->netlists, release_netlist);
     mem_free(context, board);
-}
-
-void release_board_value(HostContext *context, int32_t tag, intptr_t value) {
-    switch (tag) {
-    case TAG_PIN_LIST:
-        release_pin_list(context, value_as<ItemList>(value));
-        break;
-    case TAG_BOARD_CHAIN:
-        release_board_chain(context, value_as<BoardChainRecord>(value));
-        break;
-    case TAG_TEST_SEQUENCE:
-    case TAG_ILLEGAL_VECTORS:
-        release_sequence(context, value_as<SequenceRecord>(value));
-        break;
-    case TAG_PIN_FAMILY:
-        release_pin_family(context, value_as<PinFamilyRecord>(value));
-        break;
-    case TAG_GLOBAL_FAMILY:
-        release_global_performance(context, value_as<GlobalPerformanceRecord>(value));
-        break;
-    case TAG_NETLIST:
-        release_netlist(context, value_as<ItemList>(value));
-        break;
-    case TAG_HEADER:
-        release_header(context, value_as<HeaderRecord>(value));
-        break;
-    default:
-        // No board statement carries any other tag: its value is unknown.
-        break;
-    }
-}
-
-void release_board_statement(HostContext *context, TaggedItem *statement) {
-    if (!statement)
-        return;
-    release_board_value(context, statement->tag, statement->value);
-    mem_free(context, statement);
 }
 
 void release_board_chain(HostContext *context, BoardChainRecord *chain) {
@@ -69,10 +22,10 @@ void release_board_chain(HostContext *context, BoardChainRecord *chain) {
     mem_free(context, chain);
 }
 
-void release_tap_map(HostContext *context, TaggedItem *tap_map) {
+void release_tap_map(HostContext *context, TapMap *tap_map) {
     if (!tap_map)
         return;
-    mem_free(context, value_as<char>(tap_map->value));
+    mem_free(context, tap_map->net);
     mem_free(context, tap_map);
 }
 
@@ -152,10 +105,10 @@ void release_ppa_assignment(HostContext *context, PpaAssignment *assignment) {
     mem_free(context, assignment);
 }
 
-void release_ppa_signal(HostContext *context, TaggedItem *signal) {
+void release_ppa_signal(HostContext *context, PpaSignal *signal) {
     if (!signal)
         return;
-    list_release(context, value_as<ItemList>(signal->value));
+    list_release(context, signal->names);
     mem_free(context, signal);
 }
 
@@ -175,7 +128,7 @@ void release_ppa_parallel_group(HostContext *context, PpaParallelGroupRecord *gr
     mem_free(context, group);
 }
 
-void release_global_performance(HostContext *context, GlobalPerformanceRecord *family) {
+void release_global_family(HostContext *context, GlobalPerformanceRecord *family) {
     if (!family)
         return;
     free_blocks(context, {family->name, family->test_freq_min, family->test_freq_typ, family->test_freq_max,

@@ -20,7 +20,7 @@ VrakInstructionRecord *new_instruction(HostContext *context, int32_t kind, void 
 
 }  // namespace
 
-SequenceRecord *mksequence(HostContext *context, char *name, ItemList *instructions) {
+SequenceRecord *make_sequence(HostContext *context, char *name, ItemList *instructions) {
     SequenceRecord *sequence = new_record<SequenceRecord>(context);
     if (!sequence) {
         mem_free(context, name);
@@ -32,28 +32,28 @@ SequenceRecord *mksequence(HostContext *context, char *name, ItemList *instructi
     return sequence;
 }
 
-VrakInstructionRecord *mkvrak(HostContext *context, int32_t kind, ItemList *operands) {
+VrakInstructionRecord *make_vrak_instruction(HostContext *context, int32_t kind, ItemList *operands) {
     VrakInstructionRecord *instruction = new_instruction(context, kind, operands);
     if (!instruction)
         list_release_with(context, operands, release_vrak_operand);
     return instruction;
 }
 
-VrakInstructionRecord *mkvrakcomment(HostContext *context, char *comment) {
+VrakInstructionRecord *make_vrak_comment(HostContext *context, char *comment) {
     VrakInstructionRecord *instruction = new_instruction(context, OXEL_VRAK_CMT, comment);
     if (!instruction)
         mem_free(context, comment);
     return instruction;
 }
 
-VrakInstructionRecord *mkppainstruction(HostContext *context, PpaRecord *ppa) {
+VrakInstructionRecord *make_ppa_instruction(HostContext *context, PpaRecord *ppa) {
     VrakInstructionRecord *instruction = new_instruction(context, OXEL_VRAK_PPA, ppa);
     if (!instruction)
         release_ppa(context, ppa);
     return instruction;
 }
 
-VrakOperandRecord *mkvrakoperand(HostContext *context, char *target, int32_t count, char *value) {
+VrakOperandRecord *make_vrak_operand(HostContext *context, char *target, int32_t count, char *value) {
     VrakOperandRecord *operand = new_record<VrakOperandRecord>(context);
     if (!operand) {
         free_blocks(context, {target, value});

@@ -19,10 +19,10 @@ Family *new_family(HostContext *context, char *name) {
 
 }  // namespace
 
-PinFamilyRecord *mkpinfamily(HostContext *context, char *name) {
+PinFamilyRecord *make_pin_family(HostContext *context, char *name) {
     return new_family<PinFamilyRecord>(context, name);
 }
 
-GlobalPerformanceRecord *mkglobalfamily(HostContext *context, char *name) {
+GlobalPerformanceRecord *make_global_family(HostContext *context, char *name) {
     return new_family<GlobalPerformanceRecord>(context, name);
 }

@@ -5,13 +5,12 @@
 #include <cstring>
 #include <functional>
 #include <sstream>
+#include <type_traits>
 #include <vector>
 
-namespace {
+#include "model/statements.h"
 
-// Items of lists of lists, told apart by type.
-struct PinList;
-struct Netlist;
+namespace {
 
 std::string shown(const char *text) { return text ? text : "(null)"; }
 
@@ -114,34 +113,7 @@ struct Dump {
         items<Record>(list);
         depth--;
     }
-    // A register's capture value and status list.
-    template <typename Register>
-    void capture(const Register *r) {
-        (*this)("capture", r->capture_value);
-        below<CaptureStatusRecord>("capture_status", r->capture_status);
-    }
 };
-
-// What every register opens with.
-template <typename Register>
-Dump &head(Dump &d, const char *word, const Register *r) {
-    return d.line(word)("name", r->name)("purpose", r->purpose)("length", r->length);
-}
-// What boards and components open with, and what they close with.
-template <typename Section>
-void open(Dump &d, const char *word, const Section *s, int32_t standard) {
-    d.line(word)("name", s->name)("source_ref", s->source_ref)("standard", standard);
-    d.depth++;
-    write(d, s->header);
-    d.depth--;
-    d.below<PinList>("pin_lists", s->pin_lists);
-}
-template <typename Section>
-void close(Dump &d, const Section *s) {
-    d.below<SequenceRecord>("test_sequences", s->test_sequences);
-    d.below<SequenceRecord>("illegal_sequences", s->illegal_sequences);
-    d.below<GlobalPerformanceRecord>("global_families", s->global_performances);
-}
 
 void write(Dump &d, const char *word, const LogRecord *l) {
     d.line(word)("date", l->date)("creator", l->creator)("tool", l->tool)("reason", l->reason);
@@ -157,10 +129,10 @@ void write(Dump &d, const HeaderRecord *h) {
     d.depth--;
     d.below<LogRecord>("change_logs", h->change_logs);
 }
-void write(Dump &d, const PinList *pins) {
+void write(Dump &d, const ListOf<PinRecord> *pins) {
     d.line("pin_list").items<PinRecord>(reinterpret_cast<const ItemList *>(pins));
 }
-void write(Dump &d, const Netlist *nets) {
+void write(Dump &d, const ListOf<NetRecord> *nets) {
     d.line("netlist").items<NetRecord>(reinterpret_cast<const ItemList *>(nets));
 }
 void write(Dump &d, const PinRecord *p) {
@@ -172,49 +144,18 @@ void write(Dump &d, const PinRecord *p) {
 void write(Dump &d, const CaptureStatusRecord *s) {
     d.line("status")("value", s->value)("description", s->description);
 }
-void write(Dump &d, const InstructionRegisterRecord *r) {
-    head(d, "instruction_register", r).capture(r);
-    d.below<InstructionRecord>("instructions", r->instructions);
-}
 void write(Dump &d, const InstructionRecord *i) {
     d.line("instruction")("kind", i->kind)("name", i->name)("reserved", i->reserved)("code", i->code);
     d("register", i->register_name)("mode", i->mode)("mode_name", i->mode_name)("registers", i->registers);
-}
-void write(Dump &d, const CellRecord *c) {
-    d.line("cell")("name", c->name)("init_update", c->init_update)("inputs", c->data_inputs);
-    d("outputs", c->data_outputs)("select", c->data_select);
-    d.below<CellModeRecord>("modes", c->modes);
 }
 void write(Dump &d, const CellModeRecord *m) {
     d.line("mode")("mode", m->mode)("name", m->mode_name)("select", m->select);
     d.mode("capture", m->capture).modes("outputs", m->outputs);
 }
-void write(Dump &d, const BoundaryScanRegisterRecord *r) {
-    head(d, "boundary_scan_register", r).below<ChainElementRecord>("chain", r->chain);
-}
 void write(Dump &d, const ChainElementRecord *e) {
     d.line("element")("position", e->position)("cell", e->cell_name).pin("pin", e->pin);
     d("in", e->input_params)("out", e->output_params)("third", e->third_params);
     d("control", e->control_cells)("disable", e->disable_values);
-}
-void write(Dump &d, const BypassRegisterRecord *r) {
-    head(d, "bypass_register", r).capture(r);
-}
-void write(Dump &d, const IdRegisterRecord *r) {
-    head(d, "register", r)("manufacturer", r->manufacturer)("part_number", r->part_number);
-    d("version", r->version)("concatenation", r->concatenation).capture(r);
-}
-void write(Dump &d, const BistRegisterRecord *r) {
-    head(d, "bist_register", r)("coverage", {r->coverage}).pin("clock", r->clock);
-    d("min_duration", {r->min_duration})("parallel_outputs", r->parallel_outputs);
-    d("altered", r->altered_registers)("concatenation", r->concatenation);
-    if (const PreloadRecord *p = r->preload)
-        d("preload", p->register_name)("reserved", p->reserved)("value", p->value);
-    d.capture(r);
-}
-void write(Dump &d, const DataRegisterRecord *r) {
-    head(d, "data_register", r)("parallel_outputs", r->parallel_outputs);
-    d("altered", r->altered_registers)("concatenation", r->concatenation).capture(r);
 }
 void write(Dump &d, const SequenceRecord *s) {
     d.line("sequence")("name", s->name)("step", s->instructions ? s->instructions->grow_step : 0);
@@ -262,30 +203,97 @@ void write(Dump &d, const PartChainRecord *p) {
 void write(Dump &d, const NetRecord *n) {
     d.line("net")("component", n->component_name).pin("pin", n->pin)("nets", n->nets);
 }
-void write(Dump &d, const ComponentRecord *c) {
-    open(d, "component", c, c->standard);
-    d.below<InstructionRegisterRecord>("instruction_registers", c->instruction_registers);
-    d.below<BypassRegisterRecord>("bypass_registers", c->bypass_registers);
-    d.below<IdRegisterRecord>("identification_registers", c->identification_registers);
-    d.below<IdRegisterRecord>("usercode_registers", c->usercode_registers);
-    d.below<BistRegisterRecord>("bist_registers", c->bist_registers);
-    d.below<DataRegisterRecord>("data_registers", c->data_registers);
-    d.below<BoundaryScanRegisterRecord>("boundary_scan_registers", c->boundary_scan_registers);
-    d.below<CellRecord>("cells", c->cells);
-    close(d, c);
-}
-void write(Dump &d, const BoardRecord *b) {
-    open(d, "board", b, 0);
-    d.below<BoardChainRecord>("chains", b->chains);
-    d.below<Netlist>("netlists", b->netlists);
-    close(d, b);
-}
 void write(Dump &d, const PinFamilyRecord *f) {
     d.line("pin_family")("name", f->name)("setup_time", {f->setup_time})("hold_time", {f->hold_time});
     d("tplh", {f->tplh_min, f->tplh_typ, f->tplh_max})("tphl", {f->tphl_min, f->tphl_typ, f->tphl_max});
     d("input_current", {f->iil, f->iih})("input_voltage", {f->vil, f->vih});
     d("output_current", {f->iol, f->ioh})("output_voltage", {f->vol, f->voh});
     d("vcc", {f->vcc_min, f->vcc_typ, f->vcc_max});
+}
+// The statements a record holds, as the statement table gives them in its order: the fields that stand on
+// the record's line (integers, texts, numbers, name lists, a pin, a preload, a capture's value) first, then
+// the sections below it.
+template <typename Value, typename Taken, typename Field>
+void write_inline(Dump &d, const char *label, const Field &field) {
+    if constexpr (std::is_same_v<Value, Integer>)
+        d(label, static_cast<int64_t>(field));
+    else if constexpr (std::is_same_v<Value, Text>)
+        d(label, static_cast<const char *>(field));
+    else if constexpr (std::is_same_v<Value, Number>)
+        d(label, {field});
+    else if constexpr (std::is_same_v<Value, ListOf<char>>)
+        d(label, static_cast<const ItemList *>(field));
+    else if constexpr (std::is_same_v<Value, PinRefRecord>)
+        d.pin(label, field);
+    else if constexpr (std::is_same_v<Value, PreloadRecord>) {
+        if (field)
+            d(label, field->register_name)("reserved", field->reserved)("value", field->value);
+    } else if constexpr (std::is_same_v<Taken, Captured>)
+        d(label, static_cast<const char *>(field));
+}
+template <typename Value, typename Taken, typename Holder, typename Field>
+void write_below(Dump &d, const char *label, const Holder *h, const Field &field) {
+    if constexpr (std::is_same_v<Value, HeaderRecord>) {
+        d.depth++;
+        write(d, field);
+        d.depth--;
+    } else if constexpr (std::is_same_v<Taken, Captured>) {
+        d.below<CaptureStatusRecord>("capture_status", h->capture_status);
+    } else if constexpr (std::is_same_v<Taken, Appended>) {
+        d.below<Value>(label, field);
+    } else if constexpr (requires { typename ListItem<Value>::type; }) {
+        if constexpr (!std::is_same_v<typename ListItem<Value>::type, char>)
+            d.below<typename ListItem<Value>::type>(label, field);
+    }
+}
+template <typename Holder>
+void write_statements(Dump &d, const Holder *h) {
+#define WRITE_INLINE(name, tag, token, form, value, field, taken, holders) \
+    if constexpr (((holders) & kHolderBit<Holder>) != 0 && !std::is_same_v<taken, IntoDescription>) \
+        write_inline<value, taken>(d, #field, h->field);
+    OXEL_STATEMENTS(WRITE_INLINE)
+#undef WRITE_INLINE
+#define WRITE_BELOW(name, tag, token, form, value, field, taken, holders) \
+    if constexpr (((holders) & kHolderBit<Holder>) != 0 && !std::is_same_v<taken, IntoDescription>) \
+        write_below<value, taken>(d, #field, h, h->field);
+    OXEL_STATEMENTS(WRITE_BELOW)
+#undef WRITE_BELOW
+}
+void write(Dump &d, const ComponentRecord *c) {
+    d.line("component")("name", c->name)("source_ref", c->source_ref);
+    write_statements(d, c);
+}
+void write(Dump &d, const BoardRecord *b) {
+    d.line("board")("name", b->name)("source_ref", b->source_ref);
+    write_statements(d, b);
+}
+void write(Dump &d, const InstructionRegisterRecord *r) {
+    d.line("instruction_register")("name", r->name);
+    write_statements(d, r);
+}
+void write(Dump &d, const BoundaryScanRegisterRecord *r) {
+    d.line("boundary_scan_register")("name", r->name);
+    write_statements(d, r);
+}
+void write(Dump &d, const BypassRegisterRecord *r) {
+    d.line("bypass_register")("name", r->name);
+    write_statements(d, r);
+}
+void write(Dump &d, const IdRegisterRecord *r) {
+    d.line("register")("name", r->name);
+    write_statements(d, r);
+}
+void write(Dump &d, const BistRegisterRecord *r) {
+    d.line("bist_register")("name", r->name);
+    write_statements(d, r);
+}
+void write(Dump &d, const DataRegisterRecord *r) {
+    d.line("data_register")("name", r->name);
+    write_statements(d, r);
+}
+void write(Dump &d, const CellRecord *c) {
+    d.line("cell")("name", c->name);
+    write_statements(d, c);
 }
 // What the queries answer, folded into one number.
 struct Walk {
