@@ -12,7 +12,7 @@ The inputs: every example, every golden input of the tests, the test tool's inpu
 corpus generated at small sizes, and broken variants of all of these made by deterministic
 mutations (truncations, lines and tokens deleted, doubled or swapped, keywords exchanged).
 
-  tools/compare_builds.py --old DIR --new DIR [--variants 1000] [--work build/compare]
+  tools/compare_builds.py --old DIR --new DIR [--variants 1000] [--seed N] [--work build/compare]
 
 Exit status 0 when every output agrees; otherwise the differing runs are listed (the first few
 with their outputs) and the status is 1.
@@ -120,8 +120,8 @@ def mutate(text, rng, gentle):
     return text[:start] + word + "X" + text[end:]
 
 
-def variants(inputs, count, work):
-    rng = random.Random(20240122)
+def variants(inputs, count, work, seed):
+    rng = random.Random(seed)
     texts, weights = [], []
     for path in inputs:
         with open(os.path.join(ROOT, path), "rb") as f:
@@ -162,6 +162,7 @@ def main():
     parser.add_argument("--old", required=True, help="folder of the reference oxel and liboxel32.so")
     parser.add_argument("--new", required=True, help="folder of the oxel and liboxel32.so to compare")
     parser.add_argument("--variants", type=int, default=1000)
+    parser.add_argument("--seed", type=int, default=20240122, help="of the mutations; the default repeats a run")
     parser.add_argument("--work", default=os.path.join(ROOT, "build", "compare"))
     parser.add_argument("--jobs", type=int, default=2)
     args = parser.parse_args()
@@ -170,7 +171,7 @@ def main():
     os.makedirs(work, exist_ok=True)
 
     inputs = base_inputs() + bench_inputs(work)
-    files = inputs + variants(inputs, args.variants, work)
+    files = inputs + variants(inputs, args.variants, work, args.seed)
     runs = [(command, path) for path in files for command in COMMANDS]
     differences = []
     with concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:

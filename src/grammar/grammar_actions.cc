@@ -20,37 +20,47 @@ double *integer_as_double(HostContext *context, IntegerLiteral literal) {
     return number;
 }
 
-char *start_word_run(char *first) {
-    g_parser.run_text = first;
-    g_parser.run_length = first ? std::strlen(first) : 0;
-    g_parser.run_capacity = g_parser.run_length + 1;
+char *start_word_run(parser_state *parse, char *first) {
+    parse->run_text = first;
+    parse->run_length = first ? std::strlen(first) : 0;
+    parse->run_capacity = parse->run_length + 1;
     return first;
 }
 
-char *join_words(HostContext *context, char *head, char *tail) {
-    if (head != g_parser.run_text)
-        start_word_run(head);
+char *join_words(parser_state *parse, char *head, char *tail) {
+    HostContext *context = parse->host;
+    if (head != parse->run_text)
+        start_word_run(parse, head);
     size_t tail_length = tail ? std::strlen(tail) : 0;
-    size_t needed = g_parser.run_length + tail_length + 1;
-    if (needed > g_parser.run_capacity) {
+    size_t needed = parse->run_length + tail_length + 1;
+    if (needed > parse->run_capacity) {
         // Doubling keeps a pattern of a million words linear.
-        size_t capacity = g_parser.run_capacity * 2 > needed ? g_parser.run_capacity * 2 : needed;
+        size_t capacity = parse->run_capacity * 2 > needed ? parse->run_capacity * 2 : needed;
         char *grown = static_cast<char *>(mem_realloc(context, head, capacity));
         if (!grown) {
             mem_free(context, tail);
             mem_free(context, head);
-            g_parser.run_text = nullptr;
+            parse->run_text = nullptr;
             return nullptr;
         }
         head = grown;
-        g_parser.run_capacity = capacity;
+        parse->run_capacity = capacity;
     }
-    std::memcpy(head + g_parser.run_length, tail ? tail : "", tail_length + 1);
-    g_parser.run_length += tail_length;
-    g_parser.run_text = head;
+    std::memcpy(head + parse->run_length, tail ? tail : "", tail_length + 1);
+    parse->run_length += tail_length;
+    parse->run_text = head;
     mem_free(context, tail);
     return head;
 }
+
+ItemList *dash_list(HostContext *context) {
+    char *dash = str_duplicate(context, "-");
+    return dash ? list_create(context, dash, 1) : nullptr;
+}
+
+void name_next(parser_state *) { lexer_set_name_mode(true); }
+
+void name_done(parser_state *) { lexer_set_name_mode(false); }
 
 ModeSpecRecord *coded_entry(HostContext *context, int32_t code) {
     return make_mode_spec(context, code, nullptr);
@@ -59,11 +69,4 @@ ModeSpecRecord *coded_entry(HostContext *context, int32_t code) {
 ModeSpecRecord *named_entry(HostContext *context, int32_t code, const char *name) {
     char *copy = str_duplicate(context, name);
     return copy ? make_mode_spec(context, code, copy) : nullptr;
-}
-
-void report_broken_capture_status(int token) {
-    if (token == ':')
-        report_expected("Only an integer value or a double-quoted string is allowed");
-    else
-        report_expected("Capture status list expected");
 }

@@ -26,19 +26,22 @@ char *integer_text(HostContext *context, IntegerLiteral literal);
 // after a failed allocation.
 double *integer_as_double(HostContext *context, IntegerLiteral literal);
 // The first word of a bit pattern, which later words are joined to.
-char *start_word_run(char *first);
+char *start_word_run(parser_state *parse, char *first);
 // The two words joined into one text; both are released. Null after a
 // failed allocation. The text of the pattern grows by doubling.
-char *join_words(HostContext *context, char *head, char *tail);
+char *join_words(parser_state *parse, char *head, char *tail);
+// A list holding the text "-"; null after a failed allocation.
+ItemList *dash_list(HostContext *context);
+
+// Name mode for the word the parser reads next (name_next), or off again
+// (name_done): the lexer reads a keyword there as a name.
+void name_next(parser_state *parse);
+void name_done(parser_state *parse);
 
 // An instruction kind or mode given by its code alone, without a name.
 ModeSpecRecord *coded_entry(HostContext *context, int32_t code);
 // One given by a keyword that is kept as its name (SAMPLE, HIZ).
 ModeSpecRecord *named_entry(HostContext *context, int32_t code, const char *name);
-
-// The detail line of a broken capture status entry, chosen by the token the
-// error was found at: a ":" means the value was missing.
-void report_broken_capture_status(int token);
 
 // The site of a record being built by a rule: while it lives, the messages
 // of the record's constructor point where the rule begins, and keep()
@@ -61,6 +64,27 @@ struct RecordSite {
     SourceLocation where;
     PointMessagesAt here;
 };
+
+// Where a record was written, remembered: the record, or null when it is
+// null or could not be remembered (the allocator has reported why), the
+// record then released.
+template <typename Record>
+Record *remembered(parser_state *parse, const SourceLocation &where, Record *record,
+                   void (*release)(HostContext *, Record *)) {
+    return RecordSite(parse, where).keep(record, release);
+}
+
+// A register section's statement: the register of the tag's record type,
+// built from its name and statements (its messages pointing where the
+// section begins) and remembered there. Null after a failure, everything
+// handed released.
+template <int32_t Tag>
+TaggedItem *register_statement(parser_state *parse, const SourceLocation &where, char *name, ItemList *items) {
+    using Register = typename Statement<Tag>::Value;
+    RecordSite site(parse, where);
+    Register *reg = site.keep(make_register<Register>(parse->host, name, items), release_record);
+    return reg ? make_statement<Tag>(parse->host, reg) : nullptr;
+}
 
 // Bison's parser, over the state of one parse.
 int yyparse(parser_state *parse);

@@ -14,6 +14,23 @@ struct parser_state;
 #include "model/board_records.h"
 #include "model/component_records.h"
 #include "model/description.h"
+
+/* An action's value made by a constructor or a list operation: when it
+   could not be made (the allocator has reported why), the parse stops. */
+#define BUILD(made) \
+    do { \
+        if (!(made)) \
+            YYABORT; \
+    } while (0)
+
+/* The detail line of the syntax error just reported, then the parse stops.
+   A rule with a value names it after the text: its value is none. */
+#define EXPECTED(detail, ...) \
+    do { \
+        __VA_OPT__(__VA_ARGS__ = {};) \
+        report_expected(parse, detail); \
+        YYABORT; \
+    } while (0)
 }
 
 /* Every action and destructor reaches the state of the parse, its host
@@ -34,7 +51,6 @@ struct parser_state;
    literal itself, value and text, so that reading one allocates only the
    text. */
 %union {
-    void *ptr;
     char *text;
     IntegerLiteral integer;
     double *real;
@@ -55,13 +71,7 @@ struct parser_state;
     CaptureStatusRecord *capture_status;
     ModeSpecRecord *mode_spec;
     InstructionRecord *instruction;
-    InstructionRegisterRecord *instruction_register;
-    BypassRegisterRecord *bypass_register;
-    IdRegisterRecord *id_register;
-    BistRegisterRecord *bist_register;
-    DataRegisterRecord *data_register;
     PreloadRecord *preload;
-    BoundaryScanRegisterRecord *bs_register;
     ChainElementRecord *chain_element;
     CellRecord *cell;
     CellModeRecord *cell_mode;
@@ -202,7 +212,7 @@ struct parser_state;
 %token <real> REAL 365
 
 /* Shared nonterminals. */
-%type <text> name list_name value word word_run
+%type <text> name list_name section_name value word word_run
 %type <real> number number_or_dash
 %type <number> yes_no
 %type <list> word_list name_list
@@ -218,7 +228,7 @@ struct parser_state;
 /* Component section. */
 %type <component> component_section
 %type <list> component_body component_item_list
-%type <item> component_item
+%type <item> component_item register_section
 %type <number> standard_item standard_name
 
 /* Pin lists. */
@@ -230,12 +240,6 @@ struct parser_state;
 %type <number> pin_type
 
 /* Registers and their items. */
-%type <instruction_register> instruction_register_section
-%type <bypass_register> bypass_register_section
-%type <id_register> identification_register_section usercode_register_section
-%type <bist_register> bist_register_section
-%type <data_register> data_register_section
-%type <bs_register> boundary_scan_register_section
 %type <list> register_item_list
 %type <item> register_item
 %type <text> purpose_item manufacturer_idcode_item partnumber_idcode_item version_idcode_item
@@ -289,11 +293,13 @@ struct parser_state;
 %type <ppa_signal> serial_assignment
 %type <parallel_group> parallel_group
 
-/* Values still on the stacks when a parse stops are released here. The
-   values of the rule whose action stops the parse are not: Bison pops them
-   unreleased, so such an action releases what it still owns itself (an
-   error alternative its $1; a constructor or list operation that fails has
-   released what it was given). A value that stays on the stack after a
+/* Values still on the stacks when a parse stops are released here: those
+   popped while the parser looks for a state that takes `error` (a list
+   broken after its first entries goes so, before its `error` alternative
+   reports), and those left when it aborts. The values of the rule whose
+   action aborts are not: Bison pops them unreleased, so such an action
+   releases what it still owns (a constructor or list operation that fails
+   has released what it was given). A value that stays on the stack after a
    mid-rule action has handed it on is cleared there. */
 %destructor { mem_free(parse->host, $$); } <text> <real>
 %destructor { release_integer(parse->host, $$); } <integer>
@@ -312,19 +318,13 @@ struct parser_state;
 %destructor { release_capture_status(parse->host, $$); } <capture_status>
 %destructor { release_mode_spec(parse->host, $$); } <mode_spec>
 %destructor { release_instruction(parse->host, $$); } <instruction>
-%destructor { release_instruction_register(parse->host, $$); } <instruction_register>
-%destructor { release_bypass_register(parse->host, $$); } <bypass_register>
-%destructor { release_id_register(parse->host, $$); } <id_register>
-%destructor { release_bist_register(parse->host, $$); } <bist_register>
-%destructor { release_data_register(parse->host, $$); } <data_register>
 %destructor { release_preload(parse->host, $$); } <preload>
-%destructor { release_boundary_scan_register(parse->host, $$); } <bs_register>
 %destructor { release_chain_element(parse->host, $$); } <chain_element>
 %destructor { release_cell(parse->host, $$); } <cell>
 %destructor { release_cell_mode(parse->host, $$); } <cell_mode>
-%destructor { release_statement(parse->host, $$); } component_item register_item cell_item
+%destructor { release_statement(parse->host, $$); } <item>
 %destructor { release_statements(parse->host, $$); } component_body component_item_list register_item_list
-%destructor { release_statements(parse->host, $$); } cell_item_list
+%destructor { release_statements(parse->host, $$); } cell_item_list board_item_list
 %destructor { release_pin_list(parse->host, $$); } pin_list_section pin_definition_list
 %destructor { list_release_with(parse->host, $$, release_capture_status); } opt_capture_status_list
 %destructor { list_release_with(parse->host, $$, release_capture_status); } capture_status_list
@@ -349,26 +349,24 @@ struct parser_state;
 %destructor { release_ppa_assignment(parse->host, $$); } <ppa_assignment>
 %destructor { release_ppa_serial_group(parse->host, $$); } <serial_group>
 %destructor { release_ppa_parallel_group(parse->host, $$); } <parallel_group>
-%destructor { release_statement(parse->host, $$); } board_item
-%destructor { list_release_with(parse->host, $$, release_statement); } board_item_list
-%destructor { release_tap_map(parse->host, $$); } tap_map
+%destructor { release_tap_map(parse->host, $$); } <tap_map>
 %destructor { list_release_with(parse->host, $$, release_tap_map); } board_tap_section tap_map_list
 %destructor { list_release_with(parse->host, $$, release_part_chain); } part_chain_section part_list
 %destructor { release_netlist(parse->host, $$); } netlist_section net_entry_list
 %destructor { list_release_with(parse->host, $$, release_vrak_instruction); } vrak_list
 %destructor { list_release_with(parse->host, $$, release_vrak_operand); } rst_operand_list
 %destructor { list_release_with(parse->host, $$, release_vrak_operand); } wtn_operand_list vector_operand_list
-%destructor { release_ppa_signal(parse->host, $$); } serial_assignment
+%destructor { release_ppa_signal(parse->host, $$); } <ppa_signal>
 
 /* The deliberate shift/reduce conflicts, each resolved by shifting: the
-   empty change_log_list against `error` (1), and the empty mode_list
-   against the first token of an entry and `error` (10). */
-%expect 11
+   empty mode_list against the first token of an entry (9). */
+%expect 9
 
 %%
 
 /* ---------------------------------------------------------------- */
-/* The file frame. */
+/* The file frame. A list whose entries are broken reaches its `error`
+   alternative with the entries read so far released by their destructor. */
 
 description
     : oxel_file
@@ -378,27 +376,25 @@ oxel_file
     : %empty
     | OXEL top_section_list END OXEL
     | error
-        { report_expected("File must start with OXEL and end with END OXEL"); YYABORT; }
+        { EXPECTED("File must start with OXEL and end with END OXEL"); }
     ;
 
 top_section_list
     : top_section
     | top_section_list top_section
-    | top_section_list error
-        { report_expected("Board, component, technology, header or END OXEL expected"); YYABORT; }
     | error
-        { report_expected("Board, component, technology, header or END OXEL expected"); YYABORT; }
+        { EXPECTED("Board, component, technology, header or END OXEL expected"); }
     ;
 
 top_section
     : header_section
         { file_header(parse, $1); }
     | component_section
-        { if (!file_component(parse, $1)) YYABORT; }
+        { BUILD(file_component(parse, $1)); }
     | board_section
-        { if (!file_board(parse, $1)) YYABORT; }
+        { BUILD(file_board(parse, $1)); }
     | pin_family_section
-        { if (!file_pin_family(parse, $1)) YYABORT; }
+        { BUILD(file_pin_family(parse, $1)); }
     ;
 
 /* ---------------------------------------------------------------- */
@@ -412,9 +408,15 @@ name
 /* A name after which the next word is read in name mode too. */
 list_name
     : IDENTIFIER
-        { lexer_set_name_mode(true); }
+        { $$ = $1; name_next(parse); }
     | STRING
-        { lexer_set_name_mode(true); }
+        { $$ = $1; name_next(parse); }
+    ;
+
+/* The name of a section, read in name mode: a keyword names it too. */
+section_name
+    : { name_next(parse); } name
+        { $$ = $2; }
     ;
 
 opt_colon
@@ -436,25 +438,25 @@ value
         { $$ = integer_text(parse->host, $1); }
     | STRING
     | error
-        { report_expected("Only an integer value or a double-quoted string is allowed"); YYABORT; }
+        { EXPECTED("Only an integer value or a double-quoted string is allowed", $$); }
     ;
 
 number_or_dash
     : REAL
     | INTEGER
-        { $$ = integer_as_double(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = integer_as_double(parse->host, $1)); }
     | dash
         { $$ = nullptr; }
     | error
-        { report_expected("Float or integer or dash expected"); YYABORT; }
+        { EXPECTED("Float or integer or dash expected", $$); }
     ;
 
 number
     : REAL
     | INTEGER
-        { $$ = integer_as_double(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = integer_as_double(parse->host, $1)); }
     | error
-        { report_expected("Float or integer expected"); YYABORT; }
+        { EXPECTED("Float or integer expected", $$); }
     ;
 
 yes_no
@@ -473,66 +475,61 @@ word
 
 word_run
     : word
-        { $$ = start_word_run($1); }
+        { $$ = start_word_run(parse, $1); }
     | word_run word
-        { $$ = join_words(parse->host, $1, $2); if (!$$) YYABORT; }
+        { BUILD($$ = join_words(parse, $1, $2)); }
     ;
 
 word_list
     : word
-        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; }
-    | word_list opt_comma { lexer_set_name_mode(true); } word
-        { $$ = list_append(parse->host, $1, $4); if (!$$) YYABORT; }
+        { BUILD($$ = list_create(parse->host, $1, 1)); }
+    | word_list opt_comma { name_next(parse); } word
+        { BUILD($$ = list_append(parse->host, $1, $4)); }
     ;
 
 name_list
     : IDENTIFIER
-        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; }
+        { BUILD($$ = list_create(parse->host, $1, 1)); }
     | STRING
-        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; }
-    | '[' { lexer_set_name_mode(true); } word_list ']'
+        { BUILD($$ = list_create(parse->host, $1, 1)); }
+    | '[' { name_next(parse); } word_list ']'
         { $$ = $3; }
     ;
 
 index
     : INTEGER
-        { $$ = make_index(parse->host, OXEL_INDEX_NUMBER, take_integer(parse->host, $1), nullptr, 0);
-          if (!$$) YYABORT; }
+        { BUILD($$ = make_index(parse->host, OXEL_INDEX_NUMBER, take_integer(parse->host, $1), nullptr, 0)); }
     | INTEGER ':' INTEGER
-        { $$ = make_index(parse->host, OXEL_INDEX_RANGE, take_integer(parse->host, $1), nullptr,
-                       take_integer(parse->host, $3)); if (!$$) YYABORT; }
+        { BUILD($$ = make_index(parse->host, OXEL_INDEX_RANGE, take_integer(parse->host, $1), nullptr,
+                                take_integer(parse->host, $3))); }
     ;
 
 index_list
     : index
-        { $$ = list_create_with(parse->host, $1, 1, release_index); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_index)); }
     | index_list ',' index
-        { $$ = list_append_with(parse->host, $1, $3, release_index); if (!$$) YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $3, release_index)); }
     ;
 
 /* The name is a list_name: the word after it is read in name mode too. */
 pin_ref
     : list_name '(' index_list ')'
-        { $$ = make_pin_ref(parse->host, OXEL_PINREF_ELEMENT, $1, $3); if (!$$) YYABORT; }
+        { BUILD($$ = make_pin_ref(parse->host, OXEL_PINREF_ELEMENT, $1, $3)); }
     | list_name
-        { $$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, $1, nullptr); if (!$$) YYABORT; }
+        { BUILD($$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, $1, nullptr)); }
     | INTEGER
-        { $$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, integer_text(parse->host, $1), nullptr);
-          if (!$$) YYABORT; }
+        { BUILD($$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, integer_text(parse->host, $1), nullptr)); }
     | dash
-        { $$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, nullptr, nullptr); if (!$$) YYABORT; }
+        { BUILD($$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, nullptr, nullptr)); }
     ;
 
 pin_ref_list
     : pin_ref
-        { $$ = list_create_with(parse->host, $1, 1, release_pin_ref); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_pin_ref)); }
     | pin_ref_list ',' pin_ref
-        { $$ = list_append_with(parse->host, $1, $3, release_pin_ref); if (!$$) YYABORT; }
-    | pin_ref_list error
-        { list_release_with(parse->host, $1, release_pin_ref);
-          report_expected("Pin reference expected"); YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $3, release_pin_ref)); }
     | error
-        { report_expected("Pin reference expected"); YYABORT; }
+        { EXPECTED("Pin reference expected", $$); }
     ;
 
 /* ---------------------------------------------------------------- */
@@ -540,41 +537,37 @@ pin_ref_list
 
 header_section
     : OXEL_HEADER creation_log change_log_list END OXEL_HEADER
-        { $$ = make_header(parse->host, $2, $3); if (!$$) YYABORT; }
+        { BUILD($$ = make_header(parse->host, $2, $3)); }
     ;
 
 creation_log
     : CREATION_LOG opt_colon STRING STRING STRING STRING
-        { $$ = make_log(parse->host, $3, $4, $5, $6); if (!$$) YYABORT; }
+        { BUILD($$ = make_log(parse->host, $3, $4, $5, $6)); }
     | error
-        { report_expected("CREATIONLOG expected"); YYABORT; }
+        { EXPECTED("CREATIONLOG expected", $$); }
     ;
 
 change_log_list
     : %empty
-        { $$ = list_create(parse->host, nullptr, 1); if (!$$) YYABORT; }
+        { BUILD($$ = list_create(parse->host, nullptr, 1)); }
     | change_log_list change_log
-        { $$ = list_append_with(parse->host, $1, $2, release_log); if (!$$) YYABORT; }
-    | change_log_list error
-        { list_release_with(parse->host, $1, release_log);
-          report_expected("CHANGELOG or END OXEL_HEADER expected"); YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $2, release_log)); }
     | error
-        { report_expected("CHANGELOG or END OXEL_HEADER expected"); YYABORT; }
+        { EXPECTED("CHANGELOG or END OXEL_HEADER expected", $$); }
     ;
 
 change_log
     : CHANGE_LOG opt_colon STRING STRING STRING STRING
-        { $$ = make_log(parse->host, $3, $4, $5, $6); if (!$$) YYABORT; }
+        { BUILD($$ = make_log(parse->host, $3, $4, $5, $6)); }
     ;
 
 /* ---------------------------------------------------------------- */
 /* Component section. */
 
 component_section
-    : COMPONENT { lexer_set_name_mode(true); } name component_body END COMPONENT
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_component(parse->host, description_root(), $3, parse->source_ref, $4), release_component);
-          if (!$$) YYABORT; }
+    : COMPONENT section_name component_body END COMPONENT
+        { BUILD($$ = RecordSite(parse, @$).keep(make_component(parse->host, description_root(), $2, parse->source_ref,
+                                                          $3), release_component)); }
     ;
 
 component_body
@@ -585,46 +578,31 @@ component_body
 
 component_item_list
     : component_item
-        { $$ = list_create_with(parse->host, $1, 1, release_statement); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_statement)); }
     | component_item_list component_item
-        { $$ = list_append_with(parse->host, $1, $2, release_statement); if (!$$) YYABORT; }
-    | component_item_list error
-        { release_statements(parse->host, $1); report_expected("Data section expected"); YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $2, release_statement)); }
     | error
-        { report_expected("Data section expected"); YYABORT; }
+        { EXPECTED("Data section expected", $$); }
     ;
 
 component_item
-    : pin_list_section
-        { $$ = make_statement<TAG_PIN_LIST>(parse->host, $1); if (!$$) YYABORT; }
-    | standard_item
-        { $$ = make_statement<TAG_STANDARD>(parse->host, $1); if (!$$) YYABORT; }
+    : standard_item
+        { BUILD($$ = make_statement<TAG_STANDARD>(parse->host, $1)); }
     | header_section
-        { $$ = make_statement<TAG_OXEL_HEADER>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_OXEL_HEADER>(parse->host, $1)); }
+    | pin_list_section
+        { BUILD($$ = make_statement<TAG_PIN_LIST>(parse->host, $1)); }
+    | register_section
     | cell_section
-        { $$ = make_statement<TAG_CELL>(parse->host, $1); if (!$$) YYABORT; }
-    | instruction_register_section
-        { $$ = make_statement<TAG_INSTRUCTION_REGISTER>(parse->host, $1); if (!$$) YYABORT; }
-    | boundary_scan_register_section
-        { $$ = make_statement<TAG_BOUNDARY_SCAN_REGISTER>(parse->host, $1); if (!$$) YYABORT; }
-    | bypass_register_section
-        { $$ = make_statement<TAG_BYPASS_REGISTER>(parse->host, $1); if (!$$) YYABORT; }
-    | identification_register_section
-        { $$ = make_statement<TAG_IDENTIFICATION_REGISTER>(parse->host, $1); if (!$$) YYABORT; }
-    | usercode_register_section
-        { $$ = make_statement<TAG_USERCODE_REGISTER>(parse->host, $1); if (!$$) YYABORT; }
-    | bist_register_section
-        { $$ = make_statement<TAG_BIST_REGISTER>(parse->host, $1); if (!$$) YYABORT; }
-    | data_register_section
-        { $$ = make_statement<TAG_DATA_REGISTER>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_CELL>(parse->host, $1)); }
     | test_sequence_section
-        { $$ = make_statement<TAG_TEST_SEQUENCE>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_TEST_SEQUENCE>(parse->host, $1)); }
     | illegal_vectors_section
-        { $$ = make_statement<TAG_ILLEGAL_VECTORS>(parse->host, $1); if (!$$) YYABORT; }
-    | pin_family_section
-        { $$ = make_statement<TAG_PIN_FAMILY>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_ILLEGAL_VECTORS>(parse->host, $1)); }
     | global_family_section
-        { $$ = make_statement<TAG_GLOBAL_FAMILY>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_GLOBAL_FAMILY>(parse->host, $1)); }
+    | pin_family_section
+        { BUILD($$ = make_statement<TAG_PIN_FAMILY>(parse->host, $1)); }
     ;
 
 standard_item
@@ -640,7 +618,7 @@ standard_name
     | UNKNOWN
         { $$ = OXEL_STANDARD_UNKNOWN; }
     | error
-        { report_expected("Standard name expected"); YYABORT; }
+        { EXPECTED("Standard name expected", $$); }
     ;
 
 /* ---------------------------------------------------------------- */
@@ -648,44 +626,38 @@ standard_name
    itself must be one of the keywords. */
 
 pin_list_section
-    : PIN_LIST { lexer_set_name_mode(true); } pin_definition_list END PIN_LIST
+    : PIN_LIST { name_next(parse); } pin_definition_list END PIN_LIST
         { $$ = $3; }
     ;
 
 pin_definition_list
-    : { lexer_set_name_mode(true); } pin_definition
-        { $$ = list_create_with(parse->host, $2, 1, release_pin); if (!$$) YYABORT; }
-    | pin_definition_list { lexer_set_name_mode(true); } pin_definition
-        { $$ = list_append_with(parse->host, $1, $3, release_pin); if (!$$) YYABORT;
-          lexer_set_name_mode(true); }
-    | pin_definition_list error
-        { release_pin_list(parse->host, $1);
-          report_expected("Pin definition or END PIN_LIST expected"); YYABORT; }
+    : { name_next(parse); } pin_definition
+        { BUILD($$ = list_create_with(parse->host, $2, 1, release_pin)); }
+    | pin_definition_list { name_next(parse); } pin_definition
+        { BUILD($$ = list_append_with(parse->host, $1, $3, release_pin)); name_next(parse); }
     | error
-        { report_expected("Pin definition or END PIN_LIST expected"); YYABORT; }
+        { EXPECTED("Pin definition or END PIN_LIST expected", $$); }
     ;
 
 pin_definition
-    : { lexer_set_name_mode(true); } single_pin
-        { $$ = RecordSite(parse, @$).keep($2, release_pin); if (!$$) YYABORT; }
+    : { name_next(parse); } single_pin
+        { BUILD($$ = remembered(parse, @$, $2, release_pin)); }
     | bus_definition
-        { $$ = RecordSite(parse, @$).keep($1, release_pin); if (!$$) YYABORT; }
+        { BUILD($$ = remembered(parse, @$, $1, release_pin)); }
     ;
 
 single_pin
-    : { lexer_set_name_mode(true); } pin_id { lexer_set_name_mode(true); } opt_name pin_type
-      { lexer_set_name_mode(true); } opt_name
-        { $$ = make_pin(parse->host, $2, $4, $5, $7); if (!$$) YYABORT; lexer_set_name_mode(true); }
+    : { name_next(parse); } pin_id { name_next(parse); } opt_name pin_type { name_next(parse); } opt_name
+        { BUILD($$ = make_pin(parse->host, $2, $4, $5, $7)); name_next(parse); }
     ;
 
 bus_definition
-    : '(' pin_number_list ')' { lexer_set_name_mode(true); } bus_name pin_type
-      { lexer_set_name_mode(true); } opt_name
-        { $$ = make_bus(parse->host, $2, $5, $6, $8); if (!$$) YYABORT; lexer_set_name_mode(true); }
+    : '(' pin_number_list ')' { name_next(parse); } bus_name pin_type { name_next(parse); } opt_name
+        { BUILD($$ = make_bus(parse->host, $2, $5, $6, $8)); name_next(parse); }
     ;
 
 pin_id
-    : { lexer_set_name_mode(true); } name
+    : { name_next(parse); } name
         { $$ = $2; }
     | INTEGER
         { $$ = integer_text(parse->host, $1); }
@@ -702,21 +674,21 @@ opt_name
 
 pin_number_list
     : pin_number
-        { $$ = list_create_with(parse->host, $1, 1, release_index); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_index)); }
     | pin_number_list ',' pin_number
-        { $$ = list_append_with(parse->host, $1, $3, release_index); if (!$$) YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $3, release_index)); }
     ;
 
 /* A bus's pin numbers may also be names. */
 pin_number
     : name
-        { $$ = make_index(parse->host, OXEL_INDEX_NAME, 0, $1, 0); if (!$$) YYABORT; }
+        { BUILD($$ = make_index(parse->host, OXEL_INDEX_NAME, 0, $1, 0)); }
     | index
     ;
 
 bus_name
     : name '(' index_list ')'
-        { $$ = make_bus_name(parse->host, $1, $3); if (!$$) YYABORT; }
+        { BUILD($$ = make_bus_name(parse->host, $1, $3)); }
     ;
 
 pin_type
@@ -734,93 +706,71 @@ pin_type
     | TCK   { $$ = OXEL_PIN_TCK; }
     | TRST  { $$ = OXEL_PIN_TRST; }
     | error
-        { report_expected("Unknown pin type"); YYABORT; }
+        { EXPECTED("Unknown pin type", $$); }
     ;
 
 /* ---------------------------------------------------------------- */
-/* Registers: keyword, name, items, END keyword. Every item is accepted in
-   every register; the register's constructor reports the ones it does not
-   take. */
+/* Registers: keyword, name, items, END keyword; each a statement of the
+   component. Every item is accepted in every register; the register's
+   constructor reports the ones it does not take. */
 
-instruction_register_section
-    : INSTRUCTION_REGISTER { lexer_set_name_mode(true); } name register_item_list END INSTRUCTION_REGISTER
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_instruction_register(parse->host, $3, $4), release_instruction_register);
-          if (!$$) YYABORT; }
-    ;
-
-bypass_register_section
-    : BYPASS_REGISTER { lexer_set_name_mode(true); } name register_item_list END BYPASS_REGISTER
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_bypass_register(parse->host, $3, $4), release_bypass_register); if (!$$) YYABORT; }
-    ;
-
-identification_register_section
-    : IDENTIFICATION_REGISTER { lexer_set_name_mode(true); } name register_item_list END IDENTIFICATION_REGISTER
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_id_register(parse->host, $3, $4), release_id_register); if (!$$) YYABORT; }
-    ;
-
-usercode_register_section
-    : USERCODE_REGISTER { lexer_set_name_mode(true); } name register_item_list END USERCODE_REGISTER
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_id_register(parse->host, $3, $4), release_id_register); if (!$$) YYABORT; }
-    ;
-
-bist_register_section
-    : BIST_REGISTER { lexer_set_name_mode(true); } name register_item_list END BIST_REGISTER
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_bist_register(parse->host, $3, $4), release_bist_register); if (!$$) YYABORT; }
-    ;
-
-data_register_section
-    : DATA_REGISTER { lexer_set_name_mode(true); } name register_item_list END DATA_REGISTER
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_data_register(parse->host, $3, $4), release_data_register); if (!$$) YYABORT; }
+register_section
+    : INSTRUCTION_REGISTER section_name register_item_list END INSTRUCTION_REGISTER
+        { BUILD($$ = register_statement<TAG_INSTRUCTION_REGISTER>(parse, @$, $2, $3)); }
+    | BOUNDARY_SCAN_REGISTER section_name register_item_list END BOUNDARY_SCAN_REGISTER
+        { BUILD($$ = register_statement<TAG_BOUNDARY_SCAN_REGISTER>(parse, @$, $2, $3)); }
+    | BYPASS_REGISTER section_name register_item_list END BYPASS_REGISTER
+        { BUILD($$ = register_statement<TAG_BYPASS_REGISTER>(parse, @$, $2, $3)); }
+    | IDENTIFICATION_REGISTER section_name register_item_list END IDENTIFICATION_REGISTER
+        { BUILD($$ = register_statement<TAG_IDENTIFICATION_REGISTER>(parse, @$, $2, $3)); }
+    | USERCODE_REGISTER section_name register_item_list END USERCODE_REGISTER
+        { BUILD($$ = register_statement<TAG_USERCODE_REGISTER>(parse, @$, $2, $3)); }
+    | BIST_REGISTER section_name register_item_list END BIST_REGISTER
+        { BUILD($$ = register_statement<TAG_BIST_REGISTER>(parse, @$, $2, $3)); }
+    | DATA_REGISTER section_name register_item_list END DATA_REGISTER
+        { BUILD($$ = register_statement<TAG_DATA_REGISTER>(parse, @$, $2, $3)); }
     ;
 
 register_item_list
     : register_item
-        { $$ = list_create_with(parse->host, $1, 1, release_statement); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_statement)); }
     | register_item_list register_item
-        { $$ = list_append_with(parse->host, $1, $2, release_statement); if (!$$) YYABORT; }
-    | register_item_list error
-        { release_statements(parse->host, $1); report_expected("Register section expected"); YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $2, release_statement)); }
     | error
-        { report_expected("Register section expected"); YYABORT; }
+        { EXPECTED("Register section expected", $$); }
     ;
 
 register_item
     : purpose_item
-        { $$ = make_statement<TAG_PURPOSE>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_PURPOSE>(parse->host, $1)); }
     | length_item
-        { $$ = make_statement<TAG_LENGTH>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_LENGTH>(parse->host, $1)); }
     | capture_item
-        { $$ = make_statement<TAG_CAPTURE>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_CAPTURE>(parse->host, $1)); }
     | instruction_list_item
-        { $$ = make_statement<TAG_INSTRUCTION_LIST>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_INSTRUCTION_LIST>(parse->host, $1)); }
     | chain_list_item
-        { $$ = make_statement<TAG_CHAIN_LIST>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_CHAIN_LIST>(parse->host, $1)); }
     | manufacturer_idcode_item
-        { $$ = make_statement<TAG_MANUFACTURER_IDCODE>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_MANUFACTURER_IDCODE>(parse->host, $1)); }
     | partnumber_idcode_item
-        { $$ = make_statement<TAG_PARTNUMBER_IDCODE>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_PARTNUMBER_IDCODE>(parse->host, $1)); }
     | version_idcode_item
-        { $$ = make_statement<TAG_VERSION_IDCODE>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_VERSION_IDCODE>(parse->host, $1)); }
     | concatenation_item
-        { $$ = make_statement<TAG_CONCATENATION>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_CONCATENATION>(parse->host, $1)); }
     | preload_item
-        { $$ = make_statement<TAG_PRELOAD>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_PRELOAD>(parse->host, $1)); }
     | coverage_item
-        { $$ = make_statement<TAG_COVERAGE>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_COVERAGE>(parse->host, $1)); }
     | clock_item
-        { $$ = make_statement<TAG_CLOCK>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_CLOCK>(parse->host, $1)); }
     | min_duration_item
-        { $$ = make_statement<TAG_MIN_DURATION>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_MIN_DURATION>(parse->host, $1)); }
     | altered_registers_item
-        { $$ = make_statement<TAG_ALTERED_REGISTERS>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_ALTERED_REGISTERS>(parse->host, $1)); }
     | parallel_outputs_item
-        { $$ = make_statement<TAG_PARALLEL_OUTPUTS>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_PARALLEL_OUTPUTS>(parse->host, $1)); }
     ;
 
 purpose_item
@@ -835,7 +785,7 @@ length_item
 
 capture_item
     : CAPTURE opt_colon value opt_capture_status_list
-        { $$ = make_capture(parse->host, $3, $4); if (!$$) YYABORT; }
+        { BUILD($$ = make_capture(parse->host, $3, $4)); }
     ;
 
 opt_capture_status_list
@@ -849,19 +799,17 @@ opt_capture_status_list
    list. The token the error was found at is still the lookahead. */
 capture_status_list
     : capture_status
-        { $$ = list_create_with(parse->host, $1, 1, release_capture_status); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_capture_status)); }
     | capture_status_list capture_status
-        { $$ = list_append_with(parse->host, $1, $2, release_capture_status); if (!$$) YYABORT; }
-    | capture_status_list error
-        { list_release_with(parse->host, $1, release_capture_status);
-          report_broken_capture_status(yychar); YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $2, release_capture_status)); }
     | error
-        { report_broken_capture_status(yychar); YYABORT; }
+        { EXPECTED(yychar == ':' ? "Only an integer value or a double-quoted string is allowed"
+                                 : "Capture status list expected", $$); }
     ;
 
 capture_status
     : capture_status_value opt_colon STRING
-        { $$ = make_capture_status(parse->host, $1, $3); if (!$$) YYABORT; }
+        { BUILD($$ = make_capture_status(parse->host, $1, $3)); }
     ;
 
 /* value without its error alternative: a broken entry is the list's. */
@@ -878,55 +826,49 @@ instruction_list_item
 
 instruction_list
     : instruction
-        { $$ = list_create_with(parse->host, $1, 1, release_instruction); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_instruction)); }
     | instruction_list instruction
-        { $$ = list_append_with(parse->host, $1, $2, release_instruction); if (!$$) YYABORT; }
-    | instruction_list error
-        { list_release_with(parse->host, $1, release_instruction);
-          report_expected("Instruction specification error"); YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $2, release_instruction)); }
     | error
-        { report_expected("Instruction specification error"); YYABORT; }
+        { EXPECTED("Instruction specification error", $$); }
     ;
 
 instruction
-    : instruction_name value { lexer_set_name_mode(true); } opt_name mode
-      { lexer_set_name_mode(true); } instruction_registers
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_instruction(parse->host, $1, $2, $4, $5, $7), release_instruction);
-          if (!$$) YYABORT; }
+    : instruction_name value { name_next(parse); } opt_name mode { name_next(parse); } instruction_registers
+        { BUILD($$ = remembered(parse, @$, make_instruction(parse->host, $1, $2, $4, $5, $7), release_instruction)); }
     ;
 
 instruction_name
-    : EXTEST          { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_EXTEST); if (!$$) YYABORT; }
-    | BYPASS          { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_BYPASS); if (!$$) YYABORT; }
-    | SAMPLE_PRELOAD  { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_SAMPLE_PRELOAD); if (!$$) YYABORT; }
-    | PRELOAD         { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_SAMPLE_PRELOAD); if (!$$) YYABORT; }
-    | SAMPLE          { $$ = named_entry(parse->host, OXEL_INSTRUCTION_NAMED, "SAMPLE"); if (!$$) YYABORT; }
-    | INTEST          { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_INTEST); if (!$$) YYABORT; }
-    | RUNBIST         { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_RUNBIST); if (!$$) YYABORT; }
-    | IDCODE          { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_IDCODE); if (!$$) YYABORT; }
-    | USERCODE        { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_USERCODE); if (!$$) YYABORT; }
-    | CLAMP           { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_CLAMP); if (!$$) YYABORT; }
-    | HIGHZ           { $$ = coded_entry(parse->host, OXEL_INSTRUCTION_HIGHZ); if (!$$) YYABORT; }
-    | HIZ             { $$ = named_entry(parse->host, OXEL_INSTRUCTION_NAMED, "HIZ"); if (!$$) YYABORT; }
-    | name            { $$ = make_mode_spec(parse->host, OXEL_INSTRUCTION_NAMED, $1); if (!$$) YYABORT; }
+    : EXTEST          { BUILD($$ = coded_entry(parse->host, OXEL_INSTRUCTION_EXTEST)); }
+    | BYPASS          { BUILD($$ = coded_entry(parse->host, OXEL_INSTRUCTION_BYPASS)); }
+    | SAMPLE_PRELOAD  { BUILD($$ = coded_entry(parse->host, OXEL_INSTRUCTION_SAMPLE_PRELOAD)); }
+    | PRELOAD         { BUILD($$ = coded_entry(parse->host, OXEL_INSTRUCTION_SAMPLE_PRELOAD)); }
+    | SAMPLE          { BUILD($$ = named_entry(parse->host, OXEL_INSTRUCTION_NAMED, "SAMPLE")); }
+    | INTEST          { BUILD($$ = coded_entry(parse->host, OXEL_INSTRUCTION_INTEST)); }
+    | RUNBIST         { BUILD($$ = coded_entry(parse->host, OXEL_INSTRUCTION_RUNBIST)); }
+    | IDCODE          { BUILD($$ = coded_entry(parse->host, OXEL_INSTRUCTION_IDCODE)); }
+    | USERCODE        { BUILD($$ = coded_entry(parse->host, OXEL_INSTRUCTION_USERCODE)); }
+    | CLAMP           { BUILD($$ = coded_entry(parse->host, OXEL_INSTRUCTION_CLAMP)); }
+    | HIGHZ           { BUILD($$ = coded_entry(parse->host, OXEL_INSTRUCTION_HIGHZ)); }
+    | HIZ             { BUILD($$ = named_entry(parse->host, OXEL_INSTRUCTION_NAMED, "HIZ")); }
+    | name            { BUILD($$ = make_mode_spec(parse->host, OXEL_INSTRUCTION_NAMED, $1)); }
     ;
 
 mode
-    : INTERNAL  { $$ = coded_entry(parse->host, OXEL_MODE_INTERNAL); if (!$$) YYABORT; }
-    | EXTERNAL  { $$ = coded_entry(parse->host, OXEL_MODE_EXTERNAL); if (!$$) YYABORT; }
-    | SAMPLE    { $$ = coded_entry(parse->host, OXEL_MODE_SAMPLE); if (!$$) YYABORT; }
-    | PRIVATE   { $$ = coded_entry(parse->host, OXEL_MODE_PRIVATE); if (!$$) YYABORT; }
-    | HIGHZ     { $$ = coded_entry(parse->host, OXEL_MODE_HIGHZ); if (!$$) YYABORT; }
-    | HIZ       { $$ = coded_entry(parse->host, OXEL_MODE_HIZ); if (!$$) YYABORT; }
-    | dash      { $$ = coded_entry(parse->host, OXEL_MODE_NONE); if (!$$) YYABORT; }
-    | name      { $$ = make_mode_spec(parse->host, OXEL_MODE_NAMED, $1); if (!$$) YYABORT; }
+    : INTERNAL  { BUILD($$ = coded_entry(parse->host, OXEL_MODE_INTERNAL)); }
+    | EXTERNAL  { BUILD($$ = coded_entry(parse->host, OXEL_MODE_EXTERNAL)); }
+    | SAMPLE    { BUILD($$ = coded_entry(parse->host, OXEL_MODE_SAMPLE)); }
+    | PRIVATE   { BUILD($$ = coded_entry(parse->host, OXEL_MODE_PRIVATE)); }
+    | HIGHZ     { BUILD($$ = coded_entry(parse->host, OXEL_MODE_HIGHZ)); }
+    | HIZ       { BUILD($$ = coded_entry(parse->host, OXEL_MODE_HIZ)); }
+    | dash      { BUILD($$ = coded_entry(parse->host, OXEL_MODE_NONE)); }
+    | name      { BUILD($$ = make_mode_spec(parse->host, OXEL_MODE_NAMED, $1)); }
     ;
 
 instruction_registers
     : name_list
     | dash
-        { $$ = list_create(parse->host, nullptr, 1); if (!$$) YYABORT; }
+        { BUILD($$ = list_create(parse->host, nullptr, 1)); }
     ;
 
 manufacturer_idcode_item
@@ -945,13 +887,13 @@ version_idcode_item
     ;
 
 concatenation_item
-    : CONCATENATION opt_colon { lexer_set_name_mode(true); } name_list
+    : CONCATENATION opt_colon { name_next(parse); } name_list
         { $$ = $4; }
     ;
 
 preload_item
-    : PRELOAD { lexer_set_name_mode(true); } name opt_colon value
-        { $$ = make_preload(parse->host, $3, $5); if (!$$) YYABORT; }
+    : PRELOAD section_name opt_colon value
+        { BUILD($$ = make_preload(parse->host, $2, $4)); }
     ;
 
 coverage_item
@@ -961,21 +903,20 @@ coverage_item
 
 clock_item
     : CLOCK opt_colon clock_pin
-        { $$ = $3; lexer_set_name_mode(false); }
+        { $$ = $3; name_done(parse); }
     ;
 
 /* pin_ref but for its name, which leaves name mode off: the word after a
    clock pin is the next statement's keyword. */
 clock_pin
     : name '(' index_list ')'
-        { $$ = make_pin_ref(parse->host, OXEL_PINREF_ELEMENT, $1, $3); if (!$$) YYABORT; }
+        { BUILD($$ = make_pin_ref(parse->host, OXEL_PINREF_ELEMENT, $1, $3)); }
     | name
-        { $$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, $1, nullptr); if (!$$) YYABORT; }
+        { BUILD($$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, $1, nullptr)); }
     | INTEGER
-        { $$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, integer_text(parse->host, $1), nullptr);
-          if (!$$) YYABORT; }
+        { BUILD($$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, integer_text(parse->host, $1), nullptr)); }
     | dash
-        { $$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, nullptr, nullptr); if (!$$) YYABORT; }
+        { BUILD($$ = make_pin_ref(parse->host, OXEL_PINREF_PLAIN, nullptr, nullptr)); }
     ;
 
 min_duration_item
@@ -984,7 +925,7 @@ min_duration_item
     ;
 
 altered_registers_item
-    : ALTERED_REGISTERS opt_colon { lexer_set_name_mode(true); } name_list
+    : ALTERED_REGISTERS opt_colon { name_next(parse); } name_list
         { $$ = $4; }
     ;
 
@@ -997,33 +938,30 @@ parallel_outputs_item
 /* Cells. */
 
 cell_section
-    : CELL { lexer_set_name_mode(true); } name cell_item_list END CELL
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_cell(parse->host, $3, $4), release_cell); if (!$$) YYABORT; }
+    : CELL section_name cell_item_list END CELL
+        { BUILD($$ = RecordSite(parse, @$).keep(make_cell(parse->host, $2, $3), release_cell)); }
     ;
 
 cell_item_list
     : cell_item
-        { $$ = list_create_with(parse->host, $1, 1, release_statement); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_statement)); }
     | cell_item_list cell_item
-        { $$ = list_append_with(parse->host, $1, $2, release_statement); if (!$$) YYABORT; }
-    | cell_item_list error
-        { release_statements(parse->host, $1); report_expected("Cell specification error"); YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $2, release_statement)); }
     | error
-        { report_expected("Cell specification error"); YYABORT; }
+        { EXPECTED("Cell specification error", $$); }
     ;
 
 cell_item
     : init_update_item
-        { $$ = make_statement<TAG_INIT_UPDATE>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_INIT_UPDATE>(parse->host, $1)); }
     | data_inputs_item
-        { $$ = make_statement<TAG_DATA_INPUTS>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_DATA_INPUTS>(parse->host, $1)); }
     | data_outputs_item
-        { $$ = make_statement<TAG_DATA_OUTPUTS>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_DATA_OUTPUTS>(parse->host, $1)); }
     | data_select_item
-        { $$ = make_statement<TAG_DATA_SELECT>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_DATA_SELECT>(parse->host, $1)); }
     | mode_list_item
-        { $$ = make_statement<TAG_MODE_LIST>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_MODE_LIST>(parse->host, $1)); }
     ;
 
 init_update_item
@@ -1032,17 +970,17 @@ init_update_item
     ;
 
 data_inputs_item
-    : DATA_INPUTS opt_colon { lexer_set_name_mode(true); } name_list
+    : DATA_INPUTS opt_colon { name_next(parse); } name_list
         { $$ = $4; }
     ;
 
 data_outputs_item
-    : DATA_OUTPUTS opt_colon { lexer_set_name_mode(true); } name_list
+    : DATA_OUTPUTS opt_colon { name_next(parse); } name_list
         { $$ = $4; }
     ;
 
 data_select_item
-    : DATA_SELECT opt_colon { lexer_set_name_mode(true); } name_list
+    : DATA_SELECT opt_colon { name_next(parse); } name_list
         { $$ = $4; }
     ;
 
@@ -1055,21 +993,18 @@ mode_list_item
    `error`; shifting wins, so the empty list is taken only before END. */
 mode_list
     : %empty
-        { $$ = list_create(parse->host, nullptr, 1); if (!$$) YYABORT; }
+        { BUILD($$ = list_create(parse->host, nullptr, 1)); }
     | mode_entry
-        { $$ = list_create_with(parse->host, $1, 1, release_cell_mode); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_cell_mode)); }
     | mode_list mode_entry
-        { $$ = list_append_with(parse->host, $1, $2, release_cell_mode); if (!$$) YYABORT; }
-    | mode_list error
-        { list_release_with(parse->host, $1, release_cell_mode);
-          report_expected("Mode element expected"); YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $2, release_cell_mode)); }
     | error
-        { report_expected("Mode element expected"); YYABORT; }
+        { EXPECTED("Mode element expected", $$); }
     ;
 
 mode_entry
     : mode cell_select cell_spec output_specs
-        { $$ = make_cell_mode(parse->host, $1, $2, $3, $4); if (!$$) YYABORT; }
+        { BUILD($$ = make_cell_mode(parse->host, $1, $2, $3, $4)); }
     ;
 
 cell_select
@@ -1084,45 +1019,36 @@ cell_select
    the first one included, so that the outputs keep their positions. */
 output_specs
     : cell_spec
-        { $$ = list_create_with(parse->host, $1, 1, release_mode_spec); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_mode_spec)); }
     | '[' cell_spec_seq ']'
         { $$ = $2; }
     ;
 
 cell_spec_seq
     : cell_spec
-        { $$ = list_append_with(parse->host, list_create(parse->host, nullptr, 1), $1, release_mode_spec);
-          if (!$$) YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, list_create(parse->host, nullptr, 1), $1, release_mode_spec)); }
     | cell_spec_seq cell_spec
-        { $$ = list_append_with(parse->host, $1, $2, release_mode_spec); if (!$$) YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $2, release_mode_spec)); }
     ;
 
 cell_spec
     : name
-        { $$ = make_mode_spec(parse->host, OXEL_CAPTURE_NAME, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_mode_spec(parse->host, OXEL_CAPTURE_NAME, $1)); }
     | UPDATE
-        { $$ = coded_entry(parse->host, OXEL_CAPTURE_UPDATE); if (!$$) YYABORT; }
+        { BUILD($$ = coded_entry(parse->host, OXEL_CAPTURE_UPDATE)); }
     | INTEGER
-        { $$ = make_mode_spec(parse->host, OXEL_CAPTURE_NUMBER, integer_text(parse->host, $1));
-          if (!$$) YYABORT; }
+        { BUILD($$ = make_mode_spec(parse->host, OXEL_CAPTURE_NUMBER, integer_text(parse->host, $1))); }
     | SI
-        { $$ = coded_entry(parse->host, OXEL_CAPTURE_SI); if (!$$) YYABORT; }
+        { BUILD($$ = coded_entry(parse->host, OXEL_CAPTURE_SI)); }
     | Z
-        { $$ = coded_entry(parse->host, OXEL_CAPTURE_Z); if (!$$) YYABORT; }
+        { BUILD($$ = coded_entry(parse->host, OXEL_CAPTURE_Z)); }
     | dash
         { $$ = nullptr; }
     ;
 
 /* ---------------------------------------------------------------- */
-/* Boundary-scan register and chain. Every word of a chain element after
-   its position is read in name mode. */
-
-boundary_scan_register_section
-    : BOUNDARY_SCAN_REGISTER { lexer_set_name_mode(true); } name register_item_list END BOUNDARY_SCAN_REGISTER
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_boundary_scan_register(parse->host, $3, $4), release_boundary_scan_register);
-          if (!$$) YYABORT; }
-    ;
+/* Boundary-scan chain. Every word of a chain element after its position
+   is read in name mode. */
 
 chain_list_item
     : CHAIN_LIST chain_element_list END CHAIN_LIST
@@ -1131,14 +1057,11 @@ chain_list_item
 
 chain_element_list
     : chain_element
-        { $$ = list_create_with(parse->host, $1, 1, release_chain_element); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_chain_element)); }
     | chain_element_list chain_element
-        { $$ = list_append_with(parse->host, $1, $2, release_chain_element); if (!$$) YYABORT; }
-    | chain_element_list error
-        { list_release_with(parse->host, $1, release_chain_element);
-          report_expected("Chain element expected"); YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $2, release_chain_element)); }
     | error
-        { report_expected("Chain element expected"); YYABORT; }
+        { EXPECTED("Chain element expected", $$); }
     ;
 
 /* position, cell, pin, then the input, output, third, control and disable
@@ -1146,48 +1069,41 @@ chain_element_list
    last one too: a chain element is followed by a position or END, which
    name mode reads alike, and any other word is an error either way. */
 chain_element
-    : INTEGER { lexer_set_name_mode(true); } list_name pin_ref
-      { lexer_set_name_mode(true); } cell_params cell_params cell_params cell_params cell_params
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_chain_element(parse->host, take_integer(parse->host, $1), $3, $4, $6, $7, $8, $9,
-                                        $10), release_chain_element);
-          if (!$$) YYABORT; }
+    : INTEGER { name_next(parse); } list_name pin_ref
+      { name_next(parse); } cell_params cell_params cell_params cell_params cell_params
+        { BUILD($$ = remembered(parse, @$, make_chain_element(parse->host, take_integer(parse->host, $1), $3, $4, $6,
+                                                              $7, $8, $9, $10), release_chain_element)); }
     ;
 
 /* A single word is a list of one: a number's text, a name, or "-". The
    word's rules are written out here, a chain being most of a large file. */
 cell_params
-    : '[' { lexer_set_name_mode(true); } chain_name_list ']'
-        { $$ = $3; lexer_set_name_mode(true); }
+    : '[' { name_next(parse); } chain_name_list ']'
+        { $$ = $3; name_next(parse); }
     | INTEGER
-        { $$ = list_create(parse->host, integer_text(parse->host, $1), 1); if (!$$) YYABORT;
-          lexer_set_name_mode(true); }
+        { BUILD($$ = list_create(parse->host, integer_text(parse->host, $1), 1)); name_next(parse); }
     | IDENTIFIER
-        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; lexer_set_name_mode(true); }
+        { BUILD($$ = list_create(parse->host, $1, 1)); name_next(parse); }
     | STRING
-        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; lexer_set_name_mode(true); }
+        { BUILD($$ = list_create(parse->host, $1, 1)); name_next(parse); }
     | '-'
-        { char *dash = str_duplicate(parse->host, "-");
-          $$ = dash ? list_create(parse->host, dash, 1) : nullptr; if (!$$) YYABORT;
-          lexer_set_name_mode(true); }
+        { BUILD($$ = dash_list(parse->host)); name_next(parse); }
     ;
 
 chain_name_list
     : chain_name
-        { $$ = list_create(parse->host, $1, 1); if (!$$) YYABORT; }
-    | chain_name_list { lexer_set_name_mode(true); } chain_name
-        { $$ = list_append(parse->host, $1, $3); if (!$$) YYABORT; }
-    | chain_name_list error
-        { list_release(parse->host, $1); report_expected("Pin name list expected"); YYABORT; }
+        { BUILD($$ = list_create(parse->host, $1, 1)); }
+    | chain_name_list { name_next(parse); } chain_name
+        { BUILD($$ = list_append(parse->host, $1, $3)); }
     | error
-        { report_expected("Pin name list expected"); YYABORT; }
+        { EXPECTED("Pin name list expected", $$); }
     ;
 
 chain_name
-    : { lexer_set_name_mode(true); } chain_name_text
-        { $$ = $2; lexer_set_name_mode(true); }
+    : { name_next(parse); } chain_name_text
+        { $$ = $2; name_next(parse); }
     | dash
-        { $$ = str_duplicate(parse->host, "-"); if (!$$) YYABORT; lexer_set_name_mode(true); }
+        { BUILD($$ = str_duplicate(parse->host, "-")); name_next(parse); }
     ;
 
 chain_name_text
@@ -1200,72 +1116,70 @@ chain_name_text
 /* Board section. */
 
 board_section
-    : BOARD { lexer_set_name_mode(true); } name board_item_list END BOARD
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_board(parse->host, description_root(), $3, parse->source_ref, $4), release_board); if (!$$) YYABORT; }
+    : BOARD section_name board_item_list END BOARD
+        { BUILD($$ = remembered(parse, @$, make_board(parse->host, description_root(), $2, parse->source_ref, $3),
+                                release_board)); }
     ;
 
 board_item_list
     : board_item
-        { $$ = list_create_with(parse->host, $1, 1, release_statement); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_statement)); }
     | board_item_list board_item
-        { $$ = list_append_with(parse->host, $1, $2, release_statement); if (!$$) YYABORT; }
-    | board_item_list error
-        { list_release_with(parse->host, $1, release_statement);
-          report_expected("Board section or END BOARD expected"); YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $2, release_statement)); }
     | error
-        { report_expected("Board section or END BOARD expected"); YYABORT; }
+        { EXPECTED("Board section or END BOARD expected", $$); }
     ;
 
 board_item
-    : pin_list_section
-        { $$ = make_statement<TAG_PIN_LIST>(parse->host, $1); if (!$$) YYABORT; }
-    | header_section
-        { $$ = make_statement<TAG_OXEL_HEADER>(parse->host, $1); if (!$$) YYABORT; }
+    : header_section
+        { BUILD($$ = make_statement<TAG_OXEL_HEADER>(parse->host, $1)); }
+    | pin_list_section
+        { BUILD($$ = make_statement<TAG_PIN_LIST>(parse->host, $1)); }
     | board_chain_section
-        { $$ = make_statement<TAG_BOARD_LEVEL_CHAIN>(parse->host, $1); if (!$$) YYABORT; }
-    | test_sequence_section
-        { $$ = make_statement<TAG_TEST_SEQUENCE>(parse->host, $1); if (!$$) YYABORT; }
-    | illegal_vectors_section
-        { $$ = make_statement<TAG_ILLEGAL_VECTORS>(parse->host, $1); if (!$$) YYABORT; }
-    | pin_family_section
-        { $$ = make_statement<TAG_PIN_FAMILY>(parse->host, $1); if (!$$) YYABORT; }
-    | global_family_section
-        { $$ = make_statement<TAG_GLOBAL_FAMILY>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_BOARD_LEVEL_CHAIN>(parse->host, $1)); }
     | netlist_section
-        { $$ = make_statement<TAG_NETLIST_MAP>(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_statement<TAG_NETLIST_MAP>(parse->host, $1)); }
+    | test_sequence_section
+        { BUILD($$ = make_statement<TAG_TEST_SEQUENCE>(parse->host, $1)); }
+    | illegal_vectors_section
+        { BUILD($$ = make_statement<TAG_ILLEGAL_VECTORS>(parse->host, $1)); }
+    | global_family_section
+        { BUILD($$ = make_statement<TAG_GLOBAL_FAMILY>(parse->host, $1)); }
+    | pin_family_section
+        { BUILD($$ = make_statement<TAG_PIN_FAMILY>(parse->host, $1)); }
     ;
 
 board_chain_section
-    : BOARD_LEVEL_CHAIN { lexer_set_name_mode(true); } name board_tap_section part_chain_section
-      END BOARD_LEVEL_CHAIN
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_board_chain(parse->host, $3, $4, $5), release_board_chain); if (!$$) YYABORT; }
+    : BOARD_LEVEL_CHAIN section_name board_tap_section part_chain_section END BOARD_LEVEL_CHAIN
+        { BUILD($$ = RecordSite(parse, @$).keep(make_board_chain(parse->host, $2, $3, $4), release_board_chain)); }
     ;
 
 board_tap_section
     : BOARD_LEVEL_TAP tap_map_list END BOARD_LEVEL_TAP
         { $$ = $2; }
     | error
-        { report_expected("Board tap expected"); YYABORT; }
+        { EXPECTED("Board tap expected", $$); }
     ;
 
 /* After a broken entry the token found decides the detail line: a name
-   where a signal should be is a wrong signal, anything else a broken map. */
+   where a signal should be is a wrong signal (tap_signal's error), anything
+   else a broken map. Both alternatives below take `error` beside
+   tap_signal's, so the list is released here rather than by its
+   destructor. */
 tap_map_list
     : tap_map
-        { $$ = list_create_with(parse->host, $1, 1, release_tap_map); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_tap_map)); }
     | tap_map_list tap_map
-        { $$ = list_append_with(parse->host, $1, $2, release_tap_map); if (!$$) YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $2, release_tap_map)); }
     | tap_map_list error
-        { list_release_with(parse->host, $1, release_tap_map); report_expected("TAP map error"); YYABORT; }
+        { list_release_with(parse->host, $1, release_tap_map); EXPECTED("TAP map error", $$); }
     | error
-        { report_expected("TAP map error"); YYABORT; }
+        { EXPECTED("TAP map error", $$); }
     ;
 
 tap_map
-    : tap_signal { lexer_set_name_mode(true); } name
-        { $$ = make_tap_map(parse->host, $1, $3); if (!$$) YYABORT; }
+    : tap_signal { name_next(parse); } name
+        { BUILD($$ = make_tap_map(parse->host, $1, $3)); }
     ;
 
 tap_signal
@@ -1275,37 +1189,31 @@ tap_signal
     | TCK   { $$ = TAP_TCK; }
     | TRST  { $$ = TAP_TRST; }
     | error
-        { report_expected("TDI, TDO, TMS, TCK or TRST expected"); YYABORT; }
+        { EXPECTED("TDI, TDO, TMS, TCK or TRST expected", $$); }
     ;
 
 part_chain_section
     : PART_CHAIN part_list END PART_CHAIN
         { $$ = $2; }
     | error
-        { report_expected("Part chain expected"); YYABORT; }
+        { EXPECTED("Part chain expected", $$); }
     ;
 
 part_list
     : part
-        { $$ = list_create_with(parse->host, $1, 1, release_part_chain); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_part_chain)); }
     | part_list part
-        { $$ = list_append_with(parse->host, $1, $2, release_part_chain); if (!$$) YYABORT; }
-    | part_list error
-        { list_release_with(parse->host, $1, release_part_chain);
-          report_expected("Chain element or END PART_CHAIN expected"); YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $2, release_part_chain)); }
     | error
-        { report_expected("Chain element or END PART_CHAIN expected"); YYABORT; }
+        { EXPECTED("Chain element or END PART_CHAIN expected", $$); }
     ;
 
 /* position, part, component, TMS net, TCK net, TRST net or "-" */
 part
-    : INTEGER { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } name
-      { lexer_set_name_mode(true); } name { lexer_set_name_mode(true); } name
-      { lexer_set_name_mode(true); } opt_name
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_part_chain(parse->host, take_integer(parse->host, $1), $3, $5, $7, $9, $11),
-                         release_part_chain);
-          if (!$$) YYABORT; }
+    : INTEGER { name_next(parse); } name { name_next(parse); } name { name_next(parse); } name
+      { name_next(parse); } name { name_next(parse); } opt_name
+        { BUILD($$ = remembered(parse, @$, make_part_chain(parse->host, take_integer(parse->host, $1), $3, $5, $7,
+                                                           $9, $11), release_part_chain)); }
     ;
 
 netlist_section
@@ -1315,21 +1223,16 @@ netlist_section
 
 net_entry_list
     : net_entry
-        { $$ = list_create_with(parse->host, $1, 1, release_net); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_net)); }
     | net_entry_list net_entry
-        { $$ = list_append_with(parse->host, $1, $2, release_net); if (!$$) YYABORT; }
-    | net_entry_list error
-        { list_release_with(parse->host, $1, release_net);
-          report_expected("Netlist map error - name expected"); YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $2, release_net)); }
     | error
-        { report_expected("Netlist map error - name expected"); YYABORT; }
+        { EXPECTED("Netlist map error - name expected", $$); }
     ;
 
 net_entry
-    : list_name pin_ref { lexer_set_name_mode(true); } name_list
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_net(parse->host, $1, $2, $4), release_net); lexer_set_name_mode(false);
-          if (!$$) YYABORT; }
+    : list_name pin_ref { name_next(parse); } name_list
+        { $$ = remembered(parse, @$, make_net(parse->host, $1, $2, $4), release_net); name_done(parse); BUILD($$); }
     ;
 
 /* ---------------------------------------------------------------- */
@@ -1339,20 +1242,17 @@ net_entry
    there so that a stop inside the family does not release it twice. */
 
 pin_family_section
-    : PIN_FAMILY { lexer_set_name_mode(true); } name
-      <pin_family>{ $$ = open_pin_family(parse, $3); $3 = nullptr; if (!$$) YYABORT; }
+    : PIN_FAMILY section_name
+      <pin_family>{ $$ = open_pin_family(parse, $2); $2 = nullptr; BUILD($$); }
       pin_family_item_list END PIN_FAMILY
-        { close_families(parse);
-          $$ = RecordSite(parse, @1).keep($4, release_pin_family); if (!$$) YYABORT; }
+        { close_families(parse); BUILD($$ = remembered(parse, @1, $3, release_pin_family)); }
     ;
 
 pin_family_item_list
     : pin_family_item
     | pin_family_item_list pin_family_item
-    | pin_family_item_list error
-        { report_expected("Pin-family element expected"); YYABORT; }
     | error
-        { report_expected("Pin-family element expected"); YYABORT; }
+        { EXPECTED("Pin-family element expected"); }
     ;
 
 pin_family_item
@@ -1377,20 +1277,17 @@ pin_family_item
     ;
 
 global_family_section
-    : GLOBAL_FAMILY { lexer_set_name_mode(true); } name
-      <global_family>{ $$ = open_global_family(parse, $3); $3 = nullptr; if (!$$) YYABORT; }
+    : GLOBAL_FAMILY section_name
+      <global_family>{ $$ = open_global_family(parse, $2); $2 = nullptr; BUILD($$); }
       global_item_list END GLOBAL_FAMILY
-        { close_families(parse);
-          $$ = RecordSite(parse, @1).keep($4, release_global_family); if (!$$) YYABORT; }
+        { close_families(parse); BUILD($$ = remembered(parse, @1, $3, release_global_family)); }
     ;
 
 global_item_list
     : global_item
     | global_item_list global_item
-    | global_item_list error
-        { report_expected("Global element expected"); YYABORT; }
     | error
-        { report_expected("Global element expected"); YYABORT; }
+        { EXPECTED("Global element expected"); }
     ;
 
 global_item
@@ -1403,78 +1300,73 @@ global_item
     | TCK_STOP_AT_ONE opt_colon yes_no
         { set_tck_stop_at_one(parse, $3); }
     | standard_item
-        { /* accepted and not stored */ }
+        { (void)$1; /* accepted and not stored */ }
     ;
 
 /* ---------------------------------------------------------------- */
 /* Test sequences and illegal vectors in VRAK. */
 
 test_sequence_section
-    : TEST_SEQUENCE { lexer_set_name_mode(true); } name vrak_list END TEST_SEQUENCE
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_sequence(parse->host, $3, $4), release_sequence); if (!$$) YYABORT; }
+    : TEST_SEQUENCE section_name vrak_list END TEST_SEQUENCE
+        { BUILD($$ = remembered(parse, @$, make_sequence(parse->host, $2, $3), release_sequence)); }
     ;
 
 illegal_vectors_section
-    : ILLEGAL_VECTORS { lexer_set_name_mode(true); } name vrak_list END ILLEGAL_VECTORS
-        { RecordSite site(parse, @$);
-          $$ = site.keep(make_sequence(parse->host, $3, $4), release_sequence); if (!$$) YYABORT; }
+    : ILLEGAL_VECTORS section_name vrak_list END ILLEGAL_VECTORS
+        { BUILD($$ = remembered(parse, @$, make_sequence(parse->host, $2, $3), release_sequence)); }
     ;
 
 /* A sequence's instruction list grows a hundred entries at a time. */
 vrak_list
     : vrak_statement
-        { $$ = list_create_with(parse->host, $1, 100, release_vrak_instruction); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 100, release_vrak_instruction)); }
     | vrak_list vrak_statement
-        { $$ = list_append_with(parse->host, $1, $2, release_vrak_instruction); if (!$$) YYABORT; }
-    | vrak_list error
-        { list_release_with(parse->host, $1, release_vrak_instruction);
-          report_expected("VRAK instruction expected"); YYABORT; }
+        { BUILD($$ = list_append_with(parse->host, $1, $2, release_vrak_instruction)); }
     | error
-        { report_expected("VRAK instruction expected"); YYABORT; }
+        { EXPECTED("VRAK instruction expected", $$); }
     ;
 
 vrak_statement
     : vrak_instruction
-        { $$ = RecordSite(parse, @$).keep($1, release_vrak_instruction); if (!$$) YYABORT; }
+        { BUILD($$ = remembered(parse, @$, $1, release_vrak_instruction)); }
     | '@' vrak_instruction
-        { $$ = RecordSite(parse, @$).keep($2, release_vrak_instruction); if (!$$) YYABORT; }
+        { BUILD($$ = remembered(parse, @$, $2, release_vrak_instruction)); }
     ;
 
 vrak_instruction
-    : RST '(' { lexer_set_name_mode(true); } rst_operand_list ')'
-        { $$ = make_vrak_instruction(parse->host, OXEL_VRAK_RST, $4); if (!$$) YYABORT; }
-    | WTN '(' { lexer_set_name_mode(true); } wtn_operand_list ')'
-        { $$ = make_vrak_instruction(parse->host, OXEL_VRAK_WTN, $4); if (!$$) YYABORT; }
-    | DRS '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = make_vrak_instruction(parse->host, OXEL_VRAK_DRS, $4); if (!$$) YYABORT; }
-    | BPV '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = make_vrak_instruction(parse->host, OXEL_VRAK_BPV, $4); if (!$$) YYABORT; }
-    | CNF '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = make_vrak_instruction(parse->host, OXEL_VRAK_CNF, $4); if (!$$) YYABORT; }
-    | TAP '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = make_vrak_instruction(parse->host, OXEL_VRAK_TAP, $4); if (!$$) YYABORT; }
-    | ITP '(' { lexer_set_name_mode(true); } vector_operand_list ')'
-        { $$ = make_vrak_instruction(parse->host, OXEL_VRAK_ITP, $4); if (!$$) YYABORT; }
+    : RST '(' { name_next(parse); } rst_operand_list ')'
+        { BUILD($$ = make_vrak_instruction(parse->host, OXEL_VRAK_RST, $4)); }
+    | WTN '(' { name_next(parse); } wtn_operand_list ')'
+        { BUILD($$ = make_vrak_instruction(parse->host, OXEL_VRAK_WTN, $4)); }
+    | DRS '(' { name_next(parse); } vector_operand_list ')'
+        { BUILD($$ = make_vrak_instruction(parse->host, OXEL_VRAK_DRS, $4)); }
+    | BPV '(' { name_next(parse); } vector_operand_list ')'
+        { BUILD($$ = make_vrak_instruction(parse->host, OXEL_VRAK_BPV, $4)); }
+    | CNF '(' { name_next(parse); } vector_operand_list ')'
+        { BUILD($$ = make_vrak_instruction(parse->host, OXEL_VRAK_CNF, $4)); }
+    | TAP '(' { name_next(parse); } vector_operand_list ')'
+        { BUILD($$ = make_vrak_instruction(parse->host, OXEL_VRAK_TAP, $4)); }
+    | ITP '(' { name_next(parse); } vector_operand_list ')'
+        { BUILD($$ = make_vrak_instruction(parse->host, OXEL_VRAK_ITP, $4)); }
     | PPA '(' ppa_body ')'
-        { $$ = make_ppa_instruction(parse->host, $3); if (!$$) YYABORT; }
+        { BUILD($$ = make_ppa_instruction(parse->host, $3)); }
     | CMT '(' STRING ')'
-        { $$ = make_vrak_comment(parse->host, $3); if (!$$) YYABORT; }
+        { BUILD($$ = make_vrak_comment(parse->host, $3)); }
     ;
 
 rst_operand_list
     : rst_operand
-        { $$ = list_create_with(parse->host, $1, 1, release_vrak_operand); if (!$$) YYABORT; }
-    | rst_operand_list ';' { lexer_set_name_mode(true); } rst_operand
-        { $$ = list_append_with(parse->host, $1, $4, release_vrak_operand); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_vrak_operand)); }
+    | rst_operand_list ';' { name_next(parse); } rst_operand
+        { BUILD($$ = list_append_with(parse->host, $1, $4, release_vrak_operand)); }
     ;
 
 /* The reset state is required but not kept: its keyword carries no value. */
 rst_operand
     : name ',' rst_register
-        { $$ = make_vrak_operand(parse->host, $1, 0, nullptr); if (!$$) YYABORT; }
+        { BUILD($$ = make_vrak_operand(parse->host, $1, 0, nullptr)); }
     | INTEGER ',' rst_register
-        { $$ = make_vrak_operand(parse->host, integer_text(parse->host, $1), 0, nullptr); if (!$$) YYABORT; }
+        { BUILD($$ = make_vrak_operand(parse->host, integer_text(parse->host, $1), 0, nullptr)); }
     ;
 
 rst_register
@@ -1483,88 +1375,85 @@ rst_register
     | R2
     | R3
     | error
-        { report_expected("Only R0,R1,R2,R3 allowed in RST instruction"); YYABORT; }
+        { EXPECTED("Only R0,R1,R2,R3 allowed in RST instruction"); }
     ;
 
 wtn_operand_list
     : wtn_operand
-        { $$ = list_create_with(parse->host, $1, 1, release_vrak_operand); if (!$$) YYABORT; }
-    | wtn_operand_list ';' { lexer_set_name_mode(true); } wtn_operand
-        { $$ = list_append_with(parse->host, $1, $4, release_vrak_operand); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_vrak_operand)); }
+    | wtn_operand_list ';' { name_next(parse); } wtn_operand
+        { BUILD($$ = list_append_with(parse->host, $1, $4, release_vrak_operand)); }
     ;
 
 wtn_operand
     : name ',' INTEGER
-        { $$ = make_vrak_operand(parse->host, $1, 0, integer_text(parse->host, $3)); if (!$$) YYABORT; }
+        { BUILD($$ = make_vrak_operand(parse->host, $1, 0, integer_text(parse->host, $3))); }
     | INTEGER ',' INTEGER
-        { $$ = make_vrak_operand(parse->host, integer_text(parse->host, $1), 0, integer_text(parse->host, $3));
-          if (!$$) YYABORT; }
+        { BUILD($$ = make_vrak_operand(parse->host, integer_text(parse->host, $1), 0, integer_text(parse->host, $3))); }
     ;
 
 vector_operand_list
     : vector_operand
-        { $$ = list_create_with(parse->host, $1, 1, release_vrak_operand); if (!$$) YYABORT; }
-    | vector_operand_list ';' { lexer_set_name_mode(true); } vector_operand
-        { $$ = list_append_with(parse->host, $1, $4, release_vrak_operand); if (!$$) YYABORT; }
+        { BUILD($$ = list_create_with(parse->host, $1, 1, release_vrak_operand)); }
+    | vector_operand_list ';' { name_next(parse); } vector_operand
+        { BUILD($$ = list_append_with(parse->host, $1, $4, release_vrak_operand)); }
     ;
 
 /* target, bit count, bit pattern (its words joined) */
 vector_operand
     : INTEGER ',' INTEGER ',' word_run
-        { $$ = make_vrak_operand(parse->host, integer_text(parse->host, $1), take_integer(parse->host, $3), $5);
-          if (!$$) YYABORT; }
+        { BUILD($$ = make_vrak_operand(parse->host, integer_text(parse->host, $1), take_integer(parse->host, $3), $5)); }
     | name ',' INTEGER ',' word_run
-        { $$ = make_vrak_operand(parse->host, $1, take_integer(parse->host, $3), $5); if (!$$) YYABORT; }
+        { BUILD($$ = make_vrak_operand(parse->host, $1, take_integer(parse->host, $3), $5)); }
     ;
 
 /* PPA: serial (T) and parallel (P) groups separated by ";". */
 ppa_body
     : ppa_group
-        { $$ = make_ppa(parse->host, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_ppa(parse->host, $1)); }
     | ppa_body ';' ppa_group
-        { $$ = ppa_add(parse->host, $1, $3); if (!$$) YYABORT; }
+        { BUILD($$ = ppa_add(parse->host, $1, $3)); }
     ;
 
 ppa_group
     : serial_group
-        { $$ = make_ppa_assignment(parse->host, $1, nullptr); if (!$$) YYABORT; }
+        { BUILD($$ = make_ppa_assignment(parse->host, $1, nullptr)); }
     | parallel_group
-        { $$ = make_ppa_assignment(parse->host, nullptr, $1); if (!$$) YYABORT; }
+        { BUILD($$ = make_ppa_assignment(parse->host, nullptr, $1)); }
     ;
 
 serial_group
-    : T ',' { lexer_set_name_mode(true); } name serial_assignments
+    : T ',' { name_next(parse); } name serial_assignments
         { $$ = ppa_serial_name($4, $5); }
     ;
 
 serial_assignments
     : serial_assignment
-        { $$ = ppa_serial_add(parse->host, nullptr, $1); if (!$$) YYABORT; }
+        { BUILD($$ = ppa_serial_add(parse->host, nullptr, $1)); }
     | serial_assignments serial_assignment
-        { PointMessagesAt here(@2); $$ = ppa_serial_add(parse->host, $1, $2); if (!$$) YYABORT; }
+        { PointMessagesAt here(@2); BUILD($$ = ppa_serial_add(parse->host, $1, $2)); }
     ;
 
 serial_assignment
-    : '(' TDI ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = make_ppa_signal(parse->host, TAP_TDI, $5); if (!$$) YYABORT; }
-    | '(' TDO ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = make_ppa_signal(parse->host, TAP_TDO, $5); if (!$$) YYABORT; }
-    | '(' TMS ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = make_ppa_signal(parse->host, TAP_TMS, $5); if (!$$) YYABORT; }
-    | '(' TCK ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = make_ppa_signal(parse->host, TAP_TCK, $5); if (!$$) YYABORT; }
-    | '(' TRST ':' { lexer_set_name_mode(true); } word_list ')'
-        { $$ = make_ppa_signal(parse->host, TAP_TRST, $5); if (!$$) YYABORT; }
+    : '(' TDI ':' { name_next(parse); } word_list ')'
+        { BUILD($$ = make_ppa_signal(parse->host, TAP_TDI, $5)); }
+    | '(' TDO ':' { name_next(parse); } word_list ')'
+        { BUILD($$ = make_ppa_signal(parse->host, TAP_TDO, $5)); }
+    | '(' TMS ':' { name_next(parse); } word_list ')'
+        { BUILD($$ = make_ppa_signal(parse->host, TAP_TMS, $5)); }
+    | '(' TCK ':' { name_next(parse); } word_list ')'
+        { BUILD($$ = make_ppa_signal(parse->host, TAP_TCK, $5)); }
+    | '(' TRST ':' { name_next(parse); } word_list ')'
+        { BUILD($$ = make_ppa_signal(parse->host, TAP_TRST, $5)); }
     ;
 
 /* The number between the name and the pins is read and not kept. */
 parallel_group
-    : P ',' name ',' INTEGER ',' { lexer_set_name_mode(true); } pin_ref_list
+    : P ',' name ',' INTEGER ',' { name_next(parse); } pin_ref_list
+        { release_integer(parse->host, $5); BUILD($$ = make_ppa_parallel_group(parse->host, $3, $8)); }
+    | P ',' INTEGER ',' INTEGER ',' { name_next(parse); } pin_ref_list
         { release_integer(parse->host, $5);
-          $$ = make_ppa_parallel_group(parse->host, $3, $8); if (!$$) YYABORT; }
-    | P ',' INTEGER ',' INTEGER ',' { lexer_set_name_mode(true); } pin_ref_list
-        { release_integer(parse->host, $5);
-          $$ = make_ppa_parallel_group(parse->host, integer_text(parse->host, $3), $8); if (!$$) YYABORT; }
+          BUILD($$ = make_ppa_parallel_group(parse->host, integer_text(parse->host, $3), $8)); }
     ;
 
 %%

@@ -43,4 +43,4 @@ int yylex();
 void report_syntax_error(const SourceLocation &where, const char *message);
 // Sends the detail line that belongs to the last syntax message, pointing
 // where that message points.
-void report_expected(const char *message);
+void report_expected(parser_state *parse, const char *message);

@@ -91,10 +91,10 @@ void report_syntax_error(const SourceLocation &where, const char *message) {
     report_error(g_parser.host, "%s", text.text);
 }
 
-void report_expected(const char *message) {
-    if (!message || !*message || !g_parser.detail_pending)
+void report_expected(parser_state *parse, const char *message) {
+    if (!message || !*message || !parse->detail_pending)
         return;
-    g_parser.detail_pending = false;
-    PointMessagesAt here(g_parser.syntax_place);
-    report_note(g_parser.host, "%*s%s", kMessageIndent, "", message);
+    parse->detail_pending = false;
+    PointMessagesAt here(parse->syntax_place);
+    report_note(parse->host, "%*s%s", kMessageIndent, "", message);
 }

@@ -45,12 +45,10 @@ PinRefRecord *make_pin_ref(HostContext *context, int32_t kind, char *name, ItemL
 // reported as "Illegal statement (Type %d) in %s %s" and dropped.
 CaptureRecord *make_capture(HostContext *context, char *value, ItemList *status);
 CaptureStatusRecord *make_capture_status(HostContext *context, char *value, char *description);
-InstructionRegisterRecord *make_instruction_register(HostContext *context, char *name, ItemList *items);
-BypassRegisterRecord *make_bypass_register(HostContext *context, char *name, ItemList *items);
-IdRegisterRecord *make_id_register(HostContext *context, char *name, ItemList *items);
-BistRegisterRecord *make_bist_register(HostContext *context, char *name, ItemList *items);
-DataRegisterRecord *make_data_register(HostContext *context, char *name, ItemList *items);
-BoundaryScanRegisterRecord *make_boundary_scan_register(HostContext *context, char *name, ItemList *items);
+// A register of one of the six register record types (identification and
+// usercode registers share theirs) from its name and statements.
+template <typename Register>
+Register *make_register(HostContext *context, char *name, ItemList *items);
 PreloadRecord *make_preload(HostContext *context, char *register_name, char *value);
 // The kind and mode entries are taken apart into the instruction's fields and
 // released.

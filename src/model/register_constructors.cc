@@ -5,14 +5,29 @@
 
 namespace {
 
-// A register built from its statements; what it does not take is reported
-// with its kind's label.
-template <typename Register>
-Register *build_register(HostContext *context, RegisterKind kind, char *name, ItemList *items) {
-    return build_from_statements<Register>(context, name, items, register_kind(kind)->label);
-}
+// The kind whose label names a register record type in its messages.
+// Identification and usercode registers share the record and the label.
+template <typename Register> constexpr RegisterKind kLabelKind = KIND_IDENTIFICATION_REGISTER;
+template <> constexpr RegisterKind kLabelKind<InstructionRegisterRecord> = KIND_INSTRUCTION_REGISTER;
+template <> constexpr RegisterKind kLabelKind<BoundaryScanRegisterRecord> = KIND_BOUNDARY_SCAN_REGISTER;
+template <> constexpr RegisterKind kLabelKind<BypassRegisterRecord> = KIND_BYPASS_REGISTER;
+template <> constexpr RegisterKind kLabelKind<BistRegisterRecord> = KIND_BIST_REGISTER;
+template <> constexpr RegisterKind kLabelKind<DataRegisterRecord> = KIND_DATA_REGISTER;
 
 }  // namespace
+
+// What a register does not take is reported with its kind's label.
+template <typename Register>
+Register *make_register(HostContext *context, char *name, ItemList *items) {
+    return build_from_statements<Register>(context, name, items, register_kind(kLabelKind<Register>)->label);
+}
+
+template InstructionRegisterRecord *make_register(HostContext *, char *, ItemList *);
+template BoundaryScanRegisterRecord *make_register(HostContext *, char *, ItemList *);
+template BypassRegisterRecord *make_register(HostContext *, char *, ItemList *);
+template IdRegisterRecord *make_register(HostContext *, char *, ItemList *);
+template BistRegisterRecord *make_register(HostContext *, char *, ItemList *);
+template DataRegisterRecord *make_register(HostContext *, char *, ItemList *);
 
 CaptureRecord *make_capture(HostContext *context, char *value, ItemList *status) {
     CaptureRecord *capture = new_record<CaptureRecord>(context);
@@ -35,33 +50,6 @@ CaptureStatusRecord *make_capture_status(HostContext *context, char *value, char
     status->value = value;
     status->description = description;
     return status;
-}
-
-InstructionRegisterRecord *make_instruction_register(HostContext *context, char *name, ItemList *items) {
-    return build_register<InstructionRegisterRecord>(context, KIND_INSTRUCTION_REGISTER, name, items);
-}
-
-BypassRegisterRecord *make_bypass_register(HostContext *context, char *name, ItemList *items) {
-    return build_register<BypassRegisterRecord>(context, KIND_BYPASS_REGISTER, name, items);
-}
-
-// Identification and usercode registers share the record and the label.
-IdRegisterRecord *make_id_register(HostContext *context, char *name, ItemList *items) {
-    return build_register<IdRegisterRecord>(context, KIND_IDENTIFICATION_REGISTER, name,
-                                                           items);
-}
-
-DataRegisterRecord *make_data_register(HostContext *context, char *name, ItemList *items) {
-    return build_register<DataRegisterRecord>(context, KIND_DATA_REGISTER, name, items);
-}
-
-BistRegisterRecord *make_bist_register(HostContext *context, char *name, ItemList *items) {
-    return build_register<BistRegisterRecord>(context, KIND_BIST_REGISTER, name, items);
-}
-
-BoundaryScanRegisterRecord *make_boundary_scan_register(HostContext *context, char *name, ItemList *items) {
-    return build_register<BoundaryScanRegisterRecord>(context, KIND_BOUNDARY_SCAN_REGISTER,
-                                                                        name, items);
 }
 
 PreloadRecord *make_preload(HostContext *context, char *register_name, char *value) {

@@ -25,7 +25,7 @@ TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocation
     HostContext *c = ctx();
     sweep_allocations("make_component", [&](auto arm) {
         ItemList *items = list_of({item<TAG_CELL>(cell("C1")), item<TAG_CELL>(cell("C2")),
-                                   item<TAG_BYPASS_REGISTER>(make_bypass_register(c, text("B"), nullptr)),
+                                   item<TAG_BYPASS_REGISTER>(make_register<BypassRegisterRecord>(c, text("B"), nullptr)),
                                    make_statement<TAG_STANDARD>(c, 1)});
         char *name = text("C");
         return arm(), make_component(c, OxelGetInfo(), name, "source", items);
@@ -80,7 +80,7 @@ TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocation
                   make_capture(c, text("1"), list_create(c, make_capture_status(c, text("1"), text("d")), 1))),
              item<TAG_ALTERED_REGISTERS>(texts({"A"})), item<TAG_CONCATENATION>(texts({"B"}))});
         char *name = text("B");
-        return arm(), make_bist_register(c, name, items);
+        return arm(), make_register<BistRegisterRecord>(c, name, items);
     }, release_bist_register);
     sweep_allocations("make_cell", [&](auto arm) {
         ItemList *items = list_of({item<TAG_INIT_UPDATE>(text("X")), item<TAG_DATA_INPUTS>(texts({"PI"})),
@@ -94,6 +94,6 @@ TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocation
             release_chain_element);
         ItemList *items = list_of({item<TAG_CHAIN_LIST>(chain), item<TAG_PURPOSE>(text("p"))});
         char *name = text("BSR");
-        return arm(), make_boundary_scan_register(c, name, items);
+        return arm(), make_register<BoundaryScanRegisterRecord>(c, name, items);
     }, release_boundary_scan_register);
 }
