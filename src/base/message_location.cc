@@ -1,37 +1,28 @@
-// Message locations: the place in the source the messages being sent point at
+// Message locations: where a message points, handed to the reporter that sends it
 #include "base/message_location.h"
 
 namespace {
 
-message_location_state g_location = {{kNowhere, nullptr, nullptr}, kNowhere};
+// Where the message being delivered to the host's callback points; nowhere
+// outside a callback. The location export has no parameter to be handed it.
+SourceLocation g_delivered = kNowhere;
 
 }  // namespace
 
-PointMessagesAt::PointMessagesAt(const SourceLocation &where) : before(g_location.current) {
-    g_location.current = {where, nullptr, nullptr};
-}
-
-PointMessagesAt::PointMessagesAt(const void *subject, FindPlace find) : before(g_location.current) {
-    g_location.current = {kNowhere, subject, find};
-}
-
-PointMessagesAt::~PointMessagesAt() { g_location.current = before; }
-
-void begin_delivery(bool located) {
-    const message_place &current = g_location.current;
-    if (!located)
-        g_location.delivered = kNowhere;
-    else if (current.subject)
-        g_location.delivered = current.find(current.subject);
+void begin_delivery(const MessagePlace *place) {
+    if (!place)
+        g_delivered = kNowhere;
+    else if (place->find)
+        g_delivered = place->find(place->table, place->subject);
     else
-        g_location.delivered = current.place;
+        g_delivered = place->place;
 }
 
-void end_delivery() { g_location.delivered = kNowhere; }
+void end_delivery() { g_delivered = kNowhere; }
 
 bool delivered_message_location(SourceLocation *where) {
-    if (!g_location.delivered.file)
+    if (!g_delivered.file)
         return false;
-    *where = g_location.delivered;
+    *where = g_delivered;
     return true;
 }

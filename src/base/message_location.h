@@ -1,4 +1,4 @@
-// Message locations: the place in the source the messages being sent point at
+// Message locations: where a message points, handed to the reporter that sends it
 #pragma once
 
 #include <cstdint>
@@ -12,48 +12,32 @@ struct SourceLocation {
     int32_t column;
 };
 
-// Finds where the subject of messages was written: a lookup of a higher
-// layer, handed down.
-using FindPlace = SourceLocation (*)(const void *subject);
-
-// Where the messages sent now point: a place, or a subject whose place is
-// looked up only when a message about it is delivered.
-struct message_place {
-    SourceLocation place;
-    const void *subject;      // null: `place` counts
-    FindPlace find;
-};
-
-// Where the messages sent now point, and where the one being delivered to
-// the host's callback points (nowhere outside a callback).
-struct message_location_state {
-    message_place current;
-    SourceLocation delivered;
-};
-
-// Points the errors, warnings and notes sent while it lives at `where` (a
-// file that must outlive it), then back where they pointed before. Progress
-// and status lines and "Memory allocation error" point nowhere whatever is
-// set.
-struct PointMessagesAt {
-    explicit PointMessagesAt(const SourceLocation &where);
-    // At the place `find` gives for `subject`, asked only when a message is
-    // delivered: most subjects draw none.
-    PointMessagesAt(const void *subject, FindPlace find);
-    ~PointMessagesAt();
-    PointMessagesAt(const PointMessagesAt &) = delete;
-    PointMessagesAt &operator=(const PointMessagesAt &) = delete;
-
-    message_place before;
-};
-
 // Nowhere in particular.
 inline constexpr SourceLocation kNowhere = {nullptr, 0, 0};
 
-// For the message channel: makes the place set now the one of the message
-// about to be delivered (`located` false: nowhere), or forgets it once the
-// callback has returned.
-void begin_delivery(bool located);
+// Finds where a subject of messages was written, in a table a higher layer
+// keeps (the description's record locations): a lookup handed down.
+using FindPlace = SourceLocation (*)(const void *table, const void *subject);
+
+// Where an error, a warning or a note points: a place, or a subject whose
+// place is looked up only when a message about it is delivered (most
+// subjects draw none). Progress and status lines and "Memory allocation
+// error" point nowhere whatever is given.
+struct MessagePlace {
+    SourceLocation place;       // counts when there is no `find`
+    const void *table;
+    const void *subject;
+    FindPlace find;
+};
+
+inline constexpr MessagePlace kNoPlace = {kNowhere, nullptr, nullptr, nullptr};
+
+// A message about `where` (a file that must outlive the delivery).
+inline constexpr MessagePlace at(const SourceLocation &where) { return {where, nullptr, nullptr, nullptr}; }
+
+// For the message channel: makes `place` the one of the message about to be
+// delivered (null: nowhere), or forgets it once the callback has returned.
+void begin_delivery(const MessagePlace *place);
 void end_delivery();
 
 // Inside the host's callback: true with the place of the message being

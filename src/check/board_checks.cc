@@ -3,17 +3,13 @@
 
 #include <cstring>
 
-#include "base/messages.h"
-#include "check/check_state.h"
 #include "check/device_name_registry.h"
-#include "check/device_tables.h"
-#include "check/message_subject.h"
-#include "check/name_lists.h"
 #include "check/performance_log_checks.h"
 #include "check/pin_list_checks.h"
 #include "check/pin_reference.h"
 #include "check/sequence_checks.h"
 #include "check/tap_net_map.h"
+#include "model/item_list.h"
 
 namespace {
 
@@ -23,77 +19,64 @@ const Record *item_at(const ItemList *list, int32_t i) {
 }
 
 // A board connector: a pin of the board's own pin lists, by name or number.
-bool is_board_connector(const char *name) {
-    return name_table_lookup(g_check.pin_names, name) || name_table_lookup(g_check.pin_numbers, name);
+bool is_board_connector(const DeviceTables &tables, const char *name) {
+    return name_table_lookup(tables.pin_names, name) || name_table_lookup(tables.pin_numbers, name);
 }
 
 // ---- Netlists ----
 
-Severity check_net_component(HostContext *context, const char *component) {
-    if (!component) {
-        report_error(context, "Cannot reference a component without name");
-        return kError;
-    }
-    if (!g_check.component_names) {
-        report_error(context, "No Component table, cannot compare componentnames");
-        return kError;
-    }
-    if (!name_list_contains(&g_check.component_index, component)) {
-        report_error(context, "Component \"%s\" in net description is not defined", component);
-        return kError;
-    }
+Severity check_net_component(const Subject &at, const NameLists &names, const char *component) {
+    if (!component)
+        return at.error("Cannot reference a component without name");
+    if (!names.component_names)
+        return at.error("No Component table, cannot compare componentnames");
+    if (!name_list_contains(&names.component_index, component))
+        return at.error("Component \"%s\" in net description is not defined", component);
     return kClean;
 }
 
 // The pin of a net is resolved against the board's own pin tables.
-Severity check_net_pin(HostContext *context, const NetRecord *net) {
-    if (!net->pin || !net->pin->name) {
-        report_error(context, "Unspecified piname in net description with component \"%s\"",
-                     net->component_name ? net->component_name : "\"Unspecified component\"");
-        return kError;
-    }
+Severity check_net_pin(const Subject &at, const DeviceTables &tables, const NetRecord *net) {
+    if (!net->pin || !net->pin->name)
+        return at.error("Unspecified piname in net description with component \"%s\"",
+                        net->component_name ? net->component_name : "\"Unspecified component\"");
     const char *reason = nullptr;
-    if (resolve_pin_reference(context, net->pin, &reason) == kPinRefValid)
+    if (resolve_pin_reference(tables, net->pin, &reason) == kPinRefValid)
         return kClean;
-    report_error(context, "Invalid pin reference (%s) in net, Reason: %s", net->pin->name,
-                 reason ? reason : "unknown error");
-    return kError;
+    return at.error("Invalid pin reference (%s) in net, Reason: %s", net->pin->name, reason ? reason : "unknown error");
 }
 
-// Every net a netlist names joins the run's net name list: the TAPs and part
-// chains of this board and of the boards after it may name it.
-Severity check_net(HostContext *context, const NetRecord *net) {
-    MessageSubject about(net);
-    if (!net) {
-        report_error(context, "Missing Net description");
-        return kError;
-    }
-    Severity result = check_net_component(context, net->component_name);
-    result |= check_net_pin(context, net);
-    if (!net->nets) {
-        report_error(context, "Missing net names in Netdescription");
-        return kError;
-    }
+// One net, about itself (nowhere for an absent one). Every net a netlist
+// names joins the run's net names: the TAPs and part chains of this board
+// and of the boards after it may name it.
+Severity check_net(const Subject &at, const DeviceChecks &device, const NetRecord *net) {
+    if (!net)
+        return at.error("Missing Net description");
+    Severity result = check_net_component(at, device.names, net->component_name);
+    result |= check_net_pin(at, device.tables, net);
+    if (!net->nets)
+        return at.error("Missing net names in Netdescription");
     for (int32_t i = 0; i < net->nets->count; i++)
-        if (!record_net_name(context, item_at<char>(net->nets, i)))
+        if (!record_net_name(at.host, device.names, item_at<char>(net->nets, i)))
             result |= kError;
     return result;
 }
 
-Severity check_netlists(HostContext *context, const ItemList *netlists) {
+Severity check_netlists(const Subject &at, const DeviceChecks &device, const ItemList *netlists) {
     Severity result = kClean;
     for (int32_t i = 0; netlists && i < netlists->count; i++) {
         const auto *netlist = item_at<ItemList>(netlists, i);
         if (!netlist || netlist->count < 1) {
-            report_error(context, "Missing Netlist or netlist elements");
-            result |= kError;
+            result |= at.error("Missing Netlist or netlist elements");
             continue;
         }
         // Room for a net name of each entry at once, not step by step.
-        if (!lookup_reserve(context, &g_check.net_index, static_cast<uint32_t>(netlist->count)))
+        if (!lookup_reserve(at.host, &device.names.net_index, static_cast<uint32_t>(netlist->count)))
             result |= kError;
-        for (int32_t j = 0; j < netlist->count; j++)
-            result |= check_net(context, item_at<NetRecord>(netlist, j));
+        for (int32_t j = 0; j < netlist->count; j++) {
+            const auto *net = item_at<NetRecord>(netlist, j);
+            result |= check_net(at.about(net), device, net);
+        }
     }
     return result;
 }
@@ -101,116 +84,98 @@ Severity check_netlists(HostContext *context, const ItemList *netlists) {
 // ---- Part chains ----
 
 // A net of a part: a net of some netlist or a board connector.
-bool is_net_or_connector(const char *name) {
-    return name_list_contains(&g_check.net_index, name) || is_board_connector(name);
+bool is_net_or_connector(const DeviceChecks &device, const char *name) {
+    return name_list_contains(&device.names.net_index, name) || is_board_connector(device.tables, name);
 }
 
-// The clock and mode nets a part must name, and the reset net it may name.
-struct PartNet {
-    char *PartChainRecord::*net;
-    const char *missing;     // null: the net is optional
-    const char *unknown;     // the net's name
-};
-constexpr PartNet kPartNets[] = {
-    {&PartChainRecord::tms_net, "TMS net not defined in component/part chain",
-     "TMS name \"%s\" in part chain not defined as net or connector"},
-    {&PartChainRecord::tck_net, "TCK net not defined in component/part chain",
-     "TCK name \"%s\" in part chain not defined as net or connector"},
-    {&PartChainRecord::trst_net, nullptr, "TRST name \"%s\" in part chain not defined as net or connector"},
-};
-
-Severity check_part(HostContext *context, const PartChainRecord *part) {
-    MessageSubject about(part);
-    if (!part) {
-        report_error(context, "Missing component/part reference");
-        return kError;
-    }
-    if (!part->component_name) {
-        report_error(context, "Cannot reference a component without name");
-        return kError;
-    }
-    if (!g_check.component_names) {
-        report_error(context, "No Reference table, cannot compare componentnames");
-        return kError;
-    }
+// One part, about itself (nowhere for an absent one): its component, then
+// the clock and mode nets it must name and the reset net it may name.
+Severity check_part(const Subject &at, const DeviceChecks &device, const PartChainRecord *part) {
+    if (!part)
+        return at.error("Missing component/part reference");
+    if (!part->component_name)
+        return at.error("Cannot reference a component without name");
+    if (!device.names.component_names)
+        return at.error("No Reference table, cannot compare componentnames");
     Severity result = kClean;
-    if (!name_list_contains(&g_check.component_index, part->component_name)) {
-        report_error(context, "Referenced component \"%s\" not defined", part->component_name);
-        result |= kError;
-    }
-    for (const PartNet &net : kPartNets) {
-        const char *name = part->*net.net;
-        if (!name && net.missing) {
-            report_warning(context, "%s", net.missing);
-            result |= kWarning;
-        } else if (name && !is_net_or_connector(name)) {
-            report_error(context, net.unknown, name);
-            result |= kError;
-        }
-    }
+    if (!name_list_contains(&device.names.component_index, part->component_name))
+        result |= at.error("Referenced component \"%s\" not defined", part->component_name);
+    if (!part->tms_net)
+        result |= at.warning("TMS net not defined in component/part chain");
+    else if (!is_net_or_connector(device, part->tms_net))
+        result |= at.error("TMS name \"%s\" in part chain not defined as net or connector", part->tms_net);
+    if (!part->tck_net)
+        result |= at.warning("TCK net not defined in component/part chain");
+    else if (!is_net_or_connector(device, part->tck_net))
+        result |= at.error("TCK name \"%s\" in part chain not defined as net or connector", part->tck_net);
+    if (part->trst_net && !is_net_or_connector(device, part->trst_net))
+        result |= at.error("TRST name \"%s\" in part chain not defined as net or connector", part->trst_net);
     return result;
 }
 
-Severity check_parts(HostContext *context, const ItemList *parts) {
-    if (parts->count < 1) {
-        report_error(context, "Missing component/part reference list");
-        return kError;
-    }
+Severity check_parts(const Subject &at, const DeviceChecks &device, const ItemList *parts) {
+    if (parts->count < 1)
+        return at.error("Missing component/part reference list");
     Severity result = kClean;
-    for (int32_t i = 0; i < parts->count; i++)
-        result |= check_part(context, item_at<PartChainRecord>(parts, i));
+    for (int32_t i = 0; i < parts->count; i++) {
+        const auto *part = item_at<PartChainRecord>(parts, i);
+        result |= check_part(at.about(part), device, part);
+    }
     return result;
 }
 
 // ---- Board TAPs ----
 
-// The signals of a TAP in the order they are checked and recorded. A TAP
-// may do without TRST.
-struct TapSignal {
-    const char *name;
-    char *BoardChainRecord::*net;
-    const char *missing;
-};
-constexpr TapSignal kTapSignals[] = {
-    {"TDI", &BoardChainRecord::tdi_net, "Missing TDI connector in board TAP"},
-    {"TDO", &BoardChainRecord::tdo_net, "Missing TDO connector in board TAP"},
-    {"TMS", &BoardChainRecord::tms_net, "Missing TMS connector in board TAP"},
-    {"TCK", &BoardChainRecord::tck_net, "Missing TCK connector in board TAP"},
-    {"TRST", &BoardChainRecord::trst_net, nullptr},
-};
-
 // A net of a netlist is what a TAP should name. A board connector that no
 // netlist names passes with the warning bit alone: no message is sent for it.
-Severity check_tap_net(HostContext *context, const char *net) {
-    if (name_list_contains(&g_check.net_index, net))
+Severity check_tap_net(const Subject &at, const DeviceChecks &device, const char *net) {
+    if (name_list_contains(&device.names.net_index, net))
         return kClean;
-    if (is_board_connector(net))
+    if (is_board_connector(device.tables, net))
         return kWarning;
-    report_error(context, "Net \"%s\" is not a valid net or connector name", net);
-    return kWarning | kError;
+    return kWarning | at.error("Net \"%s\" is not a valid net or connector name", net);
 }
 
-Severity check_tap(HostContext *context, const BoardChainRecord *tap, TapNetMap *map) {
-    MessageSubject about(tap);
-    if (!tap) {
-        report_error(context, "Missing TAP entry");
-        return kError;
-    }
+// The signals of a TAP in the order they are checked and recorded. A TAP
+// may do without TRST.
+struct TapSignalNet {
+    const char *signal;
+    char *BoardChainRecord::*net;
+};
+constexpr TapSignalNet kTapSignals[] = {
+    {"TDI", &BoardChainRecord::tdi_net}, {"TDO", &BoardChainRecord::tdo_net}, {"TMS", &BoardChainRecord::tms_net},
+    {"TCK", &BoardChainRecord::tck_net}, {"TRST", &BoardChainRecord::trst_net},
+};
+
+// One TAP, about itself (nowhere for an absent one): its nets, then its
+// parts; the nets it uses are recorded in the board's map.
+Severity check_tap(const Subject &at, const DeviceChecks &device, const BoardChainRecord *tap, TapNetMap *map) {
+    if (!tap)
+        return at.error("Missing TAP entry");
     Severity result = kClean;
-    for (const TapSignal &signal : kTapSignals) {
-        const char *net = tap->*signal.net;
-        if (net) {
-            result |= check_tap_net(context, net);
-        } else if (signal.missing) {
-            report_error(context, "%s", signal.missing);
-            result |= kError;
-        }
-    }
+    if (tap->tdi_net)
+        result |= check_tap_net(at, device, tap->tdi_net);
+    else
+        result |= at.error("Missing TDI connector in board TAP");
+    if (tap->tdo_net)
+        result |= check_tap_net(at, device, tap->tdo_net);
+    else
+        result |= at.error("Missing TDO connector in board TAP");
+    if (tap->tms_net)
+        result |= check_tap_net(at, device, tap->tms_net);
+    else
+        result |= at.error("Missing TMS connector in board TAP");
+    if (tap->tck_net)
+        result |= check_tap_net(at, device, tap->tck_net);
+    else
+        result |= at.error("Missing TCK connector in board TAP");
+    if (tap->trst_net)
+        result |= check_tap_net(at, device, tap->trst_net);
     if (tap->parts)
-        result |= check_parts(context, tap->parts);
-    for (const TapSignal &signal : kTapSignals) {
+        result |= check_parts(at, device, tap->parts);
+    for (const TapSignalNet &signal : kTapSignals) {
         const char *net = tap->*signal.net;
-        if (net && !tap_net_map_record(context, map, net, tap->name, signal.name))
+        if (net && !tap_net_map_record(at.host, map, net, tap->name, signal.signal))
             result |= kError;
     }
     return result;
@@ -218,11 +183,9 @@ Severity check_tap(HostContext *context, const BoardChainRecord *tap, TapNetMap 
 
 bool same_name(const char *a, const char *b) { return a == b || (a && b && std::strcmp(a, b) == 0); }
 
-Severity check_board_taps(HostContext *context, const ItemList *taps, TapNetMap *map) {
-    if (!taps || taps->count < 1) {
-        report_error(context, "Missing BoardTAP list or TAPelements");
-        return kError;
-    }
+Severity check_board_taps(const Subject &at, const DeviceChecks &device, const ItemList *taps, TapNetMap *map) {
+    if (!taps || taps->count < 1)
+        return at.error("Missing BoardTAP list or TAPelements");
     // Two TAPs without a name count as two of one name.
     Severity result = kClean;
     for (int32_t i = 1; i < taps->count; i++) {
@@ -230,14 +193,15 @@ Severity check_board_taps(HostContext *context, const ItemList *taps, TapNetMap 
         for (int32_t j = 0; tap && j < i; j++) {
             const auto *earlier = item_at<BoardChainRecord>(taps, j);
             if (earlier && same_name(earlier->name, tap->name)) {
-                report_error(context, "Board tap %s multiple defined", show_name(tap->name));
-                result |= kError;
+                result |= at.error("Board tap %s multiple defined", show_name(tap->name));
                 break;
             }
         }
     }
-    for (int32_t i = 0; i < taps->count; i++)
-        result |= check_tap(context, item_at<BoardChainRecord>(taps, i), map);
+    for (int32_t i = 0; i < taps->count; i++) {
+        const auto *tap = item_at<BoardChainRecord>(taps, i);
+        result |= check_tap(at.about(tap), device, tap, map);
+    }
     return result;
 }
 
@@ -245,7 +209,7 @@ Severity check_board_taps(HostContext *context, const ItemList *taps, TapNetMap 
 
 // A net that serves more than one TAP signal is an error that only the
 // notes describe.
-Severity report_shared_nets(HostContext *context, TapNetMap *map) {
+Severity report_shared_nets(const Subject &at, TapNetMap *map) {
     Severity result = kClean;
     tap_net_map_sort(map);
     for (int32_t i = 0; i < map->count; i++) {
@@ -253,74 +217,70 @@ Severity report_shared_nets(HostContext *context, TapNetMap *map) {
         if (net->uses < 2)
             continue;
         if (result == kClean)
-            report_note(context, "Pins used in several tap definitions :");
+            at.note("Pins used in several tap definitions :");
         result = kError;
-        report_note(context, "pin \"%s\" in taps ", net->name);
+        at.note("pin \"%s\" in taps ", net->name);
         for (const TapNetUse *use = net->first_use; use; use = use->next)
-            report_note(context, "\"%s\", ", show_name(use->tap));
+            at.note("\"%s\", ", show_name(use->tap));
     }
     return result;
 }
 
 // ---- One board ----
 
-Severity check_board(HostContext *context, const BoardRecord *board, bool first, TapNetMap *map) {
-    MessageSubject about(board);
+// One board, about itself (nowhere for an absent one).
+Severity check_board(const Subject &at, const DeviceChecks &device, NameTable *&registry, const BoardRecord *board,
+                     bool first, TapNetMap *map) {
+    HostContext *context = at.host;
     // Without its tables a board cannot be checked; the allocator has said why.
-    if (create_device_tables(context) != kClean)
+    if (create_device_tables(context, device.tables) != kClean)
         return kError;
-    if (!board) {
-        report_error(context, "Missing Board in boardlist");
-        return kError;
-    }
+    if (!board)
+        return at.error("Missing Board in boardlist");
     Severity result = kClean;
-    if (!board->name) {
-        report_error(context, "Checking unknown OXEL board");
-        result |= kError;
-    } else {
+    if (!board->name)
+        result |= at.error("Checking unknown OXEL board");
+    else
         report_status(context, "Checking OXEL board: %s", board->name);
-    }
-    RegistryResult registered =
-        register_device_name(context, board->name, first ? kRegistryStart : kRegistryAdd);
+    RegistryResult registered = register_device_name(context, registry, board->name, first);
     if (registered == kNameKnown)
-        report_error(context, "Board \"%s\" is multiple defined", board->name);
+        at.error("Board \"%s\" is multiple defined", board->name);
     if (registered != kNameRegistered)
         result |= kError;
     if (board->header)
-        result |= check_logs(context, board->header);
-    result |= check_global_performances(context, board->global_performances);
+        result |= check_logs(at, board->header);
+    result |= check_global_families(at, board->global_performances);
     // The pin lists fill the tables and the netlists record the nets that
     // the TAPs and the sequences read.
-    result |= check_pin_lists(context, board->pin_lists, nullptr);
-    result |= check_netlists(context, board->netlists);
-    result |= check_board_taps(context, board->chains, map);
-    result |= check_sequences(context, board->test_sequences, kTestSequences);
-    result |= check_sequences(context, board->illegal_sequences, kIllegalVectors);
-    result |= report_shared_nets(context, map);
+    result |= check_pin_lists(at, device, board->pin_lists, nullptr, false);
+    bool has_pin_lists = list_holds_items(board->pin_lists);
+    result |= check_netlists(at, device, board->netlists);
+    result |= check_board_taps(at, device, board->chains, map);
+    result |= check_sequences(at, device.tables, has_pin_lists, board->test_sequences, kTestSequences);
+    result |= check_sequences(at, device.tables, has_pin_lists, board->illegal_sequences, kIllegalVectors);
+    result |= report_shared_nets(at, map);
     report_status(context, "Done");
-    free_device_tables(context);
+    free_device_tables(context, device.tables);
     return result;
 }
 
 }  // namespace
 
-Severity check_boards(HostContext *context, ItemList *boards) {
-    g_check.pin_list_counter = 0;
+Severity check_boards(const Subject &at, const DeviceChecks &device, const ItemList *boards) {
     if (!boards || boards->count < 1)
         return kClean;
     Severity result = kClean;
+    NameTable *registry = nullptr;
     for (int32_t i = 0; i < boards->count; i++) {
-        TapNetMap *map = tap_net_map_create(context);
+        TapNetMap *map = tap_net_map_create(at.host);
         if (!map) {
             result = kError;
             break;
         }
-        result |= check_board(context, item_at<BoardRecord>(boards, i), i == 0, map);
-        tap_net_map_free(context, map);
-        // The count belongs to the board just checked: a later board or
-        // component without pin lists must not inherit it.
-        g_check.pin_list_counter = 0;
+        const auto *board = item_at<BoardRecord>(boards, i);
+        result |= check_board(at.about(board), device, registry, board, i == 0, map);
+        tap_net_map_free(at.host, map);
     }
-    register_device_name(context, nullptr, kRegistryRelease);
+    name_table_free(at.host, registry);
     return result;
 }

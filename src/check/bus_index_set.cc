@@ -2,7 +2,7 @@
 #include "check/bus_index_set.h"
 
 #include "base/memory.h"
-#include "check/check_state.h"
+#include "check/lookup_index.h"
 
 namespace {
 
@@ -43,8 +43,7 @@ bool make_room(HostContext *context, BusIndexSet &set) {
 
 }  // namespace
 
-BusIndexResult bus_index_add(HostContext *context, int32_t value) {
-    BusIndexSet &set = g_check.bus_indices;
+BusIndexResult bus_index_add(HostContext *context, BusIndexSet &set, int32_t value) {
     if (value >= 0 && value < set.expected_end) {
         size_t words = size_t(set.expected_end) / 64 + 1;
         if (!set.expected && !(set.expected = static_cast<uint64_t *>(mem_alloc(context, 8 * words))))
@@ -67,14 +66,13 @@ BusIndexResult bus_index_add(HostContext *context, int32_t value) {
     return {BusIndexOutcome::kAdded, value};
 }
 
-void bus_index_expect(int32_t end) {
-    BusIndexSet &set = g_check.bus_indices;
+void bus_index_expect(BusIndexSet &set, int32_t end) {
     if (!set.slots && !set.expected)
         set.expected_end = end;
 }
 
-void bus_index_empty(HostContext *context) {
-    mem_free(context, g_check.bus_indices.slots);
-    mem_free(context, g_check.bus_indices.expected);
-    g_check.bus_indices = {};
+void bus_index_empty(HostContext *context, BusIndexSet &set) {
+    mem_free(context, set.slots);
+    mem_free(context, set.expected);
+    set = {};
 }

@@ -31,11 +31,11 @@ struct BusIndexResult {
     int32_t value;
 };
 
-BusIndexResult bus_index_add(HostContext *context, int32_t value);
+BusIndexResult bus_index_add(HostContext *context, BusIndexSet &set, int32_t value);
 
 // Tells an empty set to expect the values 0 to end - 1: their bits come in
 // one block with the first of them.
-void bus_index_expect(int32_t end);
+void bus_index_expect(BusIndexSet &set, int32_t end);
 
 // Frees every member; the set is empty afterwards. An empty set stays so.
-void bus_index_empty(HostContext *context);
+void bus_index_empty(HostContext *context, BusIndexSet &set);

@@ -1,15 +1,11 @@
 // Cell definition checks: the boundary-scan cells of a component
 #include "check/cell_checks.h"
 
-#include "base/messages.h"
-#include "check/check_state.h"
 #include "check/display_names.h"
-#include "check/message_subject.h"
 #include "check/name_table.h"
+#include "model/item_list.h"
 
 namespace {
-
-bool is_empty(const ItemList *list) { return !list || list->count < 1 || !list->items; }
 
 // A named mode by its own name; a code outside 0 to 6 is "UNKNOWN".
 const char *cell_mode_name(const CellModeRecord *mode) {
@@ -21,7 +17,7 @@ const char *cell_mode_name(const CellModeRecord *mode) {
 
 // In HIZ a cell must drive its outputs to 1, 0 or Z.
 bool drives_hiz_outputs(const ItemList *outputs) {
-    for (int32_t i = 0; !is_empty(outputs) && i < outputs->count; i++) {
+    for (int32_t i = 0; list_holds_items(outputs) && i < outputs->count; i++) {
         const auto *output = static_cast<const ModeSpecRecord *>(outputs->items[i]);
         if (!output)
             continue;
@@ -34,7 +30,7 @@ bool drives_hiz_outputs(const ItemList *outputs) {
     return false;
 }
 
-Severity check_mode_code(HostContext *context, const char *cell_name, const CellModeRecord *mode) {
+Severity check_mode_code(const Subject &at, const char *cell_name, const CellModeRecord *mode) {
     switch (mode->mode) {
     case OXEL_MODE_INTERNAL:
     case OXEL_MODE_EXTERNAL:
@@ -45,28 +41,24 @@ Severity check_mode_code(HostContext *context, const char *cell_name, const Cell
     case OXEL_MODE_HIZ:
         if (drives_hiz_outputs(mode->outputs))
             return kClean;
-        report_error(context, "Cell mode HIZ with wrong PO data (not 1,0,Z) in cell \"%s\"", cell_name);
-        return kError;
+        return at.error("Cell mode HIZ with wrong PO data (not 1,0,Z) in cell \"%s\"", cell_name);
     case OXEL_MODE_NAMED:
         if (mode->mode_name)
             return kClean;
-        report_error(context, "Missing User-mode name in cell \"%s\"", cell_name);
-        return kError;
+        return at.error("Missing User-mode name in cell \"%s\"", cell_name);
     default:
-        report_error(context, "Unknown mode in cell \"%s\"", cell_name);
-        return kError;
+        return at.error("Unknown mode in cell \"%s\"", cell_name);
     }
 }
 
 // Only HIZ may go without a capture.
-Severity check_capture(HostContext *context, const char *cell_name, const CellModeRecord *mode) {
+Severity check_capture(const Subject &at, const char *cell_name, const CellModeRecord *mode) {
     const ModeSpecRecord *capture = mode->capture;
     if (!capture) {
         if (mode->mode == OXEL_MODE_HIZ)
             return kClean;
-        report_error(context, "Missing capture for mode \"%s\" in cell \"%s\"", cell_mode_name(mode),
+        return at.error("Missing capture for mode \"%s\" in cell \"%s\"", cell_mode_name(mode),
                      cell_name);
-        return kError;
     }
     switch (capture->code) {
     case OXEL_CAPTURE_UPDATE:
@@ -75,26 +67,23 @@ Severity check_capture(HostContext *context, const char *cell_name, const CellMo
     case OXEL_CAPTURE_NAME:
         if (capture->name)
             return kClean;
-        report_error(context, "Missing capture-mode name in cell \"%s\" at mode \"%s\"", cell_name,
+        return at.error("Missing capture-mode name in cell \"%s\" at mode \"%s\"", cell_name,
                      cell_mode_name(mode));
-        return kError;
     case OXEL_CAPTURE_NUMBER:
         if (capture->name)
             return kClean;
-        report_error(context, "Missing capture-mode value in cell \"%s\" at mode \"%s\"", cell_name,
+        return at.error("Missing capture-mode value in cell \"%s\" at mode \"%s\"", cell_name,
                      cell_mode_name(mode));
-        return kError;
     default:
-        report_error(context, "Unknown capture type in cell \"%s\" at mode \"%s\"", cell_name,
+        return at.error("Unknown capture type in cell \"%s\" at mode \"%s\"", cell_name,
                      cell_mode_name(mode));
-        return kError;
     }
 }
 
 // Every output item must be of a known kind; a "-" item is absent and fine.
-Severity check_outputs(HostContext *context, const char *cell_name, const ItemList *outputs) {
+Severity check_outputs(const Subject &at, const char *cell_name, const ItemList *outputs) {
     Severity result = kClean;
-    for (int32_t i = 0; !is_empty(outputs) && i < outputs->count; i++) {
+    for (int32_t i = 0; list_holds_items(outputs) && i < outputs->count; i++) {
         const auto *output = static_cast<const ModeSpecRecord *>(outputs->items[i]);
         if (!output)
             continue;
@@ -107,55 +96,49 @@ Severity check_outputs(HostContext *context, const char *cell_name, const ItemLi
         case OXEL_CAPTURE_Z:
             break;
         default:
-            report_error(context, "Unknown mode in cell \"%s\"", cell_name);
-            result |= kError;
+            result |= at.error("Unknown mode in cell \"%s\"", cell_name);
         }
     }
     return result;
 }
 
-Severity check_cell(HostContext *context, CellRecord *cell) {
-    MessageSubject about(cell);
-    if (!cell) {
-        report_error(context, "Missing cell declaration");
-        return kError;
-    }
-    if (!cell->name) {
-        report_error(context, "Missing Cell name");
-        return kError;
-    }
+// One cell, about itself (nowhere for an absent one).
+Severity check_cell(const Subject &at, NameTable *cell_names, CellRecord *cell) {
+    if (!cell)
+        return at.error("Missing cell declaration");
+    if (!cell->name)
+        return at.error("Missing Cell name");
     // The first definition of a name stays the one the chain resolves to.
-    NameEntry *entry = name_table_enter(context, g_check.cell_names, cell->name, cell);
+    NameEntry *entry = name_table_enter(at.host, cell_names, cell->name, cell);
     if (!entry)
         return kError;
     Severity result = kClean;
-    if (entry->uses > 1) {
-        report_error(context, "Cell \"%s\" multiple defined", cell->name);
-        result |= kError;
-    }
-    if (is_empty(cell->data_inputs) && is_empty(cell->data_outputs) && is_empty(cell->data_select)) {
-        report_error(context, "Cell definition without I/O in cell \"%s\"", cell->name);
-        result |= kError;
-    }
-    for (int32_t i = 0; !is_empty(cell->modes) && i < cell->modes->count; i++) {
+    if (entry->uses > 1)
+        result |= at.error("Cell \"%s\" multiple defined", cell->name);
+    if (!list_holds_items(cell->data_inputs) && !list_holds_items(cell->data_outputs) &&
+        !list_holds_items(cell->data_select))
+        result |= at.error("Cell definition without I/O in cell \"%s\"", cell->name);
+    for (int32_t i = 0; list_holds_items(cell->modes) && i < cell->modes->count; i++) {
         const auto *mode = static_cast<const CellModeRecord *>(cell->modes->items[i]);
         if (!mode)
             continue;
-        result |= check_mode_code(context, cell->name, mode);
-        result |= check_capture(context, cell->name, mode);
-        result |= check_outputs(context, cell->name, mode->outputs);
+        result |= check_mode_code(at, cell->name, mode);
+        result |= check_capture(at, cell->name, mode);
+        result |= check_outputs(at, cell->name, mode->outputs);
     }
     return result;
 }
 
 }  // namespace
 
-Severity check_cells(HostContext *context, ComponentRecord *component) {
+Severity check_cells(const Subject &at, const DeviceTables &tables, const ComponentRecord *component) {
     const ItemList *cells = component->cells;
-    if (is_empty(cells))
+    if (!list_holds_items(cells))
         return kClean;
     Severity result = kClean;
-    for (int32_t i = 0; i < cells->count; i++)
-        result |= check_cell(context, static_cast<CellRecord *>(cells->items[i]));
+    for (int32_t i = 0; i < cells->count; i++) {
+        auto *cell = static_cast<CellRecord *>(cells->items[i]);
+        result |= check_cell(at.about(cell), tables.cell_names, cell);
+    }
     return result;
 }

@@ -6,13 +6,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "base/messages.h"
 #include "check/bus_index_set.h"
-#include "check/check_state.h"
 #include "check/disable_value_groups.h"
-#include "check/message_subject.h"
 #include "check/name_table.h"
 #include "check/pin_reference.h"
+#include "check/register_walk.h"
+#include "model/item_list.h"
 
 namespace {
 
@@ -20,15 +19,11 @@ namespace {
 
 bool is_dash(const char *text) { return text && std::strcmp(text, "-") == 0; }
 
-int32_t count_of(const ItemList *list) { return list && list->items ? list->count : 0; }
-
-bool is_given(const ItemList *list) { return count_of(list) >= 1; }
-
-bool is_present_and_empty(const ItemList *list) { return list && !is_given(list); }
+bool is_present_and_empty(const ItemList *list) { return list && !list_holds_items(list); }
 
 // Absent, empty, or led by "-": no parameter at all.
 bool is_effectively_none(const ItemList *list) {
-    if (!is_given(list))
+    if (!list_holds_items(list))
         return true;
     const char *first = static_cast<const char *>(list->items[0]);
     return !first || is_dash(first);
@@ -57,15 +52,25 @@ PinRecord *pin_in(const NameTable *table, const char *name) {
 
 // ---- One chain element ----
 
+// What the elements of one chain share: the device's tables, the
+// positions met so far, the control cell groups, the chain and its
+// register's name.
+struct ChainWalk {
+    const DeviceTables &tables;
+    BusIndexSet &positions;
+    DisableValueGroups &disable_groups;
+    const ItemList *chain;
+    const char *register_name;
+};
+
 // An element of the chain as its checks see it.
 struct Element {
-    HostContext *context;
-    const ItemList *chain;
+    Subject at;                     // the element
+    const ChainWalk &walk;
     int32_t index;                  // in the chain list
     ChainElementRecord *record;
     const CellRecord *cell;         // null when the cell name is unknown
     PinRecord *pin;                 // the pin it serves; null for an internal cell
-    const char *register_name;      // "(noname)" for a register without one
     bool three_state;               // an input whose PO parameters name a 3-state pin
 };
 
@@ -78,17 +83,17 @@ const char *served_type(const Element &e) { return pin_type_name(e.pin ? e.pin->
 template <typename Mismatch>
 Severity check_parameter_pins(const Element &e, const ItemList *list, const char *kind, Mismatch mismatches) {
     Severity result = kClean;
-    for (int32_t i = 0; i < count_of(list); i++) {
+    for (int32_t i = 0; i < list_count(list); i++) {
         const char *entry = parameter(list, i);
         if (!entry)
             continue;
-        const PinRecord *pin = pin_in(g_check.pin_numbers, entry);
+        const PinRecord *pin = pin_in(e.walk.tables.pin_numbers, entry);
         if (!pin) {
-            report_error(e.context, "Undefined pin at chain position %d (\"%s\" \"%s\")",
+            e.at.error("Undefined pin at chain position %d (\"%s\" \"%s\")",
                          position(e), kind, entry);
             result |= kError;
         } else if (mismatches(pin->type)) {
-            report_error(e.context, "Type mismatch for %s pin at chain position %d (\"%s\" \"%s\")",
+            e.at.error("Type mismatch for %s pin at chain position %d (\"%s\" \"%s\")",
                          pin_type_name(pin->type), position(e), kind, entry);
             result |= kError;
         }
@@ -99,18 +104,17 @@ Severity check_parameter_pins(const Element &e, const ItemList *list, const char
 Severity check_pi_required(Element &e) {
     const ItemList *inputs = e.record->input_params;
     if (is_present_and_empty(inputs)) {
-        report_error(e.context,
-                     "Missing PI parameters for %s pin at chain position %d in BoundaryScan register \"%s\"",
-                     served_type(e), position(e), e.register_name);
+        e.at.error("Missing PI parameters for %s pin at chain position %d in BoundaryScan register \"%s\"",
+                     served_type(e), position(e), e.walk.register_name);
         return kError;
     }
-    if (!is_given(inputs))
+    if (!list_holds_items(inputs))
         return kClean;
     Severity result = kClean;
-    if (count_of(e.cell->data_inputs) != inputs->count) {
-        report_warning(e.context, "Cell input list does not match list of PI parameters at chain position %d"
+    if (list_count(e.cell->data_inputs) != inputs->count) {
+        e.at.warning("Cell input list does not match list of PI parameters at chain position %d"
                        " in BoundaryScan register \"%s\" (cell \"%s\")",
-                       position(e), e.register_name, e.cell->name);
+                       position(e), e.walk.register_name, e.cell->name);
         result |= kWarning;
     }
     // The pin read through the cell is the pin it serves, or one of its type.
@@ -122,12 +126,11 @@ Severity check_pi_forbidden(Element &e) {
     if (is_effectively_none(e.record->input_params))
         return kClean;
     if (e.pin)
-        report_error(e.context,
-                     "PI parameters attached to %s pin at chain position %d in BoundaryScan register \"%s\"",
-                     served_type(e), position(e), e.register_name);
+        e.at.error("PI parameters attached to %s pin at chain position %d in BoundaryScan register \"%s\"",
+                     served_type(e), position(e), e.walk.register_name);
     else
-        report_error(e.context, "PI parameters attached to internal cell at chain position %d"
-                     " in BoundaryScan register \"%s\"", position(e), e.register_name);
+        e.at.error("PI parameters attached to internal cell at chain position %d"
+                     " in BoundaryScan register \"%s\"", position(e), e.walk.register_name);
     return kError;
 }
 
@@ -140,15 +143,14 @@ Severity check_pi_of_output(Element &e) {
 Severity check_po_required(Element &e) {
     const ItemList *outputs = e.record->output_params;
     if (is_present_and_empty(outputs)) {
-        report_error(e.context,
-                     "Missing PO parameters for %s pin at chain position %d in BoundaryScan register \"%s\"",
-                     served_type(e), position(e), e.register_name);
+        e.at.error("Missing PO parameters for %s pin at chain position %d in BoundaryScan register \"%s\"",
+                     served_type(e), position(e), e.walk.register_name);
         return kError;
     }
-    if (is_given(outputs) && count_of(e.cell->data_outputs) != outputs->count) {
-        report_warning(e.context, "Cell output list does not match list of PO parameters at chain position %d"
+    if (list_holds_items(outputs) && list_count(e.cell->data_outputs) != outputs->count) {
+        e.at.warning("Cell output list does not match list of PO parameters at chain position %d"
                        " in BoundaryScan register \"%s\" (cell \"%s\")",
-                       position(e), e.register_name, e.cell->name);
+                       position(e), e.walk.register_name, e.cell->name);
         return kWarning;
     }
     return kClean;
@@ -157,8 +159,8 @@ Severity check_po_required(Element &e) {
 Severity check_po_forbidden(Element &e) {
     if (is_effectively_none(e.record->output_params))
         return kClean;
-    report_error(e.context, "PO parameters attached to internal cell at chain position %d"
-                 " in BoundaryScan register \"%s\"", position(e), e.register_name);
+    e.at.error("PO parameters attached to internal cell at chain position %d"
+                 " in BoundaryScan register \"%s\"", position(e), e.walk.register_name);
     return kError;
 }
 
@@ -176,8 +178,8 @@ Severity check_control_required(Element &e) {
     const ItemList *controls = e.record->control_cells;
     if (!controls || !is_effectively_none(controls))
         return kClean;
-    report_error(e.context, "Missing control-parameter definition for %s pin at chain position %d "
-                 "in BoundaryScan register \"%s\"", served_type(e), position(e), e.register_name);
+    e.at.error("Missing control-parameter definition for %s pin at chain position %d "
+                 "in BoundaryScan register \"%s\"", served_type(e), position(e), e.walk.register_name);
     return kError;
 }
 
@@ -187,19 +189,19 @@ template <typename Visit>
 Severity for_each_control_cell(const Element &e, Visit visit) {
     const ItemList *controls = e.record->control_cells;
     Severity result = kClean;
-    for (int32_t i = 0; i < count_of(controls); i++)
+    for (int32_t i = 0; i < list_count(controls); i++)
         if (const char *entry = parameter(controls, i))
             result |= visit(entry, leading_integer(entry));
     return result;
 }
 
-bool in_chain(const Element &e, long long position) { return position >= 0 && position < e.chain->count; }
+bool in_chain(const Element &e, long long position) { return position >= 0 && position < e.walk.chain->count; }
 
 Severity check_control_cell_range(Element &e) {
     return for_each_control_cell(e, [&e](const char *entry, long long control) {
         if (in_chain(e, control))
             return kClean;
-        report_error(e.context, "Illegal reference Control Cell \"%s\" at chain position %d",
+        e.at.error("Illegal reference Control Cell \"%s\" at chain position %d",
                      entry, position(e));
         return kError;
     });
@@ -213,7 +215,7 @@ bool has_position(const ItemList *chain, int32_t index, long long wanted) {
 // Control cells sit near the cells they control: the search starts at the
 // element itself and widens one step back, one forward, two back, two forward...
 const ChainElementRecord *element_at_position(const Element &e, long long wanted) {
-    const ItemList *chain = e.chain;
+    const ItemList *chain = e.walk.chain;
     for (int32_t back = e.index, forward = e.index; back >= 0 || forward < chain->count; back--, forward++) {
         if (back >= 0 && has_position(chain, back, wanted))
             return static_cast<const ChainElementRecord *>(chain->items[back]);
@@ -229,11 +231,10 @@ Severity check_control_cell_pins(Element &e) {
         const ChainElementRecord *control_cell =
             in_chain(e, control) ? element_at_position(e, control) : nullptr;
         const char *name = control_cell && control_cell->pin ? control_cell->pin->name : nullptr;
-        const PinRecord *pin = name ? pin_in(g_check.pin_names, name) : nullptr;
+        const PinRecord *pin = name ? pin_in(e.walk.tables.pin_names, name) : nullptr;
         if (!pin || pin->type == OXEL_PIN_IN || pin->type == OXEL_PIN_IO || pin->type == OXEL_PIN_IOZ)
             return kClean;
-        report_error(e.context,
-                     "Wrong pin type in CDOutput (element \"%s\" -> pin \"%s\") at chain position %d",
+        e.at.error("Wrong pin type in CDOutput (element \"%s\" -> pin \"%s\") at chain position %d",
                      entry, name, position(e));
         return kError;
     });
@@ -242,13 +243,13 @@ Severity check_control_cell_pins(Element &e) {
 Severity check_disable_required(Element &e) {
     const ItemList *disables = e.record->disable_values, *controls = e.record->control_cells;
     if (disables && is_effectively_none(disables)) {
-        report_error(e.context, "Missing disable-value definition for %s pin at chain position %d "
-                     "in BoundaryScan register \"%s\"", served_type(e), position(e), e.register_name);
+        e.at.error("Missing disable-value definition for %s pin at chain position %d "
+                     "in BoundaryScan register \"%s\"", served_type(e), position(e), e.walk.register_name);
         return kError;
     }
-    if (!controls || count_of(controls) != count_of(disables)) {
-        report_error(e.context, "Number of control parameters is not matching number of disable-values "
-                     "at chain position %d in BoundaryScan register \"%s\"", position(e), e.register_name);
+    if (!controls || list_count(controls) != list_count(disables)) {
+        e.at.error("Number of control parameters is not matching number of disable-values "
+                     "at chain position %d in BoundaryScan register \"%s\"", position(e), e.walk.register_name);
         return kError;
     }
     return kClean;
@@ -256,7 +257,7 @@ Severity check_disable_required(Element &e) {
 
 // Control cells and disable values pair up by index, as far as both go.
 int32_t control_pairs(const ChainElementRecord *element) {
-    return std::min(count_of(element->control_cells), count_of(element->disable_values));
+    return std::min(list_count(element->control_cells), list_count(element->disable_values));
 }
 
 bool is_settled(char value) { return value == '0' || value == '1'; }
@@ -275,12 +276,12 @@ Severity compare_with_group(Element &e, DisableGroup *group, char *value, char c
         while (start > 0 && group->entries[start - 1].element == group->entries[end].element)
             start--;
         int32_t element = group->entries[end].element;
-        const auto *earlier = static_cast<const ChainElementRecord *>(e.chain->items[element]);
+        const auto *earlier = static_cast<const ChainElementRecord *>(e.walk.chain->items[element]);
         for (int32_t n = start; n <= end; n++) {
             char *earlier_value = static_cast<char *>(earlier->disable_values->items[group->entries[n].pair]);
             char before = earlier_value[0];
             if (is_settled(before) && is_settled(current) && before != current) {
-                report_error(e.context, "Mismatch disable value at chain positions %d and %d",
+                e.at.error("Mismatch disable value at chain positions %d and %d",
                              earlier->position, position(e));
                 result |= kError;
             } else if (before == 'X' && is_settled(current)) {
@@ -309,7 +310,7 @@ Severity settle_disable_value(Element &e, int32_t i, char *value, char current) 
     if (!control)
         return kClean;
     bool failed = false;
-    DisableGroup *group = disable_group_before(e.context, e.chain, e.index, control, &failed);
+    DisableGroup *group = disable_group_before(e.at.host, e.walk.disable_groups, e.walk.chain, e.index, control, &failed);
     if (failed)
         return kError;
     return group && may_settle(group, current) ? compare_with_group(e, group, value, current) : kClean;
@@ -323,7 +324,7 @@ Severity check_disable_values(Element &e) {
         if (!value)
             continue;
         if (std::strlen(value) != 1) {
-            report_error(e.context, "Illegal control disable value \"%s\" at chain position %d",
+            e.at.error("Illegal control disable value \"%s\" at chain position %d",
                          value, position(e));
             result |= kError;
         }
@@ -333,7 +334,7 @@ Severity check_disable_values(Element &e) {
         if (current == 'x')
             value[0] = current = 'X';
         if (current != '0' && current != '1' && current != 'X') {
-            report_error(e.context, "Illegal control disable value \"%s\" at chain position %d",
+            e.at.error("Illegal control disable value \"%s\" at chain position %d",
                          value, position(e));
             result |= kError;
         }
@@ -399,12 +400,12 @@ Severity check_observe_only(Element &e) {
     const ItemList *inputs = e.record->input_params;
     if (!names_observe_only(e.record->cell_name))
         return kClean;
-    for (int32_t i = 0; i < count_of(inputs); i++) {
+    for (int32_t i = 0; i < list_count(inputs); i++) {
         const char *entry = parameter(inputs, i);
-        const PinRecord *pin = entry ? pin_in(g_check.pin_numbers, entry) : nullptr;
+        const PinRecord *pin = entry ? pin_in(e.walk.tables.pin_numbers, entry) : nullptr;
         if (!pin || (pin->type != OXEL_PIN_OUT && pin->type != OXEL_PIN_OUTZ))
             continue;
-        report_warning(e.context, "Observe-only cell for %s pin at chain position %d (\"PI\" \"%s\")",
+        e.at.warning("Observe-only cell for %s pin at chain position %d (\"PI\" \"%s\")",
                        pin_type_name(pin->type), position(e), entry);
         e.pin->type = OXEL_PIN_IO;
         return kWarning;
@@ -417,15 +418,14 @@ Severity check_observe_only(Element &e) {
 Severity find_cell(Element &e) {
     const char *cell_name = e.record->cell_name;
     if (!cell_name) {
-        report_error(e.context, "Missing cell name at chain position %d of BoundaryScan register \"%s\"",
-                     position(e), e.register_name);
+        e.at.error("Missing cell name at chain position %d of BoundaryScan register \"%s\"",
+                     position(e), e.walk.register_name);
         return kError;
     }
-    NameEntry *entry = name_table_lookup(g_check.cell_names, cell_name);
+    NameEntry *entry = name_table_lookup(e.walk.tables.cell_names, cell_name);
     if (!entry) {
-        report_error(e.context,
-                     "Using undefined cell \"%s\" in BoundaryScan chain at position %d of register \"%s\"",
-                     cell_name, position(e), e.register_name);
+        e.at.error("Using undefined cell \"%s\" in BoundaryScan chain at position %d of register \"%s\"",
+                     cell_name, position(e), e.walk.register_name);
         return kError;
     }
     e.cell = static_cast<const CellRecord *>(entry->payload);
@@ -441,15 +441,15 @@ Severity find_pin(Element &e) {
     Severity result = kClean;
     const char *reason = nullptr;
     // A valid reference gives the pin it names, by name or else by number.
-    if (resolve_pin_reference_to(e.context, reference, &reason, &e.pin) != kPinRefValid) {
-        report_error(e.context, "Invalid chain pin reference \"%s\" at position %d"
+    if (resolve_pin_reference_to(e.walk.tables, reference, &reason, &e.pin) != kPinRefValid) {
+        e.at.error("Invalid chain pin reference \"%s\" at position %d"
                      " in BoundaryScan register \"%s\", Reason: %s",
-                     reference->name, position(e), e.register_name, reason ? reason : "unknown error");
+                     reference->name, position(e), e.walk.register_name, reason ? reason : "unknown error");
         result |= kError;
     }
     if (reference->kind == OXEL_PINREF_ELEMENTS) {
-        report_warning(e.context, "Reference to multiple bus elements from chain pin (%s) at position %d "
-                       "in BoundaryScan register \"%s\"", reference->name, position(e), e.register_name);
+        e.at.warning("Reference to multiple bus elements from chain pin (%s) at position %d "
+                       "in BoundaryScan register \"%s\"", reference->name, position(e), e.walk.register_name);
         result |= kWarning;
     }
     return result;
@@ -458,18 +458,16 @@ Severity find_pin(Element &e) {
 // A position that could not be remembered cannot be told unique: it counts
 // as repeated (the allocator has said why).
 Severity note_position(Element &e) {
-    if (bus_index_add(e.context, position(e)).outcome == BusIndexOutcome::kAdded)
+    if (bus_index_add(e.at.host, e.walk.positions, position(e)).outcome == BusIndexOutcome::kAdded)
         return kClean;
-    report_error(e.context, "Chain position %d multiple defined in BoundaryScan register \"%s\"", position(e),
-                 e.register_name);
+    e.at.error("Chain position %d multiple defined in BoundaryScan register \"%s\"", position(e),
+                 e.walk.register_name);
     return kError;
 }
 
-Severity check_element(HostContext *context, const ItemList *chain, int32_t index,
-                       const char *register_name) {
-    auto *record = static_cast<ChainElementRecord *>(chain->items[index]);
-    MessageSubject about(record);
-    Element e{context, chain, index, record, nullptr, nullptr, register_name, false};
+Severity check_element(const Subject &at, const ChainWalk &walk, int32_t index) {
+    auto *record = static_cast<ChainElementRecord *>(walk.chain->items[index]);
+    Element e{at, walk, index, record, nullptr, nullptr, false};
     Severity result = find_cell(e);
     result |= find_pin(e);
     result |= note_position(e);
@@ -486,15 +484,17 @@ Severity check_element(HostContext *context, const ItemList *chain, int32_t inde
 
 // ---- Register and chain ----
 
-Severity check_chain(HostContext *context, const ItemList *chain, const char *register_name) {
-    if (count_of(chain) < 1) {
-        report_error(context, "Missing Boundary scan chain");
-        return kError;
-    }
+// The chain of a register, about the register; each element about itself.
+Severity check_chain(const Subject &at, const DeviceTables &tables, const ItemList *chain, const char *register_name) {
+    if (list_count(chain) < 1)
+        return at.error("Missing Boundary scan chain");
     int32_t lowest = 0, highest = 0;
     Severity result = kClean;
+    BusIndexSet positions{};
+    DisableValueGroups disable_groups{};
+    const ChainWalk walk{tables, positions, disable_groups, chain, register_name};
     // The positions are expected to run from 0 to the chain's length - 1.
-    bus_index_expect(chain->count);
+    bus_index_expect(positions, chain->count);
     for (int32_t i = 0; i < chain->count; i++) {
         const auto *element = static_cast<const ChainElementRecord *>(chain->items[i]);
         if (!element)
@@ -503,68 +503,47 @@ Severity check_chain(HostContext *context, const ItemList *chain, const char *re
             lowest = element->position;
         if (element->position > highest)
             highest = element->position;
-        result |= check_element(context, chain, i, register_name);
+        result |= check_element(at.about(element), walk, i);
     }
     // Both bounds start at 0: a chain numbered from 1 is told by its highest position.
-    if (lowest != 0) {
-        report_error(context, "Lowest chain position in BoundaryScan register \"%s\" is %d: must be 0",
-                     register_name, lowest);
-        result |= kError;
-    } else if (highest != chain->count - 1) {
-        report_error(context, "Highest chain position in BoundaryScan register \"%s\" is %d: must be %d",
-                     register_name, highest, chain->count - 1);
-        result |= kError;
-    }
-    bus_index_empty(context);
-    release_disable_groups(context);
+    if (lowest != 0)
+        result |= at.error("Lowest chain position in BoundaryScan register \"%s\" is %d: must be 0", register_name,
+                           lowest);
+    else if (highest != chain->count - 1)
+        result |= at.error("Highest chain position in BoundaryScan register \"%s\" is %d: must be %d", register_name,
+                           highest, chain->count - 1);
+    bus_index_empty(at.host, positions);
+    release_disable_groups(at.host, disable_groups);
     return result;
 }
 
-Severity check_register(HostContext *context, const BoundaryScanRegisterRecord *reg) {
-    MessageSubject about(reg);
-    if (!reg->chain) {
-        report_error(context, "Missing BoundaryScan-register list");
-        return kError;
-    }
+// One boundary-scan register, about itself.
+Severity check_register(const Subject &at, const DeviceTables &tables, const BoundaryScanRegisterRecord *reg) {
+    if (!reg->chain)
+        return at.error("Missing BoundaryScan-register list");
     Severity result = kClean;
-    if (!reg->name) {
-        report_error(context, "Missing BoundaryScan-register name");
-        result |= kError;
-    }
+    if (!reg->name)
+        result |= at.error("Missing BoundaryScan-register name");
     const char *name = show_name(reg->name);
-    if (!reg->purpose) {
-        report_warning(context, "Missing BoundaryScan-register purpose in \"%s\"", name);
-        result |= kWarning;
-    }
-    if (reg->length == 0) {
-        report_error(context, "BoundaryScan length is 0 in \"%s\"", name);
-        result |= kError;
-    }
-    if (reg->length != count_of(reg->chain)) {
-        report_error(context, "BoundaryScan-register length %d unequal to chain length %d in \"%s\"",
-                     reg->length, count_of(reg->chain), name);
-        result |= kError;
-    }
-    return result | check_chain(context, reg->chain, name);
+    if (!reg->purpose)
+        result |= at.warning("Missing BoundaryScan-register purpose in \"%s\"", name);
+    if (reg->length == 0)
+        result |= at.error("BoundaryScan length is 0 in \"%s\"", name);
+    if (reg->length != list_count(reg->chain))
+        result |= at.error("BoundaryScan-register length %d unequal to chain length %d in \"%s\"", reg->length,
+                           list_count(reg->chain), name);
+    return result | check_chain(at, tables, reg->chain, name);
 }
 
 }  // namespace
 
-Severity check_boundary_scan_registers(HostContext *context, ComponentRecord *component) {
-    const ItemList *registers = component->boundary_scan_registers;
-    if (count_of(registers) < 1) {
-        if (g_check.standard_counter < 1)
-            return kClean;
-        report_error(context, "Missing BoundaryScan-register list");
-        return kError;
-    }
-    Severity result = kClean;
-    if (registers->count > 1) {
-        report_error(context, "More than 1 BoundaryScan register");
-        result |= kError;
-    }
-    for (int32_t i = 0; i < registers->count; i++)
-        if (const auto *reg = static_cast<const BoundaryScanRegisterRecord *>(registers->items[i]))
-            result |= check_register(context, reg);
-    return result;
+Severity check_boundary_scan_registers(const Subject &at, const DeviceTables &tables, ComponentRecord *component,
+                                       bool standard_stated) {
+    // Only a component that states a standard must have the register.
+    const char *missing = standard_stated ? "Missing BoundaryScan-register list" : nullptr;
+    return check_registers_of_kind<const BoundaryScanRegisterRecord>(
+        at, component->boundary_scan_registers, missing, missing, "More than 1 BoundaryScan register", nullptr,
+        [&](const Subject &about, const BoundaryScanRegisterRecord *reg, int32_t) {
+            return check_register(about, tables, reg);
+        });
 }

@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-#include "check/check_state.h"
 
 namespace {
 
@@ -34,8 +33,9 @@ void release_names(HostContext *context, ChainPinNames &names) {
 
 // The names of the register's chain: found among those kept, or built in a
 // free place; null when every place is taken (or after a failure, *failed).
-ChainPinNames *names_of(HostContext *context, const BoundaryScanRegisterRecord *reg, bool *failed) {
-    for (ChainPinNames &names : g_check.chain_pins) {
+ChainPinNames *names_of(HostContext *context, ChainPinNames (&kept)[kChainPinRegisters],
+                        const BoundaryScanRegisterRecord *reg, bool *failed) {
+    for (ChainPinNames &names : kept) {
         if (names.reg == reg)
             return &names;
         if (names.reg)
@@ -73,11 +73,12 @@ ChainPinNames *names_of(HostContext *context, const BoundaryScanRegisterRecord *
 
 }  // namespace
 
-ChainNamesPin chain_names_pin(HostContext *context, const BoundaryScanRegisterRecord *reg, const char *name) {
+ChainNamesPin chain_names_pin(HostContext *context, ChainPinNames (&kept)[kChainPinRegisters],
+                              const BoundaryScanRegisterRecord *reg, const char *name) {
     if (!reg || !name)
         return ChainNamesPin::kNo;
     bool failed = false;
-    ChainPinNames *names = names_of(context, reg, &failed);
+    ChainPinNames *names = names_of(context, kept, reg, &failed);
     if (failed)
         return ChainNamesPin::kFailed;
     bool found = names ? lookup_find(&names->names, text_hash(name), same_text(name)) != nullptr
@@ -85,7 +86,7 @@ ChainNamesPin chain_names_pin(HostContext *context, const BoundaryScanRegisterRe
     return found ? ChainNamesPin::kYes : ChainNamesPin::kNo;
 }
 
-void release_chain_pin_names(HostContext *context) {
-    for (ChainPinNames &names : g_check.chain_pins)
+void release_chain_pin_names(HostContext *context, ChainPinNames (&kept)[kChainPinRegisters]) {
+    for (ChainPinNames &names : kept)
         release_names(context, names);
 }

@@ -19,9 +19,10 @@ constexpr int kChainPinRegisters = 4;
 
 enum class ChainNamesPin { kNo, kYes, kFailed };
 
-// Whether an element of the register's chain serves the pin `name`;
-// kFailed after a reported allocation failure.
-ChainNamesPin chain_names_pin(HostContext *context, const BoundaryScanRegisterRecord *reg, const char *name);
+// Whether an element of the register's chain serves the pin `name`, the
+// names kept in `kept`; kFailed after a reported allocation failure.
+ChainNamesPin chain_names_pin(HostContext *context, ChainPinNames (&kept)[kChainPinRegisters],
+                              const BoundaryScanRegisterRecord *reg, const char *name);
 
 // Forgets every register; run at the end of each device.
-void release_chain_pin_names(HostContext *context);
+void release_chain_pin_names(HostContext *context, ChainPinNames (&kept)[kChainPinRegisters]);

@@ -3,21 +3,13 @@
 
 #include "base/messages.h"
 #include "check/board_checks.h"
-#include "check/check_state.h"
 #include "check/component_checks.h"
 #include "check/device_tables.h"
 #include "check/name_lists.h"
 #include "check/performance_log_checks.h"
 #include "check/pin_list_checks.h"
-#include "model/description.h"
 
 namespace {
-
-// Each run starts from an empty state with its own tables.
-bool build_work_tables(HostContext *context, const DescriptionRoot *root) {
-    release_check_state(context);
-    return create_device_tables(context) == kClean && build_name_lists(context, root->components);
-}
 
 struct SavedCounts {
     int32_t errors;
@@ -36,9 +28,23 @@ void add_back(HostContext *context, SavedCounts saved) {
     set_warning_count(context, get_warning_count(context) + saved.warnings);
 }
 
+// The checks of one run, in the order of the host's messages.
+Severity check_all(const Subject &nowhere, const DescriptionRoot *root, NameLists &names, DeviceTables &tables) {
+    Severity mask = kClean;
+    // Two statements: the operands of | may be evaluated in either order.
+    if (root->header || root->pin_families) {
+        mask = check_logs(nowhere, root->header);
+        mask |= register_pin_families(nowhere, names, root->pin_families);
+    }
+    const DeviceChecks device{tables, names, root->pin_families};
+    mask |= check_boards(nowhere, device, root->boards);
+    mask |= check_components(nowhere, device, root->components);
+    return mask;
+}
+
 }  // namespace
 
-CheckVerdict check_description(HostContext *context, int32_t syntax_errors) {
+CheckVerdict check_description(HostContext *context, description_state &description, int32_t syntax_errors) {
     if (syntax_errors != 0) {
         report_status(context, "%s", "");
         report_status(context, "OXEL Status :");
@@ -47,23 +53,21 @@ CheckVerdict check_description(HostContext *context, int32_t syntax_errors) {
     }
     SavedCounts saved = start_counting(context);
     report_progress(context, "OXEL global semantic check");
-    const DescriptionRoot *root = description_root();
-    if (!build_work_tables(context, root)) {
-        release_check_state(context);
-        add_back(context, saved);
-        return {OXEL_FAILED, false};
-    }
-    // The order of the checks is the order of the host's messages.
-    Severity mask = kClean;
-    // Two statements: the operands of | may be evaluated in either order.
-    if (root->header || root->pin_families) {
-        mask = check_logs(context, root->header);
-        mask |= register_pin_families(context, root->pin_families);
-    }
-    mask |= check_boards(context, root->boards);
-    mask |= check_components(context, root->components);
-    release_check_state(context);
+    // Findings about the description as a whole point nowhere.
+    const Subject nowhere{context, &description.locations, nullptr};
+    // The run's own tables come first (the first device uses the device
+    // tables made here); without them nothing is checked and the
+    // description stays.
+    NameLists names{};
+    DeviceTables tables{};
+    const DescriptionRoot *root = &description.root;
+    bool made = create_device_tables(context, tables) == kClean && build_name_lists(context, names, root->components);
+    Severity mask = made ? check_all(nowhere, root, names, tables) : kError;
+    free_device_tables(context, tables);
+    free_name_lists(context, names);
     add_back(context, saved);
+    if (!made)
+        return {OXEL_FAILED, false};
     if (has_error(mask))
         return {OXEL_FAILED, true};
     return {(mask & kWarning) ? OXEL_WARNINGS : OXEL_OK, false};

@@ -1,22 +1,26 @@
 // Component checks: the walk over the components and the fixed order of one component's checks
 #pragma once
 
+#include "check/device_tables.h"
+#include "check/register_name_table.h"
 #include "check/severity.h"
+#include "check/subject.h"
 #include "oxel32.h"
 
-// Checks every ComponentRecord of the list in order; the counters of the
-// component checks are set to 0 after each one, and the device name
-// registry is released after the last. 0 for an absent or empty list.
-Severity check_components(HostContext *context, ItemList *components);
+// What the checks of one component's registers, instructions and cells use
+// besides their records: the component, its register names, its device
+// tables, and whether it states a standard (which the checks after that one
+// are handed as it is: a component that states one must have its pin list,
+// instruction and bypass registers, boundary-scan register and mandatory
+// instructions).
+struct ComponentChecks {
+    const ComponentRecord *component;
+    RegisterNames &register_names;
+    const DeviceTables &tables;
+    bool standard_stated;
+};
 
-// Every check of one component, in their fixed order; `first` starts a new
-// device name registry.
-Severity check_component(HostContext *context, ComponentRecord *component, bool first);
-
-// Counts a stated standard (1 or 2) in the standard counter; any code but
-// 0, 1 and 2 is illegal.
-Severity check_standard(HostContext *context, const ComponentRecord *component);
-
-// The component's one instruction register: its name, purpose, length and
-// capture, and its instruction list.
-Severity check_instruction_register(HostContext *context, ComponentRecord *component);
+// Checks every ComponentRecord of the list in order, each about itself
+// (`at` is the description); the device name registry of the walk is
+// released after the last. 0 for an absent or empty list.
+Severity check_components(const Subject &at, const DeviceChecks &device, const ItemList *components);

@@ -1,80 +1,43 @@
 // Bypass, identification, usercode, BIST and data register checks
 #include "check/data_register_checks.h"
 
-#include "base/messages.h"
-#include "check/check_state.h"
-#include "check/message_subject.h"
 #include "check/pin_reference.h"
-#include "check/register_name_table.h"
 #include "check/register_values.h"
+#include "check/register_walk.h"
 #include "model/register_fields.h"
 #include "model/register_kinds.h"
 
 namespace {
-
-// The registers of a kind that a component lists; null when it lists none
-// (no list, an empty one, or one without its entry array).
-const ItemList *listed_registers(const ComponentRecord *component, RegisterKind kind) {
-    const ItemList *list = registers_in(component, *register_kind(kind));
-    return list && list->count >= 1 && list->items ? list : nullptr;
-}
-
-// Walks the registers of one kind: `more_than_one` is the error for a second
-// register where the kind allows one only (null: any number), `missing_entry`
-// the error for an absent list entry (null: it is passed over).
-template <typename Register>
-Severity check_register_list(HostContext *context, const ComponentRecord *component, const ItemList *registers,
-                             const char *more_than_one, const char *missing_entry,
-                             Severity (*check_one)(HostContext *, const ComponentRecord *, Register *)) {
-    if (!registers)
-        return kClean;
-    Severity result = kClean;
-    if (more_than_one && registers->count > 1) {
-        report_error(context, "%s", more_than_one);
-        result |= kError;
-    }
-    for (int32_t i = 0; i < registers->count; i++) {
-        if (auto *reg = static_cast<Register *>(registers->items[i])) {
-            MessageSubject about(reg);
-            result |= check_one(context, component, reg);
-        } else if (missing_entry) {
-            report_error(context, "%s", missing_entry);
-            result |= kError;
-        }
-    }
-    return result;
-}
 
 // The capture check of a register with a capture value: the value is cleaned
 // in place and measured against the register's length, then the capture
 // status list is checked under `kind_word` (the bypass register, null, has
 // none checked). The value checks get the name as stored: an absent one is
 // theirs to report.
-Severity check_capture(HostContext *context, const RegisterFields &reg, const char *kind_word) {
+Severity check_capture(const Subject &at, const RegisterFields &reg, const char *kind_word) {
     remove_white_space(*reg.capture_value);
-    Severity result = check_value(context, *reg.length, *reg.name, *reg.capture_value, kCaptureValue);
+    Severity result = check_value(at, *reg.length, *reg.name, *reg.capture_value, kCaptureValue);
     if (kind_word)
-        result |= check_capture_status_list(context, kind_word, *reg.name, *reg.capture_status, *reg.length);
+        result |= check_capture_status_list(at, kind_word, *reg.name, *reg.capture_status, *reg.length);
     return result;
 }
 
 // The kind of the register a name stands for: 0 when no register of the
 // component has it (an absent name included), -1 when the register name
 // table could not be built, which the allocator has reported.
-int32_t named_register_kind(HostContext *context, const ComponentRecord *component, const char *name) {
-    return name ? register_name_table(context, component, name, kRegisterLookup) : 0;
+int32_t named_register_kind(const Subject &at, const ComponentChecks &checks, const char *name) {
+    return name ? register_kind_named(at, checks.register_names, checks.component, name) : 0;
 }
 
 // Calls visit(entry, kind) for each entry of a list of register names, an
 // absent entry shown as "(noname)". A name table that cannot be built ends
 // the walk with an error and no finding of its own.
 template <typename Visit>
-Severity each_named_register(HostContext *context, const ComponentRecord *component, const ItemList *names,
-                             Visit visit) {
+Severity each_named_register(const Subject &at, const ComponentChecks &checks, const ItemList *names, Visit visit) {
     Severity result = kClean;
     for (int32_t i = 0; names && names->items && i < names->count; i++) {
         const char *entry = static_cast<const char *>(names->items[i]);
-        int32_t kind = named_register_kind(context, component, entry);
+        int32_t kind = named_register_kind(at, checks, entry);
         if (kind < 0)
             return result | kError;
         result |= visit(show_name(entry), kind);
@@ -82,15 +45,13 @@ Severity each_named_register(HostContext *context, const ComponentRecord *compon
     return result;
 }
 
-// Calls unknown(entry) for each concatenated register the component does not have.
+// Calls unknown(entry) for each concatenated register the component does
+// not have; each gives kError.
 template <typename Unknown>
-Severity check_concatenation(HostContext *context, const ComponentRecord *component, const ItemList *names,
+Severity check_concatenation(const Subject &at, const ComponentChecks &checks, const ItemList *names,
                              Unknown unknown) {
-    return each_named_register(context, component, names, [&](const char *entry, int32_t kind) {
-        if (kind != 0)
-            return kClean;
-        unknown(entry);
-        return kError;
+    return each_named_register(at, checks, names, [&](const char *entry, int32_t kind) {
+        return kind != 0 ? kClean : unknown(entry);
     });
 }
 
@@ -98,274 +59,210 @@ Severity check_concatenation(HostContext *context, const ComponentRecord *compon
 // have, and illegal(entry) for each it has that is neither the boundary-scan
 // register nor a data register: no other register can be altered.
 template <typename Unknown, typename Illegal>
-Severity check_altered_registers(HostContext *context, const ComponentRecord *component, const ItemList *names,
+Severity check_altered_registers(const Subject &at, const ComponentChecks &checks, const ItemList *names,
                                  Unknown unknown, Illegal illegal) {
-    return each_named_register(context, component, names, [&](const char *entry, int32_t kind) {
+    return each_named_register(at, checks, names, [&](const char *entry, int32_t kind) {
         if (kind == KIND_BOUNDARY_SCAN_REGISTER || kind == KIND_DATA_REGISTER)
             return kClean;
-        if (kind == 0)
-            unknown(entry);
-        else
-            illegal(entry);
-        return kError;
+        return kind == 0 ? unknown(entry) : illegal(entry);
     });
 }
 
-Severity check_bypass_register(HostContext *context, const ComponentRecord *, BypassRegisterRecord *reg) {
+Severity check_bypass_register(const Subject &at, BypassRegisterRecord *reg) {
     Severity result = kClean;
-    if (!reg->name) {
-        report_error(context, "Missing Bypass-register name");
-        result |= kError;
-    }
+    if (!reg->name)
+        result |= at.error("Missing Bypass-register name");
     const char *name = show_name(reg->name);
-    if (!reg->purpose) {
-        report_warning(context, "Missing Bypass-register purpose in \"%s\"", name);
-        result |= kWarning;
-    }
-    if (reg->length > 1) {
-        report_warning(context, "Bypass-register length more than one in \"%s\"", name);
-        result |= kWarning;
-    }
-    if (!reg->capture_value) {
-        report_warning(context, "Missing Bypass-register capture in \"%s\"", name);
-        return result | kWarning;
-    }
-    result |= check_capture(context, register_fields(reg), nullptr);
+    if (!reg->purpose)
+        result |= at.warning("Missing Bypass-register purpose in \"%s\"", name);
+    if (reg->length > 1)
+        result |= at.warning("Bypass-register length more than one in \"%s\"", name);
+    if (!reg->capture_value)
+        return result | at.warning("Missing Bypass-register capture in \"%s\"", name);
+    result |= check_capture(at, register_fields(reg), nullptr);
     // A bypass register captures zeros: every other character is a warning of its own.
-    for (const char *c = reg->capture_value; *c; c++) {
-        if (*c != '0') {
-            report_warning(context, "Bypass-register capture value in \"%s\" is not '0'", name);
-            result |= kWarning;
-        }
-    }
+    for (const char *c = reg->capture_value; *c; c++)
+        if (*c != '0')
+            result |= at.warning("Bypass-register capture value in \"%s\" is not '0'", name);
     return result;
 }
 
-Severity check_identification_register(HostContext *context, const ComponentRecord *component,
-                                       IdRegisterRecord *reg) {
+Severity check_identification_register(const Subject &at, const ComponentChecks &checks, IdRegisterRecord *reg) {
     Severity result = kClean;
-    if (!reg->name) {
-        report_error(context, "Missing Identification-register name");
-        result |= kError;
-    }
+    if (!reg->name)
+        result |= at.error("Missing Identification-register name");
     const char *name = show_name(reg->name);
-    if (!reg->purpose) {
-        report_warning(context, "Mising Identification-register purpose in IR \"%s\"", name);
-        result |= kWarning;
-    }
-    if (reg->length == 0) {
-        report_error(context, "Zero Identification-register length in \"%s\"", name);
-        result |= kError;
-    } else if (reg->length != 32) {
-        report_warning(context, "Identification register \"%s\" with illegal length (%d)", name, reg->length);
-        result |= kWarning;
-    }
+    if (!reg->purpose)
+        result |= at.warning("Mising Identification-register purpose in IR \"%s\"", name);
+    if (reg->length == 0)
+        result |= at.error("Zero Identification-register length in \"%s\"", name);
+    else if (reg->length != 32)
+        result |= at.warning("Identification register \"%s\" with illegal length (%d)", name, reg->length);
     if (reg->capture_value)
-        result |= check_capture(context, register_fields(reg), "Identification");
-    if (!reg->manufacturer) {
-        report_error(context, "Missing Manufacturer in Identification register \"%s\"", name);
-        result |= kError;
-    }
-    if (!reg->part_number) {
-        report_error(context, "Missing PartNumber in Identification register \"%s\"", name);
-        result |= kError;
-    }
-    if (!reg->version) {
-        report_error(context, "Missing version code in Identification register \"%s\"", name);
-        result |= kError;
-    }
-    return result | check_concatenation(context, component, reg->concatenation, [&](const char *entry) {
-               report_error(context, "Unknown register concatenation \"%s\" in ID reg \"%s\"", entry, name);
+        result |= check_capture(at, register_fields(reg), "Identification");
+    if (!reg->manufacturer)
+        result |= at.error("Missing Manufacturer in Identification register \"%s\"", name);
+    if (!reg->part_number)
+        result |= at.error("Missing PartNumber in Identification register \"%s\"", name);
+    if (!reg->version)
+        result |= at.error("Missing version code in Identification register \"%s\"", name);
+    return result | check_concatenation(at, checks, reg->concatenation, [&](const char *entry) {
+               return at.error("Unknown register concatenation \"%s\" in ID reg \"%s\"", entry, name);
            });
 }
 
-Severity check_usercode_register(HostContext *context, const ComponentRecord *component, IdRegisterRecord *reg) {
+Severity check_usercode_register(const Subject &at, const ComponentChecks &checks, IdRegisterRecord *reg) {
     Severity result = kClean;
-    if (!reg->name) {
-        report_error(context, "Missing UserCode-register name");
-        result |= kError;
-    }
+    if (!reg->name)
+        result |= at.error("Missing UserCode-register name");
     const char *name = show_name(reg->name);
-    if (!reg->purpose) {
-        report_warning(context, "Missing UserCode-register purpose in \"%s\"", name);
-        result |= kWarning;
-    }
-    if (reg->length == 0) {
-        report_error(context, "UserCode-register length is 0 in \"%s\"", name);
-        result |= kError;
-    } else if (reg->length != 32) {
-        report_warning(context, "UserCode register \"%s\" with illegal length (%d)", name, reg->length);
-        result |= kWarning;
-    }
+    if (!reg->purpose)
+        result |= at.warning("Missing UserCode-register purpose in \"%s\"", name);
+    if (reg->length == 0)
+        result |= at.error("UserCode-register length is 0 in \"%s\"", name);
+    else if (reg->length != 32)
+        result |= at.warning("UserCode register \"%s\" with illegal length (%d)", name, reg->length);
     if (reg->capture_value)
-        result |= check_capture(context, register_fields(reg), "UserCode");
-    return result | check_concatenation(context, component, reg->concatenation, [&](const char *entry) {
-               report_error(context, "Unknown register concatenation \"%s\" in UC reg \"%s\"", entry, name);
+        result |= check_capture(at, register_fields(reg), "UserCode");
+    return result | check_concatenation(at, checks, reg->concatenation, [&](const char *entry) {
+               return at.error("Unknown register concatenation \"%s\" in UC reg \"%s\"", entry, name);
            });
 }
 
 // The preload names a register and the value shifted into it, which is
 // measured against that register's length when some register has the name.
-Severity check_preload(HostContext *context, const ComponentRecord *component, BistRegisterRecord *reg,
-                       const char *name) {
+Severity check_preload(const Subject &at, const ComponentChecks &checks, BistRegisterRecord *reg, const char *name) {
     PreloadRecord *preload = reg->preload;
     if (!preload)
         return kClean;
     Severity result = kClean;
     if (!preload->register_name) {
-        report_error(context, "Missing preload name in BIST register \"%s\"", name);
-        result |= kError;
-    } else if (int32_t kind = named_register_kind(context, component, preload->register_name); kind <= 0) {
+        result |= at.error("Missing preload name in BIST register \"%s\"", name);
+    } else if (int32_t kind = named_register_kind(at, checks, preload->register_name); kind <= 0) {
         if (kind == 0)
-            report_error(context, "Unknown preload register \"%s\" in BIST register \"%s\"",
-                         preload->register_name, name);
+            at.error("Unknown preload register \"%s\" in BIST register \"%s\"", preload->register_name, name);
         result |= kError;
     }
-    if (!preload->value) {
-        report_warning(context, "Missing preload value in BIST register \"%s\"", name);
-        return result | kWarning;
-    }
-    int32_t target_length = register_length(component, preload->register_name);
+    if (!preload->value)
+        return result | at.warning("Missing preload value in BIST register \"%s\"", name);
+    int32_t target_length = register_length(checks.component, preload->register_name);
     if (target_length == -1)
         return result;
     remove_white_space(preload->value);
-    return result | check_value(context, target_length, reg->name, preload->value, kPreloadValue);
+    return result | check_value(at, target_length, reg->name, preload->value, kPreloadValue);
 }
 
-Severity check_bist_clock(HostContext *context, const PinRefRecord *clock, const char *name) {
+Severity check_bist_clock(const Subject &at, const ComponentChecks &checks, const PinRefRecord *clock,
+                          const char *name) {
     Severity result = kClean;
-    if (!clock || !clock->name) {
-        report_warning(context, "BIST clock is undefined in register \"%s\"", name);
-        result |= kWarning;
-    } else if (const char *reason = nullptr; resolve_pin_reference(context, clock, &reason) != kPinRefValid) {
-        report_error(context, "Invalid clock pin reference \"%s\" in BIST register \"%s\", Reason: %s",
-                     clock->name, name, reason ? reason : "unknown error");
-        result |= kError;
-    }
+    if (!clock || !clock->name)
+        result |= at.warning("BIST clock is undefined in register \"%s\"", name);
+    else if (const char *reason = nullptr; resolve_pin_reference(checks.tables, clock, &reason) != kPinRefValid)
+        result |= at.error("Invalid clock pin reference \"%s\" in BIST register \"%s\", Reason: %s", clock->name, name,
+                           reason ? reason : "unknown error");
     // Whatever the resolution gave: one warning told in two counted messages.
     if (clock && clock->kind == OXEL_PINREF_ELEMENTS) {
-        report_warning(context, "Reference to multiple bus elements from clock pin (%s)",
-                       clock->name ? clock->name : "undefined pin");
-        report_warning(context, "in BIST register \"%s\"", name);
-        result |= kWarning;
+        result |= at.warning("Reference to multiple bus elements from clock pin (%s)",
+                             clock->name ? clock->name : "undefined pin");
+        result |= at.warning("in BIST register \"%s\"", name);
     }
     return result;
 }
 
-Severity check_bist_register(HostContext *context, const ComponentRecord *component, BistRegisterRecord *reg) {
+Severity check_bist_register(const Subject &at, const ComponentChecks &checks, BistRegisterRecord *reg) {
     Severity result = kClean;
-    if (!reg->name) {
-        report_error(context, "Missing BIST-register name");
-        result |= kError;
-    }
+    if (!reg->name)
+        result |= at.error("Missing BIST-register name");
     const char *name = show_name(reg->name);
-    if (!reg->purpose) {
-        report_warning(context, "Missing BIST-register purpose in \"%s\"", name);
-        result |= kWarning;
-    }
-    if (reg->length == 0) {
-        report_error(context, "BIST-register length is 0 in \"%s\"", name);
-        result |= kError;
-    }
-    if (!reg->capture_value) {
-        report_error(context, "Missing BIST-register capture in \"%s\"", name);
-        result |= kError;
-    } else {
-        result |= check_capture(context, register_fields(reg), "BIST");
-    }
-    result |= check_preload(context, component, reg, name);
-    if (!reg->coverage) {
-        report_warning(context, "BIST coverage is undefined in \"%s\"", name);
-        result |= kWarning;
-    } else if (!(*reg->coverage >= 0)) {
-        report_warning(context, "BIST coverage is less than 0 in \"%s\"", name);
-        result |= kWarning;
-    }
-    result |= check_bist_clock(context, reg->clock, name);
-    if (!reg->min_duration) {
-        report_warning(context, "Unspecified minimumduration in BIST reg \"%s\"", name);
-        result |= kWarning;
-    }
+    if (!reg->purpose)
+        result |= at.warning("Missing BIST-register purpose in \"%s\"", name);
+    if (reg->length == 0)
+        result |= at.error("BIST-register length is 0 in \"%s\"", name);
+    if (!reg->capture_value)
+        result |= at.error("Missing BIST-register capture in \"%s\"", name);
+    else
+        result |= check_capture(at, register_fields(reg), "BIST");
+    result |= check_preload(at, checks, reg, name);
+    if (!reg->coverage)
+        result |= at.warning("BIST coverage is undefined in \"%s\"", name);
+    else if (!(*reg->coverage >= 0))
+        result |= at.warning("BIST coverage is less than 0 in \"%s\"", name);
+    result |= check_bist_clock(at, checks, reg->clock, name);
+    if (!reg->min_duration)
+        result |= at.warning("Unspecified minimumduration in BIST reg \"%s\"", name);
     result |= check_altered_registers(
-        context, component, reg->altered_registers,
+        at, checks, reg->altered_registers,
         [&](const char *entry) {
-            report_error(context, "Unknown altered register \"%s\" in BIST register \"%s\"", entry, name);
+            return at.error("Unknown altered register \"%s\" in BIST register \"%s\"", entry, name);
         },
         [&](const char *entry) {
-            report_error(context, "Illegal register alteration \"%s\" in BIST reg \"%s\"", entry, name);
+            return at.error("Illegal register alteration \"%s\" in BIST reg \"%s\"", entry, name);
         });
-    return result | check_concatenation(context, component, reg->concatenation, [&](const char *entry) {
-               report_error(context, "Unknown register concatenation \"%s\" in BIST reg \"%s\"", entry, name);
+    return result | check_concatenation(at, checks, reg->concatenation, [&](const char *entry) {
+               return at.error("Unknown register concatenation \"%s\" in BIST reg \"%s\"", entry, name);
            });
 }
 
-Severity check_data_register(HostContext *context, const ComponentRecord *component, DataRegisterRecord *reg) {
+Severity check_data_register(const Subject &at, const ComponentChecks &checks, DataRegisterRecord *reg) {
     Severity result = kClean;
-    if (!reg->name) {
-        report_error(context, "Missing name in Data register");
-        result |= kError;
-    }
+    if (!reg->name)
+        result |= at.error("Missing name in Data register");
     const char *name = show_name(reg->name);
-    if (!reg->purpose) {
-        report_warning(context, "Missing Data-register purpose in \"%s\"", name);
-        result |= kWarning;
-    }
-    if (reg->length == 0) {
-        report_error(context, "Data-register length is 0 in \"%s\"", name);
-        result |= kError;
-    }
-    if (!reg->capture_value) {
-        report_error(context, "Missing Data-register capture in \"%s\"", name);
-        result |= kError;
-    } else {
-        result |= check_capture(context, register_fields(reg), "Data");
-    }
+    if (!reg->purpose)
+        result |= at.warning("Missing Data-register purpose in \"%s\"", name);
+    if (reg->length == 0)
+        result |= at.error("Data-register length is 0 in \"%s\"", name);
+    if (!reg->capture_value)
+        result |= at.error("Missing Data-register capture in \"%s\"", name);
+    else
+        result |= check_capture(at, register_fields(reg), "Data");
     result |= check_altered_registers(
-        context, component, reg->altered_registers,
+        at, checks, reg->altered_registers,
         [&](const char *entry) {
-            report_error(context, "Unknown altered register \"%s\" in DATA register \"%s\"", entry, name);
+            return at.error("Unknown altered register \"%s\" in DATA register \"%s\"", entry, name);
         },
         [&](const char *entry) {
-            report_error(context, "Illegal register alteration \"%s\" in Data reg \"%s\"", entry, name);
+            return at.error("Illegal register alteration \"%s\" in Data reg \"%s\"", entry, name);
         });
-    return result | check_concatenation(context, component, reg->concatenation, [&](const char *entry) {
-               report_error(context, "Unknown register concatenation \"%s\" in DATA reg \"%s\"", entry, name);
+    return result | check_concatenation(at, checks, reg->concatenation, [&](const char *entry) {
+               return at.error("Unknown register concatenation \"%s\" in DATA reg \"%s\"", entry, name);
            });
 }
 
 }  // namespace
 
-Severity check_bypass_registers(HostContext *context, ComponentRecord *component) {
-    const ItemList *registers = listed_registers(component, KIND_BYPASS_REGISTER);
+Severity check_bypass_registers(const Subject &at, const ComponentChecks &checks) {
     // Only a component that states a standard must have a bypass register.
-    if (!registers) {
-        if (g_check.standard_counter < 1)
-            return kClean;
-        report_error(context, "Missing Bypass-register list");
-        return kError;
-    }
-    return check_register_list(context, component, registers, "More than 1 Bypass register", nullptr,
-                               check_bypass_register);
+    const char *missing = checks.standard_stated ? "Missing Bypass-register list" : nullptr;
+    return check_registers_of_kind<BypassRegisterRecord>(
+        at, checks.component->bypass_registers, missing, missing, "More than 1 Bypass register", nullptr,
+        [&](const Subject &about, BypassRegisterRecord *reg, int32_t) { return check_bypass_register(about, reg); });
 }
 
-Severity check_identification_registers(HostContext *context, ComponentRecord *component) {
-    return check_register_list(context, component, listed_registers(component, KIND_IDENTIFICATION_REGISTER),
-                               "More than 1 Identification register", nullptr, check_identification_register);
+Severity check_identification_registers(const Subject &at, const ComponentChecks &checks) {
+    return check_registers_of_kind<IdRegisterRecord>(
+        at, checks.component->identification_registers, nullptr, nullptr, "More than 1 Identification register",
+        nullptr, [&](const Subject &about, IdRegisterRecord *reg, int32_t) {
+            return check_identification_register(about, checks, reg);
+        });
 }
 
-Severity check_usercode_registers(HostContext *context, ComponentRecord *component) {
-    return check_register_list(context, component, listed_registers(component, KIND_USERCODE_REGISTER),
-                               "More than 1 UserCode register", "Missing Usercode register in register list",
-                               check_usercode_register);
+Severity check_usercode_registers(const Subject &at, const ComponentChecks &checks) {
+    return check_registers_of_kind<IdRegisterRecord>(
+        at, checks.component->usercode_registers, nullptr, nullptr, "More than 1 UserCode register",
+        "Missing Usercode register in register list",
+        [&](const Subject &about, IdRegisterRecord *reg, int32_t) { return check_usercode_register(about, checks, reg); });
 }
 
-Severity check_bist_registers(HostContext *context, ComponentRecord *component) {
-    return check_register_list(context, component, listed_registers(component, KIND_BIST_REGISTER),
-                               "More than 1 BIST register", "Missing BIST register in register list",
-                               check_bist_register);
+Severity check_bist_registers(const Subject &at, const ComponentChecks &checks) {
+    return check_registers_of_kind<BistRegisterRecord>(
+        at, checks.component->bist_registers, nullptr, nullptr, "More than 1 BIST register",
+        "Missing BIST register in register list",
+        [&](const Subject &about, BistRegisterRecord *reg, int32_t) { return check_bist_register(about, checks, reg); });
 }
 
-Severity check_data_registers(HostContext *context, ComponentRecord *component) {
-    return check_register_list(context, component, listed_registers(component, KIND_DATA_REGISTER), nullptr,
-                               "Missing Data register in register list", check_data_register);
+Severity check_data_registers(const Subject &at, const ComponentChecks &checks) {
+    return check_registers_of_kind<DataRegisterRecord>(
+        at, checks.component->data_registers, nullptr, nullptr, nullptr, "Missing Data register in register list",
+        [&](const Subject &about, DataRegisterRecord *reg, int32_t) { return check_data_register(about, checks, reg); });
 }

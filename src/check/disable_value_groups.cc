@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "base/memory.h"
-#include "check/check_state.h"
 
 namespace {
 
@@ -31,16 +30,15 @@ bool make_room(HostContext *context, Item **items, int32_t count, int32_t *capac
     return true;
 }
 
-DisableGroup *find_group(const char *control, uint32_t hash) {
+DisableGroup *find_group(const DisableValueGroups &all, const char *control, uint32_t hash) {
     auto same = [control](const void *group) {
         return std::strcmp(static_cast<const DisableGroup *>(group)->control, control) == 0;
     };
-    void *group = lookup_find(&g_check.disable_groups.by_control, hash, same);
+    void *group = lookup_find(&all.by_control, hash, same);
     return static_cast<DisableGroup *>(group);
 }
 
-DisableGroup *new_group(HostContext *context, const char *control, uint32_t hash) {
-    DisableValueGroups &all = g_check.disable_groups;
+DisableGroup *new_group(HostContext *context, DisableValueGroups &all, const char *control, uint32_t hash) {
     if (!make_room(context, &all.groups, all.group_count, &all.group_capacity) ||
         !lookup_reserve(context, &all.by_control))
         return nullptr;
@@ -55,8 +53,8 @@ DisableGroup *new_group(HostContext *context, const char *control, uint32_t hash
 
 // Enters the pairs of one element that the settlement compares with: both
 // texts present and the control cell not "-".
-bool enter_element(HostContext *context, int32_t element) {
-    const ItemList *chain = g_check.disable_groups.chain;
+bool enter_element(HostContext *context, DisableValueGroups &all, int32_t element) {
+    const ItemList *chain = all.chain;
     const auto *record = static_cast<const ChainElementRecord *>(chain->items[element]);
     if (!record || !record->control_cells || !record->control_cells->items || !record->disable_values ||
         !record->disable_values->items)
@@ -68,8 +66,8 @@ bool enter_element(HostContext *context, int32_t element) {
         if (!value || !control || std::strcmp(control, "-") == 0)
             continue;
         uint32_t hash = text_hash(control);
-        DisableGroup *group = find_group(control, hash);
-        if (!group && !(group = new_group(context, control, hash)))
+        DisableGroup *group = find_group(all, control, hash);
+        if (!group && !(group = new_group(context, all, control, hash)))
             return false;
         if (!make_room(context, &group->entries, group->count, &group->capacity))
             return false;
@@ -82,28 +80,27 @@ bool enter_element(HostContext *context, int32_t element) {
 
 }  // namespace
 
-DisableGroup *disable_group_before(HostContext *context, const ItemList *chain, int32_t element,
-                                   const char *control, bool *failed) {
-    DisableValueGroups &all = g_check.disable_groups;
+DisableGroup *disable_group_before(HostContext *context, DisableValueGroups &all, const ItemList *chain,
+                                   int32_t element, const char *control, bool *failed) {
     *failed = false;
     if (all.chain != chain) {
-        release_disable_groups(context);
+        release_disable_groups(context, all);
         all.chain = chain;
     }
     // The chain checks go forward; an element behind what is entered would
     // need the groups rebuilt.
     if (element < all.indexed) {
-        release_disable_groups(context);
+        release_disable_groups(context, all);
         all.chain = chain;
     }
     for (; all.indexed < element; all.indexed++) {
-        if (!enter_element(context, all.indexed)) {
+        if (!enter_element(context, all, all.indexed)) {
             *failed = true;
-            release_disable_groups(context);
+            release_disable_groups(context, all);
             return nullptr;
         }
     }
-    return find_group(control, text_hash(control));
+    return find_group(all, control, text_hash(control));
 }
 
 void disable_group_recount(DisableGroup *group, char before, char after) {
@@ -113,8 +110,7 @@ void disable_group_recount(DisableGroup *group, char before, char after) {
         ++*counter;
 }
 
-void release_disable_groups(HostContext *context) {
-    DisableValueGroups &all = g_check.disable_groups;
+void release_disable_groups(HostContext *context, DisableValueGroups &all) {
     for (int32_t i = 0; i < all.group_count; i++) {
         mem_free(context, all.groups[i]->entries);
         mem_free(context, all.groups[i]);

@@ -38,12 +38,12 @@ struct DisableValueGroups {
 // The group of `control` with every entry of the elements before
 // `element` of `chain` entered; null when no earlier entry names it.
 // *failed tells a reported allocation failure (the result is then null).
-DisableGroup *disable_group_before(HostContext *context, const ItemList *chain, int32_t element,
-                                   const char *control, bool *failed);
+DisableGroup *disable_group_before(HostContext *context, DisableValueGroups &all, const ItemList *chain,
+                                   int32_t element, const char *control, bool *failed);
 
 // Keeps a group's counts when a disable value of one of its entries turns
 // from `before` to `after`.
 void disable_group_recount(DisableGroup *group, char before, char after);
 
 // Frees every group; the next chain starts anew.
-void release_disable_groups(HostContext *context);
+void release_disable_groups(HostContext *context, DisableValueGroups &all);

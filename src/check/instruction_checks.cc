@@ -1,15 +1,13 @@
-// Instruction checks: the instruction list of an instruction register
+// Instruction register checks: the component's one instruction register and its instruction list
 #include "check/instruction_checks.h"
 
 #include <cstring>
 
 #include "base/memory.h"
-#include "base/messages.h"
-#include "check/check_state.h"
 #include "check/display_names.h"
-#include "check/message_subject.h"
-#include "check/register_name_table.h"
 #include "check/register_values.h"
+#include "check/register_walk.h"
+#include "model/item_list.h"
 #include "model/register_kinds.h"
 
 namespace {
@@ -29,90 +27,40 @@ struct IdenticalCodes {
     int32_t used;
 };
 
-// What an instruction kind must run in and connect between TDI and TDO.
-struct KindRule {
-    int32_t mode;                       // the required mode; 0 for any
-    const char *mode_error;
-    int32_t registers[3];               // the allowed register kinds; 0 fills up
-    const char *register_error;         // null for USERCODE: its message names the register
-    int32_t Tally::*counter;            // the mandatory instruction it counts as, if any
-};
-
-// Indexed by InstructionKind - 1; a user instruction (8) has rules of its own.
-constexpr KindRule kKindRules[] = {
-    {OXEL_MODE_EXTERNAL, "The EXTEST instruction must run in EXTERNAL mode",
-     {KIND_BOUNDARY_SCAN_REGISTER},
-     "Illegal register connected between TDI and TDO with an extest instruction", &Tally::extests},
-    {OXEL_MODE_SAMPLE, "The BYPASS instruction must run in SAMPLE mode",
-     {KIND_BYPASS_REGISTER},
-     "Illegal register connected between TDI and TDO with a bypass instruction", &Tally::bypasses},
-    {OXEL_MODE_SAMPLE, "The SAMPLE/PRELOAD instruction must run in SAMPLE mode",
-     {KIND_BOUNDARY_SCAN_REGISTER},
-     "Illegal register connected between TDI and TDO with a sample/preload instruction",
-     &Tally::sample_preloads},
-    {OXEL_MODE_INTERNAL, "The INTEST instruction must run in INTERNAL mode",
-     {KIND_BOUNDARY_SCAN_REGISTER},
-     "Illegal register connected between TDI and TDO with an intest instruction", nullptr},
-    {OXEL_MODE_INTERNAL, "The RUNBIST instruction must run in INTERNAL mode",
-     {KIND_BOUNDARY_SCAN_REGISTER, KIND_BIST_REGISTER, KIND_DATA_REGISTER},
-     "Illegal register connected between TDI and TDO with a runbist instruction", nullptr},
-    {OXEL_MODE_SAMPLE, "The IDCODE instruction must run in SAMPLE mode",
-     {KIND_IDENTIFICATION_REGISTER},
-     "Illegal register connected between TDI and TDO with an idcode instruction", nullptr},
-    {OXEL_MODE_SAMPLE, "The USERCODE instruction must run in SAMPLE mode",
-     {KIND_IDENTIFICATION_REGISTER, KIND_USERCODE_REGISTER},
-     nullptr, nullptr},
-    {0, nullptr, {}, nullptr, nullptr},
-    {OXEL_MODE_EXTERNAL, "The CLAMP instruction must run in EXTERNAL mode",
-     {KIND_BYPASS_REGISTER},
-     "The CLAMP instruction requires the Bypass register between TDI and TDO", nullptr},
-    {0, nullptr,
-     {KIND_BYPASS_REGISTER},
-     "The HIGHZ instruction requires the Bypass register between TDI and TDO", nullptr},
-};
-
-bool is_empty(const ItemList *list) { return !list || list->count < 1 || !list->items; }
-
 // Every further register an instruction names must exist; a user
 // instruction may leave gaps in its list.
-Severity check_register_list(HostContext *context, const ComponentRecord *component,
-                             const InstructionRecord *instruction) {
+Severity check_further_registers(const Subject &at, const ComponentChecks &checks,
+                                 const InstructionRecord *instruction) {
     const ItemList *registers = instruction->registers;
-    if (is_empty(registers))
+    if (!list_holds_items(registers))
         return kClean;
     Severity result = kClean;
     for (int32_t i = 0; i < registers->count; i++) {
         const char *name = static_cast<const char *>(registers->items[i]);
-        if (!name && instruction->kind != OXEL_INSTRUCTION_NAMED) {
-            report_error(context, "Registerlist number %d is null", i);
-            result |= kError;
-        } else if (register_name_table(context, component, name, kRegisterLookup) == 0) {
-            report_error(context, "No register \"%s\" specified", name);
-            result |= kError;
-        }
+        if (!name && instruction->kind != OXEL_INSTRUCTION_NAMED)
+            result |= at.error("Registerlist number %d is null", i);
+        else if (register_kind_named(at, checks.register_names, checks.component, name) == 0)
+            result |= at.error("No register \"%s\" specified", name);
     }
     return result;
 }
 
 // Values compare as text, exactly: 0001 and 001 are different codes.
-Severity check_identical_code(HostContext *context, IdenticalCodes *codes,
-                              const InstructionRecord *instruction, int32_t instruction_count) {
+Severity check_identical_code(const Subject &at, IdenticalCodes *codes, const InstructionRecord *instruction,
+                              int32_t instruction_count) {
     if (!instruction->code)
         return kClean;
     if (!codes->stored) {
         codes->stored = static_cast<const InstructionRecord **>(
-            mem_alloc(context, sizeof(InstructionRecord *) * static_cast<size_t>(instruction_count)));
+            mem_alloc(at.host, sizeof(InstructionRecord *) * static_cast<size_t>(instruction_count)));
         if (!codes->stored)
             return kError;
     }
     for (int32_t i = 0; i < codes->used; i++) {
         const InstructionRecord *earlier = codes->stored[i];
-        if (std::strcmp(earlier->code, instruction->code) == 0) {
-            report_warning(context, "Instructions %s and %s with identical code",
-                           instruction_name(earlier->kind, earlier->name),
-                           instruction_name(instruction->kind, instruction->name));
-            return kWarning;
-        }
+        if (std::strcmp(earlier->code, instruction->code) == 0)
+            return at.warning("Instructions %s and %s with identical code", instruction_name(earlier->kind, earlier->name),
+                              instruction_name(instruction->kind, instruction->name));
     }
     codes->stored[codes->used++] = instruction;
     return kClean;
@@ -121,11 +69,11 @@ Severity check_identical_code(HostContext *context, IdenticalCodes *codes,
 // The mode an instruction runs in must be one every cell has. The message
 // names the mode only once the walk has looked at a mode entry of some cell
 // and the last one it looked at was present.
-Severity check_modes_against_cells(HostContext *context, const ComponentRecord *component,
+Severity check_modes_against_cells(const Subject &at, const ComponentRecord *component,
                                    const InstructionRecord *instruction, const char *name) {
     int32_t mode = instruction->mode;
     if ((mode != OXEL_MODE_EXTERNAL && mode != OXEL_MODE_HIGHZ && mode != OXEL_MODE_HIZ) ||
-        is_empty(component->cells))
+        !list_holds_items(component->cells))
         return kClean;
     Severity result = kClean;
     const CellModeRecord *last = nullptr;
@@ -142,149 +90,197 @@ Severity check_modes_against_cells(HostContext *context, const ComponentRecord *
         if (supported > 0)
             continue;
         if (last)
-            report_error(context, "Mode \"%s\" (inst %s) not supported by cell \"%s\"", mode_code_name(mode),
-                         name, show_name(cell->name));
+            result |= at.error("Mode \"%s\" (inst %s) not supported by cell \"%s\"", mode_code_name(mode), name,
+                               show_name(cell->name));
         else
-            report_error(context, "Mode (unknown) (inst %s) not supported by cell \"%s\"", name,
-                         show_name(cell->name));
-        result = kError;
+            result |= at.error("Mode (unknown) (inst %s) not supported by cell \"%s\"", name, show_name(cell->name));
     }
     return result;
 }
 
-bool allows(const KindRule &rule, int32_t register_kind) {
-    for (int32_t allowed : rule.registers)
-        if (allowed != 0 && allowed == register_kind)
-            return true;
-    return false;
-}
-
-// The one register message that names the register and its kind.
-void report_usercode_register(HostContext *context, const char *name, int32_t kind) {
-    report_error(context,
-        "Illegal register (name = '%s', type = %d) connected between TDI and TDO with an usercode instruction",
-        show_name(name), kind);
-}
-
-// The mode and the connected register that the kind requires, and what the
-// instruction counts for. The register is not judged while it is undefined:
-// that has its own message.
-Severity check_kind_rules(HostContext *context, const InstructionRecord *instruction, int32_t register_kind,
-                          bool undefined, Tally *tally) {
-    int32_t kind = instruction->kind;
-    if (kind == OXEL_INSTRUCTION_NAMED) {
-        if (instruction->name)
-            return kClean;
-        report_error(context, "Missing name in Userinstruction");
-        return kError;
-    }
-    const KindRule &rule = kKindRules[kind - 1];
+// The mode and the connected register that each kind requires, and what the
+// instruction counts for. The register is not judged while it is undefined
+// (`judged` false): that has its own message.
+Severity check_kind_rules(const Subject &at, const InstructionRecord *instruction, int32_t register_kind,
+                          bool judged, Tally *tally) {
+    const int32_t mode = instruction->mode, kind = register_kind;
     Severity result = kClean;
-    if (rule.mode != 0 && instruction->mode != rule.mode) {
-        report_error(context, "%s", rule.mode_error);
-        result |= kError;
+    switch (instruction->kind) {
+    case OXEL_INSTRUCTION_EXTEST:
+        if (mode != OXEL_MODE_EXTERNAL)
+            result |= at.error("The EXTEST instruction must run in EXTERNAL mode");
+        if (judged && kind != KIND_BOUNDARY_SCAN_REGISTER)
+            result |= at.error("Illegal register connected between TDI and TDO with an extest instruction");
+        tally->extests++;
+        break;
+    case OXEL_INSTRUCTION_BYPASS:
+        if (mode != OXEL_MODE_SAMPLE)
+            result |= at.error("The BYPASS instruction must run in SAMPLE mode");
+        if (judged && kind != KIND_BYPASS_REGISTER)
+            result |= at.error("Illegal register connected between TDI and TDO with a bypass instruction");
+        tally->bypasses++;
+        // An all-ones value is any value without a '0': 1X1 counts too.
+        if (instruction->code && !std::strchr(instruction->code, '0'))
+            tally->all_ones_bypasses++;
+        break;
+    case OXEL_INSTRUCTION_SAMPLE_PRELOAD:
+        if (mode != OXEL_MODE_SAMPLE)
+            result |= at.error("The SAMPLE/PRELOAD instruction must run in SAMPLE mode");
+        if (judged && kind != KIND_BOUNDARY_SCAN_REGISTER)
+            result |= at.error("Illegal register connected between TDI and TDO with a sample/preload instruction");
+        tally->sample_preloads++;
+        break;
+    case OXEL_INSTRUCTION_INTEST:
+        if (mode != OXEL_MODE_INTERNAL)
+            result |= at.error("The INTEST instruction must run in INTERNAL mode");
+        if (judged && kind != KIND_BOUNDARY_SCAN_REGISTER)
+            result |= at.error("Illegal register connected between TDI and TDO with an intest instruction");
+        break;
+    case OXEL_INSTRUCTION_RUNBIST:
+        if (mode != OXEL_MODE_INTERNAL)
+            result |= at.error("The RUNBIST instruction must run in INTERNAL mode");
+        if (judged && kind != KIND_BOUNDARY_SCAN_REGISTER && kind != KIND_BIST_REGISTER && kind != KIND_DATA_REGISTER)
+            result |= at.error("Illegal register connected between TDI and TDO with a runbist instruction");
+        break;
+    case OXEL_INSTRUCTION_IDCODE:
+        if (mode != OXEL_MODE_SAMPLE)
+            result |= at.error("The IDCODE instruction must run in SAMPLE mode");
+        if (judged && kind != KIND_IDENTIFICATION_REGISTER)
+            result |= at.error("Illegal register connected between TDI and TDO with an idcode instruction");
+        break;
+    case OXEL_INSTRUCTION_USERCODE:
+        if (mode != OXEL_MODE_SAMPLE)
+            result |= at.error("The USERCODE instruction must run in SAMPLE mode");
+        if (judged && kind != KIND_IDENTIFICATION_REGISTER && kind != KIND_USERCODE_REGISTER)
+            result |= at.error(
+                "Illegal register (name = '%s', type = %d) connected between TDI and TDO with an usercode instruction",
+                show_name(instruction->register_name), kind);
+        break;
+    case OXEL_INSTRUCTION_CLAMP:
+        if (mode != OXEL_MODE_EXTERNAL)
+            result |= at.error("The CLAMP instruction must run in EXTERNAL mode");
+        if (judged && kind != KIND_BYPASS_REGISTER)
+            result |= at.error("The CLAMP instruction requires the Bypass register between TDI and TDO");
+        break;
+    case OXEL_INSTRUCTION_HIGHZ:
+        if (judged && kind != KIND_BYPASS_REGISTER)
+            result |= at.error("The HIGHZ instruction requires the Bypass register between TDI and TDO");
+        break;
+    default:   // a user instruction connects what it likes
+        if (!instruction->name)
+            result |= at.error("Missing name in Userinstruction");
+        break;
     }
-    if (!undefined && !allows(rule, register_kind)) {
-        if (rule.register_error)
-            report_error(context, "%s", rule.register_error);
-        else
-            report_usercode_register(context, instruction->register_name, register_kind);
-        result |= kError;
-    }
-    if (rule.counter)
-        tally->*rule.counter += 1;
-    // An all-ones value is any value without a '0': 1X1 counts too.
-    if (kind == OXEL_INSTRUCTION_BYPASS && instruction->code && !std::strchr(instruction->code, '0'))
-        tally->all_ones_bypasses++;
     return result;
 }
 
 // The register between TDI and TDO, the modes the cells must support and
-// the rules of the kind. A user instruction connects what it likes.
-Severity check_connection(HostContext *context, const ComponentRecord *component,
-                          const InstructionRecord *instruction, const char *name, Tally *tally) {
+// the rules of the kind.
+Severity check_connection(const Subject &at, const ComponentChecks &checks, const InstructionRecord *instruction,
+                          const char *name, Tally *tally) {
     Severity result = kClean;
     int32_t register_kind = -1;
     bool undefined = false;
     if (instruction->kind != OXEL_INSTRUCTION_NAMED) {
-        register_kind = register_name_table(context, component, instruction->register_name, kRegisterLookup);
+        register_kind = register_kind_named(at, checks.register_names, checks.component, instruction->register_name);
         undefined = register_kind == 0;
-        result |= check_modes_against_cells(context, component, instruction, name);
+        result |= check_modes_against_cells(at, checks.component, instruction, name);
     }
-    result |= check_kind_rules(context, instruction, register_kind, undefined, tally);
-    if (undefined) {
-        report_error(context, "Instruction \"%s\" is accessing an undefined register \"%s\"", name,
-                     instruction->register_name);
-        result |= kError;
-    }
+    result |= check_kind_rules(at, instruction, register_kind, !undefined, tally);
+    if (undefined)
+        result |= at.error("Instruction \"%s\" is accessing an undefined register \"%s\"", name,
+                           instruction->register_name);
     return result;
 }
 
-Severity check_mandatory_instructions(HostContext *context, const Tally &tally) {
+Severity check_mandatory_instructions(const Subject &at, const Tally &tally) {
     Severity result = kClean;
-    if (tally.bypasses > 0 && tally.all_ones_bypasses == 0) {
-        report_warning(context, "No ByPass instructions with the required instruction value {111..1}");
-        result |= kWarning;
-    }
-    if (tally.extests == 0) {
-        report_error(context, "Missing mandatory EXTEST instructions");
-        result |= kError;
-    }
-    if (tally.bypasses == 0) {
-        report_error(context, "Missing mandatory BYPASS instructions");
-        result |= kError;
-    }
-    if (tally.sample_preloads == 0) {
-        report_error(context, "Missing mandatory SAMPLE/PRELOAD instructions");
-        result |= kError;
-    }
+    if (tally.bypasses > 0 && tally.all_ones_bypasses == 0)
+        result |= at.warning("No ByPass instructions with the required instruction value {111..1}");
+    if (tally.extests == 0)
+        result |= at.error("Missing mandatory EXTEST instructions");
+    if (tally.bypasses == 0)
+        result |= at.error("Missing mandatory BYPASS instructions");
+    if (tally.sample_preloads == 0)
+        result |= at.error("Missing mandatory SAMPLE/PRELOAD instructions");
     return result;
 }
 
-}  // namespace
-
-Severity check_instruction_list(HostContext *context, const ComponentRecord *component,
-                                ItemList *instructions, int32_t register_length) {
-    if (is_empty(instructions)) {
-        report_error(context, "Missing instruction list in Instruction register");
-        return kError;
-    }
+// The instruction list of the register, about the register; each
+// instruction about itself (nowhere for an absent one).
+Severity check_instruction_list(const Subject &at, const ComponentChecks &checks, ItemList *instructions,
+                                int32_t register_length) {
+    if (!list_holds_items(instructions))
+        return at.error("Missing instruction list in Instruction register");
     Severity result = kClean;
     Tally tally{};
     IdenticalCodes codes{};
     for (int32_t i = 0; i < instructions->count; i++) {
         auto *instruction = static_cast<InstructionRecord *>(instructions->items[i]);
-        MessageSubject about(instruction);
+        const Subject about = at.about(instruction);
         if (!instruction) {
-            report_error(context, "Missing contents in instruction number %d", i);
-            result |= kError;
+            result |= about.error("Missing contents in instruction number %d", i);
             continue;
         }
         if (instruction->kind < OXEL_INSTRUCTION_EXTEST || instruction->kind > OXEL_INSTRUCTION_HIGHZ) {
-            report_error(context, "Instruction number %d is unknown", i);
-            result |= kError;
+            result |= about.error("Instruction number %d is unknown", i);
             continue;
         }
         const char *name = instruction_name(instruction->kind, instruction->name);
-        if (!instruction->code) {
-            report_warning(context, "No instruction value in inst number %d", i);
-            result |= kWarning;
-        }
-        result |= check_register_list(context, component, instruction);
+        if (!instruction->code)
+            result |= about.warning("No instruction value in inst number %d", i);
+        result |= check_further_registers(about, checks, instruction);
         remove_white_space(instruction->code);
-        result |= check_value(context, register_length, name, instruction->code, kInstructionValue);
-        result |= check_identical_code(context, &codes, instruction, instructions->count);
+        result |= check_value(about, register_length, name, instruction->code, kInstructionValue);
+        result |= check_identical_code(about, &codes, instruction, instructions->count);
         // Once the list holds an error, no later instruction is examined and
         // no mandatory instruction asked for: what they would find rests on
         // a list already known to be wrong.
         if (has_error(result)) {
-            mem_free(context, codes.stored);
+            mem_free(at.host, codes.stored);
             return result;
         }
-        result |= check_connection(context, component, instruction, name, &tally);
+        result |= check_connection(about, checks, instruction, name, &tally);
     }
-    if (g_check.standard_counter >= 1)
-        result |= check_mandatory_instructions(context, tally);
-    mem_free(context, codes.stored);
+    if (checks.standard_stated)
+        result |= check_mandatory_instructions(at, tally);
+    mem_free(at.host, codes.stored);
     return result;
+}
+
+// One instruction register, about itself.
+Severity check_instruction_register_entry(const Subject &at, const ComponentChecks &checks,
+                                          InstructionRegisterRecord *reg, int32_t index) {
+    Severity result = kClean;
+    const char *name = reg->name;
+    if (!name) {
+        result |= at.error("Missing Instruction-register name in register number %d", index);
+        name = show_name(name);
+    }
+    if (!reg->purpose)
+        result |= at.warning("Missing Instruction-register purpose in \"%s\"", name);
+    if (reg->length < 2)
+        result |= at.error("Instruction-register length is < 2 in \"%s\"", name);
+    if (!reg->capture_value) {
+        result |= at.error("Instruction-register capture missing in \"%s\"", name);
+    } else {
+        // The value checks get the name as stored: an absent one is theirs to report.
+        remove_white_space(reg->capture_value);
+        result |= check_value(at, reg->length, reg->name, reg->capture_value, kCaptureValue);
+        result |= check_capture_status_list(at, "Instruction", reg->name, reg->capture_status, reg->length);
+    }
+    return result | check_instruction_list(at, checks, reg->instructions, reg->length);
+}
+
+}  // namespace
+
+Severity check_instruction_register(const Subject &at, const ComponentChecks &checks) {
+    // Only a component that states a standard must have the register.
+    bool required = checks.standard_stated;
+    return check_registers_of_kind<InstructionRegisterRecord>(
+        at, checks.component->instruction_registers, required ? "Missing Instruction-register list" : nullptr,
+        required ? "Missing Instruction register" : nullptr, "More than 1 Instruction register", nullptr,
+        [&](const Subject &about, InstructionRegisterRecord *reg, int32_t index) {
+            return check_instruction_register_entry(about, checks, reg, index);
+        });
 }

@@ -1,12 +1,12 @@
-// Instruction checks: the instruction list of an instruction register
+// Instruction register checks: the component's one instruction register and its instruction list
 #pragma once
 
-#include "check/severity.h"
-#include "oxel32.h"
+#include "check/component_checks.h"
 
-// Checks every InstructionRecord of the list against the register length,
-// the component's registers and cells, and (while the standard counter is
-// set) asks for the mandatory instructions. Cleans each instruction value
-// in place.
-Severity check_instruction_list(HostContext *context, const ComponentRecord *component,
-                                ItemList *instructions, int32_t register_length);
+// The component's one instruction register (`at` is the component, the
+// register about itself): its name, purpose, length and capture, and its
+// instruction list against the register's length, the component's
+// registers and cells, each instruction about itself; a component that
+// states a standard must have the register and the mandatory instructions.
+// Cleans the capture and each instruction value in place.
+Severity check_instruction_register(const Subject &at, const ComponentChecks &checks);

@@ -5,7 +5,6 @@
 #include <initializer_list>
 
 #include "base/memory.h"
-#include "check/check_state.h"
 #include "model/item_list.h"
 
 namespace {
@@ -52,44 +51,42 @@ int32_t name_list_contains(const LookupIndex *index, const char *name) {
     return name && find_name(index, name, text_hash(name)) ? 1 : 0;
 }
 
-bool build_name_lists(HostContext *context, const ItemList *components) {
-    g_check.family_names = list_create(context, nullptr, kNameListStep);
-    if (!g_check.family_names)
+bool build_name_lists(HostContext *context, NameLists &names, const ItemList *components) {
+    names.family_names = list_create(context, nullptr, kNameListStep);
+    if (!names.family_names)
         return false;
     if (!components || components->count < 1)
         return true;
-    g_check.component_names = list_create(context, nullptr, kNameListStep);
-    if (!g_check.component_names)
+    names.component_names = list_create(context, nullptr, kNameListStep);
+    if (!names.component_names)
         return false;
     for (int32_t i = 0; i < components->count; i++) {
         const auto *component = static_cast<const ComponentRecord *>(components->items[i]);
         if (component && component->name &&
-            !append_indexed_name(context, &g_check.component_names, &g_check.component_index,
-                                 component->name))
+            !append_indexed_name(context, &names.component_names, &names.component_index, component->name))
             return false;
     }
     return true;
 }
 
-void free_name_lists(HostContext *context) {
-    for (ItemList **list : {&g_check.component_names, &g_check.family_names}) {
+void free_name_lists(HostContext *context, NameLists &names) {
+    for (ItemList **list : {&names.component_names, &names.family_names}) {
         list_release(context, *list);
         *list = nullptr;
     }
-    for (LookupIndex *index :
-         {&g_check.component_index, &g_check.net_index, &g_check.family_index, &g_check.family_records})
+    for (LookupIndex *index : {&names.component_index, &names.net_index, &names.family_index, &names.family_records})
         lookup_release(context, index);
 }
 
-bool record_net_name(HostContext *context, const char *name) {
+bool record_net_name(HostContext *context, NameLists &names, const char *name) {
     if (!name)
         return true;
     uint32_t hash = text_hash(name);
-    if (find_name(&g_check.net_index, name, hash))
+    if (find_name(&names.net_index, name, hash))
         return true;
     // The net names are the description's own: it outlives the run.
-    if (!lookup_reserve(context, &g_check.net_index))
+    if (!lookup_reserve(context, &names.net_index))
         return false;
-    lookup_insert(&g_check.net_index, hash, const_cast<char *>(name));
+    lookup_insert(&names.net_index, hash, const_cast<char *>(name));
     return true;
 }

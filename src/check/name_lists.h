@@ -34,13 +34,28 @@ bool append_indexed_name(HostContext *context, ItemList **list, LookupIndex *ind
 // for an empty list or a null name.
 int32_t name_list_contains(const LookupIndex *index, const char *name);
 
-// The driver's lists: a copy of the name of every named component, in list
-// order (no list when there are no components), and the family name
-// register, empty. False after a reported failure, with whatever was built
-// left in the check state for the clean-up.
-bool build_name_lists(HostContext *context, const ItemList *components);
-void free_name_lists(HostContext *context);
+// The names a check run keeps, asked only for membership, which each list's
+// index answers: owned copies of every named component's and of the pin
+// families registered, the first family record of each registered name (and
+// the one found last), and the nets of the netlists checked so far, each
+// once, as the description's own texts in an index alone.
+struct NameLists {
+    ItemList *component_names;      // every named component; null without components
+    LookupIndex component_index;
+    ItemList *family_names;         // the family name register
+    LookupIndex family_index;
+    LookupIndex family_records;
+    const PinFamilyRecord *last_family;
+    LookupIndex net_index;
+};
+
+// The run's lists at its start: a copy of the name of every named
+// component, in list order (no list when there are no components), and the
+// family name register, empty. False after a reported failure, with
+// whatever was built left for free_name_lists.
+bool build_name_lists(HostContext *context, NameLists &names, const ItemList *components);
+void free_name_lists(HostContext *context, NameLists &names);
 
 // Adds a net name to the run's net names unless it is there already; the
 // text is borrowed from the description. False after a reported failure.
-bool record_net_name(HostContext *context, const char *name);
+bool record_net_name(HostContext *context, NameLists &names, const char *name);

@@ -1,83 +1,61 @@
-// Global performance and log checks: the descriptive data of headers, boards and components
-#include "check/message_subject.h"
+// Global family and log checks: the descriptive data of headers, boards and components
 #include "check/performance_log_checks.h"
-
-#include "base/messages.h"
 
 namespace {
 
-Severity check_global_performance(HostContext *context, const GlobalPerformanceRecord *performance) {
-    MessageSubject about(performance);
-    if (!performance) {
-        report_error(context, "Missing global performance section");
-        return kError;
-    }
+Severity check_global_family(const Subject &at, const GlobalPerformanceRecord *family) {
+    if (!family)
+        return at.error("Missing global performance section");
     Severity result = kClean;
-    if (!performance->name) {
-        report_error(context, "Missing name in Globalperformance");
-        result |= kError;
-    }
-    const char *name = show_name(performance->name);
-    if (!performance->test_freq_min) {
-        report_warning(context, "TFMin undefined in global performance \"%s\"", name);
-        result |= kWarning;
-    }
-    if (!performance->test_freq_typ) {
-        report_warning(context, "TFTyp undefined in global performance \"%s\"", name);
-        result |= kWarning;
-    }
-    if (!performance->test_freq_max) {
-        report_warning(context, "TFMax undefined in global performance \"%s\"", name);
-        result |= kWarning;
-    }
+    if (!family->name)
+        result |= at.error("Missing name in Globalperformance");
+    const char *name = show_name(family->name);
+    if (!family->test_freq_min)
+        result |= at.warning("TFMin undefined in global performance \"%s\"", name);
+    if (!family->test_freq_typ)
+        result |= at.warning("TFTyp undefined in global performance \"%s\"", name);
+    if (!family->test_freq_max)
+        result |= at.warning("TFMax undefined in global performance \"%s\"", name);
     return result;
 }
 
-// The four texts of a log, in the order they are asked for.
-struct LogField {
-    char *LogRecord::*text;
-    const char *missing;
-};
-constexpr LogField kLogFields[] = {
-    {&LogRecord::date, "Log without date"},
-    {&LogRecord::creator, "Log without Creator/Editor"},
-    {&LogRecord::tool, "Log without Tool name"},
-    {&LogRecord::reason, "Log without Reason description"},
-};
-
-// An absent log, like an absent creation log, has nothing to check.
-Severity check_log(HostContext *context, const LogRecord *log) {
+// An absent log, like an absent creation log, has nothing to check; its
+// texts are asked for in order.
+Severity check_log(const Subject &at, const LogRecord *log) {
     if (!log)
         return kClean;
     Severity result = kClean;
-    for (const LogField &field : kLogFields)
-        if (!(log->*field.text)) {
-            report_warning(context, "%s", field.missing);
-            result |= kWarning;
-        }
+    if (!log->date)
+        result |= at.warning("Log without date");
+    if (!log->creator)
+        result |= at.warning("Log without Creator/Editor");
+    if (!log->tool)
+        result |= at.warning("Log without Tool name");
+    if (!log->reason)
+        result |= at.warning("Log without Reason description");
     return result;
 }
 
 }  // namespace
 
-Severity check_logs(HostContext *context, const HeaderRecord *header) {
+Severity check_logs(const Subject &at, const HeaderRecord *header) {
     if (!header)
         return kClean;
-    Severity result = check_log(context, header->creation_log);
+    Severity result = check_log(at, header->creation_log);
     const ItemList *changes = header->change_logs;
     if (changes && changes->items)
         for (int32_t i = 0; i < changes->count; i++)
-            result |= check_log(context, static_cast<const LogRecord *>(changes->items[i]));
+            result |= check_log(at, static_cast<const LogRecord *>(changes->items[i]));
     return result;
 }
 
-Severity check_global_performances(HostContext *context, const ItemList *performances) {
-    if (!performances || !performances->items)
+Severity check_global_families(const Subject &at, const ItemList *families) {
+    if (!families || !families->items)
         return kClean;
     Severity result = kClean;
-    for (int32_t i = 0; i < performances->count; i++) {
-        auto *performance = static_cast<const GlobalPerformanceRecord *>(performances->items[i]);
-        result |= check_global_performance(context, performance);
+    for (int32_t i = 0; i < families->count; i++) {
+        auto *family = static_cast<const GlobalPerformanceRecord *>(families->items[i]);
+        result |= check_global_family(at.about(family), family);
     }
     return result;
 }

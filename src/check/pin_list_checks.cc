@@ -1,5 +1,4 @@
 // Pin list and pin family checks: the pins of a device and the families they name
-#include "check/message_subject.h"
 #include "check/pin_list_checks.h"
 
 #include <algorithm>
@@ -8,36 +7,25 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "base/messages.h"
-#include "check/chain_pin_names.h"
-#include "check/check_state.h"
-#include "check/name_lists.h"
-#include "model/description.h"
+#include "check/bus_index_set.h"
 #include "model/item_list.h"
 
 namespace {
 
 // ---- Family registration ----
 
-Severity register_pin_family(HostContext *context, const PinFamilyRecord *family) {
-    MessageSubject about(family);
-    if (!family) {
-        report_error(context, "Missing pin family in familylist");
-        return kError;
-    }
-    if (!family->name) {
-        report_error(context, "Pinfamily name undefined");
-        return kError;
-    }
-    if (name_list_contains(&g_check.family_index, family->name)) {
-        report_error(context, "Pinfamily \"%s\" is multiple defined", family->name);
-        return kError;
-    }
+Severity register_pin_family(const Subject &at, NameLists &names, const PinFamilyRecord *family) {
+    if (!family)
+        return at.error("Missing pin family in familylist");
+    if (!family->name)
+        return at.error("Pinfamily name undefined");
+    if (name_list_contains(&names.family_index, family->name))
+        return at.error("Pinfamily \"%s\" is multiple defined", family->name);
     // A copy that cannot be made has been reported by the allocator.
-    if (!lookup_reserve(context, &g_check.family_records) ||
-        !append_indexed_name(context, &g_check.family_names, &g_check.family_index, family->name))
+    if (!lookup_reserve(at.host, &names.family_records) ||
+        !append_indexed_name(at.host, &names.family_names, &names.family_index, family->name))
         return kError;
-    lookup_insert(&g_check.family_records, text_hash(family->name), const_cast<PinFamilyRecord *>(family));
+    lookup_insert(&names.family_records, text_hash(family->name), const_cast<PinFamilyRecord *>(family));
     return kClean;
 }
 
@@ -72,46 +60,18 @@ constexpr uint8_t kGroupsOfType[] = {
 constexpr int32_t kLastPinType = OXEL_PIN_TRST;
 static_assert(sizeof kGroupsOfType == kLastPinType + 1);
 
-// Every value a family may lack, in the order its absence is reported.
-struct FamilyValue {
-    uint8_t group;
-    double *PinFamilyRecord::*value;
-    const char *missing;   // family name, pin name
-};
-constexpr FamilyValue kFamilyValues[] = {
-    {kInputData, &PinFamilyRecord::iil, "Iil undefined in family \"%s\" for pin %s"},
-    {kInputData, &PinFamilyRecord::iih, "Iih undefined in family \"%s\" for pin %s"},
-    {kInputData, &PinFamilyRecord::vil, "Vil undefined in family \"%s\" for pin %s"},
-    {kInputData, &PinFamilyRecord::vih, "Vih undefined in family \"%s\" for pin %s"},
-    {kOutputData, &PinFamilyRecord::iol, "Iol undefined in family \"%s\" for pin %s"},
-    {kOutputData, &PinFamilyRecord::ioh, "Ioh undefined in family \"%s\" for pin %s"},
-    {kOutputData, &PinFamilyRecord::vol, "Vol undefined in family \"%s\" for pin %s"},
-    {kOutputData, &PinFamilyRecord::voh, "Voh undefined in family \"%s\" for pin %s"},
-    {kSupplyData, &PinFamilyRecord::vcc_min, "VccMin undefined in family \"%s\" for powerpin %s"},
-    {kSupplyData, &PinFamilyRecord::vcc_typ, "VccTyp undefined in family \"%s\" for powerpin %s"},
-    {kSupplyData, &PinFamilyRecord::vcc_max, "VccMax undefined in family \"%s\" for powerpin %s"},
-    {kSetupHold, &PinFamilyRecord::setup_time, "SetupTime undefined in family \"%s\" for pin %s"},
-    {kSetupHold, &PinFamilyRecord::hold_time, "HoldTime undefined in family \"%s\" for pin %s"},
-    {kPropagation, &PinFamilyRecord::tplh_min, "tpLHMin undefined in family \"%s\" for pin %s"},
-    {kPropagation, &PinFamilyRecord::tplh_typ, "tpLHTyp undefined in family \"%s\" for pin %s"},
-    {kPropagation, &PinFamilyRecord::tplh_max, "tpLHMax undefined in family \"%s\" for pin %s"},
-    {kPropagation, &PinFamilyRecord::tphl_min, "tpHLMin undefined in family \"%s\" for pin %s"},
-    {kPropagation, &PinFamilyRecord::tphl_typ, "tpHLTyp undefined in family \"%s\" for pin %s"},
-    {kPropagation, &PinFamilyRecord::tphl_max, "tpHLMax undefined in family \"%s\" for pin %s"},
-};
-
 // The first family of the name: the one found last (pins of one family
 // come in runs), one from the registered families' index, or else (a family
 // that could not be registered) one found by a walk of the list.
-const PinFamilyRecord *find_pin_family(const ItemList *families, const char *name) {
-    const PinFamilyRecord *last = g_check.last_family;
+const PinFamilyRecord *find_pin_family(NameLists &names, const ItemList *families, const char *name) {
+    const PinFamilyRecord *last = names.last_family;
     if (last && std::strcmp(last->name, name) == 0)
         return last;
     auto same = [name](const void *family) {
         return std::strcmp(static_cast<const PinFamilyRecord *>(family)->name, name) == 0;
     };
-    if (void *registered = lookup_find(&g_check.family_records, text_hash(name), same))
-        return g_check.last_family = static_cast<const PinFamilyRecord *>(registered);
+    if (void *registered = lookup_find(&names.family_records, text_hash(name), same))
+        return names.last_family = static_cast<const PinFamilyRecord *>(registered);
     for (int32_t i = 0; i < families->count; i++) {
         const auto *family = static_cast<const PinFamilyRecord *>(families->items[i]);
         if (family && family->name && std::strcmp(family->name, name) == 0)
@@ -120,28 +80,75 @@ const PinFamilyRecord *find_pin_family(const ItemList *families, const char *nam
     return nullptr;
 }
 
-Severity check_pin_family(HostContext *context, const char *family_name, const char *pin_name, int32_t type) {
-    if (!family_name) {
-        report_error(context, "Unable to validate a pinfamily without name");
-        return kError;
+// The values a family must give a pin of the groups, in the order their
+// absence is reported.
+Severity check_family_values(const Subject &at, const PinFamilyRecord *family, uint8_t groups, const char *name,
+                             const char *pin) {
+    Severity result = kClean;
+    if (groups & kInputData) {
+        if (!family->iil)
+            result |= at.warning("Iil undefined in family \"%s\" for pin %s", name, pin);
+        if (!family->iih)
+            result |= at.warning("Iih undefined in family \"%s\" for pin %s", name, pin);
+        if (!family->vil)
+            result |= at.warning("Vil undefined in family \"%s\" for pin %s", name, pin);
+        if (!family->vih)
+            result |= at.warning("Vih undefined in family \"%s\" for pin %s", name, pin);
     }
+    if (groups & kOutputData) {
+        if (!family->iol)
+            result |= at.warning("Iol undefined in family \"%s\" for pin %s", name, pin);
+        if (!family->ioh)
+            result |= at.warning("Ioh undefined in family \"%s\" for pin %s", name, pin);
+        if (!family->vol)
+            result |= at.warning("Vol undefined in family \"%s\" for pin %s", name, pin);
+        if (!family->voh)
+            result |= at.warning("Voh undefined in family \"%s\" for pin %s", name, pin);
+    }
+    if (groups & kSupplyData) {
+        if (!family->vcc_min)
+            result |= at.warning("VccMin undefined in family \"%s\" for powerpin %s", name, pin);
+        if (!family->vcc_typ)
+            result |= at.warning("VccTyp undefined in family \"%s\" for powerpin %s", name, pin);
+        if (!family->vcc_max)
+            result |= at.warning("VccMax undefined in family \"%s\" for powerpin %s", name, pin);
+    }
+    if (groups & kSetupHold) {
+        if (!family->setup_time)
+            result |= at.warning("SetupTime undefined in family \"%s\" for pin %s", name, pin);
+        if (!family->hold_time)
+            result |= at.warning("HoldTime undefined in family \"%s\" for pin %s", name, pin);
+    }
+    if (groups & kPropagation) {
+        if (!family->tplh_min)
+            result |= at.warning("tpLHMin undefined in family \"%s\" for pin %s", name, pin);
+        if (!family->tplh_typ)
+            result |= at.warning("tpLHTyp undefined in family \"%s\" for pin %s", name, pin);
+        if (!family->tplh_max)
+            result |= at.warning("tpLHMax undefined in family \"%s\" for pin %s", name, pin);
+        if (!family->tphl_min)
+            result |= at.warning("tpHLMin undefined in family \"%s\" for pin %s", name, pin);
+        if (!family->tphl_typ)
+            result |= at.warning("tpHLTyp undefined in family \"%s\" for pin %s", name, pin);
+        if (!family->tphl_max)
+            result |= at.warning("tpHLMax undefined in family \"%s\" for pin %s", name, pin);
+    }
+    return result;
+}
+
+Severity check_pin_family(const Subject &at, const DeviceChecks &device, const char *family_name,
+                          const char *pin_name, int32_t type) {
+    if (!family_name)
+        return at.error("Unable to validate a pinfamily without name");
     // Without any technology data there is nothing to hold a pin to.
-    const ItemList *families = description_root()->pin_families;
+    const ItemList *families = device.pin_families;
     if (!families)
         return kClean;
-    const PinFamilyRecord *family = find_pin_family(families, family_name);
-    if (!family) {
-        report_error(context, "Undefined Pinfamily : \"%s\"", family_name);
-        return kError;
-    }
+    const PinFamilyRecord *family = find_pin_family(device.names, families, family_name);
+    if (!family)
+        return at.error("Undefined Pinfamily : \"%s\"", family_name);
     uint8_t groups = type >= 0 && type <= kLastPinType ? kGroupsOfType[type] : 0;
-    Severity result = kClean;
-    for (const FamilyValue &value : kFamilyValues)
-        if ((groups & value.group) && !(family->*value.value)) {
-            report_warning(context, value.missing, family_name, show_name(pin_name));
-            result |= kWarning;
-        }
-    return result;
+    return check_family_values(at, family, groups, family_name, show_name(pin_name));
 }
 
 // ---- Pin numbers ----
@@ -214,22 +221,15 @@ bool number_is_empty(const PinRecord *pin) {
     return is_empty_text(pin->numbering ? pin->numbering->number : nullptr);
 }
 
-Severity check_empty_name_and_number(HostContext *context, const PinRecord *pin) {
+Severity check_empty_name_and_number(const Subject &at, const PinRecord *pin) {
     bool no_name = is_empty_text(pin->name), no_number = number_is_empty(pin);
     DecimalText buffer;
-    if (no_name && !no_number) {
-        report_error(context, "Illegal empty pin name for pin with pin number \"%s\"",
-                     show_text(first_number(pin, buffer)));
-        return kError;
-    }
-    if (no_name && no_number) {
-        report_error(context, "Pin with illegal empty pin name and empty pin number");
-        return kError;
-    }
-    if (no_number) {
-        report_error(context, "Illegal empty pin number for pin with pin name \"%s\"", pin->name);
-        return kError;
-    }
+    if (no_name && !no_number)
+        return at.error("Illegal empty pin name for pin with pin number \"%s\"", show_text(first_number(pin, buffer)));
+    if (no_name && no_number)
+        return at.error("Pin with illegal empty pin name and empty pin number");
+    if (no_number)
+        return at.error("Illegal empty pin number for pin with pin name \"%s\"", pin->name);
     return kClean;
 }
 
@@ -252,15 +252,15 @@ int64_t values_in(const ItemList *list, bool count_texts) {
 }
 
 // Enters a bus's pin numbers into the pin number table and its indices into
-// the bus index set, and compares their counts. False when the set could
-// not grow: the pin list check then ends.
-bool check_bus(HostContext *context, PinRecord *bus, Severity &result) {
+// a set of its own, and compares their counts. False when the set could not
+// grow: the pin list check then ends.
+bool check_bus(const Subject &at, NameTable *pin_numbers, PinRecord *bus, Severity &result) {
+    HostContext *context = at.host;
     const ItemList *numbers = bus_numbers(bus);
     const int64_t width = std::max(values_in(numbers, true), values_in(bus->numbering->indices, false));
     if (width > kMaxBusWidth) {
-        report_error(context, "Bus %s too wide (%lld pins or indices, at most %lld)", show_name(bus->name),
-                     static_cast<long long>(width), static_cast<long long>(kMaxBusWidth));
-        result |= kError;
+        result |= at.error("Bus %s too wide (%lld pins or indices, at most %lld)", show_name(bus->name),
+                           static_cast<long long>(width), static_cast<long long>(kMaxBusWidth));
         return true;
     }
     int64_t pins = 0;
@@ -269,38 +269,34 @@ bool check_bus(HostContext *context, PinRecord *bus, Severity &result) {
         const auto *entry = static_cast<const IndexRecord *>(numbers->items[i]);
         if (entry && entry->kind == OXEL_INDEX_NAME) {
             const char *text = reinterpret_cast<const char *>(entry->first);
-            result |= enter_pin_table(context, g_check.pin_numbers, text, bus);
+            result |= enter_pin_table(context, pin_numbers, text, bus);
             pins++;
         }
         // 64 bits, so that a range up to the largest integer ends.
         for (ValueSpan span = values_of(entry); span.low <= span.high; span.low++, pins++)
-            result |= enter_pin_table(context, g_check.pin_numbers, decimal(buffer, span.low), bus, false);
+            result |= enter_pin_table(context, pin_numbers, decimal(buffer, span.low), bus, false);
     }
     const ItemList *indices = bus->numbering->indices;
     int64_t size = 0;
+    BusIndexSet seen{};
     // A bus is most often indexed from 0 to its width - 1.
-    bus_index_expect(static_cast<int32_t>(width));
+    bus_index_expect(seen, static_cast<int32_t>(width));
     for (int32_t i = 0; indices && i < indices->count; i++) {
         for (ValueSpan span = values_of(static_cast<const IndexRecord *>(indices->items[i]));
              span.low <= span.high; span.low++, size++) {
-            BusIndexResult added = bus_index_add(context, static_cast<int32_t>(span.low));
+            BusIndexResult added = bus_index_add(context, seen, static_cast<int32_t>(span.low));
             if (added.outcome == BusIndexOutcome::kFailed) {
-                bus_index_empty(context);
+                bus_index_empty(context, seen);
                 return false;
             }
-            if (added.outcome == BusIndexOutcome::kPresent) {
-                report_error(context, "Bus Index %d multiple defined in bus %s", added.value,
-                             show_name(bus->name));
-                result |= kError;
-            }
+            if (added.outcome == BusIndexOutcome::kPresent)
+                result |= at.error("Bus Index %d multiple defined in bus %s", added.value, show_name(bus->name));
         }
     }
-    if (pins != size) {
-        report_error(context, "Number of pins in bus %s not equal to bus size (%d vs %d)",
-                     show_name(bus->name), static_cast<int>(pins), static_cast<int>(size));
-        result |= kError;
-    }
-    bus_index_empty(context);
+    if (pins != size)
+        result |= at.error("Number of pins in bus %s not equal to bus size (%d vs %d)", show_name(bus->name),
+                           static_cast<int>(pins), static_cast<int>(size));
+    bus_index_empty(context, seen);
     return true;
 }
 
@@ -308,147 +304,144 @@ bool check_bus(HostContext *context, PinRecord *bus, Severity &result) {
 
 // A pin of a boundary-scan type must be in the chain of every boundary-scan
 // register; each register that leaves it out is told once.
-Severity check_bst_pin(HostContext *context, const ComponentRecord *component, const PinRecord *pin) {
+Severity check_bst_pin(const Subject &at, DeviceTables &tables, const ComponentRecord *component,
+                       const PinRecord *pin) {
     const ItemList *registers = component->boundary_scan_registers;
     int32_t missing = 0;
     if (!registers || registers->count < 1)
         missing = 1;
     for (int32_t i = 0; registers && i < registers->count; i++) {
         const auto *reg = static_cast<const BoundaryScanRegisterRecord *>(registers->items[i]);
-        ChainNamesPin named = chain_names_pin(context, reg, pin->name);
+        ChainNamesPin named = chain_names_pin(at.host, tables.chain_pins, reg, pin->name);
         if (named == ChainNamesPin::kFailed)
             return kError;
         if (named == ChainNamesPin::kNo)
             missing++;
     }
+    Severity result = kClean;
     for (int32_t i = 0; i < missing; i++)
-        report_warning(context, "Pin \"%s\" has BST type but is not specified in the Boundary-Scan Register",
-                       show_name(pin->name));
-    return missing > 0 ? kWarning : kClean;
+        result |= at.warning("Pin \"%s\" has BST type but is not specified in the Boundary-Scan Register",
+                             show_name(pin->name));
+    return result;
 }
 
 // ---- One pin list ----
-
-// The test access port's pins, in the order their absence and their
-// repetition are reported. A device may do without TRST.
-struct ControllerPin {
-    int32_t type;
-    const char *missing;
-    const char *multiple;
-};
-constexpr ControllerPin kControllerPins[] = {
-    {OXEL_PIN_TDI, "Missing TDI-controller pin in current device",
-     "Multiple TDI-controller pins in current device"},
-    {OXEL_PIN_TDO, "Missing TDO-controller pin in current device",
-     "Multiple TDO-controller pins in current device"},
-    {OXEL_PIN_TMS, "Missing TMS-controller pin in current device",
-     "Multiple TMS-controller pins in current device"},
-    {OXEL_PIN_TCK, "Missing TCK-controller pin in current device",
-     "Multiple TCK-controller pins in current device"},
-    {OXEL_PIN_TRST, nullptr, "Multiple TRST-controller pins in current device"},
-};
 
 // How often each controller pin type occurs in one pin list, by type code.
 struct ControllerCounts {
     int32_t of_type[kLastPinType + 1];
 };
 
-Severity check_controller_pins(HostContext *context, const ControllerCounts &counts) {
+// The test access port's pins: each missing one is told, then each
+// repeated one, in the order TDI, TDO, TMS, TCK, TRST. A device may do
+// without TRST.
+Severity check_controller_pins(const Subject &at, const ControllerCounts &counts) {
+    const int32_t *n = counts.of_type;
     Severity result = kClean;
-    for (const ControllerPin &pin : kControllerPins)
-        if (pin.missing && counts.of_type[pin.type] == 0) {
-            report_error(context, "%s", pin.missing);
-            result |= kError;
-        }
-    for (const ControllerPin &pin : kControllerPins)
-        if (counts.of_type[pin.type] > 1) {
-            report_error(context, "%s", pin.multiple);
-            result |= kError;
-        }
+    if (n[OXEL_PIN_TDI] == 0)
+        result |= at.error("Missing TDI-controller pin in current device");
+    if (n[OXEL_PIN_TDO] == 0)
+        result |= at.error("Missing TDO-controller pin in current device");
+    if (n[OXEL_PIN_TMS] == 0)
+        result |= at.error("Missing TMS-controller pin in current device");
+    if (n[OXEL_PIN_TCK] == 0)
+        result |= at.error("Missing TCK-controller pin in current device");
+    if (n[OXEL_PIN_TDI] > 1)
+        result |= at.error("Multiple TDI-controller pins in current device");
+    if (n[OXEL_PIN_TDO] > 1)
+        result |= at.error("Multiple TDO-controller pins in current device");
+    if (n[OXEL_PIN_TMS] > 1)
+        result |= at.error("Multiple TMS-controller pins in current device");
+    if (n[OXEL_PIN_TCK] > 1)
+        result |= at.error("Multiple TCK-controller pins in current device");
+    if (n[OXEL_PIN_TRST] > 1)
+        result |= at.error("Multiple TRST-controller pins in current device");
     return result;
 }
 
-// Every name of the table entered more than once, reported with `format`.
-Severity report_repeated(HostContext *context, const NameTable *table, const char *format) {
+// Calls report(name) for every name of the table entered more than once, in
+// bucket order; kError when there is one, or when the list of them could
+// not be made (the allocator has said why).
+template <typename Report>
+Severity each_repeated(HostContext *context, const NameTable *table, Report report) {
     bool failed = false;
     ItemList *names = names_used_more_than(context, table, 1, &failed);
     for (int32_t i = 0; names && i < names->count; i++)
-        report_error(context, format, static_cast<const char *>(names->items[i]));
+        report(static_cast<const char *>(names->items[i]));
     Severity result = names || failed ? kError : kClean;
     list_release(context, names);
     return result;
 }
 
-// One entry of a pin list; false when the check of the list must end.
-bool check_pin(HostContext *context, PinRecord *pin, const ComponentRecord *component,
+// One entry of a pin list, about itself; false when the check of the list
+// must end.
+bool check_pin(const Subject &at, const DeviceChecks &device, PinRecord *pin, const ComponentRecord *component,
                ControllerCounts &counts, Severity &result) {
-    MessageSubject about(pin);
-    result |= check_empty_name_and_number(context, pin);
-    result |= enter_pin_table(context, g_check.pin_names, pin->name, pin);
+    DeviceTables &tables = device.tables;
+    result |= check_empty_name_and_number(at, pin);
+    result |= enter_pin_table(at.host, tables.pin_names, pin->name, pin);
     if (pin->numbering) {
         if (pin->form == OXEL_FORM_SINGLE && !is_empty_text(pin->numbering->number))
-            result |= enter_pin_table(context, g_check.pin_numbers, pin->numbering->number, pin);
-        if (pin->form == OXEL_FORM_BUS && bus_numbers(pin) && !check_bus(context, pin, result))
+            result |= enter_pin_table(at.host, tables.pin_numbers, pin->numbering->number, pin);
+        if (pin->form == OXEL_FORM_BUS && bus_numbers(pin) && !check_bus(at, tables.pin_numbers, pin, result))
             return false;
     }
     if (pin->type < 0 || pin->type > kLastPinType) {
         DecimalText buffer;
-        report_error(context, "Illegal pintype at pin \"%s\" pinname \"%s\"",
-                     show_text(first_number(pin, buffer)), show_name(pin->name));
-        result |= kError;
+        result |= at.error("Illegal pintype at pin \"%s\" pinname \"%s\"", show_text(first_number(pin, buffer)),
+                           show_name(pin->name));
     } else {
         counts.of_type[pin->type]++;
         if (component && pin->type >= OXEL_PIN_IN && pin->type <= OXEL_PIN_IOZ)
-            result |= check_bst_pin(context, component, pin);
+            result |= check_bst_pin(at, tables, component, pin);
     }
     if (pin->family)
-        result |= check_pin_family(context, pin->family, pin->name, pin->type);
+        result |= check_pin_family(at, device, pin->family, pin->name, pin->type);
     return true;
 }
 
-Severity check_pin_list(HostContext *context, const ItemList *pins, const ComponentRecord *component) {
-    if (!pins || pins->count < 1) {
-        report_error(context, "Missing pinlist in pinlists");
-        return kError;
-    }
+Severity check_pin_list(const Subject &at, const DeviceChecks &device, const ItemList *pins,
+                        const ComponentRecord *component) {
+    if (!pins || pins->count < 1)
+        return at.error("Missing pinlist in pinlists");
+    DeviceTables &tables = device.tables;
     ControllerCounts counts{};
     Severity result = kClean;
     // Room for the list's names and numbers at once (a bus takes more
     // numbers as they come); a table without it grows name by name.
-    for (NameTable *table : {g_check.pin_names, g_check.pin_numbers})
-        if (!name_table_reserve(context, table, pins->count))
+    for (NameTable *table : {tables.pin_names, tables.pin_numbers})
+        if (!name_table_reserve(at.host, table, pins->count))
             result |= kError;
     for (int32_t i = 0; i < pins->count; i++)
         if (auto *pin = static_cast<PinRecord *>(pins->items[i]))
-            if (!check_pin(context, pin, component, counts, result))
+            if (!check_pin(at.about(pin), device, pin, component, counts, result))
                 return kError;
     // The tables hold every pin list of the device so far: a repetition is
     // told again after each later list.
-    result |= report_repeated(context, g_check.pin_names, "Pin name \"%s\" is multiple defined");
-    result |= report_repeated(context, g_check.pin_numbers, "Pin number \"%s\" is multiple defined");
-    return result | check_controller_pins(context, counts);
+    result |= each_repeated(at.host, tables.pin_names,
+                            [&](const char *name) { at.error("Pin name \"%s\" is multiple defined", name); });
+    result |= each_repeated(at.host, tables.pin_numbers,
+                            [&](const char *number) { at.error("Pin number \"%s\" is multiple defined", number); });
+    return result | check_controller_pins(at, counts);
 }
 
 }  // namespace
 
-Severity register_pin_families(HostContext *context, const ItemList *families) {
+Severity register_pin_families(const Subject &at, NameLists &names, const ItemList *families) {
     Severity result = kClean;
-    for (int32_t i = 0; families && i < families->count; i++)
-        result |= register_pin_family(context, static_cast<const PinFamilyRecord *>(families->items[i]));
+    for (int32_t i = 0; families && i < families->count; i++) {
+        const auto *family = static_cast<const PinFamilyRecord *>(families->items[i]);
+        result |= register_pin_family(at.about(family), names, family);
+    }
     return result;
 }
 
-Severity check_pin_lists(HostContext *context, ItemList *pin_lists, const ComponentRecord *component) {
-    if (!pin_lists || pin_lists->count < 1) {
-        if (g_check.standard_counter < 1)
-            return kClean;
-        report_error(context, "Missing pin list");
-        return kError;
-    }
+Severity check_pin_lists(const Subject &at, const DeviceChecks &device, const ItemList *pin_lists,
+                         const ComponentRecord *component, bool standard_stated) {
+    if (!pin_lists || pin_lists->count < 1)
+        return standard_stated ? at.error("Missing pin list") : kClean;
     Severity result = kClean;
-    for (int32_t i = 0; i < pin_lists->count; i++) {
-        result |= check_pin_list(context, static_cast<const ItemList *>(pin_lists->items[i]), component);
-        g_check.pin_list_counter++;
-    }
+    for (int32_t i = 0; i < pin_lists->count; i++)
+        result |= check_pin_list(at, device, static_cast<const ItemList *>(pin_lists->items[i]), component);
     return result;
 }

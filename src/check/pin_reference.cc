@@ -3,8 +3,6 @@
 
 #include <cstdint>
 
-#include "base/messages.h"
-#include "check/check_state.h"
 
 namespace {
 
@@ -58,10 +56,10 @@ bool bus_has_range(const ItemList *indices, int64_t low, int64_t high) {
 
 // The index list of the bus a bus reference names, or a code that says why
 // there is none.
-int32_t bus_indices_of(const char *name, const ItemList **indices, PinRecord **found) {
-    NameEntry *entry = name_table_lookup(g_check.pin_names, name);
+int32_t bus_indices_of(const DeviceTables &tables, const char *name, const ItemList **indices, PinRecord **found) {
+    NameEntry *entry = name_table_lookup(tables.pin_names, name);
     if (!entry)
-        return name_table_lookup(g_check.pin_numbers, name) ? kPinRefIsPinNumber : kPinRefUndefined;
+        return name_table_lookup(tables.pin_numbers, name) ? kPinRefIsPinNumber : kPinRefUndefined;
     auto *pin = static_cast<PinRecord *>(entry->payload);
     *found = pin;
     if (!pin || pin->form != OXEL_FORM_BUS || !pin->numbering || !pin->numbering->indices)
@@ -70,9 +68,9 @@ int32_t bus_indices_of(const char *name, const ItemList **indices, PinRecord **f
     return kPinRefValid;
 }
 
-int32_t resolve_element(const PinRefRecord *reference, PinRecord **found) {
+int32_t resolve_element(const DeviceTables &tables, const PinRefRecord *reference, PinRecord **found) {
     const ItemList *indices = nullptr;
-    int32_t code = bus_indices_of(reference->name, &indices, found);
+    int32_t code = bus_indices_of(tables, reference->name, &indices, found);
     if (code != kPinRefValid)
         return code;
     return bus_has_index(indices, reference->selector) ? kPinRefValid : kPinRefNotMember;
@@ -80,12 +78,12 @@ int32_t resolve_element(const PinRefRecord *reference, PinRecord **found) {
 
 // Every index the reference names must be a member: a single one, each
 // value of a range; a named index names none.
-int32_t resolve_elements(const PinRefRecord *reference, PinRecord **found) {
+int32_t resolve_elements(const DeviceTables &tables, const PinRefRecord *reference, PinRecord **found) {
     const auto *wanted = reinterpret_cast<const ItemList *>(reference->selector);
     if (!wanted || wanted->count < 1)
         return kPinRefNotBus;
     const ItemList *indices = nullptr;
-    int32_t code = bus_indices_of(reference->name, &indices, found);
+    int32_t code = bus_indices_of(tables, reference->name, &indices, found);
     for (int32_t i = 0; code == kPinRefValid && i < wanted->count; i++) {
         const auto *index = static_cast<const IndexRecord *>(wanted->items[i]);
         if (index && index->kind == OXEL_INDEX_NUMBER && !bus_has_index(indices, index->first))
@@ -96,10 +94,10 @@ int32_t resolve_elements(const PinRefRecord *reference, PinRecord **found) {
     return code;
 }
 
-int32_t resolve_plain(const PinRefRecord *reference, PinRecord **found) {
-    NameEntry *entry = name_table_lookup(g_check.pin_names, reference->name);
+int32_t resolve_plain(const DeviceTables &tables, const PinRefRecord *reference, PinRecord **found) {
+    NameEntry *entry = name_table_lookup(tables.pin_names, reference->name);
     if (!entry)
-        entry = name_table_lookup(g_check.pin_numbers, reference->name);
+        entry = name_table_lookup(tables.pin_numbers, reference->name);
     if (!entry)
         return kPinRefUndefined;
     auto *pin = static_cast<PinRecord *>(entry->payload);
@@ -109,18 +107,18 @@ int32_t resolve_plain(const PinRefRecord *reference, PinRecord **found) {
 
 }  // namespace
 
-int32_t resolve_pin_reference_to(HostContext *, const PinRefRecord *reference, const char **reason,
+int32_t resolve_pin_reference_to(const DeviceTables &tables, const PinRefRecord *reference, const char **reason,
                                  PinRecord **pin) {
     PinRecord *found = nullptr;
     if (!reference || !reference->name)
         return kPinRefValid;
     int32_t code = kPinRefUnknownKind;
     if (reference->kind == OXEL_PINREF_ELEMENT)
-        code = resolve_element(reference, &found);
+        code = resolve_element(tables, reference, &found);
     else if (reference->kind == OXEL_PINREF_ELEMENTS)
-        code = resolve_elements(reference, &found);
+        code = resolve_elements(tables, reference, &found);
     else if (reference->kind == OXEL_PINREF_PLAIN)
-        code = resolve_plain(reference, &found);
+        code = resolve_plain(tables, reference, &found);
     if (code != kPinRefValid && reason)
         *reason = kReasons[code];
     if (code == kPinRefValid && pin)
@@ -128,6 +126,6 @@ int32_t resolve_pin_reference_to(HostContext *, const PinRefRecord *reference, c
     return code;
 }
 
-int32_t resolve_pin_reference(HostContext *context, const PinRefRecord *reference, const char **reason) {
-    return resolve_pin_reference_to(context, reference, reason, nullptr);
+int32_t resolve_pin_reference(const DeviceTables &tables, const PinRefRecord *reference, const char **reason) {
+    return resolve_pin_reference_to(tables, reference, reason, nullptr);
 }

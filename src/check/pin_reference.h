@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "check/device_tables.h"
 #include "oxel32.h"
 
 enum PinReferenceCode : int32_t {
@@ -16,13 +17,13 @@ enum PinReferenceCode : int32_t {
 };
 
 // Resolves a reference against the pin name table and the pin number table
-// of the current device. For the codes 1 to 6 the reason text is stored
-// through `reason` (when given); a valid reference, an absent one or one
-// without a name stores nothing and gives 0.
-int32_t resolve_pin_reference(HostContext *context, const PinRefRecord *reference, const char **reason);
+// of a device. For the codes 1 to 6 the reason text is stored through
+// `reason` (when given); a valid reference, an absent one or one without a
+// name stores nothing and gives 0.
+int32_t resolve_pin_reference(const DeviceTables &tables, const PinRefRecord *reference, const char **reason);
 
 // As resolve_pin_reference; a valid reference with a name also stores the
 // pin or bus it names through `pin` (from the pin name table, else from the
 // pin number table), so that the caller need not look it up again.
-int32_t resolve_pin_reference_to(HostContext *context, const PinRefRecord *reference, const char **reason,
+int32_t resolve_pin_reference_to(const DeviceTables &tables, const PinRefRecord *reference, const char **reason,
                                  PinRecord **pin);

@@ -3,8 +3,6 @@
 
 #include <cstring>
 
-#include "base/messages.h"
-#include "check/check_state.h"
 #include "model/register_kinds.h"
 
 namespace {
@@ -22,42 +20,37 @@ bool each_register(const ComponentRecord *component, Visit visit) {
     return true;
 }
 
-void release_table(HostContext *context) {
-    counted_name_free(context, g_check.register_names);
-    g_check.register_names = nullptr;
-    g_check.register_names_built = false;
-}
-
-bool build_table(HostContext *context, const ComponentRecord *component) {
-    release_table(context);
+bool build_table(const Subject &at, RegisterNames &table, const ComponentRecord *component) {
+    release_register_names(at.host, table);
     bool built = !component || each_register(component, [&](const RegisterKindRow &row, const void *record) {
         const char *name = register_record_name(row, record);
-        if (counted_name_find(g_check.register_names, name) != 0) {
-            report_note(context, "Name conflict with register \"%s\"", show_name(name));
+        if (counted_name_find(table.names, name) != 0) {
+            at.note("Name conflict with register \"%s\"", show_name(name));
             return true;
         }
-        CountedName *table = counted_name_add(context, g_check.register_names, name, row.kind);
-        if (table)
-            g_check.register_names = table;
-        return table != nullptr;
+        CountedName *names = counted_name_add(at.host, table.names, name, row.kind);
+        if (names)
+            table.names = names;
+        return names != nullptr;
     });
     if (!built)
-        release_table(context);
-    g_check.register_names_built = built;
+        release_register_names(at.host, table);
+    table.built = built;
     return built;
 }
 
 }  // namespace
 
-int32_t register_name_table(HostContext *context, const ComponentRecord *component, const char *name,
-                            int32_t mode) {
-    if (mode == kRegisterRelease) {
-        release_table(context);
-        return 0;
-    }
-    if (!g_check.register_names_built && !build_table(context, component))
+int32_t register_kind_named(const Subject &at, RegisterNames &table, const ComponentRecord *component,
+                            const char *name) {
+    if (!table.built && !build_table(at, table, component))
         return -1;
-    return static_cast<int32_t>(counted_name_find(g_check.register_names, name));
+    return static_cast<int32_t>(counted_name_find(table.names, name));
+}
+
+void release_register_names(HostContext *context, RegisterNames &table) {
+    counted_name_free(context, table.names);
+    table = RegisterNames{};
 }
 
 int32_t register_length(const ComponentRecord *component, const char *name) {

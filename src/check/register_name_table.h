@@ -3,25 +3,31 @@
 
 #include <cstdint>
 
+#include "check/counted_name_list.h"
+#include "check/subject.h"
 #include "oxel32.h"
 
-// Each name in the table carries its RegisterKind (model/register_kinds.h)
-// as payload.
-
-enum RegisterTableMode : int32_t {
-    kRegisterLookup = 1,     // build the table when it is not built, then look up
-    kRegisterRelease = -1,   // release the table
+// The register names of one component, each with its RegisterKind
+// (model/register_kinds.h) as payload; built on the first lookup, released
+// at the end of the component. `built` tells a built table without
+// registers from one not built yet.
+struct RegisterNames {
+    CountedName *names;
+    bool built;
 };
 
-// kRegisterLookup: the kind of the first register of that name (exact
-// comparison), 0 when none has it, -1 for a null name. Building enters
-// every register of the component, in kind order and list order; a name met
-// again (or a register without a name) is noted "Name conflict with
-// register" and not entered. A build that fails to allocate gives -1 and
-// leaves the table unbuilt (the next lookup tries again).
-// kRegisterRelease: frees the table and clears the built flag; 0.
-int32_t register_name_table(HostContext *context, const ComponentRecord *component, const char *name,
-                            int32_t mode);
+// The kind of the first register of that name (exact comparison), 0 when
+// none has it, -1 for a null name. The first lookup builds the table: it
+// enters every register of the component, in kind order and list order; a
+// name met again (or a register without a name) draws the note "Name
+// conflict with register" about `at` and is not entered. A build that fails
+// to allocate gives -1 and leaves the table unbuilt (the next lookup tries
+// again).
+int32_t register_kind_named(const Subject &at, RegisterNames &table, const ComponentRecord *component,
+                            const char *name);
+
+// Frees the table; the next lookup builds it again.
+void release_register_names(HostContext *context, RegisterNames &table);
 
 // The length of the first register of that name, looking in kind order;
 // -1 when no register has it.

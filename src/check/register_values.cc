@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "base/memory.h"
-#include "base/messages.h"
 
 namespace {
 
@@ -127,42 +126,39 @@ int64_t literal_bit_length(HostContext *context, const char *text, int32_t liter
     }
 }
 
-void report_illegal_characters(HostContext *context, const char *owner_name, const char *literal,
-                               int32_t kind) {
+void report_illegal_characters(const Subject &at, const char *owner_name, const char *literal, int32_t kind) {
     bool is_long = std::strlen(literal) >= kLongLiteral;
     if (kind == kInstructionValue) {
         if (is_long)
-            report_error(context, "Instruction value of \"%s\" contains illegal characters", owner_name);
+            at.error("Instruction value of \"%s\" contains illegal characters", owner_name);
         else
-            report_error(context, "Instruction value \"%s\" of \"%s\" contains illegal characters",
+            at.error("Instruction value \"%s\" of \"%s\" contains illegal characters",
                          literal, owner_name);
     } else if (is_long) {
-        report_error(context, "Capture value of \"%s\" contains illegal characters", owner_name);
+        at.error("Capture value of \"%s\" contains illegal characters", owner_name);
     } else {
-        report_error(context, "Capture value \"%s\" of \"%s\" contains illegal characters", literal,
+        at.error("Capture value \"%s\" of \"%s\" contains illegal characters", literal,
                      owner_name);
     }
 }
 
-void report_length(HostContext *context, const char *owner_name, int32_t register_length, int32_t bits,
-                   int32_t kind) {
+void report_length(const Subject &at, const char *owner_name, int32_t register_length, int32_t bits, int32_t kind) {
     switch (kind) {
     case kPreloadValue:
-        report_error(context,
-                     "Length of preload in bist register \"%s\" not equal to target register length "
+        at.error("Length of preload in bist register \"%s\" not equal to target register length "
                      "(%d vs %d)",
                      owner_name, register_length, bits);
         break;
     case kCaptureStatusValue:
-        report_error(context, "Capture status length in \"%s\" not equal to register length (%d vs %d)",
+        at.error("Capture status length in \"%s\" not equal to register length (%d vs %d)",
                      owner_name, register_length, bits);
         break;
     case kInstructionValue:
-        report_error(context, "Instruction length in \"%s\" not equal to register length (%d vs %d)",
+        at.error("Instruction length in \"%s\" not equal to register length (%d vs %d)",
                      owner_name, register_length, bits);
         break;
     default:
-        report_error(context, "Capture length of \"%s\" not equal to register length (%d vs %d)",
+        at.error("Capture length of \"%s\" not equal to register length (%d vs %d)",
                      owner_name, register_length, bits);
         break;
     }
@@ -233,32 +229,31 @@ int32_t classify_literal(const char *text) {
     return all_in(text, 0, n, kDecimalDigits) ? kDecimalLiteral : kIllegalLiteral;
 }
 
-Severity check_value(HostContext *context, int32_t register_length, const char *owner_name,
-                     const char *literal, int32_t kind) {
+Severity check_value(const Subject &at, int32_t register_length, const char *owner_name, const char *literal,
+                     int32_t kind) {
     if (!owner_name || !literal) {
-        report_error(context, "No register name");
+        at.error("No register name");
         return kError;
     }
     Severity result = kClean;
     int32_t literal_class = classify_literal(literal);
     if (literal_class == kIllegalLiteral) {
-        report_illegal_characters(context, owner_name, literal, kind);
+        report_illegal_characters(at, owner_name, literal, kind);
         result = kError;
     }
-    int64_t bits = literal_bit_length(context, literal, literal_class);
+    int64_t bits = literal_bit_length(at.host, literal, literal_class);
     if (bits < 0)
         return kError;
     bool numeric = literal_class >= kDecimalLiteral && literal_class <= kTernaryLiteral;
     if (bits == register_length || (numeric && bits < register_length))
         return result;
-    report_length(context, owner_name, register_length,
+    report_length(at, owner_name, register_length,
                   static_cast<int32_t>(std::min<int64_t>(bits, INT32_MAX)), kind);
     return kError;
 }
 
-Severity check_capture_status_list(HostContext *context, const char *kind_word,
-                                   const char *register_name, const ItemList *statuses,
-                                   int32_t register_length) {
+Severity check_capture_status_list(const Subject &at, const char *kind_word, const char *register_name,
+                                   const ItemList *statuses, int32_t register_length) {
     if (!statuses || statuses->count < 1 || !statuses->items)
         return kClean;
     Severity result = kClean;
@@ -268,14 +263,14 @@ Severity check_capture_status_list(HostContext *context, const char *kind_word,
         char *value = status ? status->value : nullptr;
         if (value) {
             remove_white_space(value);
-            result |= check_value(context, register_length, register_name, value, kCaptureStatusValue);
+            result |= check_value(at, register_length, register_name, value, kCaptureStatusValue);
         } else {
-            report_error(context, "Capture status value nr %d is null in %s register \"%s\"", i,
+            at.error("Capture status value nr %d is null in %s register \"%s\"", i,
                          show_text(kind_word), show_text(register_name));
             result |= kError;
         }
         if (!status || !status->description) {
-            report_error(context, "Capture status description %d is null in %s register \"%s\"", i,
+            at.error("Capture status description %d is null in %s register \"%s\"", i,
                          show_text(kind_word), show_text(register_name));
             result |= kError;
         }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "check/severity.h"
+#include "check/subject.h"
 #include "oxel32.h"
 
 // What a literal is the value of; it chooses the wording of the messages.
@@ -30,13 +31,12 @@ void remove_white_space(char *text);
 int32_t classify_literal(const char *text);
 
 // Checks a cleaned literal against the length of the register it belongs
-// to and reports what is wrong with it; 0 or kError.
-Severity check_value(HostContext *context, int32_t register_length, const char *owner_name,
-                     const char *literal, int32_t kind);
+// to and reports what is wrong with it, about `at`; 0 or kError.
+Severity check_value(const Subject &at, int32_t register_length, const char *owner_name, const char *literal,
+                     int32_t kind);
 
 // Cleans and checks every value of a capture status list (of
 // CaptureStatusRecord) and asks for each entry's description. `kind_word` is
 // "Instruction", "Identification", "UserCode", "BIST" or "Data".
-Severity check_capture_status_list(HostContext *context, const char *kind_word,
-                                   const char *register_name, const ItemList *statuses,
-                                   int32_t register_length);
+Severity check_capture_status_list(const Subject &at, const char *kind_word, const char *register_name,
+                                   const ItemList *statuses, int32_t register_length);

@@ -3,7 +3,9 @@
 
 #include <cstdint>
 
+#include "check/device_tables.h"
 #include "check/severity.h"
+#include "check/subject.h"
 #include "oxel32.h"
 
 // What a list of SequenceRecord holds; it chooses the wording of the messages.
@@ -12,6 +14,9 @@ enum SequenceKind : int32_t {
     kTestSequences = 1,
 };
 
-// Checks every sequence of the list and its VRAK instructions against the
-// current device's pin tables; 0 for an absent or empty list.
-Severity check_sequences(HostContext *context, const ItemList *sequences, int32_t kind);
+// Checks every sequence of the list (each about itself, each instruction
+// about itself) and its VRAK instructions against the device's pin tables;
+// a PPA instruction of a device without pin lists (`has_pin_lists` false)
+// draws one warning per sequence instead. 0 for an absent or empty list.
+Severity check_sequences(const Subject &at, const DeviceTables &tables, bool has_pin_lists,
+                         const ItemList *sequences, int32_t kind);

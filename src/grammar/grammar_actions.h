@@ -1,15 +1,17 @@
 // Grammar actions: the helpers the rules of the grammar call
 #pragma once
 
-#include "grammar/parser_state.h"
 #include "base/memory.h"
 #include "base/message_location.h"
+#include "grammar/parser_state.h"
+#include "grammar/syntax_errors.h"
 #include "grammar/token_place.h"
+#include "grammar/token_reader.h"
 #include "lexer/lexer.h"
 #include "model/component_records.h"
 #include "model/header_records.h"
 #include "model/item_list.h"
-#include "model/record_locations.h"
+#include "model/description.h"
 #include "model/release.h"
 #include "model/statements.h"
 
@@ -43,55 +45,32 @@ ModeSpecRecord *coded_entry(HostContext *context, int32_t code);
 // One given by a keyword that is kept as its name (SAMPLE, HIZ).
 ModeSpecRecord *named_entry(HostContext *context, int32_t code, const char *name);
 
-// The site of a record being built by a rule: while it lives, the messages
-// of the record's constructor point where the rule begins, and keep()
-// remembers the record built as written there.
-struct RecordSite {
-    RecordSite(parser_state *parse, const SourceLocation &where) : parse(parse), where(where), here(where) {}
-
-    // The record, remembered; null when it is null or could not be
-    // remembered (the allocator has reported why), the record then released.
-    template <typename Record>
-    Record *keep(Record *record, void (*release)(HostContext *, Record *)) {
-        if (record && !remember_location(parse->host, record, where)) {
-            release(parse->host, record);
-            return nullptr;
-        }
-        return record;
-    }
-
-    parser_state *parse;
-    SourceLocation where;
-    PointMessagesAt here;
-};
-
-// Where a record was written, remembered: the record, or null when it is
-// null or could not be remembered (the allocator has reported why), the
-// record then released.
+// Where a record was written, remembered in the description: the record,
+// or null when it is null or could not be remembered (the allocator has
+// reported why), the record then released.
 template <typename Record>
 Record *remembered(parser_state *parse, const SourceLocation &where, Record *record,
                    void (*release)(HostContext *, Record *)) {
-    return RecordSite(parse, where).keep(record, release);
+    if (record && !remember_location(parse->host, parse->description->locations, record, where)) {
+        release(parse->host, record);
+        return nullptr;
+    }
+    return record;
 }
 
 // A register section's statement: the register of the tag's record type,
-// built from its name and statements (its messages pointing where the
-// section begins) and remembered there. Null after a failure, everything
-// handed released.
+// built from its name and statements (its messages pointing at `where`,
+// where the section begins) and remembered there. Null after a failure,
+// everything handed released.
 template <int32_t Tag>
 TaggedItem *register_statement(parser_state *parse, const SourceLocation &where, char *name, ItemList *items) {
     using Register = typename Statement<Tag>::Value;
-    RecordSite site(parse, where);
-    Register *reg = site.keep(make_register<Register>(parse->host, name, items), release_record);
+    Register *reg = remembered(parse, where, make_register<Register>(parse->host, where, name, items), release_record);
     return reg ? make_statement<Tag>(parse->host, reg) : nullptr;
 }
 
 // Bison's parser, over the state of one parse.
 int yyparse(parser_state *parse);
-// Bison's error hook: "syntax error", or "memory exhausted" when the stacks
-// cannot grow. It points at the token the parser stopped at (yylloc).
-void yyerror(parser_state *parse, const char *message);
-
 // The parser's stacks start with room for 150 entries and double.
 #define YYINITDEPTH 150
 #define YYMAXDEPTH 0x1000000

@@ -566,8 +566,8 @@ change_log
 
 component_section
     : COMPONENT section_name component_body END COMPONENT
-        { BUILD($$ = RecordSite(parse, @$).keep(make_component(parse->host, description_root(), $2, parse->source_ref,
-                                                          $3), release_component)); }
+        { BUILD($$ = remembered(parse, @$, make_component(parse->host, @$, &parse->description->root, $2,
+                                                          parse->source_ref, $3), release_component)); }
     ;
 
 component_body
@@ -939,7 +939,7 @@ parallel_outputs_item
 
 cell_section
     : CELL section_name cell_item_list END CELL
-        { BUILD($$ = RecordSite(parse, @$).keep(make_cell(parse->host, $2, $3), release_cell)); }
+        { BUILD($$ = remembered(parse, @$, make_cell(parse->host, @$, $2, $3), release_cell)); }
     ;
 
 cell_item_list
@@ -1117,8 +1117,8 @@ chain_name_text
 
 board_section
     : BOARD section_name board_item_list END BOARD
-        { BUILD($$ = remembered(parse, @$, make_board(parse->host, description_root(), $2, parse->source_ref, $3),
-                                release_board)); }
+        { BUILD($$ = remembered(parse, @$, make_board(parse->host, &parse->description->root, $2, parse->source_ref,
+                                                      $3), release_board)); }
     ;
 
 board_item_list
@@ -1151,7 +1151,7 @@ board_item
 
 board_chain_section
     : BOARD_LEVEL_CHAIN section_name board_tap_section part_chain_section END BOARD_LEVEL_CHAIN
-        { BUILD($$ = RecordSite(parse, @$).keep(make_board_chain(parse->host, $2, $3, $4), release_board_chain)); }
+        { BUILD($$ = remembered(parse, @$, make_board_chain(parse->host, @$, $2, $3, $4), release_board_chain)); }
     ;
 
 board_tap_section
@@ -1429,9 +1429,9 @@ serial_group
 
 serial_assignments
     : serial_assignment
-        { BUILD($$ = ppa_serial_add(parse->host, nullptr, $1)); }
+        { BUILD($$ = ppa_serial_add(parse->host, @1, nullptr, $1)); }
     | serial_assignments serial_assignment
-        { PointMessagesAt here(@2); BUILD($$ = ppa_serial_add(parse->host, $1, $2)); }
+        { BUILD($$ = ppa_serial_add(parse->host, @2, $1, $2)); }
     ;
 
 serial_assignment

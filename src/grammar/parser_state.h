@@ -1,14 +1,17 @@
-// Parser: module-wide state and the interface of the parse
+// Parser state: what one parse carries besides the parser's own stacks
 #pragma once
 
 #include <cstddef>
 
 #include "base/message_location.h"
+#include "model/description.h"
 #include "oxel32.h"
 
-// What one parse carries besides the parser's own stacks.
+// Every action and the token reader reach it through the parser's
+// parameter; the entry point that parses owns it.
 struct parser_state {
     HostContext *host;              // every message of the parse goes here
+    description_state *description; // what the parse builds goes here
     int32_t syntax_errors;          // syntax messages sent during this parse
     bool detail_pending;            // a syntax message awaits its detail line
     SourceLocation syntax_place;    // where the last syntax message points; its detail line too
@@ -22,25 +25,3 @@ struct parser_state {
     size_t run_length;
     size_t run_capacity;
 };
-
-extern parser_state g_parser;
-
-// Points the parser's messages at `context` and clears the counts, the
-// current families and the current source reference.
-void reset_parse_context(HostContext *context);
-// 0 when the input was accepted, 1 when the parse stopped.
-int parse_description();
-// The syntax messages sent since the last reset of the parse context.
-int32_t parser_syntax_errors();
-
-// The parser's token source: the lexer's next token, its value copied into
-// yylval (the token reader).
-int yylex();
-
-// Sends a syntax message built from `message`, the program name, the line
-// and the current token, pointing at `where` (the token's place); a null or
-// empty message sends nothing.
-void report_syntax_error(const SourceLocation &where, const char *message);
-// Sends the detail line that belongs to the last syntax message, pointing
-// where that message points.
-void report_expected(parser_state *parse, const char *message);

@@ -1,15 +1,13 @@
-// Parser: parse context, syntax messages and their detail lines
+// Syntax errors: the message of a syntax error and its detail line
+#include "grammar/syntax_errors.h"
+
 #include <cstdio>
 #include <cstring>
 
-#include "grammar/grammar_actions.h"
-#include "base/message_location.h"
 #include "base/messages.h"
-#include "model/description.h"
-#include "model/record_locations.h"
+#include "grammar/grammar_actions.h"
+#include "lexer/lexer.h"
 #include "oxel_parser.hh"
-
-parser_state g_parser;
 
 namespace {
 
@@ -31,43 +29,24 @@ struct message_buffer {
 
 }  // namespace
 
-void reset_parse_context(HostContext *context) {
-    g_parser.host = context;
-    g_parser.syntax_errors = 0;
-    g_parser.detail_pending = false;
-    g_parser.current_pin_family = nullptr;
-    g_parser.current_global_family = nullptr;
-    g_parser.source_ref = nullptr;
-    g_parser.run_text = nullptr;
-    g_parser.syntax_place = kNowhere;
-    start_locations_of_parse();
-    // A parse that stopped right after a name marker leaves name mode on; the
-    // next file's first word must still be read as a keyword.
-    lexer_set_name_mode(false);
-}
-
-int parse_description() { return yyparse(&g_parser) == 0 ? 0 : 1; }
-
-int32_t parser_syntax_errors() { return g_parser.syntax_errors; }
-
-void yyerror(parser_state *, const char *message) {
+void yyerror(parser_state *parse, const char *message) {
     if (std::strcmp(message, "memory exhausted") == 0)
         message = "yacc stack overflow";
-    report_syntax_error(yylloc, message);
+    report_syntax_error(parse, yylloc, message);
 }
 
-void report_syntax_error(const SourceLocation &where, const char *message) {
+void report_syntax_error(parser_state *parse, const SourceLocation &where, const char *message) {
     if (!message || !*message)
         return;
-    g_parser.detail_pending = true;
-    g_parser.syntax_errors++;
-    g_parser.syntax_place = where;
+    parse->detail_pending = true;
+    parse->syntax_errors++;
+    parse->syntax_place = where;
 
     // "message: program >>" (the program name after the message), then the
     // line and, when it fits, the token the parser stopped at. Whatever
     // would not fit the buffer is cut.
     message_buffer head;
-    const char *program = description_prog_name();
+    const char *program = parse->description->prog_name;
     head.append(message);
     if (program && *program) {
         head.append(": ");
@@ -87,14 +66,12 @@ void report_syntax_error(const SourceLocation &where, const char *message) {
         text.append("\"");
     }
     // Sent as plain text: a "%" in the token is no format.
-    PointMessagesAt here(where);
-    report_error(g_parser.host, "%s", text.text);
+    report_error(parse->host, at(where), "%s", text.text);
 }
 
 void report_expected(parser_state *parse, const char *message) {
     if (!message || !*message || !parse->detail_pending)
         return;
     parse->detail_pending = false;
-    PointMessagesAt here(parse->syntax_place);
-    report_note(parse->host, "%*s%s", kMessageIndent, "", message);
+    report_note(parse->host, at(parse->syntax_place), "%*s%s", kMessageIndent, "", message);
 }

@@ -1,4 +1,6 @@
 // Token reader: the lexer's tokens and their values, handed to the parser
+#include "grammar/token_reader.h"
+
 #include <cstring>
 
 #include "grammar/parser_state.h"

@@ -20,20 +20,20 @@ bool file_record(parser_state *parse, ItemList **root_list, Record *record,
 }  // namespace
 
 void file_header(parser_state *parse, HeaderRecord *header) {
-    release_header(parse->host, description_root()->header);
-    description_root()->header = header;
+    release_header(parse->host, parse->description->root.header);
+    parse->description->root.header = header;
     // The old header is gone, so the reference never outlives it.
     parse->source_ref = header && header->creation_log ? header->creation_log->reason : nullptr;
 }
 
 bool file_component(parser_state *parse, ComponentRecord *component) {
-    return file_record(parse, &description_root()->components, component, release_component);
+    return file_record(parse, &parse->description->root.components, component, release_component);
 }
 
 bool file_board(parser_state *parse, BoardRecord *board) {
-    return file_record(parse, &description_root()->boards, board, release_board);
+    return file_record(parse, &parse->description->root.boards, board, release_board);
 }
 
 bool file_pin_family(parser_state *parse, PinFamilyRecord *family) {
-    return file_record(parse, &description_root()->pin_families, family, release_pin_family);
+    return file_record(parse, &parse->description->root.pin_families, family, release_pin_family);
 }

@@ -8,7 +8,7 @@ extern "C" {
 OXEL_API int32_t OXEL_STDCALL OxelCheck(HostContext *context) {
     if (!context)
         return OXEL_NO_CONTEXT;
-    CheckVerdict verdict = check_description(context, g_library.syntax_errors);
+    CheckVerdict verdict = check_description(context, g_library.description, g_library.syntax_errors);
     if (verdict.errors_found)
         OxelDestroy(context);
     return verdict.result;

@@ -5,16 +5,17 @@
 #include "base/memory.h"
 #include "base/messages.h"
 #include "base/text_input.h"
-#include "grammar/parser_state.h"
+#include "grammar/parse.h"
 #include "interface/library_state.h"
 #include "lexer/lexer.h"
-#include "model/description.h"
-#include "model/release.h"
 #include "query/query_cursors.h"
 
 library_state g_library;
 
 namespace {
+
+// The cursors start over the library's description, before any call.
+const bool kCursorsOverTheDescription = (reset_query_cursors(&g_library.description.root), true);
 
 // The file-kind word of the parse messages.
 const char *const kFileKind = "KBQ";
@@ -33,10 +34,10 @@ bool usable_path(const char *path) { return path && std::strcmp(path, "stdin") !
 extern "C" {
 
 OXEL_API int32_t OXEL_STDCALL OxelInitialize(HostContext *context) {
-    reset_query_cursors();
+    reset_query_cursors(&g_library.description.root);
     if (!context)
         return OXEL_NO_CONTEXT;
-    *description_root() = DescriptionRoot{};
+    g_library.description.root = DescriptionRoot{};
     return OXEL_OK;
 }
 
@@ -44,12 +45,12 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
     if (!context)
         return OXEL_NO_CONTEXT;
     if (!usable_path(path)) {
-        report_error(context, "Unspecified %s file name", kFileKind);
+        report_error(context, kNoPlace, "Unspecified %s file name", kFileKind);
         return OXEL_FAILED;
     }
     FILE *source = open_source_file(path);
     if (!source) {
-        report_error(context, "Unable to open %s file '%s'", kFileKind, path);
+        report_error(context, kNoPlace, "Unable to open %s file '%s'", kFileKind, path);
         return OXEL_FAILED;
     }
     int32_t result = OXEL_OK;
@@ -58,7 +59,7 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
     memory_arena_open();
     lexer_reset(context);
     lexer_set_stream(source, path);
-    reset_parse_context(context);
+    parser_state parse = start_parse(context, g_library.description);
     report_progress(context, "Reading file '%s'", path);
 
     // The probe: a file without a single token is no OXEL file. Whatever
@@ -66,7 +67,7 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
     int probe = read_probe_token();
     if (probe == 0) {
         result = OXEL_FAILED;
-        report_error(context, "Not an OXEL file '%s'", path);
+        report_error(context, kNoPlace, "Not an OXEL file '%s'", path);
     } else if (probe < 0) {
         // The probe already failed (a failed allocation, an over-long
         // token): it was reported, and the parse cannot succeed either.
@@ -81,9 +82,9 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
     // A token the lexer could not read (an over-long one, a failed
     // allocation) was reported; the parse fails even when the tokens before
     // it made a complete file.
-    if (parse_description() != 0 || lexer_failed())
+    if (parse_description(parse) != 0 || lexer_failed())
         result = OXEL_FAILED;
-    g_library.syntax_errors = parser_syntax_errors();
+    g_library.syntax_errors = parse.syntax_errors;
     lexer_close_includes();
     lexer_set_stream(nullptr);
     // Nothing of the arena may stay with the lexer: it goes with the description.
@@ -105,7 +106,8 @@ OXEL_API int32_t OXEL_STDCALL FileIsOxel(HostContext *context, const char *path)
         return 0;
     lexer_reset(context);
     lexer_set_stream(source, path);
-    reset_parse_context(context);
+    start_locations_of_parse(g_library.description.locations);
+    lexer_set_name_mode(false);
     int token = read_probe_token();
     lexer_close_includes();
     lexer_set_stream(nullptr);
@@ -116,13 +118,13 @@ OXEL_API int32_t OXEL_STDCALL FileIsOxel(HostContext *context, const char *path)
 OXEL_API void OXEL_STDCALL OxelDestroy(HostContext *context) {
     if (!context)
         return;
-    release_description(context);
+    release_description(context, g_library.description);
     // The cursors pointed into what was just released; a query after this
     // must find no current component rather than read freed records.
-    reset_query_cursors();
+    reset_query_cursors(&g_library.description.root);
 }
 
-OXEL_API DescriptionRoot *OXEL_STDCALL OxelGetInfo(void) { return description_root(); }
+OXEL_API DescriptionRoot *OXEL_STDCALL OxelGetInfo(void) { return &g_library.description.root; }
 
 OXEL_API int32_t OXEL_STDCALL OxelGetSyntaxErrors(void) { return g_library.syntax_errors; }
 
@@ -131,7 +133,7 @@ OXEL_API void OXEL_STDCALL OxelSetSyntaxErrors(int32_t count) { g_library.syntax
 OXEL_API int32_t OXEL_STDCALL OxelSetProgName(HostContext *context, const char *name) {
     if (!context)
         return OXEL_NO_CONTEXT;
-    set_description_prog_name(context, name);
+    set_description_prog_name(context, g_library.description, name);
     return OXEL_OK;
 }
 

@@ -1,11 +1,15 @@
-// Module-wide state of the library interface
+// Library state: what the entry points keep between calls
 #pragma once
 
+#include "model/description.h"
 #include "oxel32.h"
 
-// What the entry points keep between calls besides the description.
+// The library holds one description at a time and serves one caller: its
+// state is this one object, which only the entry points reach. Everything
+// below them is handed what it uses.
 struct library_state {
-    int32_t syntax_errors;    // set by OxelParse from the parser's count
+    description_state description;   // what OxelParse builds and OxelDestroy releases
+    int32_t syntax_errors;           // set by OxelParse from the parser's count
 };
 
 extern library_state g_library;

@@ -39,7 +39,9 @@ FILE *reopen_at(const char *path, long offset) {
 }
 
 // Each trouble with an include directive is followed by this line.
-void report_ignored() { report_source_error(g_lexer.host, g_lexer.line, "Ignoring #include directive"); }
+void report_ignored(const SourceLocation &directive) {
+    report_source_error(g_lexer.host, at(directive), g_lexer.line, "Ignoring #include directive");
+}
 
 }  // namespace
 
@@ -82,30 +84,28 @@ int read_directive() {
 
     if (std::strcmp(word, "include") == 0)
         return include_open(name, directive);
-    PointMessagesAt here(directive);
-    report_source_error(g_lexer.host, g_lexer.line, "Illegal directive #%s - Ignoring", word);
+    report_source_error(g_lexer.host, at(directive), g_lexer.line, "Illegal directive #%s - Ignoring", word);
     return 1;
 }
 
 int include_open(const char *name, const SourceLocation &directive) {
     HostContext *context = g_lexer.host;
     include_state &includes = g_lexer.includes;
-    PointMessagesAt here(directive);
     if (includes.depth > includes.nesting_limit) {
-        report_source_error(context, g_lexer.line, "File nesting limit (%d) exceeded",
+        report_source_error(context, at(directive), g_lexer.line, "File nesting limit (%d) exceeded",
                             includes.nesting_limit);
-        report_ignored();
+        report_ignored(directive);
         return 1;
     }
     FILE *file = open_source_file(name);
     if (!file) {
-        report_source_error(context, g_lexer.line, "Couldn't open #include file %s", name);
-        report_ignored();
+        report_source_error(context, at(directive), g_lexer.line, "Couldn't open #include file %s", name);
+        report_ignored(directive);
         return 1;
     }
     if (includes.files_opened >= include_state::kIncludeFileBudget) {
         std::fclose(file);
-        report_source_error(context, g_lexer.line, "Too many #include files (%d)",
+        report_source_error(context, at(directive), g_lexer.line, "Too many #include files (%d)",
                             include_state::kIncludeFileBudget);
         includes.ended_early = true;
         end_source();
@@ -171,8 +171,8 @@ bool leave_source() {
         g_lexer.stream = reopen_at(including->path, including->resume_offset);
         start_include_read_ahead();
         if (!g_lexer.stream) {
-            PointMessagesAt here(finished->directive);
-            report_source_error(g_lexer.host, g_lexer.line, "#include file %s has changed", including->path);
+            report_source_error(g_lexer.host, at(finished->directive), g_lexer.line, "#include file %s has changed",
+                                including->path);
             // The input ends here, whatever is still on the stack.
             includes.ended_early = true;
             resumed = false;

@@ -96,9 +96,8 @@ int next_source_byte() {
 // would exceed its maximum length.
 bool save(int c) {
     if (g_lexer.token_length >= kMaxTokenLength) {
-        PointMessagesAt here(g_lexer.token_start);
-        report_source_error(g_lexer.host, g_lexer.line, "String exceeds max length (%d characters)",
-                            kMaxTokenLength);
+        report_source_error(g_lexer.host, at(g_lexer.token_start), g_lexer.line,
+                            "String exceeds max length (%d characters)", kMaxTokenLength);
         return false;
     }
     g_lexer.token_text[g_lexer.token_length++] = static_cast<char>(c);

@@ -7,7 +7,7 @@
 namespace {
 
 // A statement no board holds is skipped silently.
-bool skip_statement(HostContext *, const TaggedItem *) { return true; }
+bool skip_statement(HostContext *, const SourceLocation &, const TaggedItem *) { return true; }
 
 }  // namespace
 
@@ -17,7 +17,7 @@ BoardRecord *make_board(HostContext *context, DescriptionRoot *root, char *name,
         mem_free(context, name);
         return nullptr;
     }
-    return build_holder(context, root, name, source_ref, items, skip_statement, release_board);
+    return build_holder(context, kNowhere, root, name, source_ref, items, skip_statement, release_board);
 }
 
 TapMap *make_tap_map(HostContext *context, int32_t signal, char *net) {
@@ -31,8 +31,8 @@ TapMap *make_tap_map(HostContext *context, int32_t signal, char *net) {
     return tap_map;
 }
 
-BoardChainRecord *make_board_chain(HostContext *context, char *name, ItemList *signals,
-                               ItemList *parts) {
+BoardChainRecord *make_board_chain(HostContext *context, const SourceLocation &where, char *name,
+                                   ItemList *signals, ItemList *parts) {
     BoardChainRecord *chain = new_record<BoardChainRecord>(context);
     if (!chain) {
         mem_free(context, name);
@@ -54,7 +54,7 @@ BoardChainRecord *make_board_chain(HostContext *context, char *name, ItemList *s
         case TAP_TCK: net = &chain->tck_net; break;
         case TAP_TRST: net = &chain->trst_net; break;
         default:
-            report_error(context, "Invalid pintype in boardtap");
+            report_error(context, at(where), "Invalid pintype in boardtap");
             release_board_chain(context, chain);
             list_release_with(context, signals, release_tap_map);
             return nullptr;

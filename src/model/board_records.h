@@ -1,6 +1,7 @@
 // Board, technology and test records: the constructors the grammar's actions call
 #pragma once
 
+#include "base/message_location.h"
 #include "oxel32.h"
 
 // Every constructor takes the context first and ownership of every text,
@@ -30,11 +31,12 @@ struct TapMap {
     char *net;
 };
 TapMap *make_tap_map(HostContext *context, int32_t signal, char *net);
-void release_tap_map(HostContext *context, TapMap *tap_map);
 // A board-level chain from its TAP entries (TapMap) and its part chain. A
 // repeated signal replaces the earlier net; a signal that is no TAP signal
-// reports "Invalid pintype in boardtap" and builds nothing.
-BoardChainRecord *make_board_chain(HostContext *context, char *name, ItemList *signals, ItemList *parts);
+// reports "Invalid pintype in boardtap" at `where` (the section) and builds
+// nothing.
+BoardChainRecord *make_board_chain(HostContext *context, const SourceLocation &where, char *name,
+                                   ItemList *signals, ItemList *parts);
 PartChainRecord *make_part_chain(HostContext *context, int32_t position, char *part_name, char *component_name,
                                  char *tms_net, char *tck_net, char *trst_net);
 NetRecord *make_net(HostContext *context, char *component_name, PinRefRecord *pin, ItemList *nets);
@@ -80,9 +82,10 @@ PpaRecord *ppa_add(HostContext *context, PpaRecord *ppa, PpaAssignment *next);
 PpaSignal *make_ppa_signal(HostContext *context, int32_t signal, ItemList *names);
 // The signal's list stored in the serial group, which is created at its
 // first signal. A signal given twice keeps its first list and sends a
-// "Redefinition of ... list in PPA instruction" note. A null signal leaves
-// the group as it is.
-PpaSerialGroupRecord *ppa_serial_add(HostContext *context, PpaSerialGroupRecord *group, PpaSignal *signal);
+// "Redefinition of ... list in PPA instruction" note pointing at `where`
+// (the signal's). A null signal leaves the group as it is.
+PpaSerialGroupRecord *ppa_serial_add(HostContext *context, const SourceLocation &where, PpaSerialGroupRecord *group,
+                                     PpaSignal *signal);
 // The serial group with its name set.
 PpaSerialGroupRecord *ppa_serial_name(char *name, PpaSerialGroupRecord *group);
 PpaParallelGroupRecord *make_ppa_parallel_group(HostContext *context, char *name, ItemList *pins);

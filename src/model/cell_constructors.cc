@@ -22,8 +22,8 @@ void take_mode_entry(HostContext *context, ModeSpecRecord *entry, int32_t *code,
     mem_free(context, entry);
 }
 
-CellRecord *make_cell(HostContext *context, char *name, ItemList *items) {
-    return build_from_statements<CellRecord>(context, name, items, "Cell");
+CellRecord *make_cell(HostContext *context, const SourceLocation &where, char *name, ItemList *items) {
+    return build_from_statements<CellRecord>(context, where, name, items, "Cell");
 }
 
 CellModeRecord *make_cell_mode(HostContext *context, ModeSpecRecord *mode, char *select,

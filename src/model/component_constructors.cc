@@ -6,15 +6,15 @@ namespace {
 
 // The grammar hands a component only statements it holds: any other is a
 // fault of the library's own.
-bool refuse_statement(HostContext *context, const TaggedItem *) {
-    report_error(context, "Internal error in mkcomponent");
+bool refuse_statement(HostContext *context, const SourceLocation &where, const TaggedItem *) {
+    report_error(context, at(where), "Internal error in mkcomponent");
     return false;
 }
 
 }  // namespace
 
-ComponentRecord *make_component(HostContext *context, DescriptionRoot *root, char *name, const char *source_ref,
-                                ItemList *items) {
+ComponentRecord *make_component(HostContext *context, const SourceLocation &where, DescriptionRoot *root,
+                                char *name, const char *source_ref, ItemList *items) {
     // A component without statements (items null) is a valid, empty one.
-    return build_holder(context, root, name, source_ref, items, refuse_statement, release_component);
+    return build_holder(context, where, root, name, source_ref, items, refuse_statement, release_component);
 }

@@ -1,6 +1,7 @@
 // Component records: the constructors the grammar's actions call
 #pragma once
 
+#include "base/message_location.h"
 #include "oxel32.h"
 
 // Every constructor takes the context first and ownership of every text,
@@ -12,16 +13,14 @@ struct BusNamePair {
     char *name;
     ItemList *indices;  // IndexRecord
 };
-// Releases the pair with its name and indices; null is ignored.
-void release_bus_name(HostContext *context, BusNamePair *pair);
 
 // A component from its name, a copy of the borrowed source reference (may
 // be null) and its statements (model/statements.h; null: a component
 // without items), each routed into its field; pin families join `root`'s
 // list. A statement no component holds reports "Internal error in
-// mkcomponent" and nothing is built.
-ComponentRecord *make_component(HostContext *context, DescriptionRoot *root, char *name, const char *source_ref,
-                                ItemList *items);
+// mkcomponent", pointing at `where` (the section), and nothing is built.
+ComponentRecord *make_component(HostContext *context, const SourceLocation &where, DescriptionRoot *root,
+                                char *name, const char *source_ref, ItemList *items);
 
 // Pins and pin references.
 PinRecord *make_pin(HostContext *context, char *number, char *name, int32_t type, char *family);
@@ -46,9 +45,10 @@ PinRefRecord *make_pin_ref(HostContext *context, int32_t kind, char *name, ItemL
 CaptureRecord *make_capture(HostContext *context, char *value, ItemList *status);
 CaptureStatusRecord *make_capture_status(HostContext *context, char *value, char *description);
 // A register of one of the six register record types (identification and
-// usercode registers share theirs) from its name and statements.
+// usercode registers share theirs) from its name and statements; `where`
+// is its section, which its messages point at.
 template <typename Register>
-Register *make_register(HostContext *context, char *name, ItemList *items);
+Register *make_register(HostContext *context, const SourceLocation &where, char *name, ItemList *items);
 PreloadRecord *make_preload(HostContext *context, char *register_name, char *value);
 // The kind and mode entries are taken apart into the instruction's fields and
 // released.
@@ -60,7 +60,7 @@ ModeSpecRecord *make_mode_spec(HostContext *context, int32_t code, char *name);
 // A mode entry taken apart into a code field and a name field, its block
 // freed; a null entry leaves both fields as they are.
 void take_mode_entry(HostContext *context, ModeSpecRecord *entry, int32_t *code, char **name);
-CellRecord *make_cell(HostContext *context, char *name, ItemList *items);
+CellRecord *make_cell(HostContext *context, const SourceLocation &where, char *name, ItemList *items);
 // The mode entry is taken apart into the cell mode's fields and released
 // (null gives mode 0 without a name).
 CellModeRecord *make_cell_mode(HostContext *context, ModeSpecRecord *mode, char *select,

@@ -3,6 +3,11 @@
 
 #include "oxel32.h"
 
+// Whether a list holds at least one item in its array; false for none.
+inline bool list_holds_items(const ItemList *list) { return list && list->count >= 1 && list->items; }
+// The number of items in a list's array; 0 for none.
+inline int32_t list_count(const ItemList *list) { return list && list->items ? list->count : 0; }
+
 // A new list with room for grow_step items, holding `first` when it is not
 // null. On failure `first` is released as one block and null returned.
 ItemList *list_create(HostContext *context, void *first, int32_t grow_step);

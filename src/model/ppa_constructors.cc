@@ -100,7 +100,8 @@ PpaSignal *make_ppa_signal(HostContext *context, int32_t signal, ItemList *names
     return item;
 }
 
-PpaSerialGroupRecord *ppa_serial_add(HostContext *context, PpaSerialGroupRecord *group, PpaSignal *signal) {
+PpaSerialGroupRecord *ppa_serial_add(HostContext *context, const SourceLocation &where, PpaSerialGroupRecord *group,
+                                     PpaSignal *signal) {
     if (!signal)
         return group;
     if (!group) {
@@ -116,7 +117,7 @@ PpaSerialGroupRecord *ppa_serial_add(HostContext *context, PpaSerialGroupRecord 
         *list = names;
         names = nullptr;
     } else if (list) {
-        report_note(context, "Redefinition of %s list in PPA instruction", signal_name(signal->signal));
+        report_note(context, at(where), "Redefinition of %s list in PPA instruction", signal_name(signal->signal));
     }
     // The first list of a signal stays; a later one, or one of no TAP
     // signal, is dropped.

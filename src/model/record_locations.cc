@@ -27,8 +27,6 @@ uint32_t packed_place(int32_t file, int32_t line, int32_t column) {
            static_cast<uint32_t>(column) << kFileBits | static_cast<uint32_t>(file + 1);
 }
 
-record_locations g_locations;
-
 // Address first; of two places of one address, the later one last.
 bool comes_before(const RecordPlace &a, const RecordPlace &b) {
     if (a.record != b.record)
@@ -50,8 +48,7 @@ uint32_t path_hash(const char *path) {
 
 // The slot that holds the number of `path`, or the free one where it
 // belongs. The slots are twice the path room: never full.
-int32_t *path_slot(const char *path) {
-    const record_locations &table = g_locations;
+int32_t *path_slot(const record_locations &table, const char *path) {
     uint32_t mask = 2 * static_cast<uint32_t>(table.path_room) - 1;
     for (uint32_t i = path_hash(path) & mask;; i = (i + 1) & mask) {
         int32_t *slot = &table.path_slots[i];
@@ -61,8 +58,7 @@ int32_t *path_slot(const char *path) {
 }
 
 // Doubles the room for paths (or makes the first) and rebuilds their slots.
-bool grow_paths(HostContext *context) {
-    record_locations &table = g_locations;
+bool grow_paths(HostContext *context, record_locations &table) {
     int32_t room = table.path_room ? 2 * table.path_room : 4;
     auto *slots = static_cast<int32_t *>(mem_alloc(context, sizeof(int32_t) * 2 * room));
     if (!slots)
@@ -79,7 +75,7 @@ bool grow_paths(HostContext *context) {
     for (int32_t i = 0; i < 2 * room; i++)
         slots[i] = kNoPath;
     for (int32_t i = 0; i < table.path_count; i++)
-        *path_slot(table.paths[i]) = i;
+        *path_slot(table, table.paths[i]) = i;
     return true;
 }
 
@@ -87,8 +83,7 @@ bool grow_paths(HostContext *context) {
 // kNoPath for no path. False after a reported allocation failure. Each
 // include directive gives its file a path of its own: one text reaches here
 // under many addresses, so the lookup goes by the text, hashed.
-bool find_path(HostContext *context, const char *path, int32_t *number) {
-    record_locations &table = g_locations;
+bool find_path(HostContext *context, record_locations &table, const char *path, int32_t *number) {
     *number = kNoPath;
     if (!path)
         return true;
@@ -96,9 +91,9 @@ bool find_path(HostContext *context, const char *path, int32_t *number) {
         *number = table.last_path;
         return true;
     }
-    if (table.path_count == table.path_room && !grow_paths(context))
+    if (table.path_count == table.path_room && !grow_paths(context, table))
         return false;
-    int32_t *slot = path_slot(path);
+    int32_t *slot = path_slot(table, path);
     if (*slot == kNoPath) {
         char *copy = str_duplicate(context, path);
         if (!copy)
@@ -113,9 +108,9 @@ bool find_path(HostContext *context, const char *path, int32_t *number) {
 
 }  // namespace
 
-void start_locations_of_parse() {
-    g_locations.last_source = nullptr;
-    g_locations.last_path = kNoPath;
+void start_locations_of_parse(record_locations &table) {
+    table.last_source = nullptr;
+    table.last_path = kNoPath;
 }
 
 namespace {
@@ -136,12 +131,12 @@ bool make_room(HostContext *context, Entry **entries, uint32_t count, uint32_t *
 
 }  // namespace
 
-bool remember_location(HostContext *context, const void *record, const SourceLocation &where) {
-    record_locations &table = g_locations;
+bool remember_location(HostContext *context, record_locations &table, const void *record,
+                       const SourceLocation &where) {
     int32_t path;
     if (!record)
         return true;
-    if (!find_path(context, where.file, &path))
+    if (!find_path(context, table, where.file, &path))
         return false;
     uint32_t packed = packed_place(path, where.line, where.column);
     if ((packed == kWideWhere && !make_room(context, &table.wide, table.wide_count, &table.wide_room)) ||
@@ -154,8 +149,7 @@ bool remember_location(HostContext *context, const void *record, const SourceLoc
     return true;
 }
 
-SourceLocation location_of(const void *record) {
-    record_locations &table = g_locations;
+SourceLocation location_of(const record_locations &table, const void *record) {
     if (!record || table.count == 0)
         return kNowhere;
     RecordPlace *first = table.places, *last = table.places + table.count;
@@ -184,8 +178,19 @@ SourceLocation location_of(const void *record) {
     return SourceLocation{table.paths[file], line, column};
 }
 
-void release_record_locations(HostContext *context) {
-    record_locations &table = g_locations;
+namespace {
+
+SourceLocation find_record_place(const void *table, const void *record) {
+    return table ? location_of(*static_cast<const record_locations *>(table), record) : kNowhere;
+}
+
+}  // namespace
+
+MessagePlace place_of_record(const record_locations *table, const void *record) {
+    return {kNowhere, table, record, find_record_place};
+}
+
+void release_record_locations(HostContext *context, record_locations &table) {
     for (int32_t i = 0; i < table.path_count; i++)
         mem_free(context, table.paths[i]);
     mem_free(context, table.paths);
@@ -193,5 +198,5 @@ void release_record_locations(HostContext *context) {
     mem_free(context, table.places);
     mem_free(context, table.wide);
     table = record_locations{};
-    start_locations_of_parse();
+    start_locations_of_parse(table);
 }

@@ -32,7 +32,9 @@ struct record_locations {
     RecordPlace *places;
     uint32_t count;
     uint32_t room;
-    uint32_t sorted;          // the places sorted so far, from the first
+    // The places sorted so far, from the first: a lookup sorts them, which
+    // changes their order and not what the table holds.
+    mutable uint32_t sorted;
     WidePlace *wide;          // in order
     uint32_t wide_count;
     uint32_t wide_room;
@@ -48,14 +50,18 @@ struct record_locations {
 };
 
 // A new parse begins: paths met from now on are the lexer's new ones.
-void start_locations_of_parse();
+void start_locations_of_parse(record_locations &table);
 // Remembers that `record` was written at `where`, whose path must keep its
 // text at its address until the next parse begins. A record remembered again
 // (a new record where a released one lay) takes its new place. False after
 // a reported allocation failure: the record is then not remembered.
-bool remember_location(HostContext *context, const void *record, const SourceLocation &where);
+bool remember_location(HostContext *context, record_locations &table, const void *record,
+                       const SourceLocation &where);
 // Where `record` was written, its path owned by the table; nowhere for a
-// record not remembered.
-SourceLocation location_of(const void *record);
+// record not remembered, and for null.
+SourceLocation location_of(const record_locations &table, const void *record);
+// A message about `record`: it points where the record was written, looked
+// up only when such a message is delivered. A null table knows no place.
+MessagePlace place_of_record(const record_locations *table, const void *record);
 // Releases the table and its paths (the description's release does).
-void release_record_locations(HostContext *context);
+void release_record_locations(HostContext *context, record_locations &table);

@@ -18,16 +18,19 @@ template <> constexpr RegisterKind kLabelKind<DataRegisterRecord> = KIND_DATA_RE
 
 // What a register does not take is reported with its kind's label.
 template <typename Register>
-Register *make_register(HostContext *context, char *name, ItemList *items) {
-    return build_from_statements<Register>(context, name, items, register_kind(kLabelKind<Register>)->label);
+Register *make_register(HostContext *context, const SourceLocation &where, char *name, ItemList *items) {
+    return build_from_statements<Register>(context, where, name, items, register_kind(kLabelKind<Register>)->label);
 }
 
-template InstructionRegisterRecord *make_register(HostContext *, char *, ItemList *);
-template BoundaryScanRegisterRecord *make_register(HostContext *, char *, ItemList *);
-template BypassRegisterRecord *make_register(HostContext *, char *, ItemList *);
-template IdRegisterRecord *make_register(HostContext *, char *, ItemList *);
-template BistRegisterRecord *make_register(HostContext *, char *, ItemList *);
-template DataRegisterRecord *make_register(HostContext *, char *, ItemList *);
+#define MAKE_REGISTER_OF(Register) \
+    template Register *make_register(HostContext *, const SourceLocation &, char *, ItemList *);
+MAKE_REGISTER_OF(InstructionRegisterRecord)
+MAKE_REGISTER_OF(BoundaryScanRegisterRecord)
+MAKE_REGISTER_OF(BypassRegisterRecord)
+MAKE_REGISTER_OF(IdRegisterRecord)
+MAKE_REGISTER_OF(BistRegisterRecord)
+MAKE_REGISTER_OF(DataRegisterRecord)
+#undef MAKE_REGISTER_OF
 
 CaptureRecord *make_capture(HostContext *context, char *value, ItemList *status) {
     CaptureRecord *capture = new_record<CaptureRecord>(context);

@@ -22,6 +22,3 @@ inline RegisterFields register_fields(BoundaryScanRegisterRecord *reg) {
     return {&reg->name, &reg->purpose, &reg->length, nullptr, nullptr};
 }
 
-// Releases what the shared fields hold (the record block stays).
-void release_register_fields(HostContext *context, const RegisterFields &fields);
-

@@ -7,10 +7,6 @@
 #include "model/item_list.h"
 #include "oxel32.h"
 
-// Releases the whole description and the program name; the four roots are
-// null afterwards. A null context releases nothing.
-void release_description(HostContext *context);
-
 // Each routine releases its record and everything the record owns; a null
 // record is ignored.
 void release_header(HostContext *context, HeaderRecord *header);
@@ -51,13 +47,21 @@ void release_id_register(HostContext *context, IdRegisterRecord *reg);
 void release_bist_register(HostContext *context, BistRegisterRecord *reg);
 void release_preload(HostContext *context, PreloadRecord *preload);
 void release_data_register(HostContext *context, DataRegisterRecord *reg);
+// The transient pair a bus name yields, with its name and indices.
+struct BusNamePair;
+void release_bus_name(HostContext *context, BusNamePair *pair);
+// What the shared fields of a register hold (the record block stays).
+struct RegisterFields;
+void release_register_fields(HostContext *context, const RegisterFields &fields);
 
 // Board, technology and test records, and the transient values that carry
 // them through the grammar. A netlist is a list of NetRecord; a PPA
 // assignment holds one group.
 struct PpaAssignment;
 struct PpaSignal;
+struct TapMap;
 void release_board_chain(HostContext *context, BoardChainRecord *chain);
+void release_tap_map(HostContext *context, TapMap *tap_map);
 void release_part_chain(HostContext *context, PartChainRecord *part);
 void release_netlist(HostContext *context, ItemList *nets);
 void release_net(HostContext *context, NetRecord *net);

@@ -97,12 +97,6 @@ Routed route_statement(HostContext *context, Holder *holder, DescriptionRoot *ro
     return Routed::not_taken;
 }
 
-// A statement the record does not take: reported, then left in the
-// statement list to be released with it.
-inline void report_illegal_statement(HostContext *context, const TaggedItem *statement, const char *label,
-                                     const char *name) {
-    report_error(context, "Illegal statement (Type %d) in %s %s", statement->tag, label, show_text(name));
-}
 
 inline TaggedItem *statement_at(ItemList *statements, int32_t i) {
     return static_cast<TaggedItem *>(statements->items[i]);
@@ -112,10 +106,12 @@ inline int32_t statement_count(const ItemList *statements) { return statements ?
 
 // A register or a cell, built from its name and its statements in order: a
 // repeated statement replaces the earlier one, and a statement the record
-// does not take is reported with `label`. The statements are released
-// afterwards; on failure the name and the statements are released.
+// does not take is reported with `label`, pointing at `where` (the section),
+// then left in the list. The statements are released afterwards; on failure
+// the name and the statements are released.
 template <typename Record>
-Record *build_from_statements(HostContext *context, char *name, ItemList *items, const char *label) {
+Record *build_from_statements(HostContext *context, const SourceLocation &where, char *name, ItemList *items,
+                              const char *label) {
     Record *record = new_record<Record>(context);
     if (!record) {
         mem_free(context, name);
@@ -126,7 +122,8 @@ Record *build_from_statements(HostContext *context, char *name, ItemList *items,
     for (int32_t i = 0; i < statement_count(items); i++) {
         TaggedItem *statement = statement_at(items, i);
         if (route_statement(context, record, nullptr, statement) == Routed::not_taken)
-            report_illegal_statement(context, statement, label, name);
+            report_error(context, at(where), "Illegal statement (Type %d) in %s %s", statement->tag, label,
+                         show_text(name));
     }
     release_statements(context, items);
     return record;
@@ -134,13 +131,15 @@ Record *build_from_statements(HostContext *context, char *name, ItemList *items,
 
 // A board or a component: its name, a copy of the borrowed source reference
 // (may be null) and its statements, each routed in order (`not_taken` says
-// what one it does not hold does to it). A routed value leaves its statement
-// whether routing succeeds or not (a failed append has released it already).
-// The statements are released afterwards; on failure the record goes too
-// and the result is null.
+// what one it does not hold does to it; its messages point at `where`, the
+// section). A routed value leaves its statement whether routing succeeds or
+// not (a failed append has released it already). The statements are
+// released afterwards; on failure the record goes too and the result is
+// null.
 template <typename Holder>
-Holder *build_holder(HostContext *context, DescriptionRoot *root, char *name, const char *source_ref,
-                     ItemList *items, bool (*not_taken)(HostContext *, const TaggedItem *),
+Holder *build_holder(HostContext *context, const SourceLocation &where, DescriptionRoot *root, char *name,
+                     const char *source_ref, ItemList *items,
+                     bool (*not_taken)(HostContext *, const SourceLocation &, const TaggedItem *),
                      void (*release_holder)(HostContext *, Holder *)) {
     Holder *holder = new_record<Holder>(context);
     if (!holder) {
@@ -155,7 +154,7 @@ Holder *build_holder(HostContext *context, DescriptionRoot *root, char *name, co
         if (!statement)
             continue;
         Routed routed = route_statement(context, holder, root, statement);
-        built = routed == Routed::taken || (routed == Routed::not_taken && not_taken(context, statement));
+        built = routed == Routed::taken || (routed == Routed::not_taken && not_taken(context, where, statement));
     }
     release_statements(context, items);
     if (built)

@@ -1,7 +1,6 @@
 // Component queries: the component cursor
 #include <strings.h>
 
-#include "model/description.h"
 #include "model/item_list.h"
 #include "model/release.h"
 #include "query/attributes.h"
@@ -22,12 +21,12 @@ bool named(const ComponentRecord *component, const char *name) {
 extern "C" {
 
 OXEL_API int32_t oxel_nr_components(void) {
-    const ItemList *components = description_root()->components;
+    const ItemList *components = g_cursors.root ? g_cursors.root->components : nullptr;
     return components ? components->count : 0;
 }
 
 OXEL_API int32_t oxel_get_first_component(void) {
-    const ItemList *components = description_root()->components;
+    const ItemList *components = g_cursors.root ? g_cursors.root->components : nullptr;
     if (!components || components->count < 1)
         return 0;
     make_component_current(1, component_at(components, 1));
@@ -35,7 +34,7 @@ OXEL_API int32_t oxel_get_first_component(void) {
 }
 
 OXEL_API int32_t oxel_get_next_component(void) {
-    const ItemList *components = description_root()->components;
+    const ItemList *components = g_cursors.root ? g_cursors.root->components : nullptr;
     int32_t position = g_cursors.component.position;
     if (!components || position >= components->count)
         return 0;
@@ -64,7 +63,7 @@ OXEL_API int32_t oxel_open_component(HostContext *, const char *name) {
 
 OXEL_API int32_t oxel_delete_current_component(HostContext *context) {
     ComponentRecord *component = current_component();
-    ItemList *components = description_root()->components;
+    ItemList *components = g_cursors.root ? g_cursors.root->components : nullptr;
     if (!component)
         return 0;
     int32_t position = g_cursors.component.position;

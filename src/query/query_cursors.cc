@@ -1,7 +1,6 @@
 // Component queries: the module-wide cursors and their reset
 #include "query/query_cursors.h"
 
-#include "model/description.h"
 
 query_cursors g_cursors;
 
@@ -17,13 +16,14 @@ Record *first_item(ItemList *list) {
 
 }  // namespace
 
-void reset_query_cursors() {
+void reset_query_cursors(DescriptionRoot *root) {
     release_chain_position_index();
     g_cursors = query_cursors{};
+    g_cursors.root = root;
 }
 
 ComponentRecord *current_component() {
-    const ItemList *components = description_root()->components;
+    const ItemList *components = g_cursors.root ? g_cursors.root->components : nullptr;
     int32_t position = g_cursors.component.position;
     ComponentRecord *component = g_cursors.component.record;
     if (!component || !components || position < 1 || position > components->count ||
@@ -39,7 +39,7 @@ void make_component_current(int32_t position, ComponentRecord *component) {
 
 void reset_component_cursors() {
     list_cursor<ComponentRecord> component = g_cursors.component;
-    reset_query_cursors();
+    reset_query_cursors(g_cursors.root);
     g_cursors.component = component;
     ComponentRecord *current = current_component();
     if (!current)

@@ -26,6 +26,7 @@ struct list_cursor {
 // The views are the library's own records: pointers to them stay valid,
 // and show whatever the last query that refilled them put there.
 struct query_cursors {
+    DescriptionRoot *root;                           // the description asked about
     list_cursor<ComponentRecord> component;
     list_cursor<void> registers[kRegisterKindCount]; // by RegisterKind - 1
     ItemList *pin_list;                              // the first pin list
@@ -44,8 +45,9 @@ struct query_cursors {
 
 extern query_cursors g_cursors;
 
-// Back to no current component at all; the position index is released.
-void reset_query_cursors();
+// Back to no current component at all, over the description whose roots
+// are `root`; the position index is released.
+void reset_query_cursors(DescriptionRoot *root);
 
 // The current component, or null. A component counts as current only while
 // the description still holds it at the cursor's position, so that the

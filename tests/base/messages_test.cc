@@ -5,18 +5,27 @@
 // A message passes from its level on, as its kind with its level and the fixed words; only errors and
 // warnings that pass are counted, the memory error always.
 TEST(HostMessages, EachReporterPassesFromItsLevelOnAndOnlyWhatPassesIsCounted) {
+    using Reporter = int32_t (*)(HostContext *, const char *, int32_t);
     const struct {
-        int32_t (*report)(HostContext *, const char *, ...);
+        Reporter report;
         int32_t kind, level;
-    } reporters[] = {{report_error, OXEL_KIND_ERROR, 1}, {report_warning, OXEL_KIND_WARNING, 2},
-                     {report_note, OXEL_KIND_NOTE, 3}, {report_progress, OXEL_KIND_PROGRESS, 4},
-                     {report_status, OXEL_KIND_STATUS, 4}};
+    } reporters[] = {
+        {[](HostContext *c, const char *m, int32_t k) { return report_error(c, kNoPlace, "%s%d", m, k); },
+         OXEL_KIND_ERROR, 1},
+        {[](HostContext *c, const char *m, int32_t k) { return report_warning(c, kNoPlace, "%s%d", m, k); },
+         OXEL_KIND_WARNING, 2},
+        {[](HostContext *c, const char *m, int32_t k) { return report_note(c, kNoPlace, "%s%d", m, k); },
+         OXEL_KIND_NOTE, 3},
+        {[](HostContext *c, const char *m, int32_t k) { return report_progress(c, "%s%d", m, k); },
+         OXEL_KIND_PROGRESS, 4},
+        {[](HostContext *c, const char *m, int32_t k) { return report_status(c, "%s%d", m, k); },
+         OXEL_KIND_STATUS, 4}};
     for (int32_t level = 0; level <= 4; level++) {
         Recorder host(level);
         for (const auto &r : reporters) {
             SCOPED_TRACE(row(level, r.kind));
             const size_t before = host.messages.size();
-            EXPECT_EQ(r.report(host.host(), "%s%d", "m", r.kind), level >= r.level ? 1 : 0);
+            EXPECT_EQ(r.report(host.host(), "m", r.kind), level >= r.level ? 1 : 0);
             ASSERT_EQ(host.messages.size(), before + (level >= r.level));
             if (level >= r.level) {
                 const RecordedMessage &m = host.messages.back();
@@ -38,26 +47,26 @@ TEST(HostMessages, EachReporterPassesFromItsLevelOnAndOnlyWhatPassesIsCounted) {
 TEST(HostMessages, LongTextsAreCutAt1023CharactersAndASourceErrorNamesItsLine) {
     Recorder host, quiet(0);
     const std::string long_text(3000, 'y'), head = "syntax error >> line 12\n" + std::string(12, ' ');
-    report_error(host.host(), "%s", long_text.c_str());
-    EXPECT_EQ(report_source_error(host.host(), 7, "Illegal directive #%s - Ignoring", "x%d"), 1);
-    report_source_error(host.host(), 12, "%s", long_text.c_str());
+    report_error(host.host(), kNoPlace, "%s", long_text.c_str());
+    EXPECT_EQ(report_source_error(host.host(), kNoPlace, 7, "Illegal directive #%s - Ignoring", "x%d"), 1);
+    report_source_error(host.host(), kNoPlace, 12, "%s", long_text.c_str());
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
               (Texts{std::string(1023, 'y'),
                      "syntax error >> line 7\n            Illegal directive #x%d - Ignoring",
                      head + std::string(1023 - head.size(), 'y')}));
     EXPECT_EQ(host.counters.errors, 3);
-    EXPECT_EQ(report_source_error(quiet.host(), 1, "Ignoring #include directive"), 0);
+    EXPECT_EQ(report_source_error(quiet.host(), kNoPlace, 1, "Ignoring #include directive"), 0);
     EXPECT_EQ(quiet.dump() + shown(quiet.counters.errors), "0");
 }
 
 TEST(HostMessages, CountingNeedsNoCallbackAndDeliveringNoCounters) {
     Recorder silent, uncounted;
     silent.context.callback = nullptr;
-    EXPECT_EQ(report_error(silent.host(), "e"), 1);
+    EXPECT_EQ(report_error(silent.host(), kNoPlace, "e"), 1);
     EXPECT_EQ(silent.counters.errors, 1);
     uncounted.context.counters = nullptr;
-    report_error(uncounted.host(), "e");
-    report_warning(uncounted.host(), "w");
+    report_error(uncounted.host(), kNoPlace, "e");
+    report_warning(uncounted.host(), kNoPlace, "w");
     set_error_count(uncounted.host(), 5);  // harmless
     EXPECT_EQ(row(uncounted.messages.size(), get_error_count(uncounted.host()),
                   get_warning_count(uncounted.host())),

@@ -7,7 +7,6 @@
 
 #include "base/memory.h"
 #include "check/chain_checks.h"
-#include "check/check_state.h"
 #include "check/check_support.h"
 #include "check/name_table.h"
 
@@ -173,15 +172,17 @@ TEST_F(ChainChecks, APositionThatCannotBeRememberedCountsAsRepeated) {
     ComponentRecord component{};
     component.boundary_scan_registers = &register_list;
     host.clear();
-    g_check.cell_names = name_table_create(host.host());
-    ASSERT_TRUE(name_table_enter(host.host(), g_check.cell_names, cell_name, &cell));
+    DeviceTables tables{};
+    tables.cell_names = name_table_create(host.host());
+    ASSERT_TRUE(name_table_enter(host.host(), tables.cell_names, cell_name, &cell));
     memory_fail_at(1);
-    EXPECT_EQ(check_boundary_scan_registers(host.host(), &component), kError);
+    EXPECT_EQ(check_boundary_scan_registers(Subject{host.host(), nullptr, &component}, tables, &component, false),
+              kError);
     memory_fail_at(0);
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
               (Texts{"Memory allocation error",
                      "Chain position 0 multiple defined in BoundaryScan register \"BSR\""}));
-    release_check_state(host.host());
+    free_device_tables(host.host(), tables);
 }
 
 // Settling walks the earlier elements nearest first through an index of

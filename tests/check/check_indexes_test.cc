@@ -5,18 +5,20 @@
 #include <vector>
 
 #include "base/memory.h"
-#include "check/check_state.h"
+#include "check/bus_index_set.h"
+#include "check/name_table.h"
 #include "support/recorder.h"
 
 namespace {
 
-// A host whose check state, and any failure still armed, go with it.
+// A host whose bus index set, and any failure still armed, go with it.
 struct CheckRun {
     ~CheckRun() {
         memory_fail_at(0);
-        release_check_state(host.host());
+        bus_index_empty(host.host(), set);
     }
     Recorder host;
+    BusIndexSet set{};
 };
 
 }  // namespace
@@ -55,17 +57,18 @@ TEST(CheckIndexes, TheBusIndexSetKeepsExpectedAndOtherValuesApart) {
     CheckRun run;
     Recorder &host = run.host;
     using enum BusIndexOutcome;
-    bus_index_expect(100);
+    BusIndexSet &set = run.set;
+    bus_index_expect(set, 100);
     memory_fail_at(1);
-    EXPECT_EQ(bus_index_add(host.host(), 0).outcome, kFailed);
+    EXPECT_EQ(bus_index_add(host.host(), set, 0).outcome, kFailed);
     memory_fail_at(0);
     const std::pair<int32_t, BusIndexOutcome> rows[] = {
         {0, kAdded},   {99, kAdded},   {100, kAdded},   {-1, kAdded}, {0, kPresent},
         {99, kPresent}, {100, kPresent}, {-1, kPresent}, {63, kAdded}, {64, kAdded}};
     for (const auto &[value, outcome] : rows)
-        EXPECT_EQ(bus_index_add(host.host(), value).outcome, outcome) << value;
-    bus_index_empty(host.host());
-    EXPECT_EQ(bus_index_add(host.host(), 0).outcome, kAdded);
-    EXPECT_EQ(bus_index_add(host.host(), 0).outcome, kPresent);
+        EXPECT_EQ(bus_index_add(host.host(), set, value).outcome, outcome) << value;
+    bus_index_empty(host.host(), set);
+    EXPECT_EQ(bus_index_add(host.host(), set, 0).outcome, kAdded);
+    EXPECT_EQ(bus_index_add(host.host(), set, 0).outcome, kPresent);
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR), std::vector<std::string>{"Memory allocation error"});
 }

@@ -128,9 +128,12 @@ TEST_F(DataRegisterChecks, AbsentEntriesAndNamesAreReported) {
     c.bypass_registers = c.identification_registers = c.usercode_registers = &one;
     c.bist_registers = c.data_registers = &one;
     host.clear();
-    HostContext *h = host.host();
-    EXPECT_EQ(check_bypass_registers(h, &c) | check_identification_registers(h, &c), kClean);
-    EXPECT_EQ(check_usercode_registers(h, &c) | check_bist_registers(h, &c) | check_data_registers(h, &c),
+    const Subject h{host.host(), nullptr, &c};
+    RegisterNames names{};
+    DeviceTables tables{};
+    const ComponentChecks checks{&c, names, tables, false};
+    EXPECT_EQ(check_bypass_registers(h, checks) | check_identification_registers(h, checks), kClean);
+    EXPECT_EQ(check_usercode_registers(h, checks) | check_bist_registers(h, checks) | check_data_registers(h, checks),
               kError);
     EXPECT_EQ(received(), (Texts{"E:Missing Usercode register in register list",
                                  "E:Missing BIST register in register list",
@@ -139,7 +142,8 @@ TEST_F(DataRegisterChecks, AbsentEntriesAndNamesAreReported) {
     DataRegisterRecord nameless{nullptr, capture, 2, capture, nullptr, 0, nullptr, nullptr};
     entry[0] = &nameless;
     host.clear();
-    EXPECT_EQ(check_data_registers(h, &c), kError);
+    EXPECT_EQ(check_data_registers(h, checks), kError);
     EXPECT_EQ(received(), (Texts{"E:Missing name in Data register", "E:No register name"}));
     EXPECT_STREQ(capture, "01");
+    release_register_names(host.host(), names);
 }

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "base/memory.h"
-#include "check/check_state.h"
+#include "check/bus_index_set.h"
+#include "check/counted_name_list.h"
 #include "check/device_name_registry.h"
 #include "model/item_list.h"
 #include "support/recorder.h"
@@ -16,10 +17,7 @@ namespace {
 
 class NameStores : public ::testing::Test {
 protected:
-    void TearDown() override {
-        memory_fail_at(0);
-        release_check_state(host.host());
-    }
+    void TearDown() override { memory_fail_at(0); }
     Recorder host;
 };
 
@@ -92,22 +90,24 @@ TEST_F(NameStores, ALargeTableKeepsEveryNameAndSurvivesFailedEntries) {
 
 TEST_F(NameStores, TheBusIndexSetTellsAddedAndPresentApartAndGrows) {
     using enum BusIndexOutcome;
+    BusIndexSet set{};
     const std::pair<int32_t, BusIndexOutcome> rows[] = {{5, kAdded}, {5, kPresent}, {2, kAdded}, {2, kPresent}};
     for (const auto &[value, outcome] : rows) {
-        BusIndexResult result = bus_index_add(host.host(), value);
+        BusIndexResult result = bus_index_add(host.host(), set, value);
         EXPECT_EQ(result.outcome, outcome) << value;
         EXPECT_EQ(result.value, value);
     }
     // The set grows as it fills: every member stays, the extremes too.
     for (int32_t value : {INT32_MIN, INT32_MAX, -1, 0})
-        EXPECT_EQ(bus_index_add(host.host(), value).outcome, kAdded) << value;
+        EXPECT_EQ(bus_index_add(host.host(), set, value).outcome, kAdded) << value;
     for (int32_t value = 100; value < 1100; value++)
-        ASSERT_EQ(bus_index_add(host.host(), value).outcome, kAdded) << value;
+        ASSERT_EQ(bus_index_add(host.host(), set, value).outcome, kAdded) << value;
     for (int32_t value : {INT32_MIN, INT32_MAX, -1, 0, 2, 5, 100, 1099})
-        EXPECT_EQ(bus_index_add(host.host(), value).outcome, kPresent) << value;
-    EXPECT_EQ(bus_index_add(host.host(), 1100).outcome, kAdded);
-    bus_index_empty(host.host());
-    EXPECT_EQ(bus_index_add(host.host(), 5).outcome, kAdded);
+        EXPECT_EQ(bus_index_add(host.host(), set, value).outcome, kPresent) << value;
+    EXPECT_EQ(bus_index_add(host.host(), set, 1100).outcome, kAdded);
+    bus_index_empty(host.host(), set);
+    EXPECT_EQ(bus_index_add(host.host(), set, 5).outcome, kAdded);
+    bus_index_empty(host.host(), set);
 }
 
 TEST_F(NameStores, TheCountedNameListKeepsItsFirstEntryInPlace) {
@@ -131,16 +131,24 @@ TEST_F(NameStores, TheCountedNameListKeepsItsFirstEntryInPlace) {
 }
 
 TEST_F(NameStores, TheDeviceNameRegistryFindsNamesDefinedTwice) {
-    const std::pair<const char *, int32_t> calls[] = {
-        {"U1", kRegistryAdd},   {"U1", kRegistryStart}, {"U1", kRegistryAdd},     {"u1", kRegistryAdd},
-        {nullptr, kRegistryAdd}, {"U2", kRegistryStart}, {"U1", kRegistryAdd},    {nullptr, kRegistryRelease},
-        {"U1", kRegistryAdd},
+    // A walk's first device starts the registry afresh; "released" frees it, as a walk does at its end.
+    const std::pair<const char *, bool> calls[] = {
+        {"U1", false},   {"U1", true}, {"U1", false}, {"u1", false},
+        {nullptr, false}, {"U2", true}, {"U1", false}, {"released", false}, {"U1", false},
     };
     // Only the third call finds its name: a start begins a new registry.
+    NameTable *registry = nullptr;
     std::vector<int32_t> results;
-    for (const auto &[name, mode] : calls)
-        results.push_back(register_device_name(host.host(), name, mode));
-    EXPECT_EQ(results, (std::vector<int32_t>{1, 1, 0, 1, 1, 1, 1, 1, 1}));
+    for (const auto &[name, first] : calls) {
+        if (name && std::string(name) == "released") {
+            name_table_free(host.host(), registry);
+            registry = nullptr;
+            continue;
+        }
+        results.push_back(register_device_name(host.host(), registry, name, first));
+    }
+    EXPECT_EQ(results, (std::vector<int32_t>{1, 1, 0, 1, 1, 1, 1, 1}));
     memory_fail_at(1);
-    EXPECT_EQ(register_device_name(host.host(), "U1", kRegistryStart), kRegistryFailed);
+    EXPECT_EQ(register_device_name(host.host(), registry, "U1", true), kRegistryFailed);
+    name_table_free(host.host(), registry);
 }

@@ -25,7 +25,7 @@ TEST(GlobalPerformance, ReportsEachMissingFieldAndNamesANamelessRecordNoname) {
     for (Case &c : cases) {
         ItemList list{1, 1, &c.record};
         Recorder host;
-        EXPECT_EQ(check_global_performances(host.host(), &list), c.mask);
+        EXPECT_EQ(check_global_families(Subject{host.host(), nullptr, nullptr}, &list), c.mask);
         EXPECT_EQ(host.texts(OXEL_KIND_ERROR), c.errors);
         EXPECT_EQ(host.texts(OXEL_KIND_WARNING), c.warnings);
     }
@@ -38,11 +38,11 @@ TEST(Logs, EachEmptyLogYieldsFourWarningsInRecordOrder) {
     ItemList changes{2, 1, items};
     HeaderRecord header{&creation, &changes};
     Recorder host;
-    EXPECT_EQ(check_logs(host.host(), &header), kWarning);
+    EXPECT_EQ(check_logs(Subject{host.host(), nullptr, nullptr}, &header), kWarning);
     EXPECT_EQ(host.texts(OXEL_KIND_WARNING),
               (Texts{"Log without date", "Log without Creator/Editor", "Log without Tool name",
                      "Log without Reason description", "Log without date", "Log without Creator/Editor",
                      "Log without Tool name", "Log without Reason description"}));
     HeaderRecord bare{nullptr, nullptr};
-    EXPECT_EQ(check_logs(host.host(), &bare) | check_logs(host.host(), nullptr), kClean);
+    EXPECT_EQ(check_logs(Subject{host.host(), nullptr, nullptr}, &bare) | check_logs(Subject{host.host(), nullptr, nullptr}, nullptr), kClean);
 }

@@ -1,5 +1,4 @@
 // Pin list and pin family checks through OxelCheck: pins, buses, controller pins and families
-#include "check/check_state.h"
 #include "check/check_support.h"
 #include "check/pin_list_checks.h"
 
@@ -112,7 +111,9 @@ TEST_F(PinListChecks, AbsentFamiliesAndEmptyPinLists) {
     void *family_items[] = {nullptr, &nameless, &named, &named};
     ItemList families{4, 4, family_items};
     host.clear();
-    EXPECT_EQ(register_pin_families(host.host(), &families), kError);
+    NameLists names{};
+    const Subject nowhere{host.host(), nullptr, nullptr};
+    EXPECT_EQ(register_pin_families(nowhere, names, &families), kError);
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR), (Texts{"Missing pin family in familylist", "Pinfamily name undefined",
                                                   "Pinfamily \"F\" is multiple defined"}));
 
@@ -120,8 +121,8 @@ TEST_F(PinListChecks, AbsentFamiliesAndEmptyPinLists) {
     void *list_items[] = {&empty, nullptr};
     ItemList pin_lists{2, 2, list_items};
     host.clear();
-    EXPECT_EQ(check_pin_lists(host.host(), &pin_lists, nullptr), kError);
+    DeviceTables tables{};
+    EXPECT_EQ(check_pin_lists(nowhere, DeviceChecks{tables, names, nullptr}, &pin_lists, nullptr, false), kError);
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR), (Texts{"Missing pinlist in pinlists", "Missing pinlist in pinlists"}));
-    EXPECT_EQ(g_check.pin_list_counter, 2);
-    release_check_state(host.host());
+    free_name_lists(host.host(), names);
 }

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "base/memory.h"
-#include "check/check_state.h"
 #include "check/device_tables.h"
 #include "check/pin_reference.h"
 #include "support/recorder.h"
@@ -35,12 +34,12 @@ struct Indices {
 class PinReference : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(create_device_tables(host.host()), kClean);
+        ASSERT_EQ(create_device_tables(host.host(), tables), kClean);
         for (PinRecord *pin : {&d, &b, &n, &p})
-            name_table_enter(host.host(), g_check.pin_names, pin->name, pin);
-        name_table_enter(host.host(), g_check.pin_numbers, "12", &p);
+            name_table_enter(host.host(), tables.pin_names, pin->name, pin);
+        name_table_enter(host.host(), tables.pin_numbers, "12", &p);
     }
-    void TearDown() override { release_check_state(host.host()); }
+    void TearDown() override { free_device_tables(host.host(), tables); }
 
     // The code and the reason of a reference; a kind-2 reference selects
     // the given indices (none: no list at all).
@@ -52,11 +51,12 @@ protected:
                                                         : reinterpret_cast<intptr_t>(&wanted.list);
         PinRefRecord reference{kind, const_cast<char *>(name), selector};
         const char *reason = nullptr;
-        int32_t code = resolve_pin_reference(host.host(), &reference, &reason);
+        int32_t code = resolve_pin_reference(tables, &reference, &reason);
         return std::to_string(code) + (reason ? std::string(" ") + reason : "");
     }
 
     Recorder host;
+    DeviceTables tables{};
     Indices d_indices{{range(0, 7)}}, b_indices{{number(0), number(1), number(2)}};
     PinNumberingRecord d_numbering{nullptr, nullptr, &d_indices.list};
     PinNumberingRecord b_numbering{nullptr, nullptr, &b_indices.list};

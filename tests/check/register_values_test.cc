@@ -36,14 +36,14 @@ TEST(CheckValue, MeasuresEachClassAgainstTheRegisterLength) {
     };
     for (const auto &[literal, length, bits] : cases) {
         Recorder host;
-        Severity result = check_value(host.host(), length, "R", literal, kCaptureValue);
+        Severity result = check_value(Subject{host.host(), nullptr, nullptr}, length, "R", literal, kCaptureValue);
         EXPECT_EQ(result, bits >= 0 ? kError : kClean) << literal;
         EXPECT_EQ(host.texts(OXEL_KIND_ERROR), bits >= 0 ? Texts{capture_length(length, bits)} : Texts{})
             << literal;
     }
     Recorder host;
     memory_fail_at(1);
-    EXPECT_EQ(check_value(host.host(), 200, "R", "200000000000000000000000000000", kCaptureValue), kError);
+    EXPECT_EQ(check_value(Subject{host.host(), nullptr, nullptr}, 200, "R", "200000000000000000000000000000", kCaptureValue), kError);
     memory_fail_at(0);
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{"Memory allocation error"});
 }
@@ -64,12 +64,12 @@ TEST(CheckValue, WordsEveryMessageByKindAndLiteralLength) {
     };
     for (const auto &[literal, length, kind, expected] : cases) {
         Recorder host;
-        EXPECT_EQ(check_value(host.host(), length, "R", literal.c_str(), kind), kError);
+        EXPECT_EQ(check_value(Subject{host.host(), nullptr, nullptr}, length, "R", literal.c_str(), kind), kError);
         EXPECT_EQ(host.texts(OXEL_KIND_ERROR), expected) << literal;
     }
     Recorder host;
-    EXPECT_EQ(check_value(host.host(), 4, nullptr, "0101", kCaptureValue) |
-                  check_value(host.host(), 4, "R", nullptr, kCaptureValue), kError);
+    EXPECT_EQ(check_value(Subject{host.host(), nullptr, nullptr}, 4, nullptr, "0101", kCaptureValue) |
+                  check_value(Subject{host.host(), nullptr, nullptr}, 4, "R", nullptr, kCaptureValue), kError);
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR), (Texts{"No register name", "No register name"}));
 }
 
@@ -80,7 +80,7 @@ TEST(CaptureStatusList, CleansEachValueOfWhiteSpaceAndAsksForValuesAndDescriptio
     void *items[] = {&fine, &undescribed, &valueless, nullptr};
     ItemList statuses{4, 1, items};
     Recorder host;
-    EXPECT_EQ(check_capture_status_list(host.host(), "BIST", "R", &statuses, 4), kError);
+    EXPECT_EQ(check_capture_status_list(Subject{host.host(), nullptr, nullptr}, "BIST", "R", &statuses, 4), kError);
     EXPECT_STREQ(spaced, "0101");
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
               (Texts{"Capture status length in \"R\" not equal to register length (4 vs 3)",
@@ -89,5 +89,5 @@ TEST(CaptureStatusList, CleansEachValueOfWhiteSpaceAndAsksForValuesAndDescriptio
                      "Capture status value nr 3 is null in BIST register \"R\"",
                      "Capture status description 3 is null in BIST register \"R\""}));
     statuses.count = 0;
-    EXPECT_EQ(check_capture_status_list(host.host(), "Data", "R", &statuses, 4), kClean);
+    EXPECT_EQ(check_capture_status_list(Subject{host.host(), nullptr, nullptr}, "Data", "R", &statuses, 4), kClean);
 }

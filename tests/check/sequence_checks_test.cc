@@ -1,7 +1,6 @@
 // Test sequence checks: VRAK instructions, PPA groups and their pins
 #include <utility>
 
-#include "check/check_state.h"
 #include "check/check_support.h"
 #include "check/sequence_checks.h"
 
@@ -91,7 +90,9 @@ TEST_F(SequenceChecks, BrokenRecordsAreToldByKind) {
         {kIllegalVectors, {"Missing vectors in Illegalsequence \"(noname)\"", "Missing illegal vector"}}};
     for (const auto &[kind, told_of_sequences] : kinds) {
         host.clear();
-        EXPECT_EQ(check_sequences(host.host(), &sequences, kind), kError | kWarning);
+        DeviceTables tables{};
+        EXPECT_EQ(check_sequences(Subject{host.host(), nullptr, nullptr}, tables, true, &sequences, kind),
+                  kError | kWarning);
         Texts expected = told_of_code;
         if (kind == kTestSequences) {
             expected.insert(expected.begin(), "Missing name in Testsequence");
@@ -101,5 +102,4 @@ TEST_F(SequenceChecks, BrokenRecordsAreToldByKind) {
         EXPECT_EQ(host.texts(OXEL_KIND_ERROR), expected);
         EXPECT_EQ(host.texts(OXEL_KIND_WARNING), Texts{"VRAK CMT instruction with NULL comment"});
     }
-    release_check_state(host.host());
 }

@@ -10,7 +10,7 @@ class BoardRecords : public RecordsTest {
 protected:
     PpaSerialGroupRecord *serial_group(const char *name, int32_t signal, const char *net) {
         return ppa_serial_name(text(name),
-                               ppa_serial_add(ctx(), nullptr, make_ppa_signal(ctx(), signal, texts({net}))));
+                               ppa_serial_add(ctx(), kNowhere, nullptr, make_ppa_signal(ctx(), signal, texts({net}))));
     }
     PpaAssignment *serial(const char *name, int32_t signal, const char *net) {
         return make_ppa_assignment(ctx(), serial_group(name, signal, net), nullptr);
@@ -27,9 +27,9 @@ TEST_F(BoardRecords, EverySignalGivenTwiceSendsItsOwnNote) {
     PpaSerialGroupRecord *group = nullptr;
     for (const char *net : {"first", "second"})
         for (int32_t signal : signals)
-            group = ppa_serial_add(ctx(), group, make_ppa_signal(ctx(), signal, texts({net})));
+            group = ppa_serial_add(ctx(), kNowhere, group, make_ppa_signal(ctx(), signal, texts({net})));
     // A signal code outside the five is dropped without a word.
-    group = ppa_serial_add(ctx(), group, make_ppa_signal(ctx(), 4, texts({"other"})));
+    group = ppa_serial_add(ctx(), kNowhere, group, make_ppa_signal(ctx(), 4, texts({"other"})));
     ASSERT_TRUE(group);
     std::string notes;
     for (const char *signal : {"TMS", "TDI", "TDO", "TCK", "TRST"})
@@ -63,7 +63,7 @@ TEST_F(BoardRecords, EveryConstructorSurvivesEachFailedAllocationOfItsInputs) {
         ItemList *parts =
             list_create_with(c, make_part_chain(c, 1, text("U1"), text("C"), text("MODE"), text("CLK"), nullptr),
                              1, release_part_chain);
-        return make_board_chain(c, text("CHAIN"), signals, parts);
+        return make_board_chain(c, kNowhere, text("CHAIN"), signals, parts);
     }, release_board_chain, false);
     sweep_allocations("net", [&](auto arm) {
         arm();

@@ -14,7 +14,7 @@ protected:
     }
     IndexRecord *number(int32_t n) { return make_index(ctx(), OXEL_INDEX_NUMBER, n, nullptr, 0); }
     IndexRecord *range(int32_t a, int32_t b) { return make_index(ctx(), OXEL_INDEX_RANGE, a, nullptr, b); }
-    CellRecord *cell(const char *name) { return make_cell(ctx(), text(name), nullptr); }
+    CellRecord *cell(const char *name) { return make_cell(ctx(), kNowhere, text(name), nullptr); }
 };
 
 }  // namespace
@@ -25,10 +25,10 @@ TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocation
     HostContext *c = ctx();
     sweep_allocations("make_component", [&](auto arm) {
         ItemList *items = list_of({item<TAG_CELL>(cell("C1")), item<TAG_CELL>(cell("C2")),
-                                   item<TAG_BYPASS_REGISTER>(make_register<BypassRegisterRecord>(c, text("B"), nullptr)),
+                                   item<TAG_BYPASS_REGISTER>(make_register<BypassRegisterRecord>(c, kNowhere, text("B"), nullptr)),
                                    make_statement<TAG_STANDARD>(c, 1)});
         char *name = text("C");
-        return arm(), make_component(c, OxelGetInfo(), name, "source", items);
+        return arm(), make_component(c, kNowhere, OxelGetInfo(), name, "source", items);
     }, release_component);
     sweep_allocations("make_pin", [&](auto arm) {
         char *number = text("1"), *name = text("a"), *family = text("f");
@@ -80,13 +80,13 @@ TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocation
                   make_capture(c, text("1"), list_create(c, make_capture_status(c, text("1"), text("d")), 1))),
              item<TAG_ALTERED_REGISTERS>(texts({"A"})), item<TAG_CONCATENATION>(texts({"B"}))});
         char *name = text("B");
-        return arm(), make_register<BistRegisterRecord>(c, name, items);
+        return arm(), make_register<BistRegisterRecord>(c, kNowhere, name, items);
     }, release_bist_register);
     sweep_allocations("make_cell", [&](auto arm) {
         ItemList *items = list_of({item<TAG_INIT_UPDATE>(text("X")), item<TAG_DATA_INPUTS>(texts({"PI"})),
                                    item<TAG_MODE_LIST>(list_create(c, nullptr, 1))});
         char *name = text("BC");
-        return arm(), make_cell(c, name, items);
+        return arm(), make_cell(c, kNowhere, name, items);
     }, release_cell);
     sweep_allocations("make_boundary_scan_register", [&](auto arm) {
         ItemList *chain = list_create_with(
@@ -94,6 +94,6 @@ TEST_F(ComponentRecords, EveryConstructorReleasesWhatItWasHandedWhenAnAllocation
             release_chain_element);
         ItemList *items = list_of({item<TAG_CHAIN_LIST>(chain), item<TAG_PURPOSE>(text("p"))});
         char *name = text("BSR");
-        return arm(), make_register<BoundaryScanRegisterRecord>(c, name, items);
+        return arm(), make_register<BoundaryScanRegisterRecord>(c, kNowhere, name, items);
     }, release_boundary_scan_register);
 }

@@ -3,7 +3,7 @@
 #include "support/recorder.h"
 
 TEST(ListIterator, WalksTheListAndLeavesItAsItWasForListsOutOfBounds) {
-    reset_query_cursors();
+    reset_query_cursors(OxelGetInfo());
     int a = 1, b = 2;
     std::vector<void *> items = {&a, &b}, many(65537, &b);
     ItemList list{2, 1, items.data()}, empty{0, 1, many.data()};
@@ -19,6 +19,6 @@ TEST(ListIterator, WalksTheListAndLeavesItAsItWasForListsOutOfBounds) {
     EXPECT_EQ(list_iter_first(&too_long), nullptr);
     EXPECT_EQ(list_iter_next(), &b);
     EXPECT_EQ(list_iter_first(&longest), &b);
-    reset_query_cursors();
+    reset_query_cursors(OxelGetInfo());
     EXPECT_EQ(list_iter_next(), nullptr);
 }

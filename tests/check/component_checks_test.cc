@@ -1,7 +1,7 @@
 // The component checks through OxelCheck: the walk, the standard and the instruction register
-#include "check/check_state.h"
 #include "check/check_support.h"
 #include "check/component_checks.h"
+#include "check/instruction_checks.h"
 #include "check/register_name_table.h"
 
 namespace {
@@ -88,10 +88,11 @@ TEST_F(ComponentSequence, EveryInstructionRegisterRuleReportsInOrder) {
     ComponentRecord c{};
     c.instruction_registers = &empty;
     host.clear();
-    EXPECT_EQ(check_instruction_register(host.host(), &c), kClean);
-    g_check.standard_counter = 1;
-    EXPECT_EQ(check_instruction_register(host.host(), &c), kError);
-    g_check.standard_counter = 0;
+    RegisterNames names{};
+    DeviceTables tables{};
+    const Subject about{host.host(), nullptr, &c};
+    EXPECT_EQ(check_instruction_register(about, ComponentChecks{&c, names, tables, false}), kClean);
+    EXPECT_EQ(check_instruction_register(about, ComponentChecks{&c, names, tables, true}), kError);
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{"Missing Instruction register"});
 }
 
@@ -107,10 +108,13 @@ TEST_F(ComponentSequence, RegisterNamesAreTheFirstRegisterOfEachNameAndCapturesA
     ComponentRecord *c = first_component();
     const std::tuple<const char *, int32_t, int32_t> rows[] = {
         {"IR", 1, 2}, {"BPR", 3, 1}, {"bpr", 0, -1}, {nullptr, -1, -1}};
+    RegisterNames names{};
+    const Subject about{host.host(), nullptr, c};
     for (const auto &[name, kind, length] : rows) {
-        EXPECT_EQ(register_name_table(host.host(), c, name, kRegisterLookup), kind);
+        EXPECT_EQ(register_kind_named(about, names, c, name), kind);
         EXPECT_EQ(register_length(c, name), length);
     }
-    register_name_table(host.host(), c, nullptr, kRegisterRelease);
-    EXPECT_FALSE(g_check.register_names_built);
+    EXPECT_TRUE(names.built);
+    release_register_names(host.host(), names);
+    EXPECT_FALSE(names.built);
 }

@@ -1,0 +1,18 @@
+// Parse: one run of the parser over the lexer's input, into a description
+#include "grammar/parse.h"
+
+#include "grammar/grammar_actions.h"
+#include "lexer/lexer.h"
+
+parser_state start_parse(HostContext *context, description_state &description) {
+    parser_state parse{};
+    parse.host = context;
+    parse.description = &description;
+    parse.syntax_place = kNowhere;
+    // The lexer's paths are new at every parse.
+    start_locations_of_parse(description.locations);
+    lexer_set_name_mode(false);
+    return parse;
+}
+
+int parse_description(parser_state &parse) { return yyparse(&parse) == 0 ? 0 : 1; }
