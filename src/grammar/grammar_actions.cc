@@ -58,9 +58,9 @@ ItemList *dash_list(HostContext *context) {
     return dash ? list_create(context, dash, 1) : nullptr;
 }
 
-void name_next(parser_state *) { lexer_set_name_mode(true); }
+void name_next(parser_state *parse) { lexer_set_name_mode(*parse->lexer, true); }
 
-void name_done(parser_state *) { lexer_set_name_mode(false); }
+void name_done(parser_state *parse) { lexer_set_name_mode(*parse->lexer, false); }
 
 ModeSpecRecord *coded_entry(HostContext *context, int32_t code) {
     return make_mode_spec(context, code, nullptr);

@@ -34,8 +34,10 @@ struct parser_state;
 }
 
 /* Every action and destructor reaches the state of the parse, its host
-   context among it, through `parse`. */
+   context and its lexer among it, through `parse`; so does the token
+   reader. */
 %parse-param {parser_state *parse}
+%lex-param {parser_state *parse}
 
 /* Token kinds are TK_<keyword>; their numbers are fixed so that a host's
    tools and the keyword table agree on them. */

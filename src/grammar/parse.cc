@@ -4,14 +4,15 @@
 #include "grammar/grammar_actions.h"
 #include "lexer/lexer.h"
 
-parser_state start_parse(HostContext *context, description_state &description) {
+parser_state start_parse(HostContext *context, lexer_state &lexer, description_state &description) {
     parser_state parse{};
     parse.host = context;
+    parse.lexer = &lexer;
     parse.description = &description;
     parse.syntax_place = kNowhere;
     // The lexer's paths are new at every parse.
     start_locations_of_parse(description.locations);
-    lexer_set_name_mode(false);
+    lexer_set_name_mode(lexer, false);
     return parse;
 }
 

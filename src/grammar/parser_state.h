@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "base/message_location.h"
+#include "lexer/lexer.h"
 #include "model/description.h"
 #include "oxel32.h"
 
@@ -11,6 +12,7 @@
 // parameter; the entry point that parses owns it.
 struct parser_state {
     HostContext *host;              // every message of the parse goes here
+    lexer_state *lexer;             // where the tokens come from
     description_state *description; // what the parse builds goes here
     int32_t syntax_errors;          // syntax messages sent during this parse
     bool detail_pending;            // a syntax message awaits its detail line

@@ -55,9 +55,9 @@ void report_syntax_error(parser_state *parse, const SourceLocation &where, const
     head.append(" >>");
 
     message_buffer text;
-    const char *token = lexer_token_text();
+    const char *token = lexer_token_text(*parse->lexer);
     char line[32];
-    std::snprintf(line, sizeof line, " line %d", static_cast<int>(lexer_line()));
+    std::snprintf(line, sizeof line, " line %d", static_cast<int>(lexer_line(*parse->lexer)));
     text.append(head.text);
     text.append(line);
     if (*token && *token != '\n' && std::strlen(token) + head.length + 20 < kMessageSize) {

@@ -21,9 +21,9 @@ const bool kCursorsOverTheDescription = (reset_query_cursors(&g_library.descript
 const char *const kFileKind = "KBQ";
 
 // The probes read one token and keep nothing of it: its value is released.
-int read_probe_token() {
-    int token = lexer_next_token();
-    lexer_drop_value();
+int read_probe_token(lexer_state &lexer) {
+    int token = lexer_next_token(lexer);
+    lexer_drop_value(lexer);
     return token;
 }
 
@@ -57,14 +57,15 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
     // What the parse builds lives in the description's arena until the
     // description is released.
     memory_arena_open();
-    lexer_reset(context);
-    lexer_set_stream(source, path);
-    parser_state parse = start_parse(context, g_library.description);
+    lexer_state &lexer = g_library.lexer;
+    lexer_reset(lexer, context);
+    lexer_set_stream(lexer, source, path);
+    parser_state parse = start_parse(context, lexer, g_library.description);
     report_progress(context, "Reading file '%s'", path);
 
     // The probe: a file without a single token is no OXEL file. Whatever
     // include files the probe entered are closed again before the rewind.
-    int probe = read_probe_token();
+    int probe = read_probe_token(lexer);
     if (probe == 0) {
         result = OXEL_FAILED;
         report_error(context, kNoPlace, "Not an OXEL file '%s'", path);
@@ -73,22 +74,22 @@ OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path) 
         // token): it was reported, and the parse cannot succeed either.
         result = OXEL_FAILED;
     }
-    lexer_close_includes();
+    lexer_close_includes(lexer);
     std::rewind(source);
-    lexer_reset(context);
-    lexer_set_stream(source, path);
-    lexer_set_name_mode(false);
+    lexer_reset(lexer, context);
+    lexer_set_stream(lexer, source, path);
+    lexer_set_name_mode(lexer, false);
 
     // A token the lexer could not read (an over-long one, a failed
     // allocation) was reported; the parse fails even when the tokens before
     // it made a complete file.
-    if (parse_description(parse) != 0 || lexer_failed())
+    if (parse_description(parse) != 0 || lexer_failed(lexer))
         result = OXEL_FAILED;
     g_library.syntax_errors = parse.syntax_errors;
-    lexer_close_includes();
-    lexer_set_stream(nullptr);
+    lexer_close_includes(lexer);
+    lexer_set_stream(lexer, nullptr);
     // Nothing of the arena may stay with the lexer: it goes with the description.
-    lexer_drop_value();
+    lexer_drop_value(lexer);
     memory_arena_close();
     std::fclose(source);
     if (g_library.syntax_errors > 0)
@@ -104,13 +105,14 @@ OXEL_API int32_t OXEL_STDCALL FileIsOxel(HostContext *context, const char *path)
     FILE *source = open_source_file(path);
     if (!source)
         return 0;
-    lexer_reset(context);
-    lexer_set_stream(source, path);
+    lexer_state &lexer = g_library.lexer;
+    lexer_reset(lexer, context);
+    lexer_set_stream(lexer, source, path);
     start_locations_of_parse(g_library.description.locations);
-    lexer_set_name_mode(false);
-    int token = read_probe_token();
-    lexer_close_includes();
-    lexer_set_stream(nullptr);
+    lexer_set_name_mode(lexer, false);
+    int token = read_probe_token(lexer);
+    lexer_close_includes(lexer);
+    lexer_set_stream(lexer, nullptr);
     std::fclose(source);
     return token == LEX_OXEL ? 1 : 0;
 }

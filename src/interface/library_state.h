@@ -1,6 +1,7 @@
 // Library state: what the entry points keep between calls
 #pragma once
 
+#include "lexer/lexer_state.h"
 #include "model/description.h"
 #include "oxel32.h"
 
@@ -10,6 +11,7 @@
 struct library_state {
     description_state description;   // what OxelParse builds and OxelDestroy releases
     int32_t syntax_errors;           // set by OxelParse from the parser's count
+    lexer_state lexer;               // what OxelParse and FileIsOxel read with
 };
 
 extern library_state g_library;

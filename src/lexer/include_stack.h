@@ -37,16 +37,18 @@ struct include_state {
     static constexpr int32_t kIncludeFileBudget = 4096;
 };
 
+struct lexer_state;
+
 // Reads the rest of a line that opens with a number sign and acts on it.
 // 1 to go on reading, -1 after a failed allocation or when the include
 // budget ran out (the input ends there).
-int read_directive();
+int read_directive(lexer_state &lx);
 // Makes the named file the current source; `directive` is where the
 // directive naming it stands. 1 (also when the directive is ignored and
 // reported), -1 after a failed allocation or past the budget.
-int include_open(const char *name, const SourceLocation &directive);
+int include_open(lexer_state &lx, const char *name, const SourceLocation &directive);
 // At the end of the current source: true when reading goes on in the
 // including file, false when the input has ended.
-bool leave_source();
+bool leave_source(lexer_state &lx);
 // Empties the include state (the lexer reset calls it).
-void include_reset();
+void include_reset(lexer_state &lx);

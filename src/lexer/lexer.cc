@@ -11,8 +11,6 @@
 #include "lexer/keywords.h"
 #include "lexer/lexer_state.h"
 
-lexer_state g_lexer;
-
 namespace {
 
 // Integer literal kinds, by the way the literal is written.
@@ -48,27 +46,27 @@ int to_upper(int c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
 // How far a sweep over the read-ahead may take the token being saved:
 // nowhere while a character waits in the push-back slot, and no further than
 // the token's maximum length (the character reader then draws the message).
-const unsigned char *sweep_end(const source_buffer &buffer) {
-    if (g_lexer.pushback != kNoPushBack)
+const unsigned char *sweep_end(const lexer_state &lx, const source_buffer &buffer) {
+    if (lx.pushback != kNoPushBack)
         return buffer.next;
-    const size_t room = static_cast<size_t>(kMaxTokenLength - g_lexer.token_length);
+    const size_t room = static_cast<size_t>(kMaxTokenLength - lx.token_length);
     return static_cast<size_t>(buffer.end - buffer.next) > room ? buffer.next + room : buffer.end;
 }
 
 // Skips the blanks and line ends that follow in the read-ahead, keeping the
 // line and column; the character reader takes over where it ends.
-void skip_blanks() {
-    if (g_lexer.pushback != kNoPushBack)
+void skip_blanks(lexer_state &lx) {
+    if (lx.pushback != kNoPushBack)
         return;
-    source_buffer &buffer = *g_lexer.buffer;
+    source_buffer &buffer = *lx.buffer;
     const unsigned char *p = buffer.next;
     for (; p < buffer.end; p++) {
         if (*p == ' ' || *p == '\t') {
-            g_lexer.column++;
+            lx.column++;
         } else if (*p == '\n') {
-            g_lexer.line++;
-            g_lexer.file_line++;
-            g_lexer.column = 1;
+            lx.line++;
+            lx.file_line++;
+            lx.column = 1;
         } else {
             break;
         }
@@ -80,10 +78,10 @@ bool is_ternary_digit(int c) { return c == '0' || c == '1' || c == 'x' || c == '
 
 // The next byte of the current source, its read-ahead refilled when used
 // up; EOF at its end.
-int next_source_byte() {
-    source_buffer &buffer = *g_lexer.buffer;
+int next_source_byte(lexer_state &lx) {
+    source_buffer &buffer = *lx.buffer;
     if (buffer.next == buffer.end) {
-        size_t got = std::fread(buffer.bytes, 1, source_buffer::kSize, g_lexer.stream);
+        size_t got = std::fread(buffer.bytes, 1, source_buffer::kSize, lx.stream);
         buffer.next = buffer.bytes;
         buffer.end = buffer.bytes + got;
         if (got == 0)
@@ -94,40 +92,40 @@ int next_source_byte() {
 
 // Appends a character to the token text; false (reported) when the token
 // would exceed its maximum length.
-bool save(int c) {
-    if (g_lexer.token_length >= kMaxTokenLength) {
-        report_source_error(g_lexer.host, at(g_lexer.token_start), g_lexer.line,
+bool save(lexer_state &lx, int c) {
+    if (lx.token_length >= kMaxTokenLength) {
+        report_source_error(lx.host, at(lx.token_start), lx.line,
                             "String exceeds max length (%d characters)", kMaxTokenLength);
         return false;
     }
-    g_lexer.token_text[g_lexer.token_length++] = static_cast<char>(c);
-    g_lexer.token_text[g_lexer.token_length] = '\0';
+    lx.token_text[lx.token_length++] = static_cast<char>(c);
+    lx.token_text[lx.token_length] = '\0';
     return true;
 }
 
 // A heap copy of the token text (null after a reported failure).
-char *copy_token_text() { return str_copy(g_lexer.host, g_lexer.token_text, g_lexer.token_length); }
+char *copy_token_text(lexer_state &lx) { return str_copy(lx.host, lx.token_text, lx.token_length); }
 
 // Saves `c` and the decimal digits after it; `c` is left at the character
 // that ended them.
-bool save_digits(int &c) {
-    char *text = g_lexer.token_text;
-    int &length = g_lexer.token_length;
+bool save_digits(lexer_state &lx, int &c) {
+    char *text = lx.token_text;
+    int &length = lx.token_length;
     while (is_digit(c)) {
-        if (!save(c))
+        if (!save(lx, c))
             return false;
         // The digits that follow in the read-ahead, in one sweep (after
         // a character put back, the reader goes on).
-        source_buffer &buffer = *g_lexer.buffer;
+        source_buffer &buffer = *lx.buffer;
         const unsigned char *p = buffer.next;
         int n = length;   // not `length` itself: the stores to the text may alias it
-        for (const unsigned char *end = sweep_end(buffer); p < end && is_digit(*p); p++)
+        for (const unsigned char *end = sweep_end(lx, buffer); p < end && is_digit(*p); p++)
             text[n++] = static_cast<char>(*p);
         text[n] = '\0';
         length = n;
-        g_lexer.column += static_cast<int32_t>(p - buffer.next);
+        lx.column += static_cast<int32_t>(p - buffer.next);
         buffer.next = p;
-        c = lexer_read_char();
+        c = lexer_read_char(lx);
     }
     return true;
 }
@@ -167,8 +165,8 @@ int32_t literal_value(const char *text, int base, bool ternary) {
 }
 
 // An integer token of `kind` from the token text.
-int make_integer(int32_t kind) {
-    char *text = copy_token_text();
+int make_integer(lexer_state &lx, int32_t kind) {
+    char *text = copy_token_text(lx);
     if (!text)
         return -1;
     IntegerLiteral literal = {0, kind, text};
@@ -179,187 +177,187 @@ int make_integer(int32_t kind) {
     case kHex: literal.value = literal_value(text, 16, false); break;
     default: literal.value = literal_value(text, 10, false); break;
     }
-    g_lexer.value = TokenValue{nullptr, literal, nullptr};
+    lx.value = TokenValue{nullptr, literal, nullptr};
     return LEX_INTEGER;
 }
 
 // The digits after 0x or 0t (the prefix is not kept).
-int read_prefixed_integer(bool (*is_kind_digit)(int), int32_t kind) {
-    int c = lexer_read_char();
+int read_prefixed_integer(lexer_state &lx, bool (*is_kind_digit)(int), int32_t kind) {
+    int c = lexer_read_char(lx);
     while (is_kind_digit(c)) {
-        if (!save(c))
+        if (!save(lx, c))
             return -1;
-        c = lexer_read_char();
+        c = lexer_read_char(lx);
     }
-    lexer_push_back(c);
-    return make_integer(kind);
+    lexer_push_back(lx, c);
+    return make_integer(lx, kind);
 }
 
 // The fraction and exponent of a real; `c` is the full stop or the e that
 // begins them.
-int read_real(int c) {
+int read_real(lexer_state &lx, int c) {
     if (c == '.') {
-        if (!save(c))
+        if (!save(lx, c))
             return -1;
-        c = lexer_read_char();
-        if (!save_digits(c))
+        c = lexer_read_char(lx);
+        if (!save_digits(lx, c))
             return -1;
     }
     if (c == 'e' || c == 'E') {
-        if (!save(c))
+        if (!save(lx, c))
             return -1;
-        c = lexer_read_char();
+        c = lexer_read_char(lx);
         if (c == '+' || c == '-') {
-            if (!save(c))
+            if (!save(lx, c))
                 return -1;
-            c = lexer_read_char();
+            c = lexer_read_char(lx);
         }
-        if (!save_digits(c))
+        if (!save_digits(lx, c))
             return -1;
     }
-    lexer_push_back(c);
-    auto *value = static_cast<double *>(mem_alloc(g_lexer.host, sizeof(double)));
+    lexer_push_back(lx, c);
+    auto *value = static_cast<double *>(mem_alloc(lx.host, sizeof(double)));
     if (!value)
         return -1;
-    *value = std::strtod(g_lexer.token_text, nullptr);
-    g_lexer.value = TokenValue{nullptr, {}, value};
+    *value = std::strtod(lx.token_text, nullptr);
+    lx.value = TokenValue{nullptr, {}, value};
     return LEX_REAL;
 }
 
 // A number that begins with the digit `c` (a minus may already be saved).
-int read_number(int c) {
+int read_number(lexer_state &lx, int c) {
     if (c == '0') {
-        int next = lexer_read_char();
+        int next = lexer_read_char(lx);
         if (next == 'x' || next == 'X')
-            return read_prefixed_integer(is_hex_digit, kHex);
+            return read_prefixed_integer(lx, is_hex_digit, kHex);
         if (next == 't' || next == 'T')
-            return read_prefixed_integer(is_ternary_digit, kTernary);
-        lexer_push_back(next);
+            return read_prefixed_integer(lx, is_ternary_digit, kTernary);
+        lexer_push_back(lx, next);
     }
-    if (!save_digits(c))
+    if (!save_digits(lx, c))
         return -1;
     if (c == 'b' || c == 'B')   // the suffix is not kept
-        return make_integer(kBinary);
+        return make_integer(lx, kBinary);
     if (c == '.' || c == 'e' || c == 'E')
-        return read_real(c);
-    lexer_push_back(c);
-    return make_integer(g_lexer.token_text[0] == '0' ? kOctal : kDecimal);
+        return read_real(lx, c);
+    lexer_push_back(lx, c);
+    return make_integer(lx, lx.token_text[0] == '0' ? kOctal : kDecimal);
 }
 
 // A minus: the sign of a number directly after it, else a token of its own.
-int read_minus() {
-    save('-');
-    int next = lexer_read_char();
-    lexer_push_back(next);
+int read_minus(lexer_state &lx) {
+    save(lx, '-');
+    int next = lexer_read_char(lx);
+    lexer_push_back(lx, next);
     if (is_digit(next))
-        return read_number(lexer_read_char());
+        return read_number(lx, lexer_read_char(lx));
     return '-';
 }
 
 // A double-quoted string; the end of the source ends it too.
-int read_string() {
+int read_string(lexer_state &lx) {
     for (;;) {
-        int c = lexer_read_char();
+        int c = lexer_read_char(lx);
         if (c == 0 || c == '"')
             break;
         if (c == '\\') {   // the backslash goes, the next character stays as it is
-            c = lexer_read_char();
+            c = lexer_read_char(lx);
             if (c == 0)
                 break;
         }
-        if (!save(c))
+        if (!save(lx, c))
             return -1;
     }
-    char *text = copy_token_text();
+    char *text = copy_token_text(lx);
     if (!text)
         return -1;
-    g_lexer.value = TokenValue{text, {}, nullptr};
+    lx.value = TokenValue{text, {}, nullptr};
     return LEX_STRING;
 }
 
 // A word: a keyword, or an identifier whose value is its text as written.
 // The token text is upper-cased either way.
-int read_word(int c) {
+int read_word(lexer_state &lx, int c) {
     // The token text is upper-cased as it is saved; the text as written
     // goes beside it.
     char written[kMaxTokenLength + 1];
-    char *text = g_lexer.token_text;
-    int &length = g_lexer.token_length;
+    char *text = lx.token_text;
+    int &length = lx.token_length;
     while (is_word_char(c)) {
         written[length] = static_cast<char>(c);
-        if (!save(to_upper(c))) {
+        if (!save(lx, to_upper(c))) {
             // An over-long word keeps its text as written.
             std::memcpy(text, written, length);
             return -1;
         }
         // The rest of the word as far as the read-ahead holds it, in one
         // sweep: no word character needs a text rule or ends a line.
-        source_buffer &buffer = *g_lexer.buffer;
+        source_buffer &buffer = *lx.buffer;
         const unsigned char *p = buffer.next;
         int n = length;   // not `length` itself: the stores to the texts may alias it
-        for (const unsigned char *end = sweep_end(buffer); p < end && is_word_char(*p); p++) {
+        for (const unsigned char *end = sweep_end(lx, buffer); p < end && is_word_char(*p); p++) {
             written[n] = static_cast<char>(*p);
             text[n++] = static_cast<char>(to_upper(*p));
         }
         text[n] = '\0';
         length = n;
-        g_lexer.column += static_cast<int32_t>(p - buffer.next);
+        lx.column += static_cast<int32_t>(p - buffer.next);
         buffer.next = p;
-        c = lexer_read_char();
+        c = lexer_read_char(lx);
     }
-    lexer_push_back(c);
+    lexer_push_back(lx, c);
 
     // In name mode every word but END is a name.
-    int keyword = g_lexer.name_mode ? (std::strcmp(g_lexer.token_text, "END") == 0 ? LEX_END : 0)
-                                    : keyword_lookup(g_lexer.token_text);
+    int keyword = lx.name_mode ? (std::strcmp(lx.token_text, "END") == 0 ? LEX_END : 0)
+                                    : keyword_lookup(lx.token_text);
     if (keyword) {
-        g_lexer.value = TokenValue{};
+        lx.value = TokenValue{};
         return keyword;
     }
-    char *value = str_copy(g_lexer.host, written, length);
+    char *value = str_copy(lx.host, written, length);
     if (!value)
         return -1;
-    g_lexer.value = TokenValue{value, {}, nullptr};
+    lx.value = TokenValue{value, {}, nullptr};
     return LEX_IDENTIFIER;
 }
 
-int read_token() {
+int read_token(lexer_state &lx) {
     for (;;) {
-        int c = lexer_read_char();
+        int c = lexer_read_char(lx);
         // The character just read is where a token would begin.
-        g_lexer.token_start = {g_lexer.file, g_lexer.file_line, g_lexer.column - 1};
+        lx.token_start = {lx.file, lx.file_line, lx.column - 1};
         switch (c) {
         case 0:   // end of the source: back to the including file, or the end
-            if (leave_source())
+            if (leave_source(lx))
                 continue;
             return 0;
         case ' ':
         case '\t':
         case '\n':
-            skip_blanks();
+            skip_blanks(lx);
             continue;
         case '*':   // comment, wherever it stands, to the end of the line
             while (c != '\n' && c != 0)
-                c = lexer_read_char();
+                c = lexer_read_char(lx);
             continue;
         case '#':   // a directive when it opens its line; elsewhere skipped
-            if (g_lexer.column == 2 && read_directive() < 0)
+            if (lx.column == 2 && read_directive(lx) < 0)
                 return -1;
             continue;
         case '"':
-            return read_string();
+            return read_string(lx);
         case '-':
-            return read_minus();
+            return read_minus(lx);
         case '.':   // a real whose integer part is left out
-            return read_real(c);
+            return read_real(lx, c);
         default:
             if (is_digit(c))
-                return read_number(c);
+                return read_number(lx, c);
             if (is_letter(c) || c == '@')
-                return read_word(c);
+                return read_word(lx, c);
             // Any other character, bytes from 128 on included, stands alone;
             // its text is kept for syntax messages.
-            save(c);
+            save(lx, c);
             return c;
         }
     }
@@ -367,119 +365,119 @@ int read_token() {
 
 }  // namespace
 
-int read_source_slowly() {
-    if (!g_lexer.stream || g_lexer.stream_ended)
+int read_source_slowly(lexer_state &lx) {
+    if (!lx.stream || lx.stream_ended)
         return 0;
-    int c = apply_text_rules(next_source_byte, [](int) { g_lexer.buffer->next--; });
+    int c = apply_text_rules([&lx] { return next_source_byte(lx); }, [&lx](int) { lx.buffer->next--; });
     if (c == EOF || c == 0) {   // a NUL byte ends the source for good too
-        end_source();
+        end_source(lx);
         return 0;
     }
     return c;
 }
 
-void end_source() {
-    g_lexer.stream_ended = true;
-    g_lexer.buffer->next = g_lexer.buffer->end;
+void end_source(lexer_state &lx) {
+    lx.stream_ended = true;
+    lx.buffer->next = lx.buffer->end;
 }
 
-long source_offset() { return std::ftell(g_lexer.stream) - (g_lexer.buffer->end - g_lexer.buffer->next); }
+long source_offset(lexer_state &lx) { return std::ftell(lx.stream) - (lx.buffer->end - lx.buffer->next); }
 
-void start_include_read_ahead() {
-    g_lexer.buffer = &g_lexer.include_buffer;
-    g_lexer.include_buffer.next = g_lexer.include_buffer.end = nullptr;
+void start_include_read_ahead(lexer_state &lx) {
+    lx.buffer = &lx.include_buffer;
+    lx.include_buffer.next = lx.include_buffer.end = nullptr;
 }
 
-void resume_main_read_ahead() { g_lexer.buffer = &g_lexer.main_buffer; }
+void resume_main_read_ahead(lexer_state &lx) { lx.buffer = &lx.main_buffer; }
 
-void lexer_push_back(int c) {
-    g_lexer.pushback = c;
+void lexer_push_back(lexer_state &lx, int c) {
+    lx.pushback = c;
     if (c == '\n') {
-        g_lexer.line--;
-        g_lexer.file_line--;
-        g_lexer.column = 1;
+        lx.line--;
+        lx.file_line--;
+        lx.column = 1;
     } else {
-        g_lexer.column--;
+        lx.column--;
     }
 }
 
-void lexer_reset(HostContext *context) {
+void lexer_reset(lexer_state &lx, HostContext *context) {
     // The new host first: the include files still open are released
     // through it, the last one may be gone.
-    g_lexer.host = context;
-    include_reset();
-    g_lexer.stream_ended = false;
-    g_lexer.file = nullptr;
-    g_lexer.line = 1;
-    g_lexer.file_line = 1;
-    g_lexer.column = 1;
-    g_lexer.token_start = {};
-    g_lexer.pushback = kNoPushBack;
-    g_lexer.token_length = 0;
-    g_lexer.token_text[0] = '\0';
-    g_lexer.failed = false;
+    lx.host = context;
+    include_reset(lx);
+    lx.stream_ended = false;
+    lx.file = nullptr;
+    lx.line = 1;
+    lx.file_line = 1;
+    lx.column = 1;
+    lx.token_start = {};
+    lx.pushback = kNoPushBack;
+    lx.token_length = 0;
+    lx.token_text[0] = '\0';
+    lx.failed = false;
 }
 
-void lexer_set_stream(FILE *stream, const char *path) {
-    g_lexer.stream = stream;
-    resume_main_read_ahead();
-    g_lexer.main_buffer.next = g_lexer.main_buffer.end = nullptr;
-    g_lexer.stream_ended = false;
-    g_lexer.file = path;
+void lexer_set_stream(lexer_state &lx, FILE *stream, const char *path) {
+    lx.stream = stream;
+    resume_main_read_ahead(lx);
+    lx.main_buffer.next = lx.main_buffer.end = nullptr;
+    lx.stream_ended = false;
+    lx.file = path;
 }
 
-int lexer_next_token() {
-    g_lexer.token_length = 0;
-    g_lexer.token_text[0] = '\0';
-    int token = read_token();
+int lexer_next_token(lexer_state &lx) {
+    lx.token_length = 0;
+    lx.token_text[0] = '\0';
+    int token = read_token(lx);
     if (token > 0)
-        g_lexer.name_mode = false;
+        lx.name_mode = false;
     else if (token < 0)
-        g_lexer.failed = true;
+        lx.failed = true;
     return token;
 }
 
-TokenValue lexer_take_value() {
-    TokenValue value = g_lexer.value;
-    g_lexer.value = TokenValue{};
+TokenValue lexer_take_value(lexer_state &lx) {
+    TokenValue value = lx.value;
+    lx.value = TokenValue{};
     return value;
 }
 
 namespace {
 
 template <typename Member>
-Member take_member(Member TokenValue::*member) {
-    Member taken = g_lexer.value.*member;
-    g_lexer.value.text = nullptr;
-    g_lexer.value.integer = {};
-    g_lexer.value.real = nullptr;
+Member take_member(lexer_state &lx, Member TokenValue::*member) {
+    Member taken = lx.value.*member;
+    lx.value.text = nullptr;
+    lx.value.integer = {};
+    lx.value.real = nullptr;
     return taken;
 }
 
 }  // namespace
 
-char *lexer_take_text() { return take_member(&TokenValue::text); }
+char *lexer_take_text(lexer_state &lx) { return take_member(lx, &TokenValue::text); }
 
-IntegerLiteral lexer_take_integer() { return take_member(&TokenValue::integer); }
+IntegerLiteral lexer_take_integer(lexer_state &lx) { return take_member(lx, &TokenValue::integer); }
 
-double *lexer_take_real() { return take_member(&TokenValue::real); }
+double *lexer_take_real(lexer_state &lx) { return take_member(lx, &TokenValue::real); }
 
-void lexer_drop_value() {
-    TokenValue value = lexer_take_value();
-    mem_free(g_lexer.host, value.text);
-    mem_free(g_lexer.host, value.integer.text);
-    mem_free(g_lexer.host, value.real);
+void lexer_drop_value(lexer_state &lx) {
+    TokenValue value = lexer_take_value(lx);
+    mem_free(lx.host, value.text);
+    mem_free(lx.host, value.integer.text);
+    mem_free(lx.host, value.real);
 }
 
-bool lexer_failed() { return g_lexer.failed; }
+bool lexer_failed(lexer_state &lx) { return lx.failed; }
 
-const char *lexer_token_text() { return g_lexer.token_text; }
+const char *lexer_token_text(lexer_state &lx) { return lx.token_text; }
 
-int32_t lexer_line() { return g_lexer.line; }
+int32_t lexer_line(lexer_state &lx) { return lx.line; }
 
-const SourceLocation &lexer_token_location() { return g_lexer.token_start; }
+const SourceLocation &lexer_token_location(lexer_state &lx) { return lx.token_start; }
 
-void lexer_set_name_mode(bool on) { g_lexer.name_mode = on; }
+void lexer_set_name_mode(lexer_state &lx, bool on) { lx.name_mode = on; }
 
-bool lexer_name_mode() { return g_lexer.name_mode; }
+bool lexer_name_mode(lexer_state &lx) { return lx.name_mode; }
 

@@ -49,50 +49,48 @@ struct lexer_state {
     source_buffer include_buffer;
 };
 
-extern lexer_state g_lexer;
-
 // The next character of the current source once its read-ahead is used up,
 // or at a carriage return or a Ctrl-Z (which the text rules treat apart):
 // the text rules applied, 0 at its end.
-int read_source_slowly();
+int read_source_slowly(lexer_state &lx);
 // The read-ahead the current source uses from now on: an include file's,
 // empty (the one of the include file left is forgotten), or the main file's,
 // as the main file left it.
-void start_include_read_ahead();
-void resume_main_read_ahead();
+void start_include_read_ahead(lexer_state &lx);
+void resume_main_read_ahead(lexer_state &lx);
 // Nothing more is read of the current source: what was read ahead goes.
-void end_source();
+void end_source(lexer_state &lx);
 // Where reading of the current source stands, as a byte offset for fseek.
-long source_offset();
+long source_offset(lexer_state &lx);
 
 // The character reader: the pushed-back character, else the next character
 // of the current source; 0 at its end. Keeps the line and column. Inline:
 // every character goes through it.
-inline int lexer_read_char() {
+inline int lexer_read_char(lexer_state &lx) {
     int c;
-    if (g_lexer.pushback != kNoPushBack) {
-        c = g_lexer.pushback;
-        g_lexer.pushback = kNoPushBack;
+    if (lx.pushback != kNoPushBack) {
+        c = lx.pushback;
+        lx.pushback = kNoPushBack;
     } else {
-        source_buffer &buffer = *g_lexer.buffer;
+        source_buffer &buffer = *lx.buffer;
         // Bytes that need no text rule come straight from the read-ahead.
         if (buffer.next < buffer.end &&
             (*buffer.next > kTextEndMark || *buffer.next == '\n' || *buffer.next == '\t'))
             c = *buffer.next++;
         else
-            c = read_source_slowly();
+            c = read_source_slowly(lx);
     }
     if (c == '\n') {
-        g_lexer.line++;
-        g_lexer.file_line++;
-        g_lexer.column = 1;
+        lx.line++;
+        lx.file_line++;
+        lx.column = 1;
     } else {
-        g_lexer.column++;
+        lx.column++;
     }
     return c;
 }
 // Puts one character back for the next read.
-void lexer_push_back(int c);
+void lexer_push_back(lexer_state &lx, int c);
 
 // Character classes of the classic locale, whatever the host has set.
 constexpr bool is_letter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }

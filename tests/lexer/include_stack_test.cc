@@ -122,15 +122,16 @@ std::string include_bomb(const std::string &name) {
 TEST(IncludeStack, AnIncludeBombEndsTheInputAtTheFileBudget) {
     Recorder host;
     const std::string lines = read_file(include_bomb("bomb.oxel"));
+    auto lexer = std::make_unique<lexer_state>();
     for (int round = 0; round < 2; round++) {
         host.clear();
-        LexerReader reader(host, lines, "bomb.oxel");
+        LexerReader reader(host, lines, "bomb.oxel", lexer.get());
         EXPECT_EQ(reader.next().token, -1);
-        EXPECT_TRUE(lexer_failed());
-        EXPECT_EQ(g_lexer.includes.files_opened, 4096);
+        EXPECT_TRUE(lexer_failed(reader.lexer()));
+        EXPECT_EQ(reader.lexer().includes.files_opened, 4096);
         const Texts errors = host.texts(OXEL_KIND_ERROR);
         ASSERT_FALSE(errors.empty());
-        EXPECT_EQ(errors.back(), at_line(lexer_line(), "Too many #include files (4096)"));
+        EXPECT_EQ(errors.back(), at_line(lexer_line(reader.lexer()), "Too many #include files (4096)"));
         // Every other message is the nesting limit's pair, ten for each file at the deepest level.
         EXPECT_EQ(std::count_if(errors.begin(), errors.end(),
                                 [](const std::string &e) { return e.find("Too many") != std::string::npos; }),

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 
 #include "base/memory.h"
 #include "base/text_input.h"
 #include "lexer/keywords.h"
 #include "lexer/lexer.h"
+#include "lexer/lexer_state.h"
 #include "support/recorder.h"
 
 // One token as the lexer returned it, its value copied out and released. `what` shows it: an identifier
@@ -21,27 +23,32 @@ struct LexedToken {
     int32_t line = 0;         // the line number right after it was read
 };
 
-// Reads `contents`, written to a temporary file opened as the library opens a source, through the lexer.
+// Reads `contents`, written to a temporary file opened as the library opens a source, through a lexer of
+// its own or the one given (which a new file resets).
 class LexerReader {
 public:
-    LexerReader(Recorder &host, const std::string &contents, const std::string &name = "tokens.oxel")
-        : stream_(std::fopen(write_temp_file(name, contents).c_str(), kTextReadMode)) {
-        lexer_reset(host.host());
-        lexer_set_stream(stream_);
-        lexer_set_name_mode(false);
+    LexerReader(Recorder &host, const std::string &contents, const std::string &name = "tokens.oxel",
+                lexer_state *shared = nullptr)
+        : own_(shared ? nullptr : std::make_unique<lexer_state>()), lexer_(shared ? *shared : *own_),
+          stream_(std::fopen(write_temp_file(name, contents).c_str(), kTextReadMode)) {
+        lexer_reset(lexer_, host.host());
+        lexer_set_stream(lexer_, stream_);
+        lexer_set_name_mode(lexer_, false);
     }
     ~LexerReader() {
-        lexer_close_includes();
-        lexer_set_stream(nullptr);
+        lexer_close_includes(lexer_);
+        lexer_set_stream(lexer_, nullptr);
         std::fclose(stream_);
     }
 
+    lexer_state &lexer() { return lexer_; }
+
     LexedToken next() {
         LexedToken t;
-        t.token = lexer_next_token();
-        TokenValue value = lexer_take_value();
-        const std::string text = lexer_token_text();
-        t.line = lexer_line();
+        t.token = lexer_next_token(lexer_);
+        TokenValue value = lexer_take_value(lexer_);
+        const std::string text = lexer_token_text(lexer_);
+        t.line = lexer_line(lexer_);
         const bool valued = t.token >= LEX_IDENTIFIER && t.token <= LEX_REAL;
         t.what = t.token == 0    ? "$"
                  : t.token == -1 ? "!"
@@ -95,6 +102,8 @@ public:
     }
 
 private:
+    std::unique_ptr<lexer_state> own_;
+    lexer_state &lexer_;
     FILE *stream_;
 };
 

@@ -19,14 +19,14 @@ TEST(Lexer, EveryTokenClassWithItsValueTextAndLine) {
         for (const std::string &token : reader.all())
             dump += token + "\n";
         dump += host.dump();
-        if (lexer_failed()) {
-            dump += "failed with " + std::to_string(std::strlen(lexer_token_text())) + " characters read\n";
+        if (lexer_failed(reader.lexer())) {
+            dump += "failed with " + std::to_string(std::strlen(lexer_token_text(reader.lexer()))) + " characters read\n";
             continue;
         }
         // The end stays the end, with an empty token text.
-        EXPECT_EQ(lexer_next_token(), 0);
-        EXPECT_EQ(lexer_next_token(), 0);
-        EXPECT_STREQ(lexer_token_text(), "");
+        EXPECT_EQ(lexer_next_token(reader.lexer()), 0);
+        EXPECT_EQ(lexer_next_token(reader.lexer()), 0);
+        EXPECT_STREQ(lexer_token_text(reader.lexer()), "");
     }
     expect_golden("tests/lexer/golden/tokens.dump", dump);
 }
@@ -34,20 +34,20 @@ TEST(Lexer, EveryTokenClassWithItsValueTextAndLine) {
 TEST(Lexer, NameModeReadsOneKeywordButEndAsANameAndEveryTokenClearsIt) {
     Recorder host;
     LexerReader reader(host, "board Board end component \"s\" 1 1.5 =");
-    lexer_set_name_mode(true);
+    lexer_set_name_mode(reader.lexer(), true);
     EXPECT_EQ(reader.next().what, "BOARD/board");
-    EXPECT_FALSE(lexer_name_mode());
+    EXPECT_FALSE(lexer_name_mode(reader.lexer()));
     EXPECT_EQ(reader.next().token, LEX_BOARD);
     for (int expected : std::vector<int>{LEX_END, LEX_COMPONENT, LEX_STRING, LEX_INTEGER, LEX_REAL, '='}) {
-        lexer_set_name_mode(expected != LEX_COMPONENT);
+        lexer_set_name_mode(reader.lexer(), expected != LEX_COMPONENT);
         EXPECT_EQ(reader.next().token, expected);
-        EXPECT_FALSE(lexer_name_mode()) << expected;
+        EXPECT_FALSE(lexer_name_mode(reader.lexer())) << expected;
     }
     // The end of input leaves it as it was.
-    lexer_set_name_mode(true);
+    lexer_set_name_mode(reader.lexer(), true);
     EXPECT_EQ(reader.next().token, 0);
-    EXPECT_TRUE(lexer_name_mode());
-    lexer_set_name_mode(false);
+    EXPECT_TRUE(lexer_name_mode(reader.lexer()));
+    lexer_set_name_mode(reader.lexer(), false);
 }
 
 // Every allocation fails in turn: -1 with the memory message, and nothing made or opened is left behind.
@@ -76,7 +76,7 @@ TEST(Lexer, EveryFailedAllocationEndsReadingWithMinusOneAndLeavesNothingOpen) {
             const Texts tokens = reader.all(false);
             memory_fail_at(0);
             EXPECT_EQ(tokens.back(), "!");
-            EXPECT_TRUE(lexer_failed());
+            EXPECT_TRUE(lexer_failed(reader.lexer()));
             EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{"Memory allocation error"});
         }
         EXPECT_EQ(open_descriptors(), files_before);
