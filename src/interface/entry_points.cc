@@ -10,12 +10,9 @@
 #include "lexer/lexer.h"
 #include "query/query_cursors.h"
 
-library_state g_library;
+constinit library_state g_library;
 
 namespace {
-
-// The cursors start over the library's description, before any call.
-const bool kCursorsOverTheDescription = (reset_query_cursors(&g_library.description.root), true);
 
 // The file-kind word of the parse messages.
 const char *const kFileKind = "KBQ";
@@ -34,7 +31,7 @@ bool usable_path(const char *path) { return path && std::strcmp(path, "stdin") !
 extern "C" {
 
 OXEL_API int32_t OXEL_STDCALL OxelInitialize(HostContext *context) {
-    reset_query_cursors(&g_library.description.root);
+    reset_query_cursors(g_library.cursors, &g_library.description.root);
     if (!context)
         return OXEL_NO_CONTEXT;
     g_library.description.root = DescriptionRoot{};
@@ -123,7 +120,7 @@ OXEL_API void OXEL_STDCALL OxelDestroy(HostContext *context) {
     release_description(context, g_library.description);
     // The cursors pointed into what was just released; a query after this
     // must find no current component rather than read freed records.
-    reset_query_cursors(&g_library.description.root);
+    reset_query_cursors(g_library.cursors, &g_library.description.root);
 }
 
 OXEL_API DescriptionRoot *OXEL_STDCALL OxelGetInfo(void) { return &g_library.description.root; }

@@ -3,6 +3,7 @@
 
 #include "lexer/lexer_state.h"
 #include "model/description.h"
+#include "query/query_cursors.h"
 #include "oxel32.h"
 
 // The library holds one description at a time and serves one caller: its
@@ -12,6 +13,12 @@ struct library_state {
     description_state description;   // what OxelParse builds and OxelDestroy releases
     int32_t syntax_errors;           // set by OxelParse from the parser's count
     lexer_state lexer;               // what OxelParse and FileIsOxel read with
+    query_cursors cursors;           // where the component queries stand, over the description
+
+    // The cursors stand over the library's description from the start.
+    constexpr library_state() : description{}, syntax_errors{}, lexer{}, cursors{} {
+        cursors.root = &description.root;
+    }
 };
 
 extern library_state g_library;

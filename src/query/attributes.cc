@@ -2,18 +2,19 @@
 #include "query/attributes.h"
 
 #include "query/query_cursors.h"
+#include "query/register_cursors.h"
 
 namespace {
 
 // The elements, each null when it is not current.
-const PinRecord *pin() { return current_component() ? g_cursors.pin.record : nullptr; }
+const PinRecord *pin(query_cursors &q) { return current_component(q) ? q.pin.record : nullptr; }
 
-const ChainElementRecord *cell_view() {
-    return current_component() && g_cursors.chain.position >= 1 ? &g_cursors.cell_view : nullptr;
+const ChainElementRecord *cell_view(query_cursors &q) {
+    return current_component(q) && q.chain.position >= 1 ? &q.cell_view : nullptr;
 }
 
-const GlobalPerformanceRecord *global_performance() {
-    return current_component() ? g_cursors.global_performance : nullptr;
+const GlobalPerformanceRecord *global_performance(query_cursors &q) {
+    return current_component(q) ? q.global_performance : nullptr;
 }
 
 }  // namespace
@@ -24,42 +25,42 @@ const char *pin_number_of(const PinRecord *pin) {
     return pin->numbering->number;
 }
 
-const char *attribute_text(int32_t code) {
+const char *attribute_text(query_cursors &q, int32_t code) {
     if (const RegisterKindRow *row = register_kind_of_query_code(code))
-        return register_record_name(*row, current_register(code));
+        return register_record_name(*row, current_register(q, code));
     switch (code) {
     case ATTR_COMPONENT_NAME: {
-        const ComponentRecord *component = current_component();
+        const ComponentRecord *component = current_component(q);
         return component ? component->name : nullptr;
     }
-    case ATTR_PIN_NAME: return pin() ? pin()->name : nullptr;
-    case ATTR_PIN_NUMBER: return pin_number_of(pin());
+    case ATTR_PIN_NAME: return pin(q) ? pin(q)->name : nullptr;
+    case ATTR_PIN_NUMBER: return pin_number_of(pin(q));
     case ATTR_INSTRUCTION_NAME: {
         const InstructionRecord *instruction =
-            current_component() ? g_cursors.instruction.record : nullptr;
+            current_component(q) ? q.instruction.record : nullptr;
         return instruction ? instruction->name : nullptr;
     }
     case ATTR_CELL_PIN: {
-        const ChainElementRecord *view = cell_view();
+        const ChainElementRecord *view = cell_view(q);
         return view && view->pin ? view->pin->name : nullptr;
     }
     default: return nullptr;
     }
 }
 
-int32_t attribute_integer(int32_t code) {
+int32_t attribute_integer(query_cursors &q, int32_t code) {
     switch (code) {
     case ATTR_COMPONENT_STANDARD: {
-        const ComponentRecord *component = current_component();
+        const ComponentRecord *component = current_component(q);
         return component ? component->standard : 0;
     }
-    case ATTR_PIN_TYPE: return pin() ? pin()->type : 0;
+    case ATTR_PIN_TYPE: return pin(q) ? pin(q)->type : 0;
     default: return 0;
     }
 }
 
-const double *attribute_double(int32_t code) {
-    const GlobalPerformanceRecord *performance = global_performance();
+const double *attribute_double(query_cursors &q, int32_t code) {
+    const GlobalPerformanceRecord *performance = global_performance(q);
     if (!performance)
         return nullptr;
     switch (code) {
@@ -70,18 +71,18 @@ const double *attribute_double(int32_t code) {
     }
 }
 
-int32_t attribute_length(int32_t code) {
+int32_t attribute_length(query_cursors &q, int32_t code) {
     const RegisterKindRow *row = register_kind_of_query_code(code);
-    return row ? register_record_length(*row, current_register(code)) : 0;
+    return row ? register_record_length(*row, current_register(q, code)) : 0;
 }
 
-const char *attribute_capture(int32_t code) {
+const char *attribute_capture(query_cursors &q, int32_t code) {
     const RegisterKindRow *row = register_kind_of_query_code(code);
-    return row ? register_record_capture(*row, current_register(code)) : nullptr;
+    return row ? register_record_capture(*row, current_register(q, code)) : nullptr;
 }
 
-ItemList *attribute_list(int32_t code) {
-    const ChainElementRecord *view = cell_view();
+ItemList *attribute_list(query_cursors &q, int32_t code) {
+    const ChainElementRecord *view = cell_view(q);
     if (!view)
         return nullptr;
     switch (code) {
@@ -91,7 +92,7 @@ ItemList *attribute_list(int32_t code) {
     }
 }
 
-int32_t attribute_pin_kind(int32_t code) {
-    const ChainElementRecord *view = cell_view();
+int32_t attribute_pin_kind(query_cursors &q, int32_t code) {
+    const ChainElementRecord *view = cell_view(q);
     return code == ATTR_CELL_PIN && view && view->pin ? view->pin->kind : 0;
 }

@@ -1,6 +1,7 @@
 // Component queries: fields of the current elements by attribute code
 #pragma once
 
+#include "query/query_cursors.h"
 #include "oxel32.h"
 
 // An attribute code names an element (the current one of its kind) and a
@@ -21,13 +22,13 @@ enum AttributeCode : int32_t {
     ATTR_CELL_PIN = 80,              // the cell view's pin reference
 };
 
-const char *attribute_text(int32_t code);
-int32_t attribute_integer(int32_t code);
-const double *attribute_double(int32_t code);
-int32_t attribute_length(int32_t code);
-const char *attribute_capture(int32_t code);
-ItemList *attribute_list(int32_t code);
-int32_t attribute_pin_kind(int32_t code);
+const char *attribute_text(query_cursors &q, int32_t code);
+int32_t attribute_integer(query_cursors &q, int32_t code);
+const double *attribute_double(query_cursors &q, int32_t code);
+int32_t attribute_length(query_cursors &q, int32_t code);
+const char *attribute_capture(query_cursors &q, int32_t code);
+ItemList *attribute_list(query_cursors &q, int32_t code);
+int32_t attribute_pin_kind(query_cursors &q, int32_t code);
 
 // The number of a pin record: a single pin's number; null for a bus.
 const char *pin_number_of(const PinRecord *pin);

@@ -2,10 +2,10 @@
 #include <cstring>
 #include <strings.h>
 
-#include "query/attributes.h"
-#include "query/query_cursors.h"
+#include "query/cell_functions.h"
 
-extern "C" OXEL_API int32_t oxel_get_current_component_current_cell_CD_output(HostContext *);
+#include "query/attributes.h"
+#include "query/cell_queries.h"
 
 namespace {
 
@@ -55,17 +55,17 @@ void upper_case_in_place(char *text) {
 
 }  // namespace
 
-extern "C" OXEL_API int32_t oxel_get_current_component_current_cell_function_list(
-    HostContext *context, const char **names, int32_t *codes, int32_t capacity) {
-    ChainElementRecord *cell = current_component() ? g_cursors.current_cell : nullptr;
+int32_t get_current_component_current_cell_function_list(query_cursors &q, const char **names, int32_t *codes,
+                                                         int32_t capacity) {
+    ChainElementRecord *cell = current_component(q) ? q.current_cell : nullptr;
     if (capacity < 1 || !cell || !names || !codes)
         return 0;
     int32_t position = cell->position;
     upper_case_in_place(cell->cell_name);
     bool control_named = cell->cell_name && std::strstr(cell->cell_name, "CONTROL");
-    Parameters inputs = collect(attribute_list(ATTR_CELL_INPUTS));
-    Parameters outputs = collect(attribute_list(ATTR_CELL_OUTPUTS));
-    int32_t control = oxel_get_current_component_current_cell_CD_output(context);
+    Parameters inputs = collect(attribute_list(q, ATTR_CELL_INPUTS));
+    Parameters outputs = collect(attribute_list(q, ATTR_CELL_OUTPUTS));
+    int32_t control = get_current_component_current_cell_CD_output(q);
 
     int32_t count = 0;
     auto write = [&](const char *name, int32_t code) {

@@ -1,21 +1,23 @@
 // Component queries: the walk along the boundary-scan chain
+#include "query/cell_queries.h"
+
 #include <climits>
 #include <cstring>
 
 #include "query/attributes.h"
 #include "query/chain_position_index.h"
-#include "query/query_cursors.h"
+#include "query/register_cursors.h"
 
 namespace {
 
-ItemList *chain_of_current_register() {
+ItemList *chain_of_current_register(query_cursors &q) {
     auto *boundary_scan =
-        static_cast<BoundaryScanRegisterRecord *>(current_register(REGISTER_BOUNDARY_SCAN));
+        static_cast<BoundaryScanRegisterRecord *>(current_register(q, REGISTER_BOUNDARY_SCAN));
     return boundary_scan ? boundary_scan->chain : nullptr;
 }
 
-const ChainElementRecord *current_cell() {
-    return current_component() ? g_cursors.current_cell : nullptr;
+const ChainElementRecord *current_cell(query_cursors &q) {
+    return current_component(q) ? q.current_cell : nullptr;
 }
 
 bool is_white(char c) {
@@ -39,72 +41,70 @@ int32_t control_position(const char *text) {
 
 // The first entry of a parameter list of the current cell; null for none
 // and for "-". Restarts the list iterator on that list.
-const char *first_parameter(ItemList *list) {
-    const char *entry = static_cast<const char *>(list_iter_first(list));
+const char *first_parameter(query_cursors &q, ItemList *list) {
+    const char *entry = static_cast<const char *>(list_iter_first(q, list));
     return entry && std::strcmp(entry, "-") != 0 ? entry : nullptr;
 }
 
 }  // namespace
 
-void show_chain_element(ItemList *chain, int32_t position) {
+void show_chain_element(query_cursors &q, ItemList *chain, int32_t position) {
     auto *element = static_cast<ChainElementRecord *>(chain->items[position - 1]);
-    g_cursors.chain = {position, element};
-    g_cursors.cell_view = *element;
+    q.chain = {position, element};
+    q.cell_view = *element;
 }
 
-int32_t first_cell() {
-    if (!current_component())
+int32_t first_cell(query_cursors &q) {
+    if (!current_component(q))
         return 0;
-    open_register_kind(REGISTER_BOUNDARY_SCAN);
-    ItemList *chain = chain_of_current_register();
+    open_register_kind(q, REGISTER_BOUNDARY_SCAN);
+    ItemList *chain = chain_of_current_register(q);
     if (!chain || chain->count < 1) {
-        g_cursors.chain = {};
-        g_cursors.current_cell = nullptr;
+        q.chain = {};
+        q.current_cell = nullptr;
         return 0;
     }
-    show_chain_element(chain, 1);
-    g_cursors.current_cell = &g_cursors.cell_view;
+    show_chain_element(q, chain, 1);
+    q.current_cell = &q.cell_view;
     return 1;
 }
 
-int32_t next_cell() {
-    if (!current_component())
+int32_t next_cell(query_cursors &q) {
+    if (!current_component(q))
         return 0;
-    ItemList *chain = chain_of_current_register();
-    if (!chain || g_cursors.chain.position >= chain->count) {
-        g_cursors.current_cell = nullptr;
+    ItemList *chain = chain_of_current_register(q);
+    if (!chain || q.chain.position >= chain->count) {
+        q.current_cell = nullptr;
         return 0;
     }
-    show_chain_element(chain, g_cursors.chain.position + 1);
-    g_cursors.current_cell = &g_cursors.cell_view;
+    show_chain_element(q, chain, q.chain.position + 1);
+    q.current_cell = &q.cell_view;
     return 1;
 }
 
-extern "C" {
+int32_t get_current_component_first_cell(query_cursors &q) { return first_cell(q); }
 
-OXEL_API int32_t oxel_get_current_component_first_cell(HostContext *) { return first_cell(); }
+int32_t get_current_component_next_cell(query_cursors &q) { return next_cell(q); }
 
-OXEL_API int32_t oxel_get_current_component_next_cell(HostContext *) { return next_cell(); }
-
-OXEL_API int32_t oxel_get_current_component_current_cell_position(void) {
-    const ChainElementRecord *cell = current_cell();
+int32_t get_current_component_current_cell_position(query_cursors &q) {
+    const ChainElementRecord *cell = current_cell(q);
     return cell ? cell->position : -1;
 }
 
-OXEL_API const char *oxel_get_current_component_current_cell_name(void) {
-    const ChainElementRecord *cell = current_cell();
+const char *get_current_component_current_cell_name(query_cursors &q) {
+    const ChainElementRecord *cell = current_cell(q);
     return cell ? cell->cell_name : nullptr;
 }
 
-OXEL_API int32_t oxel_get_current_component_current_cell_CD_output(HostContext *) {
-    const ChainElementRecord *cell = current_cell();
-    const char *control = cell ? first_parameter(cell->control_cells) : nullptr;
+int32_t get_current_component_current_cell_CD_output(query_cursors &q) {
+    const ChainElementRecord *cell = current_cell(q);
+    const char *control = cell ? first_parameter(q, cell->control_cells) : nullptr;
     return control ? control_position(control) : -1;
 }
 
-OXEL_API char oxel_get_current_component_current_cell_CD_value(HostContext *) {
-    const ChainElementRecord *cell = current_cell();
-    const char *disable = cell ? first_parameter(cell->disable_values) : nullptr;
+char get_current_component_current_cell_CD_value(query_cursors &q) {
+    const ChainElementRecord *cell = current_cell(q);
+    const char *disable = cell ? first_parameter(q, cell->disable_values) : nullptr;
     return disable ? disable[0] : '\0';
 }
 
@@ -112,14 +112,14 @@ OXEL_API char oxel_get_current_component_current_cell_CD_value(HostContext *) {
 // the cell view shows the first element that holds it or, when none does,
 // the last element, just as a walk along the chain would leave it; the
 // current cell is neither set nor cleared.
-OXEL_API const char *oxel_get_current_component_pin_name_by_position(HostContext *context,
+const char *get_current_component_pin_name_by_position(query_cursors &q, HostContext *context,
                                                                      int32_t position) {
-    if (!open_register_kind(REGISTER_BOUNDARY_SCAN))
+    if (!open_register_kind(q, REGISTER_BOUNDARY_SCAN))
         return nullptr;
-    ItemList *chain = chain_of_current_register();
+    ItemList *chain = chain_of_current_register(q);
     if (!chain || chain->count < 1)
         return nullptr;
-    int32_t place = chain_place_of_position(context, chain, position);
+    int32_t place = chain_place_of_position(q.position_index, context, chain, position);
     if (place < 0) {
         // No room for the index: the walk needs none.
         for (place = 1; place <= chain->count; place++)
@@ -127,11 +127,10 @@ OXEL_API const char *oxel_get_current_component_pin_name_by_position(HostContext
                 break;
     }
     if (place < 1 || place > chain->count) {
-        show_chain_element(chain, chain->count);
+        show_chain_element(q, chain, chain->count);
         return nullptr;
     }
-    show_chain_element(chain, place);
-    return attribute_pin_kind(ATTR_CELL_PIN) == OXEL_PINREF_PLAIN ? attribute_text(ATTR_CELL_PIN) : nullptr;
+    show_chain_element(q, chain, place);
+    return attribute_pin_kind(q, ATTR_CELL_PIN) == OXEL_PINREF_PLAIN ? attribute_text(q, ATTR_CELL_PIN) : nullptr;
 }
 
-}  // extern "C"

@@ -2,7 +2,6 @@
 #include "query/chain_position_index.h"
 
 #include "base/memory.h"
-#include "query/query_cursors.h"
 
 namespace {
 
@@ -27,15 +26,14 @@ bool describes(const chain_position_index &index, const ItemList *chain) {
     return index.slots && index.chain == chain && index.items == chain->items && index.count == chain->count;
 }
 
-bool build(HostContext *context, const ItemList *chain) {
-    release_chain_position_index();
+bool build(chain_position_index &index, HostContext *context, const ItemList *chain) {
+    release_chain_position_index(index);
     uint32_t size = 8;
     while (size < 2u * static_cast<uint32_t>(chain->count))
         size *= 2;
     auto *slots = static_cast<int32_t *>(mem_alloc(context, sizeof(int32_t) * size));
     if (!slots)
         return false;
-    chain_position_index &index = g_cursors.position_index;
     index = {chain, chain->items, chain->count, size - 1, slots};
     for (int32_t place = 0; place < chain->count; place++) {
         // An element without a record holds no position; a later one that
@@ -51,14 +49,14 @@ bool build(HostContext *context, const ItemList *chain) {
 
 }  // namespace
 
-int32_t chain_place_of_position(HostContext *context, const ItemList *chain, int32_t position) {
-    if (!describes(g_cursors.position_index, chain) && !build(context, chain))
+int32_t chain_place_of_position(chain_position_index &index, HostContext *context, const ItemList *chain,
+                                int32_t position) {
+    if (!describes(index, chain) && !build(index, context, chain))
         return -1;
-    const chain_position_index &index = g_cursors.position_index;
     return index.slots[find_slot(index, position)];
 }
 
-void release_chain_position_index() {
-    mem_free(nullptr, g_cursors.position_index.slots);
-    g_cursors.position_index = {};
+void release_chain_position_index(chain_position_index &index) {
+    mem_free(nullptr, index.slots);
+    index = {};
 }

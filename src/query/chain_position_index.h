@@ -18,6 +18,7 @@ struct chain_position_index {
 // The 1-based place in `chain` of the first element whose position is
 // `position`, 0 when none holds it; -1 when the table could not be built
 // (the failure reported through `context`).
-int32_t chain_place_of_position(HostContext *context, const ItemList *chain, int32_t position);
+int32_t chain_place_of_position(chain_position_index &index, HostContext *context, const ItemList *chain,
+                                int32_t position);
 // Releases the table; the next lookup builds it again.
-void release_chain_position_index();
+void release_chain_position_index(chain_position_index &index);

@@ -1,8 +1,9 @@
 // Component queries: the component's source, standard and test frequency
+#include "query/component_queries.h"
+
 #include <strings.h>
 
 #include "query/attributes.h"
-#include "query/query_cursors.h"
 
 namespace {
 
@@ -16,12 +17,10 @@ constexpr double kNoFrequency = -2.0;
 
 }  // namespace
 
-extern "C" {
-
 // A source reference of the form "BSDL <file>" names the BSDL file the
 // component came from.
-OXEL_API const char *oxel_get_current_component_bsd_ref(void) {
-    const ComponentRecord *component = current_component();
+const char *get_current_component_bsd_ref(query_cursors &q) {
+    const ComponentRecord *component = current_component(q);
     const char *reference = component ? component->source_ref : nullptr;
     if (!reference || strncasecmp(reference, "BSDL", 4) != 0)
         return nullptr;
@@ -33,14 +32,14 @@ OXEL_API const char *oxel_get_current_component_bsd_ref(void) {
 
 // The maximum is taken even when it is 0.0; a typical or minimum value of
 // 0.0 is passed over.
-OXEL_API double oxel_get_current_component_highest_frequency(void) {
-    if (!current_component())
+double get_current_component_highest_frequency(query_cursors &q) {
+    if (!current_component(q))
         return kNoComponent;
-    if (!g_cursors.global_performance)
+    if (!q.global_performance)
         return kNoFrequency;
-    const double *maximum = attribute_double(ATTR_TEST_FREQ_MAX);
-    const double *typical = attribute_double(ATTR_TEST_FREQ_TYP);
-    const double *minimum = attribute_double(ATTR_TEST_FREQ_MIN);
+    const double *maximum = attribute_double(q, ATTR_TEST_FREQ_MAX);
+    const double *typical = attribute_double(q, ATTR_TEST_FREQ_TYP);
+    const double *minimum = attribute_double(q, ATTR_TEST_FREQ_MIN);
     if (maximum && *maximum >= 0.0)
         return *maximum;
     if (typical && *typical > 0.0)
@@ -50,8 +49,7 @@ OXEL_API double oxel_get_current_component_highest_frequency(void) {
     return kNoFrequency;
 }
 
-OXEL_API int32_t oxel_get_current_component_standard(HostContext *) {
-    return attribute_integer(ATTR_COMPONENT_STANDARD);
+int32_t get_current_component_standard(query_cursors &q) {
+    return attribute_integer(q, ATTR_COMPONENT_STANDARD);
 }
 
-}  // extern "C"

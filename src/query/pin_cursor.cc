@@ -1,6 +1,7 @@
 // Component queries: the pin cursor and the pin walk exports
+#include "query/pin_cursor.h"
+
 #include "query/attributes.h"
-#include "query/query_cursors.h"
 
 namespace {
 
@@ -23,12 +24,12 @@ int32_t direction_of(int32_t type) {
     }
 }
 
-const char *name_unless_bus() {
-    return is_bus(g_cursors.pin.record) ? nullptr : attribute_text(ATTR_PIN_NAME);
+const char *name_unless_bus(query_cursors &q) {
+    return is_bus(q.pin.record) ? nullptr : attribute_text(q, ATTR_PIN_NAME);
 }
 
-bool has_pin_list() {
-    const ComponentRecord *component = current_component();
+bool has_pin_list(query_cursors &q) {
+    const ComponentRecord *component = current_component(q);
     return component && component->pin_lists && component->pin_lists->count >= 1;
 }
 
@@ -36,71 +37,68 @@ bool has_pin_list() {
 
 bool is_bus(const PinRecord *pin) { return pin && pin->form != OXEL_FORM_SINGLE; }
 
-void open_pin_list() {
-    const ComponentRecord *component = current_component();
+void open_pin_list(query_cursors &q) {
+    const ComponentRecord *component = current_component(q);
     ItemList *pin_lists = component ? component->pin_lists : nullptr;
-    g_cursors.pin_list =
+    q.pin_list =
         pin_lists && pin_lists->count >= 1 ? static_cast<ItemList *>(pin_lists->items[0]) : nullptr;
-    g_cursors.pin.position = 0;
+    q.pin.position = 0;
 }
 
-bool take_first_pin() {
-    ItemList *pins = g_cursors.pin_list;
-    if (!current_component() || !pins || pins->count < 1)
+bool take_first_pin(query_cursors &q) {
+    ItemList *pins = q.pin_list;
+    if (!current_component(q) || !pins || pins->count < 1)
         return false;
-    g_cursors.pin = {1, static_cast<PinRecord *>(pins->items[0])};
+    q.pin = {1, static_cast<PinRecord *>(pins->items[0])};
     return true;
 }
 
-bool advance_pin() {
-    ItemList *pins = g_cursors.pin_list;
-    if (!current_component() || !pins || g_cursors.pin.position >= pins->count)
+bool advance_pin(query_cursors &q) {
+    ItemList *pins = q.pin_list;
+    if (!current_component(q) || !pins || q.pin.position >= pins->count)
         return false;
-    int32_t position = g_cursors.pin.position + 1;
-    g_cursors.pin = {position, static_cast<PinRecord *>(pins->items[position - 1])};
+    int32_t position = q.pin.position + 1;
+    q.pin = {position, static_cast<PinRecord *>(pins->items[position - 1])};
     return true;
 }
 
-extern "C" {
-
-OXEL_API const char *oxel_get_current_component_first_pin_name(void) {
-    if (!has_pin_list())
+const char *get_current_component_first_pin_name(query_cursors &q) {
+    if (!has_pin_list(q))
         return nullptr;
-    open_pin_list();
-    return take_first_pin() ? name_unless_bus() : nullptr;
+    open_pin_list(q);
+    return take_first_pin(q) ? name_unless_bus(q) : nullptr;
 }
 
-OXEL_API const char *oxel_get_current_component_next_pin_name(void) {
-    return advance_pin() ? name_unless_bus() : nullptr;
+const char *get_current_component_next_pin_name(query_cursors &q) {
+    return advance_pin(q) ? name_unless_bus(q) : nullptr;
 }
 
-OXEL_API const char *oxel_get_current_component_first_pin_nr(void) {
-    if (!has_pin_list())
+const char *get_current_component_first_pin_nr(query_cursors &q) {
+    if (!has_pin_list(q))
         return nullptr;
-    open_pin_list();
-    return take_first_pin() ? attribute_text(ATTR_PIN_NUMBER) : nullptr;
+    open_pin_list(q);
+    return take_first_pin(q) ? attribute_text(q, ATTR_PIN_NUMBER) : nullptr;
 }
 
-OXEL_API const char *oxel_get_current_component_next_pin_nr(void) {
-    return advance_pin() ? attribute_text(ATTR_PIN_NUMBER) : nullptr;
+const char *get_current_component_next_pin_nr(query_cursors &q) {
+    return advance_pin(q) ? attribute_text(q, ATTR_PIN_NUMBER) : nullptr;
 }
 
-OXEL_API const char *oxel_get_current_component_current_pin_name(void) {
-    return attribute_text(ATTR_PIN_NAME);
+const char *get_current_component_current_pin_name(query_cursors &q) {
+    return attribute_text(q, ATTR_PIN_NAME);
 }
 
-OXEL_API const char *oxel_get_current_component_current_pin_nr(void) {
-    return attribute_text(ATTR_PIN_NUMBER);
+const char *get_current_component_current_pin_nr(query_cursors &q) {
+    return attribute_text(q, ATTR_PIN_NUMBER);
 }
 
-OXEL_API int32_t oxel_get_current_component_current_pin_direction(HostContext *) {
-    return direction_of(attribute_integer(ATTR_PIN_TYPE));
+int32_t get_current_component_current_pin_direction(query_cursors &q) {
+    return direction_of(attribute_integer(q, ATTR_PIN_TYPE));
 }
 
-OXEL_API int32_t oxel_nr_current_component_pins(void) {
-    if (!current_component() || !g_cursors.pin_list)
+int32_t nr_current_component_pins(query_cursors &q) {
+    if (!current_component(q) || !q.pin_list)
         return 0;
-    return g_cursors.pin_list->count;
+    return q.pin_list->count;
 }
 
-}  // extern "C"

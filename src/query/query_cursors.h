@@ -1,4 +1,4 @@
-// Component queries: the module-wide cursors
+// Component queries: the cursors of the query interface
 #pragma once
 
 #include "model/register_kinds.h"
@@ -43,51 +43,22 @@ struct query_cursors {
     chain_position_index position_index;             // positions of the last chain looked up (owned)
 };
 
-extern query_cursors g_cursors;
-
 // Back to no current component at all, over the description whose roots
 // are `root`; the position index is released.
-void reset_query_cursors(DescriptionRoot *root);
+void reset_query_cursors(query_cursors &q, DescriptionRoot *root);
 
 // The current component, or null. A component counts as current only while
 // the description still holds it at the cursor's position, so that the
 // queries never read a component that has since been released.
-ComponentRecord *current_component();
+ComponentRecord *current_component(query_cursors &q);
 // Makes the component at the 1-based position current (null: none) and
 // resets the cursors under it.
-void make_component_current(int32_t position, ComponentRecord *component);
+void make_component_current(query_cursors &q, int32_t position, ComponentRecord *component);
 // Sets every cursor under the current component to its starting place.
-void reset_component_cursors();
-
-// Register kind cursors, by RegisterKindCode: 1 when a first (or further)
-// register of the kind is current afterwards; 0 leaves the kind's cursor as
-// it was.
-int32_t open_register_kind(int32_t code);
-int32_t next_register_of_kind(int32_t code);
-// The current register of a kind, or null.
-void *current_register(int32_t code);
-
-// The pin cursor over the current component's first pin list: opening
-// points it at that list before its first entry; taking the first pin and
-// advancing are false when there is no such entry (the current pin is then
-// unchanged).
-void open_pin_list();
-bool take_first_pin();
-bool advance_pin();
-// A pin list entry that is a bus rather than a single pin.
-bool is_bus(const PinRecord *pin);
-
-// The chain cursor over the current boundary-scan register's chain: each
-// move copies the element into the cell view. The first cell re-opens the
-// first boundary-scan register; both make the view the current cell (1),
-// or leave no current cell (0).
-int32_t first_cell();
-int32_t next_cell();
-// Copies the chain element at the 1-based position into the cell view.
-void show_chain_element(ItemList *chain, int32_t position);
+void reset_component_cursors(query_cursors &q);
 
 // Walks a list of texts: the first item (null for a null list or a count
 // outside 1 to 65536, the iterator then unchanged), then each next one
 // (null past the end).
-void *list_iter_first(ItemList *list);
-void *list_iter_next();
+void *list_iter_first(query_cursors &q, ItemList *list);
+void *list_iter_next(query_cursors &q);

@@ -1,0 +1,11 @@
+// Component queries: the component's source, standard and test frequency
+#pragma once
+
+#include "query/query_cursors.h"
+#include "oxel32.h"
+
+// The query of the public header with oxel_ before the name, over the
+// cursors `q`: oxel32.h says what each answers.
+const char *get_current_component_bsd_ref(query_cursors &q);
+double get_current_component_highest_frequency(query_cursors &q);
+int32_t get_current_component_standard(query_cursors &q);
