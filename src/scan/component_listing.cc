@@ -61,7 +61,7 @@ NameRead read_component_name(Scanner *scanner, char **name) {
     bool quoted = code == kQuote;
     if (quoted && (code = scanner_read_word(scanner)) == SCAN_END)
         return NameRead::kNoName;
-    char *copy = str_duplicate(scanner->context, g_scan.word);
+    char *copy = str_duplicate(scanner->context, scanner->word);
     if (!copy)
         return NameRead::kFailed;
     if (quoted && scanner_read_word(scanner) != kQuote) {

@@ -7,8 +7,6 @@
 #include "base/memory.h"
 #include "base/text_input.h"
 
-scan_state g_scan;
-
 namespace {
 
 // The text after the path's last full stop, unless a slash or backslash

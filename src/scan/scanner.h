@@ -74,15 +74,9 @@ struct Scanner {
     uint8_t classes[256];       // ScanByteClass bits by byte value
     int16_t first_keyword[256]; // by initial: the first keyword's index + 1, 0 for none
     int16_t next_keyword[kScanIndexedKeywords];  // the next keyword of the same initial + 1
+    char word[kScanWordLimit + 1];               // the word just read
+    int32_t length;                              // its length
 };
-
-// Module-wide state of the quick scanner: the word just read.
-struct scan_state {
-    char word[kScanWordLimit + 1];
-    int32_t length;
-};
-
-extern scan_state g_scan;
 
 // A scanner on `path` (on standard input in SCAN_STDIN mode). A non-null
 // default extension is appended after a full stop when the path's own
@@ -102,5 +96,5 @@ void scanner_close(Scanner *scanner);
 // Drops the top source and goes on with the one below.
 void scanner_leave_source(Scanner *scanner);
 
-// Reads the next word into g_scan.word and returns its code.
+// Reads the next word into scanner->word and returns its code.
 int32_t scanner_read_word(Scanner *scanner);

@@ -121,25 +121,25 @@ int32_t lookup(const Scanner *scanner, const char *word) {
 }  // namespace
 
 int32_t scanner_read_word(Scanner *scanner) {
-    g_scan.word[0] = '\0';
-    g_scan.length = 0;
+    scanner->word[0] = '\0';
+    scanner->length = 0;
     ScanSource *source = start_of_word(scanner);
     if (!source)
         return scanner->last_result = SCAN_END;
 
     if (has_class(scanner, source->current, SCAN_SEPARATOR)) {
         // a separator is a word of its own
-        g_scan.word[g_scan.length++] = static_cast<char>(source->current);
+        scanner->word[scanner->length++] = static_cast<char>(source->current);
         advance(source);
     } else {
-        while (g_scan.length < kScanWordLimit && source->current != EOF &&
+        while (scanner->length < kScanWordLimit && source->current != EOF &&
                !has_class(scanner, source->current, SCAN_WHITE | SCAN_SEPARATOR)) {
-            g_scan.word[g_scan.length++] = static_cast<char>(source->current);
+            scanner->word[scanner->length++] = static_cast<char>(source->current);
             advance(source);
         }
     }
-    g_scan.word[g_scan.length] = '\0';
+    scanner->word[scanner->length] = '\0';
 
-    scanner->last_result = all_digits(g_scan.word) ? SCAN_DIGITS : lookup(scanner, g_scan.word);
+    scanner->last_result = all_digits(scanner->word) ? SCAN_DIGITS : lookup(scanner, scanner->word);
     return scanner->last_result;
 }

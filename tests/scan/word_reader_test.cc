@@ -19,9 +19,9 @@ Scanner *open_text(Recorder &host, const std::string &name, const std::string &t
 std::vector<std::string> all_words(Scanner *scanner) {
     std::vector<std::string> words;
     for (int32_t code; (code = scanner_read_word(scanner)) != SCAN_END;) {
-        std::string word = code == SCAN_DIGITS ? "#" + std::string(g_scan.word)
-                           : code == SCAN_UNKNOWN ? std::string(g_scan.word)
-                                                  : g_scan.word + ("=" + std::to_string(code));
+        std::string word = code == SCAN_DIGITS ? "#" + std::string(scanner->word)
+                           : code == SCAN_UNKNOWN ? std::string(scanner->word)
+                                                  : scanner->word + ("=" + std::to_string(code));
         int32_t line = scanner->top ? scanner->top->line : 1;
         words.push_back(line == 1 ? word : word + "@" + std::to_string(line));
     }
@@ -63,7 +63,7 @@ TEST(WordReader, SeparatorsCommentsLongWordsAndLines) {
         // The end stays the end.
         EXPECT_EQ(scanner_read_word(scanner), SCAN_END);
         EXPECT_EQ(scanner->last_result, SCAN_END);
-        EXPECT_STREQ(g_scan.word, "");
+        EXPECT_STREQ(scanner->word, "");
         scanner_close(scanner);
         EXPECT_TRUE(host.messages.empty()) << host.dump();
     }
