@@ -10,7 +10,13 @@
 #include "lexer/lexer.h"
 #include "query/query_cursors.h"
 
-constinit library_state g_library;
+// Made when the library is loaded, before any call: the big read-ahead
+// buffers stay in zeroed memory, not in the library's file.
+library_state::library_state() : description{}, syntax_errors{}, lexer{}, cursors{} {
+    cursors.root = &description.root;
+}
+
+library_state g_library;
 
 namespace {
 

@@ -16,9 +16,7 @@ struct library_state {
     query_cursors cursors;           // where the component queries stand, over the description
 
     // The cursors stand over the library's description from the start.
-    constexpr library_state() : description{}, syntax_errors{}, lexer{}, cursors{} {
-        cursors.root = &description.root;
-    }
+    library_state();
 };
 
 extern library_state g_library;
