@@ -5,6 +5,11 @@
 
 namespace {
 
+void count(HostContext *context, int32_t MessageCounters::*field) {
+    if (context && context->counters)
+        (context->counters->*field)++;
+}
+
 enum MessageLevel { kLevelError = 1, kLevelWarning = 2, kLevelNote = 3, kLevelProgress = 4 };
 
 // Sends one finished text to the host's callback. Errors, warnings and
@@ -35,9 +40,9 @@ int32_t report(HostContext *context, int32_t kind, int32_t level, const MessageP
     std::vsnprintf(text, sizeof text, format, args);
     deliver(context, kind, level, text, where);
     if (kind == OXEL_KIND_ERROR)
-        count_error(context);
+        count(context, &MessageCounters::errors);
     else if (kind == OXEL_KIND_WARNING)
-        count_warning(context);
+        count(context, &MessageCounters::warnings);
     return 1;
 }
 
@@ -79,7 +84,7 @@ int32_t report_memory_error(HostContext *context) {
     if (!context)
         return 1;
     deliver(context, OXEL_KIND_ERROR, kLevelError, "Memory allocation error", nullptr);
-    count_error(context);
+    count(context, &MessageCounters::errors);
     return 1;
 }
 
@@ -94,30 +99,14 @@ int32_t report_source_error(HostContext *context, const MessagePlace &where, int
     return report_error(context, where, "syntax error >> line %d\n%*s%s", line, kMessageIndent, "", text);
 }
 
-int32_t get_error_count(HostContext *context) {
-    return context && context->counters ? context->counters->errors : 0;
+MessageCounts message_counts(HostContext *context) {
+    const MessageCounters *counters = context ? context->counters : nullptr;
+    return counters ? MessageCounts{counters->errors, counters->warnings} : MessageCounts{0, 0};
 }
 
-void set_error_count(HostContext *context, int32_t value) {
-    if (context && context->counters)
-        context->counters->errors = value;
-}
-
-void count_error(HostContext *context) {
-    if (context && context->counters)
-        context->counters->errors++;
-}
-
-int32_t get_warning_count(HostContext *context) {
-    return context && context->counters ? context->counters->warnings : 0;
-}
-
-void set_warning_count(HostContext *context, int32_t value) {
-    if (context && context->counters)
-        context->counters->warnings = value;
-}
-
-void count_warning(HostContext *context) {
-    if (context && context->counters)
-        context->counters->warnings++;
+void set_message_counts(HostContext *context, MessageCounts counts) {
+    if (context && context->counters) {
+        context->counters->errors = counts.errors;
+        context->counters->warnings = counts.warnings;
+    }
 }

@@ -46,9 +46,12 @@ inline const char *show_text(const char *text) { return text ? text : "(null)"; 
 // An absent name stands in messages as "(noname)".
 inline const char *show_name(const char *name) { return name ? name : "(noname)"; }
 
-int32_t get_error_count(HostContext *context);
-void set_error_count(HostContext *context, int32_t value);
-void count_error(HostContext *context);
-int32_t get_warning_count(HostContext *context);
-void set_warning_count(HostContext *context, int32_t value);
-void count_warning(HostContext *context);
+// The host's counts of errors and warnings: 0 without counters, and
+// setting them changes nothing then. Every error and warning that passes
+// the host's level is counted, the memory error always.
+struct MessageCounts {
+    int32_t errors;
+    int32_t warnings;
+};
+MessageCounts message_counts(HostContext *context);
+void set_message_counts(HostContext *context, MessageCounts counts);

@@ -43,7 +43,8 @@ Severity check_net_pin(const Subject &at, const DeviceTables &tables, const NetR
     const char *reason = nullptr;
     if (resolve_pin_reference(tables, net->pin, &reason) == kPinRefValid)
         return kClean;
-    return at.error("Invalid pin reference (%s) in net, Reason: %s", net->pin->name, reason ? reason : "unknown error");
+    return at.error("Invalid pin reference (%s) in net, Reason: %s", net->pin->name,
+                    reason ? reason : "unknown error");
 }
 
 // One net, about itself (nowhere for an absent one). Every net a netlist

@@ -310,7 +310,8 @@ Severity settle_disable_value(Element &e, int32_t i, char *value, char current) 
     if (!control)
         return kClean;
     bool failed = false;
-    DisableGroup *group = disable_group_before(e.at.host, e.walk.disable_groups, e.walk.chain, e.index, control, &failed);
+    DisableGroup *group =
+        disable_group_before(e.at.host, e.walk.disable_groups, e.walk.chain, e.index, control, &failed);
     if (failed)
         return kError;
     return group && may_settle(group, current) ? compare_with_group(e, group, value, current) : kClean;
@@ -485,7 +486,8 @@ Severity check_element(const Subject &at, const ChainWalk &walk, int32_t index) 
 // ---- Register and chain ----
 
 // The chain of a register, about the register; each element about itself.
-Severity check_chain(const Subject &at, const DeviceTables &tables, const ItemList *chain, const char *register_name) {
+Severity check_chain(const Subject &at, const DeviceTables &tables, const ItemList *chain,
+                     const char *register_name) {
     if (list_count(chain) < 1)
         return at.error("Missing Boundary scan chain");
     int32_t lowest = 0, highest = 0;
@@ -522,16 +524,13 @@ Severity check_register(const Subject &at, const DeviceTables &tables, const Bou
     if (!reg->chain)
         return at.error("Missing BoundaryScan-register list");
     Severity result = kClean;
-    if (!reg->name)
-        result |= at.error("Missing BoundaryScan-register name");
+    result |= at.error_if(!reg->name, "Missing BoundaryScan-register name");
     const char *name = show_name(reg->name);
-    if (!reg->purpose)
-        result |= at.warning("Missing BoundaryScan-register purpose in \"%s\"", name);
-    if (reg->length == 0)
-        result |= at.error("BoundaryScan length is 0 in \"%s\"", name);
-    if (reg->length != list_count(reg->chain))
-        result |= at.error("BoundaryScan-register length %d unequal to chain length %d in \"%s\"", reg->length,
-                           list_count(reg->chain), name);
+    result |= at.warning_if(!reg->purpose, "Missing BoundaryScan-register purpose in \"%s\"", name);
+    result |= at.error_if(reg->length == 0, "BoundaryScan length is 0 in \"%s\"", name);
+    result |= at.error_if(reg->length != list_count(reg->chain),
+                          "BoundaryScan-register length %d unequal to chain length %d in \"%s\"", reg->length,
+                          list_count(reg->chain), name);
     return result | check_chain(at, tables, reg->chain, name);
 }
 

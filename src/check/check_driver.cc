@@ -11,21 +11,15 @@
 
 namespace {
 
-struct SavedCounts {
-    int32_t errors;
-    int32_t warnings;
-};
-
-SavedCounts start_counting(HostContext *context) {
-    SavedCounts saved{get_error_count(context), get_warning_count(context)};
-    set_error_count(context, 0);
-    set_warning_count(context, 0);
+MessageCounts start_counting(HostContext *context) {
+    MessageCounts saved = message_counts(context);
+    set_message_counts(context, {0, 0});
     return saved;
 }
 
-void add_back(HostContext *context, SavedCounts saved) {
-    set_error_count(context, get_error_count(context) + saved.errors);
-    set_warning_count(context, get_warning_count(context) + saved.warnings);
+void add_back(HostContext *context, MessageCounts saved) {
+    MessageCounts run = message_counts(context);
+    set_message_counts(context, {run.errors + saved.errors, run.warnings + saved.warnings});
 }
 
 // The checks of one run, in the order of the host's messages.
@@ -51,7 +45,7 @@ CheckVerdict check_description(HostContext *context, description_state &descript
         report_status(context, "   Sum of syntax errors       : %d", syntax_errors);
         return {OXEL_FAILED, false};
     }
-    SavedCounts saved = start_counting(context);
+    MessageCounts saved = start_counting(context);
     report_progress(context, "OXEL global semantic check");
     // Findings about the description as a whole point nowhere.
     const Subject nowhere{context, &description.locations, nullptr};

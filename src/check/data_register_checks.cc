@@ -70,42 +70,33 @@ Severity check_altered_registers(const Subject &at, const ComponentChecks &check
 
 Severity check_bypass_register(const Subject &at, BypassRegisterRecord *reg) {
     Severity result = kClean;
-    if (!reg->name)
-        result |= at.error("Missing Bypass-register name");
+    result |= at.error_if(!reg->name, "Missing Bypass-register name");
     const char *name = show_name(reg->name);
-    if (!reg->purpose)
-        result |= at.warning("Missing Bypass-register purpose in \"%s\"", name);
-    if (reg->length > 1)
-        result |= at.warning("Bypass-register length more than one in \"%s\"", name);
+    result |= at.warning_if(!reg->purpose, "Missing Bypass-register purpose in \"%s\"", name);
+    result |= at.warning_if(reg->length > 1, "Bypass-register length more than one in \"%s\"", name);
     if (!reg->capture_value)
         return result | at.warning("Missing Bypass-register capture in \"%s\"", name);
     result |= check_capture(at, register_fields(reg), nullptr);
     // A bypass register captures zeros: every other character is a warning of its own.
     for (const char *c = reg->capture_value; *c; c++)
-        if (*c != '0')
-            result |= at.warning("Bypass-register capture value in \"%s\" is not '0'", name);
+        result |= at.warning_if(*c != '0', "Bypass-register capture value in \"%s\" is not '0'", name);
     return result;
 }
 
 Severity check_identification_register(const Subject &at, const ComponentChecks &checks, IdRegisterRecord *reg) {
     Severity result = kClean;
-    if (!reg->name)
-        result |= at.error("Missing Identification-register name");
+    result |= at.error_if(!reg->name, "Missing Identification-register name");
     const char *name = show_name(reg->name);
-    if (!reg->purpose)
-        result |= at.warning("Mising Identification-register purpose in IR \"%s\"", name);
+    result |= at.warning_if(!reg->purpose, "Mising Identification-register purpose in IR \"%s\"", name);
     if (reg->length == 0)
         result |= at.error("Zero Identification-register length in \"%s\"", name);
     else if (reg->length != 32)
         result |= at.warning("Identification register \"%s\" with illegal length (%d)", name, reg->length);
     if (reg->capture_value)
         result |= check_capture(at, register_fields(reg), "Identification");
-    if (!reg->manufacturer)
-        result |= at.error("Missing Manufacturer in Identification register \"%s\"", name);
-    if (!reg->part_number)
-        result |= at.error("Missing PartNumber in Identification register \"%s\"", name);
-    if (!reg->version)
-        result |= at.error("Missing version code in Identification register \"%s\"", name);
+    result |= at.error_if(!reg->manufacturer, "Missing Manufacturer in Identification register \"%s\"", name);
+    result |= at.error_if(!reg->part_number, "Missing PartNumber in Identification register \"%s\"", name);
+    result |= at.error_if(!reg->version, "Missing version code in Identification register \"%s\"", name);
     return result | check_concatenation(at, checks, reg->concatenation, [&](const char *entry) {
                return at.error("Unknown register concatenation \"%s\" in ID reg \"%s\"", entry, name);
            });
@@ -113,11 +104,9 @@ Severity check_identification_register(const Subject &at, const ComponentChecks 
 
 Severity check_usercode_register(const Subject &at, const ComponentChecks &checks, IdRegisterRecord *reg) {
     Severity result = kClean;
-    if (!reg->name)
-        result |= at.error("Missing UserCode-register name");
+    result |= at.error_if(!reg->name, "Missing UserCode-register name");
     const char *name = show_name(reg->name);
-    if (!reg->purpose)
-        result |= at.warning("Missing UserCode-register purpose in \"%s\"", name);
+    result |= at.warning_if(!reg->purpose, "Missing UserCode-register purpose in \"%s\"", name);
     if (reg->length == 0)
         result |= at.error("UserCode-register length is 0 in \"%s\"", name);
     else if (reg->length != 32)
@@ -158,7 +147,8 @@ Severity check_bist_clock(const Subject &at, const ComponentChecks &checks, cons
     if (!clock || !clock->name)
         result |= at.warning("BIST clock is undefined in register \"%s\"", name);
     else if (const char *reason = nullptr; resolve_pin_reference(checks.tables, clock, &reason) != kPinRefValid)
-        result |= at.error("Invalid clock pin reference \"%s\" in BIST register \"%s\", Reason: %s", clock->name, name,
+        result |= at.error("Invalid clock pin reference \"%s\" in BIST register \"%s\", Reason: %s", clock->name,
+                           name,
                            reason ? reason : "unknown error");
     // Whatever the resolution gave: one warning told in two counted messages.
     if (clock && clock->kind == OXEL_PINREF_ELEMENTS) {
@@ -171,13 +161,10 @@ Severity check_bist_clock(const Subject &at, const ComponentChecks &checks, cons
 
 Severity check_bist_register(const Subject &at, const ComponentChecks &checks, BistRegisterRecord *reg) {
     Severity result = kClean;
-    if (!reg->name)
-        result |= at.error("Missing BIST-register name");
+    result |= at.error_if(!reg->name, "Missing BIST-register name");
     const char *name = show_name(reg->name);
-    if (!reg->purpose)
-        result |= at.warning("Missing BIST-register purpose in \"%s\"", name);
-    if (reg->length == 0)
-        result |= at.error("BIST-register length is 0 in \"%s\"", name);
+    result |= at.warning_if(!reg->purpose, "Missing BIST-register purpose in \"%s\"", name);
+    result |= at.error_if(reg->length == 0, "BIST-register length is 0 in \"%s\"", name);
     if (!reg->capture_value)
         result |= at.error("Missing BIST-register capture in \"%s\"", name);
     else
@@ -188,8 +175,7 @@ Severity check_bist_register(const Subject &at, const ComponentChecks &checks, B
     else if (!(*reg->coverage >= 0))
         result |= at.warning("BIST coverage is less than 0 in \"%s\"", name);
     result |= check_bist_clock(at, checks, reg->clock, name);
-    if (!reg->min_duration)
-        result |= at.warning("Unspecified minimumduration in BIST reg \"%s\"", name);
+    result |= at.warning_if(!reg->min_duration, "Unspecified minimumduration in BIST reg \"%s\"", name);
     result |= check_altered_registers(
         at, checks, reg->altered_registers,
         [&](const char *entry) {
@@ -205,13 +191,10 @@ Severity check_bist_register(const Subject &at, const ComponentChecks &checks, B
 
 Severity check_data_register(const Subject &at, const ComponentChecks &checks, DataRegisterRecord *reg) {
     Severity result = kClean;
-    if (!reg->name)
-        result |= at.error("Missing name in Data register");
+    result |= at.error_if(!reg->name, "Missing name in Data register");
     const char *name = show_name(reg->name);
-    if (!reg->purpose)
-        result |= at.warning("Missing Data-register purpose in \"%s\"", name);
-    if (reg->length == 0)
-        result |= at.error("Data-register length is 0 in \"%s\"", name);
+    result |= at.warning_if(!reg->purpose, "Missing Data-register purpose in \"%s\"", name);
+    result |= at.error_if(reg->length == 0, "Data-register length is 0 in \"%s\"", name);
     if (!reg->capture_value)
         result |= at.error("Missing Data-register capture in \"%s\"", name);
     else
@@ -251,18 +234,24 @@ Severity check_usercode_registers(const Subject &at, const ComponentChecks &chec
     return check_registers_of_kind<IdRegisterRecord>(
         at, checks.component->usercode_registers, nullptr, nullptr, "More than 1 UserCode register",
         "Missing Usercode register in register list",
-        [&](const Subject &about, IdRegisterRecord *reg, int32_t) { return check_usercode_register(about, checks, reg); });
+        [&](const Subject &about, IdRegisterRecord *reg, int32_t) {
+            return check_usercode_register(about, checks, reg);
+        });
 }
 
 Severity check_bist_registers(const Subject &at, const ComponentChecks &checks) {
     return check_registers_of_kind<BistRegisterRecord>(
         at, checks.component->bist_registers, nullptr, nullptr, "More than 1 BIST register",
         "Missing BIST register in register list",
-        [&](const Subject &about, BistRegisterRecord *reg, int32_t) { return check_bist_register(about, checks, reg); });
+        [&](const Subject &about, BistRegisterRecord *reg, int32_t) {
+            return check_bist_register(about, checks, reg);
+        });
 }
 
 Severity check_data_registers(const Subject &at, const ComponentChecks &checks) {
     return check_registers_of_kind<DataRegisterRecord>(
         at, checks.component->data_registers, nullptr, nullptr, nullptr, "Missing Data register in register list",
-        [&](const Subject &about, DataRegisterRecord *reg, int32_t) { return check_data_register(about, checks, reg); });
+        [&](const Subject &about, DataRegisterRecord *reg, int32_t) {
+            return check_data_register(about, checks, reg);
+        });
 }

@@ -59,7 +59,8 @@ Severity check_identical_code(const Subject &at, IdenticalCodes *codes, const In
     for (int32_t i = 0; i < codes->used; i++) {
         const InstructionRecord *earlier = codes->stored[i];
         if (std::strcmp(earlier->code, instruction->code) == 0)
-            return at.warning("Instructions %s and %s with identical code", instruction_name(earlier->kind, earlier->name),
+            return at.warning("Instructions %s and %s with identical code",
+                              instruction_name(earlier->kind, earlier->name),
                               instruction_name(instruction->kind, instruction->name));
     }
     codes->stored[codes->used++] = instruction;
@@ -107,68 +108,59 @@ Severity check_kind_rules(const Subject &at, const InstructionRecord *instructio
     Severity result = kClean;
     switch (instruction->kind) {
     case OXEL_INSTRUCTION_EXTEST:
-        if (mode != OXEL_MODE_EXTERNAL)
-            result |= at.error("The EXTEST instruction must run in EXTERNAL mode");
-        if (judged && kind != KIND_BOUNDARY_SCAN_REGISTER)
-            result |= at.error("Illegal register connected between TDI and TDO with an extest instruction");
+        result |= at.error_if(mode != OXEL_MODE_EXTERNAL, "The EXTEST instruction must run in EXTERNAL mode");
+        result |= at.error_if(judged && kind != KIND_BOUNDARY_SCAN_REGISTER,
+                              "Illegal register connected between TDI and TDO with an extest instruction");
         tally->extests++;
         break;
     case OXEL_INSTRUCTION_BYPASS:
-        if (mode != OXEL_MODE_SAMPLE)
-            result |= at.error("The BYPASS instruction must run in SAMPLE mode");
-        if (judged && kind != KIND_BYPASS_REGISTER)
-            result |= at.error("Illegal register connected between TDI and TDO with a bypass instruction");
+        result |= at.error_if(mode != OXEL_MODE_SAMPLE, "The BYPASS instruction must run in SAMPLE mode");
+        result |= at.error_if(judged && kind != KIND_BYPASS_REGISTER,
+                              "Illegal register connected between TDI and TDO with a bypass instruction");
         tally->bypasses++;
         // An all-ones value is any value without a '0': 1X1 counts too.
         if (instruction->code && !std::strchr(instruction->code, '0'))
             tally->all_ones_bypasses++;
         break;
     case OXEL_INSTRUCTION_SAMPLE_PRELOAD:
-        if (mode != OXEL_MODE_SAMPLE)
-            result |= at.error("The SAMPLE/PRELOAD instruction must run in SAMPLE mode");
-        if (judged && kind != KIND_BOUNDARY_SCAN_REGISTER)
-            result |= at.error("Illegal register connected between TDI and TDO with a sample/preload instruction");
+        result |= at.error_if(mode != OXEL_MODE_SAMPLE, "The SAMPLE/PRELOAD instruction must run in SAMPLE mode");
+        result |= at.error_if(judged && kind != KIND_BOUNDARY_SCAN_REGISTER,
+                              "Illegal register connected between TDI and TDO with a sample/preload instruction");
         tally->sample_preloads++;
         break;
     case OXEL_INSTRUCTION_INTEST:
-        if (mode != OXEL_MODE_INTERNAL)
-            result |= at.error("The INTEST instruction must run in INTERNAL mode");
-        if (judged && kind != KIND_BOUNDARY_SCAN_REGISTER)
-            result |= at.error("Illegal register connected between TDI and TDO with an intest instruction");
+        result |= at.error_if(mode != OXEL_MODE_INTERNAL, "The INTEST instruction must run in INTERNAL mode");
+        result |= at.error_if(judged && kind != KIND_BOUNDARY_SCAN_REGISTER,
+                              "Illegal register connected between TDI and TDO with an intest instruction");
         break;
     case OXEL_INSTRUCTION_RUNBIST:
-        if (mode != OXEL_MODE_INTERNAL)
-            result |= at.error("The RUNBIST instruction must run in INTERNAL mode");
-        if (judged && kind != KIND_BOUNDARY_SCAN_REGISTER && kind != KIND_BIST_REGISTER && kind != KIND_DATA_REGISTER)
-            result |= at.error("Illegal register connected between TDI and TDO with a runbist instruction");
+        result |= at.error_if(mode != OXEL_MODE_INTERNAL, "The RUNBIST instruction must run in INTERNAL mode");
+        result |= at.error_if(judged && kind != KIND_BOUNDARY_SCAN_REGISTER && kind != KIND_BIST_REGISTER &&
+                                  kind != KIND_DATA_REGISTER,
+                              "Illegal register connected between TDI and TDO with a runbist instruction");
         break;
     case OXEL_INSTRUCTION_IDCODE:
-        if (mode != OXEL_MODE_SAMPLE)
-            result |= at.error("The IDCODE instruction must run in SAMPLE mode");
-        if (judged && kind != KIND_IDENTIFICATION_REGISTER)
-            result |= at.error("Illegal register connected between TDI and TDO with an idcode instruction");
+        result |= at.error_if(mode != OXEL_MODE_SAMPLE, "The IDCODE instruction must run in SAMPLE mode");
+        result |= at.error_if(judged && kind != KIND_IDENTIFICATION_REGISTER,
+                              "Illegal register connected between TDI and TDO with an idcode instruction");
         break;
     case OXEL_INSTRUCTION_USERCODE:
-        if (mode != OXEL_MODE_SAMPLE)
-            result |= at.error("The USERCODE instruction must run in SAMPLE mode");
-        if (judged && kind != KIND_IDENTIFICATION_REGISTER && kind != KIND_USERCODE_REGISTER)
-            result |= at.error(
-                "Illegal register (name = '%s', type = %d) connected between TDI and TDO with an usercode instruction",
-                show_name(instruction->register_name), kind);
+        result |= at.error_if(mode != OXEL_MODE_SAMPLE, "The USERCODE instruction must run in SAMPLE mode");
+        result |= at.error_if(judged && kind != KIND_IDENTIFICATION_REGISTER && kind != KIND_USERCODE_REGISTER,
+                              "Illegal register (name = '%s', type = %d) connected between TDI and TDO with an usercode instruction",
+                              show_name(instruction->register_name), kind);
         break;
     case OXEL_INSTRUCTION_CLAMP:
-        if (mode != OXEL_MODE_EXTERNAL)
-            result |= at.error("The CLAMP instruction must run in EXTERNAL mode");
-        if (judged && kind != KIND_BYPASS_REGISTER)
-            result |= at.error("The CLAMP instruction requires the Bypass register between TDI and TDO");
+        result |= at.error_if(mode != OXEL_MODE_EXTERNAL, "The CLAMP instruction must run in EXTERNAL mode");
+        result |= at.error_if(judged && kind != KIND_BYPASS_REGISTER,
+                              "The CLAMP instruction requires the Bypass register between TDI and TDO");
         break;
     case OXEL_INSTRUCTION_HIGHZ:
-        if (judged && kind != KIND_BYPASS_REGISTER)
-            result |= at.error("The HIGHZ instruction requires the Bypass register between TDI and TDO");
+        result |= at.error_if(judged && kind != KIND_BYPASS_REGISTER,
+                              "The HIGHZ instruction requires the Bypass register between TDI and TDO");
         break;
     default:   // a user instruction connects what it likes
-        if (!instruction->name)
-            result |= at.error("Missing name in Userinstruction");
+        result |= at.error_if(!instruction->name, "Missing name in Userinstruction");
         break;
     }
     return result;
@@ -187,22 +179,19 @@ Severity check_connection(const Subject &at, const ComponentChecks &checks, cons
         result |= check_modes_against_cells(at, checks.component, instruction, name);
     }
     result |= check_kind_rules(at, instruction, register_kind, !undefined, tally);
-    if (undefined)
-        result |= at.error("Instruction \"%s\" is accessing an undefined register \"%s\"", name,
-                           instruction->register_name);
+    result |= at.error_if(undefined,
+                          "Instruction \"%s\" is accessing an undefined register \"%s\"", name,
+                          instruction->register_name);
     return result;
 }
 
 Severity check_mandatory_instructions(const Subject &at, const Tally &tally) {
     Severity result = kClean;
-    if (tally.bypasses > 0 && tally.all_ones_bypasses == 0)
-        result |= at.warning("No ByPass instructions with the required instruction value {111..1}");
-    if (tally.extests == 0)
-        result |= at.error("Missing mandatory EXTEST instructions");
-    if (tally.bypasses == 0)
-        result |= at.error("Missing mandatory BYPASS instructions");
-    if (tally.sample_preloads == 0)
-        result |= at.error("Missing mandatory SAMPLE/PRELOAD instructions");
+    result |= at.warning_if(tally.bypasses > 0 && tally.all_ones_bypasses == 0,
+                            "No ByPass instructions with the required instruction value {111..1}");
+    result |= at.error_if(tally.extests == 0, "Missing mandatory EXTEST instructions");
+    result |= at.error_if(tally.bypasses == 0, "Missing mandatory BYPASS instructions");
+    result |= at.error_if(tally.sample_preloads == 0, "Missing mandatory SAMPLE/PRELOAD instructions");
     return result;
 }
 
@@ -257,10 +246,8 @@ Severity check_instruction_register_entry(const Subject &at, const ComponentChec
         result |= at.error("Missing Instruction-register name in register number %d", index);
         name = show_name(name);
     }
-    if (!reg->purpose)
-        result |= at.warning("Missing Instruction-register purpose in \"%s\"", name);
-    if (reg->length < 2)
-        result |= at.error("Instruction-register length is < 2 in \"%s\"", name);
+    result |= at.warning_if(!reg->purpose, "Missing Instruction-register purpose in \"%s\"", name);
+    result |= at.error_if(reg->length < 2, "Instruction-register length is < 2 in \"%s\"", name);
     if (!reg->capture_value) {
         result |= at.error("Instruction-register capture missing in \"%s\"", name);
     } else {

@@ -86,52 +86,33 @@ Severity check_family_values(const Subject &at, const PinFamilyRecord *family, u
                              const char *pin) {
     Severity result = kClean;
     if (groups & kInputData) {
-        if (!family->iil)
-            result |= at.warning("Iil undefined in family \"%s\" for pin %s", name, pin);
-        if (!family->iih)
-            result |= at.warning("Iih undefined in family \"%s\" for pin %s", name, pin);
-        if (!family->vil)
-            result |= at.warning("Vil undefined in family \"%s\" for pin %s", name, pin);
-        if (!family->vih)
-            result |= at.warning("Vih undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->iil, "Iil undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->iih, "Iih undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->vil, "Vil undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->vih, "Vih undefined in family \"%s\" for pin %s", name, pin);
     }
     if (groups & kOutputData) {
-        if (!family->iol)
-            result |= at.warning("Iol undefined in family \"%s\" for pin %s", name, pin);
-        if (!family->ioh)
-            result |= at.warning("Ioh undefined in family \"%s\" for pin %s", name, pin);
-        if (!family->vol)
-            result |= at.warning("Vol undefined in family \"%s\" for pin %s", name, pin);
-        if (!family->voh)
-            result |= at.warning("Voh undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->iol, "Iol undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->ioh, "Ioh undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->vol, "Vol undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->voh, "Voh undefined in family \"%s\" for pin %s", name, pin);
     }
     if (groups & kSupplyData) {
-        if (!family->vcc_min)
-            result |= at.warning("VccMin undefined in family \"%s\" for powerpin %s", name, pin);
-        if (!family->vcc_typ)
-            result |= at.warning("VccTyp undefined in family \"%s\" for powerpin %s", name, pin);
-        if (!family->vcc_max)
-            result |= at.warning("VccMax undefined in family \"%s\" for powerpin %s", name, pin);
+        result |= at.warning_if(!family->vcc_min, "VccMin undefined in family \"%s\" for powerpin %s", name, pin);
+        result |= at.warning_if(!family->vcc_typ, "VccTyp undefined in family \"%s\" for powerpin %s", name, pin);
+        result |= at.warning_if(!family->vcc_max, "VccMax undefined in family \"%s\" for powerpin %s", name, pin);
     }
     if (groups & kSetupHold) {
-        if (!family->setup_time)
-            result |= at.warning("SetupTime undefined in family \"%s\" for pin %s", name, pin);
-        if (!family->hold_time)
-            result |= at.warning("HoldTime undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->setup_time, "SetupTime undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->hold_time, "HoldTime undefined in family \"%s\" for pin %s", name, pin);
     }
     if (groups & kPropagation) {
-        if (!family->tplh_min)
-            result |= at.warning("tpLHMin undefined in family \"%s\" for pin %s", name, pin);
-        if (!family->tplh_typ)
-            result |= at.warning("tpLHTyp undefined in family \"%s\" for pin %s", name, pin);
-        if (!family->tplh_max)
-            result |= at.warning("tpLHMax undefined in family \"%s\" for pin %s", name, pin);
-        if (!family->tphl_min)
-            result |= at.warning("tpHLMin undefined in family \"%s\" for pin %s", name, pin);
-        if (!family->tphl_typ)
-            result |= at.warning("tpHLTyp undefined in family \"%s\" for pin %s", name, pin);
-        if (!family->tphl_max)
-            result |= at.warning("tpHLMax undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->tplh_min, "tpLHMin undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->tplh_typ, "tpLHTyp undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->tplh_max, "tpLHMax undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->tphl_min, "tpHLMin undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->tphl_typ, "tpHLTyp undefined in family \"%s\" for pin %s", name, pin);
+        result |= at.warning_if(!family->tphl_max, "tpHLMax undefined in family \"%s\" for pin %s", name, pin);
     }
     return result;
 }
@@ -225,7 +206,8 @@ Severity check_empty_name_and_number(const Subject &at, const PinRecord *pin) {
     bool no_name = is_empty_text(pin->name), no_number = number_is_empty(pin);
     DecimalText buffer;
     if (no_name && !no_number)
-        return at.error("Illegal empty pin name for pin with pin number \"%s\"", show_text(first_number(pin, buffer)));
+        return at.error("Illegal empty pin name for pin with pin number \"%s\"",
+                        show_text(first_number(pin, buffer)));
     if (no_name && no_number)
         return at.error("Pin with illegal empty pin name and empty pin number");
     if (no_number)

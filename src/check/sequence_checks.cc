@@ -175,7 +175,8 @@ Severity check_ppa(const Subject &at, SequenceWalk &walk, const PpaRecord *ppa) 
 // ---- VRAK instructions ----
 
 // The mnemonic of each VrakKind, by code; null where no instruction has the code.
-constexpr const char *kMnemonics[] = {nullptr, "RST", nullptr, "WTN", "BPV", "CNF", "TAP", "ITP", "PPA", "CMT", "DRS"};
+constexpr const char *kMnemonics[] = {nullptr, "RST", nullptr, "WTN", "BPV", "CNF",
+                                      "TAP",   "ITP", "PPA",   "CMT", "DRS"};
 
 const char *mnemonic_of(int32_t kind) {
     return kind >= 0 && kind < static_cast<int32_t>(std::size(kMnemonics)) ? kMnemonics[kind] : nullptr;

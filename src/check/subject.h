@@ -22,5 +22,9 @@ struct Subject {
 
     Severity error(const char *format, ...) const OXEL_PRINTF(2, 3);
     Severity warning(const char *format, ...) const OXEL_PRINTF(2, 3);
-    void note(const char *format, ...) const OXEL_PRINTF(2, 3);
+    Severity note(const char *format, ...) const OXEL_PRINTF(2, 3);   // kClean
+    // The error or warning when `found`, else nothing (kClean): a rule of
+    // one line.
+    Severity error_if(bool found, const char *format, ...) const OXEL_PRINTF(3, 4);
+    Severity warning_if(bool found, const char *format, ...) const OXEL_PRINTF(3, 4);
 };

@@ -21,14 +21,7 @@ BoardRecord *make_board(HostContext *context, DescriptionRoot *root, char *name,
 }
 
 TapMap *make_tap_map(HostContext *context, int32_t signal, char *net) {
-    TapMap *tap_map = new_record<TapMap>(context);
-    if (!tap_map) {
-        mem_free(context, net);
-        return nullptr;
-    }
-    tap_map->signal = signal;
-    tap_map->net = net;
-    return tap_map;
+    return new_record_of(context, TapMap{signal, net}, [&] { mem_free(context, net); });
 }
 
 BoardChainRecord *make_board_chain(HostContext *context, const SourceLocation &where, char *name,

@@ -4,14 +4,7 @@
 #include "model/statement_routing.h"
 
 ModeSpecRecord *make_mode_spec(HostContext *context, int32_t code, char *name) {
-    ModeSpecRecord *mode_entry = new_record<ModeSpecRecord>(context);
-    if (!mode_entry) {
-        mem_free(context, name);
-        return nullptr;
-    }
-    mode_entry->code = code;
-    mode_entry->name = name;
-    return mode_entry;
+    return new_record_of(context, ModeSpecRecord{0, code, name}, [&] { mem_free(context, name); });
 }
 
 void take_mode_entry(HostContext *context, ModeSpecRecord *entry, int32_t *code, char **name) {

@@ -57,15 +57,10 @@ PinRecord *make_bus(HostContext *context, ItemList *numbers, BusNamePair *pair, 
 }
 
 BusNamePair *make_bus_name(HostContext *context, char *name, ItemList *indices) {
-    BusNamePair *pair = new_record<BusNamePair>(context);
-    if (!pair) {
+    return new_record_of(context, BusNamePair{name, indices}, [&] {
         mem_free(context, name);
         list_release_with(context, indices, release_index);
-        return nullptr;
-    }
-    pair->name = name;
-    pair->indices = indices;
-    return pair;
+    });
 }
 
 IndexRecord *make_index(HostContext *context, int32_t kind, int32_t number, char *identifier,

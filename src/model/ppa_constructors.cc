@@ -139,13 +139,8 @@ PpaSerialGroupRecord *ppa_serial_name(char *name, PpaSerialGroupRecord *group) {
 }
 
 PpaParallelGroupRecord *make_ppa_parallel_group(HostContext *context, char *name, ItemList *pins) {
-    PpaParallelGroupRecord *group = new_record<PpaParallelGroupRecord>(context);
-    if (!group) {
+    return new_record_of(context, PpaParallelGroupRecord{name, pins}, [&] {
         mem_free(context, name);
         list_release_with(context, pins, release_pin_ref);
-        return nullptr;
-    }
-    group->name = name;
-    group->pins = pins;
-    return group;
+    });
 }

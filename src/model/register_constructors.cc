@@ -33,37 +33,20 @@ MAKE_REGISTER_OF(DataRegisterRecord)
 #undef MAKE_REGISTER_OF
 
 CaptureRecord *make_capture(HostContext *context, char *value, ItemList *status) {
-    CaptureRecord *capture = new_record<CaptureRecord>(context);
-    if (!capture) {
+    return new_record_of(context, CaptureRecord{status, value}, [&] {
         mem_free(context, value);
         list_release_with(context, status, release_capture_status);
-        return nullptr;
-    }
-    capture->status = status;
-    capture->value = value;
-    return capture;
+    });
 }
 
 CaptureStatusRecord *make_capture_status(HostContext *context, char *value, char *description) {
-    CaptureStatusRecord *status = new_record<CaptureStatusRecord>(context);
-    if (!status) {
-        free_blocks(context, {value, description});
-        return nullptr;
-    }
-    status->value = value;
-    status->description = description;
-    return status;
+    return new_record_of(context, CaptureStatusRecord{value, description},
+                         [&] { free_blocks(context, {value, description}); });
 }
 
 PreloadRecord *make_preload(HostContext *context, char *register_name, char *value) {
-    PreloadRecord *preload = new_record<PreloadRecord>(context);
-    if (!preload) {
-        free_blocks(context, {register_name, value});
-        return nullptr;
-    }
-    preload->register_name = register_name;
-    preload->value = value;
-    return preload;
+    return new_record_of(context, PreloadRecord{register_name, 0, value},
+                         [&] { free_blocks(context, {register_name, value}); });
 }
 
 InstructionRecord *make_instruction(HostContext *context, ModeSpecRecord *kind, char *code,

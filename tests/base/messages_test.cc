@@ -67,16 +67,14 @@ TEST(HostMessages, CountingNeedsNoCallbackAndDeliveringNoCounters) {
     uncounted.context.counters = nullptr;
     report_error(uncounted.host(), kNoPlace, "e");
     report_warning(uncounted.host(), kNoPlace, "w");
-    set_error_count(uncounted.host(), 5);  // harmless
-    EXPECT_EQ(row(uncounted.messages.size(), get_error_count(uncounted.host()),
-                  get_warning_count(uncounted.host())),
-              "2|0|0");
+    set_message_counts(uncounted.host(), {5, 0});  // harmless
+    const MessageCounts none = message_counts(uncounted.host());
+    EXPECT_EQ(row(uncounted.messages.size(), none.errors, none.warnings), "2|0|0");
     silent.counters.reserved = 77;
-    set_error_count(silent.host(), 3);
-    count_error(silent.host());
-    set_warning_count(silent.host(), 9);
-    count_warning(silent.host());
-    EXPECT_EQ(row(get_error_count(silent.host()), get_warning_count(silent.host()), silent.counters.reserved),
-              "4|10|77");
+    set_message_counts(silent.host(), {3, 9});
+    report_error(silent.host(), kNoPlace, "e");
+    report_warning(silent.host(), kNoPlace, "w");
+    const MessageCounts counted = message_counts(silent.host());
+    EXPECT_EQ(row(counted.errors, counted.warnings, silent.counters.reserved), "4|10|77");
 }
 
