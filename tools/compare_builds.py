@@ -10,7 +10,11 @@ output, standard error and the exit status of every command:
 
 The inputs: every example, every golden input of the tests, the test tool's inputs, the bench
 corpus generated at small sizes, and broken variants of all of these made by deterministic
-mutations (truncations, lines and tokens deleted, doubled or swapped, keywords exchanged).
+mutations (truncations, lines and tokens deleted, doubled or swapped, keywords exchanged). Then
+targeted variants, which reach rules that random mutations seldom do: each example with one of
+its lines left out, in turn, and a component whose instruction list holds every instruction kind
+with every register and every mode (once with an identification register, once with that
+register made a usercode register).
 
   tools/compare_builds.py --old DIR --new DIR [--variants 1000] [--seed N] [--work build/compare]
 
@@ -145,6 +149,39 @@ def variants(inputs, count, work, seed):
     return files
 
 
+def targeted(work):
+    folder = os.path.join(work, "targeted")
+    os.makedirs(folder, exist_ok=True)
+    files = []
+
+    def write(name, text):
+        path = os.path.join(folder, name)
+        with open(path, "wb") as f:
+            f.write(text.encode("latin-1"))
+        files.append(os.path.relpath(path, ROOT))
+
+    for example in sorted(glob.glob(os.path.join(ROOT, "examples", "*.oxel"))):
+        with open(example, "rb") as f:
+            lines = f.read().decode("latin-1").split("\n")
+        stem = os.path.splitext(os.path.basename(example))[0]
+        for i in range(len(lines)):
+            write("%s_without_%03d.oxel" % (stem, i + 1), "\n".join(lines[:i] + lines[i + 1:]))
+    with open(os.path.join(ROOT, "examples", "jx200.oxel"), "rb") as f:
+        component = f.read().decode("latin-1")
+    kinds = ["EXTEST", "BYPASS", "SAMPLE_PRELOAD", "PRELOAD", "INTEST", "RUNBIST", "IDCODE", "USERCODE",
+             "CLAMP", "HIGHZ", "SCANTEST2"]
+    registers = ["BSR", "BPR", "IDR", "BISTR", "SCANREG", "NOSUCH"]
+    modes = ["EXTERNAL", "SAMPLE", "INTERNAL", "HIGHZ", "HIZ", "PRIVATE"]
+    for usercode in (False, True):
+        text = component.replace("IDENTIFICATION_REGISTER", "USERCODE_REGISTER") if usercode else component
+        for kind in kinds:
+            for register in registers:
+                entries = "".join('      %s "0110" %s %s -\n' % (kind, register, mode) for mode in modes)
+                write("instructions_%s_%s%s.oxel" % (kind, register, "_uc" if usercode else ""),
+                      text.replace("    INSTRUCTION_LIST\n", "    INSTRUCTION_LIST\n" + entries, 1))
+    return files
+
+
 def run(build, command, path):
     environment = dict(os.environ, LD_LIBRARY_PATH=build, NO_COLOR="1")
     done = subprocess.run([os.path.join(build, "oxel")] + command + [path], cwd=ROOT,
@@ -171,7 +208,7 @@ def main():
     os.makedirs(work, exist_ok=True)
 
     inputs = base_inputs() + bench_inputs(work)
-    files = inputs + variants(inputs, args.variants, work, args.seed)
+    files = inputs + variants(inputs, args.variants, work, args.seed) + targeted(work)
     runs = [(command, path) for path in files for command in COMMANDS]
     differences = []
     with concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:

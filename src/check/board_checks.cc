@@ -13,11 +13,6 @@
 
 namespace {
 
-template <typename Record>
-const Record *item_at(const ItemList *list, int32_t i) {
-    return static_cast<const Record *>(list->items[i]);
-}
-
 // A board connector: a pin of the board's own pin lists, by name or number.
 bool is_board_connector(const DeviceTables &tables, const char *name) {
     return name_table_lookup(tables.pin_names, name) || name_table_lookup(tables.pin_numbers, name);
@@ -58,7 +53,7 @@ Severity check_net(const Subject &at, const DeviceChecks &device, const NetRecor
     if (!net->nets)
         return at.error("Missing net names in Netdescription");
     for (int32_t i = 0; i < net->nets->count; i++)
-        if (!record_net_name(at.host, device.names, item_at<char>(net->nets, i)))
+        if (!record_net_name(at.host, device.names, list_item<const char>(net->nets, i)))
             result |= kError;
     return result;
 }
@@ -66,7 +61,7 @@ Severity check_net(const Subject &at, const DeviceChecks &device, const NetRecor
 Severity check_netlists(const Subject &at, const DeviceChecks &device, const ItemList *netlists) {
     Severity result = kClean;
     for (int32_t i = 0; netlists && i < netlists->count; i++) {
-        const auto *netlist = item_at<ItemList>(netlists, i);
+        const auto *netlist = list_item<const ItemList>(netlists, i);
         if (!netlist || netlist->count < 1) {
             result |= at.error("Missing Netlist or netlist elements");
             continue;
@@ -75,7 +70,7 @@ Severity check_netlists(const Subject &at, const DeviceChecks &device, const Ite
         if (!lookup_reserve(at.host, &device.names.net_index, static_cast<uint32_t>(netlist->count)))
             result |= kError;
         for (int32_t j = 0; j < netlist->count; j++) {
-            const auto *net = item_at<NetRecord>(netlist, j);
+            const auto *net = list_item<const NetRecord>(netlist, j);
             result |= check_net(at.about(net), device, net);
         }
     }
@@ -119,7 +114,7 @@ Severity check_parts(const Subject &at, const DeviceChecks &device, const ItemLi
         return at.error("Missing component/part reference list");
     Severity result = kClean;
     for (int32_t i = 0; i < parts->count; i++) {
-        const auto *part = item_at<PartChainRecord>(parts, i);
+        const auto *part = list_item<const PartChainRecord>(parts, i);
         result |= check_part(at.about(part), device, part);
     }
     return result;
@@ -137,15 +132,19 @@ Severity check_tap_net(const Subject &at, const DeviceChecks &device, const char
     return kWarning | at.error("Net \"%s\" is not a valid net or connector name", net);
 }
 
-// The signals of a TAP in the order they are checked and recorded. A TAP
-// may do without TRST.
+// The signals of a TAP in the order they are checked and recorded, each
+// with the finding for a TAP without its net; a TAP may do without TRST.
 struct TapSignalNet {
     const char *signal;
     char *BoardChainRecord::*net;
+    const char *missing;
 };
 constexpr TapSignalNet kTapSignals[] = {
-    {"TDI", &BoardChainRecord::tdi_net}, {"TDO", &BoardChainRecord::tdo_net}, {"TMS", &BoardChainRecord::tms_net},
-    {"TCK", &BoardChainRecord::tck_net}, {"TRST", &BoardChainRecord::trst_net},
+    {"TDI", &BoardChainRecord::tdi_net, "Missing TDI connector in board TAP"},
+    {"TDO", &BoardChainRecord::tdo_net, "Missing TDO connector in board TAP"},
+    {"TMS", &BoardChainRecord::tms_net, "Missing TMS connector in board TAP"},
+    {"TCK", &BoardChainRecord::tck_net, "Missing TCK connector in board TAP"},
+    {"TRST", &BoardChainRecord::trst_net, nullptr},
 };
 
 // One TAP, about itself (nowhere for an absent one): its nets, then its
@@ -154,24 +153,12 @@ Severity check_tap(const Subject &at, const DeviceChecks &device, const BoardCha
     if (!tap)
         return at.error("Missing TAP entry");
     Severity result = kClean;
-    if (tap->tdi_net)
-        result |= check_tap_net(at, device, tap->tdi_net);
-    else
-        result |= at.error("Missing TDI connector in board TAP");
-    if (tap->tdo_net)
-        result |= check_tap_net(at, device, tap->tdo_net);
-    else
-        result |= at.error("Missing TDO connector in board TAP");
-    if (tap->tms_net)
-        result |= check_tap_net(at, device, tap->tms_net);
-    else
-        result |= at.error("Missing TMS connector in board TAP");
-    if (tap->tck_net)
-        result |= check_tap_net(at, device, tap->tck_net);
-    else
-        result |= at.error("Missing TCK connector in board TAP");
-    if (tap->trst_net)
-        result |= check_tap_net(at, device, tap->trst_net);
+    for (const TapSignalNet &signal : kTapSignals) {
+        if (const char *net = tap->*signal.net)
+            result |= check_tap_net(at, device, net);
+        else if (signal.missing)
+            result |= at.error("%s", signal.missing);
+    }
     if (tap->parts)
         result |= check_parts(at, device, tap->parts);
     for (const TapSignalNet &signal : kTapSignals) {
@@ -190,9 +177,9 @@ Severity check_board_taps(const Subject &at, const DeviceChecks &device, const I
     // Two TAPs without a name count as two of one name.
     Severity result = kClean;
     for (int32_t i = 1; i < taps->count; i++) {
-        const auto *tap = item_at<BoardChainRecord>(taps, i);
+        const auto *tap = list_item<const BoardChainRecord>(taps, i);
         for (int32_t j = 0; tap && j < i; j++) {
-            const auto *earlier = item_at<BoardChainRecord>(taps, j);
+            const auto *earlier = list_item<const BoardChainRecord>(taps, j);
             if (earlier && same_name(earlier->name, tap->name)) {
                 result |= at.error("Board tap %s multiple defined", show_name(tap->name));
                 break;
@@ -200,7 +187,7 @@ Severity check_board_taps(const Subject &at, const DeviceChecks &device, const I
         }
     }
     for (int32_t i = 0; i < taps->count; i++) {
-        const auto *tap = item_at<BoardChainRecord>(taps, i);
+        const auto *tap = list_item<const BoardChainRecord>(taps, i);
         result |= check_tap(at.about(tap), device, tap, map);
     }
     return result;
@@ -229,27 +216,26 @@ Severity report_shared_nets(const Subject &at, TapNetMap *map) {
 
 // ---- One board ----
 
+// The status message that opens a board's check, or the error for a
+// nameless board.
+Severity announce_board(const Subject &at, const BoardRecord *board) {
+    if (!board->name)
+        return at.error("Checking unknown OXEL board");
+    report_status(at.host, "Checking OXEL board: %s", board->name);
+    return kClean;
+}
+
 // One board, about itself (nowhere for an absent one).
 Severity check_board(const Subject &at, const DeviceChecks &device, NameTable *&registry, const BoardRecord *board,
                      bool first, TapNetMap *map) {
-    HostContext *context = at.host;
     // Without its tables a board cannot be checked; the allocator has said why.
-    if (create_device_tables(context, device.tables) != kClean)
+    if (create_device_tables(at.host, device.tables) != kClean)
         return kError;
     if (!board)
         return at.error("Missing Board in boardlist");
-    Severity result = kClean;
-    if (!board->name)
-        result |= at.error("Checking unknown OXEL board");
-    else
-        report_status(context, "Checking OXEL board: %s", board->name);
-    RegistryResult registered = register_device_name(context, registry, board->name, first);
-    if (registered == kNameKnown)
-        at.error("Board \"%s\" is multiple defined", board->name);
-    if (registered != kNameRegistered)
-        result |= kError;
-    if (board->header)
-        result |= check_logs(at, board->header);
+    Severity result = announce_board(at, board);
+    result |= register_device(at, registry, board->name, first, "Board \"%s\" is multiple defined");
+    result |= check_logs(at, board->header);
     result |= check_global_families(at, board->global_performances);
     // The pin lists fill the tables and the netlists record the nets that
     // the TAPs and the sequences read.
@@ -260,28 +246,23 @@ Severity check_board(const Subject &at, const DeviceChecks &device, NameTable *&
     result |= check_sequences(at, device.tables, has_pin_lists, board->test_sequences, kTestSequences);
     result |= check_sequences(at, device.tables, has_pin_lists, board->illegal_sequences, kIllegalVectors);
     result |= report_shared_nets(at, map);
-    report_status(context, "Done");
-    free_device_tables(context, device.tables);
+    report_status(at.host, "Done");
+    free_device_tables(at.host, device.tables);
     return result;
 }
 
 }  // namespace
 
 Severity check_boards(const Subject &at, const DeviceChecks &device, const ItemList *boards) {
-    if (!boards || boards->count < 1)
-        return kClean;
-    Severity result = kClean;
-    NameTable *registry = nullptr;
-    for (int32_t i = 0; i < boards->count; i++) {
-        TapNetMap *map = tap_net_map_create(at.host);
-        if (!map) {
-            result = kError;
-            break;
-        }
-        const auto *board = item_at<BoardRecord>(boards, i);
-        result |= check_board(at.about(board), device, registry, board, i == 0, map);
-        tap_net_map_free(at.host, map);
-    }
-    name_table_free(at.host, registry);
-    return result;
+    return check_each_device<const BoardRecord>(
+        at, boards, [&](const Subject &about, NameTable *&registry, const BoardRecord *board, bool first, bool &stop) {
+            // Without its map of TAP nets no board is checked.
+            TapNetMap *map = tap_net_map_create(at.host);
+            stop = !map;
+            if (!map)
+                return kError;
+            Severity result = check_board(about, device, registry, board, first, map);
+            tap_net_map_free(at.host, map);
+            return result;
+        });
 }

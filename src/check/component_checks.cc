@@ -29,30 +29,29 @@ Severity check_standard(const Subject &at, const ComponentRecord *component, boo
     }
 }
 
+// The progress message that opens a component's check, or the error for a
+// nameless component.
+Severity announce_component(const Subject &at, const ComponentRecord *component) {
+    if (!component->name)
+        return at.error("OXEL semantic check on unspecified component");
+    report_progress(at.host, "OXEL semantic check on \"%s\"", component->name);
+    return kClean;
+}
+
 // Every check of one component, about itself (nowhere for an absent one), in
 // their fixed order; `first` starts the walk's device name registry afresh.
 Severity check_component(const Subject &at, const DeviceChecks &device, NameTable *&registry,
                          ComponentRecord *component, bool first) {
-    HostContext *context = at.host;
     // Without its tables a device cannot be checked; the allocator has said why.
-    if (create_device_tables(context, device.tables) != kClean)
+    if (create_device_tables(at.host, device.tables) != kClean)
         return kError;
     if (!component)
         return at.error("Missing Component in componentlist");
-    Severity result = kClean;
-    if (!component->name)
-        result |= at.error("OXEL semantic check on unspecified component");
-    else
-        report_progress(context, "OXEL semantic check on \"%s\"", component->name);
+    Severity result = announce_component(at, component);
     // A nameless component is not registered; the first one still starts
     // the registry afresh.
-    RegistryResult registered = register_device_name(context, registry, component->name, first);
-    if (registered == kNameKnown)
-        at.error("Component \"%s\" is multiple defined", component->name);
-    if (registered != kNameRegistered)
-        result |= kError;
-    if (component->header)
-        result |= check_logs(at, component->header);
+    result |= register_device(at, registry, component->name, first, "Component \"%s\" is multiple defined");
+    result |= check_logs(at, component->header);
     // Built now so that every register check sees the same names; a build
     // that could not allocate leaves the table unbuilt.
     RegisterNames register_names{};
@@ -78,22 +77,17 @@ Severity check_component(const Subject &at, const DeviceChecks &device, NameTabl
     result |= check_sequences(at, device.tables, has_pin_lists, component->test_sequences, kTestSequences);
     result |= check_sequences(at, device.tables, has_pin_lists, component->illegal_sequences, kIllegalVectors);
     result |= check_global_families(at, component->global_performances);
-    release_register_names(context, register_names);
-    free_device_tables(context, device.tables);
+    release_register_names(at.host, register_names);
+    free_device_tables(at.host, device.tables);
     return result;
 }
 
 }  // namespace
 
 Severity check_components(const Subject &at, const DeviceChecks &device, const ItemList *components) {
-    if (!components || components->count < 1)
-        return kClean;
-    Severity result = kClean;
-    NameTable *registry = nullptr;
-    for (int32_t i = 0; i < components->count; i++) {
-        auto *component = static_cast<ComponentRecord *>(components->items[i]);
-        result |= check_component(at.about(component), device, registry, component, i == 0);
-    }
-    name_table_free(at.host, registry);
-    return result;
+    return check_each_device<ComponentRecord>(
+        at, components,
+        [&](const Subject &about, NameTable *&registry, ComponentRecord *component, bool first, bool &) {
+            return check_component(about, device, registry, component, first);
+        });
 }

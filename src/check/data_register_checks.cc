@@ -55,22 +55,29 @@ Severity check_concatenation(const Subject &at, const ComponentChecks &checks, c
     });
 }
 
-// Calls unknown(entry) for each altered register the component does not
-// have, and illegal(entry) for each it has that is neither the boundary-scan
-// register nor a data register: no other register can be altered.
-template <typename Unknown, typename Illegal>
-Severity check_altered_registers(const Subject &at, const ComponentChecks &checks, const ItemList *names,
-                                 Unknown unknown, Illegal illegal) {
-    return each_named_register(at, checks, names, [&](const char *entry, int32_t kind) {
+// The registers a BIST or a data register alters, and those it concatenates,
+// with the texts of its kind (`bist`): an altered register must be the
+// boundary-scan register or a data register, and every register named must
+// be one the component has.
+Severity check_alterations(const Subject &at, const ComponentChecks &checks, const ItemList *altered,
+                           const ItemList *concatenated, const char *name, bool bist) {
+    Severity result = each_named_register(at, checks, altered, [&](const char *entry, int32_t kind) {
         if (kind == KIND_BOUNDARY_SCAN_REGISTER || kind == KIND_DATA_REGISTER)
             return kClean;
-        return kind == 0 ? unknown(entry) : illegal(entry);
+        if (kind == KIND_NO_REGISTER)
+            return bist ? at.error("Unknown altered register \"%s\" in BIST register \"%s\"", entry, name)
+                        : at.error("Unknown altered register \"%s\" in DATA register \"%s\"", entry, name);
+        return bist ? at.error("Illegal register alteration \"%s\" in BIST reg \"%s\"", entry, name)
+                    : at.error("Illegal register alteration \"%s\" in Data reg \"%s\"", entry, name);
     });
+    return result | check_concatenation(at, checks, concatenated, [&](const char *entry) {
+               return bist ? at.error("Unknown register concatenation \"%s\" in BIST reg \"%s\"", entry, name)
+                           : at.error("Unknown register concatenation \"%s\" in DATA reg \"%s\"", entry, name);
+           });
 }
 
 Severity check_bypass_register(const Subject &at, BypassRegisterRecord *reg) {
-    Severity result = kClean;
-    result |= at.error_if(!reg->name, "Missing Bypass-register name");
+    Severity result = at.error_if(!reg->name, "Missing Bypass-register name");
     const char *name = show_name(reg->name);
     result |= at.warning_if(!reg->purpose, "Missing Bypass-register purpose in \"%s\"", name);
     result |= at.warning_if(reg->length > 1, "Bypass-register length more than one in \"%s\"", name);
@@ -83,38 +90,35 @@ Severity check_bypass_register(const Subject &at, BypassRegisterRecord *reg) {
     return result;
 }
 
-Severity check_identification_register(const Subject &at, const ComponentChecks &checks, IdRegisterRecord *reg) {
+// Identification and usercode registers share their rules, each kind with
+// texts of its own; an identification register also names its maker, part
+// and version.
+Severity check_code_register(const Subject &at, const ComponentChecks &checks, IdRegisterRecord *reg,
+                             bool usercode) {
     Severity result = kClean;
-    result |= at.error_if(!reg->name, "Missing Identification-register name");
+    if (!reg->name)
+        result |= usercode ? at.error("Missing UserCode-register name")
+                           : at.error("Missing Identification-register name");
     const char *name = show_name(reg->name);
-    result |= at.warning_if(!reg->purpose, "Mising Identification-register purpose in IR \"%s\"", name);
+    if (!reg->purpose)
+        result |= usercode ? at.warning("Missing UserCode-register purpose in \"%s\"", name)
+                           : at.warning("Mising Identification-register purpose in IR \"%s\"", name);
     if (reg->length == 0)
-        result |= at.error("Zero Identification-register length in \"%s\"", name);
+        result |= usercode ? at.error("UserCode-register length is 0 in \"%s\"", name)
+                           : at.error("Zero Identification-register length in \"%s\"", name);
     else if (reg->length != 32)
-        result |= at.warning("Identification register \"%s\" with illegal length (%d)", name, reg->length);
+        result |= usercode ? at.warning("UserCode register \"%s\" with illegal length (%d)", name, reg->length)
+                           : at.warning("Identification register \"%s\" with illegal length (%d)", name, reg->length);
     if (reg->capture_value)
-        result |= check_capture(at, register_fields(reg), "Identification");
-    result |= at.error_if(!reg->manufacturer, "Missing Manufacturer in Identification register \"%s\"", name);
-    result |= at.error_if(!reg->part_number, "Missing PartNumber in Identification register \"%s\"", name);
-    result |= at.error_if(!reg->version, "Missing version code in Identification register \"%s\"", name);
+        result |= check_capture(at, register_fields(reg), usercode ? "UserCode" : "Identification");
+    if (!usercode) {
+        result |= at.error_if(!reg->manufacturer, "Missing Manufacturer in Identification register \"%s\"", name);
+        result |= at.error_if(!reg->part_number, "Missing PartNumber in Identification register \"%s\"", name);
+        result |= at.error_if(!reg->version, "Missing version code in Identification register \"%s\"", name);
+    }
     return result | check_concatenation(at, checks, reg->concatenation, [&](const char *entry) {
-               return at.error("Unknown register concatenation \"%s\" in ID reg \"%s\"", entry, name);
-           });
-}
-
-Severity check_usercode_register(const Subject &at, const ComponentChecks &checks, IdRegisterRecord *reg) {
-    Severity result = kClean;
-    result |= at.error_if(!reg->name, "Missing UserCode-register name");
-    const char *name = show_name(reg->name);
-    result |= at.warning_if(!reg->purpose, "Missing UserCode-register purpose in \"%s\"", name);
-    if (reg->length == 0)
-        result |= at.error("UserCode-register length is 0 in \"%s\"", name);
-    else if (reg->length != 32)
-        result |= at.warning("UserCode register \"%s\" with illegal length (%d)", name, reg->length);
-    if (reg->capture_value)
-        result |= check_capture(at, register_fields(reg), "UserCode");
-    return result | check_concatenation(at, checks, reg->concatenation, [&](const char *entry) {
-               return at.error("Unknown register concatenation \"%s\" in UC reg \"%s\"", entry, name);
+               return usercode ? at.error("Unknown register concatenation \"%s\" in UC reg \"%s\"", entry, name)
+                               : at.error("Unknown register concatenation \"%s\" in ID reg \"%s\"", entry, name);
            });
 }
 
@@ -128,7 +132,7 @@ Severity check_preload(const Subject &at, const ComponentChecks &checks, BistReg
     if (!preload->register_name) {
         result |= at.error("Missing preload name in BIST register \"%s\"", name);
     } else if (int32_t kind = named_register_kind(at, checks, preload->register_name); kind <= 0) {
-        if (kind == 0)
+        if (kind == KIND_NO_REGISTER)
             at.error("Unknown preload register \"%s\" in BIST register \"%s\"", preload->register_name, name);
         result |= kError;
     }
@@ -148,8 +152,7 @@ Severity check_bist_clock(const Subject &at, const ComponentChecks &checks, cons
         result |= at.warning("BIST clock is undefined in register \"%s\"", name);
     else if (const char *reason = nullptr; resolve_pin_reference(checks.tables, clock, &reason) != kPinRefValid)
         result |= at.error("Invalid clock pin reference \"%s\" in BIST register \"%s\", Reason: %s", clock->name,
-                           name,
-                           reason ? reason : "unknown error");
+                           name, reason ? reason : "unknown error");
     // Whatever the resolution gave: one warning told in two counted messages.
     if (clock && clock->kind == OXEL_PINREF_ELEMENTS) {
         result |= at.warning("Reference to multiple bus elements from clock pin (%s)",
@@ -160,15 +163,12 @@ Severity check_bist_clock(const Subject &at, const ComponentChecks &checks, cons
 }
 
 Severity check_bist_register(const Subject &at, const ComponentChecks &checks, BistRegisterRecord *reg) {
-    Severity result = kClean;
-    result |= at.error_if(!reg->name, "Missing BIST-register name");
+    Severity result = at.error_if(!reg->name, "Missing BIST-register name");
     const char *name = show_name(reg->name);
     result |= at.warning_if(!reg->purpose, "Missing BIST-register purpose in \"%s\"", name);
     result |= at.error_if(reg->length == 0, "BIST-register length is 0 in \"%s\"", name);
-    if (!reg->capture_value)
-        result |= at.error("Missing BIST-register capture in \"%s\"", name);
-    else
-        result |= check_capture(at, register_fields(reg), "BIST");
+    result |= reg->capture_value ? check_capture(at, register_fields(reg), "BIST")
+                                 : at.error("Missing BIST-register capture in \"%s\"", name);
     result |= check_preload(at, checks, reg, name);
     if (!reg->coverage)
         result |= at.warning("BIST coverage is undefined in \"%s\"", name);
@@ -176,40 +176,17 @@ Severity check_bist_register(const Subject &at, const ComponentChecks &checks, B
         result |= at.warning("BIST coverage is less than 0 in \"%s\"", name);
     result |= check_bist_clock(at, checks, reg->clock, name);
     result |= at.warning_if(!reg->min_duration, "Unspecified minimumduration in BIST reg \"%s\"", name);
-    result |= check_altered_registers(
-        at, checks, reg->altered_registers,
-        [&](const char *entry) {
-            return at.error("Unknown altered register \"%s\" in BIST register \"%s\"", entry, name);
-        },
-        [&](const char *entry) {
-            return at.error("Illegal register alteration \"%s\" in BIST reg \"%s\"", entry, name);
-        });
-    return result | check_concatenation(at, checks, reg->concatenation, [&](const char *entry) {
-               return at.error("Unknown register concatenation \"%s\" in BIST reg \"%s\"", entry, name);
-           });
+    return result | check_alterations(at, checks, reg->altered_registers, reg->concatenation, name, true);
 }
 
 Severity check_data_register(const Subject &at, const ComponentChecks &checks, DataRegisterRecord *reg) {
-    Severity result = kClean;
-    result |= at.error_if(!reg->name, "Missing name in Data register");
+    Severity result = at.error_if(!reg->name, "Missing name in Data register");
     const char *name = show_name(reg->name);
     result |= at.warning_if(!reg->purpose, "Missing Data-register purpose in \"%s\"", name);
     result |= at.error_if(reg->length == 0, "Data-register length is 0 in \"%s\"", name);
-    if (!reg->capture_value)
-        result |= at.error("Missing Data-register capture in \"%s\"", name);
-    else
-        result |= check_capture(at, register_fields(reg), "Data");
-    result |= check_altered_registers(
-        at, checks, reg->altered_registers,
-        [&](const char *entry) {
-            return at.error("Unknown altered register \"%s\" in DATA register \"%s\"", entry, name);
-        },
-        [&](const char *entry) {
-            return at.error("Illegal register alteration \"%s\" in Data reg \"%s\"", entry, name);
-        });
-    return result | check_concatenation(at, checks, reg->concatenation, [&](const char *entry) {
-               return at.error("Unknown register concatenation \"%s\" in DATA reg \"%s\"", entry, name);
-           });
+    result |= reg->capture_value ? check_capture(at, register_fields(reg), "Data")
+                                 : at.error("Missing Data-register capture in \"%s\"", name);
+    return result | check_alterations(at, checks, reg->altered_registers, reg->concatenation, name, false);
 }
 
 }  // namespace
@@ -226,7 +203,7 @@ Severity check_identification_registers(const Subject &at, const ComponentChecks
     return check_registers_of_kind<IdRegisterRecord>(
         at, checks.component->identification_registers, nullptr, nullptr, "More than 1 Identification register",
         nullptr, [&](const Subject &about, IdRegisterRecord *reg, int32_t) {
-            return check_identification_register(about, checks, reg);
+            return check_code_register(about, checks, reg, false);
         });
 }
 
@@ -235,7 +212,7 @@ Severity check_usercode_registers(const Subject &at, const ComponentChecks &chec
         at, checks.component->usercode_registers, nullptr, nullptr, "More than 1 UserCode register",
         "Missing Usercode register in register list",
         [&](const Subject &about, IdRegisterRecord *reg, int32_t) {
-            return check_usercode_register(about, checks, reg);
+            return check_code_register(about, checks, reg, true);
         });
 }
 

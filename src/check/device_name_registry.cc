@@ -16,3 +16,9 @@ RegistryResult register_device_name(HostContext *context, NameTable *&registry, 
         return kRegistryFailed;
     return kNameRegistered;
 }
+
+Severity register_device(const Subject &at, NameTable *&registry, const char *name, bool first,
+                         const char *repeated) {
+    RegistryResult registered = register_device_name(at.host, registry, name, first);
+    return at.error_if(registered == kNameKnown, repeated, name) | (registered == kRegistryFailed ? kError : kClean);
+}

@@ -2,6 +2,7 @@
 #include "check/instruction_checks.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "base/memory.h"
 #include "check/display_names.h"
@@ -99,71 +100,80 @@ Severity check_modes_against_cells(const Subject &at, const ComponentRecord *com
     return result;
 }
 
-// The mode and the connected register that each kind requires, and what the
-// instruction counts for. The register is not judged while it is undefined
-// (`judged` false): that has its own message.
-Severity check_kind_rules(const Subject &at, const InstructionRecord *instruction, int32_t register_kind,
-                          bool judged, Tally *tally) {
-    const int32_t mode = instruction->mode, kind = register_kind;
-    Severity result = kClean;
+// The rules of each standard instruction kind, in kind order: the mode it
+// must run in (none for HIGHZ) and the registers it may connect between TDI
+// and TDO, each with its finding. The USERCODE instruction names the
+// register it found in a finding of its own.
+constexpr uint32_t kinds(std::initializer_list<RegisterKind> allowed) {
+    uint32_t mask = 0;
+    for (RegisterKind kind : allowed)
+        mask |= 1u << kind;
+    return mask;
+}
+struct KindRule {
+    int32_t mode;                  // OXEL_MODE_UNKNOWN: any
+    const char *wrong_mode;
+    uint32_t registers;            // bit 1 << RegisterKind for each register kind allowed
+    const char *wrong_register;
+};
+constexpr KindRule kKindRules[] = {
+    {OXEL_MODE_EXTERNAL, "The EXTEST instruction must run in EXTERNAL mode", kinds({KIND_BOUNDARY_SCAN_REGISTER}),
+     "Illegal register connected between TDI and TDO with an extest instruction"},
+    {OXEL_MODE_SAMPLE, "The BYPASS instruction must run in SAMPLE mode", kinds({KIND_BYPASS_REGISTER}),
+     "Illegal register connected between TDI and TDO with a bypass instruction"},
+    {OXEL_MODE_SAMPLE, "The SAMPLE/PRELOAD instruction must run in SAMPLE mode", kinds({KIND_BOUNDARY_SCAN_REGISTER}),
+     "Illegal register connected between TDI and TDO with a sample/preload instruction"},
+    {OXEL_MODE_INTERNAL, "The INTEST instruction must run in INTERNAL mode", kinds({KIND_BOUNDARY_SCAN_REGISTER}),
+     "Illegal register connected between TDI and TDO with an intest instruction"},
+    {OXEL_MODE_INTERNAL, "The RUNBIST instruction must run in INTERNAL mode",
+     kinds({KIND_BOUNDARY_SCAN_REGISTER, KIND_BIST_REGISTER, KIND_DATA_REGISTER}),
+     "Illegal register connected between TDI and TDO with a runbist instruction"},
+    {OXEL_MODE_SAMPLE, "The IDCODE instruction must run in SAMPLE mode", kinds({KIND_IDENTIFICATION_REGISTER}),
+     "Illegal register connected between TDI and TDO with an idcode instruction"},
+    {OXEL_MODE_SAMPLE, "The USERCODE instruction must run in SAMPLE mode",
+     kinds({KIND_IDENTIFICATION_REGISTER, KIND_USERCODE_REGISTER}), nullptr},
+    {},   // OXEL_INSTRUCTION_NAMED: a user instruction connects what it likes
+    {OXEL_MODE_EXTERNAL, "The CLAMP instruction must run in EXTERNAL mode", kinds({KIND_BYPASS_REGISTER}),
+     "The CLAMP instruction requires the Bypass register between TDI and TDO"},
+    {OXEL_MODE_UNKNOWN, nullptr, kinds({KIND_BYPASS_REGISTER}),
+     "The HIGHZ instruction requires the Bypass register between TDI and TDO"},
+};
+
+// What an instruction counts for among the mandatory instructions.
+void count_instruction(const InstructionRecord *instruction, Tally *tally) {
     switch (instruction->kind) {
     case OXEL_INSTRUCTION_EXTEST:
-        result |= at.error_if(mode != OXEL_MODE_EXTERNAL, "The EXTEST instruction must run in EXTERNAL mode");
-        result |= at.error_if(judged && kind != KIND_BOUNDARY_SCAN_REGISTER,
-                              "Illegal register connected between TDI and TDO with an extest instruction");
         tally->extests++;
         break;
     case OXEL_INSTRUCTION_BYPASS:
-        result |= at.error_if(mode != OXEL_MODE_SAMPLE, "The BYPASS instruction must run in SAMPLE mode");
-        result |= at.error_if(judged && kind != KIND_BYPASS_REGISTER,
-                              "Illegal register connected between TDI and TDO with a bypass instruction");
         tally->bypasses++;
         // An all-ones value is any value without a '0': 1X1 counts too.
         if (instruction->code && !std::strchr(instruction->code, '0'))
             tally->all_ones_bypasses++;
         break;
     case OXEL_INSTRUCTION_SAMPLE_PRELOAD:
-        result |= at.error_if(mode != OXEL_MODE_SAMPLE, "The SAMPLE/PRELOAD instruction must run in SAMPLE mode");
-        result |= at.error_if(judged && kind != KIND_BOUNDARY_SCAN_REGISTER,
-                              "Illegal register connected between TDI and TDO with a sample/preload instruction");
         tally->sample_preloads++;
         break;
-    case OXEL_INSTRUCTION_INTEST:
-        result |= at.error_if(mode != OXEL_MODE_INTERNAL, "The INTEST instruction must run in INTERNAL mode");
-        result |= at.error_if(judged && kind != KIND_BOUNDARY_SCAN_REGISTER,
-                              "Illegal register connected between TDI and TDO with an intest instruction");
-        break;
-    case OXEL_INSTRUCTION_RUNBIST:
-        result |= at.error_if(mode != OXEL_MODE_INTERNAL, "The RUNBIST instruction must run in INTERNAL mode");
-        result |= at.error_if(judged && kind != KIND_BOUNDARY_SCAN_REGISTER && kind != KIND_BIST_REGISTER &&
-                                  kind != KIND_DATA_REGISTER,
-                              "Illegal register connected between TDI and TDO with a runbist instruction");
-        break;
-    case OXEL_INSTRUCTION_IDCODE:
-        result |= at.error_if(mode != OXEL_MODE_SAMPLE, "The IDCODE instruction must run in SAMPLE mode");
-        result |= at.error_if(judged && kind != KIND_IDENTIFICATION_REGISTER,
-                              "Illegal register connected between TDI and TDO with an idcode instruction");
-        break;
-    case OXEL_INSTRUCTION_USERCODE:
-        result |= at.error_if(mode != OXEL_MODE_SAMPLE, "The USERCODE instruction must run in SAMPLE mode");
-        result |= at.error_if(judged && kind != KIND_IDENTIFICATION_REGISTER && kind != KIND_USERCODE_REGISTER,
-                              "Illegal register (name = '%s', type = %d) connected between TDI and TDO with an usercode instruction",
-                              show_name(instruction->register_name), kind);
-        break;
-    case OXEL_INSTRUCTION_CLAMP:
-        result |= at.error_if(mode != OXEL_MODE_EXTERNAL, "The CLAMP instruction must run in EXTERNAL mode");
-        result |= at.error_if(judged && kind != KIND_BYPASS_REGISTER,
-                              "The CLAMP instruction requires the Bypass register between TDI and TDO");
-        break;
-    case OXEL_INSTRUCTION_HIGHZ:
-        result |= at.error_if(judged && kind != KIND_BYPASS_REGISTER,
-                              "The HIGHZ instruction requires the Bypass register between TDI and TDO");
-        break;
-    default:   // a user instruction connects what it likes
-        result |= at.error_if(!instruction->name, "Missing name in Userinstruction");
+    default:
         break;
     }
-    return result;
+}
+
+// The mode and the connected register that the instruction's kind requires.
+// The register is not judged while it is undefined (`judged` false): that
+// has its own message.
+Severity check_kind_rules(const Subject &at, const InstructionRecord *instruction, int32_t register_kind,
+                          bool judged) {
+    if (instruction->kind == OXEL_INSTRUCTION_NAMED)
+        return at.error_if(!instruction->name, "Missing name in Userinstruction");
+    const KindRule &rule = kKindRules[instruction->kind - OXEL_INSTRUCTION_EXTEST];
+    Severity result = at.error_if(rule.wrong_mode && instruction->mode != rule.mode, "%s", rule.wrong_mode);
+    if (!judged || (register_kind >= 0 && (rule.registers & (1u << register_kind))))
+        return result;
+    if (instruction->kind == OXEL_INSTRUCTION_USERCODE)
+        return result | at.error("Illegal register (name = '%s', type = %d) connected between TDI and TDO with an usercode instruction",
+                                 show_name(instruction->register_name), register_kind);
+    return result | at.error("%s", rule.wrong_register);
 }
 
 // The register between TDI and TDO, the modes the cells must support and
@@ -175,10 +185,11 @@ Severity check_connection(const Subject &at, const ComponentChecks &checks, cons
     bool undefined = false;
     if (instruction->kind != OXEL_INSTRUCTION_NAMED) {
         register_kind = register_kind_named(at, checks.register_names, checks.component, instruction->register_name);
-        undefined = register_kind == 0;
+        undefined = register_kind == KIND_NO_REGISTER;
         result |= check_modes_against_cells(at, checks.component, instruction, name);
     }
-    result |= check_kind_rules(at, instruction, register_kind, !undefined, tally);
+    result |= check_kind_rules(at, instruction, register_kind, !undefined);
+    count_instruction(instruction, tally);
     result |= at.error_if(undefined,
                           "Instruction \"%s\" is accessing an undefined register \"%s\"", name,
                           instruction->register_name);

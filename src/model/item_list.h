@@ -7,6 +7,11 @@
 inline bool list_holds_items(const ItemList *list) { return list && list->count >= 1 && list->items; }
 // The number of items in a list's array; 0 for none.
 inline int32_t list_count(const ItemList *list) { return list && list->items ? list->count : 0; }
+// The item at the 0-based index i, as the record type the list holds.
+template <typename Record>
+Record *list_item(const ItemList *list, int32_t i) {
+    return static_cast<Record *>(list->items[i]);
+}
 
 // A new list with room for grow_step items, holding `first` when it is not
 // null. On failure `first` is released as one block and null returned.

@@ -17,27 +17,11 @@ void release_as(HostContext *context, void *record) {
     release(context, static_cast<Register *>(record));
 }
 
-const RegisterKindRow kRows[kRegisterKindCount] = {
-    {KIND_INSTRUCTION_REGISTER, TAG_INSTRUCTION_REGISTER, REGISTER_INSTRUCTION, "Instructionregister",
-     &ComponentRecord::instruction_registers, fields_as<InstructionRegisterRecord>,
-     release_as<InstructionRegisterRecord, release_instruction_register>},
-    {KIND_BOUNDARY_SCAN_REGISTER, TAG_BOUNDARY_SCAN_REGISTER, REGISTER_BOUNDARY_SCAN, "BoundaryScanregister",
-     &ComponentRecord::boundary_scan_registers, fields_as<BoundaryScanRegisterRecord>,
-     release_as<BoundaryScanRegisterRecord, release_boundary_scan_register>},
-    {KIND_BYPASS_REGISTER, TAG_BYPASS_REGISTER, REGISTER_BYPASS, "ByPassregister",
-     &ComponentRecord::bypass_registers, fields_as<BypassRegisterRecord>,
-     release_as<BypassRegisterRecord, release_bypass_register>},
-    {KIND_IDENTIFICATION_REGISTER, TAG_IDENTIFICATION_REGISTER, REGISTER_IDENTIFICATION,
-     "ID or USERCODE register", &ComponentRecord::identification_registers, fields_as<IdRegisterRecord>,
-     release_as<IdRegisterRecord, release_id_register>},
-    {KIND_USERCODE_REGISTER, TAG_USERCODE_REGISTER, REGISTER_USERCODE, "ID or USERCODE register",
-     &ComponentRecord::usercode_registers, fields_as<IdRegisterRecord>,
-     release_as<IdRegisterRecord, release_id_register>},
-    {KIND_BIST_REGISTER, TAG_BIST_REGISTER, REGISTER_BIST, "BISTregister", &ComponentRecord::bist_registers,
-     fields_as<BistRegisterRecord>, release_as<BistRegisterRecord, release_bist_register>},
-    {KIND_DATA_REGISTER, TAG_DATA_REGISTER, REGISTER_DATA, "Dataregister", &ComponentRecord::data_registers,
-     fields_as<DataRegisterRecord>, release_as<DataRegisterRecord, release_data_register>},
-};
+#define OXEL_REGISTER_KIND_ROW(KIND, CODE, code, label, list, Record, release)                                \
+    {KIND_##KIND, TAG_##KIND, REGISTER_##CODE, label, &ComponentRecord::list, fields_as<Record>,                \
+     release_as<Record, release>},
+const RegisterKindRow kRows[kRegisterKindCount] = {OXEL_REGISTER_KINDS(OXEL_REGISTER_KIND_ROW)};
+#undef OXEL_REGISTER_KIND_ROW
 
 template <typename Matches>
 const RegisterKindRow *find_row(Matches matches) {

@@ -6,30 +6,42 @@
 #include "model/register_fields.h"
 #include "oxel32.h"
 
-// The register kinds, numbered in the order the checks walk a component's
-// register lists; the table's rows stand in this order.
-enum RegisterKind : int32_t {
-    KIND_INSTRUCTION_REGISTER = 1,
-    KIND_BOUNDARY_SCAN_REGISTER = 2,
-    KIND_BYPASS_REGISTER = 3,
-    KIND_IDENTIFICATION_REGISTER = 4,
-    KIND_USERCODE_REGISTER = 5,
-    KIND_BIST_REGISTER = 6,
-    KIND_DATA_REGISTER = 7,
-};
-constexpr int32_t kRegisterKindCount = 7;
+// The register kinds, one row each, in the order the checks walk a
+// component's register lists: X(KIND, CODE, code, label, list, Record,
+// release). KIND names the kind (KIND_<KIND>) and its section statement
+// (TAG_<KIND>, model/statements.h); CODE and code name it to the queries
+// (REGISTER_<CODE>, also the attribute code of that register); label names
+// it in the constructor's messages; list is where a component keeps its
+// registers, Record their record type and release what releases one.
+#define OXEL_REGISTER_KINDS(X)                                                                                  \
+    X(INSTRUCTION_REGISTER, INSTRUCTION, 30, "Instructionregister", instruction_registers,                      \
+      InstructionRegisterRecord, release_instruction_register)                                                 \
+    X(BOUNDARY_SCAN_REGISTER, BOUNDARY_SCAN, 32, "BoundaryScanregister", boundary_scan_registers,               \
+      BoundaryScanRegisterRecord, release_boundary_scan_register)                                              \
+    X(BYPASS_REGISTER, BYPASS, 33, "ByPassregister", bypass_registers, BypassRegisterRecord,                    \
+      release_bypass_register)                                                                                  \
+    X(IDENTIFICATION_REGISTER, IDENTIFICATION, 28, "ID or USERCODE register", identification_registers,         \
+      IdRegisterRecord, release_id_register)                                                                    \
+    X(USERCODE_REGISTER, USERCODE, 31, "ID or USERCODE register", usercode_registers, IdRegisterRecord,         \
+      release_id_register)                                                                                      \
+    X(BIST_REGISTER, BIST, 29, "BISTregister", bist_registers, BistRegisterRecord, release_bist_register)       \
+    X(DATA_REGISTER, DATA, 27, "Dataregister", data_registers, DataRegisterRecord, release_data_register)
 
-// The codes by which the queries name the current register of a kind; each
-// is also the attribute code of that register.
-enum RegisterKindCode : int32_t {
-    REGISTER_DATA = 27,
-    REGISTER_IDENTIFICATION = 28,
-    REGISTER_BIST = 29,
-    REGISTER_INSTRUCTION = 30,
-    REGISTER_USERCODE = 31,
-    REGISTER_BOUNDARY_SCAN = 32,
-    REGISTER_BYPASS = 33,
+// The kinds, numbered from 1 in row order.
+#define OXEL_REGISTER_KIND_ENUM(KIND, CODE, code, label, list, Record, release) KIND_##KIND,
+enum RegisterKind : int32_t {
+    KIND_NO_REGISTER = 0,
+    OXEL_REGISTER_KINDS(OXEL_REGISTER_KIND_ENUM)
 };
+#undef OXEL_REGISTER_KIND_ENUM
+#define OXEL_REGISTER_KIND_COUNT(KIND, CODE, code, label, list, Record, release) +1
+constexpr int32_t kRegisterKindCount = 0 OXEL_REGISTER_KINDS(OXEL_REGISTER_KIND_COUNT);
+#undef OXEL_REGISTER_KIND_COUNT
+
+// The codes by which the queries name the current register of a kind.
+#define OXEL_REGISTER_KIND_CODE(KIND, CODE, code, label, list, Record, release) REGISTER_##CODE = code,
+enum RegisterKindCode : int32_t { OXEL_REGISTER_KINDS(OXEL_REGISTER_KIND_CODE) };
+#undef OXEL_REGISTER_KIND_CODE
 
 // One register kind. Identification and usercode registers share a record
 // type (IdRegisterRecord) and a label, but not a tag, a code or a list.

@@ -15,10 +15,12 @@ int32_t next_cell(query_cursors &q);
 
 // The query of the public header with oxel_ before the name, over the
 // cursors `q`: oxel32.h says what each answers.
-int32_t get_current_component_first_cell(query_cursors &q);
-int32_t get_current_component_next_cell(query_cursors &q);
-int32_t get_current_component_current_cell_position(query_cursors &q);
-const char *get_current_component_current_cell_name(query_cursors &q);
-int32_t get_current_component_current_cell_CD_output(query_cursors &q);
-char get_current_component_current_cell_CD_value(query_cursors &q);
+#define OXEL_CELL_QUERIES(X)                                                   \
+    X(int32_t, get_current_component_first_cell, (HostContext *))              \
+    X(int32_t, get_current_component_next_cell, (HostContext *))               \
+    X(int32_t, get_current_component_current_cell_position, (void))            \
+    X(const char *, get_current_component_current_cell_name, (void))           \
+    X(int32_t, get_current_component_current_cell_CD_output, (HostContext *))  \
+    X(char, get_current_component_current_cell_CD_value, (HostContext *))
+OXEL_CELL_QUERIES(OXEL_DECLARE_QUERY)
 const char *get_current_component_pin_name_by_position(query_cursors &q, HostContext *context, int32_t position);

@@ -6,6 +6,8 @@
 
 // The query of the public header with oxel_ before the name, over the
 // cursors `q`: oxel32.h says what each answers.
-const char *get_current_component_bsd_ref(query_cursors &q);
-double get_current_component_highest_frequency(query_cursors &q);
-int32_t get_current_component_standard(query_cursors &q);
+#define OXEL_COMPONENT_QUERIES(X)                                \
+    X(const char *, get_current_component_bsd_ref, (void))       \
+    X(double, get_current_component_highest_frequency, (void))   \
+    X(int32_t, get_current_component_standard, (HostContext *))
+OXEL_COMPONENT_QUERIES(OXEL_DECLARE_QUERY)

@@ -16,11 +16,13 @@ bool advance_pin(query_cursors &q);
 
 // The query of the public header with oxel_ before the name, over the
 // cursors `q`: oxel32.h says what each answers.
-const char *get_current_component_first_pin_name(query_cursors &q);
-const char *get_current_component_next_pin_name(query_cursors &q);
-const char *get_current_component_first_pin_nr(query_cursors &q);
-const char *get_current_component_next_pin_nr(query_cursors &q);
-const char *get_current_component_current_pin_name(query_cursors &q);
-const char *get_current_component_current_pin_nr(query_cursors &q);
-int32_t get_current_component_current_pin_direction(query_cursors &q);
-int32_t nr_current_component_pins(query_cursors &q);
+#define OXEL_PIN_CURSOR_QUERIES(X)                                            \
+    X(const char *, get_current_component_first_pin_name, (void))             \
+    X(const char *, get_current_component_next_pin_name, (void))              \
+    X(const char *, get_current_component_first_pin_nr, (void))               \
+    X(const char *, get_current_component_next_pin_nr, (void))                \
+    X(const char *, get_current_component_current_pin_name, (void))           \
+    X(const char *, get_current_component_current_pin_nr, (void))             \
+    X(int32_t, get_current_component_current_pin_direction, (HostContext *))  \
+    X(int32_t, nr_current_component_pins, (void))
+OXEL_PIN_CURSOR_QUERIES(OXEL_DECLARE_QUERY)

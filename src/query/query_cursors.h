@@ -43,6 +43,13 @@ struct query_cursors {
     chain_position_index position_index;             // positions of the last chain looked up (owned)
 };
 
+// The plain queries: each query header lists those of its queries that
+// take nothing but the cursors as X(Type, name, parameters), where name is
+// the export's name without oxel_ and parameters what the export takes
+// ((void) or an unused host context). The header declares each from its list;
+// the exports (interface/query_exports.cc) define oxel_<name> from it.
+#define OXEL_DECLARE_QUERY(Type, name, parameters) Type name(query_cursors &q);
+
 // Back to no current component at all, over the description whose roots
 // are `root`; the position index is released.
 void reset_query_cursors(query_cursors &q, DescriptionRoot *root);
