@@ -58,7 +58,7 @@ Severity check_capture(const Subject &at, const char *cell_name, const CellModeR
         if (mode->mode == OXEL_MODE_HIZ)
             return kClean;
         return at.error("Missing capture for mode \"%s\" in cell \"%s\"", cell_mode_name(mode),
-                     cell_name);
+                        cell_name);
     }
     switch (capture->code) {
     case OXEL_CAPTURE_UPDATE:
@@ -68,15 +68,15 @@ Severity check_capture(const Subject &at, const char *cell_name, const CellModeR
         if (capture->name)
             return kClean;
         return at.error("Missing capture-mode name in cell \"%s\" at mode \"%s\"", cell_name,
-                     cell_mode_name(mode));
+                        cell_mode_name(mode));
     case OXEL_CAPTURE_NUMBER:
         if (capture->name)
             return kClean;
         return at.error("Missing capture-mode value in cell \"%s\" at mode \"%s\"", cell_name,
-                     cell_mode_name(mode));
+                        cell_mode_name(mode));
     default:
         return at.error("Unknown capture type in cell \"%s\" at mode \"%s\"", cell_name,
-                     cell_mode_name(mode));
+                        cell_mode_name(mode));
     }
 }
 

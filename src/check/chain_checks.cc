@@ -90,11 +90,11 @@ Severity check_parameter_pins(const Element &e, const ItemList *list, const char
         const PinRecord *pin = pin_in(e.walk.tables.pin_numbers, entry);
         if (!pin) {
             e.at.error("Undefined pin at chain position %d (\"%s\" \"%s\")",
-                         position(e), kind, entry);
+                       position(e), kind, entry);
             result |= kError;
         } else if (mismatches(pin->type)) {
             e.at.error("Type mismatch for %s pin at chain position %d (\"%s\" \"%s\")",
-                         pin_type_name(pin->type), position(e), kind, entry);
+                       pin_type_name(pin->type), position(e), kind, entry);
             result |= kError;
         }
     }
@@ -105,16 +105,15 @@ Severity check_pi_required(Element &e) {
     const ItemList *inputs = e.record->input_params;
     if (is_present_and_empty(inputs)) {
         e.at.error("Missing PI parameters for %s pin at chain position %d in BoundaryScan register \"%s\"",
-                     served_type(e), position(e), e.walk.register_name);
+                   served_type(e), position(e), e.walk.register_name);
         return kError;
     }
     if (!list_holds_items(inputs))
         return kClean;
     Severity result = kClean;
     if (list_count(e.cell->data_inputs) != inputs->count) {
-        e.at.warning("Cell input list does not match list of PI parameters at chain position %d"
-                       " in BoundaryScan register \"%s\" (cell \"%s\")",
-                       position(e), e.walk.register_name, e.cell->name);
+        e.at.warning("Cell input list does not match list of PI parameters at chain position %d in BoundaryScan register \"%s\" (cell \"%s\")",
+                     position(e), e.walk.register_name, e.cell->name);
         result |= kWarning;
     }
     // The pin read through the cell is the pin it serves, or one of its type.
@@ -127,10 +126,10 @@ Severity check_pi_forbidden(Element &e) {
         return kClean;
     if (e.pin)
         e.at.error("PI parameters attached to %s pin at chain position %d in BoundaryScan register \"%s\"",
-                     served_type(e), position(e), e.walk.register_name);
+                   served_type(e), position(e), e.walk.register_name);
     else
-        e.at.error("PI parameters attached to internal cell at chain position %d"
-                     " in BoundaryScan register \"%s\"", position(e), e.walk.register_name);
+        e.at.error("PI parameters attached to internal cell at chain position %d in BoundaryScan register \"%s\"",
+                   position(e), e.walk.register_name);
     return kError;
 }
 
@@ -144,13 +143,12 @@ Severity check_po_required(Element &e) {
     const ItemList *outputs = e.record->output_params;
     if (is_present_and_empty(outputs)) {
         e.at.error("Missing PO parameters for %s pin at chain position %d in BoundaryScan register \"%s\"",
-                     served_type(e), position(e), e.walk.register_name);
+                   served_type(e), position(e), e.walk.register_name);
         return kError;
     }
     if (list_holds_items(outputs) && list_count(e.cell->data_outputs) != outputs->count) {
-        e.at.warning("Cell output list does not match list of PO parameters at chain position %d"
-                       " in BoundaryScan register \"%s\" (cell \"%s\")",
-                       position(e), e.walk.register_name, e.cell->name);
+        e.at.warning("Cell output list does not match list of PO parameters at chain position %d in BoundaryScan register \"%s\" (cell \"%s\")",
+                     position(e), e.walk.register_name, e.cell->name);
         return kWarning;
     }
     return kClean;
@@ -159,8 +157,8 @@ Severity check_po_required(Element &e) {
 Severity check_po_forbidden(Element &e) {
     if (is_effectively_none(e.record->output_params))
         return kClean;
-    e.at.error("PO parameters attached to internal cell at chain position %d"
-                 " in BoundaryScan register \"%s\"", position(e), e.walk.register_name);
+    e.at.error("PO parameters attached to internal cell at chain position %d in BoundaryScan register \"%s\"",
+               position(e), e.walk.register_name);
     return kError;
 }
 
@@ -178,8 +176,8 @@ Severity check_control_required(Element &e) {
     const ItemList *controls = e.record->control_cells;
     if (!controls || !is_effectively_none(controls))
         return kClean;
-    e.at.error("Missing control-parameter definition for %s pin at chain position %d "
-                 "in BoundaryScan register \"%s\"", served_type(e), position(e), e.walk.register_name);
+    e.at.error("Missing control-parameter definition for %s pin at chain position %d in BoundaryScan register \"%s\"",
+               served_type(e), position(e), e.walk.register_name);
     return kError;
 }
 
@@ -202,7 +200,7 @@ Severity check_control_cell_range(Element &e) {
         if (in_chain(e, control))
             return kClean;
         e.at.error("Illegal reference Control Cell \"%s\" at chain position %d",
-                     entry, position(e));
+                   entry, position(e));
         return kError;
     });
 }
@@ -235,7 +233,7 @@ Severity check_control_cell_pins(Element &e) {
         if (!pin || pin->type == OXEL_PIN_IN || pin->type == OXEL_PIN_IO || pin->type == OXEL_PIN_IOZ)
             return kClean;
         e.at.error("Wrong pin type in CDOutput (element \"%s\" -> pin \"%s\") at chain position %d",
-                     entry, name, position(e));
+                   entry, name, position(e));
         return kError;
     });
 }
@@ -243,13 +241,13 @@ Severity check_control_cell_pins(Element &e) {
 Severity check_disable_required(Element &e) {
     const ItemList *disables = e.record->disable_values, *controls = e.record->control_cells;
     if (disables && is_effectively_none(disables)) {
-        e.at.error("Missing disable-value definition for %s pin at chain position %d "
-                     "in BoundaryScan register \"%s\"", served_type(e), position(e), e.walk.register_name);
+        e.at.error("Missing disable-value definition for %s pin at chain position %d in BoundaryScan register \"%s\"",
+                   served_type(e), position(e), e.walk.register_name);
         return kError;
     }
     if (!controls || list_count(controls) != list_count(disables)) {
-        e.at.error("Number of control parameters is not matching number of disable-values "
-                     "at chain position %d in BoundaryScan register \"%s\"", position(e), e.walk.register_name);
+        e.at.error("Number of control parameters is not matching number of disable-values at chain position %d in BoundaryScan register \"%s\"",
+                   position(e), e.walk.register_name);
         return kError;
     }
     return kClean;
@@ -282,7 +280,7 @@ Severity compare_with_group(Element &e, DisableGroup *group, char *value, char c
             char before = earlier_value[0];
             if (is_settled(before) && is_settled(current) && before != current) {
                 e.at.error("Mismatch disable value at chain positions %d and %d",
-                             earlier->position, position(e));
+                           earlier->position, position(e));
                 result |= kError;
             } else if (before == 'X' && is_settled(current)) {
                 earlier_value[0] = current;
@@ -326,7 +324,7 @@ Severity check_disable_values(Element &e) {
             continue;
         if (std::strlen(value) != 1) {
             e.at.error("Illegal control disable value \"%s\" at chain position %d",
-                         value, position(e));
+                       value, position(e));
             result |= kError;
         }
         char current = value[0];
@@ -336,7 +334,7 @@ Severity check_disable_values(Element &e) {
             value[0] = current = 'X';
         if (current != '0' && current != '1' && current != 'X') {
             e.at.error("Illegal control disable value \"%s\" at chain position %d",
-                         value, position(e));
+                       value, position(e));
             result |= kError;
         }
         result |= settle_disable_value(e, i, value, current);
@@ -407,7 +405,7 @@ Severity check_observe_only(Element &e) {
         if (!pin || (pin->type != OXEL_PIN_OUT && pin->type != OXEL_PIN_OUTZ))
             continue;
         e.at.warning("Observe-only cell for %s pin at chain position %d (\"PI\" \"%s\")",
-                       pin_type_name(pin->type), position(e), entry);
+                     pin_type_name(pin->type), position(e), entry);
         e.pin->type = OXEL_PIN_IO;
         return kWarning;
     }
@@ -420,13 +418,13 @@ Severity find_cell(Element &e) {
     const char *cell_name = e.record->cell_name;
     if (!cell_name) {
         e.at.error("Missing cell name at chain position %d of BoundaryScan register \"%s\"",
-                     position(e), e.walk.register_name);
+                   position(e), e.walk.register_name);
         return kError;
     }
     NameEntry *entry = name_table_lookup(e.walk.tables.cell_names, cell_name);
     if (!entry) {
         e.at.error("Using undefined cell \"%s\" in BoundaryScan chain at position %d of register \"%s\"",
-                     cell_name, position(e), e.walk.register_name);
+                   cell_name, position(e), e.walk.register_name);
         return kError;
     }
     e.cell = static_cast<const CellRecord *>(entry->payload);
@@ -443,14 +441,13 @@ Severity find_pin(Element &e) {
     const char *reason = nullptr;
     // A valid reference gives the pin it names, by name or else by number.
     if (resolve_pin_reference_to(e.walk.tables, reference, &reason, &e.pin) != kPinRefValid) {
-        e.at.error("Invalid chain pin reference \"%s\" at position %d"
-                     " in BoundaryScan register \"%s\", Reason: %s",
-                     reference->name, position(e), e.walk.register_name, reason ? reason : "unknown error");
+        e.at.error("Invalid chain pin reference \"%s\" at position %d in BoundaryScan register \"%s\", Reason: %s",
+                   reference->name, position(e), e.walk.register_name, reason ? reason : "unknown error");
         result |= kError;
     }
     if (reference->kind == OXEL_PINREF_ELEMENTS) {
-        e.at.warning("Reference to multiple bus elements from chain pin (%s) at position %d "
-                       "in BoundaryScan register \"%s\"", reference->name, position(e), e.walk.register_name);
+        e.at.warning("Reference to multiple bus elements from chain pin (%s) at position %d in BoundaryScan register \"%s\"",
+                     reference->name, position(e), e.walk.register_name);
         result |= kWarning;
     }
     return result;
@@ -462,7 +459,7 @@ Severity note_position(Element &e) {
     if (bus_index_add(e.at.host, e.walk.positions, position(e)).outcome == BusIndexOutcome::kAdded)
         return kClean;
     e.at.error("Chain position %d multiple defined in BoundaryScan register \"%s\"", position(e),
-                 e.walk.register_name);
+               e.walk.register_name);
     return kError;
 }
 

@@ -133,33 +133,32 @@ void report_illegal_characters(const Subject &at, const char *owner_name, const 
             at.error("Instruction value of \"%s\" contains illegal characters", owner_name);
         else
             at.error("Instruction value \"%s\" of \"%s\" contains illegal characters",
-                         literal, owner_name);
+                     literal, owner_name);
     } else if (is_long) {
         at.error("Capture value of \"%s\" contains illegal characters", owner_name);
     } else {
         at.error("Capture value \"%s\" of \"%s\" contains illegal characters", literal,
-                     owner_name);
+                 owner_name);
     }
 }
 
 void report_length(const Subject &at, const char *owner_name, int32_t register_length, int32_t bits, int32_t kind) {
     switch (kind) {
     case kPreloadValue:
-        at.error("Length of preload in bist register \"%s\" not equal to target register length "
-                     "(%d vs %d)",
-                     owner_name, register_length, bits);
+        at.error("Length of preload in bist register \"%s\" not equal to target register length (%d vs %d)",
+                 owner_name, register_length, bits);
         break;
     case kCaptureStatusValue:
         at.error("Capture status length in \"%s\" not equal to register length (%d vs %d)",
-                     owner_name, register_length, bits);
+                 owner_name, register_length, bits);
         break;
     case kInstructionValue:
         at.error("Instruction length in \"%s\" not equal to register length (%d vs %d)",
-                     owner_name, register_length, bits);
+                 owner_name, register_length, bits);
         break;
     default:
         at.error("Capture length of \"%s\" not equal to register length (%d vs %d)",
-                     owner_name, register_length, bits);
+                 owner_name, register_length, bits);
         break;
     }
 }
@@ -266,12 +265,12 @@ Severity check_capture_status_list(const Subject &at, const char *kind_word, con
             result |= check_value(at, register_length, register_name, value, kCaptureStatusValue);
         } else {
             at.error("Capture status value nr %d is null in %s register \"%s\"", i,
-                         show_text(kind_word), show_text(register_name));
+                     show_text(kind_word), show_text(register_name));
             result |= kError;
         }
         if (!status || !status->description) {
             at.error("Capture status description %d is null in %s register \"%s\"", i,
-                         show_text(kind_word), show_text(register_name));
+                     show_text(kind_word), show_text(register_name));
             result |= kError;
         }
     }

@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "base/memory.h"
-#include "model/board_records.h"
+#include "model/technology_constructors.h"
 
 namespace {
 

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "model/cell_constructors.h"
+
 void release_integer(HostContext *context, IntegerLiteral literal) { mem_free(context, literal.text); }
 
 int32_t take_integer(HostContext *context, IntegerLiteral literal) {

@@ -8,10 +8,10 @@
 #include "grammar/token_place.h"
 #include "grammar/token_reader.h"
 #include "lexer/lexer.h"
-#include "model/component_records.h"
-#include "model/header_records.h"
-#include "model/item_list.h"
 #include "model/description.h"
+#include "model/header_constructors.h"
+#include "model/item_list.h"
+#include "model/register_constructors.h"
 #include "model/release.h"
 #include "model/statements.h"
 
@@ -69,8 +69,6 @@ TaggedItem *register_statement(parser_state *parse, const SourceLocation &where,
     return reg ? make_statement<Tag>(parse->host, reg) : nullptr;
 }
 
-// Bison's parser, over the state of one parse.
-int yyparse(parser_state *parse);
 // The parser's stacks start with room for 150 entries and double.
 #define YYINITDEPTH 150
 #define YYMAXDEPTH 0x1000000

@@ -11,9 +11,15 @@ struct parser_state;
 #include "grammar/family_statements.h"
 #include "grammar/grammar_actions.h"
 #include "grammar/top_sections.h"
-#include "model/board_records.h"
-#include "model/component_records.h"
+#include "model/board_constructors.h"
+#include "model/cell_constructors.h"
+#include "model/component_constructors.h"
 #include "model/description.h"
+#include "model/pin_constructors.h"
+#include "model/ppa_constructors.h"
+#include "model/register_constructors.h"
+#include "model/sequence_constructors.h"
+#include "model/technology_constructors.h"
 
 /* An action's value made by a constructor or a list operation: when it
    could not be made (the allocator has reported why), the parse stops. */
@@ -1404,7 +1410,8 @@ vector_operand_list
 /* target, bit count, bit pattern (its words joined) */
 vector_operand
     : INTEGER ',' INTEGER ',' word_run
-        { BUILD($$ = make_vrak_operand(parse->host, integer_text(parse->host, $1), take_integer(parse->host, $3), $5)); }
+        { BUILD($$ = make_vrak_operand(parse->host, integer_text(parse->host, $1), take_integer(parse->host, $3),
+                                       $5)); }
     | name ',' INTEGER ',' word_run
         { BUILD($$ = make_vrak_operand(parse->host, $1, take_integer(parse->host, $3), $5)); }
     ;

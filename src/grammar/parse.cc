@@ -1,8 +1,9 @@
 // Parse: one run of the parser over the lexer's input, into a description
 #include "grammar/parse.h"
 
-#include "grammar/grammar_actions.h"
 #include "lexer/lexer.h"
+// Bison's parser, over the state of one parse: yyparse.
+#include "oxel_parser.hh"
 
 parser_state start_parse(HostContext *context, lexer_state &lexer, description_state &description) {
     parser_state parse{};

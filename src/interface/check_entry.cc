@@ -1,6 +1,6 @@
 // Check entry point: OxelCheck and its cdecl twin
 #include "check/check_driver.h"
-#include "interface/library_state.h"
+#include "interface/entry_points.h"
 
 extern "C" {
 

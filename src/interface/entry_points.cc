@@ -1,4 +1,6 @@
 // Entry points: initialise, parse, probe, destroy and the status exports
+#include "interface/entry_points.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -6,7 +8,6 @@
 #include "base/messages.h"
 #include "base/text_input.h"
 #include "grammar/parse.h"
-#include "interface/library_state.h"
 #include "lexer/lexer.h"
 #include "query/query_cursors.h"
 

@@ -1,5 +1,5 @@
 // Query exports: the component queries of the public header over the library's cursors
-#include "interface/library_state.h"
+#include "interface/entry_points.h"
 #include "query/cell_functions.h"
 #include "query/cell_queries.h"
 #include "query/component_cursor.h"

@@ -1,5 +1,6 @@
-// Board records: boards, board-level chains, part chains and nets
-#include "model/board_records.h"
+// Board constructors: boards, board-level chains, part chains and nets
+#include "model/board_constructors.h"
+
 #include "model/new_record.h"
 #include "model/shared_values.h"
 #include "model/statement_routing.h"
@@ -62,8 +63,8 @@ BoardChainRecord *make_board_chain(HostContext *context, const SourceLocation &w
 }
 
 PartChainRecord *make_part_chain(HostContext *context, int32_t position, char *part_name,
-                             char *component_name, char *tms_net, char *tck_net,
-                             char *trst_net) {
+                                 char *component_name, char *tms_net, char *tck_net,
+                                 char *trst_net) {
     PartChainRecord *part = new_record<PartChainRecord>(context);
     if (!part) {
         free_blocks(context, {part_name, component_name, tms_net, tck_net, trst_net});

@@ -1,5 +1,6 @@
 // Cell and chain constructors: cells, their modes and the boundary-scan chain elements
-#include "model/component_records.h"
+#include "model/cell_constructors.h"
+
 #include "model/shared_values.h"
 #include "model/statement_routing.h"
 
@@ -20,7 +21,7 @@ CellRecord *make_cell(HostContext *context, const SourceLocation &where, char *n
 }
 
 CellModeRecord *make_cell_mode(HostContext *context, ModeSpecRecord *mode, char *select,
-                           ModeSpecRecord *capture, ItemList *outputs) {
+                               ModeSpecRecord *capture, ItemList *outputs) {
     CellModeRecord *cell_mode = new_record<CellModeRecord>(context);
     if (!cell_mode) {
         release_mode_spec(context, mode);
@@ -37,15 +38,14 @@ CellModeRecord *make_cell_mode(HostContext *context, ModeSpecRecord *mode, char 
 }
 
 ChainElementRecord *make_chain_element(HostContext *context, int32_t position, char *cell_name,
-                                   PinRefRecord *pin, ItemList *input_params,
-                                   ItemList *output_params, ItemList *third_params,
-                                   ItemList *control_cells, ItemList *disable_values) {
+                                       PinRefRecord *pin, ItemList *input_params,
+                                       ItemList *output_params, ItemList *third_params,
+                                       ItemList *control_cells, ItemList *disable_values) {
     ChainElementRecord *element = new_record<ChainElementRecord>(context);
     if (!element) {
         mem_free(context, cell_name);
         release_pin_ref(context, pin);
-        release_text_lists(context, {input_params, output_params, third_params, control_cells,
-                                     disable_values});
+        release_text_lists(context, {input_params, output_params, third_params, control_cells, disable_values});
         return nullptr;
     }
     element->position = position;

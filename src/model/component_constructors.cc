@@ -1,5 +1,6 @@
 // Component constructor: routing the component's statements into its fields
-#include "model/component_records.h"
+#include "model/component_constructors.h"
+
 #include "model/statement_routing.h"
 
 namespace {

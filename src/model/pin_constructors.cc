@@ -1,6 +1,7 @@
 // Pin constructors: single pins, buses, index records and pin references
+#include "model/pin_constructors.h"
+
 #include "base/memory.h"
-#include "model/component_records.h"
 #include "model/item_list.h"
 #include "model/new_record.h"
 #include "model/release.h"
@@ -39,7 +40,7 @@ PinRecord *make_pin(HostContext *context, char *number, char *name, int32_t type
 }
 
 PinRecord *make_bus(HostContext *context, ItemList *numbers, BusNamePair *pair, int32_t type,
-                 char *family) {
+                    char *family) {
     char *name = pair ? pair->name : nullptr;
     ItemList *indices = pair ? pair->indices : nullptr;
     mem_free(context, pair);
@@ -64,7 +65,7 @@ BusNamePair *make_bus_name(HostContext *context, char *name, ItemList *indices) 
 }
 
 IndexRecord *make_index(HostContext *context, int32_t kind, int32_t number, char *identifier,
-                     int32_t last) {
+                        int32_t last) {
     IndexRecord *index = new_record<IndexRecord>(context);
     if (!index) {
         mem_free(context, identifier);

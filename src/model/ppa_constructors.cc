@@ -1,8 +1,9 @@
-// Test records: the PPA record of a PPA instruction, with its serial and parallel groups
+// PPA constructors: the record of a PPA instruction, with its serial and parallel groups
+#include "model/ppa_constructors.h"
+
 #include "base/messages.h"
-#include "model/board_records.h"
-#include "model/new_record.h"
 #include "model/item_list.h"
+#include "model/new_record.h"
 #include "model/release.h"
 
 namespace {
@@ -54,7 +55,7 @@ ItemList **signal_list(PpaSerialGroupRecord *group, int32_t signal) {
 }  // namespace
 
 PpaAssignment *make_ppa_assignment(HostContext *context, PpaSerialGroupRecord *serial,
-                               PpaParallelGroupRecord *parallel) {
+                                   PpaParallelGroupRecord *parallel) {
     if (!serial && !parallel)
         return nullptr;
     PpaAssignment *assignment = new_record<PpaAssignment>(context);

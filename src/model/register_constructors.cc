@@ -1,5 +1,7 @@
 // Register constructors: instruction, bypass, identification, BIST, data and boundary-scan registers
-#include "model/component_records.h"
+#include "model/register_constructors.h"
+
+#include "model/cell_constructors.h"
 #include "model/register_kinds.h"
 #include "model/statement_routing.h"
 
@@ -50,7 +52,7 @@ PreloadRecord *make_preload(HostContext *context, char *register_name, char *val
 }
 
 InstructionRecord *make_instruction(HostContext *context, ModeSpecRecord *kind, char *code,
-                                 char *register_name, ModeSpecRecord *mode, ItemList *registers) {
+                                    char *register_name, ModeSpecRecord *mode, ItemList *registers) {
     InstructionRecord *instruction = new_record<InstructionRecord>(context);
     if (!instruction) {
         release_mode_spec(context, kind);

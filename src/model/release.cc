@@ -2,9 +2,10 @@
 #include "model/release.h"
 
 #include "base/memory.h"
-#include "model/board_records.h"
-#include "model/component_records.h"
+#include "model/board_constructors.h"
 #include "model/item_list.h"
+#include "model/pin_constructors.h"
+#include "model/ppa_constructors.h"
 #include "model/register_fields.h"
 #include "model/register_kinds.h"
 

@@ -1,6 +1,7 @@
-// Test records: sequences, VRAK instructions and their operands
+// Sequence constructors: test sequences, VRAK instructions and their operands
+#include "model/sequence_constructors.h"
+
 #include "base/memory.h"
-#include "model/board_records.h"
 #include "model/item_list.h"
 #include "model/new_record.h"
 #include "model/release.h"

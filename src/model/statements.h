@@ -9,7 +9,9 @@
 
 // How a statement is written (the table's form column; the table's header
 // shows each form).
-enum class StatementForm { Section, Block, Value, String, Integer, Number, YesNo, Standard, Names, PinRef, Preload, Capture };
+enum class StatementForm {
+    Section, Block, Value, String, Integer, Number, YesNo, Standard, Names, PinRef, Preload, Capture,
+};
 
 // The records whose sections hold statements: the bits of the holders
 // column. Identification and usercode registers share their record.

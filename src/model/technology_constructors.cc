@@ -1,6 +1,7 @@
-// Technology records: pin families and global families
+// Technology constructors: pin families and global families
+#include "model/technology_constructors.h"
+
 #include "base/memory.h"
-#include "model/board_records.h"
 #include "model/new_record.h"
 
 namespace {

@@ -13,8 +13,8 @@ const ChainElementRecord *cell_view(query_cursors &q) {
     return current_component(q) && q.chain.position >= 1 ? &q.cell_view : nullptr;
 }
 
-const GlobalPerformanceRecord *global_performance(query_cursors &q) {
-    return current_component(q) ? q.global_performance : nullptr;
+const GlobalPerformanceRecord *global_family(query_cursors &q) {
+    return current_component(q) ? q.global_family : nullptr;
 }
 
 }  // namespace
@@ -60,13 +60,13 @@ int32_t attribute_integer(query_cursors &q, int32_t code) {
 }
 
 const double *attribute_double(query_cursors &q, int32_t code) {
-    const GlobalPerformanceRecord *performance = global_performance(q);
-    if (!performance)
+    const GlobalPerformanceRecord *family = global_family(q);
+    if (!family)
         return nullptr;
     switch (code) {
-    case ATTR_TEST_FREQ_MIN: return performance->test_freq_min;
-    case ATTR_TEST_FREQ_TYP: return performance->test_freq_typ;
-    case ATTR_TEST_FREQ_MAX: return performance->test_freq_max;
+    case ATTR_TEST_FREQ_MIN: return family->test_freq_min;
+    case ATTR_TEST_FREQ_TYP: return family->test_freq_typ;
+    case ATTR_TEST_FREQ_MAX: return family->test_freq_max;
     default: return nullptr;
     }
 }

@@ -78,8 +78,7 @@ int32_t get_current_component_current_cell_function_list(query_cursors &q, const
         return count;
     }
     for (int i = 0; i < inputs.count; i++)
-        if (!write(inputs.names[i], outputs.holds(inputs.names[i]) ? FUNCTION_BIDIRECTIONAL
-                                                                  : FUNCTION_INPUT))
+        if (!write(inputs.names[i], outputs.holds(inputs.names[i]) ? FUNCTION_BIDIRECTIONAL : FUNCTION_INPUT))
             return count;
     bool own_control = control == -1 || control == position;
     for (int i = 0; i < outputs.count; i++)

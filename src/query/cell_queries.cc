@@ -113,7 +113,7 @@ char get_current_component_current_cell_CD_value(query_cursors &q) {
 // the last element, just as a walk along the chain would leave it; the
 // current cell is neither set nor cleared.
 const char *get_current_component_pin_name_by_position(query_cursors &q, HostContext *context,
-                                                                     int32_t position) {
+                                                       int32_t position) {
     if (!open_register_kind(q, REGISTER_BOUNDARY_SCAN))
         return nullptr;
     ItemList *chain = chain_of_current_register(q);

@@ -35,7 +35,7 @@ const char *get_current_component_bsd_ref(query_cursors &q) {
 double get_current_component_highest_frequency(query_cursors &q) {
     if (!current_component(q))
         return kNoComponent;
-    if (!q.global_performance)
+    if (!q.global_family)
         return kNoFrequency;
     const double *maximum = attribute_double(q, ATTR_TEST_FREQ_MAX);
     const double *typical = attribute_double(q, ATTR_TEST_FREQ_TYP);

@@ -135,7 +135,7 @@ int32_t current_component_instruction2text(query_cursors &q, int32_t kind, char 
 }
 
 int32_t current_component_instruction2text_n(query_cursors &q, int32_t kind,
-                                                           char *buffer, int32_t size) {
+                                             char *buffer, int32_t size) {
     if (!current_component(q) || !buffer || size < 1)
         return -1;
     return copy_to_buffer(buffer, size, kind_text(q, kind));

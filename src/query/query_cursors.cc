@@ -46,7 +46,7 @@ void reset_component_cursors(query_cursors &q) {
     q.pin_list = first_item<ItemList>(current->pin_lists);
     for (const RegisterKindRow &row : register_kinds())
         open_register_kind(q, row.query_code);
-    q.global_performance = first_item<GlobalPerformanceRecord>(current->global_performances);
+    q.global_family = first_item<GlobalPerformanceRecord>(current->global_performances);
 }
 
 void *list_iter_first(query_cursors &q, ItemList *list) {

@@ -37,7 +37,7 @@ struct query_cursors {
     list_cursor<ChainElementRecord> chain;           // in the current boundary-scan register
     ChainElementRecord cell_view;
     ChainElementRecord *current_cell;                // the view, or null
-    GlobalPerformanceRecord *global_performance;     // the component's first
+    GlobalPerformanceRecord *global_family;          // the component's first
     ItemList *iterated_list;                         // the list iterator
     int32_t iterated_position;
     chain_position_index position_index;             // positions of the last chain looked up (owned)

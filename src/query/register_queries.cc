@@ -114,7 +114,7 @@ void get_current_component_register_type_selected(query_cursors &q, char *buffer
 }
 
 int32_t get_current_component_register_type_selected_n(query_cursors &q, char *buffer,
-                                                                     int32_t size) {
+                                                       int32_t size) {
     if (!current_component(q) || !buffer || size < 1)
         return -1;
     return copy_to_buffer(buffer, size, selected_register_type(q));

@@ -1,6 +1,7 @@
 // Quick scanner: the component names of a file, without a parse
 #include "base/memory.h"
-#include "scan/scan_exports.h"
+#include "scan/scan_open.h"
+#include "scan/word_reader.h"
 
 namespace {
 

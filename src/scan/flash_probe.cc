@@ -1,5 +1,5 @@
 // Quick scanner: whether a file is a flash description
-#include "scan/scan_exports.h"
+#include "scan/scan_open.h"
 
 namespace {
 

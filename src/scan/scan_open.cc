@@ -1,5 +1,7 @@
 // Quick scanner: the opening shared by the scan exports
-#include "scan/scan_exports.h"
+#include "scan/scan_open.h"
+
+#include "scan/word_reader.h"
 
 Scanner *open_scan_of(HostContext *context, const char *path, const ScanKeyword *keywords,
                       int32_t keyword_count, int32_t first_code) {

@@ -95,6 +95,3 @@ bool scanner_push_file(Scanner *scanner, const char *path);
 void scanner_close(Scanner *scanner);
 // Drops the top source and goes on with the one below.
 void scanner_leave_source(Scanner *scanner);
-
-// Reads the next word into scanner->word and returns its code.
-int32_t scanner_read_word(Scanner *scanner);

@@ -1,8 +1,9 @@
 // Quick scanner: the word reader
+#include "scan/word_reader.h"
+
 #include <cstring>
 
 #include "base/text_input.h"
-#include "scan/scanner.h"
 
 namespace {
 

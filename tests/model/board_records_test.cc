@@ -1,8 +1,11 @@
 // Board, technology and test records: constructors and their failure paths
-#include "model/board_records.h"
+#include "model/board_constructors.h"
 #include "model/model_support.h"
+#include "model/ppa_constructors.h"
 #include "model/release.h"
+#include "model/sequence_constructors.h"
 #include "model/statements.h"
+#include "model/technology_constructors.h"
 
 namespace {
 

@@ -1,6 +1,9 @@
 // Component constructors: each one fails at each of its allocations in turn
-#include "model/component_records.h"
+#include "model/cell_constructors.h"
+#include "model/component_constructors.h"
 #include "model/model_support.h"
+#include "model/pin_constructors.h"
+#include "model/register_constructors.h"
 #include "model/release.h"
 #include "model/statements.h"
 

@@ -1,5 +1,5 @@
 // Quick scanner's word reader: separators, comments, long words, lines
-#include "scan/scanner.h"
+#include "scan/word_reader.h"
 #include "support/recorder.h"
 
 namespace {

@@ -1,4 +1,4 @@
-// Library state: what the entry points keep between calls
+// Entry points: the library state they keep between calls
 #pragma once
 
 #include "lexer/lexer_state.h"

@@ -1,4 +1,4 @@
-// Header and log records: constructors
+// Header constructors: headers and their logs
 #pragma once
 
 #include "oxel32.h"

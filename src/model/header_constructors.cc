@@ -1,5 +1,5 @@
-// Header and log records: constructors
-#include "model/header_records.h"
+// Header constructors: headers and their logs
+#include "model/header_constructors.h"
 
 #include "base/memory.h"
 #include "model/item_list.h"

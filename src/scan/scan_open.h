@@ -1,4 +1,4 @@
-// Quick scanner: what the listing and the flash probe share
+// Quick scanner: the opening shared by the scan exports
 #pragma once
 
 #include "scan/scanner.h"
