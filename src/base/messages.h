@@ -3,8 +3,9 @@
 // The texts of the library's messages are a contract: hosts match on them,
 // so each stays exactly as it is, spelling slips included ("Mising",
 // "piname", "multiple defined", "an usercode"). Every format string stands
-// whole on one line at the rule that sends it, where a grep for the text
-// lands and the compiler checks it against its arguments.
+// whole on one line at the rule that sends it (where one rule serves several
+// cases from a table, in the case's row), where a grep for the text lands
+// and the compiler checks it against its arguments.
 #pragma once
 
 #include <cstdarg>
