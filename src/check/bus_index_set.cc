@@ -2,7 +2,7 @@
 #include "check/bus_index_set.h"
 
 #include "base/memory.h"
-#include "check/lookup_index.h"
+#include "base/lookup_index.h"
 
 namespace {
 

@@ -7,7 +7,10 @@
 
 // The members are kept in an open-addressing table of their own: a chain of
 // many thousand positions then takes one block, not one per member. A slot
-// holds its value offset so that no value is 0, the mark of an empty slot.
+// holds its value offset so that no value is 0, the mark of an empty slot;
+// it is 64 bits wide because every 32-bit value must fit besides that mark,
+// which the pointers of the lookup index cannot hold on a 32-bit build (the
+// table hashes as the lookup index does).
 // The values a user expects (a chain's positions, 0 to its length - 1) are
 // kept apart, one bit each, and the table holds the others.
 struct BusIndexSet {

@@ -1,7 +1,7 @@
 // Chain pin names: the pin names that the chain of a boundary-scan register serves
 #pragma once
 
-#include "check/lookup_index.h"
+#include "base/lookup_index.h"
 #include "check/slab_store.h"
 #include "oxel32.h"
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "check/lookup_index.h"
+#include "base/lookup_index.h"
 #include "oxel32.h"
 
 // One control cell entry: element `element` of the chain, pair `pair` of its

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "base/memory.h"
-#include "check/lookup_index.h"
+#include "base/lookup_index.h"
 #include "oxel32.h"
 
 // An entry of a name store: a new zero-filled Entry holding a copy of

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "check/lookup_index.h"
+#include "base/lookup_index.h"
 #include "check/slab_store.h"
 #include "oxel32.h"
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "check/lookup_index.h"
+#include "base/lookup_index.h"
 #include "oxel32.h"
 
 // One use of a net: the TAP that names it and for which signal. The texts

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 
+#include "base/lookup_index.h"
 #include "base/memory.h"
 
 namespace {
@@ -38,44 +39,20 @@ bool lies_before(const void *record, const RecordPlace &place) {
     return std::less<const void *>()(record, place.record);
 }
 
-// FNV-1a over the path's bytes.
-uint32_t path_hash(const char *path) {
-    uint32_t hash = 2166136261u;
-    for (const char *c = path; *c; c++)
-        hash = (hash ^ static_cast<unsigned char>(*c)) * 16777619u;
-    return hash;
-}
+// The paths are entered in the index as their number + 1: no item is null.
+void *path_item(int32_t number) { return reinterpret_cast<void *>(static_cast<uintptr_t>(number) + 1); }
+int32_t path_number(const void *item) { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(item) - 1); }
 
-// The slot that holds the number of `path`, or the free one where it
-// belongs. The slots are twice the path room: never full.
-int32_t *path_slot(const record_locations &table, const char *path) {
-    uint32_t mask = 2 * static_cast<uint32_t>(table.path_room) - 1;
-    for (uint32_t i = path_hash(path) & mask;; i = (i + 1) & mask) {
-        int32_t *slot = &table.path_slots[i];
-        if (*slot == kNoPath || std::strcmp(table.paths[*slot], path) == 0)
-            return slot;
-    }
-}
-
-// Doubles the room for paths (or makes the first) and rebuilds their slots.
-bool grow_paths(HostContext *context, record_locations &table) {
+// Room for one more path; false after a reported failure.
+bool make_path_room(HostContext *context, record_locations &table) {
+    if (table.path_count < table.path_room)
+        return true;
     int32_t room = table.path_room ? 2 * table.path_room : 4;
-    auto *slots = static_cast<int32_t *>(mem_alloc(context, sizeof(int32_t) * 2 * room));
-    if (!slots)
-        return false;
     auto *paths = static_cast<char **>(mem_realloc(context, table.paths, sizeof(char *) * room));
-    if (!paths) {
-        mem_free(context, slots);
+    if (!paths)
         return false;
-    }
-    mem_free(context, table.path_slots);
     table.paths = paths;
     table.path_room = room;
-    table.path_slots = slots;
-    for (int32_t i = 0; i < 2 * room; i++)
-        slots[i] = kNoPath;
-    for (int32_t i = 0; i < table.path_count; i++)
-        *path_slot(table, table.paths[i]) = i;
     return true;
 }
 
@@ -91,18 +68,22 @@ bool find_path(HostContext *context, record_locations &table, const char *path, 
         *number = table.last_path;
         return true;
     }
-    if (table.path_count == table.path_room && !grow_paths(context, table))
-        return false;
-    int32_t *slot = path_slot(table, path);
-    if (*slot == kNoPath) {
+    uint32_t hash = text_hash(path);
+    void *known = lookup_find(&table.path_index, hash, [&](void *item) {
+        return std::strcmp(table.paths[path_number(item)], path) == 0;
+    });
+    if (!known) {
+        if (!make_path_room(context, table) || !lookup_reserve(context, &table.path_index))
+            return false;
         char *copy = str_duplicate(context, path);
         if (!copy)
             return false;
         table.paths[table.path_count] = copy;
-        *slot = table.path_count++;
+        known = path_item(table.path_count++);
+        lookup_insert(&table.path_index, hash, known);
     }
     table.last_source = path;
-    table.last_path = *number = *slot;
+    table.last_path = *number = path_number(known);
     return true;
 }
 
@@ -194,7 +175,7 @@ void release_record_locations(HostContext *context, record_locations &table) {
     for (int32_t i = 0; i < table.path_count; i++)
         mem_free(context, table.paths[i]);
     mem_free(context, table.paths);
-    mem_free(context, table.path_slots);
+    lookup_release(context, &table.path_index);
     mem_free(context, table.places);
     mem_free(context, table.wide);
     table = record_locations{};

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "base/lookup_index.h"
 #include "base/message_location.h"
 #include "oxel32.h"
 
@@ -41,7 +42,7 @@ struct record_locations {
     char **paths;             // each path once, owned
     int32_t path_count;
     int32_t path_room;
-    int32_t *path_slots;      // 2 * path_room numbers of paths by the hash of their text; -1 free
+    LookupIndex path_index;   // the paths by the hash of their text, each as its number + 1
     // The source path last met and its number: a record mostly comes from
     // the file the one before came from. The lexer's paths are new at every
     // parse, so the parse forgets it first.

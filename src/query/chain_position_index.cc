@@ -1,48 +1,44 @@
 // Chain position index: from a position to the first chain element that holds it
 #include "query/chain_position_index.h"
 
-#include "base/memory.h"
-
 namespace {
 
-uint32_t slot_of(int32_t position, uint32_t mask) {
-    // Fibonacci hashing spreads consecutive positions over the table.
-    return (static_cast<uint32_t>(position) * 2654435769u >> 7) & mask;
-}
+// The elements are entered as their place in the chain + 1: no item is null.
+void *place_item(int32_t place) { return reinterpret_cast<void *>(static_cast<uintptr_t>(place) + 1); }
+int32_t item_place(const void *item) { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(item)); }
 
 int32_t position_at(void *const *items, int32_t place) {
     return static_cast<const ChainElementRecord *>(items[place])->position;
 }
 
-// The slot that holds `position`, or the empty slot where it would go.
-uint32_t find_slot(const chain_position_index &index, int32_t position) {
-    uint32_t slot = slot_of(position, index.mask);
-    while (index.slots[slot] != 0 && position_at(index.items, index.slots[slot] - 1) != position)
-        slot = (slot + 1) & index.mask;
-    return slot;
+// The 1-based place of the first element entered with `position`; 0 for none.
+int32_t find_place(const chain_position_index &index, int32_t position) {
+    const void *item = lookup_find(&index.places, integer_hash(position), [&](const void *entered) {
+        return position_at(index.items, item_place(entered) - 1) == position;
+    });
+    return item ? item_place(item) : 0;
 }
 
 bool describes(const chain_position_index &index, const ItemList *chain) {
-    return index.slots && index.chain == chain && index.items == chain->items && index.count == chain->count;
+    return index.places.slots && index.chain == chain && index.items == chain->items &&
+           index.count == chain->count;
 }
 
 bool build(chain_position_index &index, HostContext *context, const ItemList *chain) {
     release_chain_position_index(index);
-    uint32_t size = 8;
-    while (size < 2u * static_cast<uint32_t>(chain->count))
-        size *= 2;
-    auto *slots = static_cast<int32_t *>(mem_alloc(context, sizeof(int32_t) * size));
-    if (!slots)
+    if (!lookup_reserve(context, &index.places, static_cast<uint32_t>(chain->count)))
         return false;
-    index = {chain, chain->items, chain->count, size - 1, slots};
+    index.chain = chain;
+    index.items = chain->items;
+    index.count = chain->count;
     for (int32_t place = 0; place < chain->count; place++) {
         // An element without a record holds no position; a later one that
         // repeats a position is never the first.
         if (!chain->items[place])
             continue;
-        uint32_t slot = find_slot(index, position_at(chain->items, place));
-        if (slots[slot] == 0)
-            slots[slot] = place + 1;
+        int32_t position = position_at(chain->items, place);
+        if (find_place(index, position) == 0)
+            lookup_insert(&index.places, integer_hash(position), place_item(place));
     }
     return true;
 }
@@ -53,10 +49,10 @@ int32_t chain_place_of_position(chain_position_index &index, HostContext *contex
                                 int32_t position) {
     if (!describes(index, chain) && !build(index, context, chain))
         return -1;
-    return index.slots[find_slot(index, position)];
+    return find_place(index, position);
 }
 
 void release_chain_position_index(chain_position_index &index) {
-    mem_free(nullptr, index.slots);
+    lookup_release(nullptr, &index.places);
     index = {};
 }

@@ -1,18 +1,18 @@
 // Chain position index: from a position to the first chain element that holds it
 #pragma once
 
+#include "base/lookup_index.h"
 #include "oxel32.h"
 
-// An open-addressing table over one chain: each slot holds the 0-based place
-// of an element plus one (0: empty), only the first element of each position
-// is entered. It answers for the chain it was built over while that chain
-// keeps its items array and count; any other chain builds it anew.
+// The elements of one chain by their position, each entered as its 0-based
+// place plus one; only the first element of each position is entered. It
+// answers for the chain it was built over while that chain keeps its items
+// array and count; any other chain builds it anew.
 struct chain_position_index {
     const ItemList *chain;
     void *const *items;
     int32_t count;
-    uint32_t mask;          // slots - 1; the slot count is a power of two
-    int32_t *slots;
+    LookupIndex places;
 };
 
 // The 1-based place in `chain` of the first element whose position is

@@ -1,4 +1,4 @@
-// Lookup index: an open-addressing table of pointers kept beside a store of the checks
+// Lookup index: the library's hash index, an open-addressing table of pointers kept beside a store
 #pragma once
 
 #include <cstddef>
@@ -6,10 +6,12 @@
 
 #include "oxel32.h"
 
-// The stores of the checks keep the order their reports need (bucket
-// chains, lists in order of addition); walking them to answer "is it
-// there?" makes long chains and netlists quadratic. The index answers that
-// question by hash. It holds borrowed pointers to the store's items, each
+// The stores of the library keep the order their users need (the checks'
+// bucket chains and lists in order of addition, a chain's elements, the
+// paths of a description); walking them to answer "is it there?" makes
+// long chains and netlists quadratic. The index answers that question by
+// hash. It holds borrowed pointers to the store's items (or small nonzero
+// numbers standing for them, such as a place in an array plus one), each
 // with its hash beside it, so that a probe reads no item whose hash differs
 // and growing reads no item at all; a null slot is empty. The slot count is
 // a power of two, at most half in use.

@@ -1,5 +1,5 @@
-// Lookup index: an open-addressing table of pointers kept beside a store of the checks
-#include "check/lookup_index.h"
+// Lookup index: the library's hash index, an open-addressing table of pointers kept beside a store
+#include "base/lookup_index.h"
 
 #include <cstdint>
 
