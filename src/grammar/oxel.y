@@ -41,7 +41,10 @@ struct parser_state;
 
 /* Every action and destructor reaches the state of the parse, its host
    context and its lexer among it, through `parse`; so does the token
-   reader. */
+   reader. The parser keeps nothing of its own between calls: the lookahead,
+   its value and its place are locals of yyparse, handed to the token reader
+   and the error hook. */
+%define api.pure full
 %parse-param {parser_state *parse}
 %lex-param {parser_state *parse}
 

@@ -29,10 +29,10 @@ struct message_buffer {
 
 }  // namespace
 
-void yyerror(parser_state *parse, const char *message) {
+void yyerror(const TokenPlace *place, parser_state *parse, const char *message) {
     if (std::strcmp(message, "memory exhausted") == 0)
         message = "yacc stack overflow";
-    report_syntax_error(parse, yylloc, message);
+    report_syntax_error(parse, *place, message);
 }
 
 void report_syntax_error(parser_state *parse, const SourceLocation &where, const char *message) {

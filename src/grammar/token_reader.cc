@@ -17,26 +17,26 @@ LEXER_OTHER_TOKENS(SAME_TOKEN_NUMBER)
 #undef SAME_STATEMENT_TOKEN
 #undef SAME_TOKEN_NUMBER
 
-int yylex(parser_state *parse) {
+int yylex(YYSTYPE *value, TokenPlace *place, parser_state *parse) {
     lexer_state &lx = *parse->lexer;
     int token = lexer_next_token(lx);
     // Copied as one block: the parser loads the place whole when it shifts
     // the token, and a copy member by member would make that load stall.
-    static_assert(sizeof yylloc == sizeof(SourceLocation));
-    std::memcpy(static_cast<void *>(&yylloc), &lexer_token_location(lx), sizeof yylloc);
+    static_assert(sizeof *place == sizeof(SourceLocation));
+    std::memcpy(static_cast<void *>(place), &lexer_token_location(lx), sizeof *place);
     // Single characters, the end of input and a failure carry no value:
-    // yylval keeps what it held.
+    // the value keeps what it held.
     if (token < LEX_ALTERED_REGISTERS)
         return token;
     switch (token) {
     case TK_INTEGER:
-        yylval.integer = lexer_take_integer(lx);
+        value->integer = lexer_take_integer(lx);
         break;
     case TK_REAL:
-        yylval.real = lexer_take_real(lx);
+        value->real = lexer_take_real(lx);
         break;
     default:   // an identifier's or a string's text; none for a keyword
-        yylval.text = lexer_take_text(lx);
+        value->text = lexer_take_text(lx);
         break;
     }
     return token;

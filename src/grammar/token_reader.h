@@ -2,7 +2,8 @@
 #pragma once
 
 #include "grammar/parser_state.h"
+#include "oxel_parser.hh"
 
 // The parser's token source: the parse's lexer's next token, its value
-// copied into yylval and its place into yylloc.
-int yylex(parser_state *parse);
+// copied into *value and its place into *place.
+int yylex(YYSTYPE *value, TokenPlace *place, parser_state *parse);
