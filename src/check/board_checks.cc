@@ -132,19 +132,14 @@ Severity check_tap_net(const Subject &at, const DeviceChecks &device, const char
     return kWarning | at.error("Net \"%s\" is not a valid net or connector name", net);
 }
 
-// The signals of a TAP in the order they are checked and recorded, each
-// with the finding for a TAP without its net; a TAP may do without TRST.
+// The signals of a TAP in the order they are recorded.
 struct TapSignalNet {
     const char *signal;
     char *BoardChainRecord::*net;
-    const char *missing;
 };
 constexpr TapSignalNet kTapSignals[] = {
-    {"TDI", &BoardChainRecord::tdi_net, "Missing TDI connector in board TAP"},
-    {"TDO", &BoardChainRecord::tdo_net, "Missing TDO connector in board TAP"},
-    {"TMS", &BoardChainRecord::tms_net, "Missing TMS connector in board TAP"},
-    {"TCK", &BoardChainRecord::tck_net, "Missing TCK connector in board TAP"},
-    {"TRST", &BoardChainRecord::trst_net, nullptr},
+    {"TDI", &BoardChainRecord::tdi_net}, {"TDO", &BoardChainRecord::tdo_net}, {"TMS", &BoardChainRecord::tms_net},
+    {"TCK", &BoardChainRecord::tck_net}, {"TRST", &BoardChainRecord::trst_net},
 };
 
 // One TAP, about itself (nowhere for an absent one): its nets, then its
@@ -152,13 +147,12 @@ constexpr TapSignalNet kTapSignals[] = {
 Severity check_tap(const Subject &at, const DeviceChecks &device, const BoardChainRecord *tap, TapNetMap *map) {
     if (!tap)
         return at.error("Missing TAP entry");
-    Severity result = kClean;
-    for (const TapSignalNet &signal : kTapSignals) {
-        if (const char *net = tap->*signal.net)
-            result |= check_tap_net(at, device, net);
-        else if (signal.missing)
-            result |= at.error("%s", signal.missing);
-    }
+    // A TAP may do without TRST.
+    Severity result = tap->tdi_net ? check_tap_net(at, device, tap->tdi_net) : at.error("Missing TDI connector in board TAP");
+    result |= tap->tdo_net ? check_tap_net(at, device, tap->tdo_net) : at.error("Missing TDO connector in board TAP");
+    result |= tap->tms_net ? check_tap_net(at, device, tap->tms_net) : at.error("Missing TMS connector in board TAP");
+    result |= tap->tck_net ? check_tap_net(at, device, tap->tck_net) : at.error("Missing TCK connector in board TAP");
+    result |= tap->trst_net ? check_tap_net(at, device, tap->trst_net) : kClean;
     if (tap->parts)
         result |= check_parts(at, device, tap->parts);
     for (const TapSignalNet &signal : kTapSignals) {

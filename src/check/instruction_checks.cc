@@ -2,7 +2,6 @@
 #include "check/instruction_checks.h"
 
 #include <cstring>
-#include <initializer_list>
 
 #include "base/memory.h"
 #include "check/display_names.h"
@@ -100,45 +99,6 @@ Severity check_modes_against_cells(const Subject &at, const ComponentRecord *com
     return result;
 }
 
-// The rules of each standard instruction kind, in kind order: the mode it
-// must run in (none for HIGHZ) and the registers it may connect between TDI
-// and TDO, each with its finding. The USERCODE instruction names the
-// register it found in a finding of its own.
-constexpr uint32_t kinds(std::initializer_list<RegisterKind> allowed) {
-    uint32_t mask = 0;
-    for (RegisterKind kind : allowed)
-        mask |= 1u << kind;
-    return mask;
-}
-struct KindRule {
-    int32_t mode;                  // OXEL_MODE_UNKNOWN: any
-    const char *wrong_mode;
-    uint32_t registers;            // bit 1 << RegisterKind for each register kind allowed
-    const char *wrong_register;
-};
-constexpr KindRule kKindRules[] = {
-    {OXEL_MODE_EXTERNAL, "The EXTEST instruction must run in EXTERNAL mode", kinds({KIND_BOUNDARY_SCAN_REGISTER}),
-     "Illegal register connected between TDI and TDO with an extest instruction"},
-    {OXEL_MODE_SAMPLE, "The BYPASS instruction must run in SAMPLE mode", kinds({KIND_BYPASS_REGISTER}),
-     "Illegal register connected between TDI and TDO with a bypass instruction"},
-    {OXEL_MODE_SAMPLE, "The SAMPLE/PRELOAD instruction must run in SAMPLE mode", kinds({KIND_BOUNDARY_SCAN_REGISTER}),
-     "Illegal register connected between TDI and TDO with a sample/preload instruction"},
-    {OXEL_MODE_INTERNAL, "The INTEST instruction must run in INTERNAL mode", kinds({KIND_BOUNDARY_SCAN_REGISTER}),
-     "Illegal register connected between TDI and TDO with an intest instruction"},
-    {OXEL_MODE_INTERNAL, "The RUNBIST instruction must run in INTERNAL mode",
-     kinds({KIND_BOUNDARY_SCAN_REGISTER, KIND_BIST_REGISTER, KIND_DATA_REGISTER}),
-     "Illegal register connected between TDI and TDO with a runbist instruction"},
-    {OXEL_MODE_SAMPLE, "The IDCODE instruction must run in SAMPLE mode", kinds({KIND_IDENTIFICATION_REGISTER}),
-     "Illegal register connected between TDI and TDO with an idcode instruction"},
-    {OXEL_MODE_SAMPLE, "The USERCODE instruction must run in SAMPLE mode",
-     kinds({KIND_IDENTIFICATION_REGISTER, KIND_USERCODE_REGISTER}), nullptr},
-    {},   // OXEL_INSTRUCTION_NAMED: a user instruction connects what it likes
-    {OXEL_MODE_EXTERNAL, "The CLAMP instruction must run in EXTERNAL mode", kinds({KIND_BYPASS_REGISTER}),
-     "The CLAMP instruction requires the Bypass register between TDI and TDO"},
-    {OXEL_MODE_UNKNOWN, nullptr, kinds({KIND_BYPASS_REGISTER}),
-     "The HIGHZ instruction requires the Bypass register between TDI and TDO"},
-};
-
 // What an instruction counts for among the mandatory instructions.
 void count_instruction(const InstructionRecord *instruction, Tally *tally) {
     switch (instruction->kind) {
@@ -159,21 +119,56 @@ void count_instruction(const InstructionRecord *instruction, Tally *tally) {
     }
 }
 
-// The mode and the connected register that the instruction's kind requires.
-// The register is not judged while it is undefined (`judged` false): that
-// has its own message.
+// The mode each standard instruction kind must run in, one rule a line.
+Severity check_kind_mode(const Subject &at, const InstructionRecord *instruction) {
+    const int32_t mode = instruction->mode;
+    switch (instruction->kind) {
+    case OXEL_INSTRUCTION_EXTEST: return at.error_if(mode != OXEL_MODE_EXTERNAL, "The EXTEST instruction must run in EXTERNAL mode");
+    case OXEL_INSTRUCTION_BYPASS: return at.error_if(mode != OXEL_MODE_SAMPLE, "The BYPASS instruction must run in SAMPLE mode");
+    case OXEL_INSTRUCTION_SAMPLE_PRELOAD: return at.error_if(mode != OXEL_MODE_SAMPLE, "The SAMPLE/PRELOAD instruction must run in SAMPLE mode");
+    case OXEL_INSTRUCTION_INTEST: return at.error_if(mode != OXEL_MODE_INTERNAL, "The INTEST instruction must run in INTERNAL mode");
+    case OXEL_INSTRUCTION_RUNBIST: return at.error_if(mode != OXEL_MODE_INTERNAL, "The RUNBIST instruction must run in INTERNAL mode");
+    case OXEL_INSTRUCTION_IDCODE: return at.error_if(mode != OXEL_MODE_SAMPLE, "The IDCODE instruction must run in SAMPLE mode");
+    case OXEL_INSTRUCTION_USERCODE: return at.error_if(mode != OXEL_MODE_SAMPLE, "The USERCODE instruction must run in SAMPLE mode");
+    case OXEL_INSTRUCTION_CLAMP: return at.error_if(mode != OXEL_MODE_EXTERNAL, "The CLAMP instruction must run in EXTERNAL mode");
+    default: return kClean;   // HIGHZ runs in any mode
+    }
+}
+
+// The register each standard instruction kind must connect between TDI and
+// TDO, one rule a line; `kind` is the register kind of the one it names
+// (-1 when none could be told).
+Severity check_kind_register(const Subject &at, const InstructionRecord *instruction, int32_t kind) {
+    const bool scan = kind == KIND_BOUNDARY_SCAN_REGISTER, bypass = kind == KIND_BYPASS_REGISTER;
+    const bool id = kind == KIND_IDENTIFICATION_REGISTER;
+    switch (instruction->kind) {
+    case OXEL_INSTRUCTION_EXTEST: return at.error_if(!scan, "Illegal register connected between TDI and TDO with an extest instruction");
+    case OXEL_INSTRUCTION_BYPASS: return at.error_if(!bypass, "Illegal register connected between TDI and TDO with a bypass instruction");
+    case OXEL_INSTRUCTION_SAMPLE_PRELOAD: return at.error_if(!scan, "Illegal register connected between TDI and TDO with a sample/preload instruction");
+    case OXEL_INSTRUCTION_INTEST: return at.error_if(!scan, "Illegal register connected between TDI and TDO with an intest instruction");
+    case OXEL_INSTRUCTION_RUNBIST:
+        return at.error_if(!scan && kind != KIND_BIST_REGISTER && kind != KIND_DATA_REGISTER,
+                           "Illegal register connected between TDI and TDO with a runbist instruction");
+    case OXEL_INSTRUCTION_IDCODE: return at.error_if(!id, "Illegal register connected between TDI and TDO with an idcode instruction");
+    case OXEL_INSTRUCTION_USERCODE:
+        return at.error_if(!id && kind != KIND_USERCODE_REGISTER,
+                           "Illegal register (name = '%s', type = %d) connected between TDI and TDO with an usercode instruction",
+                           show_name(instruction->register_name), kind);
+    case OXEL_INSTRUCTION_CLAMP: return at.error_if(!bypass, "The CLAMP instruction requires the Bypass register between TDI and TDO");
+    case OXEL_INSTRUCTION_HIGHZ: return at.error_if(!bypass, "The HIGHZ instruction requires the Bypass register between TDI and TDO");
+    default: return kClean;
+    }
+}
+
+// The mode and the connected register that the instruction's kind requires;
+// a user instruction connects what it likes. The register is not judged
+// while it is undefined (`judged` false): that has its own message.
 Severity check_kind_rules(const Subject &at, const InstructionRecord *instruction, int32_t register_kind,
                           bool judged) {
     if (instruction->kind == OXEL_INSTRUCTION_NAMED)
         return at.error_if(!instruction->name, "Missing name in Userinstruction");
-    const KindRule &rule = kKindRules[instruction->kind - OXEL_INSTRUCTION_EXTEST];
-    Severity result = at.error_if(rule.wrong_mode && instruction->mode != rule.mode, "%s", rule.wrong_mode);
-    if (!judged || (register_kind >= 0 && (rule.registers & (1u << register_kind))))
-        return result;
-    if (instruction->kind == OXEL_INSTRUCTION_USERCODE)
-        return result | at.error("Illegal register (name = '%s', type = %d) connected between TDI and TDO with an usercode instruction",
-                                 show_name(instruction->register_name), register_kind);
-    return result | at.error("%s", rule.wrong_register);
+    Severity result = check_kind_mode(at, instruction);
+    return judged ? result | check_kind_register(at, instruction, register_kind) : result;
 }
 
 // The register between TDI and TDO, the modes the cells must support and
