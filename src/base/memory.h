@@ -21,6 +21,22 @@ char *str_copy(HostContext *context, const char *text, size_t length);
 // not released. Null after a reported failure (the string is still valid).
 char *str_append(HostContext *context, char *text, const char *tail);
 
+// Room in an array for one more item after `count`: a full array grows to
+// twice its room, an empty one to `first` items. False after a reported
+// failure, the array and its room as they were.
+template <typename Item, typename Count>
+bool grow_array(HostContext *context, Item **items, Count count, Count *room, Count first) {
+    if (count < *room)
+        return true;
+    Count grown = *room ? 2 * *room : first;
+    auto *larger = static_cast<Item *>(mem_realloc(context, *items, sizeof(Item) * grown));
+    if (!larger)
+        return false;
+    *items = larger;
+    *room = grown;
+    return true;
+}
+
 // The description's arena. While it is open, small blocks come from chunks
 // that are released together by memory_arena_release, after the description
 // has been walked once more to release the blocks of the heap among them. A

@@ -10,6 +10,12 @@
 // line feeds).
 inline constexpr const char *kTextReadMode = "rb";
 
+// White space as the C locale has it (blank, tab, line feed, vertical tab,
+// form feed, carriage return), whatever locale the host has set.
+inline bool is_white_space(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
 // Opens a source for reading in kTextReadMode. Null when it cannot be
 // opened or is no regular file: a folder, a device or a pipe is refused
 // without waiting for a writer or reading without end.

@@ -19,7 +19,7 @@ uint32_t slot_of(const BusIndexSet &set, uint64_t member, uint32_t hash) {
 }
 
 // Room for one more member; false after a reported failure, the set as it was.
-bool make_room(HostContext *context, BusIndexSet &set) {
+bool grow_table(HostContext *context, BusIndexSet &set) {
     uint32_t slots = set.slots ? set.mask + 1 : 0;
     if (2 * (uint64_t{set.used} + 1) <= slots)
         return true;
@@ -59,7 +59,7 @@ BusIndexResult bus_index_add(HostContext *context, BusIndexSet &set, int32_t val
     const uint32_t hash = integer_hash(value);
     if (set.slots && set.slots[slot_of(set, member, hash)] == member)
         return {BusIndexOutcome::kPresent, value};
-    if (!make_room(context, set))
+    if (!grow_table(context, set))
         return {BusIndexOutcome::kFailed, value};
     set.slots[slot_of(set, member, hash)] = member;
     set.used++;

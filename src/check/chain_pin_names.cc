@@ -21,7 +21,7 @@ bool walk_names_pin(const ItemList *chain, const char *name) {
 }
 
 // A matcher of the index for the text `name`.
-auto same_text(const char *name) {
+auto text_matcher(const char *name) {
     return [name](const void *copy) { return std::strcmp(static_cast<const char *>(copy), name) == 0; };
 }
 
@@ -55,7 +55,7 @@ ChainPinNames *names_of(HostContext *context, ChainPinNames (&kept)[kChainPinReg
             if (!pin)
                 continue;
             const TextHash hash = hash_text(pin);
-            if (lookup_find(&names.names, hash.index, same_text(pin)))
+            if (lookup_find(&names.names, hash.index, text_matcher(pin)))
                 continue;
             char *copy = slab_text(context, &names.copies, pin, hash.length);
             if (!copy) {
@@ -81,7 +81,7 @@ ChainNamesPin chain_names_pin(HostContext *context, ChainPinNames (&kept)[kChain
     ChainPinNames *names = names_of(context, kept, reg, &failed);
     if (failed)
         return ChainNamesPin::kFailed;
-    bool found = names ? lookup_find(&names->names, text_hash(name), same_text(name)) != nullptr
+    bool found = names ? lookup_find(&names->names, text_hash(name), text_matcher(name)) != nullptr
                        : walk_names_pin(reg->chain, name);
     return found ? ChainNamesPin::kYes : ChainNamesPin::kNo;
 }

@@ -17,19 +17,6 @@ int32_t *count_for(DisableGroup *group, char value) {
     }
 }
 
-template <typename Item>
-bool make_room(HostContext *context, Item **items, int32_t count, int32_t *capacity) {
-    if (count < *capacity)
-        return true;
-    int32_t grown = *capacity ? *capacity * 2 : 4;
-    auto *larger = static_cast<Item *>(mem_realloc(context, *items, sizeof(Item) * grown));
-    if (!larger)
-        return false;
-    *items = larger;
-    *capacity = grown;
-    return true;
-}
-
 DisableGroup *find_group(const DisableValueGroups &all, const char *control, uint32_t hash) {
     auto same = [control](const void *group) {
         return std::strcmp(static_cast<const DisableGroup *>(group)->control, control) == 0;
@@ -39,7 +26,7 @@ DisableGroup *find_group(const DisableValueGroups &all, const char *control, uin
 }
 
 DisableGroup *new_group(HostContext *context, DisableValueGroups &all, const char *control, uint32_t hash) {
-    if (!make_room(context, &all.groups, all.group_count, &all.group_capacity) ||
+    if (!grow_array(context, &all.groups, all.group_count, &all.group_capacity, 4) ||
         !lookup_reserve(context, &all.by_control))
         return nullptr;
     auto *group = static_cast<DisableGroup *>(mem_alloc(context, sizeof(DisableGroup)));
@@ -69,7 +56,7 @@ bool enter_element(HostContext *context, DisableValueGroups &all, int32_t elemen
         DisableGroup *group = find_group(all, control, hash);
         if (!group && !(group = new_group(context, all, control, hash)))
             return false;
-        if (!make_room(context, &group->entries, group->count, &group->capacity))
+        if (!grow_array(context, &group->entries, group->count, &group->capacity, 4))
             return false;
         group->entries[group->count++] = {element, j};
         if (int32_t *counter = count_for(group, value[0]))

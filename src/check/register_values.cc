@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "base/memory.h"
+#include "base/text_input.h"
 
 namespace {
 
@@ -21,12 +22,6 @@ constexpr size_t kLongLiteral = 128;
 
 // Upper case in the classic locale; bytes above 127 stay as they are.
 char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// The classic locale's white space, without a locale or a negative char
-// ever reaching <cctype>.
-bool is_white_space(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 bool in_set(char c, const char *set) {
     c = upper(c);

@@ -20,15 +20,8 @@ TapNet *find_net(const TapNetMap *map, const char *name, uint32_t hash) {
 // A new net at the end of the map, or null after a reported failure (the
 // map as it was).
 TapNet *add_net(HostContext *context, TapNetMap *map, const char *name, uint32_t hash) {
-    if (map->count == map->capacity) {
-        int32_t grown = map->capacity ? map->capacity * 2 : kFirstNets;
-        auto *nets = static_cast<TapNet **>(mem_realloc(context, map->nets, sizeof(TapNet *) * grown));
-        if (!nets)
-            return nullptr;
-        map->nets = nets;
-        map->capacity = grown;
-    }
-    if (!lookup_reserve(context, &map->by_name))
+    if (!grow_array(context, &map->nets, map->count, &map->capacity, kFirstNets) ||
+        !lookup_reserve(context, &map->by_name))
         return nullptr;
     auto *net = static_cast<TapNet *>(mem_alloc(context, sizeof(TapNet)));
     if (!net)

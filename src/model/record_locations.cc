@@ -43,19 +43,6 @@ bool lies_before(const void *record, const RecordPlace &place) {
 void *path_item(int32_t number) { return reinterpret_cast<void *>(static_cast<uintptr_t>(number) + 1); }
 int32_t path_number(const void *item) { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(item) - 1); }
 
-// Room for one more path; false after a reported failure.
-bool make_path_room(HostContext *context, record_locations &table) {
-    if (table.path_count < table.path_room)
-        return true;
-    int32_t room = table.path_room ? 2 * table.path_room : 4;
-    auto *paths = static_cast<char **>(mem_realloc(context, table.paths, sizeof(char *) * room));
-    if (!paths)
-        return false;
-    table.paths = paths;
-    table.path_room = room;
-    return true;
-}
-
 // The number of `path` in the path list, a copy added when it is new;
 // kNoPath for no path. False after a reported allocation failure. Each
 // include directive gives its file a path of its own: one text reaches here
@@ -73,7 +60,8 @@ bool find_path(HostContext *context, record_locations &table, const char *path, 
         return std::strcmp(table.paths[path_number(item)], path) == 0;
     });
     if (!known) {
-        if (!make_path_room(context, table) || !lookup_reserve(context, &table.path_index))
+        if (!grow_array(context, &table.paths, table.path_count, &table.path_room, 4) ||
+            !lookup_reserve(context, &table.path_index))
             return false;
         char *copy = str_duplicate(context, path);
         if (!copy)
@@ -94,24 +82,6 @@ void start_locations_of_parse(record_locations &table) {
     table.last_path = kNoPath;
 }
 
-namespace {
-
-// Room for one more entry of a table that doubles; false after a reported failure.
-template <typename Entry>
-bool make_room(HostContext *context, Entry **entries, uint32_t count, uint32_t *room) {
-    if (count < *room)
-        return true;
-    uint32_t grown = *room ? 2 * *room : kFirstRoom;
-    auto *larger = static_cast<Entry *>(mem_realloc(context, *entries, sizeof(Entry) * grown));
-    if (!larger)
-        return false;
-    *entries = larger;
-    *room = grown;
-    return true;
-}
-
-}  // namespace
-
 bool remember_location(HostContext *context, record_locations &table, const void *record,
                        const SourceLocation &where) {
     int32_t path;
@@ -120,8 +90,8 @@ bool remember_location(HostContext *context, record_locations &table, const void
     if (!find_path(context, table, where.file, &path))
         return false;
     uint32_t packed = packed_place(path, where.line, where.column);
-    if ((packed == kWideWhere && !make_room(context, &table.wide, table.wide_count, &table.wide_room)) ||
-        !make_room(context, &table.places, table.count, &table.room))
+    if ((packed == kWideWhere && !grow_array(context, &table.wide, table.wide_count, &table.wide_room, kFirstRoom)) ||
+        !grow_array(context, &table.places, table.count, &table.room, kFirstRoom))
         return false;
     if (packed == kWideWhere)
         table.wide[table.wide_count++] = WidePlace{table.count, path, where.line, where.column};

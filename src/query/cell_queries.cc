@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstring>
 
+#include "base/text_input.h"
 #include "query/attributes.h"
 #include "query/chain_position_index.h"
 #include "query/register_cursors.h"
@@ -20,15 +21,11 @@ const ChainElementRecord *current_cell(query_cursors &q) {
     return current_component(q) ? q.current_cell : nullptr;
 }
 
-bool is_white(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 // A control parameter read as a chain position: decimal digits, blanks
 // around them allowed; anything else after the digits gives -1, and a
 // text of blanks only gives 0.
 int32_t control_position(const char *text) {
-    while (is_white(*text))
+    while (is_white_space(*text))
         text++;
     long long value = 0;
     for (; *text >= '0' && *text <= '9'; text++) {
@@ -36,7 +33,7 @@ int32_t control_position(const char *text) {
         if (value > INT32_MAX)
             return -1;
     }
-    return *text == '\0' || is_white(*text) ? static_cast<int32_t>(value) : -1;
+    return *text == '\0' || is_white_space(*text) ? static_cast<int32_t>(value) : -1;
 }
 
 // The first entry of a parameter list of the current cell; null for none

@@ -3,13 +3,10 @@
 
 #include <strings.h>
 
+#include "base/text_input.h"
 #include "query/attributes.h"
 
 namespace {
-
-bool is_white(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 // No component, and a component without usable test frequencies.
 constexpr double kNoComponent = -1.0;
@@ -25,7 +22,7 @@ const char *get_current_component_bsd_ref(query_cursors &q) {
     if (!reference || strncasecmp(reference, "BSDL", 4) != 0)
         return nullptr;
     const char *file = reference + 4;
-    while (is_white(*file))
+    while (is_white_space(*file))
         file++;
     return file;
 }
