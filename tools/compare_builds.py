@@ -19,7 +19,10 @@ register made a usercode register).
   tools/compare_builds.py --old DIR --new DIR [--variants 1000] [--seed N] [--work build/compare]
 
 Exit status 0 when every output agrees; otherwise the differing runs are listed (the first few
-with their outputs) and the status is 1.
+with their outputs) and the status is 1. With --ignore-places, the places messages point at
+(`file:line:column:` before a message, the file, line and column of a JSON message) are left out
+of the comparison, for a change that moves findings and nothing else; --list-moves then lists
+each message text whose place changed, with its old and new place, once per text and move.
 """
 import argparse
 import concurrent.futures
@@ -189,9 +192,41 @@ def run(build, command, path):
     return done.returncode, done.stdout, done.stderr
 
 
-def compare(old, new, command, path):
+PLACE_PREFIX = re.compile(rb"^(.*?):\d+:\d+: ", re.M)
+JSON_PLACE = re.compile(rb'"(file|line|column)": ("[^"\n]*"|\d+)')
+
+
+def without_places(output):
+    status, out, err = output
+    strip = lambda text: JSON_PLACE.sub(rb'"\1": -', PLACE_PREFIX.sub(rb"\1: ", text))
+    return status, strip(out), strip(err)
+
+
+def compare(old, new, command, path, ignore_places):
     a, b = run(old, command, path), run(new, command, path)
-    return None if a == b else (command, path, a, b)
+    if a == b or (ignore_places and without_places(a) == without_places(b)):
+        return None, (a, b)
+    return (command, path, a, b), (a, b)
+
+
+MESSAGE_LINE = re.compile(rb"^(.*?)(?::(\d+):(\d+))?: (error|warning|note): (.*)$")
+
+
+def moves(old_output, new_output):
+    """The messages of one text run whose places differ, as (text, old place, new place)."""
+    def placed(text):
+        lines = []
+        for line in text.split(b"\n"):
+            m = MESSAGE_LINE.match(line)
+            if m:
+                place = m.group(1) + (b":" + m.group(2) + b":" + m.group(3) if m.group(2) else b"")
+                lines.append((m.group(4) + b": " + m.group(5), place))
+        return lines
+    found = []
+    for (text, was), (_, now) in zip(placed(old_output[1] + old_output[2]), placed(new_output[1] + new_output[2])):
+        if was != now:
+            found.append((text.decode("latin-1"), was.decode("latin-1"), now.decode("latin-1")))
+    return found
 
 
 def main():
@@ -202,6 +237,8 @@ def main():
     parser.add_argument("--seed", type=int, default=20240122, help="of the mutations; the default repeats a run")
     parser.add_argument("--work", default=os.path.join(ROOT, "build", "compare"))
     parser.add_argument("--jobs", type=int, default=2)
+    parser.add_argument("--ignore-places", action="store_true", help="compare without the messages' places")
+    parser.add_argument("--list-moves", action="store_true", help="with --ignore-places: list moved messages")
     args = parser.parse_args()
     old, new = os.path.abspath(args.old), os.path.abspath(args.new)
     work = os.path.abspath(args.work)
@@ -210,11 +247,17 @@ def main():
     inputs = base_inputs() + bench_inputs(work)
     files = inputs + variants(inputs, args.variants, work, args.seed) + targeted(work)
     runs = [(command, path) for path in files for command in COMMANDS]
-    differences = []
+    differences, moved = [], {}
     with concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:
-        for result in pool.map(lambda r: compare(old, new, *r), runs):
+        for (command, path), (result, outputs) in zip(
+                runs, pool.map(lambda r: compare(old, new, *r, args.ignore_places), runs)):
             if result:
                 differences.append(result)
+            elif args.list_moves and command == ["--level", "4", "check"]:
+                for text, was, now in moves(*outputs):
+                    # A place is shown without its file's folder: the same move in many files counts once.
+                    key = (text, re.sub(r"^.*/", "", was), re.sub(r"^.*/", "", now))
+                    moved.setdefault(key, path)
     print(f"{len(files)} files ({len(inputs)} inputs, {len(files) - len(inputs)} variants), "
           f"{len(runs)} runs per build: {len(differences)} differ")
     for command, path, a, b in differences[:10]:
@@ -225,6 +268,10 @@ def main():
             print("  stderr: " + err.decode("latin-1")[-2000:].replace("\n", "\n  "))
     for command, path, _, _ in differences[10:]:
         print(f"--- oxel {' '.join(command)} {path}")
+    if args.list_moves:
+        print(f"{len(moved)} moves of a message (check --level 4), each with a file that shows it:")
+        for (text, was, now), path in sorted(moved.items()):
+            print(f"  {text}\n      {was} -> {now}   ({path})")
     return 1 if differences else 0
 
 
