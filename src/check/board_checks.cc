@@ -175,7 +175,7 @@ Severity check_board_taps(const Subject &at, const DeviceChecks &device, const I
         for (int32_t j = 0; tap && j < i; j++) {
             const auto *earlier = list_item<const BoardChainRecord>(taps, j);
             if (earlier && same_name(earlier->name, tap->name)) {
-                result |= at.error("Board tap %s multiple defined", show_name(tap->name));
+                result |= at.about(tap).error("Board tap %s multiple defined", show_name(tap->name));
                 break;
             }
         }

@@ -102,7 +102,7 @@ Severity check_outputs(const Subject &at, const char *cell_name, const ItemList 
     return result;
 }
 
-// One cell, about itself (nowhere for an absent one).
+// One cell, about itself (nowhere for an absent one); each mode about its own line.
 Severity check_cell(const Subject &at, NameTable *cell_names, CellRecord *cell) {
     if (!cell)
         return at.error("Missing cell declaration");
@@ -122,9 +122,11 @@ Severity check_cell(const Subject &at, NameTable *cell_names, CellRecord *cell) 
         const auto *mode = static_cast<const CellModeRecord *>(cell->modes->items[i]);
         if (!mode)
             continue;
-        result |= check_mode_code(at, cell->name, mode);
-        result |= check_capture(at, cell->name, mode);
-        result |= check_outputs(at, cell->name, mode->outputs);
+        // A mode's findings point at its line of the mode list.
+        const Subject about = at.about(mode);
+        result |= check_mode_code(about, cell->name, mode);
+        result |= check_capture(about, cell->name, mode);
+        result |= check_outputs(about, cell->name, mode->outputs);
     }
     return result;
 }

@@ -54,6 +54,8 @@ NameEntry *enter(HostContext *context, NameTable *table, const char *name, void 
     if (NameEntry *known = find_entry(table, name, hash.index)) {
         if (++known->uses > table->most_uses)
             table->most_uses = known->uses;
+        if (known->uses == 2)
+            known->repeat = payload;
         return known;
     }
     if (!lookup_reserve(context, &table->index))
@@ -76,6 +78,7 @@ NameEntry *enter(HostContext *context, NameTable *table, const char *name, void 
     if (table->most_uses < 1)
         table->most_uses = 1;
     entry->payload = payload;
+    entry->repeat = nullptr;
     entry->next = table->buckets[bucket];
     table->buckets[bucket] = entry;
     if (table->newest)

@@ -11,12 +11,14 @@
 constexpr int32_t kNameTableBuckets = 101;
 constexpr uint32_t kNameHashMultiplier = 31;
 
-// One name of a table: how often it was entered, and the record it was
-// first entered with (not owned; may be null).
+// One name of a table: how often it was entered, the record it was first
+// entered with and the one it was entered with the second time (not owned;
+// each may be null).
 struct NameEntry {
     char *name;          // a copy in the entry's own block, or a borrowed text
     int32_t uses;
     void *payload;
+    void *repeat;        // null while the name was entered once
     NameEntry *next;     // the next entry of the bucket, older than this one
     NameEntry *later;    // the entry made right after this one; null for the newest
 };
@@ -44,8 +46,9 @@ uint32_t name_bucket(const char *name);
 // A new table with every bucket empty; null after a reported failure.
 NameTable *name_table_create(HostContext *context);
 
-// Adds 1 to the name's use count when it is present; otherwise puts a new
-// entry (use count 1, the payload) at the head of its bucket. The entry, or
+// Adds 1 to the name's use count when it is present (the second time
+// keeping the payload as the repeat); otherwise puts a new entry (use count
+// 1, the payload) at the head of its bucket. The entry, or
 // null after a reported failure; a null table or name enters nothing (null).
 NameEntry *name_table_enter(HostContext *context, NameTable *table, const char *name, void *payload);
 

@@ -341,15 +341,19 @@ Severity check_controller_pins(const Subject &at, const ControllerCounts &counts
     return result;
 }
 
-// Calls report(name) for every name of the table entered more than once, in
-// bucket order; kError when there is one, or when the list of them could
-// not be made (the allocator has said why).
+// Calls report(name, pin) for every name of the table entered more than
+// once, in bucket order, with the pin that entered it the second time;
+// kError when there is one, or when the list of them could not be made (the
+// allocator has said why).
 template <typename Report>
 Severity each_repeated(HostContext *context, const NameTable *table, Report report) {
     bool failed = false;
     ItemList *names = names_used_more_than(context, table, 1, &failed);
-    for (int32_t i = 0; names && i < names->count; i++)
-        report(static_cast<const char *>(names->items[i]));
+    for (int32_t i = 0; names && i < names->count; i++) {
+        const auto *name = static_cast<const char *>(names->items[i]);
+        const NameEntry *entry = name_table_lookup(table, name);
+        report(name, entry ? entry->repeat : nullptr);
+    }
     Severity result = names || failed ? kError : kClean;
     list_release(context, names);
     return result;
@@ -399,11 +403,14 @@ Severity check_pin_list(const Subject &at, const DeviceChecks &device, const Ite
             if (!check_pin(at.about(pin), device, pin, component, counts, result))
                 return kError;
     // The tables hold every pin list of the device so far: a repetition is
-    // told again after each later list.
-    result |= each_repeated(at.host, tables.pin_names,
-                            [&](const char *name) { at.error("Pin name \"%s\" is multiple defined", name); });
-    result |= each_repeated(at.host, tables.pin_numbers,
-                            [&](const char *number) { at.error("Pin number \"%s\" is multiple defined", number); });
+    // told again after each later list, each time about the pin that
+    // repeated the name or number first.
+    result |= each_repeated(at.host, tables.pin_names, [&](const char *name, const void *pin) {
+        at.about(pin).error("Pin name \"%s\" is multiple defined", name);
+    });
+    result |= each_repeated(at.host, tables.pin_numbers, [&](const char *number, const void *pin) {
+        at.about(pin).error("Pin number \"%s\" is multiple defined", number);
+    });
     return result | check_controller_pins(at, counts);
 }
 

@@ -25,7 +25,7 @@ bool build_table(const Subject &at, RegisterNames &table, const ComponentRecord 
     bool built = !component || each_register(component, [&](const RegisterKindRow &row, const void *record) {
         const char *name = register_record_name(row, record);
         if (counted_name_find(table.names, name) != 0) {
-            at.note("Name conflict with register \"%s\"", show_name(name));
+            at.about(record).note("Name conflict with register \"%s\"", show_name(name));
             return true;
         }
         CountedName *names = counted_name_add(at.host, table.names, name, row.kind);

@@ -20,9 +20,9 @@ struct RegisterNames {
 // none has it, -1 for a null name. The first lookup builds the table: it
 // enters every register of the component, in kind order and list order; a
 // name met again (or a register without a name) draws the note "Name
-// conflict with register" about `at` and is not entered. A build that fails
-// to allocate gives -1 and leaves the table unbuilt (the next lookup tries
-// again).
+// conflict with register" about the register that repeats it and is not
+// entered. A build that fails to allocate gives -1 and leaves the table
+// unbuilt (the next lookup tries again).
 int32_t register_kind_named(const Subject &at, RegisterNames &table, const ComponentRecord *component,
                             const char *name);
 

@@ -1015,7 +1015,7 @@ mode_list
 
 mode_entry
     : mode cell_select cell_spec output_specs
-        { BUILD($$ = make_cell_mode(parse->host, $1, $2, $3, $4)); }
+        { BUILD($$ = remembered(parse, @$, make_cell_mode(parse->host, $1, $2, $3, $4), release_cell_mode)); }
     ;
 
 cell_select

@@ -75,11 +75,82 @@ TEST_F(MessageLocation, CheckFindingsPointAtTheirRecord) {
     EXPECT_EQ(where_of(host, "Using undefined cell \"BC_9\""), at(path, 11, 5));
     EXPECT_EQ(where_of(host, "Component \"ZZ\" in net description"), at(board, 4, 5));
     EXPECT_EQ(where_of(host, "Missing BoardTAP list"), at(board, 1, 1));
-    // A finding about the component: its section began in the include file.
-    EXPECT_EQ(where_of(host, "Pin name \"B\" is multiple defined"), at(component_start, 1, 1));
+    // A repeated pin name points at its second entry, here in the include file.
+    EXPECT_EQ(where_of(host, "Pin name \"B\" is multiple defined"), at(component_start, 9, 5));
     for (const RecordedMessage &m : host.messages)
         EXPECT_TRUE(m.where.empty() || (m.kind != OXEL_KIND_PROGRESS && m.kind != OXEL_KIND_STATUS))
             << m.text;
+}
+
+// A finding that names one entry of a list points at that entry: a repeated
+// pin name or number at its second entry (a bus's numbers at the bus), a
+// repeated TAP name at the second TAP, a register name met again at the
+// register that repeats it, a cell mode at its line of the mode list.
+TEST_F(MessageLocation, FindingsAboutAnEntryPointAtTheEntry) {
+    std::string path = write_temp_file(
+        "loc_entries.oxel",
+        "OXEL\n"
+        "COMPONENT C\n"
+        "  PIN_LIST\n"
+        "    1 TCK TCK -\n    2 TMS TMS -\n    3 TDI TDI -\n    4 TDO TDO -\n"
+        "    5 A   IN  -\n"                                              // 8
+        "    6 A   IN  -\n"                                              // 9: A again
+        "    5 B   IN  -\n"                                              // 10: 5 again
+        "    (12:13) D(0:1) IN -\n"                                      // 11
+        "    12 E IN -\n"                                                // 12: 12 again, after the bus
+        "    (13) F(0) IN -\n"                                           // 13: 13 again, in a bus
+        "  END PIN_LIST\n"
+        "  INSTRUCTION_REGISTER IR LENGTH 2 PURPOSE \"p\" CAPTURE \"01\"\n"
+        "    INSTRUCTION_LIST\n      BYPASS \"11\" BPR SAMPLE -\n    END INSTRUCTION_LIST\n"
+        "  END INSTRUCTION_REGISTER\n"
+        "  BYPASS_REGISTER BPR PURPOSE \"b\" LENGTH 1 CAPTURE \"0\" END BYPASS_REGISTER\n"   // 20
+        "  DATA_REGISTER BPR PURPOSE \"d\" LENGTH 1 CAPTURE \"0\" END DATA_REGISTER\n"       // 21: BPR again
+        "  CELL BC_1\n"                                                  // 22
+        "    DATA_INPUTS [PI] DATA_OUTPUTS [PO]\n"
+        "    MODE_LIST\n"
+        "      INTERNAL 0 PI PI\n"
+        "      HIZ 1 PI PI\n"                                            // 26
+        "      EXTERNAL 1 - PI\n"                                        // 27
+        "    END MODE_LIST\n"
+        "  END CELL\n"
+        "END COMPONENT\n"
+        "BOARD B\n"                                                      // 31
+        "  BOARD_LEVEL_CHAIN T1\n"                                       // 32
+        "    BOARD_LEVEL_TAP TDI N1 TDO N2 TMS N3 TCK N4 END BOARD_LEVEL_TAP\n"
+        "    PART_CHAIN 1 U1 C N3 N4 - END PART_CHAIN\n"
+        "  END BOARD_LEVEL_CHAIN\n"
+        "  BOARD_LEVEL_CHAIN T1\n"                                       // 36: T1 again
+        "    BOARD_LEVEL_TAP TDI N1 TDO N2 TMS N3 TCK N4 END BOARD_LEVEL_TAP\n"
+        "    PART_CHAIN 1 U1 C N3 N4 - END PART_CHAIN\n"
+        "  END BOARD_LEVEL_CHAIN\n"
+        "END BOARD\n"
+        "END OXEL\n");
+    ASSERT_EQ(parse_file(path), OXEL_OK) << host.dump();
+    host.clear();
+    ASSERT_EQ(OxelCheck(host.host()), OXEL_FAILED);
+    EXPECT_EQ(where_of(host, "Pin name \"A\" is multiple defined"), at(path, 9, 5)) << host.dump();
+    EXPECT_EQ(where_of(host, "Pin number \"5\" is multiple defined"), at(path, 10, 5));
+    EXPECT_EQ(where_of(host, "Pin number \"12\" is multiple defined"), at(path, 12, 5));
+    EXPECT_EQ(where_of(host, "Pin number \"13\" is multiple defined"), at(path, 13, 5));
+    EXPECT_EQ(where_of(host, "Name conflict with register \"BPR\""), at(path, 21, 3));
+    EXPECT_EQ(where_of(host, "Cell mode HIZ with wrong PO data"), at(path, 26, 7));
+    EXPECT_EQ(where_of(host, "Missing capture for mode \"EXTERNAL\""), at(path, 27, 7));
+    EXPECT_EQ(where_of(host, "Board tap T1 multiple defined"), at(path, 36, 3));
+    // What the findings say and in which order stays as it was.
+    EXPECT_EQ(host.texts(OXEL_KIND_ERROR),
+              (Texts{"Board tap T1 multiple defined",
+                     "Net \"N1\" is not a valid net or connector name", "Net \"N2\" is not a valid net or connector name",
+                     "Net \"N3\" is not a valid net or connector name", "Net \"N4\" is not a valid net or connector name",
+                     "TMS name \"N3\" in part chain not defined as net or connector",
+                     "TCK name \"N4\" in part chain not defined as net or connector",
+                     "Net \"N1\" is not a valid net or connector name", "Net \"N2\" is not a valid net or connector name",
+                     "Net \"N3\" is not a valid net or connector name", "Net \"N4\" is not a valid net or connector name",
+                     "TMS name \"N3\" in part chain not defined as net or connector",
+                     "TCK name \"N4\" in part chain not defined as net or connector",
+                     "Pin name \"A\" is multiple defined", "Pin number \"5\" is multiple defined",
+                     "Pin number \"12\" is multiple defined", "Pin number \"13\" is multiple defined",
+                     "Cell mode HIZ with wrong PO data (not 1,0,Z) in cell \"BC_1\"",
+                     "Missing capture for mode \"EXTERNAL\" in cell \"BC_1\""}));
 }
 
 // A second parse into the same description, from a path given in the same
