@@ -153,6 +153,47 @@ TEST_F(MessageLocation, FindingsAboutAnEntryPointAtTheEntry) {
                      "Missing capture for mode \"EXTERNAL\" in cell \"BC_1\""}));
 }
 
+// A repeated cell or chain position points at its second entry; a finding
+// about a part of a chain, a net node or a step of a test sequence at that
+// entry's own line, not at the section that holds it.
+TEST_F(MessageLocation, FindingsAboutCellsElementsPartsNodesAndStepsPointAtTheirLine) {
+    std::string path = write_temp_file(
+        "loc_lines.oxel",
+        "OXEL\n"
+        "COMPONENT C\n"
+        "  PIN_LIST\n    1 TCK TCK -\n    2 TMS TMS -\n    3 TDI TDI -\n    4 TDO TDO -\n    5 A IN -\n"
+        "  END PIN_LIST\n"
+        "  CELL BC_1 DATA_INPUTS [PI] DATA_OUTPUTS [PO] MODE_LIST INTERNAL 0 PI PI END MODE_LIST END CELL\n"
+        "  CELL BC_1 DATA_INPUTS [PI] DATA_OUTPUTS [PO] MODE_LIST INTERNAL 0 PI PI END MODE_LIST END CELL\n"  // 11
+        "  BOUNDARY_SCAN_REGISTER BSR PURPOSE \"s\" LENGTH 2 CHAIN_LIST\n"
+        "    0 BC_1 A - - - - -\n"
+        "    0 BC_1 A - - - - -\n"                                       // 14
+        "  END CHAIN_LIST END BOUNDARY_SCAN_REGISTER\n"
+        "  TEST_SEQUENCE S1\n"
+        "    PPA(P, G1, 1, A)\n"
+        "    WTN(NOGROUP, 5)\n"                                          // 18
+        "  END TEST_SEQUENCE\n"
+        "END COMPONENT\n"
+        "BOARD B\n"
+        "  BOARD_LEVEL_CHAIN T1\n"
+        "    BOARD_LEVEL_TAP TDI NA TDO NA TMS NA TCK NA END BOARD_LEVEL_TAP\n"
+        "    PART_CHAIN\n"
+        "      1 U1 NOSUCH NA NA -\n"                                    // 25
+        "    END PART_CHAIN\n"
+        "  END BOARD_LEVEL_CHAIN\n"
+        "  NETLIST_MAP\n    C A NA\n    ZZ B NB\n  END NETLIST_MAP\n"    // 30: ZZ
+        "END BOARD\n"
+        "END OXEL\n");
+    ASSERT_EQ(parse_file(path), OXEL_OK) << host.dump();
+    host.clear();
+    ASSERT_EQ(OxelCheck(host.host()), OXEL_FAILED);
+    EXPECT_EQ(where_of(host, "Cell \"BC_1\" multiple defined"), at(path, 11, 3)) << host.dump();
+    EXPECT_EQ(where_of(host, "Chain position 0 multiple defined"), at(path, 14, 5));
+    EXPECT_EQ(where_of(host, "Undefined pingroup \"NOGROUP\""), at(path, 18, 5));
+    EXPECT_EQ(where_of(host, "Referenced component \"NOSUCH\" not defined"), at(path, 25, 7));
+    EXPECT_EQ(where_of(host, "Component \"ZZ\" in net description"), at(path, 30, 5));
+}
+
 // A second parse into the same description, from a path given in the same
 // buffer: the records of each file keep their own file.
 TEST_F(MessageLocation, TwoParsesIntoOneDescriptionKeepTheirFiles) {
