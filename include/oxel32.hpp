@@ -496,7 +496,7 @@ struct pin {
     std::string_view name;     /* empty for "-" */
     std::string_view number;   /* a single pin's number as written; empty for a bus */
     pin_type type = pin_type::unknown;  /* as written (oxel_get_current_component_pin_type
-                                           answers pwr for an IN pin that no cell reads) */
+                                           answers 7 for an IN pin that no cell reads) */
     bool bus = false;
     std::string_view family;   /* empty for "-" */
     const PinRecord *record = nullptr;
@@ -604,12 +604,14 @@ public:
     std::size_t size() const noexcept { return count_; }
     bool empty() const noexcept { return count_ == 0; }
     const cell_function_entry &operator[](std::size_t i) const noexcept { return entries_[i]; }
+
+private:
+    friend struct cell;
     void push_back(cell_function_entry entry) noexcept {
         if (count_ < capacity)
             entries_[count_++] = entry;
     }
 
-private:
     std::array<cell_function_entry, capacity> entries_{};
     std::size_t count_ = 0;
 };
