@@ -40,6 +40,10 @@ void write_file_json(JsonWriter &json, const DiagnosticSink &sink, int32_t resul
         json.number(static_cast<long long>(message.level));
         json.key("text");
         json.string(message.text);
+        if (!message.id.empty()) {
+            json.key("id");
+            json.string(message.id);
+        }
         if (!message.file.empty()) {
             json.key("file");
             json.string(message.file);

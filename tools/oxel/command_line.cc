@@ -38,7 +38,8 @@ const Command *find_command(const std::string &name) {
                                         {"check", run_check},
                                         {"is-oxel", run_is_oxel},
                                         {"components", run_components},
-                                        {"show", run_show}};
+                                        {"show", run_show},
+                                        {"explain", run_explain}};
     for (const Command &command : kCommands)
         if (name == command.name)
             return &command;
@@ -68,6 +69,7 @@ std::string read_command_line(int argc, char **argv, Options &options) {
         } else if (valued_option(arg, "--level", "-l", argc, argv, &i, &value)) {
             if (!value || !read_level(value, &options.level))
                 return "--level takes a number from 0 to 4";
+            options.level_given = true;
         } else if (valued_option(arg, "--prog-name", nullptr, argc, argv, &i, &value)) {
             if (!value || !*value)
                 return "--prog-name takes a name";
@@ -82,7 +84,7 @@ std::string read_command_line(int argc, char **argv, Options &options) {
         return "no command given";
     if (!find_command(options.command))
         return "unknown command " + options.command;
-    if (options.files.empty())
+    if (options.files.empty() && options.command != "explain")
         return "no file given";
     if ((options.command == "is-oxel" || options.command == "show") && options.files.size() != 1)
         return options.command + " takes one file";
