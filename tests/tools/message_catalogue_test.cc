@@ -395,22 +395,9 @@ std::string right_trimmed(std::string text) {
     return text;
 }
 
-// A message's text as the tool prints it: each further line, its indent dropped, joined behind ": ".
+// Whether a format prints a line as the tool shows it (its lines joined).
 bool prints_as(const std::string &format, const std::string &printed) {
-    std::string joined;
-    for (size_t start = 0;;) {
-        size_t end = format.find('\n', start);
-        std::string line = format.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        while (line.rfind("%*s", 0) == 0 || (!line.empty() && line[0] == ' '))
-            line.erase(0, line[0] == ' ' ? 1 : 3);
-        if (!line.empty() && !joined.empty())
-            joined += ": ";
-        joined += line;
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
-    }
-    return format_matches(right_trimmed(joined), right_trimmed(printed));
+    return format_matches(right_trimmed(printed_format(format)), right_trimmed(printed));
 }
 
 }  // namespace

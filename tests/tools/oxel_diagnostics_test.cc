@@ -1,9 +1,11 @@
-// The tool's help with messages: "did you mean" notes, oxel explain and a quiet is-oxel
+// The tool's help with messages: "did you mean" notes, oxel explain, a quiet is-oxel, and SARIF for CI
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
+#include "json_value.h"
 #include "tool_runner.h"
 
 namespace {
@@ -16,6 +18,13 @@ std::string write_case(const std::string &folder_name, const std::string &name, 
     fs::create_directories(folder);
     std::ofstream(folder / name, std::ios::binary) << text;
     return folder.generic_string();
+}
+
+JsonValue parsed(const std::string &text) {
+    std::string error;
+    JsonValue value = JsonReader(text).read(error);
+    EXPECT_EQ(error, "") << text;
+    return value;
 }
 
 // A register whose LENGTH is misspelled, at line 4, column 7.
@@ -182,4 +191,283 @@ TEST(OxelIsOxel, PrintsOnlyItsAnswerUnlessALevelAsksForMessages) {
     EXPECT_NE(told.err.find("README.md:1:1: error: syntax error >> line 2: Illegal directive #"), std::string::npos)
         << told.err;
     EXPECT_EQ(run_tool("--level 0 is-oxel README.md").err, "");
+}
+
+TEST(OxelFormat, JsonAndTextAreTheOtherSpellingsAndSarifGoesWithCheckOnly) {
+    const std::string files = "examples/header.oxel examples/kx300_bridge.oxel tests/tools/inputs/broken.oxel";
+    const ToolRun json = run_tool("check --json " + files);
+    for (const std::string spelling : {"--format=json", "--format json"}) {
+        const ToolRun run = run_tool("check " + spelling + " " + files);
+        EXPECT_EQ(row(run.status, run.out, run.err), row(json.status, json.out, json.err)) << spelling;
+    }
+    EXPECT_EQ(run_tool("show --format=json examples/jx200.oxel").out, run_tool("show --json examples/jx200.oxel").out);
+    const ToolRun text = run_tool("check " + files);
+    EXPECT_EQ(run_tool("check --format=text " + files).err, text.err);
+    // The last of --json and --format counts.
+    EXPECT_EQ(run_tool("check --json --format=text " + files).err, text.err);
+
+    for (const auto &[arguments, what] : std::vector<std::pair<std::string, std::string>>{
+             {"check --format=xml examples/jx200.oxel", "--format takes text, json or sarif"},
+             {"check --format", "--format takes text, json or sarif"},
+             {"parse --format=sarif examples/jx200.oxel", "--format=sarif goes with check"},
+             {"parse --format=json examples/jx200.oxel", "--json goes with show and check"}}) {
+        const ToolRun run = run_tool(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.err.substr(0, run.err.find('\n')), "oxel: " + what) << arguments;
+    }
+}
+
+namespace {
+
+// What is wrong with a SARIF 2.1.0 log, by the structure the standard gives it: the properties it requires
+// and their types, a rule for each id the results use, locations with URI references and 1-based regions.
+class SarifChecker {
+public:
+    std::vector<std::string> problems;
+
+    void check(const JsonValue &log) {
+        if (!expect(log.is(JsonValue::kObject), "the log is an object"))
+            return;
+        expect(log.text("version") == "2.1.0", "version is \"2.1.0\"");
+        expect(log.text("$schema").rfind("https://", 0) == 0, "$schema is an https URI");
+        const JsonValue *runs = log.get("runs");
+        if (!expect(runs && runs->is(JsonValue::kArray) && runs->items.size() == 1, "one run"))
+            return;
+        run(runs->items[0]);
+    }
+
+    const JsonValue *rules = nullptr;
+
+private:
+    bool expect(bool holds, const std::string &what) {
+        if (!holds)
+            problems.push_back(what);
+        return holds;
+    }
+    static bool is_integer(const JsonValue *value, double at_least) {
+        return value && value->is(JsonValue::kNumber) && value->integral && value->number >= at_least;
+    }
+    static bool has_text(const JsonValue &object, const char *name) {
+        const JsonValue *message = object.get(name);
+        return message && message->is(JsonValue::kObject) && message->get("text") &&
+               message->get("text")->is(JsonValue::kString);
+    }
+    // A URI reference: only the characters a URI may hold, each escape of two hexadecimal digits; an
+    // absolute one a file URI, a relative one no path from the root and no scheme.
+    static bool is_uri(const std::string &uri, bool relative) {
+        static const std::string kAllowed =
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-._~!$&'()*+,;=:@/";
+        for (size_t i = 0; i < uri.size(); i++) {
+            if (uri[i] == '%') {
+                if (i + 2 >= uri.size() || !std::isxdigit(static_cast<unsigned char>(uri[i + 1])) ||
+                    !std::isxdigit(static_cast<unsigned char>(uri[i + 2])))
+                    return false;
+                i += 2;
+            } else if (kAllowed.find(uri[i]) == std::string::npos) {
+                return false;
+            }
+        }
+        if (!relative)
+            return uri.rfind("file:///", 0) == 0;
+        const size_t colon = uri.find(':');
+        return !uri.empty() && uri[0] != '/' && (colon == std::string::npos || colon > uri.find('/'));
+    }
+
+    void run(const JsonValue &run) {
+        const JsonValue *tool = run.get("tool");
+        const JsonValue *driver = tool ? tool->get("driver") : nullptr;
+        if (!expect(driver && driver->is(JsonValue::kObject), "run.tool.driver is an object"))
+            return;
+        expect(driver->text("name") == "oxel", "the driver is oxel");
+        expect(driver->text("version") == oxel_version(), "the driver's version is the library's");
+        rules = driver->get("rules");
+        if (!expect(rules && rules->is(JsonValue::kArray), "driver.rules is an array"))
+            return;
+        std::set<std::string> ids;
+        for (const JsonValue &rule : rules->items) {
+            const std::string id = rule.text("id");
+            expect(!id.empty() && ids.insert(id).second, "each rule has an id of its own: " + id);
+            expect(has_text(rule, "shortDescription") && has_text(rule, "fullDescription"), id + ": descriptions");
+            const JsonValue *help = rule.get("help");
+            expect(help && !help->text("text").empty() && !help->text("markdown").empty(), id + ": help");
+            const JsonValue *configuration = rule.get("defaultConfiguration");
+            expect(configuration && is_level(configuration->text("level")), id + ": default level");
+        }
+        bases = run.get("originalUriBaseIds");
+        if (bases) {
+            expect(bases->is(JsonValue::kObject), "originalUriBaseIds is an object");
+            for (const auto &[name, base] : bases->members) {
+                const std::string uri = base.text("uri");
+                expect(is_uri(uri, false) && uri.back() == '/', name + " is an absolute URI of a folder");
+            }
+        }
+        const JsonValue *results = run.get("results");
+        if (!expect(results && results->is(JsonValue::kArray), "run.results is an array"))
+            return;
+        std::set<std::string> used;
+        for (const JsonValue &result : results->items) {
+            expect(result.is(JsonValue::kObject), "a result is an object");
+            expect(has_text(result, "message") && !result.get("message")->text("text").empty(), "a message");
+            expect(is_level(result.text("level")), "a result's level");
+            const JsonValue *index = result.get("ruleIndex");
+            const std::string id = result.text("ruleId");
+            if (expect(!id.empty() && is_integer(index, 0) && index->number < static_cast<double>(rules->items.size()),
+                       "a result names its rule: " + result.get("message")->text("text"))) {
+                const JsonValue &rule = rules->items[static_cast<size_t>(index->number)];
+                expect(rule.text("id") == id, "ruleIndex and ruleId name one rule");
+                expect(rule.get("defaultConfiguration")->text("level") == result.text("level"),
+                       id + ": the result's level is its rule's");
+                used.insert(id);
+            }
+            locations(result);
+        }
+        expect(used == ids, "one rule for each id the results use, and no other");
+        const JsonValue *invocations = run.get("invocations");
+        if (expect(invocations && invocations->is(JsonValue::kArray) && invocations->items.size() == 1,
+                   "one invocation")) {
+            const JsonValue &invocation = invocations->items[0];
+            expect(invocation.get("executionSuccessful") && invocation.get("executionSuccessful")->is(JsonValue::kBool),
+                   "executionSuccessful is a boolean");
+            expect(is_integer(invocation.get("exitCode"), 0), "exitCode is an integer");
+            if (const JsonValue *notifications = invocation.get("toolExecutionNotifications"))
+                for (const JsonValue &notification : notifications->items)
+                    expect(has_text(notification, "message") && is_level(notification.text("level")),
+                           "a notification has its message and level");
+        }
+    }
+
+    void locations(const JsonValue &result) {
+        const JsonValue *list = result.get("locations");
+        if (!list)
+            return;
+        for (const JsonValue &location : list->items) {
+            const JsonValue *physical = location.get("physicalLocation");
+            const JsonValue *artifact = physical ? physical->get("artifactLocation") : nullptr;
+            if (!expect(artifact && artifact->is(JsonValue::kObject), "a physical location has its artifact"))
+                continue;
+            const JsonValue *uri = artifact->get("uri");
+            const std::string base = artifact->text("uriBaseId");
+            if (uri) {
+                expect(uri->is(JsonValue::kString) && is_uri(uri->string, !base.empty()),
+                       "a URI reference: " + uri->string);
+                expect(base.empty() || (bases && bases->get(base)), "the base " + base + " is given");
+            } else {
+                expect(has_text(*artifact, "description"), "an artifact without a URI describes itself");
+            }
+            if (const JsonValue *region = physical->get("region")) {
+                expect(is_integer(region->get("startLine"), 1), "startLine is an integer from 1");
+                expect(!region->get("startColumn") || is_integer(region->get("startColumn"), 1),
+                       "startColumn is an integer from 1");
+            }
+        }
+    }
+    static bool is_level(const std::string &level) {
+        return level == "error" || level == "warning" || level == "note" || level == "none";
+    }
+
+    const JsonValue *bases = nullptr;
+};
+
+// The place of a SARIF result as "path:line:column": the path its URI stands for.
+std::string result_place(const JsonValue &result) {
+    const JsonValue &physical = *result.get("locations")->items[0].get("physicalLocation");
+    const JsonValue &artifact = *physical.get("artifactLocation");
+    std::string place = artifact.get("uri") ? artifact.text("uri") : artifact.get("description")->text("text");
+    for (size_t at = place.find("%20"); at != std::string::npos; at = place.find("%20"))
+        place.replace(at, 3, " ");
+    if (const JsonValue *region = physical.get("region"))
+        place += ":" + std::to_string(static_cast<int>(region->get("startLine")->number)) + ":" +
+                 std::to_string(static_cast<int>(region->get("startColumn")->number));
+    return place;
+}
+
+}  // namespace
+
+// The log of a check over files of every sort is well formed, and its results are the messages the JSON
+// document gives, in order, each at its place: a path under the working folder relative to it, one outside it
+// an absolute file URI, standard input by description, a message that points nowhere at its file.
+TEST(OxelSarif, TheLogIsWellFormedAndPlacesEachMessageWhereTheJsonDocumentDoes) {
+    const std::string outside = write_temp_file("sarif outside.oxel", read_file(std::string(OXEL_SOURCE_DIR) +
+                                                                                 "/tests/tools/inputs/broken.oxel"));
+    const std::string inside = std::string(OXEL_SOURCE_DIR) + "/examples/kx300_bridge.oxel";
+    const std::string files = "./examples/dual_jx200_board.oxel tests/tools/inputs/includes.oxel " + quoted(inside) +
+                              " " + quoted(outside) + " no/such/file.oxel - <tests/tools/inputs/broken.oxel";
+    const ToolRun sarif = run_tool("check --format=sarif " + files);
+    const ToolRun json = run_tool("check --json " + files);
+    EXPECT_EQ(sarif.status, 4);
+    EXPECT_EQ(sarif.err, "");
+    const JsonValue log = parsed(sarif.out);
+    SarifChecker checker;
+    checker.check(log);
+    EXPECT_EQ(checker.problems, std::vector<std::string>{});
+    ASSERT_TRUE(checker.problems.empty());
+
+    const JsonValue &run = log.get("runs")->items[0];
+    EXPECT_EQ(run.get("invocations")->items[0].get("exitCode")->number, 4);
+    std::string cwd = fs::path(OXEL_SOURCE_DIR).generic_string();
+    EXPECT_EQ(run.get("originalUriBaseIds")->get("%SRCROOT%")->text("uri"),
+              "file://" + std::string(cwd[0] == '/' ? "" : "/") + cwd + "/");
+
+    // The JSON document's messages, as SARIF would place and level them.
+    std::vector<std::string> expected;
+    const JsonValue document = parsed(json.out);
+    for (const JsonValue &file : document.get("files")->items)
+        for (const JsonValue &message : file.get("messages")->items) {
+            const std::string kind = message.text("kind");
+            std::string path = message.get("file") ? message.text("file") : file.text("file");
+            if (path == inside)
+                path = "examples/kx300_bridge.oxel";
+            else if (path == "./examples/dual_jx200_board.oxel")
+                path = "examples/dual_jx200_board.oxel";
+            else if (path == outside)
+                path = "file://" + std::string(outside[0] == '/' ? "" : "/") + outside;
+            if (message.get("line"))
+                path += ":" + std::to_string(static_cast<int>(message.get("line")->number)) + ":" +
+                        std::to_string(static_cast<int>(message.get("column")->number));
+            expected.push_back(kind + " " + path + " " + message.text("id") + " " + message.text("text"));
+        }
+    std::vector<std::string> placed;
+    for (const JsonValue &result : run.get("results")->items)
+        placed.push_back(result.text("level") + " " + result_place(result) + " " + result.text("ruleId") + " " +
+                         result.get("message")->text("text"));
+    EXPECT_EQ(placed, expected);
+    // Each sort of file is there.
+    for (const std::string sort : {"warning examples/dual_jx200_board.oxel:42:5 register-purpose-missing",
+                                   "tests/tools/inputs/parts/twice_b.oxel:2:1 pin-name-multiple-defined",
+                                   "warning examples/kx300_bridge.oxel:479:7 chain-observe-only-cell",
+                                   " outside.oxel:3:5 syntax-error", "error no/such/file.oxel file-cannot-be-read",
+                                   "note <stdin>:3:5 expected-component-section"})
+        EXPECT_EQ(std::count_if(placed.begin(), placed.end(),
+                                [&](const std::string &p) { return p.find(sort) != std::string::npos; }),
+                  1)
+            << sort;
+
+    // Each rule carries its catalogue entry.
+    bool found = false;
+    for (const JsonValue &rule : checker.rules->items)
+        if (rule.text("id") == "pin-name-multiple-defined") {
+            found = true;
+            EXPECT_EQ(rule.get("shortDescription")->text("text"), "Pin name \"%s\" is multiple defined");
+            EXPECT_EQ(rule.get("help")->text("markdown").rfind("### pin-name-multiple-defined\n", 0), 0u);
+        }
+    EXPECT_TRUE(found);
+}
+
+// At level 4 the progress and status lines are notifications of the run, not results; a clean check is an
+// empty list of results and status 0.
+TEST(OxelSarif, ProgressLinesAreNotificationsAndACleanCheckHasNoResults) {
+    const ToolRun clean = run_tool("--level 4 check --format=sarif examples/jx200.oxel");
+    EXPECT_EQ(clean.status, 0);
+    const JsonValue log = parsed(clean.out);
+    SarifChecker checker;
+    checker.check(log);
+    EXPECT_EQ(checker.problems, std::vector<std::string>{});
+    const JsonValue &run = log.get("runs")->items[0];
+    EXPECT_TRUE(run.get("results")->items.empty());
+    std::vector<std::string> told;
+    for (const JsonValue &notification : run.get("invocations")->items[0].get("toolExecutionNotifications")->items)
+        told.push_back(notification.get("descriptor")->text("id") + ": " + notification.get("message")->text("text"));
+    EXPECT_EQ(told, (std::vector<std::string>{"reading-file: Reading file 'examples/jx200.oxel'",
+                                              "global-check-started: OXEL global semantic check",
+                                              "component-check-started: OXEL semantic check on \"JX200\""}));
 }

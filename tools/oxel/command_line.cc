@@ -66,10 +66,17 @@ std::string read_command_line(int argc, char **argv, Options &options) {
             options.version = true;
         } else if (std::strcmp(arg, "--json") == 0) {
             options.json = true;
+            options.sarif = false;
         } else if (valued_option(arg, "--level", "-l", argc, argv, &i, &value)) {
             if (!value || !read_level(value, &options.level))
                 return "--level takes a number from 0 to 4";
             options.level_given = true;
+        } else if (valued_option(arg, "--format", nullptr, argc, argv, &i, &value)) {
+            const std::string format = value ? value : "";
+            if (format != "text" && format != "json" && format != "sarif")
+                return "--format takes text, json or sarif";
+            options.json = format == "json";
+            options.sarif = format == "sarif";
         } else if (valued_option(arg, "--prog-name", nullptr, argc, argv, &i, &value)) {
             if (!value || !*value)
                 return "--prog-name takes a name";
@@ -90,5 +97,7 @@ std::string read_command_line(int argc, char **argv, Options &options) {
         return options.command + " takes one file";
     if (options.json && options.command != "show" && options.command != "check")
         return "--json goes with show and check";
+    if (options.sarif && options.command != "check")
+        return "--format=sarif goes with check";
     return "";
 }

@@ -10,6 +10,7 @@ struct Options {
     bool level_given = false;
     const char *prog_name = nullptr;
     bool json = false;
+    bool sarif = false;     // check writes one SARIF document
     bool help = false;
     bool version = false;
     std::string command;

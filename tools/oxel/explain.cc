@@ -9,21 +9,13 @@
 
 namespace {
 
-// A format on one line: its line feeds written \n.
-std::string one_line(const std::string &format) {
-    std::string out;
-    for (char c : format)
-        out += c == '\n' ? std::string("\\n") : std::string(1, c);
-    return out;
-}
-
 void list_entries(const Catalogue &catalogue) {
     size_t width = 0;
     for (const CatalogueEntry &entry : catalogue.entries)
         width = std::max(width, entry.id.size());
     for (const CatalogueEntry &entry : catalogue.entries)
         std::printf("%-*s  %-8s  %s\n", static_cast<int>(width), entry.id.c_str(), entry.kind.c_str(),
-                    one_line(entry.formats.empty() ? "" : entry.formats[0]).c_str());
+                    entry.formats.empty() ? "" : printed_format(entry.formats[0]).c_str());
 }
 
 }  // namespace

@@ -35,7 +35,8 @@ const char *const kHelp =
     "                   4 progress and status (default 3)\n"
     "  --prog-name NAME name used in syntax messages\n"
     "  --json           show and check print JSON\n"
-
+    "  --format FORMAT  text (the default), json (as --json) or, for check,\n"
+    "                   sarif: one SARIF 2.1.0 log for CI\n"
     "  -h, --help       this text\n"
     "  -V, --version    the version\n"
     "\n"

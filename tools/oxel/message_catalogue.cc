@@ -323,6 +323,18 @@ size_t fixed_length(std::string_view format) {
     return fixed;
 }
 
+std::string printed_format(std::string_view format) {
+    std::string printed;
+    for (std::string_view line : split_lines(format)) {
+        while (starts_with(line, " ") || starts_with(line, "%*s"))
+            line.remove_prefix(line[0] == ' ' ? 1 : 3);
+        if (!line.empty() && !printed.empty())
+            printed += ": ";
+        printed += line;
+    }
+    return printed;
+}
+
 const CatalogueEntry *identify_message(const Catalogue &catalogue, std::string_view kind, std::string_view text) {
     const CatalogueEntry *best = nullptr;
     size_t best_fixed = 0;

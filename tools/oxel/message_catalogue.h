@@ -55,3 +55,7 @@ const CatalogueEntry *identify_message(const Catalogue &catalogue, std::string_v
 
 // The characters of a format that are not placeholders.
 size_t fixed_length(std::string_view format);
+
+// A format as the tool prints its messages: each line's indent (blanks or
+// "%*s") dropped, the lines joined behind ": ".
+std::string printed_format(std::string_view format);
