@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+struct JsonMember;
+
 struct JsonValue {
     enum Type { kNull, kBool, kNumber, kString, kArray, kObject } type = kNull;
     bool boolean = false;
@@ -14,21 +16,31 @@ struct JsonValue {
     bool integral = false;   // written without fraction or exponent
     std::string string;
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;   // in document order
+    std::vector<JsonMember> members;   // in document order
 
     bool is(Type t) const { return type == t; }
     // The member of that name, or null when there is none (or this is no object).
-    const JsonValue *get(const std::string &name) const {
-        for (const auto &[key, value] : members)
-            if (key == name)
-                return &value;
-        return nullptr;
-    }
-    std::string text(const std::string &name) const {
-        const JsonValue *value = get(name);
-        return value && value->is(kString) ? value->string : "";
-    }
+    const JsonValue *get(const std::string &name) const;
+    // The text of a string member; empty for any other.
+    std::string text(const std::string &name) const;
 };
+
+struct JsonMember {
+    std::string key;
+    JsonValue value;
+};
+
+inline const JsonValue *JsonValue::get(const std::string &name) const {
+    for (const JsonMember &member : members)
+        if (member.key == name)
+            return &member.value;
+    return nullptr;
+}
+
+inline std::string JsonValue::text(const std::string &name) const {
+    const JsonValue *value = get(name);
+    return value && value->is(kString) ? value->string : "";
+}
 
 // Reads a whole document; on a fault `error` says where and what, and the result is null.
 class JsonReader {
@@ -99,8 +111,8 @@ private:
             std::string key;
             if (at_ >= text_.size() || text_[at_] != '"' || !string(key))
                 return fail("a member's name expected");
-            for (const auto &member : value.members)
-                if (member.first == key)
+            for (const JsonMember &member : value.members)
+                if (member.key == key)
                     return fail("member \"" + key + "\" given twice");
             blanks();
             if (at_ >= text_.size() || text_[at_++] != ':')
@@ -108,7 +120,7 @@ private:
             JsonValue member;
             if (!value_at(member))
                 return false;
-            value.members.emplace_back(key, std::move(member));
+            value.members.push_back({key, std::move(member)});
             blanks();
             if (at_ < text_.size() && text_[at_] == ',') {
                 at_++;
@@ -200,11 +212,11 @@ private:
             case 'r': out += '\r'; break;
             case 't': out += '\t'; break;
             case 'u': {
-                unsigned code;
+                unsigned code = 0;
                 if (!hex4(code))
                     return false;
                 if (code >= 0xd800 && code < 0xdc00) {
-                    unsigned low;
+                    unsigned low = 0;
                     if (text_.compare(at_, 2, "\\u") != 0 || (at_ += 2, !hex4(low)) || low < 0xdc00 || low >= 0xe000)
                         return fail("a lone surrogate");
                     code = 0x10000 + ((code - 0xd800) << 10) + (low - 0xdc00);
