@@ -9,7 +9,8 @@
 //   - it reads like a sentence anywhere (a letter outside its placeholders, and a blank or a placeholder): so a
 //     message kept in a table and sent through "%s", or one built from a label, is found too.
 // Such a literal is covered by the catalogue when it is an entry's format, fill or part, when it is a
-// piece of a format standing between placeholders, line feeds or the format's ends (a wrapper adds the rest),
+// piece of a format standing between placeholders, line feeds or the format's ends, or behind any text when
+// it begins with a blank (the code builds the rest, or a wrapper adds it),
 // or when, its placeholders standing for any text, it prints a whole format (a wrapper's head). Each format of
 // an entry is covered the other way round by some literal of the code, unless the entry lists the parts it is
 // built from; its fills and parts must each be a literal of the code. The tool's own entries are checked
@@ -281,8 +282,9 @@ bool literal_covers(const std::string &literal, const std::string &format) {
         return true;
     if (!has_letter(literal))
         return false;
+    // A piece that begins with a blank is appended to what stands before it.
     for (size_t at = format.find(literal); at != std::string::npos; at = format.find(literal, at + 1))
-        if (is_boundary_before(format, at) && is_boundary_after(format, at + literal.size()))
+        if ((literal[0] == ' ' || is_boundary_before(format, at)) && is_boundary_after(format, at + literal.size()))
             return true;
     return format_matches(as_template(literal), format);
 }
