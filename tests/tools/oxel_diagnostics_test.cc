@@ -435,7 +435,7 @@ TEST(OxelSarif, TheLogIsWellFormedAndPlacesEachMessageWhereTheJsonDocumentDoes) 
     EXPECT_EQ(placed, expected);
     // Each sort of file is there.
     for (const std::string sort : {"warning examples/dual_jx200_board.oxel:42:5 register-purpose-missing",
-                                   "tests/tools/inputs/parts/twice_b.oxel:2:1 pin-name-multiple-defined",
+                                   "tests/tools/inputs/parts/twice_b.oxel:8:5 pin-not-in-chain",
                                    "warning examples/kx300_bridge.oxel:479:7 chain-observe-only-cell",
                                    " outside.oxel:3:5 syntax-error", "error no/such/file.oxel file-cannot-be-read",
                                    "note <stdin>:3:5 expected-component-section"})
