@@ -2,58 +2,9 @@
 //
 // Each case runs from the source folder; its status, output and errors must equal the table and the golden
 // files it names (a stream without one stays empty). OXEL_UPDATE_GOLDEN=1 ctest -R OxelTool rewrites them.
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
-#include <cstdlib>
 #include <filesystem>
 
-#include "support/recorder.h"
-
-namespace {
-
-struct ToolRun {
-    int status;
-    std::string out, err;
-};
-
-#ifdef _WIN32
-// cmd.exe strips the outer quotes of the whole line, so the line gets one pair more; system() answers the
-// exit code itself. The tool writes text mode: its line ends are read back as single line feeds.
-std::string quoted(const std::string &path) { return "\"" + path + "\""; }
-std::string in_source_folder(const std::string &command) {
-    return "\"cd /d " + quoted(OXEL_SOURCE_DIR) + " && " + command + "\"";
-}
-int exit_status(int status) { return status; }
-std::string tool_text(std::string text) {
-    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.erase(at, 1);
-    return text;
-}
-#else
-std::string quoted(const std::string &path) { return "'" + path + "'"; }
-std::string in_source_folder(const std::string &command) {
-    return "cd " + quoted(OXEL_SOURCE_DIR) + " && " + command;
-}
-int exit_status(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
-std::string tool_text(const std::string &text) { return text; }
-#endif
-
-// Runs a command line from the source folder: its exit status and what it wrote.
-ToolRun run_command(const std::string &command) {
-    const std::string out = write_temp_file("tool.out", ""), err = write_temp_file("tool.err", "");
-    const std::string redirected = command + " >" + quoted(out) + " 2>" + quoted(err);
-    const int status = std::system(in_source_folder(redirected).c_str());
-    return {exit_status(status), tool_text(read_file(out)), tool_text(read_file(err))};
-}
-
-// `environment`: assignments put before the tool's name, as a shell reads them.
-ToolRun run_tool(const std::string &arguments, const std::string &environment = "") {
-    return run_command(environment + quoted(OXEL_TOOL_PATH) + " " + arguments);
-}
-
-}  // namespace
+#include "tool_runner.h"
 
 TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
     const std::string inputs = "tests/tools/inputs/";

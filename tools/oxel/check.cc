@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "json_writer.h"
+#include "sarif_output.h"
 #include "tool_host.h"
 
 namespace {
@@ -40,6 +41,10 @@ void write_file_json(JsonWriter &json, const DiagnosticSink &sink, int32_t resul
         json.number(static_cast<long long>(message.level));
         json.key("text");
         json.string(message.text);
+        if (!message.id.empty()) {
+            json.key("id");
+            json.string(message.id);
+        }
         if (!message.file.empty()) {
             json.key("file");
             json.string(message.file);
@@ -69,10 +74,11 @@ int run_parse(const Options &options) {
 }
 
 int run_check(const Options &options) {
-    Host host(options.level, options.json);
+    Host host(options.level, options.json || options.sarif);
+    SarifRun sarif;
     ProgressLine progress;
     const int total = static_cast<int>(options.files.size());
-    if (!options.json && total > 1 && stream_is_terminal(stderr)) {
+    if (!options.json && !options.sarif && total > 1 && stream_is_terminal(stderr)) {
         progress.stream = stderr;
         host.sink.progress = &progress;
     }
@@ -92,11 +98,15 @@ int run_check(const Options &options) {
         worst = std::max(worst, result);
         if (options.json)
             write_file_json(json, host.sink, result);
+        else if (options.sarif)
+            sarif_add_file(sarif, host.sink);
         else if (readable)
             sink_summary(host.sink);
         host_end_file(host);
     }
     progress_finish(progress);
+    if (options.sarif)
+        write_sarif(stdout, sarif, worst);
     if (options.json) {
         json.end_array();
         json.end_object();

@@ -38,7 +38,8 @@ const Command *find_command(const std::string &name) {
                                         {"check", run_check},
                                         {"is-oxel", run_is_oxel},
                                         {"components", run_components},
-                                        {"show", run_show}};
+                                        {"show", run_show},
+                                        {"explain", run_explain}};
     for (const Command &command : kCommands)
         if (name == command.name)
             return &command;
@@ -65,9 +66,17 @@ std::string read_command_line(int argc, char **argv, Options &options) {
             options.version = true;
         } else if (std::strcmp(arg, "--json") == 0) {
             options.json = true;
+            options.sarif = false;
         } else if (valued_option(arg, "--level", "-l", argc, argv, &i, &value)) {
             if (!value || !read_level(value, &options.level))
                 return "--level takes a number from 0 to 4";
+            options.level_given = true;
+        } else if (valued_option(arg, "--format", nullptr, argc, argv, &i, &value)) {
+            const std::string format = value ? value : "";
+            if (format != "text" && format != "json" && format != "sarif")
+                return "--format takes text, json or sarif";
+            options.json = format == "json";
+            options.sarif = format == "sarif";
         } else if (valued_option(arg, "--prog-name", nullptr, argc, argv, &i, &value)) {
             if (!value || !*value)
                 return "--prog-name takes a name";
@@ -82,11 +91,13 @@ std::string read_command_line(int argc, char **argv, Options &options) {
         return "no command given";
     if (!find_command(options.command))
         return "unknown command " + options.command;
-    if (options.files.empty())
+    if (options.files.empty() && options.command != "explain")
         return "no file given";
     if ((options.command == "is-oxel" || options.command == "show") && options.files.size() != 1)
         return options.command + " takes one file";
     if (options.json && options.command != "show" && options.command != "check")
         return "--json goes with show and check";
+    if (options.sarif && options.command != "check")
+        return "--format=sarif goes with check";
     return "";
 }

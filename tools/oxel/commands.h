@@ -7,12 +7,14 @@
 
 struct Options {
     int32_t level = 3;
+    bool level_given = false;
     const char *prog_name = nullptr;
     bool json = false;
+    bool sarif = false;     // check writes one SARIF document
     bool help = false;
     bool version = false;
     std::string command;
-    std::vector<const char *> files;
+    std::vector<const char *> files;   // the message ids, for explain
 };
 
 struct Command {
@@ -34,6 +36,8 @@ int run_check(const Options &options);
 int run_is_oxel(const Options &options);
 // Lists the component names of each file through the quick scanner.
 int run_components(const Options &options);
+// Prints the catalogue's entry of each message id given, or lists them all.
+int run_explain(const Options &options);
 // Parses the file and prints its boards and components through the records
 // and the query exports: a report for a person, or one JSON document.
 int run_show(const Options &options);

@@ -29,6 +29,10 @@ int run_components(const Options &options) {
 
 int run_is_oxel(const Options &options) {
     Host host(options.level, false);
+    // The answer alone, unless a level asks for the messages of reading the
+    // first word (a directive it skips, say).
+    if (!options.level_given)
+        host.context.message_level = 0;
     // Not OXEL is the answer here, not a failure; a file that cannot be read is one.
     if (!host_begin_file(host, options.files[0], false)) {
         host_end_file(host);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "oxel32.h"
+#include "suggestions.h"
 #include "terminal.h"
 
 struct Diagnostic {
@@ -14,6 +15,7 @@ struct Diagnostic {
     // Where it points, the file as the user is to open it; empty for nowhere.
     std::string file;
     int32_t line, column;
+    std::string id;     // the message's id in the catalogue; empty when it has none
 };
 
 // Where the messages about one file go.
@@ -26,6 +28,7 @@ struct DiagnosticSink {
     const ProgressLine *progress = nullptr;
     std::vector<Diagnostic> kept;
     int32_t errors = 0, warnings = 0;
+    SuggestionState suggestions;
 };
 
 // The message callback: its user data is a DiagnosticSink.
@@ -35,8 +38,9 @@ int32_t OXEL_CALLBACK receive_message(void *sink, const MessageRecord *message);
 void sink_start_file(DiagnosticSink &sink, const std::string &name, const std::string &opened_path);
 
 // The tool's own finding about the file ("No such file or directory"):
-// "oxel: NAME: reason", or kept as an error.
-void sink_file_error(DiagnosticSink &sink, const std::string &reason);
+// "oxel: NAME: reason", or kept as an error. `id` names it in the catalogue.
+void sink_file_error(DiagnosticSink &sink, const std::string &reason,
+                     const char *id = "file-cannot-be-read");
 
 // "NAME: 2 errors, 1 warning" under the file's messages.
 void sink_summary(DiagnosticSink &sink);

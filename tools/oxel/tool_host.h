@@ -7,9 +7,9 @@
 #include "input_files.h"
 #include "oxel32.h"
 
-// One per command run. The library always lets errors and warnings through
-// to the sink, which counts them and shows what the user's level asks for:
-// a file's summary and result then agree whatever the level.
+// One per command run. The library lets every message through to the
+// sink, which counts errors and warnings and shows what the user's level
+// asks for: a file's summary and result then agree whatever the level.
 struct Host {
     HostContext context{};
     MessageCounters counters{};
