@@ -3,10 +3,15 @@
 // Each case runs from the source folder; its status, output and errors must equal the table and the golden
 // files it names (a stream without one stays empty). OXEL_UPDATE_GOLDEN=1 ctest -R OxelTool rewrites them.
 #ifndef _WIN32
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "support/recorder.h"
@@ -121,13 +126,13 @@ TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
 }
 
 // A file that cannot be read, or is no OXEL description, fails every command
-// with the system's reason, and the other files are still read.
+// with the reason, and the other files are still read.
 TEST(OxelTool, AFileThatCannotBeReadFailsEveryCommand) {
     const struct {
         std::string file, reason;
     } files[] = {
         {"no/such/file.oxel", "No such file or directory"},
-        {"examples", "Is a directory"},
+        {"examples", "not a regular file"},
         {"tests/tools/inputs/flash.txt", "not an OXEL description"},
     };
     for (const auto &[file, reason] : files) {
@@ -147,6 +152,36 @@ TEST(OxelTool, AFileThatCannotBeReadFailsEveryCommand) {
     EXPECT_EQ(row(missing.status, missing.out, missing.err),
               "4||oxel: no/such/file.oxel: No such file or directory\n");
 }
+
+#ifndef _WIN32
+// A named pipe without a writer, a socket and a device are refused by every
+// command before anything opens them: nothing waits for a writer or reads
+// without end. (A hang ends at the timeout with a status of its own.)
+TEST(OxelTool, OnlyRegularFilesAreReadAndNothingWaits) {
+    const std::string folder = std::filesystem::path(write_temp_file("tool.out", "")).parent_path().string();
+    const std::string fifo = folder + "/pipe.oxel", socket_path = folder + "/socket.oxel";
+    std::remove(fifo.c_str());
+    std::remove(socket_path.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socket_path.size(), sizeof address.sun_path);
+    std::strcpy(address.sun_path, socket_path.c_str());
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    for (const std::string &file : {fifo, socket_path, std::string("/dev/null")}) {
+        for (const std::string command : {"parse", "check", "components", "show", "is-oxel"}) {
+            SCOPED_TRACE(command + " " + file);
+            const ToolRun run = run_command("timeout 20 " + quoted(OXEL_TOOL_PATH) + " " + command + " " +
+                                            quoted(file));
+            EXPECT_EQ(row(run.status, run.out, run.err), "4||oxel: " + file + ": not a regular file\n");
+        }
+    }
+    close(listener);
+    std::remove(fifo.c_str());
+    std::remove(socket_path.c_str());
+}
+#endif
 
 TEST(OxelTool, ACommandLineItCannotUseIsAUsageErrorOfTwoLines) {
     const std::string usage = "usage: oxel COMMAND [OPTIONS] FILE...  (oxel help for more)\n";
