@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "support/recorder.h"
 
@@ -89,8 +90,23 @@ TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
         {"check " + every_example, 1, nullptr, "examples.check.err"},
         {"check --json " + every_example, 1, "examples.check.json", nullptr},
         // A message of two lines is one: the detail joins its first line. The
-        // library reports the ignored directive but the parse succeeds.
-        {"check " + inputs + "directive.oxel", 0, nullptr, "directive.check.err"},
+        // library reports the ignored directive and the parse succeeds, but an
+        // error was told: every command that reads the file fails.
+        {"check " + inputs + "directive.oxel", 4, nullptr, "directive.check.err"},
+        {"parse " + inputs + "directive.oxel", 4, nullptr, "directive.parse.err"},
+        {"show " + inputs + "directive.oxel", 4, "directive.show.txt", "directive.parse.err"},
+        // The quick scanner never reads the directive, the probe before it does.
+        {"components " + inputs + "include_first.oxel", 4, nullptr, "include_first.components.err"},
+        // Warnings fail check unless only errors are to fail it.
+        {"check --fail-on=error " + every_example, 0, nullptr, "examples.check.err"},
+        {"check --fail-on warning " + inputs + "silent_tap.oxel", 1, nullptr, "silent_tap.check.err"},
+        // A warning the check counts without a message is told in a note at
+        // its TAP and counted, in the summary and the document alike.
+        {"check " + inputs + "silent_tap.oxel", 1, nullptr, "silent_tap.check.err"},
+        {"check --json " + inputs + "silent_tap.oxel", 1, "silent_tap.check.json", nullptr},
+        {"check --fail-on=error " + inputs + "silent_tap.oxel", 0, nullptr, "silent_tap.check.err"},
+        // Two TAPs on one net fail the check, which tells it in notes alone.
+        {"check " + inputs + "shared_net.oxel", 4, nullptr, "shared_net.check.err"},
         // With --json even a file that cannot be read is told in the document.
         {"check --json --level 4 " + inputs + "broken.oxel no/such/file.oxel", 4, "broken.check.json",
          nullptr},
@@ -202,6 +218,10 @@ TEST(OxelTool, ACommandLineItCannotUseIsAUsageErrorOfTwoLines) {
         {"show examples/jx200.oxel examples/header.oxel", "show takes one file"},
         {"is-oxel", "no file given"},
         {"parse --json examples/jx200.oxel", "--json goes with show and check"},
+        {"check --fail-on=warnings examples/jx200.oxel", "--fail-on takes error or warning"},
+        {"check examples/jx200.oxel --fail-on", "--fail-on takes error or warning"},
+        {"check examples/jx200.oxel --include-dir=", "--include-dir takes a folder"},
+        {"check examples/jx200.oxel -I", "--include-dir takes a folder"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -232,6 +252,67 @@ TEST(OxelTool, TheVersionIsTheLibrarys) {
         EXPECT_EQ(run.out, std::string("oxel ") + oxel_version() + "\n") << arguments;
     }
 }
+
+#ifndef _WIN32
+// Include files are opened from the working directory first, then beside the file that names them, then from
+// each -I folder in order; messages name a file by the path it was found at. Only a name no place holds is an
+// error, and fails the command. The folder of standard input's copy is no place to look.
+TEST(OxelTool, IncludeFilesAreFoundBesideTheirFileAndInTheIncludeFolders) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::path(write_temp_file("tool.out", "")).parent_path() / "include_search";
+    fs::remove_all(root);
+    const auto write = [&](const std::string &name, const std::string &text) {
+        fs::create_directories((root / name).parent_path());
+        std::ofstream(root / name, std::ios::binary) << text;
+    };
+    const auto family = [](const std::string &name) {
+        return "PIN_FAMILY " + name + " SETUP_TIME 1 END PIN_FAMILY\n";
+    };
+    write("work/part.oxel", family("FROM_WORK"));
+    write("boards/part.oxel", family("BESIDE"));
+    write("boards/board.oxel", "OXEL\n#include part.oxel\n#include lib.oxel\n#include deep.oxel\nEND OXEL\n");
+    write("first/lib.oxel", "#include neighbour.oxel\n");
+    write("first/neighbour.oxel",
+          "COMPONENT C PIN_LIST\n1 TCK TCK -\n2 TMS TMS -\n3 TDI TDI -\n4 TDO TDO -\n5 A IN -\nEND PIN_LIST END COMPONENT\n");
+    write("second/lib.oxel", family("SECOND_LIB"));
+    write("second/deep.oxel", family("DEEP"));
+    const auto oxel_in = [&](const std::string &folder, const std::string &arguments) {
+        return run_command("cd " + quoted((root / folder).string()) + " && " + quoted(OXEL_TOOL_PATH) + " " +
+                           arguments);
+    };
+    // From the folder that holds a part.oxel of its own, that one is read.
+    ToolRun run = oxel_in("work", "show --json -I ../first -I../second ../boards/board.oxel");
+    EXPECT_EQ(row(run.status, run.err), "0|");
+    EXPECT_NE(run.out.find("\"name\": \"FROM_WORK\""), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("\"name\": \"BESIDE\""), std::string::npos);
+    // From elsewhere, the one beside the board; lib.oxel from the first folder that has it, which finds its
+    // own neighbour beside itself; deep.oxel from the second.
+    run = oxel_in("", "check -I first --include-dir=second --include-dir second boards/board.oxel");
+    EXPECT_EQ(row(run.status, run.err),
+              "1|first/neighbour.oxel:6:1: warning: Pin \"A\" has BST type but is not specified in the "
+              "Boundary-Scan Register\nboards/board.oxel: 1 warning\n");
+    run = oxel_in("", "show --json -I first -I second boards/board.oxel");
+    for (const std::string family_name : {"BESIDE", "DEEP"})
+        EXPECT_NE(run.out.find("\"name\": \"" + family_name + "\""), std::string::npos) << family_name;
+    EXPECT_EQ(run.out.find("SECOND_LIB"), std::string::npos);
+    // Without the folders the two names are found nowhere: reported as written, and every command fails.
+    for (const std::string command : {"parse", "check", "show"}) {
+        run = oxel_in("", command + " boards/board.oxel");
+        EXPECT_EQ(run.status, 4) << command;
+        EXPECT_NE(run.err.find("boards/board.oxel:3:1: error: syntax error >> line 7: Couldn't open #include "
+                               "file lib.oxel\n"),
+                  std::string::npos)
+            << command << "\n" << run.err;
+    }
+    write("copies/part.oxel", family("BESIDE_THE_COPY"));
+    run = run_command("cd " + quoted(root.string()) + " && TMPDIR=copies " + quoted(OXEL_TOOL_PATH) +
+                      " show --json -I first -I second - <boards/board.oxel");
+    EXPECT_EQ(row(run.status, run.err),
+              "4|<stdin>:2:1: error: syntax error >> line 3: Couldn't open #include file part.oxel\n"
+              "<stdin>:2:1: error: syntax error >> line 3: Ignoring #include directive\n");
+    EXPECT_EQ(run.out.find("BESIDE_THE_COPY"), std::string::npos);
+}
+#endif
 
 #ifndef _WIN32
 TEST(OxelTool, TheCopyOfStandardInputIsRemovedAfterwards) {

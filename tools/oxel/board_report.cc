@@ -5,14 +5,6 @@
 
 namespace {
 
-template <typename Record>
-std::vector<const Record *> items_of(const ItemList *list) {
-    std::vector<const Record *> items;
-    for (int32_t i = 0; list && i < list->count; i++)
-        items.push_back(static_cast<const Record *>(list->items[i]));
-    return items;
-}
-
 TapInfo collect_tap(const BoardChainRecord &chain) {
     TapInfo tap{text(chain.name),    text(chain.tdi_net), text(chain.tdo_net), text(chain.tms_net),
                 text(chain.tck_net), text(chain.trst_net), {}};

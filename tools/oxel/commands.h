@@ -9,6 +9,8 @@ struct Options {
     int32_t level = 3;
     const char *prog_name = nullptr;
     bool json = false;
+    bool warnings_fail = true;                   // --fail-on=warning (the default) or error
+    std::vector<const char *> include_folders;   // -I, in order
     bool help = false;
     bool version = false;
     std::string command;

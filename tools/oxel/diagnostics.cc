@@ -56,6 +56,18 @@ void print_line(const DiagnosticSink &sink, const std::string &line) {
         progress_redraw(*sink.progress);
 }
 
+// Keeps the message for the document, or prints its line.
+void show_diagnostic(DiagnosticSink &sink, Diagnostic diagnostic) {
+    if (sink.keep) {
+        sink.kept.push_back(std::move(diagnostic));
+        return;
+    }
+    const Palette &c = sink.colours;
+    print_line(sink, std::string(c.bold) + message_place(sink, diagnostic) + ":" + c.reset + " " +
+                         kind_colour(c, diagnostic.kind) + kind_word(diagnostic.kind) + ":" + c.reset + " " +
+                         diagnostic.text);
+}
+
 std::string counted(int32_t count, const char *word) {
     return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
 }
@@ -100,15 +112,16 @@ int32_t OXEL_CALLBACK receive_message(void *user, const MessageRecord *message) 
     const char *file = nullptr;
     if (oxel_message_location(&file, &diagnostic.line, &diagnostic.column) && file)
         diagnostic.file = shown_file(sink, file);
-    if (sink.keep) {
-        sink.kept.push_back(std::move(diagnostic));
-        return 0;
-    }
-    const Palette &c = sink.colours;
-    print_line(sink, std::string(c.bold) + message_place(sink, diagnostic) + ":" + c.reset + " " +
-                         kind_colour(c, message->kind) + kind_word(message->kind) + ":" + c.reset + " " +
-                         diagnostic.text);
+    show_diagnostic(sink, std::move(diagnostic));
     return 0;
+}
+
+void sink_note(DiagnosticSink &sink, const char *file, int32_t line, int32_t column, const std::string &text) {
+    if (sink.shown_level < 3)
+        return;
+    Diagnostic note{OXEL_KIND_NOTE, 3, text, file ? shown_file(sink, file) : "", file ? line : 0,
+                    file ? column : 0};
+    show_diagnostic(sink, std::move(note));
 }
 
 void sink_start_file(DiagnosticSink &sink, const std::string &name, const std::string &opened_path) {

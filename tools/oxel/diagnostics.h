@@ -25,6 +25,8 @@ struct DiagnosticSink {
     Palette colours;
     const ProgressLine *progress = nullptr;
     std::vector<Diagnostic> kept;
+    // Errors and warnings told, shown or not, and those the tool found the
+    // check counting without a message.
     int32_t errors = 0, warnings = 0;
 };
 
@@ -37,6 +39,11 @@ void sink_start_file(DiagnosticSink &sink, const std::string &name, const std::s
 // The tool's own finding about the file ("No such file or directory"):
 // "oxel: NAME: reason", or kept as an error.
 void sink_file_error(DiagnosticSink &sink, const std::string &reason);
+
+// A note of the tool's own, shown as a library note is (at level 3 and
+// above): pointing at `file` (as the library names it) and its line and
+// column, or nowhere for a null file.
+void sink_note(DiagnosticSink &sink, const char *file, int32_t line, int32_t column, const std::string &text);
 
 // "NAME: 2 errors, 1 warning" under the file's messages.
 void sink_summary(DiagnosticSink &sink);

@@ -7,6 +7,7 @@
 #include "board_output.h"
 #include "commands.h"
 #include "component_report.h"
+#include "exit_status.h"
 #include "json_writer.h"
 #include "text_table.h"
 #include "tool_host.h"
@@ -263,6 +264,7 @@ void print_document(const char *file, const DescriptionRoot *root,
 
 int run_show(const Options &options) {
     Host host(options.level, false);
+    host.include_folders = options.include_folders;
     if (!host_begin_file(host, options.files[0], true)) {
         host_end_file(host);
         return OXEL_FAILED;
@@ -282,6 +284,7 @@ int run_show(const Options &options) {
     }
     OxelDestroy(context);
     OxelInitialize(context);
+    const int status = file_status(result, host.sink, false);
     host_end_file(host);
-    return result;
+    return status;
 }
