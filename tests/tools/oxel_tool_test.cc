@@ -78,6 +78,12 @@ TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
         // Sequences and illegal vectors of a board, pin families that leave values out.
         {"show --json examples/vrak_sequences.oxel", 0, "vrak_sequences.show.json", nullptr},
         {"show examples/header.oxel", 0, "header.show.txt", nullptr},
+        // Board pin lists, nets with their nodes, and each chain's parts from TDI to TDO in the order written,
+        // with their register lengths and IDCODEs, and the chain's totals (unknown past an undescribed part).
+        {"show " + inputs + "chain.oxel", 0, "chain.show.txt", nullptr},
+        {"show --json " + inputs + "chain.oxel", 0, "chain.show.json", nullptr},
+        // Test sequences with their instructions' arguments, in a report too.
+        {"show examples/vrak_sequences.oxel", 0, "vrak_sequences.show.txt", nullptr},
         // What the query exports answer about the devices of the query tests.
         {"show tests/query/devices.oxel", 0, "devices.show.txt", nullptr},
         // Texts with quotes, tabs, backslashes and bytes of no encoding.

@@ -1,38 +1,116 @@
 // oxel show: gathering boards, pin families and test sequences from the records
 #include "board_report.h"
 
-#include <set>
+#include <unordered_map>
 
 namespace {
 
 TapInfo collect_tap(const BoardChainRecord &chain) {
     TapInfo tap{text(chain.name),    text(chain.tdi_net), text(chain.tdo_net), text(chain.tms_net),
-                text(chain.tck_net), text(chain.trst_net), {}};
+                text(chain.tck_net), text(chain.trst_net), {}, {}};
     for (const PartChainRecord *part : items_of<PartChainRecord>(chain.parts))
-        tap.parts.push_back({part->position, text(part->part_name), text(part->component_name),
-                             text(part->tms_net), text(part->tck_net), text(part->trst_net)});
+        if (part)
+            tap.parts.push_back({part->position, text(part->part_name), text(part->component_name),
+                                 text(part->tms_net), text(part->tck_net), text(part->trst_net)});
     return tap;
 }
 
+BoardPinInfo collect_pin(const PinRecord &pin) {
+    BoardPinInfo info{text(pin.name), text(pin.numbering ? pin.numbering->number : nullptr),
+                      pin.form == OXEL_FORM_BUS, pin.type, text(pin.family)};
+    if (info.bus && pin.numbering) {
+        info.number = index_list_text(pin.numbering->numbers);
+        if (info.name)
+            *info.name += index_list_text(pin.numbering->indices);
+    }
+    return info;
+}
+
+// Each net once, in the order the netlists first name it, with every
+// component pin joined to it.
+void collect_nets(BoardReport &report) {
+    std::unordered_map<std::string, size_t> index;
+    for (const NetlistEntryInfo &entry : report.netlist)
+        for (const Text &net : entry.nets) {
+            if (!net)
+                continue;
+            auto [place, added] = index.try_emplace(*net, report.nets.size());
+            if (added)
+                report.nets.push_back({*net, {}});
+            report.nets[place->second].nodes.push_back({entry.component, entry.pin});
+        }
+    report.net_count = report.nets.size();
+}
+
 BoardReport collect_board(const BoardRecord &board) {
-    BoardReport report{text(board.name), text(board.source_ref), {}, {}, 0, {}, {}};
+    BoardReport report{text(board.name), text(board.source_ref), {}, {}, {}, {}, 0, {}, {}};
+    for (const ItemList *pins : items_of<ItemList>(board.pin_lists)) {
+        std::vector<BoardPinInfo> list;
+        for (const PinRecord *pin : items_of<PinRecord>(pins))
+            if (pin)
+                list.push_back(collect_pin(*pin));
+        report.pin_lists.push_back(std::move(list));
+    }
     for (const BoardChainRecord *chain : items_of<BoardChainRecord>(board.chains))
-        report.taps.push_back(collect_tap(*chain));
-    std::set<std::string> nets;
+        if (chain)
+            report.taps.push_back(collect_tap(*chain));
     for (const ItemList *netlist : items_of<ItemList>(board.netlists))
         for (const NetRecord *entry : items_of<NetRecord>(netlist)) {
+            if (!entry)
+                continue;
             NetlistEntryInfo info{text(entry->component_name), pin_reference_text(entry->pin), {}};
-            for (const char *net : items_of<char>(entry->nets)) {
+            for (const char *net : items_of<char>(entry->nets))
                 info.nets.push_back(text(net));
-                if (net)
-                    nets.insert(net);
-            }
             report.netlist.push_back(std::move(info));
         }
-    report.net_count = nets.size();
+    collect_nets(report);
     report.test_sequences = collect_sequences(board.test_sequences);
     report.illegal_vectors = collect_sequences(board.illegal_sequences);
     return report;
+}
+
+std::vector<Text> texts_of(const ItemList *list) {
+    std::vector<Text> texts;
+    for (const char *item : items_of<char>(list))
+        texts.push_back(text(item));
+    return texts;
+}
+
+PpaSerialInfo collect_serial_group(const PpaSerialGroupRecord &group) {
+    PpaSerialInfo info{text(group.name), {}};
+    for (const auto &[signal, list] : {std::pair{"TDI", group.tdi}, std::pair{"TDO", group.tdo},
+                                       std::pair{"TMS", group.tms}, std::pair{"TCK", group.tck},
+                                       std::pair{"TRST", group.trst}})
+        if (list)
+            info.signals.push_back({signal, texts_of(list)});
+    return info;
+}
+
+VrakStepInfo collect_step(const VrakInstructionRecord &instruction) {
+    VrakStepInfo step{instruction.kind, {}, {}, {}, {}};
+    if (instruction.kind == OXEL_VRAK_CMT) {
+        step.comment = text(static_cast<const char *>(instruction.operand));
+    } else if (instruction.kind == OXEL_VRAK_PPA) {
+        if (const auto *ppa = static_cast<const PpaRecord *>(instruction.operand)) {
+            for (const PpaSerialGroupRecord *group : items_of<PpaSerialGroupRecord>(ppa->serial_groups))
+                if (group)
+                    step.serial_groups.push_back(collect_serial_group(*group));
+            for (const PpaParallelGroupRecord *group : items_of<PpaParallelGroupRecord>(ppa->parallel_groups)) {
+                if (!group)
+                    continue;
+                PpaParallelInfo info{text(group->name), {}};
+                for (const PinRefRecord *pin : items_of<PinRefRecord>(group->pins))
+                    info.pins.push_back(pin_reference_text(pin));
+                step.parallel_groups.push_back(std::move(info));
+            }
+        }
+    } else {
+        for (const VrakOperandRecord *operand :
+             items_of<VrakOperandRecord>(static_cast<const ItemList *>(instruction.operand)))
+            if (operand)
+                step.operands.push_back({text(operand->target), operand->count, text(operand->value)});
+    }
+    return step;
 }
 
 }  // namespace
@@ -40,10 +118,13 @@ BoardReport collect_board(const BoardRecord &board) {
 std::vector<SequenceInfo> collect_sequences(const ItemList *sequences) {
     std::vector<SequenceInfo> infos;
     for (const SequenceRecord *sequence : items_of<SequenceRecord>(sequences)) {
+        if (!sequence)
+            continue;
         SequenceInfo info{text(sequence->name), {}};
         for (const VrakInstructionRecord *instruction :
              items_of<VrakInstructionRecord>(sequence->instructions))
-            info.mnemonics.push_back(vrak_mnemonic(instruction->kind));
+            if (instruction)
+                info.steps.push_back(collect_step(*instruction));
         infos.push_back(std::move(info));
     }
     return infos;
@@ -52,7 +133,8 @@ std::vector<SequenceInfo> collect_sequences(const ItemList *sequences) {
 std::vector<BoardReport> collect_boards(const DescriptionRoot *root) {
     std::vector<BoardReport> reports;
     for (const BoardRecord *board : items_of<BoardRecord>(root->boards))
-        reports.push_back(collect_board(*board));
+        if (board)
+            reports.push_back(collect_board(*board));
     return reports;
 }
 
