@@ -21,13 +21,29 @@ std::string joined(const std::vector<Text> &texts, const char *separator) {
     return out;
 }
 
+// Rows are made twice rather than held: a board may have a pin list of
+// hundreds of thousands of connectors.
 void print_pin_list(const std::vector<BoardPinInfo> &pins) {
     std::printf("\n  Pin list (%zu)\n", pins.size());
     Table table;
-    table.add({"NAME", "NUMBER", "TYPE", "FAMILY"});
-    for (const BoardPinInfo &pin : pins)
-        table.add({shown(pin.name), shown(pin.number), pin_type_word(pin.type), shown(pin.family)});
-    table.print("    ");
+    std::vector<std::string> row(4);
+    auto make_row = [&row](const BoardPinInfo &pin) {
+        row[0] = shown(pin.name);
+        row[1] = shown(pin.number);
+        row[2] = pin_type_word(pin.type);
+        row[3] = shown(pin.family);
+    };
+    const std::vector<std::string> heading = {"NAME", "NUMBER", "TYPE", "FAMILY"};
+    table.widen(heading);
+    for (const BoardPinInfo &pin : pins) {
+        make_row(pin);
+        table.widen(row);
+    }
+    table.print_row("    ", heading);
+    for (const BoardPinInfo &pin : pins) {
+        make_row(pin);
+        table.print_row("    ", row);
+    }
 }
 
 void print_scan_chain(const ScanChainInfo &chain) {
@@ -68,19 +84,34 @@ void print_tap(const TapInfo &tap) {
     print_scan_chain(tap.scan_chain);
 }
 
-void print_nets(const std::vector<NetInfo> &nets) {
-    std::printf("\n  Nets (%zu)\n", nets.size());
-    if (nets.empty())
+// A board may join hundreds of thousands of pins: each row is made twice
+// (to widen the columns, then to print) rather than held.
+void print_nets(const BoardReport &board) {
+    std::printf("\n  Nets (%zu)\n", board.nets.size());
+    if (board.nets.empty())
         return;
     Table table;
-    table.add({"NET", "NODES"});
-    for (const NetInfo &net : nets) {
-        std::string nodes;
-        for (const NetNodeInfo &node : net.nodes)
-            nodes += (nodes.empty() ? "" : ", ") + shown(node.component) + " " + shown(node.pin);
-        table.add({net.name, nodes});
+    std::vector<std::string> row(2);
+    auto make_row = [&](const NetInfo &net) {
+        row[0] = net.name;
+        row[1].clear();
+        for (size_t index : net.entries) {
+            const NetlistEntryInfo &entry = board.netlist[index];
+            (row[1] += row[1].empty() ? "" : ", ") += shown(entry.component);
+            (row[1] += " ") += shown(entry.pin);
+        }
+    };
+    const std::vector<std::string> heading = {"NET", "NODES"};
+    table.widen(heading);
+    for (const NetInfo &net : board.nets) {
+        make_row(net);
+        table.widen(row);
     }
-    table.print("    ");
+    table.print_row("    ", heading);
+    for (const NetInfo &net : board.nets) {
+        make_row(net);
+        table.print_row("    ", row);
+    }
 }
 
 void write_operand_json(JsonWriter &json, const VrakOperandInfo &operand) {
@@ -220,7 +251,7 @@ void print_board(const BoardReport &board) {
         print_pin_list(pins);
     for (const TapInfo &tap : board.taps)
         print_tap(tap);
-    print_nets(board.nets);
+    print_nets(board);
     print_sequences("  ", board.test_sequences, board.illegal_vectors);
 }
 
@@ -298,10 +329,10 @@ void write_board_json(JsonWriter &json, const BoardReport &board) {
         json.member("name", net.name);
         json.key("nodes");
         json.begin_array();
-        for (const NetNodeInfo &node : net.nodes) {
+        for (size_t index : net.entries) {
             json.begin_object();
-            json.member("component", node.component);
-            json.member("pin", node.pin);
+            json.member("component", board.netlist[index].component);
+            json.member("pin", board.netlist[index].pin);
             json.end_object();
         }
         json.end_array();

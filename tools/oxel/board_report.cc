@@ -1,6 +1,7 @@
 // oxel show: gathering boards, pin families and test sequences from the records
 #include "board_report.h"
 
+#include <string_view>
 #include <unordered_map>
 
 namespace {
@@ -26,26 +27,27 @@ BoardPinInfo collect_pin(const PinRecord &pin) {
     return info;
 }
 
-// Each net once, in the order the netlists first name it, with every
-// component pin joined to it.
-void collect_nets(BoardReport &report) {
-    std::unordered_map<std::string, size_t> index;
-    for (const NetlistEntryInfo &entry : report.netlist)
-        for (const Text &net : entry.nets) {
-            if (!net)
-                continue;
-            auto [place, added] = index.try_emplace(*net, report.nets.size());
-            if (added)
-                report.nets.push_back({*net, {}});
-            report.nets[place->second].nodes.push_back({entry.component, entry.pin});
-        }
-    report.net_count = report.nets.size();
+// Each net once, in the order the netlists first name it, with the entries
+// that join a pin to it. The names are looked up as the records hold them.
+void add_nets(BoardReport &report, const NetRecord &entry, size_t index,
+              std::unordered_map<std::string_view, size_t> &nets) {
+    for (const char *net : items_of<char>(entry.nets)) {
+        if (!net)
+            continue;
+        auto [place, added] = nets.try_emplace(net, report.nets.size());
+        if (added)
+            report.nets.push_back({net, {}});
+        std::vector<size_t> &entries = report.nets[place->second].entries;
+        if (entries.empty() || entries.back() != index)
+            entries.push_back(index);
+    }
 }
 
 BoardReport collect_board(const BoardRecord &board) {
     BoardReport report{text(board.name), text(board.source_ref), {}, {}, {}, {}, 0, {}, {}};
     for (const ItemList *pins : items_of<ItemList>(board.pin_lists)) {
         std::vector<BoardPinInfo> list;
+        list.reserve(pins ? static_cast<size_t>(pins->count) : 0);
         for (const PinRecord *pin : items_of<PinRecord>(pins))
             if (pin)
                 list.push_back(collect_pin(*pin));
@@ -54,6 +56,12 @@ BoardReport collect_board(const BoardRecord &board) {
     for (const BoardChainRecord *chain : items_of<BoardChainRecord>(board.chains))
         if (chain)
             report.taps.push_back(collect_tap(*chain));
+    size_t entries = 0;
+    for (const ItemList *netlist : items_of<ItemList>(board.netlists))
+        entries += netlist ? static_cast<size_t>(netlist->count) : 0;
+    report.netlist.reserve(entries);
+    std::unordered_map<std::string_view, size_t> nets;
+    nets.reserve(entries);
     for (const ItemList *netlist : items_of<ItemList>(board.netlists))
         for (const NetRecord *entry : items_of<NetRecord>(netlist)) {
             if (!entry)
@@ -61,9 +69,10 @@ BoardReport collect_board(const BoardRecord &board) {
             NetlistEntryInfo info{text(entry->component_name), pin_reference_text(entry->pin), {}};
             for (const char *net : items_of<char>(entry->nets))
                 info.nets.push_back(text(net));
+            add_nets(report, *entry, report.netlist.size(), nets);
             report.netlist.push_back(std::move(info));
         }
-    collect_nets(report);
+    report.net_count = report.nets.size();
     report.test_sequences = collect_sequences(board.test_sequences);
     report.illegal_vectors = collect_sequences(board.illegal_sequences);
     return report;

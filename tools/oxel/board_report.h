@@ -88,13 +88,11 @@ struct NetlistEntryInfo {
     std::vector<Text> nets;
 };
 
-// A net and every component pin the netlists join to it.
-struct NetNodeInfo {
-    Text component, pin;
-};
+// A net and the netlist entries that join a component pin to it (their
+// indices in the board's `netlist`), in order.
 struct NetInfo {
     std::string name;
-    std::vector<NetNodeInfo> nodes;
+    std::vector<size_t> entries;
 };
 
 // A pin of a board's PIN_LIST as written.
