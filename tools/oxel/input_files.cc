@@ -10,8 +10,6 @@
 #include <vector>
 #ifdef _WIN32
 #include <io.h>
-#define access _access
-#define R_OK 4
 #else
 #include <unistd.h>
 #endif
@@ -55,6 +53,15 @@ std::string copy_standard_input(InputFile &file) {
     return error ? std::strerror(error) : "";
 }
 
+// Whether the file may be read, asked without opening it.
+bool readable(const std::string &path) {
+#ifdef _WIN32
+    return _access(path.c_str(), 4) == 0;
+#else
+    return access(path.c_str(), R_OK) == 0;
+#endif
+}
+
 }  // namespace
 
 InputFile input_file(const char *argument) {
@@ -73,7 +80,7 @@ std::string prepare_input(InputFile &file) {
         return std::strerror(errno);
     if (!S_ISREG(status.st_mode))
         return "not a regular file";
-    if (access(file.path.c_str(), R_OK) != 0)
+    if (!readable(file.path))
         return std::strerror(errno);
     return "";
 }
