@@ -696,11 +696,12 @@ OXEL_API const char *oxel_version(void);
  * register, instruction, cell, chain element, pin, net, part, test sequence
  * or VRAK instruction. The file is the path the source was opened by: the
  * one given to OxelParse, or an include file's name as its directive wrote
- * it; the line is that file's own, whatever line the text of a syntax
- * message names (that one counts through include files). Progress and
- * status lines, "Memory allocation error" and findings about a whole
- * description point nowhere. The file text is valid until the callback
- * returns. Any of the three pointers may be null. */
+ * it (or where oxel_set_include_search found it); the line is that file's
+ * own, whatever line the text of a syntax message names (that one counts
+ * through include files). Progress and status lines,
+ * "Memory allocation error" and findings about a whole description point
+ * nowhere. The file text is valid until the callback returns. Any of the
+ * three pointers may be null. */
 OXEL_API int32_t oxel_message_location(const char **file, int32_t *line, int32_t *column);
 
 /* Where a record of the description was written: 1, storing the file, the
