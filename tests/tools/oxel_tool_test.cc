@@ -205,6 +205,24 @@ TEST(OxelTool, OnlyRegularFilesAreReadAndNothingWaits) {
 }
 #endif
 
+// Over every description of the sources, the summary of check and its status agree: a file reads clean
+// exactly when it passes, and the tool knows every finding the check counts without a message (it never has
+// to fall back on saying that the result holds more than was told).
+TEST(OxelTool, ASummaryReadsCleanExactlyWhenTheFilePasses) {
+    for (const std::string folder : {"examples", "tests/grammar/golden", "tests/lexer/golden", "tests/query",
+                                     "tests/scan/golden", "tests/tools/inputs", "tests/tools/inputs/parts"})
+        for (const std::string &file : oxel_files(folder)) {
+            SCOPED_TRACE(file);
+            const ToolRun run = run_tool("check " + file);
+            EXPECT_EQ(run.err.find("without an error message"), std::string::npos) << run.err;
+            EXPECT_EQ(run.err.find("without a warning message"), std::string::npos) << run.err;
+            const std::string summary = file + ": no errors or warnings\n";
+            const bool clean = run.err.size() >= summary.size() &&
+                               run.err.compare(run.err.size() - summary.size(), summary.size(), summary) == 0;
+            EXPECT_EQ(clean, run.status == 0) << run.status << "\n" << run.err;
+        }
+}
+
 TEST(OxelTool, ACommandLineItCannotUseIsAUsageErrorOfTwoLines) {
     const std::string usage = "usage: oxel COMMAND [OPTIONS] FILE...  (oxel help for more)\n";
     const struct {
