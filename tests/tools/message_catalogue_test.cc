@@ -23,6 +23,8 @@
 #include <fstream>
 #include <cstring>
 #include <optional>
+#include <regex>
+#include <set>
 #include <sstream>
 
 #include "json_value.h"
@@ -353,6 +355,23 @@ TEST(MessageCatalogue, EveryEntryNamesAMessageTheCodeSends) {
                 stale.push_back(entry.id + ": \"" + format + "\"");
     }
     EXPECT_EQ(stale, std::vector<std::string>{}) << "these entries of doc/messages.md name no text of the code";
+}
+
+// The other way round: every id the tool's code gives a message of its own (a literal in kebab case with a
+// hyphen, such as "tap-connector-in-no-netlist") has its entry, so that explain and SARIF know it.
+TEST(MessageCatalogue, EveryIdTheToolNamesHasAnEntry) {
+    const std::regex id("[a-z]+(-[a-z0-9]+)+");
+    const std::set<std::string> not_ids = {"is-oxel"};   // the command's name
+    std::vector<std::string> unknown;
+    size_t ids = 0;
+    for (const CodeText &code : literals_under("tools/oxel"))
+        if (std::regex_match(code.text, id) && !not_ids.count(code.text)) {
+            ids++;
+            if (!find_entry(catalogue(), code.text))
+                unknown.push_back(code.where + ": \"" + code.text + "\"");
+        }
+    EXPECT_GT(ids, 5u);
+    EXPECT_EQ(unknown, std::vector<std::string>{}) << "these ids of tools/oxel have no entry in doc/messages.md";
 }
 
 namespace {

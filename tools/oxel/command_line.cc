@@ -77,6 +77,16 @@ std::string read_command_line(int argc, char **argv, Options &options) {
                 return "--format takes text, json or sarif";
             options.json = format == "json";
             options.sarif = format == "sarif";
+        } else if (valued_option(arg, "--fail-on", nullptr, argc, argv, &i, &value)) {
+            if (!value || (std::strcmp(value, "error") != 0 && std::strcmp(value, "warning") != 0))
+                return "--fail-on takes error or warning";
+            options.warnings_fail = std::strcmp(value, "warning") == 0;
+        } else if (std::strncmp(arg, "-I", 2) == 0 && arg[2]) {
+            options.include_folders.push_back(arg + 2);
+        } else if (valued_option(arg, "--include-dir", "-I", argc, argv, &i, &value)) {
+            if (!value || !*value)
+                return "--include-dir takes a folder";
+            options.include_folders.push_back(value);
         } else if (valued_option(arg, "--prog-name", nullptr, argc, argv, &i, &value)) {
             if (!value || !*value)
                 return "--prog-name takes a name";

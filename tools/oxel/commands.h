@@ -11,6 +11,8 @@ struct Options {
     const char *prog_name = nullptr;
     bool json = false;
     bool sarif = false;     // check writes one SARIF document
+    bool warnings_fail = true;                   // --fail-on=warning (the default) or error
+    std::vector<const char *> include_folders;   // -I, in order
     bool help = false;
     bool version = false;
     std::string command;

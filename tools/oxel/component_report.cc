@@ -142,6 +142,8 @@ ComponentReport collect_current(HostContext *context) {
     report.source = text(component ? component->source_ref : nullptr);
     report.bsdl_file = text(oxel_get_current_component_bsd_ref());
     report.highest_frequency = oxel_get_current_component_highest_frequency();
+    report.has_instruction_register =
+        component && component->instruction_registers && component->instruction_registers->count > 0;
     report.instruction_register_length = oxel_get_current_component_instruction_register_length();
     report.instruction_register_capture =
         text(oxel_get_current_component_instruction_register_capture_code());

@@ -50,6 +50,7 @@ struct ComponentReport {
     Text source;
     Text bsdl_file;
     double highest_frequency;   // -2.0: not given
+    bool has_instruction_register;
     int32_t instruction_register_length;
     Text instruction_register_capture;
     Text idcode_capture;

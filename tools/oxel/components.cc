@@ -1,11 +1,17 @@
 // oxel components and oxel is-oxel: the quick scanner's answers, without a parse
 #include <cstdio>
 
+#include <algorithm>
+
 #include "commands.h"
+#include "exit_status.h"
 #include "tool_host.h"
 
 int run_components(const Options &options) {
     Host host(options.level, false);
+    host.include_folders = options.include_folders;
+    // The probe is the one reading of the file through the library's lexer.
+    host.tell_probe = true;
     int status = OXEL_OK;
     // With several files each list stands under its file's name.
     const bool several = options.files.size() > 1;
@@ -22,6 +28,7 @@ int run_components(const Options &options) {
         for (int32_t i = 0; i < count; i++)
             std::printf("%s%s\n", several ? "  " : "", names[i] ? names[i] : "(unnamed)");
         oxel_free_fast_parse_component_names(&host.context, count, names);
+        status = std::max(status, file_status(OXEL_OK, host.sink, false));
         host_end_file(host);
     }
     return status;
@@ -29,6 +36,7 @@ int run_components(const Options &options) {
 
 int run_is_oxel(const Options &options) {
     Host host(options.level, false);
+    host.include_folders = options.include_folders;
     // The answer alone, unless a level asks for the messages of reading the
     // first word (a directive it skips, say).
     if (!options.level_given)

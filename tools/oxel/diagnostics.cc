@@ -58,6 +58,18 @@ void print_line(const DiagnosticSink &sink, const std::string &line) {
         progress_redraw(*sink.progress);
 }
 
+// Keeps the message for the document, or prints its line.
+void show_diagnostic(DiagnosticSink &sink, Diagnostic diagnostic) {
+    if (sink.keep) {
+        sink.kept.push_back(std::move(diagnostic));
+        return;
+    }
+    const Palette &c = sink.colours;
+    print_line(sink, std::string(c.bold) + message_place(sink, diagnostic) + ":" + c.reset + " " +
+                         kind_colour(c, diagnostic.kind) + kind_word(diagnostic.kind) + ":" + c.reset + " " +
+                         diagnostic.text);
+}
+
 std::string counted(int32_t count, const char *word) {
     return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
 }
@@ -89,22 +101,6 @@ const char *kind_word(int32_t kind) {
     }
 }
 
-namespace {
-
-// Prints the message, or keeps it for a document.
-void sink_emit(DiagnosticSink &sink, Diagnostic diagnostic) {
-    if (sink.keep) {
-        sink.kept.push_back(std::move(diagnostic));
-        return;
-    }
-    const Palette &c = sink.colours;
-    print_line(sink, std::string(c.bold) + message_place(sink, diagnostic) + ":" + c.reset + " " +
-                         kind_colour(c, diagnostic.kind) + kind_word(diagnostic.kind) + ":" + c.reset + " " +
-                         diagnostic.text);
-}
-
-}  // namespace
-
 int32_t OXEL_CALLBACK receive_message(void *user, const MessageRecord *message) {
     auto &sink = *static_cast<DiagnosticSink *>(user);
     if (message->kind == OXEL_KIND_ERROR)
@@ -128,13 +124,22 @@ int32_t OXEL_CALLBACK receive_message(void *user, const MessageRecord *message) 
         diagnostic.file = shown_file(sink, file);
     else
         diagnostic.line = diagnostic.column = 0;
-    sink_emit(sink, std::move(diagnostic));
+    show_diagnostic(sink, std::move(diagnostic));
     // The tool's note, a note of level 3 like the detail lines it follows.
     if (note && sink.shown_level >= 3)
-        sink_emit(sink, {OXEL_KIND_NOTE, 3, shown_text(sink, note->text),
-                         note->file.empty() ? "" : shown_file(sink, note->file.c_str()), note->line, note->column,
-                         note->id});
+        show_diagnostic(sink, {OXEL_KIND_NOTE, 3, shown_text(sink, note->text),
+                               note->file.empty() ? "" : shown_file(sink, note->file.c_str()), note->line,
+                               note->column, note->id});
     return 0;
+}
+
+void sink_note(DiagnosticSink &sink, const char *file, int32_t line, int32_t column, const std::string &text,
+               const char *id) {
+    if (sink.shown_level < 3)
+        return;
+    Diagnostic note{OXEL_KIND_NOTE, 3, text, file ? shown_file(sink, file) : "", file ? line : 0,
+                    file ? column : 0, id};
+    show_diagnostic(sink, std::move(note));
 }
 
 void sink_start_file(DiagnosticSink &sink, const std::string &name, const std::string &opened_path) {

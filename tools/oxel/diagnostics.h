@@ -27,6 +27,8 @@ struct DiagnosticSink {
     Palette colours;
     const ProgressLine *progress = nullptr;
     std::vector<Diagnostic> kept;
+    // Errors and warnings told, shown or not, and those the tool found the
+    // check counting without a message.
     int32_t errors = 0, warnings = 0;
     SuggestionState suggestions;
 };
@@ -41,6 +43,12 @@ void sink_start_file(DiagnosticSink &sink, const std::string &name, const std::s
 // "oxel: NAME: reason", or kept as an error. `id` names it in the catalogue.
 void sink_file_error(DiagnosticSink &sink, const std::string &reason,
                      const char *id = "file-cannot-be-read");
+
+// A note of the tool's own, shown as a library note is (at level 3 and
+// above): pointing at `file` (as the library names it) and its line and
+// column, or nowhere for a null file; `id` is its entry in the catalogue.
+void sink_note(DiagnosticSink &sink, const char *file, int32_t line, int32_t column, const std::string &text,
+               const char *id);
 
 // "NAME: 2 errors, 1 warning" under the file's messages.
 void sink_summary(DiagnosticSink &sink);

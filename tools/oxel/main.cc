@@ -33,6 +33,9 @@ const char *const kHelp =
     "Options:\n"
     "  -l, --level N    message level: 0 none, 1 errors, 2 warnings, 3 notes,\n"
     "                   4 progress and status (default 3)\n"
+    "  -I, --include-dir DIR\n"
+    "                   look for include files in DIR too (repeatable)\n"
+    "  --fail-on WHAT   what fails check: warning (the default) or error\n"
     "  --prog-name NAME name used in syntax messages\n"
     "  --json           show and check print JSON\n"
     "  --format FORMAT  text (the default), json (as --json) or, for check,\n"
@@ -40,12 +43,19 @@ const char *const kHelp =
     "  -h, --help       this text\n"
     "  -V, --version    the version\n"
     "\n"
-    "A FILE of - reads standard input. Messages go to standard error, one line\n"
-    "each: FILE:LINE:COL: KIND: TEXT where a message points into a file (an\n"
-    "include file by its name), FILE: KIND: TEXT otherwise. Colour only on a\n"
-    "terminal and without NO_COLOR.\n"
-    "The exit status is the worst result over the files: 0 success, 1 warnings\n"
-    "only (check), 4 failure or a file that cannot be read; 2 a usage error.\n";
+    "A FILE of - reads standard input; any other FILE must be a regular file.\n"
+    "An include file is opened by its name from the working directory, else\n"
+    "beside the file that names it, else from each -I folder in order.\n"
+    "Messages go to standard error, one line each: FILE:LINE:COL: KIND: TEXT\n"
+    "where a message points into a file (an include file by the path it was\n"
+    "found at), FILE: KIND: TEXT otherwise. Colour only on a terminal and\n"
+    "without NO_COLOR.\n"
+    "\n"
+    "Exit status, the worst over the files: 4 when a file cannot be read, the\n"
+    "library fails, or any error message was sent (parse, check, show,\n"
+    "components); 1 when check finds warnings (messages, or a warning the\n"
+    "check counts without a message, told in a note), 0 with --fail-on=error;\n"
+    "0 otherwise; 2 a usage error. is-oxel: 0 yes, 1 no, 4 unreadable.\n";
 
 int usage_error(const std::string &what) {
     if (!what.empty())
