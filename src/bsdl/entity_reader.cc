@@ -1,0 +1,542 @@
+// Entity reader: the entity of a BSDL file read into a document as written
+#include "bsdl/entity_reader.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "bsdl/bsdl_lexer.h"
+#include "oxel32.h"
+
+namespace {
+
+struct Reader {
+    BsdlImport &import;
+    BsdlDocument &document;
+    BsdlLexer lexer;
+    Token token;            // the token being looked at
+};
+
+// ---- Tokens ----
+
+// What a message says was found instead of what was expected.
+struct FoundText {
+    char text[kShownLength + 16];
+};
+
+const char *found_text(FoundText &buffer, const Token &token) {
+    switch (token.kind) {
+    case TokenKind::kEnd: return "the end of the file";
+    case TokenKind::kString: return "a string";
+    default: break;
+    }
+    ShownSlice shown;
+    std::snprintf(buffer.text, sizeof buffer.text, "'%s'", shown_slice(shown, token.text));
+    return buffer.text;
+}
+
+void advance(Reader &r) {
+    r.token = next_token(r.lexer);
+    if (r.token.kind == TokenKind::kError) {
+        ShownSlice shown;
+        import_syntax_error(r.import, r.token.place, "BSDL syntax error: %s '%s'", r.lexer.error,
+                            shown_slice(shown, r.token.text));
+    }
+}
+
+bool stopped(const Reader &r) { return r.import.stopped; }
+
+// Reports that `what` was expected where the current token stands; false.
+bool expected(Reader &r, const char *what) {
+    FoundText found;
+    import_syntax_error(r.import, r.token.place, "BSDL syntax error: expected %s, found %s", what,
+                        found_text(found, r.token));
+    return false;
+}
+
+bool at_symbol(const Reader &r, char symbol) {
+    return r.token.kind == TokenKind::kSymbol && r.token.symbol == symbol;
+}
+
+bool at_word(const Reader &r, const char *word) {
+    return r.token.kind == TokenKind::kWord && is_name(r.token.text, word);
+}
+
+// Takes the symbol, or reports what was expected.
+bool take_symbol(Reader &r, char symbol, const char *what) {
+    if (!at_symbol(r, symbol))
+        return expected(r, what);
+    advance(r);
+    return !stopped(r);
+}
+
+bool take_word(Reader &r, const char *word, const char *what) {
+    if (!at_word(r, word))
+        return expected(r, what);
+    advance(r);
+    return !stopped(r);
+}
+
+// A name: its text and place, taken.
+bool take_name(Reader &r, const char *what, BsdlSlice *name, BsdlPlace *place) {
+    if (r.token.kind != TokenKind::kWord)
+        return expected(r, what);
+    *name = r.token.text;
+    *place = r.token.place;
+    advance(r);
+    return !stopped(r);
+}
+
+bool take_integer(Reader &r, const char *what, int32_t *value, BsdlPlace *place = nullptr) {
+    if (r.token.kind != TokenKind::kInteger)
+        return expected(r, what);
+    if (!slice_number(r.token.text, value)) {
+        ShownSlice shown;
+        import_syntax_error(r.import, r.token.place, "BSDL syntax error: number %s is too large",
+                            shown_slice(shown, r.token.text));
+        return false;
+    }
+    if (place)
+        *place = r.token.place;
+    advance(r);
+    return !stopped(r);
+}
+
+// Passes over whatever comes up to the ';' that ends a declaration
+// (parentheses kept in pairs), and takes the ';'.
+bool skip_declaration(Reader &r) {
+    int32_t depth = 0;
+    while (!stopped(r) && !(depth == 0 && at_symbol(r, ';'))) {
+        if (r.token.kind == TokenKind::kEnd)
+            return expected(r, "';'");
+        if (at_symbol(r, '('))
+            depth++;
+        else if (at_symbol(r, ')') && depth > 0)
+            depth--;
+        advance(r);
+    }
+    return !stopped(r) && take_symbol(r, ';', "';'");
+}
+
+// ---- String expressions ----
+
+// Appends a string token's contents (a doubled quote as one) to the value.
+bool append_string(Reader &r, BsdlString &value, const Token &string) {
+    HostContext *context = r.import.host;
+    BsdlSegment *segment = array_add(context, value.segments);
+    int64_t length = static_cast<int64_t>(value.length) + string.text.length;
+    char *text = segment && length < INT32_MAX
+                     ? static_cast<char *>(mem_realloc(context, value.text, static_cast<size_t>(length) + 1))
+                     : nullptr;
+    if (!text) {
+        import_out_of_memory(r.import);
+        return false;
+    }
+    // Its contents begin behind the opening quote.
+    *segment = BsdlSegment{value.length, BsdlPlace{string.place.line, string.place.column + 1}};
+    value.text = text;
+    for (int32_t i = 0; i < string.text.length; i++) {
+        text[value.length++] = string.text.text[i];
+        if (string.text.text[i] == '"')
+            i++;
+    }
+    text[value.length] = '\0';
+    return true;
+}
+
+// "..." { & "..." }: the strings' contents joined.
+bool read_string_expression(Reader &r, BsdlString &value, const char *what) {
+    if (r.token.kind != TokenKind::kString)
+        return expected(r, what);
+    for (;;) {
+        if (!append_string(r, value, r.token))
+            return false;
+        advance(r);
+        if (stopped(r) || !at_symbol(r, '&'))
+            break;
+        advance(r);
+        if (!stopped(r) && r.token.kind != TokenKind::kString)
+            return expected(r, "a string after '&'");
+    }
+    return !stopped(r);
+}
+
+// ---- Generic and ports ----
+
+// generic ( PHYSICAL_PIN_MAP : string [:= "PACKAGE"] {; ...} ) ;
+bool read_generic(Reader &r) {
+    if (!take_symbol(r, '(', "'('"))
+        return false;
+    for (;;) {
+        BsdlSlice name{};
+        BsdlPlace place{};
+        bool pin_map = false;
+        for (;;) {
+            if (!take_name(r, "a generic's name", &name, &place))
+                return false;
+            pin_map = pin_map || is_name(name, "PHYSICAL_PIN_MAP");
+            if (!at_symbol(r, ','))
+                break;
+            advance(r);
+            if (stopped(r))
+                return false;
+        }
+        if (!take_symbol(r, ':', "':'") || !take_name(r, "a type", &name, &place))
+            return false;
+        if (r.token.kind == TokenKind::kAssign) {
+            advance(r);
+            if (stopped(r))
+                return false;
+            if (pin_map && r.token.kind == TokenKind::kString) {
+                r.document.default_package = r.token.text;
+                r.document.default_package_place = r.token.place;
+            }
+            // The default is one value: a string, a number or a name.
+            if (r.token.kind == TokenKind::kEnd || r.token.kind == TokenKind::kSymbol)
+                return expected(r, "a default value");
+            advance(r);
+            if (stopped(r))
+                return false;
+        }
+        if (!at_symbol(r, ';'))
+            break;
+        advance(r);
+        if (stopped(r))
+            return false;
+    }
+    return take_symbol(r, ')', "')' or ';'") && take_symbol(r, ';', "';'");
+}
+
+bool read_mode(Reader &r, PortMode *mode) {
+    static const struct {
+        const char *word;
+        PortMode mode;
+    } kModes[] = {{"in", PortMode::kIn},
+                  {"out", PortMode::kOut},
+                  {"inout", PortMode::kInout},
+                  {"buffer", PortMode::kBuffer},
+                  {"linkage", PortMode::kLinkage}};
+    for (const auto &entry : kModes)
+        if (at_word(r, entry.word)) {
+            *mode = entry.mode;
+            advance(r);
+            return !stopped(r);
+        }
+    return expected(r, "a port mode (in, out, inout, buffer or linkage)");
+}
+
+// The widest bit_vector port taken: a bus of the description holds at most
+// as many pins.
+constexpr int64_t kWidestPort = 65536;
+
+// bit | bit_vector ( a to b | a downto b )
+bool read_port_type(Reader &r, BsdlPort &type) {
+    if (at_word(r, "bit")) {
+        advance(r);
+        return !stopped(r);
+    }
+    BsdlPlace range{};
+    if (!take_word(r, "bit_vector", "'bit' or 'bit_vector'") || !take_symbol(r, '(', "'('") ||
+        !take_integer(r, "the range's first index", &type.left, &range))
+        return false;
+    bool downto = at_word(r, "downto");
+    if (!downto && !at_word(r, "to"))
+        return expected(r, "'to' or 'downto'");
+    advance(r);
+    if (stopped(r) || !take_integer(r, "the range's last index", &type.right) || !take_symbol(r, ')', "')'"))
+        return false;
+    type.vector = true;
+    const char *direction = downto ? "downto" : "to";
+    if (downto ? type.left < type.right : type.left > type.right) {
+        import_error(r.import, range, "Empty range %d %s %d of a bit_vector port", type.left, direction,
+                     type.right);
+        type.right = type.left;
+    } else if (static_cast<int64_t>(port_high(type)) - port_low(type) >= kWidestPort) {
+        import_error(r.import, range, "Range %d %s %d of a bit_vector port is wider than %d bits", type.left,
+                     direction, type.right, static_cast<int>(kWidestPort));
+        type.right = type.left;
+    }
+    return true;
+}
+
+// A port of the name, its mode and type still to come; a name declared
+// before is reported and left out.
+bool add_port(Reader &r, BsdlSlice name, BsdlPlace place) {
+    BsdlDocument &d = r.document;
+    if (find_port(d, name) >= 0) {
+        ShownSlice shown;
+        import_error(r.import, place, "Port %s is declared twice", shown_slice(shown, name));
+        return true;
+    }
+    BsdlPort *port = array_add(r.import.host, d.ports);
+    if (!port || !name_index_add(r.import.host, d.port_index, name, d.ports.count - 1)) {
+        if (port)
+            d.ports.count--;
+        import_out_of_memory(r.import);
+        return false;
+    }
+    port->name = name;
+    port->place = place;
+    port->first_pin = -1;
+    return true;
+}
+
+// port ( names : mode type {; names : mode type} [;] ) ;
+bool read_ports(Reader &r) {
+    if (!take_symbol(r, '(', "'('"))
+        return false;
+    BsdlArray<BsdlPort> &ports = r.document.ports;
+    while (!at_symbol(r, ')')) {
+        // The names of one declaration, then their mode and type.
+        const int32_t first = ports.count;
+        for (;;) {
+            BsdlSlice name{};
+            BsdlPlace place{};
+            if (!take_name(r, "a port name", &name, &place) || !add_port(r, name, place))
+                return false;
+            if (!at_symbol(r, ','))
+                break;
+            advance(r);
+            if (stopped(r))
+                return false;
+        }
+        BsdlPort type{};
+        if (!take_symbol(r, ':', "':'") || !read_mode(r, &type.mode) || !read_port_type(r, type))
+            return false;
+        for (int32_t i = first; i < ports.count; i++) {
+            ports.items[i].mode = type.mode;
+            ports.items[i].vector = type.vector;
+            ports.items[i].left = type.left;
+            ports.items[i].right = type.right;
+        }
+        // The last declaration may be closed by ')' with or without a ';'.
+        if (at_symbol(r, ';')) {
+            advance(r);
+            if (stopped(r))
+                return false;
+        } else if (!at_symbol(r, ')')) {
+            return expected(r, "';' or ')'");
+        }
+    }
+    advance(r);
+    return !stopped(r) && take_symbol(r, ';', "';'");
+}
+
+// ---- Attributes and constants ----
+
+enum class ValueKind { kString, kNumber, kPinMap };
+
+struct KnownAttribute {
+    const char *name;
+    AttributeId id;
+    ValueKind value;
+};
+
+constexpr KnownAttribute kKnownAttributes[] = {
+    {"COMPONENT_CONFORMANCE", kComponentConformance, ValueKind::kString},
+    {"PIN_MAP", kPinMap, ValueKind::kPinMap},
+    {"INSTRUCTION_LENGTH", kInstructionLength, ValueKind::kNumber},
+    {"INSTRUCTION_OPCODE", kInstructionOpcode, ValueKind::kString},
+    {"INSTRUCTION_CAPTURE", kInstructionCapture, ValueKind::kString},
+    {"INSTRUCTION_PRIVATE", kInstructionPrivate, ValueKind::kString},
+    {"IDCODE_REGISTER", kIdcodeRegister, ValueKind::kString},
+    {"USERCODE_REGISTER", kUsercodeRegister, ValueKind::kString},
+    {"REGISTER_ACCESS", kRegisterAccess, ValueKind::kString},
+    {"BOUNDARY_LENGTH", kBoundaryLength, ValueKind::kNumber},
+    {"BOUNDARY_REGISTER", kBoundaryRegister, ValueKind::kString},
+    {"COMPLIANCE_PATTERNS", kCompliancePatterns, ValueKind::kString},
+    {"DESIGN_WARNING", kDesignWarning, ValueKind::kString},
+};
+
+// The TAP attributes name the port that carries each signal.
+constexpr struct {
+    const char *name;
+    int32_t signal;
+} kTapAttributes[] = {
+    {"TAP_SCAN_IN", OXEL_PIN_TDI},    {"TAP_SCAN_OUT", OXEL_PIN_TDO},   {"TAP_SCAN_MODE", OXEL_PIN_TMS},
+    {"TAP_SCAN_CLOCK", OXEL_PIN_TCK}, {"TAP_SCAN_RESET", OXEL_PIN_TRST},
+};
+
+bool read_known_value(Reader &r, const KnownAttribute &known, BsdlAttribute &attribute) {
+    attribute.value_place = r.token.place;
+    switch (known.value) {
+    case ValueKind::kString:
+        return read_string_expression(r, attribute.text, "a string");
+    case ValueKind::kNumber:
+        return take_integer(r, "a number", &attribute.number);
+    case ValueKind::kPinMap:
+        if (r.token.kind == TokenKind::kString)
+            return read_string_expression(r, attribute.text, "a string");
+        if (r.token.kind != TokenKind::kWord)
+            return expected(r, "the name of a pin map");
+        attribute.word = r.token.text;
+        advance(r);
+        return !stopped(r);
+    }
+    return false;
+}
+
+// attribute NAME of TARGET : CLASS is VALUE ;   or the declaration   attribute NAME : TYPE ;
+bool read_attribute(Reader &r) {
+    BsdlSlice name{}, target{}, entity_class{};
+    BsdlPlace place{}, target_place{}, class_place{};
+    if (!take_name(r, "an attribute's name", &name, &place))
+        return false;
+    if (at_symbol(r, ':'))
+        return skip_declaration(r);
+    if (!take_word(r, "of", "'of' or ':'") || !take_name(r, "what the attribute is of", &target, &target_place) ||
+        !take_symbol(r, ':', "':'") || !take_name(r, "an entity class", &entity_class, &class_place) ||
+        !take_word(r, "is", "'is'"))
+        return false;
+    ShownSlice shown;
+    for (const auto &tap : kTapAttributes)
+        if (is_name(name, tap.name)) {
+            BsdlTapAttribute *entry = array_add(r.import.host, r.document.taps);
+            if (!entry) {
+                import_out_of_memory(r.import);
+                return false;
+            }
+            *entry = BsdlTapAttribute{tap.signal, target, target_place};
+            // Its value (true, or a clock's frequency and stop states) tells nothing more.
+            return skip_declaration(r);
+        }
+    for (const KnownAttribute &known : kKnownAttributes)
+        if (is_name(name, known.name)) {
+            BsdlAttribute &attribute = r.document.attributes[known.id];
+            if (attribute.given) {
+                import_error(r.import, place, "BSDL attribute %s is given twice", known.name);
+                BsdlAttribute ignored{};
+                bool read = read_known_value(r, known, ignored);
+                mem_free(r.import.host, ignored.text.text);
+                array_release(r.import.host, ignored.text.segments);
+                return read && take_symbol(r, ';', "';'");
+            }
+            attribute.given = true;
+            attribute.place = place;
+            return read_known_value(r, known, attribute) && take_symbol(r, ';', "';'");
+        }
+    import_note(r.import, place, "BSDL attribute %s skipped", shown_slice(shown, name));
+    return skip_declaration(r);
+}
+
+// constant NAME : PIN_MAP_STRING := "..." & ... ;
+bool read_constant(Reader &r) {
+    BsdlSlice name{}, type{};
+    BsdlPlace place{}, type_place{};
+    if (!take_name(r, "a constant's name", &name, &place) || !take_symbol(r, ':', "':'") ||
+        !take_name(r, "a type", &type, &type_place))
+        return false;
+    ShownSlice shown;
+    if (!is_name(type, "PIN_MAP_STRING")) {
+        import_note(r.import, place, "BSDL constant %s skipped", shown_slice(shown, name));
+        return skip_declaration(r);
+    }
+    if (r.token.kind != TokenKind::kAssign)
+        return expected(r, "':='");
+    advance(r);
+    if (stopped(r))
+        return false;
+    BsdlDocument &d = r.document;
+    bool twice = find_constant(d, name) >= 0;
+    BsdlConstant *constant = twice ? nullptr : array_add(r.import.host, d.constants);
+    if (twice) {
+        import_error(r.import, place, "Pin map %s is given twice", shown_slice(shown, name));
+        BsdlString ignored{};
+        bool read = read_string_expression(r, ignored, "a string");
+        mem_free(r.import.host, ignored.text);
+        array_release(r.import.host, ignored.segments);
+        return read && take_symbol(r, ';', "';'");
+    }
+    if (!constant || !name_index_add(r.import.host, d.constant_index, name, d.constants.count - 1)) {
+        if (constant)
+            d.constants.count--;
+        import_out_of_memory(r.import);
+        return false;
+    }
+    constant->name = name;
+    constant->place = place;
+    return read_string_expression(r, constant->value, "a string") && take_symbol(r, ';', "';'");
+}
+
+// ---- The entity ----
+
+// Declarations an entity may hold that say nothing the importer reads.
+bool is_other_declaration(const Reader &r) {
+    static const char *const kWords[] = {"type",  "subtype",    "signal", "alias",    "group",
+                                         "file",  "disconnect", "shared", "function", "procedure",
+                                         "impure", "pure",      "library"};
+    for (const char *word : kWords)
+        if (at_word(r, word))
+            return true;
+    return false;
+}
+
+// end [entity] [NAME] ; and whatever follows, which is not read.
+bool read_end(Reader &r) {
+    advance(r);
+    if (!stopped(r) && at_word(r, "entity"))
+        advance(r);
+    if (!stopped(r) && r.token.kind == TokenKind::kWord)
+        advance(r);
+    if (stopped(r))
+        return false;
+    // A file may stop right after the entity's name.
+    if (r.token.kind == TokenKind::kEnd)
+        return true;
+    if (!take_symbol(r, ';', "';'"))
+        return false;
+    if (r.token.kind != TokenKind::kEnd) {
+        ShownSlice shown;
+        import_note(r.import, r.token.place, "Text after the end of entity %s is ignored",
+                    shown_slice(shown, r.document.entity));
+    }
+    return true;
+}
+
+bool read_declarations(Reader &r) {
+    bool ports_read = false, generic_read = false;
+    while (!stopped(r)) {
+        if (at_word(r, "end"))
+            return read_end(r);
+        const Token keyword = r.token;
+        bool read;
+        if (at_word(r, "attribute")) {
+            advance(r);
+            read = !stopped(r) && read_attribute(r);
+        } else if (at_word(r, "constant")) {
+            advance(r);
+            read = !stopped(r) && read_constant(r);
+        } else if (at_word(r, "port") && !ports_read) {
+            ports_read = true;
+            advance(r);
+            read = !stopped(r) && read_ports(r);
+        } else if (at_word(r, "generic") && !generic_read) {
+            generic_read = true;
+            advance(r);
+            read = !stopped(r) && read_generic(r);
+        } else if (at_word(r, "use")) {
+            read = skip_declaration(r);
+        } else if (is_other_declaration(r)) {
+            ShownSlice shown;
+            import_note(r.import, keyword.place, "BSDL declaration %s skipped", shown_slice(shown, keyword.text));
+            read = skip_declaration(r);
+        } else {
+            return expected(r, "an attribute, a constant or 'end'");
+        }
+        if (!read)
+            return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool read_entity(BsdlImport &import, BsdlDocument &document) {
+    Reader r{import, document, {}, {}};
+    lexer_start(r.lexer, document.source.bytes, document.source.length);
+    advance(r);
+    if (stopped(r) || !take_word(r, "entity", "'entity'") ||
+        !take_name(r, "the entity's name", &document.entity, &document.entity_place) ||
+        !take_word(r, "is", "'is'"))
+        return false;
+    return read_declarations(r);
+}
