@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "commands.h"
+#include "input_kind.h"
 #include "json_writer.h"
 #include "tool_host.h"
 
@@ -13,7 +14,7 @@ int32_t read_current_file(Host &host, const Options &options, bool check) {
     OxelInitialize(&host.context);
     if (options.prog_name)
         OxelSetProgName(&host.context, options.prog_name);
-    int32_t result = OxelParse(&host.context, host.file.path.c_str());
+    int32_t result = read_description(&host.context, host.file);
     if (result == OXEL_OK && check)
         result = OxelCheck(&host.context);
     OxelDestroy(&host.context);

@@ -7,6 +7,7 @@
 #include "board_output.h"
 #include "commands.h"
 #include "component_report.h"
+#include "input_kind.h"
 #include "json_writer.h"
 #include "text_table.h"
 #include "tool_host.h"
@@ -271,7 +272,7 @@ int run_show(const Options &options) {
     OxelInitialize(context);
     if (options.prog_name)
         OxelSetProgName(context, options.prog_name);
-    int32_t result = OxelParse(context, host.file.path.c_str());
+    int32_t result = read_description(context, host.file);
     if (result == OXEL_OK) {
         std::vector<ComponentReport> reports = collect_components(context);
         const char *name = host.file.name.c_str();

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "input_kind.h"
+
 Host::Host(int32_t level, bool keep_messages) {
     context.callback = receive_message;
     context.counters = &counters;
@@ -18,8 +20,11 @@ bool host_begin_file(Host &host, const char *argument, bool probe) {
     host.file = input_file(argument);
     std::string reason = prepare_input(host.file);
     sink_start_file(host.sink, host.file.name, host.file.path);
-    if (reason.empty() && probe && !FileIsOxel(&host.context, host.file.path.c_str()))
-        reason = "not an OXEL description";
+    if (reason.empty() && probe) {
+        host.file.bsdl = file_is_bsdl(host.file.path);
+        if (!host.file.bsdl && !FileIsOxel(&host.context, host.file.path.c_str()))
+            reason = "not an OXEL description";
+    }
     if (reason.empty())
         return true;
     sink_file_error(host.sink, reason);

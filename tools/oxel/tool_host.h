@@ -23,8 +23,8 @@ struct Host {
 
 // Makes the named file the current one: messages name it, standard input
 // is copied to a temporary file. False, with the reason reported, when it
-// cannot be read or, with `probe`, the library's quick test finds that it
-// is no OXEL description.
+// cannot be read or, with `probe`, it is neither a BSDL description (told
+// by its first word) nor, by the library's quick test, an OXEL one.
 bool host_begin_file(Host &host, const char *argument, bool probe);
 // Removes what host_begin_file made.
 void host_end_file(Host &host);
