@@ -58,7 +58,9 @@ bool read_entry_port(ValueReader &r, BsdlDocument &d, BsdlCellEntry &entry) {
                      entry.number, entry.bit, shown_name, port.left, port.left <= port.right ? "to" : "downto",
                      port.right);
     } else if (port.first_pin < 0) {
-        if (!port.told_unmapped)
+        // A port the pin map gave the wrong number of pins has been told,
+        // and so has a pin map that could not be chosen.
+        if (!port.told_unmapped && port.pin_count == 0 && d.pin_map_read)
             import_error(r.import, entry.port_place, "Port %s is not in pin map %s", shown_name,
                          package_name(d, package));
         port.told_unmapped = true;

@@ -206,6 +206,7 @@ struct BsdlDocument {
     BsdlAttribute attributes[kAttributeCount];
 
     // Read from the attribute values.
+    bool pin_map_read;              // false: no pin map could be chosen (reported), ports are left unmapped
     int32_t package;                // the constant chosen; -1 for a PIN_MAP string of its own
     BsdlArray<BsdlPin> pins;
     BsdlArray<BsdlPattern> opcodes;

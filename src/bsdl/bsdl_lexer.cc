@@ -48,7 +48,7 @@ Token token(TokenKind kind, const char *start, const char *end, BsdlPlace place)
     return Token{kind, 0, BsdlSlice{start, static_cast<int32_t>(end - start)}, place};
 }
 
-Token error_token(BsdlLexer &lexer, const char *why, const char *at) {
+Token error_token(BsdlLexer &lexer, LexError why, const char *at) {
     lexer.error = why;
     return token(TokenKind::kError, at, at + 1, place_of(lexer, at));
 }
@@ -83,7 +83,7 @@ Token string(BsdlLexer &lexer, const char *quote, BsdlPlace place) {
     const char *p = quote + 1;
     for (;;) {
         if (p == lexer.end || *p == '\n' || *p == '\r' || *p == kTextEndMark)
-            return error_token(lexer, "string not closed on its line", quote);
+            return error_token(lexer, LexError::kOpenString, quote);
         if (*p == '"') {
             if (p + 1 < lexer.end && p[1] == '"') {
                 p += 2;
@@ -100,7 +100,7 @@ Token string(BsdlLexer &lexer, const char *quote, BsdlPlace place) {
 }  // namespace
 
 void lexer_start(BsdlLexer &lexer, const char *text, int32_t length) {
-    lexer = BsdlLexer{text, text + length, text, 1, nullptr};
+    lexer = BsdlLexer{text, text + length, text, 1, LexError::kNone};
     // A Ctrl-Z ends the text, as in every source the library reads.
     if (const void *mark = std::memchr(text, kTextEndMark, static_cast<size_t>(length)))
         lexer.end = static_cast<const char *>(mark);
@@ -143,5 +143,5 @@ Token next_token(BsdlLexer &lexer) {
         symbol.symbol = c;
         return symbol;
     }
-    return error_token(lexer, "unexpected character", start);
+    return error_token(lexer, LexError::kUnexpectedCharacter, start);
 }

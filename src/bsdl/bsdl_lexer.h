@@ -13,8 +13,10 @@ enum class TokenKind : uint8_t {
     kString,    // "...": the text between the quotes, doubled quotes kept
     kSymbol,    // one character of ( ) , ; : & * . [ ] and the like
     kAssign,    // :=
-    kError,     // a character no token takes: `error` says what went wrong
+    kError,     // a character no token takes, or a string not closed: BsdlLexer::error tells which
 };
+
+enum class LexError : uint8_t { kNone, kUnexpectedCharacter, kOpenString };
 
 struct Token {
     TokenKind kind;
@@ -32,7 +34,7 @@ struct BsdlLexer {
     const char *end;
     const char *line_start;
     int32_t line;
-    const char *error;    // why the last kError token was refused
+    LexError error;       // why the last kError token was refused
 };
 
 void lexer_start(BsdlLexer &lexer, const char *text, int32_t length);

@@ -122,8 +122,10 @@ PinRecord *build_bus(Builder &b, const BsdlPort &port) {
     for (int32_t bit = port_low(port); bit <= port_high(port); bit++) {
         BsdlSlice id = b.d.pins.items[pin_of_bit(port, bit)].id;
         int32_t value;
+        char *name = is_plain_number(id, &value) ? nullptr : text(b, id);
         IndexRecord *number = is_plain_number(id, &value) ? mkindex(b.host, OXEL_INDEX_NUMBER, value, nullptr, 0)
-                                                          : mkindex(b.host, OXEL_INDEX_NAME, 0, text(b, id), 0);
+                              : name                      ? mkindex(b.host, OXEL_INDEX_NAME, 0, name, 0)
+                                                          : nullptr;
         if (!number) {
             list_release_with(b.host, numbers, release_index);
             return nullptr;
@@ -137,8 +139,11 @@ PinRecord *build_bus(Builder &b, const BsdlPort &port) {
     IndexRecord *range = mkindex(b.host, one_bit ? OXEL_INDEX_NUMBER : OXEL_INDEX_RANGE, port_low(port), nullptr,
                                  one_bit ? 0 : port_high(port));
     ItemList *indices = range ? list_create_with(b.host, range, 1, release_index) : nullptr;
-    BusNamePair *pair = indices ? mkbusname(b.host, text(b, port.name), indices) : nullptr;
+    char *name = indices ? text(b, port.name) : nullptr;
+    BusNamePair *pair = name ? mkbusname(b.host, name, indices) : nullptr;
     if (!pair) {
+        if (!name)
+            list_release_with(b.host, indices, release_index);
         list_release_with(b.host, numbers, release_index);
         return nullptr;
     }

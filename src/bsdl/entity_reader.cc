@@ -9,11 +9,29 @@
 
 namespace {
 
+// The widest bit_vector port taken: a bus of the description holds at most
+// as many pins.
+constexpr int64_t kWidestPort = 65536;
+
+// A fault of meaning met while reading. It is told once the entity has
+// been read: a syntax error, which ends the reading, is the import's only
+// message.
+enum class FindingKind : uint8_t { kEmptyRange, kWideRange, kPortTwice, kAttributeTwice, kPinMapTwice };
+
+struct Finding {
+    FindingKind kind;
+    BsdlPlace place;
+    BsdlSlice name;
+    int32_t left, right;
+    bool downto;
+};
+
 struct Reader {
     BsdlImport &import;
     BsdlDocument &document;
     BsdlLexer lexer;
     Token token;            // the token being looked at
+    BsdlArray<Finding> findings;
 };
 
 // ---- Tokens ----
@@ -36,14 +54,55 @@ const char *found_text(FoundText &buffer, const Token &token) {
 
 void advance(Reader &r) {
     r.token = next_token(r.lexer);
-    if (r.token.kind == TokenKind::kError) {
-        ShownSlice shown;
-        import_syntax_error(r.import, r.token.place, "BSDL syntax error: %s '%s'", r.lexer.error,
-                            shown_slice(shown, r.token.text));
+    if (r.token.kind != TokenKind::kError)
+        return;
+    if (r.lexer.error == LexError::kOpenString) {
+        import_syntax_error(r.import, r.token.place, "BSDL syntax error: string not closed on its line");
+    } else if (unsigned char c = static_cast<unsigned char>(r.token.text.text[0]); c > ' ' && c < 0x7F) {
+        import_syntax_error(r.import, r.token.place, "BSDL syntax error: unexpected character '%c'", c);
+    } else {
+        import_syntax_error(r.import, r.token.place, "BSDL syntax error: unexpected byte 0x%02X", c);
     }
 }
 
 bool stopped(const Reader &r) { return r.import.stopped; }
+
+// Keeps a finding to be told after the reading; false after a failed allocation.
+bool note_finding(Reader &r, const Finding &finding) {
+    Finding *kept = array_add(r.import.host, r.findings);
+    if (!kept) {
+        import_out_of_memory(r.import);
+        return false;
+    }
+    *kept = finding;
+    return true;
+}
+
+void tell_findings(Reader &r) {
+    for (int32_t i = 0; i < r.findings.count; i++) {
+        const Finding &f = r.findings.items[i];
+        const char *direction = f.downto ? "downto" : "to";
+        ShownSlice shown;
+        switch (f.kind) {
+        case FindingKind::kEmptyRange:
+            import_error(r.import, f.place, "Empty range %d %s %d of a bit_vector port", f.left, direction, f.right);
+            break;
+        case FindingKind::kWideRange:
+            import_error(r.import, f.place, "Range %d %s %d of a bit_vector port is wider than %d bits", f.left,
+                         direction, f.right, static_cast<int>(kWidestPort));
+            break;
+        case FindingKind::kPortTwice:
+            import_error(r.import, f.place, "Port %s is declared twice", shown_slice(shown, f.name));
+            break;
+        case FindingKind::kAttributeTwice:
+            import_error(r.import, f.place, "BSDL attribute %s is given twice", shown_slice(shown, f.name));
+            break;
+        case FindingKind::kPinMapTwice:
+            import_error(r.import, f.place, "Pin map %s is given twice", shown_slice(shown, f.name));
+            break;
+        }
+    }
+}
 
 // Reports that `what` was expected where the current token stands; false.
 bool expected(Reader &r, const char *what) {
@@ -224,10 +283,6 @@ bool read_mode(Reader &r, PortMode *mode) {
     return expected(r, "a port mode (in, out, inout, buffer or linkage)");
 }
 
-// The widest bit_vector port taken: a bus of the description holds at most
-// as many pins.
-constexpr int64_t kWidestPort = 65536;
-
 // bit | bit_vector ( a to b | a downto b )
 bool read_port_type(Reader &r, BsdlPort &type) {
     if (at_word(r, "bit")) {
@@ -245,15 +300,15 @@ bool read_port_type(Reader &r, BsdlPort &type) {
     if (stopped(r) || !take_integer(r, "the range's last index", &type.right) || !take_symbol(r, ')', "')'"))
         return false;
     type.vector = true;
-    const char *direction = downto ? "downto" : "to";
+    Finding finding{FindingKind::kEmptyRange, range, {}, type.left, type.right, downto};
     if (downto ? type.left < type.right : type.left > type.right) {
-        import_error(r.import, range, "Empty range %d %s %d of a bit_vector port", type.left, direction,
-                     type.right);
         type.right = type.left;
-    } else if (static_cast<int64_t>(port_high(type)) - port_low(type) >= kWidestPort) {
-        import_error(r.import, range, "Range %d %s %d of a bit_vector port is wider than %d bits", type.left,
-                     direction, type.right, static_cast<int>(kWidestPort));
+        return note_finding(r, finding);
+    }
+    if (static_cast<int64_t>(port_high(type)) - port_low(type) >= kWidestPort) {
+        finding.kind = FindingKind::kWideRange;
         type.right = type.left;
+        return note_finding(r, finding);
     }
     return true;
 }
@@ -262,11 +317,8 @@ bool read_port_type(Reader &r, BsdlPort &type) {
 // before is reported and left out.
 bool add_port(Reader &r, BsdlSlice name, BsdlPlace place) {
     BsdlDocument &d = r.document;
-    if (find_port(d, name) >= 0) {
-        ShownSlice shown;
-        import_error(r.import, place, "Port %s is declared twice", shown_slice(shown, name));
-        return true;
-    }
+    if (find_port(d, name) >= 0)
+        return note_finding(r, Finding{FindingKind::kPortTwice, place, name, 0, 0, false});
     BsdlPort *port = array_add(r.import.host, d.ports);
     if (!port || !name_index_add(r.import.host, d.port_index, name, d.ports.count - 1)) {
         if (port)
@@ -403,7 +455,8 @@ bool read_attribute(Reader &r) {
         if (is_name(name, known.name)) {
             BsdlAttribute &attribute = r.document.attributes[known.id];
             if (attribute.given) {
-                import_error(r.import, place, "BSDL attribute %s is given twice", known.name);
+                if (!note_finding(r, Finding{FindingKind::kAttributeTwice, place, name, 0, 0, false}))
+                    return false;
                 BsdlAttribute ignored{};
                 bool read = read_known_value(r, known, ignored);
                 mem_free(r.import.host, ignored.text.text);
@@ -439,7 +492,8 @@ bool read_constant(Reader &r) {
     bool twice = find_constant(d, name) >= 0;
     BsdlConstant *constant = twice ? nullptr : array_add(r.import.host, d.constants);
     if (twice) {
-        import_error(r.import, place, "Pin map %s is given twice", shown_slice(shown, name));
+        if (!note_finding(r, Finding{FindingKind::kPinMapTwice, place, name, 0, 0, false}))
+            return false;
         BsdlString ignored{};
         bool read = read_string_expression(r, ignored, "a string");
         mem_free(r.import.host, ignored.text);
@@ -531,12 +585,14 @@ bool read_declarations(Reader &r) {
 }  // namespace
 
 bool read_entity(BsdlImport &import, BsdlDocument &document) {
-    Reader r{import, document, {}, {}};
+    Reader r{import, document, {}, {}, {}};
     lexer_start(r.lexer, document.source.bytes, document.source.length);
     advance(r);
-    if (stopped(r) || !take_word(r, "entity", "'entity'") ||
-        !take_name(r, "the entity's name", &document.entity, &document.entity_place) ||
-        !take_word(r, "is", "'is'"))
-        return false;
-    return read_declarations(r);
+    bool read = !stopped(r) && take_word(r, "entity", "'entity'") &&
+                take_name(r, "the entity's name", &document.entity, &document.entity_place) &&
+                take_word(r, "is", "'is'") && read_declarations(r);
+    if (read)
+        tell_findings(r);
+    array_release(import.host, r.findings);
+    return read;
 }

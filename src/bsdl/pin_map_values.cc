@@ -202,8 +202,9 @@ void settle_taps(BsdlImport &import, BsdlDocument &d) {
             import_error(import, tap.place, "Port %s is named by %s and %s", shown_slice(shown, p.name),
                          tap_attribute(p.tap), tap_attribute(tap.signal));
         } else if (p.first_pin < 0) {
-            import_error(import, tap.place, "Port %s is not in pin map %s", shown_slice(shown, p.name),
-                         package_name(d, other));
+            if (p.pin_count == 0 && d.pin_map_read)
+                import_error(import, tap.place, "Port %s is not in pin map %s", shown_slice(shown, p.name),
+                             package_name(d, other));
         } else {
             for (int32_t j = 0; j < d.ports.count; j++)
                 if (d.ports.items[j].tap == tap.signal) {
@@ -226,6 +227,7 @@ const char *package_name(const BsdlDocument &d, ShownSlice &buffer) {
 
 bool read_pin_map(BsdlImport &import, BsdlDocument &d, const char *package) {
     BsdlString *value = chosen_pin_map(import, d, package);
+    d.pin_map_read = value != nullptr;
     if (value && !read_pins(import, d, *value))
         return false;
     settle_taps(import, d);

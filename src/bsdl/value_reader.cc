@@ -26,9 +26,13 @@ bool take_token(ValueReader &r) {
     r.token = scan_token(r.scanner);
     if (r.token.kind != ValueTokenKind::kError)
         return true;
-    ShownSlice shown;
-    import_syntax_error(r.import, value_place(r, r.token), "BSDL syntax error in %s: unexpected character '%s'",
-                        r.attribute, shown_slice(shown, token_slice(r.token)));
+    unsigned char c = static_cast<unsigned char>(r.token.text[0]);
+    if (c > ' ' && c < 0x7F)
+        import_syntax_error(r.import, value_place(r, r.token), "BSDL syntax error in %s: unexpected character '%c'",
+                            r.attribute, c);
+    else
+        import_syntax_error(r.import, value_place(r, r.token), "BSDL syntax error in %s: unexpected byte 0x%02X",
+                            r.attribute, c);
     return false;
 }
 
