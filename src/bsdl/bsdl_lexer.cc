@@ -137,7 +137,7 @@ Token next_token(BsdlLexer &lexer) {
         return token(TokenKind::kAssign, start, start + 2, place);
     }
     // A delimiter.
-    if (std::strchr("(),;:&*.[]'+-/<>=|", c) && c != '\0') {
+    if (std::strchr("(),;:&*.[]'+-/<>=|#", c) && c != '\0') {
         lexer.next = start + 1;
         Token symbol = token(TokenKind::kSymbol, start, start + 1, place);
         symbol.symbol = c;

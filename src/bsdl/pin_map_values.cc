@@ -153,6 +153,15 @@ bool read_mapping(PinMapReader &m) {
     BsdlPort &mapped = d.ports.items[port];
     mapped.first_pin = first;
     mapped.pin_count = d.pins.count - first;
+    // Supply pins are often given one linkage bit with all their pins: it is
+    // taken as a bus of them, indexed from 0.
+    if (mapped.mode == PortMode::kLinkage && !mapped.vector && mapped.pin_count > 1) {
+        import_note(r.import, place, "Linkage port %s is a bit with %d pins: taken as %s(0 to %d)",
+                    shown_slice(shown, mapped.name), mapped.pin_count, shown.text, mapped.pin_count - 1);
+        mapped.vector = true;
+        mapped.left = 0;
+        mapped.right = mapped.pin_count - 1;
+    }
     if (mapped.pin_count != port_width(mapped)) {
         import_error(r.import, place, "Port %s has %d bits but %d pins in the pin map",
                      shown_slice(shown, mapped.name), port_width(mapped), mapped.pin_count);
