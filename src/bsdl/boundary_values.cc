@@ -17,52 +17,42 @@ constexpr struct {
     {"OBSERVE_ONLY", CellFunction::kObserveOnly},
 };
 
-// What an output shows when its control cell disables it.
-const char *const kDisableResults[] = {"Z", "WEAK0", "WEAK1", "PULL0", "PULL1", "KEEPER"};
-
 // ---- One entry ----
 
 // The port of an entry: * or NAME or NAME(index), checked against the ports.
 bool read_entry_port(ValueReader &r, BsdlDocument &d, BsdlCellEntry &entry) {
     entry.port = -1;
-    entry.port_place = value_place(r, r.token);
+    BsdlPlace place = value_place(r, r.token);
     if (is_symbol(r.token, '*'))
         return value_advance(r);
     ValueToken name{};
     if (!value_take_word(r, "a port name or '*'", &name))
         return false;
-    entry.port_name = token_slice(name);
-    if (is_symbol(r.token, '(')) {
-        entry.indexed = true;
-        if (!value_advance(r) || !value_take_number(r, "a bit index", &entry.bit, nullptr) ||
-            !value_take_symbol(r, ')', "')'"))
-            return false;
-    }
-    ShownSlice shown, package;
-    const char *shown_name = shown_slice(shown, entry.port_name);
-    int32_t found = find_port(d, entry.port_name);
+    bool indexed = is_symbol(r.token, '(');
+    if (indexed && (!value_advance(r) || !value_take_number(r, "a bit index", &entry.bit, nullptr) ||
+                    !value_take_symbol(r, ')', "')'")))
+        return false;
+    ShownSlice shown{}, package{};
+    const char *shown_name = shown_slice(shown, token_slice(name));
+    int32_t found = find_port(d, token_slice(name));
     if (found < 0) {
-        import_error(r.import, entry.port_place, "Cell %d names port %s, which is not declared", entry.number,
-                     shown_name);
+        import_error(r.import, place, "Cell %d names port %s, which is not declared", entry.number, shown_name);
         return true;
     }
     BsdlPort &port = d.ports.items[found];
-    if (port.vector && !entry.indexed) {
-        import_error(r.import, entry.port_place, "Cell %d names bit_vector port %s without a bit", entry.number,
+    if (port.vector && !indexed) {
+        import_error(r.import, place, "Cell %d names bit_vector port %s without a bit", entry.number, shown_name);
+    } else if (!port.vector && indexed) {
+        import_error(r.import, place, "Cell %d names bit %d of port %s, which is a bit", entry.number, entry.bit,
                      shown_name);
-    } else if (!port.vector && entry.indexed) {
-        import_error(r.import, entry.port_place, "Cell %d names bit %d of port %s, which is a bit", entry.number,
-                     entry.bit, shown_name);
     } else if (port.vector && (entry.bit < port_low(port) || entry.bit > port_high(port))) {
-        import_error(r.import, entry.port_place, "Cell %d names bit %d of port %s, whose range is %d %s %d",
-                     entry.number, entry.bit, shown_name, port.left, port.left <= port.right ? "to" : "downto",
-                     port.right);
+        import_error(r.import, place, "Cell %d names bit %d of port %s, whose range is %d %s %d", entry.number,
+                     entry.bit, shown_name, port.left, port.left <= port.right ? "to" : "downto", port.right);
     } else if (port.first_pin < 0) {
         // A port the pin map gave the wrong number of pins has been told,
         // and so has a pin map that could not be chosen.
         if (!port.told_unmapped && port.pin_count == 0 && d.pin_map_read)
-            import_error(r.import, entry.port_place, "Port %s is not in pin map %s", shown_name,
-                         package_name(d, package));
+            import_error(r.import, place, "Port %s is not in pin map %s", shown_name, package_name(d, package));
         port.told_unmapped = true;
     } else {
         entry.port = found;
@@ -110,13 +100,31 @@ bool read_control(ValueReader &r, BsdlCellEntry &entry) {
     ValueToken result{};
     if (!value_advance(r) || !value_take_word(r, "a disable result", &result))
         return false;
-    upper_case(result.text, result.length);
-    entry.result = token_slice(result);
-    for (const char *known : kDisableResults)
-        if (is_name(entry.result, known))
+    for (auto known = DisableResult::kZ; known <= DisableResult::kKeeper;
+         known = static_cast<DisableResult>(static_cast<int>(known) + 1))
+        if (is_name(token_slice(result), disable_result_name(known))) {
+            entry.result = known;
             return true;
+        }
     import_error(r.import, value_place(r, result), "Cell %d has an unknown disable result %s", entry.number,
-                 shown_slice(shown, entry.result));
+                 shown_slice(shown, token_slice(result)));
+    return true;
+}
+
+// The cell kind's place in the document's list, entered at its first use.
+bool find_kind(BsdlImport &import, BsdlDocument &d, BsdlSlice name, int32_t *kind) {
+    for (int32_t i = 0; i < d.cell_kinds.count; i++)
+        if (same_name(d.cell_kinds.items[i], name)) {
+            *kind = i;
+            return true;
+        }
+    BsdlSlice *added = array_add(import.host, d.cell_kinds);
+    if (!added) {
+        import_out_of_memory(import);
+        return false;
+    }
+    *added = name;
+    *kind = d.cell_kinds.count - 1;
     return true;
 }
 
@@ -133,7 +141,8 @@ bool read_entry(ValueReader &r, BsdlDocument &d) {
         !value_take_symbol(r, ',', "','") || !value_take_word(r, "a safe value", &safe))
         return false;
     upper_case(cell.text, cell.length);
-    entry.cell = token_slice(cell);
+    if (!find_kind(r.import, d, token_slice(cell), &entry.kind))
+        return false;
     entry.safe = read_bit(safe, true);
     if (!entry.safe) {
         ShownSlice shown;
@@ -168,23 +177,6 @@ int32_t read_length(BsdlImport &import, const BsdlDocument &d) {
     return length.number;
 }
 
-// The cell kind's place in the document's list, entered at its first use.
-bool find_kind(BsdlImport &import, BsdlDocument &d, BsdlSlice name, int32_t *kind) {
-    for (int32_t i = 0; i < d.cell_kinds.count; i++)
-        if (same_name(d.cell_kinds.items[i], name)) {
-            *kind = i;
-            return true;
-        }
-    BsdlSlice *added = array_add(import.host, d.cell_kinds);
-    if (!added) {
-        import_out_of_memory(import);
-        return false;
-    }
-    *added = name;
-    *kind = d.cell_kinds.count - 1;
-    return true;
-}
-
 // The entry joins the cell of its number: the first makes it, a later one
 // is merged into it (one kind, one port).
 void merge_entry(BsdlImport &import, BsdlDocument &d, int32_t index) {
@@ -199,17 +191,20 @@ void merge_entry(BsdlImport &import, BsdlDocument &d, int32_t index) {
             last = d.entries.items[last].next_merged;
         d.entries.items[last].next_merged = index;
         const BsdlCellEntry &head = d.entries.items[cell.first_entry];
-        if (!same_name(head.cell, entry.cell))
+        if (head.kind != entry.kind)
             import_error(import, entry.place, "Cell %d is described as %s and as %s", entry.number,
-                         shown_slice(first, head.cell), shown_slice(second, entry.cell));
+                         shown_slice(first, d.cell_kinds.items[head.kind]),
+                         shown_slice(second, d.cell_kinds.items[entry.kind]));
         if (cell.port >= 0 && entry.port >= 0 && (cell.port != entry.port || cell.bit != entry.bit))
             import_error(import, entry.place, "Cell %d serves two ports, %s and %s", entry.number,
-                         shown_slice(first, head.port_name), shown_slice(second, entry.port_name));
+                         shown_slice(first, d.ports.items[cell.port].name),
+                         shown_slice(second, d.ports.items[entry.port].name));
     }
     if (entry.port >= 0 && cell.port < 0) {
         cell.port = entry.port;
         cell.bit = entry.bit;
     }
+    cell.kind = d.entries.items[cell.first_entry].kind;
     cell.captures = cell.captures || (entry.port >= 0 && function_captures(entry.function));
     cell.drives = cell.drives || (entry.port >= 0 && function_drives(entry.function));
     cell.has_control = cell.has_control || entry.control >= 0;
@@ -255,11 +250,6 @@ bool settle_cells(BsdlImport &import, BsdlDocument &d, int32_t length) {
         import_error(import, attribute.value_place,
                      "BOUNDARY_LENGTH is %d but BOUNDARY_REGISTER describes %d cells (cell %d is missing)", length,
                      described, missing);
-    for (int32_t i = 0; i < length; i++) {
-        BsdlCell &cell = d.cells.items[i];
-        if (cell.first_entry >= 0 && !find_kind(import, d, d.entries.items[cell.first_entry].cell, &cell.kind))
-            return false;
-    }
     return true;
 }
 

@@ -11,19 +11,32 @@ void release_string(HostContext *context, BsdlString &value) {
 
 }  // namespace
 
-BsdlPlace string_place(const BsdlString &value, int32_t offset) {
-    // The segment that holds the offset: the last one starting at or before it.
-    int32_t low = 0, high = value.segments.count - 1;
-    if (high < 0)
+BsdlPlace string_place(BsdlString &value, int32_t offset) {
+    const BsdlArray<BsdlSegment> &segments = value.segments;
+    if (segments.count == 0)
         return BsdlPlace{0, 0};
-    while (low < high) {
-        int32_t middle = (low + high + 1) / 2;
-        if (value.segments.items[middle].offset <= offset)
-            low = middle;
-        else
-            high = middle - 1;
+    auto holds = [&segments](int32_t i, int32_t at) {
+        return segments.items[i].offset <= at && (i + 1 == segments.count || segments.items[i + 1].offset > at);
+    };
+    int32_t found = value.last_segment;
+    if (found >= segments.count || !holds(found, offset)) {
+        if (found + 1 < segments.count && holds(found + 1, offset)) {
+            found++;
+        } else {
+            // The last segment starting at or before the offset.
+            int32_t low = 0, high = segments.count - 1;
+            while (low < high) {
+                int32_t middle = (low + high + 1) / 2;
+                if (segments.items[middle].offset <= offset)
+                    low = middle;
+                else
+                    high = middle - 1;
+            }
+            found = low;
+        }
     }
-    const BsdlSegment &segment = value.segments.items[low];
+    value.last_segment = found;
+    const BsdlSegment &segment = segments.items[found];
     return BsdlPlace{segment.place.line, segment.place.column + (offset - segment.offset)};
 }
 
@@ -57,6 +70,11 @@ const char *cell_function_name(CellFunction function) {
     static const char *const kNames[] = {"INPUT",    "OUTPUT2", "OUTPUT3", "CONTROL",     "CONTROLR",
                                          "INTERNAL", "CLOCK",   "BIDIR",   "OBSERVE_ONLY"};
     return kNames[static_cast<int>(function)];
+}
+
+const char *disable_result_name(DisableResult result) {
+    static const char *const kNames[] = {nullptr, "Z", "WEAK0", "WEAK1", "PULL0", "PULL1", "KEEPER"};
+    return kNames[static_cast<int>(result)];
 }
 
 bool function_captures(CellFunction function) {

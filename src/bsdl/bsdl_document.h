@@ -24,11 +24,15 @@ struct BsdlSegment {
 struct BsdlString {
     char *text;
     int32_t length;
+    int32_t room;                   // bytes the text's block holds, its terminator included
     BsdlArray<BsdlSegment> segments;
+    int32_t last_segment;           // the segment string_place found last
 };
 
-// Where the character at `offset` of the value was written.
-BsdlPlace string_place(const BsdlString &value, int32_t offset);
+// Where the character at `offset` of the value was written. A value is
+// read front to back: the segment found last, or the one after it, is
+// tried before a search.
+BsdlPlace string_place(BsdlString &value, int32_t offset);
 
 // The attributes the importer reads, each given once. A string attribute
 // keeps its value, INSTRUCTION_LENGTH and BOUNDARY_LENGTH their number,
@@ -159,22 +163,25 @@ const char *cell_function_name(CellFunction function);
 bool function_captures(CellFunction function);
 bool function_drives(CellFunction function);
 
+// What an output shows when its control cell disables it.
+enum class DisableResult : uint8_t { kNone, kZ, kWeak0, kWeak1, kPull0, kPull1, kKeeper };
+
+// Its name as BSDL writes it ("Z", "WEAK0", ...); null for kNone.
+const char *disable_result_name(DisableResult result);
+
 // One entry of BOUNDARY_REGISTER: num (cell, port, function, safe [, ccell, disval [, rslt]]).
 struct BsdlCellEntry {
     int32_t number;
     BsdlPlace place;
-    BsdlSlice cell;         // the cell kind, upper-cased in place
-    BsdlSlice port_name;    // empty for *
-    BsdlPlace port_place;
-    bool indexed;           // the port was written NAME(index)
-    int32_t bit;
-    int32_t port;           // in BsdlDocument::ports; -1 for *
+    int32_t kind;           // the cell's name, in BsdlDocument::cell_kinds
+    int32_t port;           // in BsdlDocument::ports; -1 for * (and a port in error)
+    int32_t bit;            // the bit of a bit_vector port
+    int32_t control;        // the control cell's number, -1 none
+    int32_t next_merged;    // the next entry of the same cell number, -1 none
     CellFunction function;
     char safe;              // '0', '1' or 'X'
-    int32_t control;        // the control cell's number, -1 none
     char disable;           // '0' or '1' with a control cell
-    BsdlSlice result;       // the disable result, upper-cased; empty when not given
-    int32_t next_merged;    // the next entry of the same cell number, -1 none
+    DisableResult result;
 };
 
 // One cell of the boundary register: its entries merged.
@@ -219,9 +226,10 @@ struct BsdlDocument {
     NameIndex register_index;
     BsdlArray<BsdlCellEntry> entries;
 
+    BsdlArray<BsdlSlice> cell_kinds; // upper-cased, in the order of their first use
+
     // Settled from all of it.
     BsdlArray<BsdlCell> cells;      // by cell number
-    BsdlArray<BsdlSlice> cell_kinds;
 };
 
 // A document holding nothing.

@@ -424,7 +424,7 @@ bool build_entry_lists(Builder &b, const BsdlCell &cell, ItemList **third, ItemL
         const BsdlCellEntry &entry = b.d.entries.items[i];
         const char safe[] = {entry.safe, '\0'};
         if (!add_text(b, third, text(b, cell_function_name(entry.function))) || !add_text(b, third, text(b, safe)) ||
-            (entry.result.length && !add_text(b, third, text(b, entry.result))))
+            (entry.result != DisableResult::kNone && !add_text(b, third, text(b, disable_result_name(entry.result)))))
             return false;
         if (entry.control < 0)
             continue;

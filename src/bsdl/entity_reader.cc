@@ -182,17 +182,25 @@ bool skip_declaration(Reader &r) {
 bool append_string(Reader &r, BsdlString &value, const Token &string) {
     HostContext *context = r.import.host;
     BsdlSegment *segment = array_add(context, value.segments);
-    int64_t length = static_cast<int64_t>(value.length) + string.text.length;
-    char *text = segment && length < INT32_MAX
-                     ? static_cast<char *>(mem_realloc(context, value.text, static_cast<size_t>(length) + 1))
-                     : nullptr;
-    if (!text) {
+    // The value's block doubles: a boundary register is thousands of strings.
+    int64_t needed = static_cast<int64_t>(value.length) + string.text.length + 1;
+    if (segment && needed > value.room && needed < INT32_MAX / 2) {
+        int32_t room = static_cast<int32_t>(needed > 2 * static_cast<int64_t>(value.room) ? needed : 2 * value.room);
+        char *text = static_cast<char *>(mem_realloc(context, value.text, static_cast<size_t>(room)));
+        if (text) {
+            value.text = text;
+            value.room = room;
+        }
+    }
+    if (!segment || needed > value.room) {
+        if (segment && needed >= INT32_MAX / 2)
+            report_memory_error(context);
         import_out_of_memory(r.import);
         return false;
     }
     // Its contents begin behind the opening quote.
     *segment = BsdlSegment{value.length, BsdlPlace{string.place.line, string.place.column + 1}};
-    value.text = text;
+    char *text = value.text;
     for (int32_t i = 0; i < string.text.length; i++) {
         text[value.length++] = string.text.text[i];
         if (string.text.text[i] == '"')

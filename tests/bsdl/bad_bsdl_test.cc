@@ -59,7 +59,7 @@ TEST_F(BadBsdl, ASyntaxErrorIsOneLocatedMessage) {
          {"3:52: BSDL syntax error: expected a port mode (in, out, inout, buffer or linkage), found 'input'"}},
         {chip_with("(1 downto 0)", "(1 down 0)"), {"4:31: BSDL syntax error: expected 'to' or 'downto', found 'down'"}},
         {chip_with("\"01\";", "\"01;"), {"14:53: BSDL syntax error: string not closed on its line"}},
-        {chip_with("is 2;", "is 2 #;"), {"12:54: BSDL syntax error: unexpected character '#'"}},
+        {chip_with("is 2;", "is 2 @;"), {"12:54: BSDL syntax error: unexpected character '@'"}},
         {chip_with("is 2;", "is \"2\";"), {"12:52: BSDL syntax error: expected a number, found a string"}},
         {chip_with("\"0 (BC_1, A, input, X), \"", "\"0 (BC_1, A, input X), \""),
          {"17:24: BSDL syntax error in BOUNDARY_REGISTER: expected ',', found 'X'"}},

@@ -445,3 +445,20 @@ TEST_F(Import, TheCheckPointsIntoTheBsdlFile) {
               row("Pin \"spare\" has BST type but is not specified in the Boundary-Scan Register",
                   written + ":16:11"));
 }
+
+// A linkage bit given several pins, as vendors give supplies, is a bus of them indexed from 0.
+TEST_F(Import, ALinkageBitOfSeveralPinsIsABus) {
+    std::string text = read_file(bsdl_path("sensor_1990.bsd"));
+    text.replace(text.find("vcc : 24"), 8, "vcc : (24, 21)");
+    ASSERT_EQ(import_text(text), OXEL_OK) << host.dump();
+    EXPECT_EQ(host.texts(OXEL_KIND_NOTE).back(), "Linkage port vcc is a bit with 2 pins: taken as vcc(0 to 1)");
+    ASSERT_EQ(oxel_get_first_component(), 1);
+    const auto *pins = static_cast<ItemList *>(oxel_get_current_component_entry()->pin_lists->items[0]);
+    Texts buses;
+    for (PinRecord *pin : items_of<PinRecord>(pins))
+        if (pin->form == OXEL_FORM_BUS)
+            buses.push_back(pin_record(pin));
+    EXPECT_EQ(buses, (Texts{row("din", "6,7,8,9/0:3", OXEL_PIN_IN), row("dout", "13,12,11,10/0:3", OXEL_PIN_OUTZ),
+                            row("vcc", "24,21/0:1", OXEL_PIN_PWR)}));
+    EXPECT_EQ(OxelCheck(host.host()), OXEL_OK) << host.dump();
+}
