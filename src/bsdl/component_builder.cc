@@ -272,11 +272,12 @@ ItemList *register_section(Builder &b, const BsdlRegister &reg) {
     ItemList *statements = register_statements(b, kPurposes[static_cast<int>(reg.kind)], reg.length);
     // The bypass register captures 0.
     char *value = reg.kind == RegisterKind::kBypass ? text(b, "0") : pattern_text(b, capture, reg.length);
-    if (!statements || !add_capture(b, &statements, value)) {
-        if (!statements)
-            mem_free(b.host, value);
+    if (!statements) {
+        mem_free(b.host, value);
         return nullptr;
     }
+    if (!add_capture(b, &statements, value))
+        return nullptr;
     if (reg.kind != RegisterKind::kDeviceId)
         return statements;
     for (const CodeField &field : kCodeFields) {

@@ -148,7 +148,18 @@ bool take_name(Reader &r, const char *what, BsdlSlice *name, BsdlPlace *place) {
 bool take_integer(Reader &r, const char *what, int32_t *value, BsdlPlace *place = nullptr) {
     if (r.token.kind != TokenKind::kInteger)
         return expected(r, what);
-    if (!slice_number(r.token.text, value)) {
+    // VHDL lets underscores part the digits (1_024).
+    char digits[12];
+    int32_t length = 0;
+    bool fits = true;
+    for (int32_t i = 0; i < r.token.text.length && fits; i++) {
+        if (r.token.text.text[i] == '_')
+            continue;
+        fits = length < static_cast<int32_t>(sizeof digits);
+        if (fits)
+            digits[length++] = r.token.text.text[i];
+    }
+    if (!fits || !slice_number(BsdlSlice{digits, length}, value)) {
         ShownSlice shown;
         import_syntax_error(r.import, r.token.place, "BSDL syntax error: number %s is too large",
                             shown_slice(shown, r.token.text));

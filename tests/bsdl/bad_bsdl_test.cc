@@ -45,9 +45,12 @@ using BadBsdl = ImportTest;
 }  // namespace
 
 TEST_F(BadBsdl, TheChipImportsAndChecksClean) {
-    ASSERT_EQ(import_text(kChip), OXEL_OK) << host.dump();
-    EXPECT_EQ(OxelCheck(host.host()), OXEL_OK) << host.dump();
-    EXPECT_EQ(row(host.counters.errors, host.counters.warnings), "0|0");
+    // A number's digits may be parted by underscores.
+    for (const std::string &text : {std::string(kChip), chip_with("is 4;", "is 0_0_4;")}) {
+        ASSERT_EQ(import_text(text), OXEL_OK) << host.dump();
+        EXPECT_EQ(OxelCheck(host.host()), OXEL_OK) << host.dump();
+        EXPECT_EQ(row(host.counters.errors, host.counters.warnings), "0|0");
+    }
 }
 
 // A syntax error is one error, at the token where the reading stopped, saying what was expected there; the
@@ -61,6 +64,7 @@ TEST_F(BadBsdl, ASyntaxErrorIsOneLocatedMessage) {
         {chip_with("\"01\";", "\"01;"), {"14:53: BSDL syntax error: string not closed on its line"}},
         {chip_with("is 2;", "is 2 @;"), {"12:54: BSDL syntax error: unexpected character '@'"}},
         {chip_with("is 2;", "is \"2\";"), {"12:52: BSDL syntax error: expected a number, found a string"}},
+        {chip_with("is 2;", "is 99999999999;"), {"12:52: BSDL syntax error: number 99999999999 is too large"}},
         {chip_with("\"0 (BC_1, A, input, X), \"", "\"0 (BC_1, A, input X), \""),
          {"17:24: BSDL syntax error in BOUNDARY_REGISTER: expected ',', found 'X'"}},
         {chip_with("BYPASS (11)\"", "BYPASS (11\""),
