@@ -8,8 +8,8 @@
 // - a linkage port is PWR or GND where its name says so (VCC..., VDD...,
 //   GND..., VSS...), else NC;
 // - in is IN, out and buffer are OUT, inout is IO, changed by the cells that
-//   serve the port: a port both read and driven through its cells, or read
-//   through a cell that controls others, is IO; an output or
+//   serve the port: an in port a cell drives is IO, and so is an out port a
+//   cell captures or one whose cell controls others; an output or
 //   bidirectional port every cell of which names a control cell is the
 //   three-state kind (OUTZ, IOZ).
 // A port whose pin is captured by a cell of its own besides its three-state

@@ -146,6 +146,30 @@ TEST_F(BadBsdl, EveryFaultOfMeaningIsToldAtItsPlace) {
                    "  attribute INSTRUCTION_LENGTH of chip : entity is 3;\n"),
          {"13:13: BSDL attribute INSTRUCTION_LENGTH is given twice"}},
         {chip_with("\"PKG\");", "\"PKG2\");"), {"2:41: Package PKG2 is not in the file; its packages are PKG"}},
+        {chip_with("Y:(6, 7)\";", "Y:(6, 7)\";\n  constant PKG : PIN_MAP_STRING := \"A:5\";"),
+         {"8:12: Pin map PKG is given twice"}},
+        {chip_with(" := \"PKG\");", ");\n  constant PKG2 : PIN_MAP_STRING := \"A:5\";"),
+         {"7:41: No package chosen and none given by default: the file's packages are PKG2, PKG"}},
+        {chip_with("PHYSICAL_PIN_MAP;", "BGA;"), {"6:41: Package BGA is not in the file; its packages are PKG"}},
+        {chip_with("constant PKG : PIN_MAP_STRING", "constant PKG : STRING"),
+         {"2:41: Package PKG is not in the file, which has no PIN_MAP_STRING constant"}},
+        // Registers of REGISTER_ACCESS.
+        {chip_with("  attribute BOUNDARY_LENGTH", "  attribute REGISTER_ACCESS of chip : entity is "
+                                                  "\"SCAN (EXTEST), TRIM[0] (SAMPLE)\";\n  attribute BOUNDARY_LENGTH"),
+         {"15:50: Register SCAN in REGISTER_ACCESS needs its length: SCAN[n]", "15:65: Register TRIM has length 0"}},
+        {chip_with("  attribute BOUNDARY_LENGTH", "  attribute REGISTER_ACCESS of chip : entity is "
+                                                  "\"R[4] (EXTEST CAPTURES 101), R[5] (SAMPLE), BYPASS (EXTEST)\";\n"
+                                                  "  attribute BOUNDARY_LENGTH"),
+         {"15:72: Capture 101 of EXTEST has 3 bits; register R has 4", "15:78: Register R is given the lengths 4 and 5",
+          "15:101: Instruction EXTEST is given two registers, R and BYPASS"}},
+        // The TAP.
+        {chip_with("TAP_SCAN_OUT of TDO", "TAP_SCAN_OUT of Y"), {"11:29: TAP_SCAN_OUT names Y, which is a bit_vector port"}},
+        {chip_with("  attribute TAP_SCAN_OUT", "  attribute TAP_SCAN_IN of A : signal is true;\n  attribute TAP_SCAN_OUT"),
+         {"11:28: TAP_SCAN_IN names two ports, TDI and A"}},
+        // Compliance patterns.
+        {chip_with("  attribute BOUNDARY_LENGTH", "  attribute COMPLIANCE_PATTERNS of chip : entity is "
+                                                  "\"(A, Q) (101)\";\n  attribute BOUNDARY_LENGTH"),
+         {"15:58: COMPLIANCE_PATTERNS names port Q, which is not declared", "15:62: Compliance pattern 101 has 3 bits for 2 ports"}},
         // Several faults: all are told.
         {chip_with("A, input, X", "B, input, 7"),
          {"17:15: Cell 0 names port B, which is not declared", "17:25: Cell 0 has safe value 7: only 0, 1 or X is allowed"}},
@@ -156,6 +180,27 @@ TEST_F(BadBsdl, EveryFaultOfMeaningIsToldAtItsPlace) {
         EXPECT_EQ(OxelGetSyntaxErrors(), static_cast<int32_t>(bad.errors.size())) << bad.text;
         EXPECT_TRUE(no_description());
     }
+}
+
+// What the importer passes over, or takes its own way, it says in a note; the import goes on.
+TEST_F(BadBsdl, NotesTellWhatIsPassedOver) {
+    std::string text = chip_with("  attribute INSTRUCTION_CAPTURE of chip : entity is \"01\";\n",
+                     "  attribute INSTRUCTION_PRIVATE of chip : entity is \"PRIV, SAMPLE,\";\n"
+                     "  attribute REGISTER_ACCESS of chip : entity is \"BOUNDARY (RUNX)\";\n");
+    text.replace(text.find("BYPASS (11)"), 11, "BYPASS (11), RUNBIST (10)");
+    text.replace(text.find("  use STD"), 9, "  type T is range 0 to 1;\n  use STD");
+    text += "\n-- after the end\nentity more is end;\n";
+    ASSERT_EQ(import_text(text), OXEL_OK) << host.dump();
+    EXPECT_EQ(host.texts(OXEL_KIND_NOTE),
+              (Texts{"BSDL declaration type skipped", "Text after the end of entity chip is ignored",
+                     "No INSTRUCTION_CAPTURE: the instruction register's capture is unknown (X)",
+                     "INSTRUCTION_PRIVATE names PRIV, which INSTRUCTION_OPCODE does not list: skipped",
+                     "REGISTER_ACCESS names RUNX, which INSTRUCTION_OPCODE does not list: skipped",
+                     "REGISTER_ACCESS names no register for RUNBIST: the boundary register is taken"}));
+    EXPECT_EQ(row(host.counters.errors, host.counters.warnings), "0|0");
+    EXPECT_EQ(shown(oxel_get_first_component() ? oxel_get_current_component_instruction_register_capture_code() : nullptr),
+              "XX");
+    EXPECT_EQ(OxelCheck(host.host()), OXEL_OK) << host.dump();
 }
 
 // A file that cannot be read, and a missing or unusable path, fail before anything is read; so does a
