@@ -8,13 +8,13 @@ namespace {
 
 constexpr struct {
     const char *name;
-    CellFunction function;
+    BsdlCellFunction function;
 } kFunctions[] = {
-    {"INPUT", CellFunction::kInput},       {"OUTPUT2", CellFunction::kOutput2},
-    {"OUTPUT3", CellFunction::kOutput3},   {"CONTROL", CellFunction::kControl},
-    {"CONTROLR", CellFunction::kControlr}, {"INTERNAL", CellFunction::kInternal},
-    {"CLOCK", CellFunction::kClock},       {"BIDIR", CellFunction::kBidir},
-    {"OBSERVE_ONLY", CellFunction::kObserveOnly},
+    {"INPUT", BsdlCellFunction::kInput},       {"OUTPUT2", BsdlCellFunction::kOutput2},
+    {"OUTPUT3", BsdlCellFunction::kOutput3},   {"CONTROL", BsdlCellFunction::kControl},
+    {"CONTROLR", BsdlCellFunction::kControlr}, {"INTERNAL", BsdlCellFunction::kInternal},
+    {"CLOCK", BsdlCellFunction::kClock},       {"BIDIR", BsdlCellFunction::kBidir},
+    {"OBSERVE_ONLY", BsdlCellFunction::kObserveOnly},
 };
 
 // ---- One entry ----

@@ -66,7 +66,7 @@ int32_t pin_of_bit(const BsdlPort &port, int32_t index) {
     return port.first_pin + from_left;
 }
 
-const char *cell_function_name(CellFunction function) {
+const char *cell_function_name(BsdlCellFunction function) {
     static const char *const kNames[] = {"INPUT",    "OUTPUT2", "OUTPUT3", "CONTROL",     "CONTROLR",
                                          "INTERNAL", "CLOCK",   "BIDIR",   "OBSERVE_ONLY"};
     return kNames[static_cast<int>(function)];
@@ -77,14 +77,14 @@ const char *disable_result_name(DisableResult result) {
     return kNames[static_cast<int>(result)];
 }
 
-bool function_captures(CellFunction function) {
-    return function == CellFunction::kInput || function == CellFunction::kClock ||
-           function == CellFunction::kBidir || function == CellFunction::kObserveOnly;
+bool function_captures(BsdlCellFunction function) {
+    return function == BsdlCellFunction::kInput || function == BsdlCellFunction::kClock ||
+           function == BsdlCellFunction::kBidir || function == BsdlCellFunction::kObserveOnly;
 }
 
-bool function_drives(CellFunction function) {
-    return function == CellFunction::kOutput2 || function == CellFunction::kOutput3 ||
-           function == CellFunction::kBidir;
+bool function_drives(BsdlCellFunction function) {
+    return function == BsdlCellFunction::kOutput2 || function == BsdlCellFunction::kOutput3 ||
+           function == BsdlCellFunction::kBidir;
 }
 
 void start_document(BsdlDocument &document) {

@@ -121,12 +121,12 @@ struct BsdlPattern {
     BsdlPlace place;
 };
 
-enum class RegisterKind : uint8_t { kBoundary, kBypass, kDeviceId, kUsercode, kData };
+enum class BsdlRegisterKind : uint8_t { kBoundary, kBypass, kDeviceId, kUsercode, kData };
 
 // A test data register: the four of the standard, and the data registers
 // REGISTER_ACCESS names with their lengths.
 struct BsdlRegister {
-    RegisterKind kind;
+    BsdlRegisterKind kind;
     BsdlSlice name;
     BsdlPlace place;        // where REGISTER_ACCESS names it; line 0 for none
     bool used;              // an instruction selects it, or its attribute is given
@@ -145,7 +145,7 @@ struct BsdlInstruction {
 
 // ---- The boundary register ----
 
-enum class CellFunction : uint8_t {
+enum class BsdlCellFunction : uint8_t {
     kInput,
     kOutput2,
     kOutput3,
@@ -158,10 +158,10 @@ enum class CellFunction : uint8_t {
 };
 
 // Its name as BSDL writes it, in upper case.
-const char *cell_function_name(CellFunction function);
+const char *cell_function_name(BsdlCellFunction function);
 // The function captures the pin's value (PI) or drives the pin (PO).
-bool function_captures(CellFunction function);
-bool function_drives(CellFunction function);
+bool function_captures(BsdlCellFunction function);
+bool function_drives(BsdlCellFunction function);
 
 // What an output shows when its control cell disables it.
 enum class DisableResult : uint8_t { kNone, kZ, kWeak0, kWeak1, kPull0, kPull1, kKeeper };
@@ -178,7 +178,7 @@ struct BsdlCellEntry {
     int32_t bit;            // the bit of a bit_vector port
     int32_t control;        // the control cell's number, -1 none
     int32_t next_merged;    // the next entry of the same cell number, -1 none
-    CellFunction function;
+    BsdlCellFunction function;
     char safe;              // '0', '1' or 'X'
     char disable;           // '0' or '1' with a control cell
     DisableResult result;

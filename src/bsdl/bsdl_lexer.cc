@@ -44,23 +44,23 @@ void skip_space(BsdlLexer &lexer) {
     lexer.next = p;
 }
 
-Token token(TokenKind kind, const char *start, const char *end, BsdlPlace place) {
-    return Token{kind, 0, BsdlSlice{start, static_cast<int32_t>(end - start)}, place};
+BsdlToken token(BsdlTokenKind kind, const char *start, const char *end, BsdlPlace place) {
+    return BsdlToken{kind, 0, BsdlSlice{start, static_cast<int32_t>(end - start)}, place};
 }
 
-Token error_token(BsdlLexer &lexer, LexError why, const char *at) {
+BsdlToken error_token(BsdlLexer &lexer, BsdlLexError why, const char *at) {
     lexer.error = why;
-    return token(TokenKind::kError, at, at + 1, place_of(lexer, at));
+    return token(BsdlTokenKind::kError, at, at + 1, place_of(lexer, at));
 }
 
 // Digits, and a fraction or an exponent that make a real.
-Token number(BsdlLexer &lexer, const char *start, BsdlPlace place) {
+BsdlToken number(BsdlLexer &lexer, const char *start, BsdlPlace place) {
     const char *p = start;
-    TokenKind kind = TokenKind::kInteger;
+    BsdlTokenKind kind = BsdlTokenKind::kInteger;
     while (p < lexer.end && (is_digit(*p) || *p == '_'))
         p++;
     if (p + 1 < lexer.end && *p == '.' && is_digit(p[1])) {
-        kind = TokenKind::kReal;
+        kind = BsdlTokenKind::kReal;
         for (p++; p < lexer.end && (is_digit(*p) || *p == '_');)
             p++;
     }
@@ -69,7 +69,7 @@ Token number(BsdlLexer &lexer, const char *start, BsdlPlace place) {
         if (q < lexer.end && (*q == '+' || *q == '-'))
             q++;
         if (q < lexer.end && is_digit(*q)) {
-            kind = TokenKind::kReal;
+            kind = BsdlTokenKind::kReal;
             for (p = q; p < lexer.end && is_digit(*p);)
                 p++;
         }
@@ -79,11 +79,11 @@ Token number(BsdlLexer &lexer, const char *start, BsdlPlace place) {
 }
 
 // A string ends on its line; "" inside it stands for one quote.
-Token string(BsdlLexer &lexer, const char *quote, BsdlPlace place) {
+BsdlToken string(BsdlLexer &lexer, const char *quote, BsdlPlace place) {
     const char *p = quote + 1;
     for (;;) {
         if (p == lexer.end || *p == '\n' || *p == '\r' || *p == kTextEndMark)
-            return error_token(lexer, LexError::kOpenString, quote);
+            return error_token(lexer, BsdlLexError::kOpenString, quote);
         if (*p == '"') {
             if (p + 1 < lexer.end && p[1] == '"') {
                 p += 2;
@@ -94,13 +94,13 @@ Token string(BsdlLexer &lexer, const char *quote, BsdlPlace place) {
         p++;
     }
     lexer.next = p + 1;
-    return token(TokenKind::kString, quote + 1, p, place);
+    return token(BsdlTokenKind::kString, quote + 1, p, place);
 }
 
 }  // namespace
 
 void lexer_start(BsdlLexer &lexer, const char *text, int32_t length) {
-    lexer = BsdlLexer{text, text + length, text, 1, LexError::kNone};
+    lexer = BsdlLexer{text, text + length, text, 1, BsdlLexError::kNone};
     // A Ctrl-Z ends the text, as in every source the library reads.
     if (const void *mark = std::memchr(text, kTextEndMark, static_cast<size_t>(length)))
         lexer.end = static_cast<const char *>(mark);
@@ -110,12 +110,12 @@ void lexer_start(BsdlLexer &lexer, const char *text, int32_t length) {
     }
 }
 
-Token next_token(BsdlLexer &lexer) {
+BsdlToken next_token(BsdlLexer &lexer) {
     skip_space(lexer);
     const char *start = lexer.next;
     BsdlPlace place = place_of(lexer, start);
     if (start == lexer.end)
-        return token(TokenKind::kEnd, start, start, place);
+        return token(BsdlTokenKind::kEnd, start, start, place);
     char c = *start;
     // An identifier or a reserved word.
     if (is_letter(c)) {
@@ -123,7 +123,7 @@ Token next_token(BsdlLexer &lexer) {
         while (p < lexer.end && is_word_char(*p))
             p++;
         lexer.next = p;
-        return token(TokenKind::kWord, start, p, place);
+        return token(BsdlTokenKind::kWord, start, p, place);
     }
     // A number.
     if (is_digit(c))
@@ -134,14 +134,14 @@ Token next_token(BsdlLexer &lexer) {
     // The assignment of a default or a constant's value.
     if (c == ':' && start + 1 < lexer.end && start[1] == '=') {
         lexer.next = start + 2;
-        return token(TokenKind::kAssign, start, start + 2, place);
+        return token(BsdlTokenKind::kAssign, start, start + 2, place);
     }
     // A delimiter.
     if (std::strchr("(),;:&*.[]'+-/<>=|#", c) && c != '\0') {
         lexer.next = start + 1;
-        Token symbol = token(TokenKind::kSymbol, start, start + 1, place);
+        BsdlToken symbol = token(BsdlTokenKind::kSymbol, start, start + 1, place);
         symbol.symbol = c;
         return symbol;
     }
-    return error_token(lexer, LexError::kUnexpectedCharacter, start);
+    return error_token(lexer, BsdlLexError::kUnexpectedCharacter, start);
 }

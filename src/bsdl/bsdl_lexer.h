@@ -5,7 +5,7 @@
 
 #include "bsdl/bsdl_text.h"
 
-enum class TokenKind : uint8_t {
+enum class BsdlTokenKind : uint8_t {
     kEnd,       // the end of the text
     kWord,      // an identifier or a reserved word: letters, digits, underscores
     kInteger,   // decimal digits
@@ -16,10 +16,10 @@ enum class TokenKind : uint8_t {
     kError,     // a character no token takes, or a string not closed: BsdlLexer::error tells which
 };
 
-enum class LexError : uint8_t { kNone, kUnexpectedCharacter, kOpenString };
+enum class BsdlLexError : uint8_t { kNone, kUnexpectedCharacter, kOpenString };
 
-struct Token {
-    TokenKind kind;
+struct BsdlToken {
+    BsdlTokenKind kind;
     char symbol;          // kSymbol: the character
     BsdlSlice text;       // as written (a string without its quotes)
     BsdlPlace place;      // of its first character
@@ -34,8 +34,8 @@ struct BsdlLexer {
     const char *end;
     const char *line_start;
     int32_t line;
-    LexError error;       // why the last kError token was refused
+    BsdlLexError error;       // why the last kError token was refused
 };
 
 void lexer_start(BsdlLexer &lexer, const char *text, int32_t length);
-Token next_token(BsdlLexer &lexer);
+BsdlToken next_token(BsdlLexer &lexer);

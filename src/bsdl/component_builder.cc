@@ -265,20 +265,20 @@ ItemList *register_section(Builder &b, const BsdlRegister &reg) {
     static const char *const kPurposes[] = {"Boundary-scan register", "Bypass register",
                                             "Device identification register", "Usercode register", "Data register"};
     const BsdlPattern kNone{};
-    const BsdlPattern &capture = reg.kind == RegisterKind::kDeviceId   ? d.idcode
-                                 : reg.kind == RegisterKind::kUsercode ? d.usercode
-                                 : reg.kind == RegisterKind::kData     ? reg.capture
+    const BsdlPattern &capture = reg.kind == BsdlRegisterKind::kDeviceId   ? d.idcode
+                                 : reg.kind == BsdlRegisterKind::kUsercode ? d.usercode
+                                 : reg.kind == BsdlRegisterKind::kData     ? reg.capture
                                                                        : kNone;
     ItemList *statements = register_statements(b, kPurposes[static_cast<int>(reg.kind)], reg.length);
     // The bypass register captures 0.
-    char *value = reg.kind == RegisterKind::kBypass ? text(b, "0") : pattern_text(b, capture, reg.length);
+    char *value = reg.kind == BsdlRegisterKind::kBypass ? text(b, "0") : pattern_text(b, capture, reg.length);
     if (!statements) {
         mem_free(b.host, value);
         return nullptr;
     }
     if (!add_capture(b, &statements, value))
         return nullptr;
-    if (reg.kind != RegisterKind::kDeviceId)
+    if (reg.kind != BsdlRegisterKind::kDeviceId)
         return statements;
     for (const CodeField &field : kCodeFields) {
         const BsdlPattern part = capture.length ? BsdlPattern{capture.bits + field.first, field.length, {}} : kNone;
@@ -293,13 +293,13 @@ ItemList *register_section(Builder &b, const BsdlRegister &reg) {
 // statements then released.
 bool add_register(Builder &b, ItemList **component, int32_t index) {
     const BsdlRegister &reg = b.d.registers.items[index];
-    const BsdlAttribute *attribute = reg.kind == RegisterKind::kDeviceId   ? &b.d.attributes[kIdcodeRegister]
-                                     : reg.kind == RegisterKind::kUsercode ? &b.d.attributes[kUsercodeRegister]
+    const BsdlAttribute *attribute = reg.kind == BsdlRegisterKind::kDeviceId   ? &b.d.attributes[kIdcodeRegister]
+                                     : reg.kind == BsdlRegisterKind::kUsercode ? &b.d.attributes[kUsercodeRegister]
                                                                            : nullptr;
     BsdlPlace place = attribute && attribute->given ? attribute->place
                       : reg.place.line                ? reg.place
                                                       : b.d.entity_place;
-    if (reg.kind == RegisterKind::kBoundary)
+    if (reg.kind == BsdlRegisterKind::kBoundary)
         return true;
     ItemList *statements = register_section(b, reg);
     char *name = statements ? text(b, reg.name) : nullptr;
@@ -310,13 +310,13 @@ bool add_register(Builder &b, ItemList **component, int32_t index) {
         return false;
     }
     switch (reg.kind) {
-    case RegisterKind::kBypass:
+    case BsdlRegisterKind::kBypass:
         return add_record(b, component, TAG_BYPASS_REGISTER,
                           keep(b, mkbypassregister(b.host, name, statements), place, release_bypass_register));
-    case RegisterKind::kDeviceId:
+    case BsdlRegisterKind::kDeviceId:
         return add_record(b, component, TAG_IDENTIFICATION_REGISTER,
                           keep(b, mkidregister(b.host, name, statements), place, release_id_register));
-    case RegisterKind::kUsercode:
+    case BsdlRegisterKind::kUsercode:
         return add_record(b, component, TAG_USERCODE_REGISTER,
                           keep(b, mkidregister(b.host, name, statements), place, release_id_register));
     default:

@@ -30,7 +30,7 @@ struct Reader {
     BsdlImport &import;
     BsdlDocument &document;
     BsdlLexer lexer;
-    Token token;            // the token being looked at
+    BsdlToken token;            // the token being looked at
     BsdlArray<Finding> findings;
 };
 
@@ -41,10 +41,10 @@ struct FoundText {
     char text[kShownLength + 16];
 };
 
-const char *found_text(FoundText &buffer, const Token &token) {
+const char *found_text(FoundText &buffer, const BsdlToken &token) {
     switch (token.kind) {
-    case TokenKind::kEnd: return "the end of the file";
-    case TokenKind::kString: return "a string";
+    case BsdlTokenKind::kEnd: return "the end of the file";
+    case BsdlTokenKind::kString: return "a string";
     default: break;
     }
     ShownSlice shown;
@@ -54,9 +54,9 @@ const char *found_text(FoundText &buffer, const Token &token) {
 
 void advance(Reader &r) {
     r.token = next_token(r.lexer);
-    if (r.token.kind != TokenKind::kError)
+    if (r.token.kind != BsdlTokenKind::kError)
         return;
-    if (r.lexer.error == LexError::kOpenString) {
+    if (r.lexer.error == BsdlLexError::kOpenString) {
         import_syntax_error(r.import, r.token.place, "BSDL syntax error: string not closed on its line");
     } else if (unsigned char c = static_cast<unsigned char>(r.token.text.text[0]); c > ' ' && c < 0x7F) {
         import_syntax_error(r.import, r.token.place, "BSDL syntax error: unexpected character '%c'", c);
@@ -113,11 +113,11 @@ bool expected(Reader &r, const char *what) {
 }
 
 bool at_symbol(const Reader &r, char symbol) {
-    return r.token.kind == TokenKind::kSymbol && r.token.symbol == symbol;
+    return r.token.kind == BsdlTokenKind::kSymbol && r.token.symbol == symbol;
 }
 
 bool at_word(const Reader &r, const char *word) {
-    return r.token.kind == TokenKind::kWord && is_name(r.token.text, word);
+    return r.token.kind == BsdlTokenKind::kWord && is_name(r.token.text, word);
 }
 
 // Takes the symbol, or reports what was expected.
@@ -137,7 +137,7 @@ bool take_word(Reader &r, const char *word, const char *what) {
 
 // A name: its text and place, taken.
 bool take_name(Reader &r, const char *what, BsdlSlice *name, BsdlPlace *place) {
-    if (r.token.kind != TokenKind::kWord)
+    if (r.token.kind != BsdlTokenKind::kWord)
         return expected(r, what);
     *name = r.token.text;
     *place = r.token.place;
@@ -146,7 +146,7 @@ bool take_name(Reader &r, const char *what, BsdlSlice *name, BsdlPlace *place) {
 }
 
 bool take_integer(Reader &r, const char *what, int32_t *value, BsdlPlace *place = nullptr) {
-    if (r.token.kind != TokenKind::kInteger)
+    if (r.token.kind != BsdlTokenKind::kInteger)
         return expected(r, what);
     // VHDL lets underscores part the digits (1_024).
     char digits[12];
@@ -176,7 +176,7 @@ bool take_integer(Reader &r, const char *what, int32_t *value, BsdlPlace *place 
 bool skip_declaration(Reader &r) {
     int32_t depth = 0;
     while (!stopped(r) && !(depth == 0 && at_symbol(r, ';'))) {
-        if (r.token.kind == TokenKind::kEnd)
+        if (r.token.kind == BsdlTokenKind::kEnd)
             return expected(r, "';'");
         if (at_symbol(r, '('))
             depth++;
@@ -190,7 +190,7 @@ bool skip_declaration(Reader &r) {
 // ---- String expressions ----
 
 // Appends a string token's contents (a doubled quote as one) to the value.
-bool append_string(Reader &r, BsdlString &value, const Token &string) {
+bool append_string(Reader &r, BsdlString &value, const BsdlToken &string) {
     HostContext *context = r.import.host;
     BsdlSegment *segment = array_add(context, value.segments);
     // The value's block doubles: a boundary register is thousands of strings.
@@ -223,7 +223,7 @@ bool append_string(Reader &r, BsdlString &value, const Token &string) {
 
 // "..." { & "..." }: the strings' contents joined.
 bool read_string_expression(Reader &r, BsdlString &value, const char *what) {
-    if (r.token.kind != TokenKind::kString)
+    if (r.token.kind != BsdlTokenKind::kString)
         return expected(r, what);
     for (;;) {
         if (!append_string(r, value, r.token))
@@ -232,7 +232,7 @@ bool read_string_expression(Reader &r, BsdlString &value, const char *what) {
         if (stopped(r) || !at_symbol(r, '&'))
             break;
         advance(r);
-        if (!stopped(r) && r.token.kind != TokenKind::kString)
+        if (!stopped(r) && r.token.kind != BsdlTokenKind::kString)
             return expected(r, "a string after '&'");
     }
     return !stopped(r);
@@ -260,16 +260,16 @@ bool read_generic(Reader &r) {
         }
         if (!take_symbol(r, ':', "':'") || !take_name(r, "a type", &name, &place))
             return false;
-        if (r.token.kind == TokenKind::kAssign) {
+        if (r.token.kind == BsdlTokenKind::kAssign) {
             advance(r);
             if (stopped(r))
                 return false;
-            if (pin_map && r.token.kind == TokenKind::kString) {
+            if (pin_map && r.token.kind == BsdlTokenKind::kString) {
                 r.document.default_package = r.token.text;
                 r.document.default_package_place = r.token.place;
             }
             // The default is one value: a string, a number or a name.
-            if (r.token.kind == TokenKind::kEnd || r.token.kind == TokenKind::kSymbol)
+            if (r.token.kind == BsdlTokenKind::kEnd || r.token.kind == BsdlTokenKind::kSymbol)
                 return expected(r, "a default value");
             advance(r);
             if (stopped(r))
@@ -435,9 +435,9 @@ bool read_known_value(Reader &r, const KnownAttribute &known, BsdlAttribute &att
     case ValueKind::kNumber:
         return take_integer(r, "a number", &attribute.number);
     case ValueKind::kPinMap:
-        if (r.token.kind == TokenKind::kString)
+        if (r.token.kind == BsdlTokenKind::kString)
             return read_string_expression(r, attribute.text, "a string");
-        if (r.token.kind != TokenKind::kWord)
+        if (r.token.kind != BsdlTokenKind::kWord)
             return expected(r, "the name of a pin map");
         attribute.word = r.token.text;
         advance(r);
@@ -502,7 +502,7 @@ bool read_constant(Reader &r) {
         import_note(r.import, place, "BSDL constant %s skipped", shown_slice(shown, name));
         return skip_declaration(r);
     }
-    if (r.token.kind != TokenKind::kAssign)
+    if (r.token.kind != BsdlTokenKind::kAssign)
         return expected(r, "':='");
     advance(r);
     if (stopped(r))
@@ -548,16 +548,16 @@ bool read_end(Reader &r) {
     advance(r);
     if (!stopped(r) && at_word(r, "entity"))
         advance(r);
-    if (!stopped(r) && r.token.kind == TokenKind::kWord)
+    if (!stopped(r) && r.token.kind == BsdlTokenKind::kWord)
         advance(r);
     if (stopped(r))
         return false;
     // A file may stop right after the entity's name.
-    if (r.token.kind == TokenKind::kEnd)
+    if (r.token.kind == BsdlTokenKind::kEnd)
         return true;
     if (!take_symbol(r, ';', "';'"))
         return false;
-    if (r.token.kind != TokenKind::kEnd) {
+    if (r.token.kind != BsdlTokenKind::kEnd) {
         ShownSlice shown;
         import_note(r.import, r.token.place, "Text after the end of entity %s is ignored",
                     shown_slice(shown, r.document.entity));
@@ -570,7 +570,7 @@ bool read_declarations(Reader &r) {
     while (!stopped(r)) {
         if (at_word(r, "end"))
             return read_end(r);
-        const Token keyword = r.token;
+        const BsdlToken keyword = r.token;
         bool read;
         if (at_word(r, "attribute")) {
             advance(r);

@@ -195,15 +195,15 @@ bool read_code(BsdlImport &import, BsdlDocument &d, AttributeId id, BsdlPattern 
 
 constexpr struct {
     const char *name;
-    RegisterKind kind;
+    BsdlRegisterKind kind;
 } kStandardRegisters[] = {
-    {"BOUNDARY", RegisterKind::kBoundary},
-    {"BYPASS", RegisterKind::kBypass},
-    {"DEVICE_ID", RegisterKind::kDeviceId},
-    {"USERCODE", RegisterKind::kUsercode},
+    {"BOUNDARY", BsdlRegisterKind::kBoundary},
+    {"BYPASS", BsdlRegisterKind::kBypass},
+    {"DEVICE_ID", BsdlRegisterKind::kDeviceId},
+    {"USERCODE", BsdlRegisterKind::kUsercode},
 };
 
-bool add_register(BsdlImport &import, BsdlDocument &d, RegisterKind kind, BsdlSlice name, int32_t length) {
+bool add_register(BsdlImport &import, BsdlDocument &d, BsdlRegisterKind kind, BsdlSlice name, int32_t length) {
     BsdlRegister *reg = array_add(import.host, d.registers);
     if (!reg || !name_index_add(import.host, d.register_index, name, d.registers.count - 1)) {
         if (reg)
@@ -243,7 +243,7 @@ bool read_access_instruction(ValueReader &r, BsdlDocument &d, int32_t reg) {
             return false;
     }
     BsdlRegister &selected = d.registers.items[reg];
-    if (capture.length && selected.kind == RegisterKind::kData) {
+    if (capture.length && selected.kind == BsdlRegisterKind::kData) {
         if (capture.length != selected.length) {
             ShownSlice bits;
             import_error(r.import, capture.place, "Capture %s of %s has %d bits; register %s has %d",
@@ -297,11 +297,11 @@ bool read_association(ValueReader &r, BsdlDocument &d) {
             import_error(r.import, place, "Register %s has length %d", shown_name, length);
             length = 1;
         }
-        if (!add_register(r.import, d, RegisterKind::kData, token_slice(name), length))
+        if (!add_register(r.import, d, BsdlRegisterKind::kData, token_slice(name), length))
             return false;
         reg = d.registers.count - 1;
         d.registers.items[reg].place = place;
-    } else if (d.registers.items[reg].kind == RegisterKind::kData && length >= 0 &&
+    } else if (d.registers.items[reg].kind == BsdlRegisterKind::kData && length >= 0 &&
                length != d.registers.items[reg].length) {
         import_error(r.import, place, "Register %s is given the lengths %d and %d", shown_name,
                      d.registers.items[reg].length, length);

@@ -9,6 +9,6 @@
 // REGISTER_ACCESS into the document, and settles the register every
 // instruction selects (the standard's default where REGISTER_ACCESS names
 // none). The four registers of the standard come first in the document's
-// registers, in the order of RegisterKind. Findings are reported; false
+// registers, in the order of BsdlRegisterKind. Findings are reported; false
 // when the import stopped.
 bool read_instruction_values(BsdlImport &import, BsdlDocument &document);

@@ -26,6 +26,11 @@ SourceRead read_source_text(HostContext *context, const char *path, SourceText *
     char *bytes = nullptr;
     size_t length = 0, room = 0;
     SourceRead result = SourceRead::kRead;
+    // The file's size, when the stream tells it, is the first block's: one
+    // read, no copy. The loop still reads whatever comes beyond it.
+    long size = std::fseek(stream, 0, SEEK_END) == 0 ? std::ftell(stream) : -1;
+    std::rewind(stream);
+    size_t first = size > 0 && static_cast<size_t>(size) < kLargestFile ? static_cast<size_t>(size) + 1 : kFirstBlock;
     for (;;) {
         if (length == room) {
             if (room >= kLargestFile) {
@@ -34,7 +39,7 @@ SourceRead read_source_text(HostContext *context, const char *path, SourceText *
                 result = SourceRead::kFailed;
                 break;
             }
-            size_t grown = room ? 2 * room : kFirstBlock;
+            size_t grown = room ? 2 * room : first;
             // One byte more for the terminating NUL.
             auto *larger = static_cast<char *>(mem_realloc(context, bytes, grown + 1));
             if (!larger) {

@@ -27,7 +27,7 @@ StandardInstruction standard_instruction(BsdlSlice name);
 struct InstructionMapping {
     int32_t kind;
     int32_t mode;
-    RegisterKind default_register;
+    BsdlRegisterKind default_register;
 };
 
 // `preload_apart`: the file has a PRELOAD of its own, so SAMPLE samples
