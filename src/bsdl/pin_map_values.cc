@@ -67,11 +67,19 @@ BsdlString *chosen_pin_map(BsdlImport &import, BsdlDocument &d, const char *pack
         // A pin map given as a string of its own.
         return &pin_map.text;
     } else if (is_name(pin_map.word, "PHYSICAL_PIN_MAP")) {
-        // The package the generic gives by default, or else the only one.
-        if (d.default_package.text) {
+        // The package the generic gives by default, or else the only one;
+        // a default that names no package of a file that has one only is
+        // taken for a slip.
+        if (d.default_package.text && (find_constant(d, d.default_package) >= 0 || d.constants.count != 1)) {
             wanted = d.default_package;
             place = d.default_package_place;
         } else if (d.constants.count == 1) {
+            if (d.default_package.text) {
+                ShownSlice named, only;
+                import_note(import, d.default_package_place,
+                            "Package %s named by default is not in the file: its one package %s is taken",
+                            shown_slice(named, d.default_package), shown_slice(only, d.constants.items[0].name));
+            }
             wanted = d.constants.items[0].name;
         } else {
             PackageList list;

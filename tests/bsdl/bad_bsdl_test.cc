@@ -145,7 +145,8 @@ TEST_F(BadBsdl, EveryFaultOfMeaningIsToldAtItsPlace) {
                    "  attribute INSTRUCTION_LENGTH of chip : entity is 2;\n"
                    "  attribute INSTRUCTION_LENGTH of chip : entity is 3;\n"),
          {"13:13: BSDL attribute INSTRUCTION_LENGTH is given twice"}},
-        {chip_with("\"PKG\");", "\"PKG2\");"), {"2:41: Package PKG2 is not in the file; its packages are PKG"}},
+        {chip_with("\"PKG\");", "\"PKG2\");\n  constant PKG3 : PIN_MAP_STRING := \"A:5\";"),
+         {"2:41: Package PKG2 is not in the file; its packages are PKG3, PKG"}},
         {chip_with("Y:(6, 7)\";", "Y:(6, 7)\";\n  constant PKG : PIN_MAP_STRING := \"A:5\";"),
          {"8:12: Pin map PKG is given twice"}},
         {chip_with(" := \"PKG\");", ");\n  constant PKG2 : PIN_MAP_STRING := \"A:5\";"),
@@ -190,9 +191,11 @@ TEST_F(BadBsdl, NotesTellWhatIsPassedOver) {
     text.replace(text.find("BYPASS (11)"), 11, "BYPASS (11), RUNBIST (10)");
     text.replace(text.find("  use STD"), 9, "  type T is range 0 to 1;\n  use STD");
     text += "\n-- after the end\nentity more is end;\n";
+    text.replace(text.find("\"PKG\");"), 7, "\"PQFP\");");
     ASSERT_EQ(import_text(text), OXEL_OK) << host.dump();
     EXPECT_EQ(host.texts(OXEL_KIND_NOTE),
               (Texts{"BSDL declaration type skipped", "Text after the end of entity chip is ignored",
+                     "Package PQFP named by default is not in the file: its one package PKG is taken",
                      "No INSTRUCTION_CAPTURE: the instruction register's capture is unknown (X)",
                      "INSTRUCTION_PRIVATE names PRIV, which INSTRUCTION_OPCODE does not list: skipped",
                      "REGISTER_ACCESS names RUNX, which INSTRUCTION_OPCODE does not list: skipped",
