@@ -34,7 +34,7 @@ struct BsdlLexer {
     const char *end;
     const char *line_start;
     int32_t line;
-    BsdlLexError error;       // why the last kError token was refused
+    BsdlLexError error;   // why the last kError token was refused
 };
 
 void lexer_start(BsdlLexer &lexer, const char *text, int32_t length);

@@ -30,7 +30,7 @@ struct Reader {
     BsdlImport &import;
     BsdlDocument &document;
     BsdlLexer lexer;
-    BsdlToken token;            // the token being looked at
+    BsdlToken token;        // the token being looked at
     BsdlArray<Finding> findings;
 };
 

@@ -1,4 +1,6 @@
 // Bad BSDL: each fault of a small device's file gives its located errors and leaves nothing built
+#include <algorithm>
+
 #include "bsdl/import_support.h"
 
 namespace {
@@ -181,6 +183,25 @@ TEST_F(BadBsdl, EveryFaultOfMeaningIsToldAtItsPlace) {
         EXPECT_EQ(OxelGetSyntaxErrors(), static_cast<int32_t>(bad.errors.size())) << bad.text;
         EXPECT_TRUE(no_description());
     }
+}
+
+// Lines end at a line feed, a carriage return and line feed, or a carriage return alone, and the places of
+// messages count them so; a Ctrl-Z ends the text, as in every source the library reads.
+TEST_F(BadBsdl, LinesEndAsTextFilesEndThemAndCtrlZEndsTheText) {
+    std::string cr = kChip, crlf;
+    std::replace(cr.begin(), cr.end(), '\n', '\r');
+    for (char c : std::string(kChip))
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const std::string &text : {cr, crlf, std::string(kChip) + "\x1A garbage \x01"}) {
+        EXPECT_EQ(import_text(text), OXEL_OK) << host.dump();
+        std::string broken = text;
+        broken.replace(broken.find("input, X"), 5, "inptu");
+        EXPECT_EQ(import_text(broken), OXEL_FAILED);
+        EXPECT_EQ(located_errors(), Texts{"17:18: Cell 0 has an unknown function inptu"});
+    }
+    EXPECT_EQ(import_text(chip_with("end chip;", "\x1A" "end chip;")), OXEL_FAILED);
+    EXPECT_EQ(located_errors(),
+              Texts{"21:1: BSDL syntax error: expected an attribute, a constant or 'end', found the end of the file"});
 }
 
 // What the importer passes over, or takes its own way, it says in a note; the import goes on.
