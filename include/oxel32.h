@@ -613,6 +613,25 @@ OXEL_API int32_t oxel_initialize(HostContext *context);
 OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path);
 OXEL_API int32_t oxel_parse(HostContext *context, const char *path);
 
+/* Imports the BSDL file at `path` (IEEE 1149.1 Boundary-Scan Description
+ * Language: 1149.1-1990, -1994, -2001, and -2013 files within that
+ * language) into the description, as a parse would: its entity becomes one
+ * component, added to what is held, which OxelCheck, the queries and
+ * OxelDestroy then treat as a parsed one. `package` names the
+ * PIN_MAP_STRING constant whose pin numbers the pins get; null takes the
+ * file's default (the generic's value, or its only package). Messages go to
+ * the callback as a parse's do, oxel_message_location pointing into the
+ * BSDL file: a syntax error is one error saying what was expected; every
+ * other finding (a missing mandatory attribute, a cell naming an undeclared
+ * port, a control cell or a length out of range, ...) is one error each,
+ * all of them told. Attributes it does not read are passed over with a
+ * note. On any error the result is OXEL_FAILED and the whole description is
+ * destroyed, as by OxelDestroy; OxelGetSyntaxErrors then gives the number
+ * of errors found in the file. The component's source reference is
+ * "BSDL <path>" (oxel_get_current_component_bsd_ref gives the path). */
+OXEL_API int32_t OXEL_STDCALL OxelImportBsdl(HostContext *context, const char *path, const char *package);
+OXEL_API int32_t oxel_import_bsdl(HostContext *context, const char *path, const char *package);
+
 /* Runs the semantic checks over the description parsed last. Errors and
  * warnings go to the callback as they are found and are added to the
  * host's counters. Result: OXEL_OK when nothing was found, OXEL_WARNINGS

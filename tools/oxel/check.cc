@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "exit_status.h"
+#include "input_kind.h"
 #include "json_writer.h"
 #include "sarif_output.h"
 #include "silent_findings.h"
@@ -17,7 +18,7 @@ int32_t read_current_file(Host &host, const Options &options, bool check) {
     OxelInitialize(&host.context);
     if (options.prog_name)
         OxelSetProgName(&host.context, options.prog_name);
-    int32_t result = OxelParse(&host.context, host.file.path.c_str());
+    int32_t result = read_description(&host.context, host.file);
     if (result == OXEL_OK && check) {
         const std::vector<SilentFinding> silent = find_silent_findings(OxelGetInfo());
         result = OxelCheck(&host.context);

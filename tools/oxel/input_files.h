@@ -8,6 +8,7 @@ struct InputFile {
     std::string path;         // the path the library opens
     bool standard_input = false;
     bool temporary = false;   // a copy of standard input, removed afterwards
+    bool bsdl = false;        // a BSDL description, read through the importer
 };
 
 // The file an argument names; "-" is standard input.

@@ -44,6 +44,7 @@ const char *const kHelp =
     "  -V, --version    the version\n"
     "\n"
     "A FILE of - reads standard input; any other FILE must be a regular file.\n"
+    "A BSDL file (its first word is entity) is imported wherever a file is read.\n"
     "An include file is opened by its name from the working directory, else\n"
     "beside the file that names it, else from each -I folder in order.\n"
     "Messages go to standard error, one line each: FILE:LINE:COL: KIND: TEXT\n"

@@ -9,6 +9,7 @@
 #include "component_report.h"
 #include "description_report.h"
 #include "exit_status.h"
+#include "input_kind.h"
 #include "json_writer.h"
 #include "text_table.h"
 #include "tool_host.h"
@@ -280,7 +281,7 @@ int run_show(const Options &options) {
     OxelInitialize(context);
     if (options.prog_name)
         OxelSetProgName(context, options.prog_name);
-    int32_t result = OxelParse(context, host.file.path.c_str());
+    int32_t result = read_description(context, host.file);
     if (result == OXEL_OK) {
         const DescriptionReport description = collect_description(context);
         const char *name = host.file.name.c_str();

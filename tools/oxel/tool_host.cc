@@ -1,6 +1,8 @@
 // oxel: the tool's host context and the file it is working on
 #include "tool_host.h"
 
+#include "input_kind.h"
+
 Host::Host(int32_t level, bool keep_messages) {
     context.callback = receive_message;
     context.counters = &counters;
@@ -41,9 +43,12 @@ bool host_begin_file(Host &host, const char *argument, bool probe) {
     oxel_set_include_search(&host.context, beside, host.include_folders.data(),
                             static_cast<int32_t>(host.include_folders.size()));
     const char *id = "file-cannot-be-read";
-    if (reason.empty() && probe && !file_is_oxel(host)) {
-        reason = "not an OXEL description";
-        id = "not-an-oxel-description";
+    if (reason.empty() && probe) {
+        host.file.bsdl = file_is_bsdl(host.file.path);
+        if (!host.file.bsdl && !file_is_oxel(host)) {
+            reason = "not an OXEL description";
+            id = "not-an-oxel-description";
+        }
     }
     if (reason.empty())
         return true;

@@ -33,9 +33,9 @@ struct Host {
 // Makes the named file the current one: messages name it, standard input
 // is copied to a temporary file, and include files are looked for beside
 // it (not beside the copy of standard input) and in the include folders.
-// False, with the reason reported, when it
-// cannot be read or, with `probe`, the library's quick test finds that it
-// is no OXEL description.
+// False, with the reason reported, when it cannot be read or, with `probe`,
+// it is neither a BSDL description (told by its first word) nor, by the
+// library's quick test, an OXEL one.
 bool host_begin_file(Host &host, const char *argument, bool probe);
 // Removes what host_begin_file made.
 void host_end_file(Host &host);
