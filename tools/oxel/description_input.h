@@ -1,0 +1,13 @@
+// oxel draw and report: a file read into the facts its pictures and pages show
+#pragma once
+
+#include <cstdint>
+
+#include "commands.h"
+#include "description_report.h"
+#include "tool_host.h"
+
+// Parses the host's current file and gathers what it describes; the
+// library's result. The description is left empty when the parse fails, and
+// the library's is released before it returns.
+int32_t read_description(Host &host, const Options &options, DescriptionReport &description);
