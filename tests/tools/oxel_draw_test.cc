@@ -127,6 +127,8 @@ TEST(OxelDraw, EachExampleDrawsItsGoldenPicture) {
         expect_golden(std::string("tests/tools/golden/") + c.golden, run.out);
         sound_picture(run.out);
     }
+    // The README shows the board example's picture, as make readme-picture draws it.
+    expect_golden("readme-chain.svg", run_tool("draw examples/dual_jx200_board.oxel").out);
 }
 
 // One box per part in the order of the part chain, one cell per position from TDI to TDO, a pin per
