@@ -7,6 +7,10 @@ Shapes:
   chain    one device with --count pins and a boundary-scan chain of --count cells
   netlist  one board whose netlist maps --count net nodes
   vrak     one board whose test sequence holds a DRS bit pattern of --count words
+  device   one device of about --count boundary-scan cells: inputs, data lanes under control
+           cells and outputs (a picture's long register)
+  parts    one board whose chain passes --count parts of four kinds of device (a picture's
+           long chain)
 """
 import argparse
 import sys
@@ -279,10 +283,35 @@ def shape_vrak(count):
     return device_and_board("VRAK_DEVICE", (1, 2, 2, 1), "VRAK_BOARD", (4, 0, 1, count))
 
 
+def shape_device(count):
+    """Inputs and outputs a tenth of the cells each, data lanes of nine cells the rest."""
+    inputs = outputs = max(count // 10, 1)
+    lanes = max((count - inputs - outputs) // 9, 1)
+    inputs = max(count - outputs - lanes * 9, 1)
+    out = []
+    open_file(out)
+    device(out, "WIDE_DEVICE", lanes, inputs, outputs, 8)
+    close_file(out)
+    return out
+
+
+def shape_parts(count):
+    kinds = [("DEV_A", (2, 6, 4, 1)), ("DEV_B", (4, 8, 8, 1)), ("DEV_C", (1, 4, 2, 1)),
+             ("DEV_D", (3, 5, 6, 1))]
+    out = []
+    open_file(out)
+    for name, shape in kinds:
+        device(out, name, *shape)
+    parts = [kinds[i % len(kinds)][0] for i in range(count)]
+    board(out, "LONG_CHAIN_BOARD", parts, 4, 0, 0, 0)
+    close_file(out)
+    return out
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("shape", choices=["board", "chain", "netlist", "vrak"])
+    parser.add_argument("shape", choices=["board", "chain", "netlist", "vrak", "device", "parts"])
     parser.add_argument("output")
     parser.add_argument("--megabytes", type=float, default=5.0)
     parser.add_argument("--count", type=int, default=200_000)
@@ -293,6 +322,10 @@ def main():
         out = shape_chain(args.count)
     elif args.shape == "netlist":
         out = shape_netlist(args.count)
+    elif args.shape == "device":
+        out = shape_device(args.count)
+    elif args.shape == "parts":
+        out = shape_parts(args.count)
     else:
         out = shape_vrak(args.count)
     with open(args.output, "w", encoding="ascii") as file:

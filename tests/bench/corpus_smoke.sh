@@ -8,6 +8,8 @@ mkdir -p "$work"
 for shape in chain netlist vrak; do
     /usr/bin/python3 "$generator" "$shape" "$work/$shape.oxel" --count 3000
 done
+/usr/bin/python3 "$generator" device "$work/device.oxel" --count 500
+/usr/bin/python3 "$generator" parts "$work/parts.oxel" --count 20
 for file in "$work"/*.oxel; do
     # Errors and warnings at level 2; a clean parse prints nothing.
     messages=$("$oxel" --level 2 parse "$file" 2>&1) || { echo "$file: parse failed"; echo "$messages"; exit 1; }
