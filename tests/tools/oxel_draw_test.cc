@@ -321,7 +321,7 @@ TEST(OxelReport, APageHoldsTheFindingsAndEveryPicture) {
     EXPECT_NE(strip, std::string::npos);
     EXPECT_NE(page.find("class=\"package-pin\""), std::string::npos);
     EXPECT_EQ(page.find("class=\"scan-chain\"", chains + 1), std::string::npos);
-    EXPECT_NE(page.find("<td>boundary-scan</td><td>BSR</td><td class=\"number\">6</td>"), std::string::npos);
+    EXPECT_NE(page.find("<td>boundary scan</td><td>BSR</td><td class=\"number\">6</td>"), std::string::npos);
 
     // Warnings pass with --fail-on=error; the same input writes the same page.
     run = run_tool("report --fail-on=error examples/dual_jx200_board.oxel");

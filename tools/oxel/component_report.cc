@@ -145,7 +145,7 @@ void collect_cells(HostContext *context, ComponentReport &report) {
 void collect_registers(const ComponentRecord *component, ComponentReport &report) {
     if (!component)
         return;
-    auto add = [&report](const char *kind, const ItemList *list, auto fields) {
+    auto add = [&report](RegisterKind kind, const ItemList *list, auto fields) {
         for (int32_t i = 0; list && i < list->count; i++) {
             RegisterInfo info{kind, {}, 0, {}, {}};
             fields(list->items[i], info);
@@ -158,32 +158,32 @@ void collect_registers(const ComponentRecord *component, ComponentReport &report
         info.purpose = text(record->purpose);
         info.length = record->length;
     };
-    add("instruction", component->instruction_registers, [&](const void *item, RegisterInfo &info) {
+    add(RegisterKind::instruction, component->instruction_registers, [&](const void *item, RegisterInfo &info) {
         const auto *record = static_cast<const InstructionRegisterRecord *>(item);
         common(record, info);
         info.capture = text(record->capture_value);
     });
-    add("boundary-scan", component->boundary_scan_registers, [&](const void *item, RegisterInfo &info) {
+    add(RegisterKind::boundary_scan, component->boundary_scan_registers, [&](const void *item, RegisterInfo &info) {
         common(static_cast<const BoundaryScanRegisterRecord *>(item), info);
     });
-    add("bypass", component->bypass_registers, [&](const void *item, RegisterInfo &info) {
+    add(RegisterKind::bypass, component->bypass_registers, [&](const void *item, RegisterInfo &info) {
         const auto *record = static_cast<const BypassRegisterRecord *>(item);
         common(record, info);
         info.capture = text(record->capture_value);
     });
-    for (const auto &[kind, list] : {std::pair{"identification", component->identification_registers},
-                                     std::pair{"usercode", component->usercode_registers}})
+    for (const auto &[kind, list] : {std::pair{RegisterKind::identification, component->identification_registers},
+                                     std::pair{RegisterKind::usercode, component->usercode_registers}})
         add(kind, list, [&](const void *item, RegisterInfo &info) {
             const auto *record = static_cast<const IdRegisterRecord *>(item);
             common(record, info);
             info.capture = text(record->capture_value);
         });
-    add("BIST", component->bist_registers, [&](const void *item, RegisterInfo &info) {
+    add(RegisterKind::bist, component->bist_registers, [&](const void *item, RegisterInfo &info) {
         const auto *record = static_cast<const BistRegisterRecord *>(item);
         common(record, info);
         info.capture = text(record->capture_value);
     });
-    add("data", component->data_registers, [&](const void *item, RegisterInfo &info) {
+    add(RegisterKind::data, component->data_registers, [&](const void *item, RegisterInfo &info) {
         const auto *record = static_cast<const DataRegisterRecord *>(item);
         common(record, info);
         info.capture = text(record->capture_value);
@@ -240,6 +240,19 @@ const char *pin_type_word(int32_t type) {
 const char *direction_word(int32_t direction) {
     static const char *const kWords[] = {"-", "in", "out", "in/out"};
     return direction >= 0 && direction <= 3 ? kWords[direction] : kWords[0];
+}
+
+const char *register_kind_word(RegisterKind kind) {
+    switch (kind) {
+    case RegisterKind::instruction: return "instruction";
+    case RegisterKind::boundary_scan: return "boundary scan";
+    case RegisterKind::bypass: return "bypass";
+    case RegisterKind::identification: return "identification";
+    case RegisterKind::usercode: return "usercode";
+    case RegisterKind::bist: return "BIST";
+    case RegisterKind::data: return "data";
+    }
+    return "data";
 }
 
 const char *cell_function_word(int32_t code) {

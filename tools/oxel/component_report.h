@@ -38,9 +38,11 @@ struct PinInfo {
     std::vector<BusElementInfo> elements;   // a bus: its pins in index order
 };
 
+enum class RegisterKind { instruction, boundary_scan, bypass, identification, usercode, bist, data };
+
 // A register of the component as its record holds it.
 struct RegisterInfo {
-    const char *kind;     // "instruction", "boundary-scan", "bypass", ...
+    RegisterKind kind;
     Text name;
     int32_t length;
     Text capture;
@@ -90,3 +92,5 @@ const char *standard_word(int32_t standard);
 const char *pin_type_word(int32_t type);
 const char *direction_word(int32_t direction);
 const char *cell_function_word(int32_t code);
+// "instruction", "boundary scan", "bypass", "identification", "usercode", "BIST", "data".
+const char *register_kind_word(RegisterKind kind);

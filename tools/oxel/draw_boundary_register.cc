@@ -217,7 +217,7 @@ void draw_links(SvgWriter &svg, const Layout &layout, size_t row, int row_end) {
 
 std::string register_name(const ComponentReport &component) {
     for (const RegisterInfo &reg : component.registers)
-        if (std::string(reg.kind) == "boundary-scan" && reg.name)
+        if (reg.kind == RegisterKind::boundary_scan && reg.name)
             return *reg.name;
     return "";
 }

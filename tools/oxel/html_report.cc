@@ -314,7 +314,7 @@ void write_component(std::string &out, const ComponentReport &c, size_t index) {
     } else {
         HtmlTable table(out, {"Kind", "Name", "Length", "Capture", "Purpose"}, {false, false, true});
         for (const RegisterInfo &r : c.registers)
-            table.row({r.kind, shown_text(r.name), std::to_string(r.length), shown_text(r.capture),
+            table.row({register_kind_word(r.kind), shown_text(r.name), std::to_string(r.length), shown_text(r.capture),
                        shown_text(r.purpose)});
     }
     write_picture(out, draw_boundary_register(c), "Component " + name + ", boundary-scan register");
