@@ -24,10 +24,13 @@ const char *const kPageStyle =
     "nav ul{margin:4px 0 0;padding-left:20px}\n"
     "nav li{margin:2px 0}\n"
     "a{color:#1f4f9c}\n"
-    "table{border-collapse:collapse;margin:6px 0 16px;font-size:13px}\n"
+    "div.table{overflow-x:auto;margin:6px 0 16px}\n"
+    "table{border-collapse:collapse;font-size:13px}\n"
     "th,td{border:1px solid #d8dce3;padding:3px 8px;text-align:left;vertical-align:top;"
-    "overflow-wrap:anywhere}\n"
-    "thead th{background:#eef1f5}\n"
+    "overflow-wrap:break-word}\n"
+    "thead th{background:#eef1f5;white-space:nowrap}\n"
+    "td.bits{overflow-wrap:anywhere;font-family:\"DejaVu Sans Mono\",Menlo,Consolas,monospace;"
+    "font-size:12.5px}\n"
     "tbody th{background:#f6f7f9;font-weight:600;white-space:nowrap}\n"
     "td.number{text-align:right;font-variant-numeric:tabular-nums}\n"
     "code,pre,.mono{font-family:\"DejaVu Sans Mono\",Menlo,Consolas,\"Liberation Mono\",monospace;"
@@ -52,7 +55,7 @@ const char *const kPageStyle =
     "main{max-width:none;padding:0}\n"
     "nav{display:none}\n"
     "section.board,section.component{break-before:page}\n"
-    "figure.picture{overflow:visible}\n"
+    "figure.picture,div.table{overflow:visible}\n"
     "figure.picture svg{max-width:100%;height:auto}\n"
     "tr,figure.picture,.finding{break-inside:avoid}\n"
     "a{color:inherit;text-decoration:none}\n"
@@ -66,17 +69,18 @@ std::string counted(size_t count, const char *one, const char *many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-// A table of texts; `numbers` marks the columns that hold numbers.
+// A table of texts; `classes` gives a column's class ("number", "bits"; null for none).
 class HtmlTable {
 public:
-    HtmlTable(std::string &out, std::initializer_list<const char *> headings, std::vector<bool> numbers = {})
-        : out_(out), numbers_(std::move(numbers)) {
-        out_ += "<table>\n<thead><tr>";
+    HtmlTable(std::string &out, std::initializer_list<const char *> headings,
+              std::vector<const char *> classes = {})
+        : out_(out), classes_(std::move(classes)) {
+        out_ += "<div class=\"table\"><table>\n<thead><tr>";
         for (const char *heading : headings)
             out_ += std::string("<th>") + heading + "</th>";
         out_ += "</tr></thead>\n<tbody>\n";
     }
-    ~HtmlTable() { out_ += "</tbody>\n</table>\n"; }
+    ~HtmlTable() { out_ += "</tbody>\n</table></div>\n"; }
     HtmlTable(const HtmlTable &) = delete;
     HtmlTable &operator=(const HtmlTable &) = delete;
 
@@ -84,8 +88,8 @@ public:
         out_ += "<tr>";
         size_t column = 0;
         for (const std::string &cell : cells) {
-            const bool number = column < numbers_.size() && numbers_[column];
-            out_ += number ? "<td class=\"number\">" : "<td>";
+            const char *css = column < classes_.size() ? classes_[column] : nullptr;
+            out_ += css ? std::string("<td class=\"") + css + "\">" : std::string("<td>");
             out_ += escaped(cell);
             out_ += "</td>";
             column++;
@@ -95,7 +99,7 @@ public:
 
 private:
     std::string &out_;
-    std::vector<bool> numbers_;
+    std::vector<const char *> classes_;
 };
 
 // Rows of a heading and a value, the value written already.
@@ -161,7 +165,7 @@ void write_contents(std::string &out, const ReportPage &page) {
 }
 
 void write_summary(std::string &out, const ReportPage &page) {
-    out += "<section id=\"summary\">\n<h2>Summary</h2>\n<table class=\"facts\"><tbody>\n";
+    out += "<section id=\"summary\">\n<h2>Summary</h2>\n<div class=\"table\"><table><tbody>\n";
     fact(out, "File", escaped(page.file));
     fact(out, "Check", verdict_html(page));
     if (!page.description) {
@@ -172,7 +176,7 @@ void write_summary(std::string &out, const ReportPage &page) {
         fact(out, "Components", linked_names(d.components, "component"));
         fact(out, "Pin families", std::to_string(d.pin_families.size()));
     }
-    out += "</tbody></table>\n</section>\n";
+    out += "</tbody></table></div>\n</section>\n";
 }
 
 // The source line under the finding, with a caret under its column.
@@ -237,7 +241,7 @@ std::string length_text(const std::optional<int32_t> &length) {
 void write_board(std::string &out, const BoardReport &board, size_t index) {
     const std::string name = shown_text(board.name);
     out += "<section class=\"board\" id=\"board-" + std::to_string(index) + "\">\n<h2>Board " + escaped(name) +
-           "</h2>\n<table class=\"facts\"><tbody>\n";
+           "</h2>\n<div class=\"table\"><table><tbody>\n";
     fact(out, "Source", escaped(shown_text(board.source)));
     fact(out, "Chains", std::to_string(board.taps.size()));
     fact(out, "Nets", std::to_string(board.net_count));
@@ -245,13 +249,13 @@ void write_board(std::string &out, const BoardReport &board, size_t index) {
     for (const auto &list : board.pin_lists)
         connectors += list.size();
     fact(out, "Connector pins", std::to_string(connectors));
-    out += "</tbody></table>\n";
+    out += "</tbody></table></div>\n";
     if (board.taps.empty())
         out += "<p>No boundary-scan chain.</p>\n";
     for (const TapInfo &tap : board.taps) {
         write_picture(out, draw_chain(tap), "Board " + name + ", chain " + shown_text(tap.name));
         HtmlTable table(out, {"Position", "Part", "Component", "IR bits", "BSR cells", "IDCODE", "TMS", "TCK", "TRST"},
-                        {true, false, false, true, true});
+                        {"number", nullptr, nullptr, "number", "number", "bits"});
         for (size_t i = 0; i < tap.scan_chain.parts.size(); i++) {
             const ChainPartInfo &part = tap.scan_chain.parts[i];
             const PartInfo *nets = i < tap.parts.size() ? &tap.parts[i] : nullptr;
@@ -276,7 +280,7 @@ std::string frequency_text(double frequency) {
 void write_component(std::string &out, const ComponentReport &c, size_t index) {
     const std::string name = shown_text(c.name);
     out += "<section class=\"component\" id=\"component-" + std::to_string(index) + "\">\n<h2>Component " +
-           escaped(name) + "</h2>\n<table class=\"facts\"><tbody>\n";
+           escaped(name) + "</h2>\n<div class=\"table\"><table><tbody>\n";
     fact(out, "Standard", escaped(standard_word(c.standard)));
     fact(out, "Source", escaped(shown_text(c.source)));
     fact(out, "BSDL file", escaped(shown_text(c.bsdl_file)));
@@ -291,7 +295,7 @@ void write_component(std::string &out, const ComponentReport &c, size_t index) {
     for (const TapPinInfo &pin : c.tap_pins)
         tap += (tap.empty() ? "" : ", ") + std::string(pin.signal) + " " + shown_text(pin.name);
     fact(out, "TAP pins", escaped(tap));
-    out += "</tbody></table>\n";
+    out += "</tbody></table></div>\n";
 
     out += "<h3>Pins (" + std::to_string(c.pins.size()) + ")</h3>\n";
     {
@@ -304,7 +308,7 @@ void write_component(std::string &out, const ComponentReport &c, size_t index) {
     if (c.instructions.empty()) {
         out += "<p>None.</p>\n";
     } else {
-        HtmlTable table(out, {"Instruction", "Opcode", "Register", "Register type"});
+        HtmlTable table(out, {"Instruction", "Opcode", "Register", "Register type"}, {nullptr, "bits"});
         for (const InstructionInfo &i : c.instructions)
             table.row({i.kind_text, shown_text(i.opcode), shown_text(i.register_name), shown_text(i.register_type)});
     }
@@ -312,7 +316,7 @@ void write_component(std::string &out, const ComponentReport &c, size_t index) {
     if (c.registers.empty()) {
         out += "<p>None.</p>\n";
     } else {
-        HtmlTable table(out, {"Kind", "Name", "Length", "Capture", "Purpose"}, {false, false, true});
+        HtmlTable table(out, {"Kind", "Name", "Length", "Capture", "Purpose"}, {nullptr, nullptr, "number", "bits"});
         for (const RegisterInfo &r : c.registers)
             table.row({register_kind_word(r.kind), shown_text(r.name), std::to_string(r.length), shown_text(r.capture),
                        shown_text(r.purpose)});
