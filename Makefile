@@ -137,7 +137,7 @@ deps-browser:
 browser-check: deps-browser tool
 	/usr/bin/python3 tests/browser/browser_check.py --self-test --oxel $(OXEL) \
 	    --work build/default/browser-check examples/*.oxel \
-	    tests/tools/inputs/bga.oxel tests/tools/inputs/odd_names.oxel
+	    tests/tools/inputs/bga.oxel tests/tools/inputs/chain.oxel tests/tools/inputs/odd_names.oxel
 
 readme-picture: tool
 	$(OXEL) draw examples/dual_jx200_board.oxel -o readme-chain.svg

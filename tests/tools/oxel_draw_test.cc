@@ -113,6 +113,8 @@ TEST(OxelDraw, EachExampleDrawsItsGoldenPicture) {
         {"draw examples/kx300_bridge.oxel", "kx300_bridge.draw.svg"},
         {"draw examples/px240_port_expander.oxel", "px240_port_expander.draw.svg"},
         {"draw examples/vrak_sequences.oxel", "vrak_sequences.draw.svg"},
+        // Two chains, a part whose component is not described.
+        {"draw " + kInputs + "chain.oxel", "chain.draw.svg"},
         {"draw " + kInputs + "bga.oxel", "bga.draw.svg"},
         {"draw " + kInputs + "odd_names.oxel", "odd_names.draw.svg"},
 #ifndef _WIN32   // a name of quotes and angle brackets, quoted as a POSIX shell reads it
