@@ -201,8 +201,10 @@ TEST(OxelDraw, NamesAreEscapedWhereTheyStand) {
         texts.insert(text.text);
     EXPECT_TRUE(texts.count("Board B&<x>"));
     EXPECT_TRUE(texts.count("A<B>&\"C\"'"));
-    EXPECT_TRUE(texts.count("TDI N<1>, TDO N&2, TMS caf\xEF\xBF\xBD, TCK K, TRST -"));
+    // Each byte that cannot stand (a stray byte, a control character, an overlong form's two) is one U+FFFD.
+    EXPECT_TRUE(texts.count("TDI N<1>, TDO N&2, TMS caf\xEF\xBF\xBD, TCK K\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBDX, TRST -"));
     EXPECT_EQ(run.out.find("caf\xE9"), std::string::npos);
+    EXPECT_EQ(run.out.find('\x01'), std::string::npos);
 }
 
 // Pictures grow with what they show and stay readable: a 5,000-cell device on a ball grid, and a chain of
@@ -364,4 +366,5 @@ TEST(OxelReport, NamesAreEscapedOnThePage) {
     EXPECT_NE(run.out.find("<h2>Component A&lt;B&gt;&amp;&quot;C&quot;&#39;</h2>"), std::string::npos);
     EXPECT_NE(run.out.find("<h2>Board B&amp;&lt;x&gt;</h2>"), std::string::npos);
     EXPECT_EQ(run.out.find("caf\xE9"), std::string::npos);
+    EXPECT_EQ(run.out.find('\x01'), std::string::npos);
 }
