@@ -143,7 +143,9 @@ class Browser:
         for flag in CHROMIUM_FLAGS + [f"--user-data-dir={self.profile}",
                                       f"--window-size={WINDOW[0]},{WINDOW[1]}"]:
             options.add_argument(flag)
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        # The console, and the DevTools events that tell each request (file:// ones too, which the
+        # page's own resource timing leaves out).
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
         try:
             self.driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
         except Exception:
@@ -160,10 +162,18 @@ class Browser:
         """What the page at `path` tells of itself, its console errors and its screenshot."""
         driver = self.driver
         driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "screen"})
-        driver.get("file://" + os.path.abspath(path))
+        driver.get_log("performance")   # what came before this page
+        url = "file://" + os.path.abspath(path)
+        driver.get(url)
         facts = driver.execute_script(PAGE_FACTS)
         facts["errors"] = [entry["message"] for entry in driver.get_log("browser")
                            if entry["level"] == "SEVERE"]
+        for entry in driver.get_log("performance"):
+            message = json.loads(entry["message"])["message"]
+            if message.get("method") == "Network.requestWillBeSent":
+                requested = message["params"]["request"]["url"]
+                if requested != url and requested not in facts["fetched"]:
+                    facts["fetched"].append(requested)
         facts["screenshot"] = driver.get_screenshot_as_png()
         if path.endswith(".html"):
             driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
@@ -277,6 +287,10 @@ SELF_TESTS = {
     "blank.svg": ('<svg xmlns="http://www.w3.org/2000/svg" width="300" height="100">'
                   '<text x="10" y="40" font-size="14" fill="#fff">white</text></svg>',
                   "screenshot"),
+    # A picture that loads well, but from another file.
+    "fetches_quietly.html": ('<!DOCTYPE html><html><body><main><svg width="100" height="50">'
+                             '<text x="5" y="20">x</text></svg><img src="self-test-blank.svg"></main></body></html>',
+                             "fetched"),
     # A page wider than the window.
     "wide.html": ('<!DOCTYPE html><html><body><main><figure><svg width="3000" height="50">'
                   '<text x="5" y="20">wide</text></svg></figure></main></body></html>',
