@@ -105,7 +105,8 @@ void gather_links(const std::vector<CellInfo> &cells, Layout &layout) {
         }
     }
     for (std::map<int32_t, RowLink> &row : layout.links) {
-        // Lanes: each link takes the first whose last link ends before it.
+        // Lanes: each link takes the first whose last link ends a cell or more before it, so that
+        // two links in a lane never read as one.
         std::vector<RowLink *> sorted;
         for (auto &[control, link] : row) {
             std::vector<int> xs = link.ticks;
@@ -120,7 +121,7 @@ void gather_links(const std::vector<CellInfo> &cells, Layout &layout) {
         std::vector<int> lane_ends;
         for (RowLink *link : sorted) {
             size_t lane = 0;
-            while (lane < lane_ends.size() && lane_ends[lane] + 8 > link->low)
+            while (lane < lane_ends.size() && lane_ends[lane] + kCellWidth + kCellGap >= link->low)
                 lane++;
             if (lane == lane_ends.size())
                 lane_ends.push_back(0);
