@@ -10,6 +10,10 @@ Shapes:
   bsdl     a BSDL file of one device with a boundary register of --count cells (I/O cell
            triplets, as programmable devices have them), and with --oxel the OXEL
            description the importer builds from it, written out
+  device   one device of about --count boundary-scan cells: inputs, data lanes under control
+           cells and outputs (a picture's long register)
+  parts    one board whose chain passes --count parts of four kinds of device (a picture's
+           long chain)
 """
 import argparse
 import sys
@@ -410,10 +414,35 @@ def shape_bsdl_oxel(count, path):
         file.writelines(out)
 
 
+def shape_device(count):
+    """Inputs and outputs a tenth of the cells each, data lanes of nine cells the rest."""
+    inputs = outputs = max(count // 10, 1)
+    lanes = max((count - inputs - outputs) // 9, 1)
+    inputs = max(count - outputs - lanes * 9, 1)
+    out = []
+    open_file(out)
+    device(out, "WIDE_DEVICE", lanes, inputs, outputs, 8)
+    close_file(out)
+    return out
+
+
+def shape_parts(count):
+    kinds = [("DEV_A", (2, 6, 4, 1)), ("DEV_B", (4, 8, 8, 1)), ("DEV_C", (1, 4, 2, 1)),
+             ("DEV_D", (3, 5, 6, 1))]
+    out = []
+    open_file(out)
+    for name, shape in kinds:
+        device(out, name, *shape)
+    parts = [kinds[i % len(kinds)][0] for i in range(count)]
+    board(out, "LONG_CHAIN_BOARD", parts, 4, 0, 0, 0)
+    close_file(out)
+    return out
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("shape", choices=["board", "chain", "netlist", "vrak", "bsdl"])
+    parser.add_argument("shape", choices=["board", "chain", "netlist", "vrak", "bsdl", "device", "parts"])
     parser.add_argument("output")
     parser.add_argument("--megabytes", type=float, default=5.0)
     parser.add_argument("--count", type=int, default=200_000)
@@ -429,6 +458,10 @@ def main():
         out = shape_bsdl(args.count)
         if args.oxel:
             shape_bsdl_oxel(args.count, args.oxel)
+    elif args.shape == "device":
+        out = shape_device(args.count)
+    elif args.shape == "parts":
+        out = shape_parts(args.count)
     else:
         out = shape_vrak(args.count)
     with open(args.output, "w", encoding="ascii") as file:

@@ -112,6 +112,26 @@ def main():
               f"{ratio(results['check'][0], words)} {versus_parse('check')} "
               f"{results['check'][1] / size:6.2f}x", flush=True)
     bsdl_imports(oxel, args)
+
+    # The pictures: a long boundary-scan register and a long chain, drawn and reported.
+    pictures = [("device 5,000 cells", corpus(args.work, "device_5000", ["device", "--count", "5000"])),
+                ("chain of 200 parts", corpus(args.work, "parts_200", ["parts", "--count", "200"]))]
+    print(f"\npictures: medians of {args.runs} runs in processor seconds; draw/P and report/P: ratios to "
+          "the parse time (report parses twice and checks)")
+    print(f"{'file':20} {'parse s':>8} {'draw s':>8} {'draw/P':>7} {'report s':>9} {'report/P':>8}", flush=True)
+    for label, path in pictures:
+        parse, _ = measure([oxel, "--level", "1", "parse", path], args.runs, args.limit)
+        draw, _ = measure([oxel, "--level", "1", "draw", path, "-o", os.devnull], args.runs, args.limit)
+        report, _ = measure([oxel, "--level", "1", "report", path, "-o", os.devnull], args.runs, args.limit)
+
+        def seconds(value):
+            return f"{'>limit':>8}" if value is None else f"{value:8.3f}"
+
+        def versus(value):
+            return f"{'-':>7}" if value is None or not parse else f"{value / parse:6.2f}x"
+
+        print(f"{label:20} {seconds(parse)} {seconds(draw)} {versus(draw)} {seconds(report):>9} "
+              f"{versus(report):>8}", flush=True)
     return 0
 
 

@@ -15,6 +15,8 @@
 #                                     and GoogleTest's sources
 #   sh tools/install-deps.sh fuzz     also clang with libFuzzer (make fuzz)
 #   sh tools/install-deps.sh coverage also gcovr (make coverage)
+#   sh tools/install-deps.sh browser  also Chromium, its driver and Selenium
+#                                     (make browser-check)
 set -e
 cd "$(dirname "$0")/.."
 
@@ -49,6 +51,7 @@ win32) packages="$packages g++-mingw-w64-i686 googletest" ;;
 win64) packages="$packages g++-mingw-w64-x86-64 wine wine64 googletest" ;;
 fuzz) packages="$packages clang libclang-rt-14-dev" ;;
 coverage) packages="$packages gcovr" ;;
+browser) packages="$packages chromium chromium-driver python3-selenium" ;;
 esac
 install_missing $packages
 

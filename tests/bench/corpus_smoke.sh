@@ -15,6 +15,8 @@ messages=$("$oxel" --level 2 parse "$work/device.bsd" 2>&1) || { echo "device.bs
 "$oxel" show --json "$work/device.bsd" | grep -v '"file"\|"source"\|"bsdl_file"' >"$work/device.bsd.json"
 "$oxel" show --json "$work/device.oxel" | grep -v '"file"\|"source"\|"bsdl_file"' >"$work/device.oxel.json"
 cmp -s "$work/device.bsd.json" "$work/device.oxel.json" || { echo "device.bsd and device.oxel show differently"; exit 1; }
+/usr/bin/python3 "$generator" device "$work/wide_device.oxel" --count 500
+/usr/bin/python3 "$generator" parts "$work/parts.oxel" --count 20
 for file in "$work"/*.oxel; do
     # Errors and warnings at level 2; a clean parse prints nothing.
     messages=$("$oxel" --level 2 parse "$file" 2>&1) || { echo "$file: parse failed"; echo "$messages"; exit 1; }

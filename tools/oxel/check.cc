@@ -1,6 +1,7 @@
 // oxel parse and oxel check: each file read, and checked, as a host does it
 #include <algorithm>
 
+#include "check_file.h"
 #include "commands.h"
 #include "exit_status.h"
 #include "input_kind.h"
@@ -9,11 +10,6 @@
 #include "silent_findings.h"
 #include "tool_host.h"
 
-namespace {
-
-// Parses the current file and checks it when asked and the parse
-// succeeded; the library's result. What the check counts without a message
-// is told after its messages.
 int32_t read_current_file(Host &host, const Options &options, bool check) {
     OxelInitialize(&host.context);
     if (options.prog_name)
@@ -27,6 +23,8 @@ int32_t read_current_file(Host &host, const Options &options, bool check) {
     OxelDestroy(&host.context);
     return result;
 }
+
+namespace {
 
 void write_file_json(JsonWriter &json, const DiagnosticSink &sink, int32_t result, int status) {
     json.begin_object();

@@ -39,6 +39,8 @@ const Command *find_command(const std::string &name) {
                                         {"is-oxel", run_is_oxel},
                                         {"components", run_components},
                                         {"show", run_show},
+                                        {"draw", run_draw},
+                                        {"report", run_report},
                                         {"explain", run_explain}};
     for (const Command &command : kCommands)
         if (name == command.name)
@@ -87,6 +89,18 @@ std::string read_command_line(int argc, char **argv, Options &options) {
             if (!value || !*value)
                 return "--include-dir takes a folder";
             options.include_folders.push_back(value);
+        } else if (valued_option(arg, "--output", "-o", argc, argv, &i, &value)) {
+            if (!value || !*value)
+                return "--output takes a file";
+            options.output = value;
+        } else if (valued_option(arg, "--board", nullptr, argc, argv, &i, &value)) {
+            if (!value)
+                return "--board takes a name";
+            options.board = value;
+        } else if (valued_option(arg, "--component", nullptr, argc, argv, &i, &value)) {
+            if (!value)
+                return "--component takes a name";
+            options.component = value;
         } else if (valued_option(arg, "--prog-name", nullptr, argc, argv, &i, &value)) {
             if (!value || !*value)
                 return "--prog-name takes a name";
@@ -103,8 +117,15 @@ std::string read_command_line(int argc, char **argv, Options &options) {
         return "unknown command " + options.command;
     if (options.files.empty() && options.command != "explain")
         return "no file given";
-    if ((options.command == "is-oxel" || options.command == "show") && options.files.size() != 1)
+    const bool pictures = options.command == "draw" || options.command == "report";
+    if ((options.command == "is-oxel" || options.command == "show" || pictures) && options.files.size() != 1)
         return options.command + " takes one file";
+    if (options.output && !pictures)
+        return "--output goes with draw and report";
+    if ((options.board || options.component) && options.command != "draw")
+        return std::string(options.board ? "--board" : "--component") + " goes with draw";
+    if (options.board && options.component)
+        return "draw takes --board or --component, not both";
     if (options.json && options.command != "show" && options.command != "check")
         return "--json goes with show and check";
     if (options.sarif && options.command != "check")

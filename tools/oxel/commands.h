@@ -13,6 +13,9 @@ struct Options {
     bool sarif = false;     // check writes one SARIF document
     bool warnings_fail = true;                   // --fail-on=warning (the default) or error
     std::vector<const char *> include_folders;   // -I, in order
+    const char *output = nullptr;      // -o: where draw and report write; standard output without
+    const char *board = nullptr;       // draw --board
+    const char *component = nullptr;   // draw --component
     bool help = false;
     bool version = false;
     std::string command;
@@ -43,3 +46,10 @@ int run_explain(const Options &options);
 // Parses the file and prints its boards and components through the records
 // and the query exports: a report for a person, or one JSON document.
 int run_show(const Options &options);
+// Parses the file and writes one SVG picture: a board's scan chains, or a
+// component's boundary-scan register and package.
+int run_draw(const Options &options);
+// Parses and checks the file and writes one HTML page: a summary, the
+// check's findings with their source lines, and every board and component
+// in tables and pictures.
+int run_report(const Options &options);

@@ -25,6 +25,13 @@ const char *const kHelp =
     "                   and component (instructions, registers, TAP pins, pins,\n"
     "                   boundary-scan cells); --json: one JSON document that\n"
     "                   also holds pin families and test sequences\n"
+    "  draw FILE        write one SVG picture: a board's scan chains from TDI to\n"
+    "                   TDO, or a component's boundary-scan cells and package\n"
+    "                   (--board NAME, --component NAME; else the first board,\n"
+    "                   else the first component)\n"
+    "  report FILE      check the file and write one HTML page: summary,\n"
+    "                   findings with their source lines, every board and\n"
+    "                   component in tables and pictures (status as check)\n"
     "  explain [ID...]  print the catalogue's entry of each message id (what\n"
     "                   triggers it, how to fix it, an example); without an id,\n"
     "                   list every message with its id\n"
@@ -35,7 +42,12 @@ const char *const kHelp =
     "                   4 progress and status (default 3)\n"
     "  -I, --include-dir DIR\n"
     "                   look for include files in DIR too (repeatable)\n"
-    "  --fail-on WHAT   what fails check: warning (the default) or error\n"
+    "  --fail-on WHAT   what fails check and report: warning (the default) or\n"
+    "                   error\n"
+    "  -o, --output FILE\n"
+    "                   where draw and report write (default: standard output)\n"
+    "  --board NAME, --component NAME\n"
+    "                   what draw draws\n"
     "  --prog-name NAME name used in syntax messages\n"
     "  --json           show and check print JSON\n"
     "  --format FORMAT  text (the default), json (as --json) or, for check,\n"
@@ -54,9 +66,10 @@ const char *const kHelp =
     "\n"
     "Exit status, the worst over the files: 4 when a file cannot be read, the\n"
     "library fails, or any error message was sent (parse, check, show,\n"
-    "components); 1 when check finds warnings (messages, or a warning the\n"
-    "check counts without a message, told in a note), 0 with --fail-on=error;\n"
-    "0 otherwise; 2 a usage error. is-oxel: 0 yes, 1 no, 4 unreadable.\n";
+    "components, draw, report), or a picture or page cannot be written; 1 when\n"
+    "check or report finds warnings (messages, or a warning the check counts\n"
+    "without a message, told in a note), 0 with --fail-on=error; 0 otherwise;\n"
+    "2 a usage error. is-oxel: 0 yes, 1 no, 4 unreadable.\n";
 
 int usage_error(const std::string &what) {
     if (!what.empty())
