@@ -227,7 +227,7 @@ std::string without_placeholders(const std::string &text) {
         size_t j = i + 1;
         while (j < text.size() && std::strchr("*-0123456789lhz", text[j]))
             j++;
-        if (j < text.size() && std::strchr("sdiu%", text[j]))
+        if (j < text.size() && std::strchr("sdiucxX%", text[j]))
             i = j;
         else
             rest += text[i];
@@ -267,7 +267,7 @@ std::string as_template(const std::string &literal) {
             size_t j = i + 1;
             while (j < literal.size() && std::strchr("*-0123456789lhz", literal[j]))
                 j++;
-            if (j < literal.size() && std::strchr("sdiu", literal[j])) {
+            if (j < literal.size() && std::strchr("sdiucxX", literal[j])) {
                 pattern += "%s";
                 i = j;
                 continue;
