@@ -532,11 +532,11 @@ TEST(MessageCatalogue, EachExampleLineIsItsEntrysMessage) {
     }
 }
 
-// Every example that gives a file draws, when oxel checks it at level 4, each line the entry shows, and oxel
-// knows one of them by the entry's id.
+// Every example that gives a file (an OXEL description, or a BSDL file that oxel reads through the importer)
+// draws, when oxel checks it at level 4, each line the entry shows, and oxel knows one of them by the entry's id.
 TEST(MessageCatalogue, EachExampleFileDrawsTheLinesItShows) {
     const fs::path root = fs::path(write_temp_file("catalogue.txt", "")).parent_path() / "catalogue_examples";
-    size_t run = 0;
+    size_t run = 0, bsdl_run = 0;
     for (const CatalogueEntry &entry : catalogue().entries) {
         if (entry.example_input.empty())
             continue;
@@ -561,6 +561,8 @@ TEST(MessageCatalogue, EachExampleFileDrawsTheLinesItShows) {
         }
         EXPECT_TRUE(own) << "oxel knows no line of the example as " << entry.id << ":\n" << all;
         run++;
+        bsdl_run += entry.example_language == "bsdl";
     }
     EXPECT_GT(run, 100u);
+    EXPECT_GT(bsdl_run, 50u);
 }
