@@ -129,6 +129,8 @@ const std::set<std::string> &printf_functions() {
         std::set<std::string> found;
         const std::regex declaration(R"((\w+)\s*\([^()]*\)\s*OXEL_PRINTF\s*\()");
         for (const auto &item : fs::recursive_directory_iterator(fs::path(OXEL_SOURCE_DIR) / "src")) {
+            if (!item.is_regular_file())
+                continue;
             const std::string text = read_text(item.path());
             for (std::sregex_iterator it(text.begin(), text.end(), declaration), end; it != end; ++it)
                 found.insert((*it)[1]);
