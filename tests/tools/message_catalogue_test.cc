@@ -4,10 +4,13 @@
 // read as C: comments, character literals and preprocessor lines are skipped, string literals are decoded and
 // adjacent ones joined, whatever lines they stand on, and the literals inside static_assert(...) are left out.
 // A literal is a message text of the library when
-//   - it stands in the argument list of a call to any function whose name begins with report_ (the reporters
-//     and every wrapper the code grows), and has a letter outside its printf placeholders; or
+//   - it stands in the argument list of a call to a reporter, and has a letter outside its printf placeholders:
+//     a reporter is any function whose name begins with report_ or that src/ declares OXEL_PRINTF (the
+//     reporters and every wrapper the code grows, such as the BSDL importer's import_error); or
 //   - it reads like a sentence anywhere (a letter outside its placeholders, and a blank or a placeholder): so a
 //     message kept in a table and sent through "%s", or one built from a label, is found too.
+// A few such literals are no messages but texts the BSDL importer writes into the records it builds (a
+// register's purpose); they are listed, each with its file and the record field it fills, below.
 // Such a literal is covered by the catalogue when it is an entry's format, fill or part, when it is a
 // piece of a format standing between placeholders, line feeds or the format's ends, or behind any text when
 // it begins with a blank (the code builds the rest, or a wrapper adds it),
@@ -30,6 +33,7 @@
 #include "json_value.h"
 #include "message_catalogue.h"
 #include "oxel32.h"
+#include "support/description_walk.h"
 #include "tool_runner.h"
 
 namespace {
@@ -50,9 +54,36 @@ const Catalogue &catalogue() {
 
 struct CodeText {
     std::string text;
+    std::string file;    // from the source folder
     std::string where;   // file:line
     bool in_report_call;
 };
+
+// Record texts: literals that read like sentences but are values the BSDL importer writes into the component it
+// builds, never sent: the purpose of each register and the head of the source reference ("BSDL <path>"). Each
+// stands for itself in its own file only (the same words anywhere else are a message to catalogue), must still
+// be there, and must be found in that field of what an import builds: a message put on this list fails.
+struct RecordText {
+    const char *file;
+    const char *field;   // as tests/support's dump of the records names it
+    const char *text;    // the field's value, or its head
+};
+
+constexpr RecordText kRecordTexts[] = {
+    {"src/bsdl/component_builder.cc", "purpose", "Instruction register"},
+    {"src/bsdl/component_builder.cc", "purpose", "Boundary-scan register"},
+    {"src/bsdl/component_builder.cc", "purpose", "Bypass register"},
+    {"src/bsdl/component_builder.cc", "purpose", "Device identification register"},
+    {"src/bsdl/component_builder.cc", "purpose", "Usercode register"},
+    {"src/bsdl/component_builder.cc", "purpose", "Data register"},
+    {"src/bsdl/component_builder.cc", "source_ref", "BSDL "},
+};
+
+bool is_record_text(const CodeText &code) {
+    return std::any_of(std::begin(kRecordTexts), std::end(kRecordTexts), [&](const RecordText &record) {
+        return code.file == record.file && code.text == record.text;
+    });
+}
 
 // The escapes of a C string literal.
 std::string decoded(const std::string &body) {
@@ -92,6 +123,27 @@ std::string decoded(const std::string &body) {
     return text;
 }
 
+// The functions src/ declares OXEL_PRINTF: the reporters and the wrappers that pass a format on to them.
+const std::set<std::string> &printf_functions() {
+    static const std::set<std::string> names = [] {
+        std::set<std::string> found;
+        const std::regex declaration(R"((\w+)\s*\([^()]*\)\s*OXEL_PRINTF\s*\()");
+        for (const auto &item : fs::recursive_directory_iterator(fs::path(OXEL_SOURCE_DIR) / "src")) {
+            if (!item.is_regular_file())
+                continue;
+            const std::string text = read_text(item.path());
+            for (std::sregex_iterator it(text.begin(), text.end(), declaration), end; it != end; ++it)
+                found.insert((*it)[1]);
+        }
+        return found;
+    }();
+    return names;
+}
+
+bool is_reporter(const std::string &function) {
+    return function.rfind("report_", 0) == 0 || printf_functions().count(function) > 0;
+}
+
 // The string literals of one C or C++ source (or a Bison grammar, whose actions are C++), adjacent ones joined.
 std::vector<CodeText> literals_of(const fs::path &path, const std::string &shown) {
     const std::string src = read_text(path);
@@ -109,10 +161,10 @@ std::vector<CodeText> literals_of(const fs::path &path, const std::string &shown
             found.push_back(*pending);
         pending.reset();
     };
-    auto inside = [&](const char *prefix) {
-        return std::any_of(open_calls.begin(), open_calls.end(),
-                           [&](const auto &call) { return call.first.rfind(prefix, 0) == 0; });
+    auto inside = [&](auto is_call) {
+        return std::any_of(open_calls.begin(), open_calls.end(), [&](const auto &call) { return is_call(call.first); });
     };
+    auto is_static_assert = [](const std::string &name) { return name == "static_assert"; };
     for (size_t i = 0; i < src.size();) {
         char c = src[i];
         if (c == '\n') {
@@ -155,8 +207,8 @@ std::vector<CodeText> literals_of(const fs::path &path, const std::string &shown
             std::string text = decoded(src.substr(i + 1, j - i - 1));
             if (pending) {
                 pending->text += text;
-            } else if (!inside("static_assert")) {
-                pending = CodeText{text, shown + ":" + std::to_string(line), inside("report_")};
+            } else if (!inside(is_static_assert)) {
+                pending = CodeText{text, shown, shown + ":" + std::to_string(line), inside(is_reporter)};
             }
             i = j + 1;
             continue;
@@ -227,7 +279,7 @@ std::string without_placeholders(const std::string &text) {
         size_t j = i + 1;
         while (j < text.size() && std::strchr("*-0123456789lhz", text[j]))
             j++;
-        if (j < text.size() && std::strchr("sdiu%", text[j]))
+        if (j < text.size() && std::strchr("sdiucxX%", text[j]))
             i = j;
         else
             rest += text[i];
@@ -267,7 +319,7 @@ std::string as_template(const std::string &literal) {
             size_t j = i + 1;
             while (j < literal.size() && std::strchr("*-0123456789lhz", literal[j]))
                 j++;
-            if (j < literal.size() && std::strchr("sdiu", literal[j])) {
+            if (j < literal.size() && std::strchr("sdiucxX", literal[j])) {
                 pattern += "%s";
                 i = j;
                 continue;
@@ -311,7 +363,7 @@ TEST(MessageCatalogue, EveryMessageOfTheLibraryHasAnEntry) {
     std::vector<std::string> uncovered;
     size_t messages = 0;
     for (const CodeText &code : library_texts()) {
-        if (!(code.in_report_call ? has_letter(code.text) : reads_like_a_sentence(code.text)))
+        if (!(code.in_report_call ? has_letter(code.text) : reads_like_a_sentence(code.text)) || is_record_text(code))
             continue;
         messages++;
         bool covered = false;
@@ -326,9 +378,32 @@ TEST(MessageCatalogue, EveryMessageOfTheLibraryHasAnEntry) {
         if (!covered)
             uncovered.push_back(code.where + ": \"" + code.text + "\"");
     }
-    // The reader finds the messages at all: well over the catalogue's hundred-odd entries.
+    // The reader finds the messages at all: well over the catalogue's hundred-odd entries; and the reporters
+    // beside report_*.
     EXPECT_GT(messages, 200u);
+    EXPECT_GT(printf_functions().size(), 5u);
     EXPECT_EQ(uncovered, std::vector<std::string>{}) << "these texts of the code have no entry in doc/messages.md";
+}
+
+// The record texts the test passes over are still in their files, and an import of the BSDL test files writes
+// each into the field it names.
+TEST(MessageCatalogue, RecordTextsAreWhatTheImporterWritesIntoItsRecords) {
+    for (const RecordText &record : kRecordTexts) {
+        const bool in_file = std::any_of(library_texts().begin(), library_texts().end(), [&](const CodeText &code) {
+            return code.file == record.file && code.text == record.text;
+        });
+        EXPECT_TRUE(in_file) << "\"" << record.text << "\" is no longer in " << record.file;
+    }
+    Recorder host(1);
+    for (const char *file : {"bridge_1994.bsd", "fpga_2001.bsd", "sensor_1990.bsd", "serdes_2013.bsd"}) {
+        const std::string path = std::string(OXEL_SOURCE_DIR) + "/tests/bsdl/" + file;
+        ASSERT_EQ(OxelImportBsdl(host.host(), path.c_str(), nullptr), OXEL_OK) << host.dump();
+    }
+    const std::string records = dump_records(OxelGetInfo());
+    OxelDestroy(host.host());
+    for (const RecordText &record : kRecordTexts)
+        EXPECT_NE(records.find(std::string(" ") + record.field + "=\"" + record.text), std::string::npos)
+            << "no " << record.field << " of an imported component is \"" << record.text << "\"";
 }
 
 TEST(MessageCatalogue, EveryEntryNamesAMessageTheCodeSends) {
@@ -468,11 +543,11 @@ TEST(MessageCatalogue, EachExampleLineIsItsEntrysMessage) {
     }
 }
 
-// Every example that gives a file draws, when oxel checks it at level 4, each line the entry shows, and oxel
-// knows one of them by the entry's id.
+// Every example that gives a file (an OXEL description, or a BSDL file that oxel reads through the importer)
+// draws, when oxel checks it at level 4, each line the entry shows, and oxel knows one of them by the entry's id.
 TEST(MessageCatalogue, EachExampleFileDrawsTheLinesItShows) {
     const fs::path root = fs::path(write_temp_file("catalogue.txt", "")).parent_path() / "catalogue_examples";
-    size_t run = 0;
+    size_t run = 0, bsdl_run = 0;
     for (const CatalogueEntry &entry : catalogue().entries) {
         if (entry.example_input.empty())
             continue;
@@ -497,6 +572,8 @@ TEST(MessageCatalogue, EachExampleFileDrawsTheLinesItShows) {
         }
         EXPECT_TRUE(own) << "oxel knows no line of the example as " << entry.id << ":\n" << all;
         run++;
+        bsdl_run += entry.example_language == "bsdl";
     }
     EXPECT_GT(run, 100u);
+    EXPECT_GT(bsdl_run, 50u);
 }

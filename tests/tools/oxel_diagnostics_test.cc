@@ -163,6 +163,14 @@ TEST(OxelExplain, PrintsAnEntryListsThemAllAndRefusesAnUnknownId) {
     EXPECT_EQ(entry.out.find("### ", 4), std::string::npos) << "one entry only";
     EXPECT_EQ(entry.err, "");
 
+    // A message of the BSDL importer: its example is a BSDL file.
+    const ToolRun bsdl = run_tool("explain bsdl-cell-port-not-declared");
+    EXPECT_EQ(bsdl.status, 0);
+    EXPECT_NE(bsdl.out.find("\n```bsdl\nentity CHIP is\n"), std::string::npos) << bsdl.out;
+    EXPECT_NE(bsdl.out.find("\"0 (BC_1, A, INPUT, X), 1 (BC_1, Z, OUTPUT2, X)\";\nend CHIP;\n```\n"),
+              std::string::npos);
+    EXPECT_NE(bsdl.out.find("error: Cell 1 names port Z, which is not declared"), std::string::npos);
+
     // Two ids: both entries, a blank line between.
     const ToolRun two = run_tool("explain syntax-error did-you-mean-keyword");
     EXPECT_EQ(two.status, 0);

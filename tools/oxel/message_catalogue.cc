@@ -55,6 +55,24 @@ bool is_id(std::string_view id) {
     return true;
 }
 
+// The kinds of file an example may be: the fence's info names one.
+struct ExampleLanguage {
+    const char *name;
+    const char *default_name;   // of the file, where the info gives none
+};
+
+constexpr ExampleLanguage kExampleLanguages[] = {
+    {"oxel", "example.oxel"},   // an OXEL description
+    {"bsdl", "example.bsd"},    // a BSDL file, which oxel reads through the importer
+};
+
+const ExampleLanguage *example_language(std::string_view name) {
+    for (const ExampleLanguage &language : kExampleLanguages)
+        if (name == language.name)
+            return &language;
+    return nullptr;
+}
+
 bool is_kind(std::string_view kind) {
     return kind == "error" || kind == "warning" || kind == "note" || kind == "progress" || kind == "status";
 }
@@ -174,6 +192,7 @@ Catalogue read_catalogue(std::string_view markdown) {
     const std::vector<std::string_view> lines = split_lines(markdown);
     bool in_fence = false;
     std::string fence_info;     // of the open fence
+    int fence_line = 0;         // where it opened
     std::string fence_text;     // what it holds so far
     for (size_t i = 0; i < lines.size(); i++) {
         const std::string_view line = lines[i];
@@ -200,21 +219,30 @@ Catalogue read_catalogue(std::string_view markdown) {
             if (!in_fence) {
                 in_fence = true;
                 fence_info = trimmed(line.substr(3));
+                fence_line = number;
                 fence_text.clear();
                 continue;
             }
             in_fence = false;
+            // The info: the fence's language, then (for a file) the file's name.
             std::string_view info = fence_info;
-            if (starts_with(info, "oxel") && (info.size() == 4 || info[4] == ' ')) {
+            const std::string_view language = info.substr(0, info.find(' '));
+            const ExampleLanguage *file = example_language(language);
+            if (file) {
                 if (!r.entry->example_input.empty())
-                    r.problem(number, "entry " + r.entry->id + ": a second example file");
-                std::string_view name = trimmed(info.substr(4));
-                r.entry->example_name = name.empty() ? "example.oxel" : std::string(name);
+                    r.problem(fence_line, "entry " + r.entry->id + ": a second example file");
+                std::string_view name = trimmed(info.substr(language.size()));
+                r.entry->example_language = language;
+                r.entry->example_name = name.empty() ? file->default_name : std::string(name);
                 r.entry->example_input = fence_text;
             } else if (info == "text") {
                 for (std::string_view output : split_lines(fence_text))
                     if (!trimmed(output).empty())
                         r.entry->example_output.emplace_back(output);
+            } else {
+                // A slip in the info would leave an example unrun.
+                r.problem(fence_line, "entry " + r.entry->id + ": a fence is oxel, bsdl or text, not \"" +
+                                      std::string(info) + "\"");
             }
             continue;
         }
@@ -254,7 +282,8 @@ const CatalogueEntry *find_entry(const Catalogue &catalogue, std::string_view id
 namespace {
 
 // The length of the placeholder at format[i] (a '%'), its conversion in
-// *conversion: 's', 'd' (any integer) or '%'; 0 when it is none.
+// *conversion: 's', 'd' (any integer), 'c' (one character), 'x' (a number
+// in hexadecimal) or '%'; 0 when it is none.
 size_t placeholder(std::string_view format, size_t i, char *conversion) {
     size_t j = i + 1;
     while (j < format.size() && (format[j] == '*' || format[j] == '-' || std::isdigit(static_cast<unsigned char>(format[j]))))
@@ -266,6 +295,8 @@ size_t placeholder(std::string_view format, size_t i, char *conversion) {
     switch (format[j]) {
     case 's': *conversion = 's'; break;
     case 'd': case 'i': case 'u': *conversion = 'd'; break;
+    case 'c': *conversion = 'c'; break;
+    case 'x': case 'X': *conversion = 'x'; break;
     case '%': *conversion = j == i + 1 ? '%' : 0; break;
     default: *conversion = 0; break;
     }
@@ -283,12 +314,18 @@ bool matches_from(std::string_view format, size_t f, std::string_view text, size
                     return true;
             return false;
         }
-        if (conversion == 'd') {
+        if (conversion == 'c')
+            return t < text.size() && matches_from(format, f + length, text, t + 1);
+        if (conversion == 'd' || conversion == 'x') {
+            auto is_digit = [conversion](char c) {
+                return conversion == 'd' ? std::isdigit(static_cast<unsigned char>(c)) != 0
+                                         : std::isxdigit(static_cast<unsigned char>(c)) != 0;
+            };
             size_t end = t;
-            if (end < text.size() && text[end] == '-')
+            if (conversion == 'd' && end < text.size() && text[end] == '-')
                 end++;
             size_t digits = end;
-            while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])))
+            while (end < text.size() && is_digit(text[end]))
                 end++;
             for (; end > digits; end--)
                 if (matches_from(format, f + length, text, end))

@@ -17,8 +17,9 @@ struct CatalogueEntry {
     std::vector<std::string> parts;      // the pieces a message is built from, where it is built
     std::vector<std::string> expected;   // keywords a syntax detail line stands for
     std::string trigger, fix;
-    std::string example_name;            // the example's file name ("example.oxel" by default)
-    std::string example_input;           // an OXEL file that draws the message; may be empty
+    std::string example_language;        // what the example file holds: "oxel" or "bsdl"
+    std::string example_name;            // its file name ("example.oxel", "example.bsd" by default)
+    std::string example_input;           // a file that draws the message; may be empty
     std::vector<std::string> example_output;   // "kind: text" lines the example prints
     std::string text;                    // the entry as written, for `oxel explain`
     int line = 0;                        // of its heading
@@ -33,9 +34,10 @@ struct Catalogue {
 
 // Reads the catalogue's markdown. Each entry is a level-3 heading holding its
 // id, then "- **Field:** value" lines (Kind, Message, Fills, Parts, Expected,
-// Sender, Trigger, Fix), then a fenced ```oxel example (its info may name the file)
-// and a fenced ```text block with the lines it prints. Message formats stand
-// in one code span each, a line feed written \n; "(empty)" is the empty text.
+// Sender, Trigger, Fix), then an example file, fenced ```oxel for an OXEL
+// description or ```bsdl for a BSDL file (its info may name the file), and a
+// fenced ```text block with the lines it prints. Message formats stand in one
+// code span each, a line feed written \n; "(empty)" is the empty text.
 Catalogue read_catalogue(std::string_view markdown);
 
 // The catalogue built into the tool, read once.
@@ -45,7 +47,8 @@ const Catalogue &message_catalogue();
 const CatalogueEntry *find_entry(const Catalogue &catalogue, std::string_view id);
 
 // Whether `text` is what `format` prints for some arguments: %s (any
-// width) stands for any text, %d and its kin for an integer, %% for "%".
+// width) stands for any text, %d and its kin for an integer, %c for one
+// character, %X (%02X, %x) for hexadecimal digits, %% for "%".
 bool format_matches(std::string_view format, std::string_view text);
 
 // The library's entry of this kind ("error", ...) one of whose formats prints `text`;
