@@ -22,6 +22,10 @@
 #   make fuzz-smoke   each fuzz target for FUZZ_RUNS inputs (about a minute)
 #   make coverage the test suite built with gcov instrumentation, then the
 #                 line and branch coverage of src/
+#   make browser-check  each example's report and drawings opened in headless
+#                 Chromium and checked from the page itself
+#   make readme-picture the README's picture of an example board's chain,
+#                 drawn again
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEMO_FILE ?= examples/jx200.oxel
@@ -34,6 +38,7 @@ OXEL = ./build/default/oxel
 .PHONY: all deps deps-win32 deps-win64 build tool check demo install sanitize clang bench clean
 .PHONY: win32 win32-check win64 win64-check
 .PHONY: deps-fuzz fuzz-build fuzz fuzz-smoke deps-coverage coverage
+.PHONY: deps-browser browser-check readme-picture
 
 all: build
 
@@ -126,6 +131,18 @@ coverage: deps-coverage
 	gcovr --root . --filter src/ --exclude-unreachable-branches --exclude-throw-branches \
 	      --txt build/coverage/coverage.txt --print-summary build/coverage
 	@echo "Per file: build/coverage/coverage.txt"
+
+deps-browser:
+	@sh tools/install-deps.sh browser
+
+# The checker first shows that each of its checks catches the fault it is for.
+browser-check: deps-browser tool
+	/usr/bin/python3 tests/browser/browser_check.py --self-test --oxel $(OXEL) \
+	    --work build/default/browser-check examples/*.oxel \
+	    tests/tools/inputs/bga.oxel tests/tools/inputs/chain.oxel tests/tools/inputs/odd_names.oxel
+
+readme-picture: tool
+	$(OXEL) draw examples/dual_jx200_board.oxel -o readme-chain.svg
 
 clean:
 	rm -rf build

@@ -7,6 +7,13 @@ Shapes:
   chain    one device with --count pins and a boundary-scan chain of --count cells
   netlist  one board whose netlist maps --count net nodes
   vrak     one board whose test sequence holds a DRS bit pattern of --count words
+  bsdl     a BSDL file of one device with a boundary register of --count cells (I/O cell
+           triplets, as programmable devices have them), and with --oxel the OXEL
+           description the importer builds from it, written out
+  device   one device of about --count boundary-scan cells: inputs, data lanes under control
+           cells and outputs (a picture's long register)
+  parts    one board whose chain passes --count parts of four kinds of device (a picture's
+           long chain)
 """
 import argparse
 import sys
@@ -279,13 +286,167 @@ def shape_vrak(count):
     return device_and_board("VRAK_DEVICE", (1, 2, 2, 1), "VRAK_BOARD", (4, 0, 1, count))
 
 
+BSDL_INSTRUCTIONS = [("EXTEST", "000000"), ("SAMPLE", "000001"), ("USERCODE", "001000"),
+                     ("IDCODE", "001001"), ("CLAMP", "001010"), ("HIGHZ", "001011"),
+                     ("ISC_ENABLE", "010000"), ("ISC_PROGRAM", "010001"), ("ISC_DISABLE", "010110"),
+                     ("BYPASS", "111111")]
+# What the importer makes of each: kind keyword, register, mode.
+BSDL_MAPPING = {"EXTEST": ("EXTEST", "BOUNDARY", "EXTERNAL"), "SAMPLE": ("SAMPLE_PRELOAD", "BOUNDARY", "SAMPLE"),
+                "USERCODE": ("USERCODE", "USERCODE", "SAMPLE"), "IDCODE": ("IDCODE", "DEVICE_ID", "SAMPLE"),
+                "CLAMP": ("CLAMP", "BYPASS", "EXTERNAL"), "HIGHZ": ("HIGHZ", "BYPASS", "HIGHZ"),
+                "ISC_ENABLE": ("ISC_ENABLE", "ISC_CONFIG", "-"), "ISC_PROGRAM": ("ISC_PROGRAM", "ISC_PDATA", "PRIVATE"),
+                "ISC_DISABLE": ("ISC_DISABLE", "ISC_CONFIG", "-"), "BYPASS": ("BYPASS", "BYPASS", "SAMPLE")}
+BSDL_IDCODE = ("0001", "0110100000010011", "00001001001")
+
+
+def ball(i):
+    """Ball names of a grid: A1 ... A40, B1 ..., AA1 ..."""
+    row, column = divmod(i, 40)
+    letters = ""
+    row += 1
+    while row:
+        row, rest = divmod(row - 1, 26)
+        letters = chr(ord("A") + rest) + letters
+    return f"{letters}{column + 1}"
+
+
+def bsdl_device(count):
+    """The ports (name, mode, ball), and the cells (number, port, function, safe, control, disable)
+    of a device of `count` cells: control, output3 and input for each I/O, two inputs, internals."""
+    ports = [("TCK", "in"), ("TMS", "in"), ("TDI", "in"), ("TRST_N", "in"), ("TDO", "out"),
+             ("CLK", "in"), ("RESET_N", "in")]
+    ios = max((count - 2) // 3, 0)
+    ports += [(f"IO_{i}", "inout") for i in range(ios)]
+    ports += [("VCC", "linkage"), ("GND", "linkage")]
+    ports = [(name, mode, ball(i)) for i, (name, mode) in enumerate(ports)]
+    cells = [(0, "CLK", "input", "X", None, None), (1, "RESET_N", "input", "X", None, None)]
+    for i in range(ios):
+        control = len(cells)
+        cells += [(control, "*", "control", "1", None, None),
+                  (control + 1, f"IO_{i}", "output3", "X", control, "1"),
+                  (control + 2, f"IO_{i}", "input", "X", None, None)]
+    while len(cells) < count:
+        cells.append((len(cells), "*", "internal", "X", None, None))
+    return ports, cells[:count]
+
+
+def shape_bsdl(count):
+    ports, cells = bsdl_device(count)
+    out = ["-- Generated benchmark device\nentity BENCH_CHIP is\n"
+           "  generic (PHYSICAL_PIN_MAP : string := \"FBGA\");\n  port (\n"]
+    out.append(";\n".join(f"    {name} : {mode} bit" for name, mode, _ in ports) + ");\n")
+    out.append("  use STD_1149_1_2001.all;\n"
+               "  attribute COMPONENT_CONFORMANCE of BENCH_CHIP : entity is \"STD_1149_1_2001\";\n"
+               "  attribute PIN_MAP of BENCH_CHIP : entity is PHYSICAL_PIN_MAP;\n"
+               "  constant FBGA : PIN_MAP_STRING :=\n")
+    out.append(" &\n".join(f"    \"{name}:{pin}{',' if i + 1 < len(ports) else ''}\""
+                           for i, (name, _, pin) in enumerate(ports)) + ";\n")
+    out.append("  attribute TAP_SCAN_IN of TDI : signal is true;\n"
+               "  attribute TAP_SCAN_MODE of TMS : signal is true;\n"
+               "  attribute TAP_SCAN_OUT of TDO : signal is true;\n"
+               "  attribute TAP_SCAN_RESET of TRST_N : signal is true;\n"
+               "  attribute TAP_SCAN_CLOCK of TCK : signal is (33.0e6, BOTH);\n"
+               "  attribute INSTRUCTION_LENGTH of BENCH_CHIP : entity is 6;\n"
+               "  attribute INSTRUCTION_OPCODE of BENCH_CHIP : entity is\n")
+    out.append(" &\n".join(f"    \"{name} ({code}){',' if i + 1 < len(BSDL_INSTRUCTIONS) else ''}\""
+                           for i, (name, code) in enumerate(BSDL_INSTRUCTIONS)) + ";\n")
+    out.append("  attribute INSTRUCTION_CAPTURE of BENCH_CHIP : entity is \"XXXX01\";\n"
+               "  attribute INSTRUCTION_PRIVATE of BENCH_CHIP : entity is \"ISC_PROGRAM\";\n"
+               "  attribute IDCODE_REGISTER of BENCH_CHIP : entity is\n"
+               f"    \"{BSDL_IDCODE[0]}\" & \"{BSDL_IDCODE[1]}\" & \"{BSDL_IDCODE[2]}\" & \"1\";\n"
+               "  attribute USERCODE_REGISTER of BENCH_CHIP : entity is\n"
+               "    \"XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX\";\n"
+               "  attribute REGISTER_ACCESS of BENCH_CHIP : entity is\n"
+               "    \"ISC_CONFIG[8] (ISC_ENABLE, ISC_DISABLE), ISC_PDATA[16] (ISC_PROGRAM)\";\n"
+               f"  attribute BOUNDARY_LENGTH of BENCH_CHIP : entity is {len(cells)};\n"
+               "  attribute BOUNDARY_REGISTER of BENCH_CHIP : entity is\n")
+    entries = []
+    for number, port, function, safe, control, disable in reversed(cells):
+        rest = f", {control}, {disable}, Z" if control is not None else ""
+        entries.append(f"    \"{number:<5} (BC_1, {port}, {function}, {safe}{rest})")
+    out.append(",\" &\n".join(entries) + "\";\n")
+    out.append("end BENCH_CHIP;\n")
+    return out
+
+
+def shape_bsdl_oxel(count, path):
+    """The OXEL description the importer builds from shape_bsdl's device, written out."""
+    ports, cells = bsdl_device(count)
+    pins = {name: pin for name, _, pin in ports}
+    types = {"TCK": "TCK", "TMS": "TMS", "TDI": "TDI", "TRST_N": "TRST", "TDO": "TDO", "CLK": "IN",
+             "RESET_N": "IN", "VCC": "PWR", "GND": "GND"}
+    out = ["OXEL\n\nCOMPONENT BENCH_CHIP\n  STANDARD : IEEE_1149.1-1990\n\n  PIN_LIST\n"]
+    for name, _, pin in ports:
+        out.append(f"    {pin} {name} {types.get(name, 'IO')} -\n")
+    out.append("  END PIN_LIST\n\n  INSTRUCTION_REGISTER INSTRUCTION\n    PURPOSE \"Instruction register\"\n"
+               "    LENGTH 6\n    CAPTURE \"XXXX01\"\n    INSTRUCTION_LIST\n")
+    for name, code in BSDL_INSTRUCTIONS:
+        kind, register, mode = BSDL_MAPPING[name]
+        out.append(f"      {kind} \"{code}\" {register} {mode} -\n")
+    out.append("    END INSTRUCTION_LIST\n  END INSTRUCTION_REGISTER\n\n")
+    x32 = "X" * 32
+    out.append("  BYPASS_REGISTER BYPASS\n    PURPOSE \"Bypass register\"\n    LENGTH 1\n    CAPTURE \"0\"\n"
+               "  END BYPASS_REGISTER\n\n"
+               "  IDENTIFICATION_REGISTER DEVICE_ID\n    PURPOSE \"Device identification register\"\n"
+               f"    LENGTH 32\n    CAPTURE \"{''.join(BSDL_IDCODE)}1\"\n"
+               f"    VERSION_IDCODE \"{BSDL_IDCODE[0]}\"\n    PARTNUMBER_IDCODE \"{BSDL_IDCODE[1]}\"\n"
+               f"    MANUFACTURER_IDCODE \"{BSDL_IDCODE[2]}\"\n  END IDENTIFICATION_REGISTER\n\n"
+               "  USERCODE_REGISTER USERCODE\n    PURPOSE \"Usercode register\"\n    LENGTH 32\n"
+               f"    CAPTURE \"{x32}\"\n  END USERCODE_REGISTER\n\n")
+    for name, length in [("ISC_CONFIG", 8), ("ISC_PDATA", 16)]:
+        out.append(f"  DATA_REGISTER {name}\n    PURPOSE \"Data register\"\n    LENGTH {length}\n"
+                   f"    CAPTURE \"{'X' * length}\"\n  END DATA_REGISTER\n\n")
+    out.append("  CELL BC_1\n    INIT_UPDATE \"X\"\n    DATA_INPUTS [PI]\n    DATA_OUTPUTS [PO]\n    MODE_LIST\n"
+               "      INTERNAL - PI UPDATE\n      EXTERNAL - PI UPDATE\n      SAMPLE - PI PI\n"
+               "      HIGHZ - PI Z\n    END MODE_LIST\n  END CELL\n\n")
+    out.append("  BOUNDARY_SCAN_REGISTER BOUNDARY\n    PURPOSE \"Boundary-scan register\"\n"
+               f"    LENGTH {len(cells)}\n    CHAIN_LIST\n")
+    for number, port, function, safe, control, disable in cells:
+        served = "-" if port == "*" else port
+        pin = pins.get(port, "-")
+        captured = pin if function == "input" else "-"
+        driven = pin if function == "output3" else "-"
+        third = f"[{function.upper()} {safe}{' Z' if control is not None else ''}]"
+        control_text = "-" if control is None else str(control)
+        out.append(f"      {number} BC_1 {served} {captured} {driven} {third} {control_text} {disable or '-'}\n")
+    out.append("    END CHAIN_LIST\n  END BOUNDARY_SCAN_REGISTER\nEND COMPONENT\n\nEND OXEL\n")
+    with open(path, "w", encoding="ascii") as file:
+        file.writelines(out)
+
+
+def shape_device(count):
+    """Inputs and outputs a tenth of the cells each, data lanes of nine cells the rest."""
+    inputs = outputs = max(count // 10, 1)
+    lanes = max((count - inputs - outputs) // 9, 1)
+    inputs = max(count - outputs - lanes * 9, 1)
+    out = []
+    open_file(out)
+    device(out, "WIDE_DEVICE", lanes, inputs, outputs, 8)
+    close_file(out)
+    return out
+
+
+def shape_parts(count):
+    kinds = [("DEV_A", (2, 6, 4, 1)), ("DEV_B", (4, 8, 8, 1)), ("DEV_C", (1, 4, 2, 1)),
+             ("DEV_D", (3, 5, 6, 1))]
+    out = []
+    open_file(out)
+    for name, shape in kinds:
+        device(out, name, *shape)
+    parts = [kinds[i % len(kinds)][0] for i in range(count)]
+    board(out, "LONG_CHAIN_BOARD", parts, 4, 0, 0, 0)
+    close_file(out)
+    return out
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("shape", choices=["board", "chain", "netlist", "vrak"])
+    parser.add_argument("shape", choices=["board", "chain", "netlist", "vrak", "bsdl", "device", "parts"])
     parser.add_argument("output")
     parser.add_argument("--megabytes", type=float, default=5.0)
     parser.add_argument("--count", type=int, default=200_000)
+    parser.add_argument("--oxel", help="bsdl: where to write the equivalent OXEL description")
     args = parser.parse_args()
     if args.shape == "board":
         out = shape_board(args.megabytes)
@@ -293,6 +454,14 @@ def main():
         out = shape_chain(args.count)
     elif args.shape == "netlist":
         out = shape_netlist(args.count)
+    elif args.shape == "bsdl":
+        out = shape_bsdl(args.count)
+        if args.oxel:
+            shape_bsdl_oxel(args.count, args.oxel)
+    elif args.shape == "device":
+        out = shape_device(args.count)
+    elif args.shape == "parts":
+        out = shape_parts(args.count)
     else:
         out = shape_vrak(args.count)
     with open(args.output, "w", encoding="ascii") as file:

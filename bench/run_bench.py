@@ -67,6 +67,8 @@ def main():
     parser.add_argument("--work", required=True, help="where the corpus goes")
     parser.add_argument("--sizes", default="5 20 50", help="board sizes in MB, separated by blanks")
     parser.add_argument("--shapes", default="chain netlist vrak", help="large shapes to add")
+    parser.add_argument("--bsdl-cells", default="5000 100000",
+                        help="boundary registers (in cells) of the BSDL devices whose import is timed")
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--limit", type=float, default=120.0, help="seconds one run may take")
     args = parser.parse_args()
@@ -109,7 +111,49 @@ def main():
               f"{ratio(results['show'][0], words)} {versus_parse('show')} "
               f"{ratio(results['check'][0], words)} {versus_parse('check')} "
               f"{results['check'][1] / size:6.2f}x", flush=True)
+    bsdl_imports(oxel, args)
+
+    # The pictures: a long boundary-scan register and a long chain, drawn and reported.
+    pictures = [("device 5,000 cells", corpus(args.work, "device_5000", ["device", "--count", "5000"])),
+                ("chain of 200 parts", corpus(args.work, "parts_200", ["parts", "--count", "200"]))]
+    print(f"\npictures: medians of {args.runs} runs in processor seconds; draw/P and report/P: ratios to "
+          "the parse time (report parses twice and checks)")
+    print(f"{'file':20} {'parse s':>8} {'draw s':>8} {'draw/P':>7} {'report s':>9} {'report/P':>8}", flush=True)
+    for label, path in pictures:
+        parse, _ = measure([oxel, "--level", "1", "parse", path], args.runs, args.limit)
+        draw, _ = measure([oxel, "--level", "1", "draw", path, "-o", os.devnull], args.runs, args.limit)
+        report, _ = measure([oxel, "--level", "1", "report", path, "-o", os.devnull], args.runs, args.limit)
+
+        def seconds(value):
+            return f"{'>limit':>8}" if value is None else f"{value:8.3f}"
+
+        def versus(value):
+            return f"{'-':>7}" if value is None or not parse else f"{value / parse:6.2f}x"
+
+        print(f"{label:20} {seconds(parse)} {seconds(draw)} {versus(draw)} {seconds(report):>9} "
+              f"{versus(report):>8}", flush=True)
     return 0
+
+
+def bsdl_imports(oxel, args):
+    """The import of a BSDL device against the parse of the OXEL description it gives, written out."""
+    counts = args.bsdl_cells.replace(",", " ").split()
+    if not counts:
+        return
+    print(f"\nBSDL import: {'cells':>7} {'bsd MB':>7} {'import s':>9} {'oxel MB':>8} {'parse s':>8} "
+          f"{'import/P':>8}   (aim: import under 2x the parse)", flush=True)
+    for count in counts:
+        bsd = os.path.join(args.work, f"bsdl_{count}.bsd")
+        twin = os.path.join(args.work, f"bsdl_{count}.oxel")
+        if not (os.path.exists(bsd) and os.path.exists(twin)):
+            print(f"generating bsdl_{count} ...", file=sys.stderr, flush=True)
+            subprocess.run([sys.executable, os.path.join(HERE, "generate_corpus.py"), "bsdl", bsd,
+                            "--count", count, "--oxel", twin], check=True)
+        imported, _ = measure([oxel, "--level", "1", "parse", bsd], args.runs, args.limit)
+        parsed, _ = measure([oxel, "--level", "1", "parse", twin], args.runs, args.limit)
+        versus = "-" if imported is None or not parsed else f"{imported / parsed:7.2f}x"
+        print(f"{'':12} {count:>7} {os.path.getsize(bsd) / 1e6:7.2f} {imported or 0:9.4f} "
+              f"{os.path.getsize(twin) / 1e6:8.2f} {parsed or 0:8.4f} {versus:>8}", flush=True)
 
 
 if __name__ == "__main__":

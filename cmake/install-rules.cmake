@@ -50,3 +50,32 @@ install(CODE "
   set(PROJECT_VERSION [[${PROJECT_VERSION}]])
   configure_file([[${CMAKE_SOURCE_DIR}/cmake/oxel32.pc.in]] [[${CMAKE_BINARY_DIR}/oxel32.pc]] @ONLY)")
 install(FILES ${CMAKE_BINARY_DIR}/oxel32.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+# The Python package, where the Python of the install prefix imports from: under /usr/local
+# Debian's python3 finds it in lib/python3.X/dist-packages; under another prefix it goes where a
+# Python installed there would keep its packages (set PYTHONPATH to use it). The folder is
+# chosen at install time, for the prefix then in force; OXEL_PYTHON_INSTALL_DIR (relative to the
+# prefix, or absolute) chooses it instead. Beside the package, _installed.py names the library
+# installed here by its path from the package, so that an install staged under DESTDIR and moved
+# into place still finds it.
+option(OXEL_INSTALL_PYTHON "Install the Python package with the library" ON)
+set(OXEL_PYTHON_INSTALL_DIR "" CACHE STRING
+    "Folder of the Python package's install (empty: where the prefix's Python finds it)")
+if(OXEL_INSTALL_PYTHON AND NOT CMAKE_CROSSCOMPILING)
+  if(NOT DEFINED Python3_EXECUTABLE AND EXISTS /usr/bin/python3)
+    set(Python3_EXECUTABLE /usr/bin/python3)   # Debian's, whose folders the install aims at
+  endif()
+  find_package(Python3 COMPONENTS Interpreter)
+  if(NOT Python3_Interpreter_FOUND AND OXEL_PYTHON_INSTALL_DIR STREQUAL "")
+    message(STATUS "No Python 3 interpreter: the Python package is not installed")
+  else()
+    install(CODE "
+      set(OXEL_PYTHON [[${Python3_EXECUTABLE}]])
+      set(OXEL_PYTHON_INSTALL_DIR [[${OXEL_PYTHON_INSTALL_DIR}]])
+      set(OXEL_LIBDIR [[${CMAKE_INSTALL_LIBDIR}]])
+      set(OXEL_LIBRARY_FILE [[$<TARGET_SONAME_FILE_NAME:oxel32>]])
+      set(OXEL_SOURCE_DIR [[${CMAKE_SOURCE_DIR}]])
+      set(OXEL_BINARY_DIR [[${CMAKE_BINARY_DIR}]])
+      include([[${CMAKE_SOURCE_DIR}/cmake/install-python-package.cmake]])")
+  endif()
+endif()

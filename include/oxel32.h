@@ -613,6 +613,25 @@ OXEL_API int32_t oxel_initialize(HostContext *context);
 OXEL_API int32_t OXEL_STDCALL OxelParse(HostContext *context, const char *path);
 OXEL_API int32_t oxel_parse(HostContext *context, const char *path);
 
+/* Imports the BSDL file at `path` (IEEE 1149.1 Boundary-Scan Description
+ * Language: 1149.1-1990, -1994, -2001, and -2013 files within that
+ * language) into the description, as a parse would: its entity becomes one
+ * component, added to what is held, which OxelCheck, the queries and
+ * OxelDestroy then treat as a parsed one. `package` names the
+ * PIN_MAP_STRING constant whose pin numbers the pins get; null takes the
+ * file's default (the generic's value, or its only package). Messages go to
+ * the callback as a parse's do, oxel_message_location pointing into the
+ * BSDL file: a syntax error is one error saying what was expected; every
+ * other finding (a missing mandatory attribute, a cell naming an undeclared
+ * port, a control cell or a length out of range, ...) is one error each,
+ * all of them told. Attributes it does not read are passed over with a
+ * note. On any error the result is OXEL_FAILED and the whole description is
+ * destroyed, as by OxelDestroy; OxelGetSyntaxErrors then gives the number
+ * of errors found in the file. The component's source reference is
+ * "BSDL <path>" (oxel_get_current_component_bsd_ref gives the path). */
+OXEL_API int32_t OXEL_STDCALL OxelImportBsdl(HostContext *context, const char *path, const char *package);
+OXEL_API int32_t oxel_import_bsdl(HostContext *context, const char *path, const char *package);
+
 /* Runs the semantic checks over the description parsed last. Errors and
  * warnings go to the callback as they are found and are added to the
  * host's counters. Result: OXEL_OK when nothing was found, OXEL_WARNINGS
@@ -653,6 +672,31 @@ OXEL_API void oxel_set_syntax_errors(int32_t count);
 OXEL_API int32_t OXEL_STDCALL OxelSetProgName(HostContext *context, const char *name);
 OXEL_API int32_t oxel_set_prog_name(HostContext *context, const char *name);
 
+/* Include search. An include directive's file is opened by its name as
+ * written, from the working directory. A host may let the library look
+ * further when that fails: beside the file that holds the directive, then
+ * in each of `count` folders of `folders`, in order (a null or empty entry
+ * is skipped). `beside` is a sum of the flags below: beside the file given
+ * to OxelParse or FileIsOxel, beside an include file, or both (0: not
+ * beside). A name that starts at the root (with a slash; on Windows also
+ * with a backslash or a drive letter) is opened as written only. The first
+ * regular file that opens is read, and messages and places name it by the
+ * path it was opened by ("boards/parts/fam.oxel"). "Couldn't open #include
+ * file" names the file as the directive wrote it, once every place has
+ * been tried.
+ *
+ * The library keeps copies of the folders. The search holds until the next
+ * call, through OxelDestroy; a call with 0 and no folders gives back the
+ * lookup by name alone, which a host that never calls this has, and frees
+ * the copies. Result 0; 4 after "Memory allocation error" (the search is
+ * then the lookup by name alone); 8 with a null context (nothing changes). */
+enum {
+    OXEL_INCLUDE_BESIDE_MAIN = 1,       /* beside the file being parsed */
+    OXEL_INCLUDE_BESIDE_INCLUDES = 2    /* beside an include file */
+};
+OXEL_API int32_t oxel_set_include_search(HostContext *context, int32_t beside, const char *const *folders,
+                                         int32_t count);
+
 /* The version of the library loaded, "MAJOR.MINOR.PATCH" as in
  * OXEL32_VERSION_STRING, which gives the version of the header a host was
  * compiled against. A static text of the library's: do not free it. Needs
@@ -671,12 +715,23 @@ OXEL_API const char *oxel_version(void);
  * register, instruction, cell, chain element, pin, net, part, test sequence
  * or VRAK instruction. The file is the path the source was opened by: the
  * one given to OxelParse, or an include file's name as its directive wrote
- * it; the line is that file's own, whatever line the text of a syntax
- * message names (that one counts through include files). Progress and
- * status lines, "Memory allocation error" and findings about a whole
- * description point nowhere. The file text is valid until the callback
- * returns. Any of the three pointers may be null. */
+ * it (or where oxel_set_include_search found it); the line is that file's
+ * own, whatever line the text of a syntax message names (that one counts
+ * through include files). Progress and status lines,
+ * "Memory allocation error" and findings about a whole description point
+ * nowhere. The file text is valid until the callback returns. Any of the
+ * three pointers may be null. */
 OXEL_API int32_t oxel_message_location(const char **file, int32_t *line, int32_t *column);
+
+/* Where a record of the description was written: 1, storing the file, the
+ * line and the column of its first token as oxel_message_location tells a
+ * place, or 0, storing null and zeros, for a record whose place is not
+ * known. Places are known for components, pins, registers, instructions,
+ * cells, chain elements, boards, board-level chains, parts, nets, pin and
+ * global families, test sequences and VRAK instructions of the description
+ * held. Needs no callback; the file text stays valid until the description
+ * is released. Any of the three pointers may be null. */
+OXEL_API int32_t oxel_record_location(const void *record, const char **file, int32_t *line, int32_t *column);
 
 /* QUERY_EXPORTS_BEGIN */
 /* ------------------------------------------------------------------ */

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what a fresh Debian machine lacks to build and test oxel32 (the
 # test of the install builds a host through pkg-config too; pytest runs the
-# Python package's tests):
+# Python package's tests, mypy checks its types, pip installs it):
 # with apt-get when run as root, otherwise it prints the command to run.
 #
 #   sh tools/install-deps.sh          the Linux build
@@ -15,6 +15,8 @@
 #                                     and GoogleTest's sources
 #   sh tools/install-deps.sh fuzz     also clang with libFuzzer (make fuzz)
 #   sh tools/install-deps.sh coverage also gcovr (make coverage)
+#   sh tools/install-deps.sh browser  also Chromium, its driver and Selenium
+#                                     (make browser-check)
 set -e
 cd "$(dirname "$0")/.."
 
@@ -43,12 +45,13 @@ install_missing() {
     fi
 }
 
-packages="g++ cmake make bison libgtest-dev pkg-config python3-pytest"
+packages="g++ cmake make bison libgtest-dev pkg-config python3-pytest python3-mypy python3-pip"
 case "${1:-}" in
 win32) packages="$packages g++-mingw-w64-i686 googletest" ;;
 win64) packages="$packages g++-mingw-w64-x86-64 wine wine64 googletest" ;;
 fuzz) packages="$packages clang libclang-rt-14-dev" ;;
 coverage) packages="$packages gcovr" ;;
+browser) packages="$packages chromium chromium-driver python3-selenium" ;;
 esac
 install_missing $packages
 

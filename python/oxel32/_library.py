@@ -1,16 +1,18 @@
 """Finding liboxel32 and declaring its exports and host context as oxel32.h lays them out."""
 import ctypes
 import ctypes.util
+import importlib
 import os
 import sys
 from ctypes import POINTER, c_char_p, c_double, c_int32, c_size_t, c_void_p
 from pathlib import Path
+from typing import Any, Dict, List, Optional, Tuple
 
-from ._records import DescriptionRoot, ComponentRecord
+from ._records import ComponentRecord, DescriptionRoot
 
 # The callback is stdcall on 32-bit Windows, as the header's OXEL_CALLBACK.
 if sys.platform == "win32" and ctypes.sizeof(c_void_p) == 4:
-    _callback_type = ctypes.WINFUNCTYPE
+    _callback_type: Any = getattr(ctypes, "WINFUNCTYPE")
 else:
     _callback_type = ctypes.CFUNCTYPE
 
@@ -38,8 +40,10 @@ class HostContext(ctypes.Structure):
 
 _context = POINTER(HostContext)
 
+_Signature = Tuple[Any, List[Any]]
+
 # Every export the package calls, with its result and arguments: the lower-case cdecl names.
-_EXPORTS = {
+_EXPORTS: Dict[str, _Signature] = {
     "oxel_version": (c_char_p, []),
     "oxel_initialize": (c_int32, [_context]),
     "oxel_parse": (c_int32, [_context, c_char_p]),
@@ -74,16 +78,20 @@ _EXPORTS = {
     "oxel_get_current_component_next_cell": (c_int32, [_context]),
     "oxel_get_current_component_current_cell_position": (c_int32, []),
     "oxel_get_current_component_current_cell_name": (c_char_p, []),
+    "oxel_get_current_component_current_cell_function_list":
+        (c_int32, [_context, POINTER(c_char_p), POINTER(c_int32), c_int32]),
+    "oxel_get_current_component_current_cell_CD_output": (c_int32, [_context]),
+    "oxel_get_current_component_current_cell_CD_value": (ctypes.c_char, [_context]),
 }
 
 # Exports a library may lack: declared when present, else left absent.
-_OPTIONAL_EXPORTS = {
+_OPTIONAL_EXPORTS: Dict[str, _Signature] = {
     # Valid inside the callback: 1 and the place when the message points into a source.
     "oxel_message_location": (c_int32, [POINTER(c_char_p), POINTER(c_int32), POINTER(c_int32)]),
 }
 
 
-def _file_names():
+def _file_names() -> List[str]:
     if sys.platform == "win32":
         return ["oxel32.dll"]
     if sys.platform == "darwin":
@@ -91,12 +99,29 @@ def _file_names():
     return ["liboxel32.so"]
 
 
-def candidates():
-    """Where the library is looked for, in order: OXEL32_LIBRARY, beside the package, the
-    build tree of the checkout the package sits in, then the system's search."""
+def installed() -> Optional[str]:
+    """The library an install of the package recorded (cmake --install beside the library it
+    installed, pip beside the copy it put in the package); None for the package of a checkout."""
+    try:
+        record = importlib.import_module("._installed", __package__)
+    except ImportError:
+        return None
+    path = getattr(record, "LIBRARY", None)
+    if not isinstance(path, str):
+        return None
+    return os.path.normpath(Path(__file__).resolve().parent / path)
+
+
+def candidates() -> List[str]:
+    """Where the library is looked for, in order: OXEL32_LIBRARY, the library the install
+    recorded, beside the package, the build tree of the checkout the package sits in, then the
+    system's search."""
     found = []
     if os.environ.get("OXEL32_LIBRARY"):
         found.append(os.environ["OXEL32_LIBRARY"])
+    recorded = installed()
+    if recorded:
+        found.append(recorded)
     package = Path(__file__).resolve().parent
     for folder in (package, package.parent.parent / "build" / "default"):
         found.extend(str(folder / name) for name in _file_names())
@@ -106,7 +131,7 @@ def candidates():
     return found
 
 
-def _declare(library):
+def _declare(library: ctypes.CDLL) -> ctypes.CDLL:
     for name, (result, arguments) in _EXPORTS.items():
         function = getattr(library, name)
         function.restype = result
@@ -119,10 +144,10 @@ def _declare(library):
     return library
 
 
-_loaded = None
+_loaded: Optional[ctypes.CDLL] = None
 
 
-def load():
+def load() -> ctypes.CDLL:
     """The library with its exports declared, loaded at the first call. OXEL32_LIBRARY, when
     set, must name a library that loads: it is not passed over for another."""
     global _loaded

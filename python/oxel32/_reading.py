@@ -1,87 +1,105 @@
 """Reading the library's component records into the package's plain values."""
 import ctypes
 import os
+from typing import Any, List, Optional, Tuple, Type, Union
 
 from . import _records as r
-from .model import Cell, Component, Instruction, Pin, PinType, Register
+from .codes import InstructionKind, Mode, PinType, RegisterKind, Standard, code
+from .model import Cell, Component, Instruction, Pin, Register, Span
 
-_FORM_BUS = 1
-_INSTRUCTION_NAMED = 8
-_PINREF_ELEMENT = 1
-_INSTRUCTION_KIND_TEXTS = ("UNKNOWN", "EXTEST", "BYPASS", "SAMPLE/PRELOAD", "INTEST", "RUNBIST",
-                           "IDCODE", "USERCODE", "USERINST", "CLAMP", "HIGHZ")
-
-# Register kinds in the order a component gives them: the name, the record field, the record.
-_REGISTER_KINDS = (
-    ("instruction", "instruction_registers", r.InstructionRegisterRecord),
-    ("boundary_scan", "boundary_scan_registers", r.BoundaryScanRegisterRecord),
-    ("bypass", "bypass_registers", r.BypassRegisterRecord),
-    ("identification", "identification_registers", r.IdRegisterRecord),
-    ("usercode", "usercode_registers", r.IdRegisterRecord),
-    ("bist", "bist_registers", r.BistRegisterRecord),
-    ("data", "data_registers", r.DataRegisterRecord),
+# Register kinds in the order a component gives them: the kind, the record field, the record.
+_REGISTER_KINDS: Tuple[Tuple[RegisterKind, str, Type[ctypes.Structure]], ...] = (
+    (RegisterKind.INSTRUCTION, "instruction_registers", r.InstructionRegisterRecord),
+    (RegisterKind.BOUNDARY_SCAN, "boundary_scan_registers", r.BoundaryScanRegisterRecord),
+    (RegisterKind.BYPASS, "bypass_registers", r.BypassRegisterRecord),
+    (RegisterKind.IDENTIFICATION, "identification_registers", r.IdRegisterRecord),
+    (RegisterKind.USERCODE, "usercode_registers", r.IdRegisterRecord),
+    (RegisterKind.BIST, "bist_registers", r.BistRegisterRecord),
+    (RegisterKind.DATA, "data_registers", r.DataRegisterRecord),
 )
 
 
-def text(raw):
+def text(raw: Optional[bytes]) -> Optional[str]:
     """A text of the description; None stays None. Bytes that are not UTF-8 survive as
     surrogates, as file names do."""
     return None if raw is None else raw.decode("utf-8", "surrogateescape")
 
 
-def path_text(raw):
+def path_text(raw: Optional[bytes]) -> Optional[str]:
     return None if raw is None else os.fsdecode(raw)
 
 
-def _texts(list_pointer):
-    return tuple(None if a is None else text(ctypes.c_char_p(a).value) for a in r.items(list_pointer))
+def _texts(list_pointer: Any) -> Tuple[Optional[str], ...]:
+    return tuple(text(ctypes.c_char_p(a).value) if a else None for a in r.addresses(list_pointer))
 
 
-def _first(list_pointer, record):
+def _first(list_pointer: Any, record: Type[r._Record]) -> Optional[r._Record]:
     found = r.items(list_pointer, record)
     return found[0] if found else None
 
 
-def kind_text(kind, name=None):
-    if kind == _INSTRUCTION_NAMED and name is not None:
-        return text(name)
-    return _INSTRUCTION_KIND_TEXTS[kind] if 1 <= kind <= 10 else "UNKNOWN"
+def kind_text(kind: int, name: Optional[bytes] = None) -> str:
+    """The display name of an instruction kind; a named instruction's own name."""
+    if kind == InstructionKind.NAMED and name is not None:
+        return text(name) or ""
+    return code(InstructionKind, kind).text
 
 
-def _pin(record):
-    bus = record.form == _FORM_BUS
+def _spans(list_pointer: Any, names: bool) -> Tuple[Union[str, Span], ...]:
+    """A bus's index or pin number entries as written; names only where `names` is asked."""
+    spans: List[Union[str, Span]] = []
+    for entry in r.items(list_pointer, r.IndexRecord):
+        if entry.kind == r.INDEX_NUMBER:
+            spans.append((entry.first, entry.first))
+        elif entry.kind == r.INDEX_RANGE:
+            spans.append((entry.first, entry.last))
+        elif entry.kind == r.INDEX_NAME and names and entry.first:
+            spans.append(text(ctypes.c_char_p(entry.first).value) or "")
+    return tuple(spans)
+
+
+def _pin(record: r.PinRecord) -> Pin:
+    bus = record.form == r.FORM_BUS
     numbering = record.numbering.contents if record.numbering else None
     number = None if bus or numbering is None else text(numbering.number)
-    kind = PinType(record.type) if record.type in PinType._value2member_map_ else record.type
-    return Pin(text(record.name), number, kind, bus, text(record.family))
+    indices: Tuple[Span, ...] = ()
+    numbers: Tuple[Union[str, Span], ...] = ()
+    if bus and numbering is not None:
+        indices = tuple(s for s in _spans(numbering.indices, False) if not isinstance(s, str))
+        numbers = _spans(numbering.numbers, True)
+    return Pin(text(record.name), number, code(PinType, record.type), bus, text(record.family),
+               indices, numbers)
 
 
-def _instruction(record):
-    return Instruction(record.kind, kind_text(record.kind, record.name), text(record.code),
-                       text(record.register_name), record.mode, _texts(record.registers))
+def _instruction(record: r.InstructionRecord) -> Instruction:
+    return Instruction(code(InstructionKind, record.kind), kind_text(record.kind, record.name),
+                       text(record.code), text(record.register_name), code(Mode, record.mode),
+                       _texts(record.registers), text(record.mode_name))
 
 
-def _register(kind, record):
-    return Register(kind, text(record.name), record.length, text(getattr(record, "capture_value", None)))
+def _register(kind: RegisterKind, record: Any) -> Register:
+    return Register(kind, text(record.name), record.length,
+                    text(getattr(record, "capture_value", None)))
 
 
-def _cell(record):
+def _cell(record: r.ChainElementRecord) -> Cell:
     pin, index = None, None
     if record.pin:
         reference = record.pin.contents
         pin = text(reference.name)
-        if reference.kind == _PINREF_ELEMENT:
+        if reference.kind == r.PINREF_ELEMENT:
             index = reference.selector
     return Cell(record.position, text(record.cell_name), pin, index, _texts(record.input_params),
-                _texts(record.output_params), _texts(record.control_cells), _texts(record.disable_values))
+                _texts(record.output_params), _texts(record.control_cells),
+                _texts(record.disable_values))
 
 
-def _first_list(list_of_lists):
-    found = r.items(list_of_lists)
+def _first_list(list_of_lists: Any) -> Any:
+    found = r.addresses(list_of_lists)
     return ctypes.cast(found[0], ctypes.POINTER(r.ItemList)) if found and found[0] else None
 
 
-def component(record):
+def component(record: r.ComponentRecord) -> Component:
     """One component with what the library's own queries walk: the first pin list, the first
     instruction register's instructions and the first boundary-scan register's chain."""
     pins = r.items(_first_list(record.pin_lists), r.PinRecord)
@@ -90,13 +108,17 @@ def component(record):
     registers = [_register(kind, register)
                  for kind, field, layout in _REGISTER_KINDS
                  for register in r.items(getattr(record, field), layout)]
-    return Component(text(record.name), record.standard,
-                     tuple(_pin(p) for p in pins),
-                     tuple(_instruction(i) for i in r.items(ir.instructions if ir else None,
-                                                            r.InstructionRecord)),
-                     tuple(registers),
-                     tuple(_cell(c) for c in r.items(bsr.chain if bsr else None, r.ChainElementRecord)))
+    instructions = r.items(ir.instructions if ir else None, r.InstructionRecord)
+    chain = r.items(bsr.chain if bsr else None, r.ChainElementRecord)
+    return Component(text(record.name), code(Standard, record.standard),
+                     tuple(_pin(p) for p in pins), tuple(_instruction(i) for i in instructions),
+                     tuple(registers), tuple(_cell(c) for c in chain))
 
 
-def components(root):
+def components(root: r.DescriptionRoot) -> Tuple[Component, ...]:
     return tuple(component(c) for c in r.items(root.components, r.ComponentRecord))
+
+
+def holds_anything(root: r.DescriptionRoot) -> bool:
+    """The library holds a description: a parse that succeeded leaves one of its roots set."""
+    return bool(root.header or root.boards or root.components or root.pin_families)

@@ -1,6 +1,7 @@
 """The records of the description the package reads, laid out as oxel32.h declares them."""
 import ctypes
 from ctypes import POINTER, c_char_p, c_double, c_int32, c_ssize_t, c_void_p
+from typing import Any, List, Type, TypeVar
 
 # intptr_t: a signed word as wide as a pointer.
 c_intptr = c_ssize_t
@@ -27,6 +28,14 @@ class ComponentRecord(ctypes.Structure):
                 ("illegal_sequences", _list), ("global_performances", _list)]
 
 
+class IndexRecord(ctypes.Structure):
+    # kind 1: a number in `first`; 2: a name (char *) in `first`; 3: a range from `first` to `last`.
+    _fields_ = [("kind", c_int32), ("first", c_intptr), ("last", c_int32)]
+
+
+INDEX_NUMBER, INDEX_NAME, INDEX_RANGE = 1, 2, 3
+
+
 class PinNumberingRecord(ctypes.Structure):
     _fields_ = [("number", c_char_p), ("numbers", _list), ("indices", _list)]
 
@@ -36,8 +45,14 @@ class PinRecord(ctypes.Structure):
                 ("type", c_int32), ("reserved", c_int32), ("family", c_char_p)]
 
 
+FORM_BUS = 1
+
+
 class PinRefRecord(ctypes.Structure):
     _fields_ = [("kind", c_int32), ("name", c_char_p), ("selector", c_intptr)]
+
+
+PINREF_ELEMENT = 1
 
 
 class InstructionRecord(ctypes.Structure):
@@ -86,13 +101,17 @@ class ChainElementRecord(ctypes.Structure):
                 ("control_cells", _list), ("disable_values", _list)]
 
 
-def items(list_pointer, record=None):
-    """The items of an ItemList (a null pointer is an empty list): addresses, or records of the
-    type given."""
+_Record = TypeVar("_Record", bound=ctypes.Structure)
+
+
+def addresses(list_pointer: Any) -> List[int]:
+    """The items of an ItemList as addresses (0 for a null item); a null list has none."""
     if not list_pointer or not list_pointer.contents.items:
         return []
     listed = list_pointer.contents
-    addresses = [listed.items[i] for i in range(max(listed.count, 0))]
-    if record is None:
-        return addresses
-    return [ctypes.cast(a, POINTER(record)).contents for a in addresses]
+    return [listed.items[i] or 0 for i in range(max(listed.count, 0))]
+
+
+def items(list_pointer: Any, record: Type[_Record]) -> List[_Record]:
+    """The items of an ItemList as records of the type given; null items are left out."""
+    return [ctypes.cast(a, POINTER(record)).contents for a in addresses(list_pointer) if a]

@@ -97,7 +97,12 @@ int include_open(lexer_state &lx, const char *name, const SourceLocation &direct
         report_ignored(lx, directive);
         return 1;
     }
-    FILE *file = open_source_file(name);
+    // Messages and places name the file by the path it was found at.
+    char *path = nullptr;
+    bool failed = false;
+    FILE *file = open_include_file(includes.search, context, name, lx.file, !includes.top, &path, &failed);
+    if (failed)
+        return -1;
     if (!file) {
         report_source_error(context, at(directive), lx.line, "Couldn't open #include file %s", name);
         report_ignored(lx, directive);
@@ -105,6 +110,7 @@ int include_open(lexer_state &lx, const char *name, const SourceLocation &direct
     }
     if (includes.files_opened >= include_state::kIncludeFileBudget) {
         std::fclose(file);
+        mem_free(context, path);
         report_source_error(context, at(directive), lx.line, "Too many #include files (%d)",
                             include_state::kIncludeFileBudget);
         includes.ended_early = true;
@@ -112,9 +118,8 @@ int include_open(lexer_state &lx, const char *name, const SourceLocation &direct
         return -1;
     }
     auto *entry = static_cast<SourceEntry *>(mem_alloc(context, sizeof(SourceEntry)));
-    char *path = entry ? str_duplicate(context, name) : nullptr;
-    if (!path) {
-        mem_free(context, entry);
+    if (!entry) {
+        mem_free(context, path);
         std::fclose(file);
         return -1;
     }

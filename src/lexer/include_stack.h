@@ -5,10 +5,12 @@
 #include <cstdio>
 
 #include "base/message_location.h"
+#include "lexer/include_search.h"
 
 // One include file being read or suspended. The main file has no entry.
 struct SourceEntry {
-    char *path;              // the include file's name as written (owned)
+    char *path;              // the path the include file was opened by (owned): its
+                             // name as written, or where the search found it
     long resume_offset;      // where reading goes on once a nested include ends
     SourceEntry *below;      // the file that included it; null for the main file
     bool ended;              // it had reached its end (or a NUL byte) when suspended
@@ -30,6 +32,9 @@ struct include_state {
     // in the file that included it: the paths stay until the includes are
     // closed.
     SourceEntry *finished = nullptr;
+    // Where include files are looked for beyond their names; a lexer reset
+    // leaves it as the host set it.
+    include_search search;
 
     static constexpr int32_t kIncludeNestingLimit = 10;
     // A file that includes itself more than once would otherwise be read a

@@ -1,7 +1,12 @@
 // The C++ wrapper: messages, outcomes, iteration beside the library's cursors, ownership and moves
+#include <atomic>
+#include <latch>
+#include <memory>
 #include <ranges>
 #include <stdexcept>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "oxel32.hpp"
 #include "support/recorder.h"
@@ -81,7 +86,7 @@ std::string viewed(const oxel::component &comp) {
     for (const oxel::pin &p : comp.pins())
         out += row("pin", std::string(p.name), p.bus ? "(null)" : std::string(p.number)) + ";";
     for (const oxel::instruction &i : comp.instructions())
-        out += row("instruction", i.kind, std::string(i.name), std::string(i.code),
+        out += row("instruction", static_cast<int32_t>(i.kind), std::string(i.name), std::string(i.code),
                    std::string(i.register_name)) + ";";
     for (const oxel::cell &cell : comp.cells())
         out += row("cell", cell.position, std::string(cell.name)) + ";";
@@ -179,6 +184,27 @@ TEST(Session, OneSessionOwnsTheLibraryAndAMoveTakesItAlong) {
     EXPECT_TRUE(no_description());
     oxel::session third;
     EXPECT_TRUE(third.active());
+}
+
+// Of sessions made at once on several threads, one owns the library; once
+// it ends, the next session made owns it.
+TEST(Session, OfSessionsMadeAtOnceOneOwnsTheLibrary) {
+    constexpr int kThreads = 8;
+    std::latch start(kThreads);
+    std::atomic<int> active{0};
+    std::vector<std::unique_ptr<oxel::session>> sessions(kThreads);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; t++)
+        threads.emplace_back([&, t] {
+            start.arrive_and_wait();
+            sessions[t] = std::make_unique<oxel::session>();
+            active += sessions[t]->active();
+        });
+    for (std::thread &thread : threads)
+        thread.join();
+    EXPECT_EQ(active.load(), 1);
+    sessions.clear();
+    EXPECT_TRUE(oxel::session().active());
 }
 
 // The library finishes its call before the handler's exception goes on.

@@ -231,3 +231,32 @@ TEST_F(MessageLocation, NothingIsPointedAtOutsideACallbackOrForAMemoryFailure) {
     EXPECT_EQ(result, OXEL_FAILED);
     EXPECT_EQ(where_of(host, "Memory allocation error"), "");
 }
+
+// A host asks where a record was written without a message: a board's chain read from an include file, a
+// component of the main file. A text that is no record, and every record once the description is released,
+// have no place; the out-pointers may be null.
+TEST_F(MessageLocation, ARecordTellsWhereItWasWritten) {
+    std::string board = write_temp_file(
+        "loc_record_board.oxel",
+        "BOARD B\n  BOARD_LEVEL_CHAIN MAIN\n    BOARD_LEVEL_TAP TDI A TDO B TMS C TCK D END BOARD_LEVEL_TAP\n"
+        "    PART_CHAIN 1 U1 C C D - END PART_CHAIN\n  END BOARD_LEVEL_CHAIN\nEND BOARD\n");
+    std::string path = write_temp_file("loc_record_main.oxel",
+                                       "OXEL\n  COMPONENT C END COMPONENT\n#include " + board + "\nEND OXEL\n");
+    ASSERT_EQ(parse_file(path), OXEL_OK) << host.dump();
+    const DescriptionRoot *root = OxelGetInfo();
+    const auto *parsed = items_of<BoardRecord>(root->boards).at(0);
+    const auto *chain = items_of<BoardChainRecord>(parsed->chains).at(0);
+    const char *file = nullptr;
+    int32_t line = 0, column = 0;
+    const auto place_of = [&](const void *record) {
+        const int32_t found = oxel_record_location(record, &file, &line, &column);
+        return row(found, file, line, column);
+    };
+    EXPECT_EQ(place_of(chain), row(1, board, 2, 3));
+    EXPECT_EQ(place_of(items_of<PartChainRecord>(chain->parts).at(0)), row(1, board, 4, 16));
+    EXPECT_EQ(place_of(items_of<ComponentRecord>(root->components).at(0)), row(1, path, 2, 3));
+    EXPECT_EQ(place_of(chain->name), "0|(null)|0|0");
+    EXPECT_EQ(oxel_record_location(parsed, nullptr, nullptr, nullptr), 1);
+    OxelDestroy(host.host());
+    EXPECT_EQ(place_of(chain), "0|(null)|0|0");
+}

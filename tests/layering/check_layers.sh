@@ -8,13 +8,13 @@ src=${1:?usage: check_layers.sh SRC_DIR}
 [ -d "$src" ] || { echo "no such folder: $src"; exit 2; }
 shown=$(basename "$src")
 
-# Bottom to top; query and scan side by side.
+# Bottom to top; the grammar and the BSDL importer side by side, and query and scan.
 rank() {
     case $1 in
     base) echo 0 ;;
     lexer) echo 1 ;;
     model) echo 2 ;;
-    grammar) echo 3 ;;
+    grammar | bsdl) echo 3 ;;
     query | scan) echo 4 ;;
     check) echo 5 ;;
     interface) echo 6 ;;

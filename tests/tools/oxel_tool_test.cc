@@ -3,57 +3,17 @@
 // Each case runs from the source folder; its status, output and errors must equal the table and the golden
 // files it names (a stream without one stays empty). OXEL_UPDATE_GOLDEN=1 ctest -R OxelTool rewrites them.
 #ifndef _WIN32
-#include <sys/wait.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #endif
 
-#include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 
-#include "support/recorder.h"
-
-namespace {
-
-struct ToolRun {
-    int status;
-    std::string out, err;
-};
-
-#ifdef _WIN32
-// cmd.exe strips the outer quotes of the whole line, so the line gets one pair more; system() answers the
-// exit code itself. The tool writes text mode: its line ends are read back as single line feeds.
-std::string quoted(const std::string &path) { return "\"" + path + "\""; }
-std::string in_source_folder(const std::string &command) {
-    return "\"cd /d " + quoted(OXEL_SOURCE_DIR) + " && " + command + "\"";
-}
-int exit_status(int status) { return status; }
-std::string tool_text(std::string text) {
-    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.erase(at, 1);
-    return text;
-}
-#else
-std::string quoted(const std::string &path) { return "'" + path + "'"; }
-std::string in_source_folder(const std::string &command) {
-    return "cd " + quoted(OXEL_SOURCE_DIR) + " && " + command;
-}
-int exit_status(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
-std::string tool_text(const std::string &text) { return text; }
-#endif
-
-// Runs a command line from the source folder: its exit status and what it wrote.
-ToolRun run_command(const std::string &command) {
-    const std::string out = write_temp_file("tool.out", ""), err = write_temp_file("tool.err", "");
-    const std::string redirected = command + " >" + quoted(out) + " 2>" + quoted(err);
-    const int status = std::system(in_source_folder(redirected).c_str());
-    return {exit_status(status), tool_text(read_file(out)), tool_text(read_file(err))};
-}
-
-// `environment`: assignments put before the tool's name, as a shell reads them.
-ToolRun run_tool(const std::string &arguments, const std::string &environment = "") {
-    return run_command(environment + quoted(OXEL_TOOL_PATH) + " " + arguments);
-}
-
-}  // namespace
+#include "tool_runner.h"
 
 TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
     const std::string inputs = "tests/tools/inputs/";
@@ -72,6 +32,12 @@ TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
         // Sequences and illegal vectors of a board, pin families that leave values out.
         {"show --json examples/vrak_sequences.oxel", 0, "vrak_sequences.show.json", nullptr},
         {"show examples/header.oxel", 0, "header.show.txt", nullptr},
+        // Board pin lists, nets with their nodes, and each chain's parts from TDI to TDO in the order written,
+        // with their register lengths and IDCODEs, and the chain's totals (unknown past an undescribed part).
+        {"show " + inputs + "chain.oxel", 0, "chain.show.txt", nullptr},
+        {"show --json " + inputs + "chain.oxel", 0, "chain.show.json", nullptr},
+        // Test sequences with their instructions' arguments, in a report too.
+        {"show examples/vrak_sequences.oxel", 0, "vrak_sequences.show.txt", nullptr},
         // What the query exports answer about the devices of the query tests.
         {"show tests/query/devices.oxel", 0, "devices.show.txt", nullptr},
         // Texts with quotes, tabs, backslashes and bytes of no encoding.
@@ -84,8 +50,23 @@ TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
         {"check " + every_example, 1, nullptr, "examples.check.err"},
         {"check --json " + every_example, 1, "examples.check.json", nullptr},
         // A message of two lines is one: the detail joins its first line. The
-        // library reports the ignored directive but the parse succeeds.
-        {"check " + inputs + "directive.oxel", 0, nullptr, "directive.check.err"},
+        // library reports the ignored directive and the parse succeeds, but an
+        // error was told: every command that reads the file fails.
+        {"check " + inputs + "directive.oxel", 4, nullptr, "directive.check.err"},
+        {"parse " + inputs + "directive.oxel", 4, nullptr, "directive.parse.err"},
+        {"show " + inputs + "directive.oxel", 4, "directive.show.txt", "directive.parse.err"},
+        // The quick scanner never reads the directive, the probe before it does.
+        {"components " + inputs + "include_first.oxel", 4, nullptr, "include_first.components.err"},
+        // Warnings fail check unless only errors are to fail it.
+        {"check --fail-on=error " + every_example, 0, nullptr, "examples.check.err"},
+        {"check --fail-on warning " + inputs + "silent_tap.oxel", 1, nullptr, "silent_tap.check.err"},
+        // A warning the check counts without a message is told in a note at
+        // its TAP and counted, in the summary and the document alike.
+        {"check " + inputs + "silent_tap.oxel", 1, nullptr, "silent_tap.check.err"},
+        {"check --json " + inputs + "silent_tap.oxel", 1, "silent_tap.check.json", nullptr},
+        {"check --fail-on=error " + inputs + "silent_tap.oxel", 0, nullptr, "silent_tap.check.err"},
+        // Two TAPs on one net fail the check, which tells it in notes alone.
+        {"check " + inputs + "shared_net.oxel", 4, nullptr, "shared_net.check.err"},
         // With --json even a file that cannot be read is told in the document.
         {"check --json --level 4 " + inputs + "broken.oxel no/such/file.oxel", 4, "broken.check.json",
          nullptr},
@@ -121,13 +102,13 @@ TEST(OxelTool, EachCommandWritesItsGoldenOutputAndStatus) {
 }
 
 // A file that cannot be read, or is no OXEL description, fails every command
-// with the system's reason, and the other files are still read.
+// with the reason, and the other files are still read.
 TEST(OxelTool, AFileThatCannotBeReadFailsEveryCommand) {
     const struct {
         std::string file, reason;
     } files[] = {
         {"no/such/file.oxel", "No such file or directory"},
-        {"examples", "Is a directory"},
+        {"examples", "not a regular file"},
         {"tests/tools/inputs/flash.txt", "not an OXEL description"},
     };
     for (const auto &[file, reason] : files) {
@@ -146,6 +127,54 @@ TEST(OxelTool, AFileThatCannotBeReadFailsEveryCommand) {
     const ToolRun missing = run_tool("is-oxel no/such/file.oxel");
     EXPECT_EQ(row(missing.status, missing.out, missing.err),
               "4||oxel: no/such/file.oxel: No such file or directory\n");
+}
+
+#ifndef _WIN32
+// A named pipe without a writer, a socket and a device are refused by every
+// command before anything opens them: nothing waits for a writer or reads
+// without end. (A hang ends at the timeout with a status of its own.)
+TEST(OxelTool, OnlyRegularFilesAreReadAndNothingWaits) {
+    const std::string folder = std::filesystem::path(write_temp_file("tool.out", "")).parent_path().string();
+    const std::string fifo = folder + "/pipe.oxel", socket_path = folder + "/socket.oxel";
+    std::remove(fifo.c_str());
+    std::remove(socket_path.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socket_path.size(), sizeof address.sun_path);
+    std::strcpy(address.sun_path, socket_path.c_str());
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    for (const std::string &file : {fifo, socket_path, std::string("/dev/null")}) {
+        for (const std::string command : {"parse", "check", "components", "show", "is-oxel"}) {
+            SCOPED_TRACE(command + " " + file);
+            const ToolRun run = run_command("timeout 20 " + quoted(OXEL_TOOL_PATH) + " " + command + " " +
+                                            quoted(file));
+            EXPECT_EQ(row(run.status, run.out, run.err), "4||oxel: " + file + ": not a regular file\n");
+        }
+    }
+    close(listener);
+    std::remove(fifo.c_str());
+    std::remove(socket_path.c_str());
+}
+#endif
+
+// Over every description of the sources, the summary of check and its status agree: a file reads clean
+// exactly when it passes, and the tool knows every finding the check counts without a message (it never has
+// to fall back on saying that the result holds more than was told).
+TEST(OxelTool, ASummaryReadsCleanExactlyWhenTheFilePasses) {
+    for (const std::string folder : {"examples", "tests/grammar/golden", "tests/lexer/golden", "tests/query",
+                                     "tests/scan/golden", "tests/tools/inputs", "tests/tools/inputs/parts"})
+        for (const std::string &file : oxel_files(folder)) {
+            SCOPED_TRACE(file);
+            const ToolRun run = run_tool("check " + file);
+            EXPECT_EQ(run.err.find("without an error message"), std::string::npos) << run.err;
+            EXPECT_EQ(run.err.find("without a warning message"), std::string::npos) << run.err;
+            const std::string summary = file + ": no errors or warnings\n";
+            const bool clean = run.err.size() >= summary.size() &&
+                               run.err.compare(run.err.size() - summary.size(), summary.size(), summary) == 0;
+            EXPECT_EQ(clean, run.status == 0) << run.status << "\n" << run.err;
+        }
 }
 
 TEST(OxelTool, ACommandLineItCannotUseIsAUsageErrorOfTwoLines) {
@@ -167,6 +196,10 @@ TEST(OxelTool, ACommandLineItCannotUseIsAUsageErrorOfTwoLines) {
         {"show examples/jx200.oxel examples/header.oxel", "show takes one file"},
         {"is-oxel", "no file given"},
         {"parse --json examples/jx200.oxel", "--json goes with show and check"},
+        {"check --fail-on=warnings examples/jx200.oxel", "--fail-on takes error or warning"},
+        {"check examples/jx200.oxel --fail-on", "--fail-on takes error or warning"},
+        {"check examples/jx200.oxel --include-dir=", "--include-dir takes a folder"},
+        {"check examples/jx200.oxel -I", "--include-dir takes a folder"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -197,6 +230,67 @@ TEST(OxelTool, TheVersionIsTheLibrarys) {
         EXPECT_EQ(run.out, std::string("oxel ") + oxel_version() + "\n") << arguments;
     }
 }
+
+#ifndef _WIN32
+// Include files are opened from the working directory first, then beside the file that names them, then from
+// each -I folder in order; messages name a file by the path it was found at. Only a name no place holds is an
+// error, and fails the command. The folder of standard input's copy is no place to look.
+TEST(OxelTool, IncludeFilesAreFoundBesideTheirFileAndInTheIncludeFolders) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::path(write_temp_file("tool.out", "")).parent_path() / "include_search";
+    fs::remove_all(root);
+    const auto write = [&](const std::string &name, const std::string &text) {
+        fs::create_directories((root / name).parent_path());
+        std::ofstream(root / name, std::ios::binary) << text;
+    };
+    const auto family = [](const std::string &name) {
+        return "PIN_FAMILY " + name + " SETUP_TIME 1 END PIN_FAMILY\n";
+    };
+    write("work/part.oxel", family("FROM_WORK"));
+    write("boards/part.oxel", family("BESIDE"));
+    write("boards/board.oxel", "OXEL\n#include part.oxel\n#include lib.oxel\n#include deep.oxel\nEND OXEL\n");
+    write("first/lib.oxel", "#include neighbour.oxel\n");
+    write("first/neighbour.oxel",
+          "COMPONENT C PIN_LIST\n1 TCK TCK -\n2 TMS TMS -\n3 TDI TDI -\n4 TDO TDO -\n5 A IN -\nEND PIN_LIST END COMPONENT\n");
+    write("second/lib.oxel", family("SECOND_LIB"));
+    write("second/deep.oxel", family("DEEP"));
+    const auto oxel_in = [&](const std::string &folder, const std::string &arguments) {
+        return run_command("cd " + quoted((root / folder).string()) + " && " + quoted(OXEL_TOOL_PATH) + " " +
+                           arguments);
+    };
+    // From the folder that holds a part.oxel of its own, that one is read.
+    ToolRun run = oxel_in("work", "show --json -I ../first -I../second ../boards/board.oxel");
+    EXPECT_EQ(row(run.status, run.err), "0|");
+    EXPECT_NE(run.out.find("\"name\": \"FROM_WORK\""), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("\"name\": \"BESIDE\""), std::string::npos);
+    // From elsewhere, the one beside the board; lib.oxel from the first folder that has it, which finds its
+    // own neighbour beside itself; deep.oxel from the second.
+    run = oxel_in("", "check -I first --include-dir=second --include-dir second boards/board.oxel");
+    EXPECT_EQ(row(run.status, run.err),
+              "1|first/neighbour.oxel:6:1: warning: Pin \"A\" has BST type but is not specified in the "
+              "Boundary-Scan Register\nboards/board.oxel: 1 warning\n");
+    run = oxel_in("", "show --json -I first -I second boards/board.oxel");
+    for (const std::string family_name : {"BESIDE", "DEEP"})
+        EXPECT_NE(run.out.find("\"name\": \"" + family_name + "\""), std::string::npos) << family_name;
+    EXPECT_EQ(run.out.find("SECOND_LIB"), std::string::npos);
+    // Without the folders the two names are found nowhere: reported as written, and every command fails.
+    for (const std::string command : {"parse", "check", "show"}) {
+        run = oxel_in("", command + " boards/board.oxel");
+        EXPECT_EQ(run.status, 4) << command;
+        EXPECT_NE(run.err.find("boards/board.oxel:3:1: error: syntax error >> line 7: Couldn't open #include "
+                               "file lib.oxel\n"),
+                  std::string::npos)
+            << command << "\n" << run.err;
+    }
+    write("copies/part.oxel", family("BESIDE_THE_COPY"));
+    run = run_command("cd " + quoted(root.string()) + " && TMPDIR=copies " + quoted(OXEL_TOOL_PATH) +
+                      " show --json -I first -I second - <boards/board.oxel");
+    EXPECT_EQ(row(run.status, run.err),
+              "4|<stdin>:2:1: error: syntax error >> line 3: Couldn't open #include file part.oxel\n"
+              "<stdin>:2:1: error: syntax error >> line 3: Ignoring #include directive\n");
+    EXPECT_EQ(run.out.find("BESIDE_THE_COPY"), std::string::npos);
+}
+#endif
 
 #ifndef _WIN32
 TEST(OxelTool, TheCopyOfStandardInputIsRemovedAfterwards) {

@@ -1,31 +1,39 @@
 // oxel parse and oxel check: each file read, and checked, as a host does it
 #include <algorithm>
 
+#include "check_file.h"
 #include "commands.h"
+#include "exit_status.h"
+#include "input_kind.h"
 #include "json_writer.h"
+#include "sarif_output.h"
+#include "silent_findings.h"
 #include "tool_host.h"
 
-namespace {
-
-// Parses the current file and checks it when asked and the parse
-// succeeded; the library's result.
 int32_t read_current_file(Host &host, const Options &options, bool check) {
     OxelInitialize(&host.context);
     if (options.prog_name)
         OxelSetProgName(&host.context, options.prog_name);
-    int32_t result = OxelParse(&host.context, host.file.path.c_str());
-    if (result == OXEL_OK && check)
+    int32_t result = read_description(&host.context, host.file);
+    if (result == OXEL_OK && check) {
+        const std::vector<SilentFinding> silent = find_silent_findings(OxelGetInfo());
         result = OxelCheck(&host.context);
+        tell_silent_findings(host.sink, silent, result);
+    }
     OxelDestroy(&host.context);
     return result;
 }
 
-void write_file_json(JsonWriter &json, const DiagnosticSink &sink, int32_t result) {
+namespace {
+
+void write_file_json(JsonWriter &json, const DiagnosticSink &sink, int32_t result, int status) {
     json.begin_object();
     json.key("file");
     json.string(sink.name);
     json.key("result");
     json.number(static_cast<long long>(result));
+    json.key("status");
+    json.number(static_cast<long long>(status));
     json.key("errors");
     json.number(static_cast<long long>(sink.errors));
     json.key("warnings");
@@ -40,6 +48,10 @@ void write_file_json(JsonWriter &json, const DiagnosticSink &sink, int32_t resul
         json.number(static_cast<long long>(message.level));
         json.key("text");
         json.string(message.text);
+        if (!message.id.empty()) {
+            json.key("id");
+            json.string(message.id);
+        }
         if (!message.file.empty()) {
             json.key("file");
             json.string(message.file);
@@ -58,21 +70,24 @@ void write_file_json(JsonWriter &json, const DiagnosticSink &sink, int32_t resul
 
 int run_parse(const Options &options) {
     Host host(options.level, false);
-    int32_t worst = OXEL_OK;
+    host.include_folders = options.include_folders;
+    int worst = OXEL_OK;
     for (const char *argument : options.files) {
         int32_t result = host_begin_file(host, argument, true) ? read_current_file(host, options, false)
                                                                : OXEL_FAILED;
-        worst = std::max(worst, result);
+        worst = std::max(worst, file_status(result, host.sink, false));
         host_end_file(host);
     }
     return worst;
 }
 
 int run_check(const Options &options) {
-    Host host(options.level, options.json);
+    Host host(options.level, options.json || options.sarif);
+    host.include_folders = options.include_folders;
+    SarifRun sarif;
     ProgressLine progress;
     const int total = static_cast<int>(options.files.size());
-    if (!options.json && total > 1 && stream_is_terminal(stderr)) {
+    if (!options.json && !options.sarif && total > 1 && stream_is_terminal(stderr)) {
         progress.stream = stderr;
         host.sink.progress = &progress;
     }
@@ -84,19 +99,24 @@ int run_check(const Options &options) {
         json.key("files");
         json.begin_array();
     }
-    int32_t worst = OXEL_OK;
+    int worst = OXEL_OK;
     for (int i = 0; i < total; i++) {
         progress_show(progress, i + 1, total, input_file(options.files[i]).name);
         bool readable = host_begin_file(host, options.files[i], true);
         int32_t result = readable ? read_current_file(host, options, true) : OXEL_FAILED;
-        worst = std::max(worst, result);
+        const int status = file_status(result, host.sink, options.warnings_fail);
+        worst = std::max(worst, status);
         if (options.json)
-            write_file_json(json, host.sink, result);
+            write_file_json(json, host.sink, result, status);
+        else if (options.sarif)
+            sarif_add_file(sarif, host.sink);
         else if (readable)
             sink_summary(host.sink);
         host_end_file(host);
     }
     progress_finish(progress);
+    if (options.sarif)
+        write_sarif(stdout, sarif, worst);
     if (options.json) {
         json.end_array();
         json.end_object();

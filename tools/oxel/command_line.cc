@@ -38,7 +38,10 @@ const Command *find_command(const std::string &name) {
                                         {"check", run_check},
                                         {"is-oxel", run_is_oxel},
                                         {"components", run_components},
-                                        {"show", run_show}};
+                                        {"show", run_show},
+                                        {"draw", run_draw},
+                                        {"report", run_report},
+                                        {"explain", run_explain}};
     for (const Command &command : kCommands)
         if (name == command.name)
             return &command;
@@ -65,9 +68,39 @@ std::string read_command_line(int argc, char **argv, Options &options) {
             options.version = true;
         } else if (std::strcmp(arg, "--json") == 0) {
             options.json = true;
+            options.sarif = false;
         } else if (valued_option(arg, "--level", "-l", argc, argv, &i, &value)) {
             if (!value || !read_level(value, &options.level))
                 return "--level takes a number from 0 to 4";
+            options.level_given = true;
+        } else if (valued_option(arg, "--format", nullptr, argc, argv, &i, &value)) {
+            const std::string format = value ? value : "";
+            if (format != "text" && format != "json" && format != "sarif")
+                return "--format takes text, json or sarif";
+            options.json = format == "json";
+            options.sarif = format == "sarif";
+        } else if (valued_option(arg, "--fail-on", nullptr, argc, argv, &i, &value)) {
+            if (!value || (std::strcmp(value, "error") != 0 && std::strcmp(value, "warning") != 0))
+                return "--fail-on takes error or warning";
+            options.warnings_fail = std::strcmp(value, "warning") == 0;
+        } else if (std::strncmp(arg, "-I", 2) == 0 && arg[2]) {
+            options.include_folders.push_back(arg + 2);
+        } else if (valued_option(arg, "--include-dir", "-I", argc, argv, &i, &value)) {
+            if (!value || !*value)
+                return "--include-dir takes a folder";
+            options.include_folders.push_back(value);
+        } else if (valued_option(arg, "--output", "-o", argc, argv, &i, &value)) {
+            if (!value || !*value)
+                return "--output takes a file";
+            options.output = value;
+        } else if (valued_option(arg, "--board", nullptr, argc, argv, &i, &value)) {
+            if (!value)
+                return "--board takes a name";
+            options.board = value;
+        } else if (valued_option(arg, "--component", nullptr, argc, argv, &i, &value)) {
+            if (!value)
+                return "--component takes a name";
+            options.component = value;
         } else if (valued_option(arg, "--prog-name", nullptr, argc, argv, &i, &value)) {
             if (!value || !*value)
                 return "--prog-name takes a name";
@@ -82,11 +115,20 @@ std::string read_command_line(int argc, char **argv, Options &options) {
         return "no command given";
     if (!find_command(options.command))
         return "unknown command " + options.command;
-    if (options.files.empty())
+    if (options.files.empty() && options.command != "explain")
         return "no file given";
-    if ((options.command == "is-oxel" || options.command == "show") && options.files.size() != 1)
+    const bool pictures = options.command == "draw" || options.command == "report";
+    if ((options.command == "is-oxel" || options.command == "show" || pictures) && options.files.size() != 1)
         return options.command + " takes one file";
+    if (options.output && !pictures)
+        return "--output goes with draw and report";
+    if ((options.board || options.component) && options.command != "draw")
+        return std::string(options.board ? "--board" : "--component") + " goes with draw";
+    if (options.board && options.component)
+        return "draw takes --board or --component, not both";
     if (options.json && options.command != "show" && options.command != "check")
         return "--json goes with show and check";
+    if (options.sarif && options.command != "check")
+        return "--format=sarif goes with check";
     return "";
 }

@@ -7,12 +7,19 @@
 
 struct Options {
     int32_t level = 3;
+    bool level_given = false;
     const char *prog_name = nullptr;
     bool json = false;
+    bool sarif = false;     // check writes one SARIF document
+    bool warnings_fail = true;                   // --fail-on=warning (the default) or error
+    std::vector<const char *> include_folders;   // -I, in order
+    const char *output = nullptr;      // -o: where draw and report write; standard output without
+    const char *board = nullptr;       // draw --board
+    const char *component = nullptr;   // draw --component
     bool help = false;
     bool version = false;
     std::string command;
-    std::vector<const char *> files;
+    std::vector<const char *> files;   // the message ids, for explain
 };
 
 struct Command {
@@ -34,6 +41,15 @@ int run_check(const Options &options);
 int run_is_oxel(const Options &options);
 // Lists the component names of each file through the quick scanner.
 int run_components(const Options &options);
+// Prints the catalogue's entry of each message id given, or lists them all.
+int run_explain(const Options &options);
 // Parses the file and prints its boards and components through the records
 // and the query exports: a report for a person, or one JSON document.
 int run_show(const Options &options);
+// Parses the file and writes one SVG picture: a board's scan chains, or a
+// component's boundary-scan register and package.
+int run_draw(const Options &options);
+// Parses and checks the file and writes one HTML page: a summary, the
+// check's findings with their source lines, and every board and component
+// in tables and pictures.
+int run_report(const Options &options);

@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "oxel32.hpp"
+
 namespace {
 
 // Room for the texts the bounded exports write; longer ones are cut.
@@ -86,13 +88,17 @@ void collect_pins(HostContext *context, ComponentReport &report) {
             oxel_get_current_component_next_pin_nr();
         PinInfo pin{text(oxel_get_current_component_current_pin_name()),
                     text(oxel_get_current_component_current_pin_nr()), false, 0,
-                    oxel_get_current_component_current_pin_direction(context)};
+                    oxel_get_current_component_current_pin_direction(context), {}};
         if (records && i < records->count) {
             const auto *record = static_cast<const PinRecord *>(records->items[i]);
             pin.type = record->type;
             pin.bus = record->form == OXEL_FORM_BUS;
             if (pin.bus && record->numbering) {
                 pin.number = index_list_text(record->numbering->numbers);
+                for (const oxel::bus_element &element : oxel::bus_element_range(record->numbering))
+                    pin.elements.push_back(
+                        {(record->name ? record->name : "") + std::string("(") + std::to_string(element.index) + ")",
+                         element.number ? Text(std::string(element.number->text())) : std::nullopt});
                 if (pin.name)
                     *pin.name += index_list_text(record->numbering->indices);
             }
@@ -134,6 +140,56 @@ void collect_cells(HostContext *context, ComponentReport &report) {
     }
 }
 
+// Every register of the component from its records: the query exports
+// answer for the first of a kind, and not its purpose.
+void collect_registers(const ComponentRecord *component, ComponentReport &report) {
+    if (!component)
+        return;
+    auto add = [&report](RegisterKind kind, const ItemList *list, auto fields) {
+        for (int32_t i = 0; list && i < list->count; i++) {
+            RegisterInfo info{kind, {}, 0, {}, {}};
+            fields(list->items[i], info);
+            report.registers.push_back(std::move(info));
+        }
+    };
+    // The records of the kinds share their first fields: name, purpose, length.
+    auto common = [](const auto *record, RegisterInfo &info) {
+        info.name = text(record->name);
+        info.purpose = text(record->purpose);
+        info.length = record->length;
+    };
+    add(RegisterKind::instruction, component->instruction_registers, [&](const void *item, RegisterInfo &info) {
+        const auto *record = static_cast<const InstructionRegisterRecord *>(item);
+        common(record, info);
+        info.capture = text(record->capture_value);
+    });
+    add(RegisterKind::boundary_scan, component->boundary_scan_registers, [&](const void *item, RegisterInfo &info) {
+        common(static_cast<const BoundaryScanRegisterRecord *>(item), info);
+    });
+    add(RegisterKind::bypass, component->bypass_registers, [&](const void *item, RegisterInfo &info) {
+        const auto *record = static_cast<const BypassRegisterRecord *>(item);
+        common(record, info);
+        info.capture = text(record->capture_value);
+    });
+    for (const auto &[kind, list] : {std::pair{RegisterKind::identification, component->identification_registers},
+                                     std::pair{RegisterKind::usercode, component->usercode_registers}})
+        add(kind, list, [&](const void *item, RegisterInfo &info) {
+            const auto *record = static_cast<const IdRegisterRecord *>(item);
+            common(record, info);
+            info.capture = text(record->capture_value);
+        });
+    add(RegisterKind::bist, component->bist_registers, [&](const void *item, RegisterInfo &info) {
+        const auto *record = static_cast<const BistRegisterRecord *>(item);
+        common(record, info);
+        info.capture = text(record->capture_value);
+    });
+    add(RegisterKind::data, component->data_registers, [&](const void *item, RegisterInfo &info) {
+        const auto *record = static_cast<const DataRegisterRecord *>(item);
+        common(record, info);
+        info.capture = text(record->capture_value);
+    });
+}
+
 ComponentReport collect_current(HostContext *context) {
     ComponentReport report{};
     const ComponentRecord *component = oxel_get_current_component_entry();
@@ -142,6 +198,8 @@ ComponentReport collect_current(HostContext *context) {
     report.source = text(component ? component->source_ref : nullptr);
     report.bsdl_file = text(oxel_get_current_component_bsd_ref());
     report.highest_frequency = oxel_get_current_component_highest_frequency();
+    report.has_instruction_register =
+        component && component->instruction_registers && component->instruction_registers->count > 0;
     report.instruction_register_length = oxel_get_current_component_instruction_register_length();
     report.instruction_register_capture =
         text(oxel_get_current_component_instruction_register_capture_code());
@@ -150,6 +208,7 @@ ComponentReport collect_current(HostContext *context) {
     collect_instructions(context, report);
     collect_pins(context, report);
     collect_cells(context, report);
+    collect_registers(component, report);
     report.test_sequences = collect_sequences(component ? component->test_sequences : nullptr);
     report.illegal_vectors = collect_sequences(component ? component->illegal_sequences : nullptr);
     return report;
@@ -181,6 +240,19 @@ const char *pin_type_word(int32_t type) {
 const char *direction_word(int32_t direction) {
     static const char *const kWords[] = {"-", "in", "out", "in/out"};
     return direction >= 0 && direction <= 3 ? kWords[direction] : kWords[0];
+}
+
+const char *register_kind_word(RegisterKind kind) {
+    switch (kind) {
+    case RegisterKind::instruction: return "instruction";
+    case RegisterKind::boundary_scan: return "boundary scan";
+    case RegisterKind::bypass: return "bypass";
+    case RegisterKind::identification: return "identification";
+    case RegisterKind::usercode: return "usercode";
+    case RegisterKind::bist: return "BIST";
+    case RegisterKind::data: return "data";
+    }
+    return "data";
 }
 
 const char *cell_function_word(int32_t code) {

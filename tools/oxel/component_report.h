@@ -22,12 +22,31 @@ struct TapPinInfo {
     Text name;
 };
 
+// One pin of a bus: D(3) and the number the bus lists at its place (absent
+// where the bus lists fewer numbers than indices).
+struct BusElementInfo {
+    std::string name;
+    Text number;
+};
+
 struct PinInfo {
     Text name;
     Text number;          // a bus: its pin numbers as written, in parentheses
     bool bus;
     int32_t type;         // PinType as declared
     int32_t direction;    // 0 none, 1 in, 2 out, 3 both
+    std::vector<BusElementInfo> elements;   // a bus: its pins in index order
+};
+
+enum class RegisterKind { instruction, boundary_scan, bypass, identification, usercode, bist, data };
+
+// A register of the component as its record holds it.
+struct RegisterInfo {
+    RegisterKind kind;
+    Text name;
+    int32_t length;
+    Text capture;
+    Text purpose;
 };
 
 struct CellFunctionInfo {
@@ -50,6 +69,7 @@ struct ComponentReport {
     Text source;
     Text bsdl_file;
     double highest_frequency;   // -2.0: not given
+    bool has_instruction_register;
     int32_t instruction_register_length;
     Text instruction_register_capture;
     Text idcode_capture;
@@ -60,6 +80,7 @@ struct ComponentReport {
     bool has_boundary_scan_register;
     int32_t boundary_scan_register_length;
     std::vector<CellInfo> cells;
+    std::vector<RegisterInfo> registers;   // every register, kind by kind, in the order written
     std::vector<SequenceInfo> test_sequences, illegal_vectors;
 };
 
@@ -71,3 +92,5 @@ const char *standard_word(int32_t standard);
 const char *pin_type_word(int32_t type);
 const char *direction_word(int32_t direction);
 const char *cell_function_word(int32_t code);
+// "instruction", "boundary scan", "bypass", "identification", "usercode", "BIST", "data".
+const char *register_kind_word(RegisterKind kind);

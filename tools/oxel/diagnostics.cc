@@ -5,6 +5,8 @@
 #include <cstring>
 #include <utility>
 
+#include "message_catalogue.h"
+
 namespace {
 
 const char *skip_blanks(const char *text) {
@@ -56,6 +58,18 @@ void print_line(const DiagnosticSink &sink, const std::string &line) {
         progress_redraw(*sink.progress);
 }
 
+// Keeps the message for the document, or prints its line.
+void show_diagnostic(DiagnosticSink &sink, Diagnostic diagnostic) {
+    if (sink.keep) {
+        sink.kept.push_back(std::move(diagnostic));
+        return;
+    }
+    const Palette &c = sink.colours;
+    print_line(sink, std::string(c.bold) + message_place(sink, diagnostic) + ":" + c.reset + " " +
+                         kind_colour(c, diagnostic.kind) + kind_word(diagnostic.kind) + ":" + c.reset + " " +
+                         diagnostic.text);
+}
+
 std::string counted(int32_t count, const char *word) {
     return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
 }
@@ -93,22 +107,39 @@ int32_t OXEL_CALLBACK receive_message(void *user, const MessageRecord *message) 
         sink.errors++;
     else if (message->kind == OXEL_KIND_WARNING)
         sink.warnings++;
+    const char *file = nullptr;
+    int32_t line = 0, column = 0;
+    if (!oxel_message_location(&file, &line, &column))
+        file = nullptr;
+    // Every message is known by its entry, shown or not: the notes that
+    // follow some messages need those before them.
+    const CatalogueEntry *entry = identify_message(message_catalogue(), kind_word(message->kind), message->text);
+    std::optional<Suggestion> note =
+        suggest_after(sink.suggestions, entry, message->text, file ? file : "", line, column);
     if (message->level > sink.shown_level)
         return 0;
     std::string text = shown_text(sink, single_line(message->text));
-    Diagnostic diagnostic{message->kind, message->level, std::move(text), "", 0, 0};
-    const char *file = nullptr;
-    if (oxel_message_location(&file, &diagnostic.line, &diagnostic.column) && file)
+    Diagnostic diagnostic{message->kind, message->level, std::move(text), "", line, column, entry ? entry->id : ""};
+    if (file)
         diagnostic.file = shown_file(sink, file);
-    if (sink.keep) {
-        sink.kept.push_back(std::move(diagnostic));
-        return 0;
-    }
-    const Palette &c = sink.colours;
-    print_line(sink, std::string(c.bold) + message_place(sink, diagnostic) + ":" + c.reset + " " +
-                         kind_colour(c, message->kind) + kind_word(message->kind) + ":" + c.reset + " " +
-                         diagnostic.text);
+    else
+        diagnostic.line = diagnostic.column = 0;
+    show_diagnostic(sink, std::move(diagnostic));
+    // The tool's note, a note of level 3 like the detail lines it follows.
+    if (note && sink.shown_level >= 3)
+        show_diagnostic(sink, {OXEL_KIND_NOTE, 3, shown_text(sink, note->text),
+                               note->file.empty() ? "" : shown_file(sink, note->file.c_str()), note->line,
+                               note->column, note->id});
     return 0;
+}
+
+void sink_note(DiagnosticSink &sink, const char *file, int32_t line, int32_t column, const std::string &text,
+               const char *id) {
+    if (sink.shown_level < 3)
+        return;
+    Diagnostic note{OXEL_KIND_NOTE, 3, text, file ? shown_file(sink, file) : "", file ? line : 0,
+                    file ? column : 0, id};
+    show_diagnostic(sink, std::move(note));
 }
 
 void sink_start_file(DiagnosticSink &sink, const std::string &name, const std::string &opened_path) {
@@ -116,12 +147,13 @@ void sink_start_file(DiagnosticSink &sink, const std::string &name, const std::s
     sink.opened_path = opened_path;
     sink.kept.clear();
     sink.errors = sink.warnings = 0;
+    suggestions_start_file(sink.suggestions);
 }
 
-void sink_file_error(DiagnosticSink &sink, const std::string &reason) {
+void sink_file_error(DiagnosticSink &sink, const std::string &reason, const char *id) {
     sink.errors++;
     if (sink.keep)
-        sink.kept.push_back({OXEL_KIND_ERROR, 1, reason, "", 0, 0});
+        sink.kept.push_back({OXEL_KIND_ERROR, 1, reason, "", 0, 0, id});
     else
         print_line(sink, "oxel: " + sink.name + ": " + reason);
 }

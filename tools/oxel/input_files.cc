@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <vector>
-#ifndef _WIN32
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -51,6 +53,15 @@ std::string copy_standard_input(InputFile &file) {
     return error ? std::strerror(error) : "";
 }
 
+// Whether the file may be read, asked without opening it.
+bool readable(const std::string &path) {
+#ifdef _WIN32
+    return _access(path.c_str(), 4) == 0;
+#else
+    return access(path.c_str(), R_OK) == 0;
+#endif
+}
+
 }  // namespace
 
 InputFile input_file(const char *argument) {
@@ -62,16 +73,15 @@ InputFile input_file(const char *argument) {
 std::string prepare_input(InputFile &file) {
     if (file.standard_input && !file.temporary)
         return copy_standard_input(file);
+    // Only the file's status is read: opening a named pipe for reading
+    // would wait for a writer, and a device may never end.
     struct stat status;
     if (stat(file.path.c_str(), &status) != 0)
         return std::strerror(errno);
-    // Opening a folder for reading succeeds on some systems; reading it never does.
-    if (S_ISDIR(status.st_mode))
-        return std::strerror(EISDIR);
-    FILE *stream = std::fopen(file.path.c_str(), "rb");
-    if (!stream)
+    if (!S_ISREG(status.st_mode))
+        return "not a regular file";
+    if (!readable(file.path))
         return std::strerror(errno);
-    std::fclose(stream);
     return "";
 }
 

@@ -8,14 +8,17 @@ struct InputFile {
     std::string path;         // the path the library opens
     bool standard_input = false;
     bool temporary = false;   // a copy of standard input, removed afterwards
+    bool bsdl = false;        // a BSDL description, read through the importer
 };
 
 // The file an argument names; "-" is standard input.
 InputFile input_file(const char *argument);
 
-// Copies standard input to a temporary file when the file is "-". The
-// system's reason when that fails, or when the file cannot be read (it is
-// missing, a folder, or not ours to read); empty when it can.
+// Copies standard input to a temporary file when the file is "-". Why the
+// file cannot be read: the system's reason when the copy fails or the file
+// is missing or not ours to read, "not a regular file" for a folder, a
+// device, a socket or a named pipe (told without opening it); empty when it
+// can be read.
 std::string prepare_input(InputFile &file);
 
 // Removes the temporary copy, if any.

@@ -69,6 +69,16 @@ private:
     void write_string(const std::string &text) {
         std::fputc('"', out_);
         for (size_t i = 0; i < text.size();) {
+            // A run of printable ASCII goes out in one write.
+            size_t run = i;
+            while (run < text.size() && text[run] >= 0x20 && text[run] < 0x7f && text[run] != '"' &&
+                   text[run] != '\\')
+                run++;
+            if (run > i) {
+                std::fwrite(text.data() + i, 1, run - i, out_);
+                i = run;
+                continue;
+            }
             unsigned char c = static_cast<unsigned char>(text[i]);
             size_t length = utf8_length(text, i);
             if (c == '"' || c == '\\') {

@@ -3,10 +3,20 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "oxel32.h"
 
 using Text = std::optional<std::string>;
+
+// The items of a list of the description, typed; none for a null list.
+template <typename Record>
+std::vector<const Record *> items_of(const ItemList *list) {
+    std::vector<const Record *> items;
+    for (int32_t i = 0; list && i < list->count; i++)
+        items.push_back(static_cast<const Record *>(list->items[i]));
+    return items;
+}
 
 // An absent text stays absent.
 inline Text text(const char *value) { return value ? Text(value) : std::nullopt; }

@@ -7,6 +7,9 @@
 #include "board_output.h"
 #include "commands.h"
 #include "component_report.h"
+#include "description_report.h"
+#include "exit_status.h"
+#include "input_kind.h"
 #include "json_writer.h"
 #include "text_table.h"
 #include "tool_host.h"
@@ -36,6 +39,9 @@ std::string functions_text(const std::vector<CellFunctionInfo> &functions) {
 std::string control_text(int32_t control) { return control < 0 ? "-" : std::to_string(control); }
 
 std::string disable_text(char disable) { return disable ? std::string(1, disable) : "-"; }
+
+// The boundary-scan cells of a component with any, as a table.
+void print_cells(const ComponentReport &c);
 
 void print_report(const ComponentReport &c) {
     std::printf("Component %s\n", shown(c.name).c_str());
@@ -77,8 +83,12 @@ void print_report(const ComponentReport &c) {
                     c.boundary_scan_register_length);
     else
         std::printf("\n  Boundary-scan cells: no boundary-scan register\n");
-    if (c.cells.empty())
-        return;
+    if (!c.cells.empty())
+        print_cells(c);
+    print_sequences("  ", c.test_sequences, c.illegal_vectors);
+}
+
+void print_cells(const ComponentReport &c) {
     // A chain may hold hundreds of thousands of cells: each row is made twice
     // (to widen the columns, then to print) rather than held.
     Table cells;
@@ -217,34 +227,33 @@ void write_json(JsonWriter &json, const ComponentReport &c) {
     json.end_object();
 }
 
-void write_document(const char *file, const DescriptionRoot *root,
-                    const std::vector<ComponentReport> &reports) {
+void write_document(const char *file, const DescriptionReport &description) {
     JsonWriter json(stdout);
     json.begin_object();
     json.member("format", 1LL);
     json.member("file", std::string(file));
     json.key("boards");
     json.begin_array();
-    for (const BoardReport &board : collect_boards(root))
+    for (const BoardReport &board : description.boards)
         write_board_json(json, board);
     json.end_array();
     json.key("pin_families");
     json.begin_array();
-    for (const PinFamilyReport &family : collect_pin_families(root))
+    for (const PinFamilyReport &family : description.pin_families)
         write_pin_family_json(json, family);
     json.end_array();
     json.key("components");
     json.begin_array();
-    for (const ComponentReport &report : reports)
+    for (const ComponentReport &report : description.components)
         write_json(json, report);
     json.end_array();
     json.end_object();
     json.finish();
 }
 
-void print_document(const char *file, const DescriptionRoot *root,
-                    const std::vector<ComponentReport> &reports) {
-    std::vector<BoardReport> boards = collect_boards(root);
+void print_document(const char *file, const DescriptionReport &description) {
+    const std::vector<BoardReport> &boards = description.boards;
+    const std::vector<ComponentReport> &reports = description.components;
     for (size_t i = 0; i < boards.size(); i++) {
         if (i)
             std::printf("\n");
@@ -263,6 +272,7 @@ void print_document(const char *file, const DescriptionRoot *root,
 
 int run_show(const Options &options) {
     Host host(options.level, false);
+    host.include_folders = options.include_folders;
     if (!host_begin_file(host, options.files[0], true)) {
         host_end_file(host);
         return OXEL_FAILED;
@@ -271,17 +281,18 @@ int run_show(const Options &options) {
     OxelInitialize(context);
     if (options.prog_name)
         OxelSetProgName(context, options.prog_name);
-    int32_t result = OxelParse(context, host.file.path.c_str());
+    int32_t result = read_description(context, host.file);
     if (result == OXEL_OK) {
-        std::vector<ComponentReport> reports = collect_components(context);
+        const DescriptionReport description = collect_description(context);
         const char *name = host.file.name.c_str();
         if (options.json)
-            write_document(name, OxelGetInfo(), reports);
+            write_document(name, description);
         else
-            print_document(name, OxelGetInfo(), reports);
+            print_document(name, description);
     }
     OxelDestroy(context);
     OxelInitialize(context);
+    const int status = file_status(result, host.sink, false);
     host_end_file(host);
-    return result;
+    return status;
 }
