@@ -370,8 +370,9 @@ struct parser_state;
 %destructor { release_ppa_signal(parse->host, $$); } <ppa_signal>
 
 /* The deliberate shift/reduce conflicts, each resolved by shifting: the
-   empty mode_list against the first token of an entry (9). */
-%expect 9
+   empty change_log_list against `error` (1), and the empty mode_list
+   against the first token of an entry and `error` (10). */
+%expect 11
 
 %%
 
@@ -393,6 +394,8 @@ oxel_file
 top_section_list
     : top_section
     | top_section_list top_section
+    | top_section_list error
+        { EXPECTED("Board, component, technology, header or END OXEL expected"); }
     | error
         { EXPECTED("Board, component, technology, header or END OXEL expected"); }
     ;
@@ -539,6 +542,8 @@ pin_ref_list
         { BUILD($$ = list_create_with(parse->host, $1, 1, release_pin_ref)); }
     | pin_ref_list ',' pin_ref
         { BUILD($$ = list_append_with(parse->host, $1, $3, release_pin_ref)); }
+    | pin_ref_list error
+        { list_release_with(parse->host, $1, release_pin_ref); EXPECTED("Pin reference expected", $$); }
     | error
         { EXPECTED("Pin reference expected", $$); }
     ;
@@ -563,6 +568,8 @@ change_log_list
         { BUILD($$ = list_create(parse->host, nullptr, 1)); }
     | change_log_list change_log
         { BUILD($$ = list_append_with(parse->host, $1, $2, release_log)); }
+    | change_log_list error
+        { list_release_with(parse->host, $1, release_log); EXPECTED("CHANGELOG or END OXEL_HEADER expected", $$); }
     | error
         { EXPECTED("CHANGELOG or END OXEL_HEADER expected", $$); }
     ;
@@ -592,6 +599,8 @@ component_item_list
         { BUILD($$ = list_create_with(parse->host, $1, 1, release_statement)); }
     | component_item_list component_item
         { BUILD($$ = list_append_with(parse->host, $1, $2, release_statement)); }
+    | component_item_list error
+        { release_statements(parse->host, $1); EXPECTED("Data section expected", $$); }
     | error
         { EXPECTED("Data section expected", $$); }
     ;
@@ -646,6 +655,8 @@ pin_definition_list
         { BUILD($$ = list_create_with(parse->host, $2, 1, release_pin)); }
     | pin_definition_list { name_next(parse); } pin_definition
         { BUILD($$ = list_append_with(parse->host, $1, $3, release_pin)); name_next(parse); }
+    | pin_definition_list error
+        { release_pin_list(parse->host, $1); EXPECTED("Pin definition or END PIN_LIST expected", $$); }
     | error
         { EXPECTED("Pin definition or END PIN_LIST expected", $$); }
     ;
@@ -747,6 +758,8 @@ register_item_list
         { BUILD($$ = list_create_with(parse->host, $1, 1, release_statement)); }
     | register_item_list register_item
         { BUILD($$ = list_append_with(parse->host, $1, $2, release_statement)); }
+    | register_item_list error
+        { release_statements(parse->host, $1); EXPECTED("Register section expected", $$); }
     | error
         { EXPECTED("Register section expected", $$); }
     ;
@@ -813,6 +826,10 @@ capture_status_list
         { BUILD($$ = list_create_with(parse->host, $1, 1, release_capture_status)); }
     | capture_status_list capture_status
         { BUILD($$ = list_append_with(parse->host, $1, $2, release_capture_status)); }
+    | capture_status_list error
+        { list_release_with(parse->host, $1, release_capture_status);
+          EXPECTED(yychar == ':' ? "Only an integer value or a double-quoted string is allowed"
+                                 : "Capture status list expected", $$); }
     | error
         { EXPECTED(yychar == ':' ? "Only an integer value or a double-quoted string is allowed"
                                  : "Capture status list expected", $$); }
@@ -840,6 +857,8 @@ instruction_list
         { BUILD($$ = list_create_with(parse->host, $1, 1, release_instruction)); }
     | instruction_list instruction
         { BUILD($$ = list_append_with(parse->host, $1, $2, release_instruction)); }
+    | instruction_list error
+        { list_release_with(parse->host, $1, release_instruction); EXPECTED("Instruction specification error", $$); }
     | error
         { EXPECTED("Instruction specification error", $$); }
     ;
@@ -958,6 +977,8 @@ cell_item_list
         { BUILD($$ = list_create_with(parse->host, $1, 1, release_statement)); }
     | cell_item_list cell_item
         { BUILD($$ = list_append_with(parse->host, $1, $2, release_statement)); }
+    | cell_item_list error
+        { release_statements(parse->host, $1); EXPECTED("Cell specification error", $$); }
     | error
         { EXPECTED("Cell specification error", $$); }
     ;
@@ -1009,6 +1030,8 @@ mode_list
         { BUILD($$ = list_create_with(parse->host, $1, 1, release_cell_mode)); }
     | mode_list mode_entry
         { BUILD($$ = list_append_with(parse->host, $1, $2, release_cell_mode)); }
+    | mode_list error
+        { list_release_with(parse->host, $1, release_cell_mode); EXPECTED("Mode element expected", $$); }
     | error
         { EXPECTED("Mode element expected", $$); }
     ;
@@ -1071,6 +1094,8 @@ chain_element_list
         { BUILD($$ = list_create_with(parse->host, $1, 1, release_chain_element)); }
     | chain_element_list chain_element
         { BUILD($$ = list_append_with(parse->host, $1, $2, release_chain_element)); }
+    | chain_element_list error
+        { list_release_with(parse->host, $1, release_chain_element); EXPECTED("Chain element expected", $$); }
     | error
         { EXPECTED("Chain element expected", $$); }
     ;
@@ -1106,6 +1131,8 @@ chain_name_list
         { BUILD($$ = list_create(parse->host, $1, 1)); }
     | chain_name_list { name_next(parse); } chain_name
         { BUILD($$ = list_append(parse->host, $1, $3)); }
+    | chain_name_list error
+        { list_release(parse->host, $1); EXPECTED("Pin name list expected", $$); }
     | error
         { EXPECTED("Pin name list expected", $$); }
     ;
@@ -1137,6 +1164,8 @@ board_item_list
         { BUILD($$ = list_create_with(parse->host, $1, 1, release_statement)); }
     | board_item_list board_item
         { BUILD($$ = list_append_with(parse->host, $1, $2, release_statement)); }
+    | board_item_list error
+        { release_statements(parse->host, $1); EXPECTED("Board section or END BOARD expected", $$); }
     | error
         { EXPECTED("Board section or END BOARD expected", $$); }
     ;
@@ -1215,6 +1244,9 @@ part_list
         { BUILD($$ = list_create_with(parse->host, $1, 1, release_part_chain)); }
     | part_list part
         { BUILD($$ = list_append_with(parse->host, $1, $2, release_part_chain)); }
+    | part_list error
+        { list_release_with(parse->host, $1, release_part_chain);
+          EXPECTED("Chain element or END PART_CHAIN expected", $$); }
     | error
         { EXPECTED("Chain element or END PART_CHAIN expected", $$); }
     ;
@@ -1237,6 +1269,8 @@ net_entry_list
         { BUILD($$ = list_create_with(parse->host, $1, 1, release_net)); }
     | net_entry_list net_entry
         { BUILD($$ = list_append_with(parse->host, $1, $2, release_net)); }
+    | net_entry_list error
+        { release_netlist(parse->host, $1); EXPECTED("Netlist map error - name expected", $$); }
     | error
         { EXPECTED("Netlist map error - name expected", $$); }
     ;
@@ -1262,6 +1296,8 @@ pin_family_section
 pin_family_item_list
     : pin_family_item
     | pin_family_item_list pin_family_item
+    | pin_family_item_list error
+        { EXPECTED("Pin-family element expected"); }
     | error
         { EXPECTED("Pin-family element expected"); }
     ;
@@ -1297,6 +1333,8 @@ global_family_section
 global_item_list
     : global_item
     | global_item_list global_item
+    | global_item_list error
+        { EXPECTED("Global element expected"); }
     | error
         { EXPECTED("Global element expected"); }
     ;
@@ -1333,6 +1371,8 @@ vrak_list
         { BUILD($$ = list_create_with(parse->host, $1, 100, release_vrak_instruction)); }
     | vrak_list vrak_statement
         { BUILD($$ = list_append_with(parse->host, $1, $2, release_vrak_instruction)); }
+    | vrak_list error
+        { list_release_with(parse->host, $1, release_vrak_instruction); EXPECTED("VRAK instruction expected", $$); }
     | error
         { EXPECTED("VRAK instruction expected", $$); }
     ;
