@@ -137,9 +137,7 @@ deps-browser:
 
 # The checker first shows that each of its checks catches the fault it is for.
 browser-check: deps-browser tool
-	/usr/bin/python3 tests/browser/browser_check.py --self-test --oxel $(OXEL) \
-	    --work build/default/browser-check examples/*.oxel \
-	    tests/tools/inputs/bga.oxel tests/tools/inputs/chain.oxel tests/tools/inputs/odd_names.oxel
+	cmake --build --preset default --target browser-check
 
 readme-picture: tool
 	$(OXEL) draw examples/dual_jx200_board.oxel -o readme-chain.svg
