@@ -62,10 +62,6 @@ option(OXEL_INSTALL_PYTHON "Install the Python package with the library" ON)
 set(OXEL_PYTHON_INSTALL_DIR "" CACHE STRING
     "Folder of the Python package's install (empty: where the prefix's Python finds it)")
 if(OXEL_INSTALL_PYTHON AND NOT CMAKE_CROSSCOMPILING)
-  if(NOT DEFINED Python3_EXECUTABLE AND EXISTS /usr/bin/python3)
-    set(Python3_EXECUTABLE /usr/bin/python3)   # Debian's, whose folders the install aims at
-  endif()
-  find_package(Python3 COMPONENTS Interpreter)
   if(NOT Python3_Interpreter_FOUND AND OXEL_PYTHON_INSTALL_DIR STREQUAL "")
     message(STATUS "No Python 3 interpreter: the Python package is not installed")
   else()

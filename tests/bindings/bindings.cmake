@@ -6,10 +6,6 @@ if(CMAKE_CROSSCOMPILING)
   return()
 endif()
 
-if(NOT DEFINED Python3_EXECUTABLE AND EXISTS /usr/bin/python3)
-  set(Python3_EXECUTABLE /usr/bin/python3)   # Debian's, with its python3-mypy
-endif()
-find_package(Python3 COMPONENTS Interpreter)
 if(Python3_Interpreter_FOUND)
   add_test(NAME Bindings.ThePythonPackageTypeChecksStrictly
            COMMAND ${Python3_EXECUTABLE} -m mypy --strict --no-error-summary
