@@ -87,8 +87,8 @@ TEST_F(IncludeSearch, BesideFirstThenEachFolderInOrderAndNestedFilesResume) {
     const std::string main = write_in(
         "main", "board.oxel", "OXEL\n#include lib.oxel\n#include only.oxel\n" + family("MAIN") + "END OXEL\n");
     const fs::path folders = fs::path(main).parent_path().parent_path();
-    ASSERT_EQ(search(kBesideBoth, {"", (folders / "missing").string(), (folders / "first").string() + "/",
-                                  (folders / "second").string()}),
+    ASSERT_EQ(search(kBesideBoth, {"", (folders / "missing").generic_string(), (folders / "first").generic_string() + "/",
+                                  (folders / "second").generic_string()}),
               OXEL_OK);
     ASSERT_EQ(parse_file(main), OXEL_OK) << host.dump();
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{});
@@ -109,7 +109,7 @@ TEST_F(IncludeSearch, BesideFirstThenEachFolderInOrderAndNestedFilesResume) {
 TEST_F(IncludeSearch, ARootedNameIsNotSearchedAndAMissingOneKeepsItsName) {
     const std::string beside = write_in("rooted", "x.oxel", family("WRONG"));
     const std::string main = write_in("rooted", "main.oxel", "OXEL\n#include /x.oxel\n#include y.oxel\n" + family("MAIN") + "END OXEL\n");
-    ASSERT_EQ(search(kBesideBoth, {fs::path(beside).parent_path().string()}), OXEL_OK);
+    ASSERT_EQ(search(kBesideBoth, {fs::path(beside).parent_path().generic_string()}), OXEL_OK);
     ASSERT_EQ(parse_file(main), OXEL_OK);
     EXPECT_EQ(families_read(), Texts{"MAIN@" + main + ":4"});
     const Texts errors = host.texts(OXEL_KIND_ERROR);
