@@ -45,6 +45,10 @@ bool designed_bypass_warning(const ItemList *instructions, bool standard_stated)
     return bypass;
 }
 
+bool all_ones_not_bypass(const InstructionRecord *instruction, const char *bits) {
+    return instruction->kind != OXEL_INSTRUCTION_BYPASS && all_ones(bits);
+}
+
 bool same_instruction(const InstructionRecord *a, const InstructionRecord *b) {
     if (a->kind != b->kind)
         return false;
@@ -91,8 +95,10 @@ Severity check_opcode(const Subject &at, const ItemList *instructions, int32_t i
     for (int32_t earlier = 0; earlier < index; earlier++) {
         const auto *other = list_item<InstructionRecord>(instructions, earlier);
         const char *other_bits = decoded + static_cast<size_t>(earlier) * width;
-        // The same text twice is the designed check's warning.
-        if (!other || !other_bits[0] || same_instruction(other, instruction) ||
+        // The same text twice is the designed check's warning, an all-ones
+        // opcode of another instruction than BYPASS this check's error.
+        if (!other || !other_bits[0] || same_instruction(other, instruction) || all_ones_not_bypass(other, other_bits) ||
+            all_ones_not_bypass(instruction, bits) ||
             std::strcmp(other->code, instruction->code) == 0 || !bits_may_equal(other_bits, bits))
             continue;
         result |= about.error("Opcode \"%s\" of %s decodes to the opcode \"%s\" of %s", instruction->code,

@@ -242,5 +242,5 @@ TEST(Session, CheckStrictAddsTheStrictRulesToTheCheck) {
     const oxel::outcome strict = s.check_strict();
     EXPECT_EQ(shown(strict), row(static_cast<int32_t>(oxel::result::failed), 1, 0));
     EXPECT_EQ(heard, std::vector<std::string>{"Instruction-register capture value \"00\" of \"IR\" does not end in 01"});
-    EXPECT_FALSE(s.check_strict()) << "the errors released the description";
+    EXPECT_EQ(oxel_nr_components(), 0) << "the errors released the description";
 }

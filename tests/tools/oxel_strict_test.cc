@@ -76,13 +76,14 @@ TEST(OxelStrict, JsonAndSarifNameEachFindingByItsIdAtItsPlace) {
 
 TEST(OxelStrict, TheBundledExamplesAndTestDevicesDrawNoStrictFinding) {
     // Each keeps the strict rules: its check reads the same with the option and without it.
-    for (const std::string &file :
+    for (const char *file :
          {"examples/jx200.oxel", "examples/dual_jx200_board.oxel", "examples/kx300_bridge.oxel",
           "examples/px240_port_expander.oxel", "examples/header.oxel", "examples/vrak_sequences.oxel",
           "tests/bsdl/bridge_1994.bsd", "tests/bsdl/fpga_2001.bsd", "tests/bsdl/sensor_1990.bsd",
           "tests/bsdl/serdes_2013.bsd"}) {
         SCOPED_TRACE(file);
-        const ToolRun designed = run_tool("check --json " + file), strict = run_tool("check --strict --json " + file);
+        const ToolRun designed = run_tool(std::string("check --json ") + file),
+                      strict = run_tool(std::string("check --strict --json ") + file);
         EXPECT_EQ(strict.status, designed.status);
         EXPECT_EQ(strict.out, designed.out);
     }
