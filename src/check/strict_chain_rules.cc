@@ -195,13 +195,45 @@ int32_t control_position(const char *entry, int32_t count) {
     return *end || value < 0 || value >= count ? kNone : static_cast<int32_t>(value);
 }
 
-// One chain, its elements by position in `at_position` (count of them).
+// What the chain's elements say of one control cell: the first disable
+// value of 0 or 1 one of them gives, with that element's position and the
+// text it names the control cell by.
+struct ControlCell {
+    char value;          // '0', '1', or 0 while none gives one
+    int32_t given_at;
+    const char *named;
+    bool unknown_told;
+};
+
+// One chain: its elements by position in `at_position`, what they say of
+// the control cell at each position in `controls` (count of each).
 struct ChainView {
     const ItemList *chain;
     int32_t count;
     const ChainElementRecord **at_position;
-    bool *disable_told;   // by control position
+    ControlCell *controls;
 };
+
+// The disable value at `i` of an element, or null.
+const char *disable_value(const ChainElementRecord *element, int32_t i) {
+    return i < list_count(element->disable_values) ? list_item<const char>(element->disable_values, i) : nullptr;
+}
+
+bool zero_or_one(const char *value) { return value && (std::strcmp(value, "0") == 0 || std::strcmp(value, "1") == 0); }
+
+// Notes the first disable value of 0 or 1 each control cell is given.
+void collect_disable_values(const ChainView &view) {
+    for (int32_t e = 0; e < view.count; e++) {
+        const auto *element = list_item<ChainElementRecord>(view.chain, e);
+        for (int32_t i = 0; element && i < list_count(element->control_cells); i++) {
+            const char *entry = list_item<const char>(element->control_cells, i);
+            const int32_t position = control_position(entry, view.count);
+            const char *disable = disable_value(element, i);
+            if (position != kNone && zero_or_one(disable) && !view.controls[position].value)
+                view.controls[position] = {disable[0], element->position, entry, false};
+        }
+    }
+}
 
 // Whether the element's cell only observes its pin, told by its name.
 bool is_observe_only(const ChainElementRecord *element) {
@@ -263,15 +295,19 @@ Severity check_controls(const Subject &about, const PinIndex &index, const Chain
             !serves_output(index, control))
             result |= about.error("Control cell %d of chain position %d drives a pin: it is no control cell",
                                   position, element->position);
-        const char *disable = i < list_count(element->disable_values)
-                                  ? list_item<const char>(element->disable_values, i)
-                                  : nullptr;
-        if (disable && (std::strcmp(disable, "X") == 0 || std::strcmp(disable, "x") == 0) &&
-            !view.disable_told[position]) {
-            view.disable_told[position] = true;
+        const char *disable = disable_value(element, i);
+        ControlCell &cell = view.controls[position];
+        if (disable && (std::strcmp(disable, "X") == 0 || std::strcmp(disable, "x") == 0) && !cell.value &&
+            !cell.unknown_told) {
+            cell.unknown_told = true;
             result |= about.error("Control cell %d has no disable value of 0 or 1 (chain position %d)", position,
                                   element->position);
         }
+        // Named alike, the two are the designed check's mismatch.
+        if (zero_or_one(disable) && cell.value && disable[0] != cell.value && std::strcmp(entry, cell.named) != 0)
+            result |= about.error("Control cell %d turns its pins off with %c at chain position %d and with %c at "
+                                  "chain position %d",
+                                  position, cell.value, cell.given_at, disable[0], element->position);
     }
     return result;
 }
@@ -337,14 +373,16 @@ Severity check_chain(const Subject &at, PinIndex &index, const BoundaryScanRegis
     ChainView view{reg->chain, count, nullptr, nullptr};
     view.at_position = static_cast<const ChainElementRecord **>(
         mem_alloc(at.host, sizeof(ChainElementRecord *) * static_cast<size_t>(count)));
-    view.disable_told = view.at_position ? static_cast<bool *>(mem_alloc(at.host, static_cast<size_t>(count))) : nullptr;
-    if (!view.disable_told) {
+    view.controls = view.at_position
+                        ? static_cast<ControlCell *>(mem_alloc(at.host, sizeof(ControlCell) * static_cast<size_t>(count)))
+                        : nullptr;
+    if (!view.controls) {
         mem_free(at.host, view.at_position);
         return kError;
     }
     for (int32_t i = 0; i < count; i++) {
         view.at_position[i] = nullptr;
-        view.disable_told[i] = false;
+        view.controls[i] = {0, kNone, nullptr, false};
     }
     for (int32_t i = 0; i < count; i++) {
         const auto *element = list_item<ChainElementRecord>(reg->chain, i);
@@ -352,12 +390,13 @@ Severity check_chain(const Subject &at, PinIndex &index, const BoundaryScanRegis
             view.at_position[element->position] = element;
     }
     clear_uses(index);
+    collect_disable_values(view);
     Severity result = kClean;
     for (int32_t i = 0; i < count; i++)
         if (const auto *element = list_item<ChainElementRecord>(reg->chain, i))
             result |= check_element(at, index, element, view);
     result |= check_pin_bits(at, index, reg->name ? reg->name : "(noname)");
-    mem_free(at.host, view.disable_told);
+    mem_free(at.host, view.controls);
     mem_free(at.host, view.at_position);
     return result;
 }

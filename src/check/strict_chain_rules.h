@@ -9,6 +9,7 @@
 // component (`at` is the component), after the designed check has settled
 // the disable values: no two cells read one pin (or bus bit), nor drive
 // one; every bit of a bus that has cells has its own; a cell that drives a
-// bidirectional pin names a control cell; a control cell drives no pin; and every control cell has a disable
-// value of 0 or 1. Findings point at the chain element, or at the bus.
+// bidirectional pin names a control cell; a control cell drives no pin; and
+// every control cell has one disable value, 0 or 1, however its elements
+// write its position. Findings point at the chain element, or at the bus.
 Severity check_strict_chains(const Subject &at, const ComponentRecord *component);

@@ -217,6 +217,10 @@ TEST_F(StrictRules, EachBrokenRuleDrawsItsFindingAtItsPlaceAndTheDesignedCheckSt
         {"a control cell has a disable value of 0 or 1",
          {{"7 BC_1 Y    -  10 - 6  1", "7 BC_1 Y    -  10 - 6  X"}, {"8 BC_1 B    11 11 - 6  1", "8 BC_1 B    11 11 - 6  x"}},
          {{"E:Control cell 6 has no disable value of 0 or 1 (chain position 7)", "7 BC_1 Y"}}},
+        {"a control cell has one disable value however it is named",
+         {{"5 BC_1 D(3) 8  8  - 1  x", "5 BC_1 D(3) 8  8  - 01 1"}},
+         {{"E:Control cell 1 turns its pins off with 0 at chain position 2 and with 1 at chain position 5",
+           "5 BC_1 D(3)"}}},
     };
     for (const BrokenRule &broken : cases) {
         SCOPED_TRACE(broken.rule);
@@ -259,6 +263,8 @@ TEST_F(StrictRules, BitsOfNoFixedValueAndEquivalentFormsAreNoFaults) {
         {"an identification register without a capture value",
          {{"CAPTURE \"0001 0010001101000000 00000111111 1\"\n", ""}}, {}},
         {"a disable value x settled by the others", {{"3 BC_1 D(1) 6  6  - 1  0", "3 BC_1 D(1) 6  6  - 1  X"}}, {}},
+        {"a disable value X given under another spelling of the control cell",
+         {{"5 BC_1 D(3) 8  8  - 1  x", "5 BC_1 D(3) 8  8  - 01 X"}}, {}},
     };
     for (const BrokenRule &keep : kept) {
         SCOPED_TRACE(keep.rule);
@@ -291,6 +297,17 @@ TEST_F(StrictRules, RunOverADescriptionTheDesignedCheckFailsAndNotOverSyntaxErro
 
 TEST_F(StrictRules, EveryAllocationFailureIsReportedAndSurvived) {
     const std::string text = device_with({{"4 BC_1 D(2) 7  7", "4 BC_1 D(1) 6  6"}, {"CLAMP \"100\"", "CLAMP \"01X\""}});
+    // The strict rules allocate beyond what the check does: the sweep reaches their allocations too.
+    long allocations[2] = {};
+    for (int strict = 0; strict < 2; strict++) {
+        path = write_temp_file("strict.oxel", text);
+        ASSERT_EQ(parse_file(path), OXEL_OK);
+        memory_fail_at(0);
+        strict ? oxel_check_strict(host.host()) : OxelCheck(host.host());
+        allocations[strict] = memory_allocations();
+    }
+    EXPECT_GT(allocations[1], allocations[0]);
+    long last = 0;
     for (long nth = 1;; nth++) {
         path = write_temp_file("strict.oxel", text);
         ASSERT_EQ(parse_file(path), OXEL_OK);
@@ -301,11 +318,13 @@ TEST_F(StrictRules, EveryAllocationFailureIsReportedAndSurvived) {
         memory_fail_at(0);
         if (!failed) {
             EXPECT_EQ(result, OXEL_FAILED);
+            last = nth;
             break;
         }
         EXPECT_EQ(result, OXEL_FAILED) << nth;
         EXPECT_FALSE(host.texts(OXEL_KIND_ERROR).empty()) << nth;
     }
+    EXPECT_EQ(last, allocations[1] + 1);
 }
 
 }  // namespace
