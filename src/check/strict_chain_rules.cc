@@ -199,7 +199,7 @@ int32_t control_position(const char *entry, int32_t count) {
 // value of 0 or 1 one of them gives, with that element's position and the
 // text it names the control cell by.
 struct ControlCell {
-    char value;          // '0', '1', or 0 while none gives one
+    char value;   // '0', '1', or 0 while none gives one
     int32_t given_at;
     const char *named;
     bool unknown_told;
@@ -249,21 +249,21 @@ bool is_observe_only(const ChainElementRecord *element) {
     return false;
 }
 
-Severity check_pin_use(const Subject &about, const ChainElementRecord *element, PinBits *pin, int32_t bit,
-                       bool reads, bool drives) {
+Severity check_pin_use(const Subject &about, const ChainElementRecord *element, PinBits *pin, int32_t bit, bool reads,
+                       bool drives) {
     Severity result = kClean;
     BitUse &use = pin->bits[bit];
     use.served = true;
     char shown[160];
     pin_display(*pin, bit, shown, sizeof shown);
     if (reads && use.reader != kNone)
-        result |= about.error("Cells at chain positions %d and %d both read pin %s", use.reader, element->position,
-                              shown);
+        result |=
+            about.error("Cells at chain positions %d and %d both read pin %s", use.reader, element->position, shown);
     else if (reads)
         use.reader = element->position;
     if (drives && use.driver != kNone)
-        result |= about.error("Cells at chain positions %d and %d both drive pin %s", use.driver, element->position,
-                              shown);
+        result |=
+            about.error("Cells at chain positions %d and %d both drive pin %s", use.driver, element->position, shown);
     else if (drives)
         use.driver = element->position;
     if (drives && !given(element->control_cells) && !use.uncontrolled)
@@ -291,10 +291,9 @@ Severity check_controls(const Subject &about, const PinIndex &index, const Chain
             continue;
         const ChainElementRecord *control = view.at_position[position];
         // An open-collector output is its own control cell.
-        if (control && position != element->position && given(control->output_params) &&
-            !serves_output(index, control))
-            result |= about.error("Control cell %d of chain position %d drives a pin: it is no control cell",
-                                  position, element->position);
+        if (control && position != element->position && given(control->output_params) && !serves_output(index, control))
+            result |= about.error("Control cell %d of chain position %d drives a pin: it is no control cell", position,
+                                  element->position);
         const char *disable = disable_value(element, i);
         ControlCell &cell = view.controls[position];
         if (disable && (std::strcmp(disable, "X") == 0 || std::strcmp(disable, "x") == 0) && !cell.value &&
@@ -305,9 +304,9 @@ Severity check_controls(const Subject &about, const PinIndex &index, const Chain
         }
         // Named alike, the two are the designed check's mismatch.
         if (zero_or_one(disable) && cell.value && disable[0] != cell.value && std::strcmp(entry, cell.named) != 0)
-            result |= about.error("Control cell %d turns its pins off with %c at chain position %d and with %c at "
-                                  "chain position %d",
-                                  position, cell.value, cell.given_at, disable[0], element->position);
+            result |= about.error(
+                "Control cell %d turns its pins off with %c at chain position %d and with %c at chain position %d",
+                position, cell.value, cell.given_at, disable[0], element->position);
     }
     return result;
 }
@@ -358,10 +357,10 @@ Severity check_pin_bits(const Subject &at, const PinIndex &index, const char *re
             any = pin.bits[b].served;
         // A bus without any cell is the designed check's warning.
         for (int32_t b = 0; any && b < pin.span; b++)
-            result |= at.about(pin.pin).warning_if(pin.bits[b].member && !pin.bits[b].served,
-                                                   "Bit %d of bus %s has no cell in boundary-scan register \"%s\"",
-                                                   pin.low + b, pin.pin->name ? pin.pin->name : "(noname)",
-                                                   register_name);
+            result |=
+                at.about(pin.pin).warning_if(pin.bits[b].member && !pin.bits[b].served,
+                                             "Bit %d of bus %s has no cell in boundary-scan register \"%s\"",
+                                             pin.low + b, pin.pin->name ? pin.pin->name : "(noname)", register_name);
     }
     return result;
 }
@@ -373,9 +372,10 @@ Severity check_chain(const Subject &at, PinIndex &index, const BoundaryScanRegis
     ChainView view{reg->chain, count, nullptr, nullptr};
     view.at_position = static_cast<const ChainElementRecord **>(
         mem_alloc(at.host, sizeof(ChainElementRecord *) * static_cast<size_t>(count)));
-    view.controls = view.at_position
-                        ? static_cast<ControlCell *>(mem_alloc(at.host, sizeof(ControlCell) * static_cast<size_t>(count)))
-                        : nullptr;
+    view.controls =
+        view.at_position
+            ? static_cast<ControlCell *>(mem_alloc(at.host, sizeof(ControlCell) * static_cast<size_t>(count)))
+            : nullptr;
     if (!view.controls) {
         mem_free(at.host, view.at_position);
         return kError;
@@ -401,7 +401,7 @@ Severity check_chain(const Subject &at, PinIndex &index, const BoundaryScanRegis
     return result;
 }
 
-}  // namespace
+}   // namespace
 
 Severity check_strict_chains(const Subject &at, const ComponentRecord *component) {
     const ItemList *registers = component->boundary_scan_registers;

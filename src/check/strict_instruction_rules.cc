@@ -18,7 +18,8 @@ Severity check_capture_ends_in_01(const Subject &at, const InstructionRegisterRe
     if (reg->length < 2 || !value_bits(reg->capture_value, reg->length, bits))
         return kClean;
     const char last = bits[reg->length - 1], before = bits[reg->length - 2];
-    return at.error_if(last == '0' || before == '1', "Instruction-register capture value \"%s\" of \"%s\" does not end in 01",
+    const bool ends_in_01 = last != '0' && before != '1';
+    return at.error_if(!ends_in_01, "Instruction-register capture value \"%s\" of \"%s\" does not end in 01",
                        reg->capture_value, reg->name ? reg->name : "(noname)");
 }
 
@@ -97,8 +98,8 @@ Severity check_opcode(const Subject &at, const ItemList *instructions, int32_t i
         const char *other_bits = decoded + static_cast<size_t>(earlier) * width;
         // The same text twice is the designed check's warning, an all-ones
         // opcode of another instruction than BYPASS this check's error.
-        if (!other || !other_bits[0] || same_instruction(other, instruction) || all_ones_not_bypass(other, other_bits) ||
-            all_ones_not_bypass(instruction, bits) ||
+        if (!other || !other_bits[0] || same_instruction(other, instruction) ||
+            all_ones_not_bypass(other, other_bits) || all_ones_not_bypass(instruction, bits) ||
             std::strcmp(other->code, instruction->code) == 0 || !bits_may_equal(other_bits, bits))
             continue;
         result |= about.error("Opcode \"%s\" of %s decodes to the opcode \"%s\" of %s", instruction->code,
@@ -134,7 +135,7 @@ Severity check_register(const Subject &at, const InstructionRegisterRecord *reg,
     return result;
 }
 
-}  // namespace
+}   // namespace
 
 Severity check_strict_instructions(const Subject &at, const ComponentRecord *component, bool standard_stated) {
     Severity result = kClean;

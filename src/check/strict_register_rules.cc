@@ -50,8 +50,8 @@ void without_blanks(const char *text, char *clean, size_t room) {
 }
 
 Severity check_bypass_register(const Subject &at, const BypassRegisterRecord *reg) {
-    return at.error_if(reg->length < 1, "Bypass register \"%s\" has %d bits: it has one", reg->name ? reg->name : "(noname)",
-                       reg->length);
+    return at.error_if(reg->length < 1, "Bypass register \"%s\" has %d bits: it has one",
+                       reg->name ? reg->name : "(noname)", reg->length);
 }
 
 // A field against its bits of the capture value (`capture` empty where the
@@ -97,12 +97,12 @@ Severity check_identification_register(const Subject &at, const IdRegisterRecord
         if (i == 2 && bits[0] && std::strcmp(bits, kReservedManufacturer) == 0)
             reserved = true;
     }
-    result |= at.error_if(reserved, "Identification register \"%s\" has the reserved manufacturer code %s", name_of(reg),
-                          kReservedManufacturer);
+    result |= at.error_if(reserved, "Identification register \"%s\" has the reserved manufacturer code %s",
+                          name_of(reg), kReservedManufacturer);
     return result;
 }
 
-}  // namespace
+}   // namespace
 
 Severity check_strict_registers(const Subject &at, const ComponentRecord *component) {
     Severity result = kClean;

@@ -12,7 +12,7 @@ bool states_standard(const ComponentRecord *component) {
     return component->standard == OXEL_STANDARD_IEEE_1149_1_1990 || component->standard == OXEL_STANDARD_JTAG_V2_0;
 }
 
-}  // namespace
+}   // namespace
 
 Severity check_strict_rules(HostContext *context, const description_state &description) {
     const Subject nowhere{context, &description.locations, nullptr};

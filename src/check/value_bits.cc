@@ -56,7 +56,7 @@ bool write_pattern(const char *text, size_t n, int32_t length, char *bits) {
 
 bool is_letter(char c, char upper_case) { return c == upper_case || c == upper_case - 'A' + 'a'; }
 
-}  // namespace
+}   // namespace
 
 bool value_bits(const char *literal, int32_t length, char *bits) {
     bits[0] = '\0';

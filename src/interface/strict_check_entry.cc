@@ -22,4 +22,4 @@ OXEL_API int32_t oxel_check_strict(HostContext *context) {
     return verdict.result == OXEL_WARNINGS || (strict & kWarning) ? OXEL_WARNINGS : OXEL_OK;
 }
 
-}  // extern "C"
+}   // extern "C"

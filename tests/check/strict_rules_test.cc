@@ -107,8 +107,8 @@ std::string place_of(const std::string &text, const std::string &mark) {
 }
 
 struct Finding {
-    std::string text;    // "E:..." or "W:..."
-    std::string mark;    // what the line the finding points at holds
+    std::string text;   // "E:..." or "W:..."
+    std::string mark;   // what the line the finding points at holds
 };
 
 class StrictRules : public CheckTest {
@@ -193,7 +193,8 @@ TEST_F(StrictRules, EachBrokenRuleDrawsItsFindingAtItsPlaceAndTheDesignedCheckSt
            "must end in 1",
            "IDENTIFICATION_REGISTER IDR"}}},
         {"the manufacturer code is not the reserved one",
-         {{"00000111111 1\"", "00001111111 1\""}, {"MANUFACTURER_IDCODE \"00000111111\"", "MANUFACTURER_IDCODE \"00001111111\""}},
+         {{"00000111111 1\"", "00001111111 1\""},
+          {"MANUFACTURER_IDCODE \"00000111111\"", "MANUFACTURER_IDCODE \"00001111111\""}},
          {{"E:Identification register \"IDR\" has the reserved manufacturer code 00001111111",
            "IDENTIFICATION_REGISTER IDR"}}},
         {"the part number is the capture's bits",
@@ -215,7 +216,8 @@ TEST_F(StrictRules, EachBrokenRuleDrawsItsFindingAtItsPlaceAndTheDesignedCheckSt
          {{"2 BC_1 D(0) 5  5  - 1  0", "2 BC_1 D(0) 5  5  - 8  0"}},
          {{"E:Control cell 8 of chain position 2 drives a pin: it is no control cell", "2 BC_1 D(0)"}}},
         {"a control cell has a disable value of 0 or 1",
-         {{"7 BC_1 Y    -  10 - 6  1", "7 BC_1 Y    -  10 - 6  X"}, {"8 BC_1 B    11 11 - 6  1", "8 BC_1 B    11 11 - 6  x"}},
+         {{"7 BC_1 Y    -  10 - 6  1", "7 BC_1 Y    -  10 - 6  X"},
+          {"8 BC_1 B    11 11 - 6  1", "8 BC_1 B    11 11 - 6  x"}},
          {{"E:Control cell 6 has no disable value of 0 or 1 (chain position 7)", "7 BC_1 Y"}}},
         {"a control cell has one disable value however it is named",
          {{"5 BC_1 D(3) 8  8  - 1  x", "5 BC_1 D(3) 8  8  - 01 1"}},
@@ -248,23 +250,32 @@ TEST_F(StrictRules, BitsOfNoFixedValueAndEquivalentFormsAreNoFaults) {
         {"an instruction-register capture of unknown bits", {{"CAPTURE \"X01\"", "CAPTURE \"XXX\""}}, {}},
         {"the all-ones BYPASS opcode written as a number", {{"BYPASS \"111\"", "BYPASS \"7\""}}, {}},
         {"a second BYPASS opcode beside the all-ones one",
-         {{"BYPASS \"111\" BPR SAMPLE -", "BYPASS \"110\" BPR SAMPLE -\n      BYPASS \"111\" BPR SAMPLE -"}}, {}},
+         {{"BYPASS \"111\" BPR SAMPLE -", "BYPASS \"110\" BPR SAMPLE -\n      BYPASS \"111\" BPR SAMPLE -"}},
+         {}},
         {"a BYPASS opcode of an unknown bit", {{"BYPASS \"111\"", "BYPASS \"11X\""}}, {}},
         {"an output read back by an observe-only cell drives without a control cell",
          {{"8 BC_1 B    11 11 - 6  1", "8 BC_1 B    -  11 - -  -\n      9 BC_4_OBSERVE_ONLY B 11 - - - -"},
           {"LENGTH 9", "LENGTH 10"},
-          {"  BOUNDARY_SCAN_REGISTER BSR", "  CELL BC_4_OBSERVE_ONLY\n    DATA_INPUTS [PI]\n    DATA_OUTPUTS [SO]\n    MODE_LIST\n      EXTERNAL - PI SI\n      SAMPLE - PI SI\n      HIGHZ - PI SI\n    END MODE_LIST\n  END CELL\n  BOUNDARY_SCAN_REGISTER BSR"}}, {}},
+          {"  BOUNDARY_SCAN_REGISTER BSR",
+           "  CELL BC_4_OBSERVE_ONLY\n    DATA_INPUTS [PI]\n    DATA_OUTPUTS [SO]\n    MODE_LIST\n"
+           "      EXTERNAL - PI SI\n      SAMPLE - PI SI\n      HIGHZ - PI SI\n    END MODE_LIST\n  END CELL\n"
+           "  BOUNDARY_SCAN_REGISTER BSR"}},
+         {}},
         {"one instruction with two opcodes that overlap",
-         {{"CLAMP \"100\" BPR EXTERNAL -", "CLAMP \"100\" BPR EXTERNAL -\n      CLAMP \"10X\" BPR EXTERNAL -"}}, {}},
+         {{"CLAMP \"100\" BPR EXTERNAL -", "CLAMP \"100\" BPR EXTERNAL -\n      CLAMP \"10X\" BPR EXTERNAL -"}},
+         {}},
         {"an octal opcode of its own", {{"CLAMP \"100\"", "CLAMP \"04\""}}, {}},
         {"an identification code with unknown bits",
-         {{"CAPTURE \"0001 0010001101000000 00000111111 1\"", "CAPTURE \"XXXX XXXXXXXXXXXXXXXX 00000111111 X\""}}, {}},
+         {{"CAPTURE \"0001 0010001101000000 00000111111 1\"", "CAPTURE \"XXXX XXXXXXXXXXXXXXXX 00000111111 X\""}},
+         {}},
         {"identification fields written with X", {{"VERSION_IDCODE \"0001\"", "VERSION_IDCODE \"XXXX\""}}, {}},
         {"an identification register without a capture value",
-         {{"CAPTURE \"0001 0010001101000000 00000111111 1\"\n", ""}}, {}},
+         {{"CAPTURE \"0001 0010001101000000 00000111111 1\"\n", ""}},
+         {}},
         {"a disable value x settled by the others", {{"3 BC_1 D(1) 6  6  - 1  0", "3 BC_1 D(1) 6  6  - 1  X"}}, {}},
         {"a disable value X given under another spelling of the control cell",
-         {{"5 BC_1 D(3) 8  8  - 1  x", "5 BC_1 D(3) 8  8  - 01 X"}}, {}},
+         {{"5 BC_1 D(3) 8  8  - 1  x", "5 BC_1 D(3) 8  8  - 01 X"}},
+         {}},
     };
     for (const BrokenRule &keep : kept) {
         SCOPED_TRACE(keep.rule);
@@ -276,7 +287,8 @@ TEST_F(StrictRules, BitsOfNoFixedValueAndEquivalentFormsAreNoFaults) {
 
 TEST_F(StrictRules, RunOverADescriptionTheDesignedCheckFailsAndNotOverSyntaxErrors) {
     // A designed error (an undefined register) leaves the description to the strict rules, then goes with it.
-    const std::string text = device_with({{"IDCODE \"010\" IDR", "IDCODE \"010\" IDX"}, {"CAPTURE \"X01\"", "CAPTURE \"X11\""}});
+    const std::string text =
+        device_with({{"IDCODE \"010\" IDR", "IDCODE \"010\" IDX"}, {"CAPTURE \"X01\"", "CAPTURE \"X11\""}});
     int32_t result = -1;
     const Texts found = strict_findings(text, &result);
     EXPECT_EQ(result, OXEL_FAILED);
@@ -296,7 +308,8 @@ TEST_F(StrictRules, RunOverADescriptionTheDesignedCheckFailsAndNotOverSyntaxErro
 }
 
 TEST_F(StrictRules, EveryAllocationFailureIsReportedAndSurvived) {
-    const std::string text = device_with({{"4 BC_1 D(2) 7  7", "4 BC_1 D(1) 6  6"}, {"CLAMP \"100\"", "CLAMP \"01X\""}});
+    const std::string text =
+        device_with({{"4 BC_1 D(2) 7  7", "4 BC_1 D(1) 6  6"}, {"CLAMP \"100\"", "CLAMP \"01X\""}});
     // The strict rules allocate beyond what the check does: the sweep reaches their allocations too.
     long allocations[2] = {};
     for (int strict = 0; strict < 2; strict++) {
@@ -327,4 +340,4 @@ TEST_F(StrictRules, EveryAllocationFailureIsReportedAndSurvived) {
     EXPECT_EQ(last, allocations[1] + 1);
 }
 
-}  // namespace
+}   // namespace

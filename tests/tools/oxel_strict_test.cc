@@ -31,11 +31,12 @@ std::string device(const std::string &capture) {
     return text;
 }
 
-const std::string kCaptureLine = "strict.oxel:3:3: error: Instruction-register capture value \"000\" of \"IR\" does "
-                                 "not end in 01\n";
+const std::string kCaptureLine =
+    "strict.oxel:3:3: error: Instruction-register capture value \"000\" of \"IR\" does "
+    "not end in 01\n";
 const std::string kBypassLine = "strict.oxel:8:7: warning: BYPASS opcode \"5\" is not all ones\n";
 
-}  // namespace
+}   // namespace
 
 TEST(OxelStrict, FindingsComeOnlyWithTheOptionAndCountForTheStatus) {
     const std::string path = write_temp_file("strict.oxel", device("000"));
@@ -60,10 +61,11 @@ TEST(OxelStrict, JsonAndSarifNameEachFindingByItsIdAtItsPlace) {
     ToolRun json = run_tool("check --strict --json strict.oxel", "", dir);
     EXPECT_EQ(json.status, 4);
     EXPECT_EQ(json.err, "");
-    EXPECT_NE(json.out.find("\"text\": \"Instruction-register capture value \\\"000\\\" of \\\"IR\\\" does not end in "
-                            "01\",\n          \"id\": \"strict-ir-capture-not-01\",\n          \"file\": \"strict.oxel\",\n"
-                            "          \"line\": 3,\n          \"column\": 3"),
-              std::string::npos)
+    EXPECT_NE(
+        json.out.find("\"text\": \"Instruction-register capture value \\\"000\\\" of \\\"IR\\\" does not end in "
+                      "01\",\n          \"id\": \"strict-ir-capture-not-01\",\n          \"file\": \"strict.oxel\",\n"
+                      "          \"line\": 3,\n          \"column\": 3"),
+        std::string::npos)
         << json.out;
     EXPECT_NE(json.out.find("\"id\": \"strict-bypass-opcode-not-all-ones\""), std::string::npos) << json.out;
     ToolRun sarif = run_tool("check --strict --format=sarif strict.oxel", "", dir);
@@ -76,11 +78,10 @@ TEST(OxelStrict, JsonAndSarifNameEachFindingByItsIdAtItsPlace) {
 
 TEST(OxelStrict, TheBundledExamplesAndTestDevicesDrawNoStrictFinding) {
     // Each keeps the strict rules: its check reads the same with the option and without it.
-    for (const char *file :
-         {"examples/jx200.oxel", "examples/dual_jx200_board.oxel", "examples/kx300_bridge.oxel",
-          "examples/px240_port_expander.oxel", "examples/header.oxel", "examples/vrak_sequences.oxel",
-          "tests/bsdl/bridge_1994.bsd", "tests/bsdl/fpga_2001.bsd", "tests/bsdl/sensor_1990.bsd",
-          "tests/bsdl/serdes_2013.bsd"}) {
+    for (const char *file : {"examples/jx200.oxel", "examples/dual_jx200_board.oxel", "examples/kx300_bridge.oxel",
+                             "examples/px240_port_expander.oxel", "examples/header.oxel",
+                             "examples/vrak_sequences.oxel", "tests/bsdl/bridge_1994.bsd", "tests/bsdl/fpga_2001.bsd",
+                             "tests/bsdl/sensor_1990.bsd", "tests/bsdl/serdes_2013.bsd"}) {
         SCOPED_TRACE(file);
         const ToolRun designed = run_tool(std::string("check --json ") + file),
                       strict = run_tool(std::string("check --strict --json ") + file);
@@ -93,7 +94,7 @@ TEST(OxelStrict, TheOptionGoesWithCheckAndReportOnly) {
     ToolRun run = run_tool("show --strict examples/jx200.oxel");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err.rfind("oxel: --strict goes with check and report\n", 0), 0u) << run.err;
-    ToolRun report = run_tool("report --strict -o " + quoted(write_temp_file("strict.html", "")) +
-                              " examples/jx200.oxel");
+    ToolRun report =
+        run_tool("report --strict -o " + quoted(write_temp_file("strict.html", "")) + " examples/jx200.oxel");
     EXPECT_EQ(report.status, 0) << report.err;
 }
