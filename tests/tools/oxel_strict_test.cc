@@ -98,3 +98,19 @@ TEST(OxelStrict, TheOptionGoesWithCheckAndReportOnly) {
         run_tool("report --strict -o " + quoted(write_temp_file("strict.html", "")) + " examples/jx200.oxel");
     EXPECT_EQ(report.status, 0) << report.err;
 }
+
+TEST(OxelStrict, AnImportedDeviceIsHeldToTheChainRulesToo) {
+    // Two cells of a BSDL file's bus that serve one bit: the import builds the chain, the strict rules read it.
+    std::string bsdl = read_file(std::string(OXEL_SOURCE_DIR) + "/tests/bsdl/fpga_2001.bsd");
+    const std::string from = "\"23   (BC_1,  LED(1),", to = "\"23   (BC_1,  LED(0),";
+    ASSERT_NE(bsdl.find(from), std::string::npos);
+    bsdl.replace(bsdl.find(from), from.size(), to);
+    const std::string path = write_temp_file("strict_fpga.bsd", bsdl);
+    const ToolRun run = run_tool("--level 2 check --strict strict_fpga.bsd", "", path.substr(0, path.rfind('/')));
+    EXPECT_EQ(run.status, 4);
+    EXPECT_NE(run.err.find("strict_fpga.bsd:93:5: error: Cells at chain positions 22 and 23 both drive pin LED(0)\n"
+                           "strict_fpga.bsd:19:5: warning: Bit 1 of bus LED has no cell in boundary-scan register "
+                           "\"BOUNDARY\"\n"),
+              std::string::npos)
+        << run.err;
+}
