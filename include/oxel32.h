@@ -650,6 +650,22 @@ OXEL_API int32_t oxel_import_bsdl(HostContext *context, const char *path, const 
 OXEL_API int32_t OXEL_STDCALL OxelCheck(HostContext *context);
 OXEL_API int32_t oxel_check(HostContext *context);
 
+/* The check above, then the strict rules of IEEE 1149.1 that it leaves
+ * out: the instruction register's capture value ends in 01; BYPASS has the
+ * all-ones opcode and no other instruction has it; no two instructions
+ * decode to one opcode; the bypass register has a bit; the identification
+ * code ends in 1, has no reserved manufacturer code and agrees with its
+ * version, part number and manufacturer; along the boundary-scan chain no
+ * pin or bus bit is read (or driven) by two cells, every bit of a bus has
+ * a cell, a bidirectional pin's output cell names a control cell, and a
+ * control cell drives no pin and has a disable value of 0 or 1. Each
+ * finding is an error or a warning pointing at its record (a bit of no
+ * fixed value, X, is never a fault). The strict rules run on the
+ * description the check leaves, whatever it found, unless it checked
+ * nothing; the result and what happens to the description are as
+ * OxelCheck's, over the findings of both. */
+OXEL_API int32_t oxel_check_strict(HostContext *context);
+
 /* 1 when the first token of the file is the keyword OXEL, else 0. */
 OXEL_API int32_t OXEL_STDCALL FileIsOxel(HostContext *context, const char *path);
 OXEL_API int32_t file_is_oxel(HostContext *context, const char *path);

@@ -936,6 +936,12 @@ public:
         return call([](HostContext *context) { return oxel_check(context); });
     }
 
+    /* The checks, then the strict IEEE 1149.1 rules (oxel_check_strict):
+     * the same outcomes as check(). */
+    outcome check_strict() {
+        return call([](HostContext *context) { return oxel_check_strict(context); });
+    }
+
     /* 1 when the file's first token is OXEL. */
     bool is_oxel(const char *path) {
         bool answer = false;

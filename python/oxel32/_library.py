@@ -48,6 +48,7 @@ _EXPORTS: Dict[str, _Signature] = {
     "oxel_initialize": (c_int32, [_context]),
     "oxel_parse": (c_int32, [_context, c_char_p]),
     "oxel_check": (c_int32, [_context]),
+    "oxel_check_strict": (c_int32, [_context]),
     "file_is_oxel": (c_int32, [_context, c_char_p]),
     "oxel_destroy": (None, [_context]),
     "oxel_get_info": (POINTER(DescriptionRoot), []),

@@ -201,14 +201,17 @@ class Description:
                 self._released)
         return host
 
-    def check(self, *, strict: bool = False, level: Optional[int] = None) -> CheckReport:
+    def check(self, *, strict: bool = False, level: Optional[int] = None,
+              strict_rules: bool = False) -> CheckReport:
         """Runs the checks at the description's message level (or the one given). Errors
         release the description (the result is Result.FAILED); warnings only keep it. With
-        `strict`, a check that finds errors raises CheckError."""
+        `strict`, a check that finds errors raises CheckError. With `strict_rules` the
+        description is also held to the strict IEEE 1149.1 rules (oxel_check_strict)."""
         with _LOCK:
             host = self._require_held()
             asked = self.level if level is None else level
-            call = host.call(host.library.oxel_check, level=asked)
+            entry = host.library.oxel_check_strict if strict_rules else host.library.oxel_check
+            call = host.call(entry, level=asked)
             report = CheckReport(Result(call.result), call.errors, call.warnings, call.messages)
             if _reading.holds_anything(host.root()):
                 self.components = self._read(host)

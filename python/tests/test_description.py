@@ -87,6 +87,29 @@ def test_a_check_with_errors_releases_the_description_and_raises_when_asked(oxel
         oxel32.parse(path).check(strict=True)
 
 
+CAPTURES_ZEROS = ("COMPONENT U1\n  INSTRUCTION_REGISTER IR PURPOSE \"Instructions\" LENGTH 2 CAPTURE \"00\"\n"
+                  "    INSTRUCTION_LIST BYPASS \"11\" BPR SAMPLE - END INSTRUCTION_LIST\n"
+                  "  END INSTRUCTION_REGISTER\n"
+                  "  BYPASS_REGISTER BPR PURPOSE \"Bypass\" LENGTH 1 CAPTURE \"0\" END BYPASS_REGISTER\n"
+                  "END COMPONENT")
+
+
+def test_the_strict_rules_run_on_request_only(oxel_file, example):
+    path = oxel_file(CAPTURES_ZEROS)
+    description = oxel32.parse(path)
+    assert description.check().result == Result.OK
+    report = description.check(strict_rules=True)
+    assert (report.result, report.errors, report.warnings) == (Result.FAILED, 1, 0)
+    [finding] = report.messages
+    assert (finding.kind, finding.text, finding.line) == (
+        "error", 'Instruction-register capture value "00" of "IR" does not end in 01', 3)
+    assert not description.held
+    with pytest.raises(oxel32.CheckError):
+        oxel32.parse(path).check(strict=True, strict_rules=True)
+    # A bundled example that keeps the rules keeps its result.
+    assert oxel32.parse(example("jx200.oxel")).check(strict_rules=True).result == Result.OK
+
+
 def test_one_description_is_held_at_a_time(example):
     first = oxel32.parse(example("jx200.oxel"))
     second = oxel32.parse(example("kx300_bridge.oxel"))

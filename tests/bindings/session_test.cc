@@ -220,3 +220,27 @@ TEST(Session, AHandlerExceptionWaitsForTheLibraryToReturn) {
     s.set_message_level(0);
     EXPECT_EQ(shown(s.check()), "0|0|0");
 }
+
+namespace {
+
+// A device whose instruction register captures 000: clean to the check, an error to the strict rules.
+const std::string kCapturesZeros =
+    "OXEL\nCOMPONENT U1\n  INSTRUCTION_REGISTER IR\n    PURPOSE \"Instructions\"\n    LENGTH 2\n"
+    "    CAPTURE \"00\"\n    INSTRUCTION_LIST\n      BYPASS \"11\" BPR SAMPLE -\n    END INSTRUCTION_LIST\n"
+    "  END INSTRUCTION_REGISTER\n  BYPASS_REGISTER BPR\n    PURPOSE \"Bypass\"\n    LENGTH 1\n"
+    "    CAPTURE \"0\"\n  END BYPASS_REGISTER\nEND COMPONENT\nEND OXEL\n";
+
+}  // namespace
+
+TEST(Session, CheckStrictAddsTheStrictRulesToTheCheck) {
+    const std::string path = write_temp_file("session_strict.oxel", kCapturesZeros);
+    std::vector<std::string> heard;
+    oxel::session s([&heard](oxel::message_kind, int32_t, std::string_view text) { heard.emplace_back(text); }, 2);
+    ASSERT_TRUE(s.parse(path));
+    EXPECT_EQ(shown(s.check()), row(static_cast<int32_t>(oxel::result::ok), 0, 0));
+    EXPECT_EQ(heard, std::vector<std::string>{});
+    const oxel::outcome strict = s.check_strict();
+    EXPECT_EQ(shown(strict), row(static_cast<int32_t>(oxel::result::failed), 1, 0));
+    EXPECT_EQ(heard, std::vector<std::string>{"Instruction-register capture value \"00\" of \"IR\" does not end in 01"});
+    EXPECT_EQ(oxel_nr_components(), 0) << "the errors released the description";
+}

@@ -17,7 +17,7 @@ int32_t read_current_file(Host &host, const Options &options, bool check) {
     int32_t result = read_description(&host.context, host.file);
     if (result == OXEL_OK && check) {
         const std::vector<SilentFinding> silent = find_silent_findings(OxelGetInfo());
-        result = OxelCheck(&host.context);
+        result = options.strict ? oxel_check_strict(&host.context) : OxelCheck(&host.context);
         tell_silent_findings(host.sink, silent, result);
     }
     OxelDestroy(&host.context);

@@ -83,6 +83,8 @@ std::string read_command_line(int argc, char **argv, Options &options) {
             if (!value || (std::strcmp(value, "error") != 0 && std::strcmp(value, "warning") != 0))
                 return "--fail-on takes error or warning";
             options.warnings_fail = std::strcmp(value, "warning") == 0;
+        } else if (std::strcmp(arg, "--strict") == 0) {
+            options.strict = true;
         } else if (std::strncmp(arg, "-I", 2) == 0 && arg[2]) {
             options.include_folders.push_back(arg + 2);
         } else if (valued_option(arg, "--include-dir", "-I", argc, argv, &i, &value)) {
@@ -130,5 +132,7 @@ std::string read_command_line(int argc, char **argv, Options &options) {
         return "--json goes with show and check";
     if (options.sarif && options.command != "check")
         return "--format=sarif goes with check";
+    if (options.strict && options.command != "check" && options.command != "report")
+        return "--strict goes with check and report";
     return "";
 }

@@ -12,6 +12,7 @@ struct Options {
     bool json = false;
     bool sarif = false;     // check writes one SARIF document
     bool warnings_fail = true;                   // --fail-on=warning (the default) or error
+    bool strict = false;    // check and report add the strict rules
     std::vector<const char *> include_folders;   // -I, in order
     const char *output = nullptr;      // -o: where draw and report write; standard output without
     const char *board = nullptr;       // draw --board

@@ -44,6 +44,8 @@ const char *const kHelp =
     "                   look for include files in DIR too (repeatable)\n"
     "  --fail-on WHAT   what fails check and report: warning (the default) or\n"
     "                   error\n"
+    "  --strict         check and report also hold each component to the strict\n"
+    "                   IEEE 1149.1 rules (doc/messages.md, ids strict-...)\n"
     "  -o, --output FILE\n"
     "                   where draw and report write (default: standard output)\n"
     "  --board NAME, --component NAME\n"
