@@ -1,5 +1,6 @@
 // The oxel tool writing OXEL text: show --oxel of any description, import-bsdl to standard output or a file
 #include <filesystem>
+#include <fstream>
 
 #include "tool_runner.h"
 
@@ -47,8 +48,9 @@ TEST(OxelWriterTool, ImportBsdlWritesWhatShowOxelShowsOfTheBsdlFile) {
 }
 
 TEST(OxelWriterTool, ImportBsdlToAFileReplacesItOnlyWhenTheImportSucceeds) {
-    const fs::path folder = fs::path(write_temp_file("import_out/keep", "")).parent_path();
-    fs::remove(folder / "keep");
+    const fs::path folder = fs::path(write_temp_file("import_out.keep", "")).parent_path() / "import_out";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
     const std::string out = (folder / "chip.oxel").string();
 
     ToolRun run = run_tool("import-bsdl tests/bsdl/sensor_1990.bsd -o " + quoted(out));
@@ -59,7 +61,9 @@ TEST(OxelWriterTool, ImportBsdlToAFileReplacesItOnlyWhenTheImportSucceeds) {
 
     // A file that does not import, an unknown package, a file that is no BSDL: the file stays as it was, and
     // no other file is left beside it.
-    write_temp_file("import_out/chip.oxel", "what was there\n");
+    {
+        std::ofstream(out, std::ios::binary) << "what was there\n";
+    }
     run = run_tool("import-bsdl tests/tools/inputs/bad_chip.bsd -o " + quoted(out));
     EXPECT_EQ(run.status, 4);
     EXPECT_NE(run.err.find("error:"), std::string::npos) << run.err;

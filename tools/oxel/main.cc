@@ -73,10 +73,10 @@ const char *const kHelp =
     "Exit status, the worst over the files: 4 when a file cannot be read, the\n"
     "library fails, or any error message was sent (parse, check, show,\n"
     "components, draw, report, import-bsdl), or a picture, page or text cannot\n"
-    "be written; 1 when\n"
-    "check or report finds warnings (messages, or a warning the check counts\n"
-    "without a message, told in a note), 0 with --fail-on=error; 0 otherwise;\n"
-    "2 a usage error. is-oxel: 0 yes, 1 no, 4 unreadable.\n";
+    "be written; 1 when check or report finds warnings (messages, or a warning\n"
+    "the check counts without a message, told in a note), 0 with\n"
+    "--fail-on=error; 0 otherwise; 2 a usage error. is-oxel: 0 yes, 1 no,\n"
+    "4 unreadable.\n";
 
 int usage_error(const std::string &what) {
     if (!what.empty())
