@@ -72,7 +72,9 @@ Reading read_file_whole(const std::string &path, bool bsdl = false, bool keep_he
     return reading;
 }
 
-// The property: the written text parses to the same records and the check finds the same.
+// The property: the written text parses to the same records and the check finds the same. An import has no
+// header; its text gets one that gives the component its source, so the description's own header is left out
+// of the comparison there (and only there).
 void expect_round_trip(const std::string &path, bool bsdl = false) {
     const Reading original = read_file_whole(path, bsdl, !bsdl);
     if (original.result != OXEL_OK)
@@ -123,6 +125,9 @@ TEST_F(DescriptionWriter, EveryGoldenInputThatParsesReadsBackAsTheSameRecordsAnd
 }
 
 TEST_F(DescriptionWriter, TheBenchCorpusAtASmallSizeReadsBack) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the corpus generator runs with the build machine's Python";
+#endif
     if (!fs::exists("/usr/bin/python3"))
         GTEST_SKIP() << "the corpus generator needs /usr/bin/python3";
     const fs::path work = fs::path(write_temp_file("bench_corpus.keep", "")).parent_path() / "writer_corpus";
@@ -333,4 +338,29 @@ TEST_F(DescriptionWriter, AFailedAllocationIsReportedAndHandsNothingOver) {
     EXPECT_EQ(written.text, "");
     EXPECT_EQ(host.texts(OXEL_KIND_ERROR), Texts{"Memory allocation error"});
     EXPECT_EQ(write_held(host).result, OXEL_OK);
+}
+
+// What one text cannot give back: after several parses, a component read without a header after one read
+// with a header has no source, and no text takes a source away once a header has given one. Its text reads
+// back with the source in force instead; the other records are the same.
+TEST_F(DescriptionWriter, ASourceLessComponentAfterASourcedOneTakesItsSourceInTheText) {
+    Recorder host;
+    OxelInitialize(host.host());
+    const std::string sourced = write_temp_file(
+        "sourced.oxel", "OXEL OXEL_HEADER CREATION_LOG \"d\" \"c\" \"t\" \"kept\" END OXEL_HEADER\n"
+                        "COMPONENT A END COMPONENT END OXEL\n");
+    const std::string plain = write_temp_file("plain.oxel", "OXEL COMPONENT B END COMPONENT END OXEL\n");
+    ASSERT_EQ(OxelParse(host.host(), sourced.c_str()), OXEL_OK);
+    ASSERT_EQ(OxelParse(host.host(), plain.c_str()), OXEL_OK);
+    const std::string records = dump_records(OxelGetInfo());
+    Written written = write_held(host);
+    ASSERT_EQ(written.result, OXEL_OK);
+    OxelDestroy(host.host());
+    OxelInitialize(host.host());
+    ASSERT_EQ(OxelParse(host.host(), write_temp_file("both.oxel", written.text).c_str()), OXEL_OK);
+    std::string expected = records;
+    const std::string b = "component name=\"B\"";
+    expected.replace(expected.find(b), b.size(), b + " source_ref=\"kept\"");
+    EXPECT_EQ(dump_records(OxelGetInfo()), expected);
+    OxelDestroy(host.host());
 }
