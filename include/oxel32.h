@@ -749,6 +749,23 @@ OXEL_API int32_t oxel_message_location(const char **file, int32_t *line, int32_t
  * is released. Any of the three pointers may be null. */
 OXEL_API int32_t oxel_record_location(const void *record, const char **file, int32_t *line, int32_t *column);
 
+/* Writes the description held (whatever built it: one parse or several,
+ * BSDL imports) as the text of one OXEL file, handing it to `sink` in
+ * pieces of `length` bytes (not terminated, valid during the call; `user`
+ * is passed through). The layout is canonical: the pin families first,
+ * then the components and the boards, each after a header that gives its
+ * source (the description's own header last), two blanks a level, one
+ * statement or entry a line, values and patterns in double quotes, names
+ * quoted where they spell a keyword or are no word. Comments, include
+ * directives and the order of sections across kinds are not kept; parsing
+ * the text gives the same records. Result: OXEL_OK; OXEL_NO_CONTEXT
+ * without a context or sink; OXEL_FAILED, reported, when nothing is held,
+ * memory runs out or a record cannot be read back from any text (a text
+ * longer than the lexer reads) - the text handed over so far is then
+ * incomplete. The description is left as it is. */
+typedef void (OXEL_CALLBACK *OxelTextSink)(void *user, const char *bytes, int32_t length);
+OXEL_API int32_t oxel_write_description(HostContext *context, OxelTextSink sink, void *user);
+
 /* QUERY_EXPORTS_BEGIN */
 /* ------------------------------------------------------------------ */
 /* Component queries. After a successful parse the host makes a component

@@ -882,6 +882,24 @@ inline int32_t OXEL_CALLBACK deliver(void *user_data, const MessageRecord *messa
     return 0;
 }
 
+/* Where oxel_write_description's pieces go; no exception leaves the
+ * callback: a piece that cannot be kept marks the text as failed. */
+struct text_sink {
+    std::string *text;
+    bool failed;
+};
+
+inline void OXEL_CALLBACK append_text(void *user, const char *bytes, int32_t length) {
+    auto *sink = static_cast<text_sink *>(user);
+    if (sink->failed)
+        return;
+    try {
+        sink->text->append(bytes, static_cast<size_t>(length));
+    } catch (...) {
+        sink->failed = true;
+    }
+}
+
 }  // namespace detail
 
 class session {
@@ -929,6 +947,41 @@ public:
         return call([path](HostContext *context) { return oxel_parse(context, path); });
     }
     outcome parse(const std::string &path) { return parse(path.c_str()); }
+
+    /* Imports a BSDL file as one component added to the description, as a
+     * parse adds its components; `package` names the PIN_MAP_STRING
+     * constant the pins take their numbers from (null or empty: the file's
+     * default). A failed import releases the whole description. */
+    outcome import_bsdl(const char *path, const char *package = nullptr) {
+        const char *chosen = package && *package ? package : nullptr;
+        return call([path, chosen](HostContext *context) { return oxel_import_bsdl(context, path, chosen); });
+    }
+    outcome import_bsdl(const std::string &path, const std::string &package = {}) {
+        return import_bsdl(path.c_str(), package.c_str());
+    }
+
+    /* The description held, written as the text of one OXEL file in the
+     * library's canonical layout (it parses back to the same records) into
+     * `text`, replacing what it held; on failure (result::failed, told to
+     * the handler) `text` is left empty. */
+    outcome to_oxel(std::string &text) {
+        text.clear();
+        detail::text_sink sink{&text, false};
+        outcome out = call([&sink](HostContext *context) {
+            return oxel_write_description(context, detail::append_text, &sink);
+        });
+        if (sink.failed && out.code == result::ok)
+            out.code = result::failed;
+        if (out.code != result::ok)
+            text.clear();
+        return out;
+    }
+    /* The same as a value: empty when it could not be written. */
+    std::string to_oxel() {
+        std::string text;
+        to_oxel(text);
+        return text;
+    }
 
     /* Runs the checks: result::warnings keeps the description, errors
      * release it (result::failed). */

@@ -15,7 +15,7 @@ beside the package, in the build tree of the checkout, or by the system's search
 """
 from .codes import (CellFunction, InstructionKind, MessageKind, Mode, PinType, RegisterKind, Result,
                     Standard)
-from .description import Description, is_oxel, parse, version
+from .description import Description, import_bsdl, is_oxel, parse, version
 from .errors import CheckError, OxelError, ParseError, ReleasedDescriptionError
 from .model import (MAX_BUS_WIDTH, BusElement, Cell, CellFunctionEntry, CheckReport, Component,
                     Instruction, Message, Pin, Register)
@@ -24,4 +24,4 @@ __all__ = ["BusElement", "Cell", "CellFunction", "CellFunctionEntry", "CheckErro
            "Component", "Description", "Instruction", "InstructionKind", "MAX_BUS_WIDTH", "Message",
            "MessageKind", "Mode", "OxelError", "ParseError", "Pin", "PinType", "Register",
            "RegisterKind", "ReleasedDescriptionError", "Result", "Standard", "is_oxel", "parse",
-           "version"]
+           "version", "import_bsdl"]

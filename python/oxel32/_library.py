@@ -30,6 +30,8 @@ class MessageRecord(ctypes.Structure):
 
 
 MessageCallback = _callback_type(c_int32, c_void_p, POINTER(MessageRecord))
+# Receives the written description piece by piece: (user, bytes, length).
+TextSink = _callback_type(None, c_void_p, POINTER(ctypes.c_char), c_int32)
 
 
 class HostContext(ctypes.Structure):
@@ -55,6 +57,8 @@ _EXPORTS: Dict[str, _Signature] = {
     "oxel_get_syntax_errors": (c_int32, []),
     "oxel_set_syntax_errors": (None, [c_int32]),
     "oxel_set_prog_name": (c_int32, [_context, c_char_p]),
+    "oxel_import_bsdl": (c_int32, [_context, c_char_p, c_char_p]),
+    "oxel_write_description": (c_int32, [_context, TextSink, c_void_p]),
     # The component cursor and its walks.
     "oxel_nr_components": (c_int32, []),
     "oxel_get_first_component": (c_int32, []),

@@ -223,6 +223,26 @@ class Description:
             raise CheckError("oxel32: %s: %s" % (self.path, first or "the check failed"), report)
         return report
 
+    def to_oxel(self) -> str:
+        """The description as the library writes it: the text of one OXEL file in its canonical
+        layout, which parses back to the same records. Raises OxelError when it cannot be
+        written (a text no OXEL word or string holds), ReleasedDescriptionError when the library
+        no longer holds it."""
+        with _LOCK:
+            host = self._require_held()
+            pieces: List[bytes] = []
+
+            def receive(_user: Any, data: Any, length: int) -> None:
+                pieces.append(ctypes.string_at(data, length))
+
+            sink = _library.TextSink(receive)
+            call = host.call(host.library.oxel_write_description, sink, None, level=self.level)
+        if call.result != Result.OK:
+            first = next((m for m in call.messages if m.kind == MessageKind.ERROR), None)
+            raise OxelError("oxel32: %s: %s" % (self.path, first or "result %d" % call.result),
+                            Result(call.result), call.messages)
+        return b"".join(pieces).decode("utf-8", errors="surrogateescape")
+
     def close(self) -> None:
         """Releases the library's description if it is this one (else does nothing)."""
         host = _host
@@ -283,6 +303,20 @@ def parse(path: PathLike, level: int = 2, program_name: Optional[str] = None, *,
         if strict:
             description.check(strict=True)
         return description
+
+
+def import_bsdl(path: PathLike, package: Optional[str] = None, level: int = 2,
+                program_name: Optional[str] = None) -> Description:
+    """Imports a BSDL file into a fresh description (the one held before is released), as
+    parse() reads an OXEL file: the same Description, its one component the file's entity.
+    `package` names the PIN_MAP_STRING constant the pins take their numbers from (None: the
+    file's default). A failed import raises ParseError with its result and messages (an unknown
+    package's error lists the file's packages)."""
+    with _LOCK:
+        host = _the_host()
+        chosen = package.encode() if package is not None else None
+        return _describe(path, host.library.oxel_import_bsdl, (_encoded(path), chosen), level,
+                         program_name, ParseError)
 
 
 def is_oxel(path: PathLike) -> bool:

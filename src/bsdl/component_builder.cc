@@ -212,12 +212,14 @@ InstructionRecord *build_instruction(Builder &b, const BsdlInstruction &instruct
 
 ItemList *build_instruction_list(Builder &b) {
     const BsdlDocument &d = b.d;
-    bool preload_apart = false;
-    for (int32_t i = 0; i < d.instructions.count; i++)
-        preload_apart = preload_apart || standard_instruction(d.instructions.items[i].name) == StandardInstruction::kPreload;
+    const PreloadPairing pairing = preload_pairing(d);
+    const bool preload_apart = pairing.apart;
     ItemList *list = nullptr;
     for (int32_t i = 0; i < d.instructions.count; i++) {
         const BsdlInstruction &instruction = d.instructions.items[i];
+        // PRELOAD merged into SAMPLE: SAMPLE's entry stands for both.
+        if (pairing.merged && standard_instruction(instruction.name) == StandardInstruction::kPreload)
+            continue;
         // An instruction of several opcodes is one instruction per opcode.
         for (int32_t j = 0; j < instruction.opcode_count; j++) {
             const BsdlPattern &opcode = d.opcodes.items[instruction.first_opcode + j];

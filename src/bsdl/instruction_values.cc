@@ -330,9 +330,7 @@ bool read_register_access(BsdlImport &import, BsdlDocument &d) {
 // Every instruction REGISTER_ACCESS leaves out selects the register the
 // standard gives it.
 void settle_selected_registers(BsdlImport &import, BsdlDocument &d) {
-    bool preload_apart = false;
-    for (int32_t i = 0; i < d.instructions.count; i++)
-        preload_apart = preload_apart || standard_instruction(d.instructions.items[i].name) == StandardInstruction::kPreload;
+    const bool preload_apart = preload_pairing(d).apart;
     for (int32_t i = 0; i < d.instructions.count; i++) {
         BsdlInstruction &instruction = d.instructions.items[i];
         if (instruction.register_index >= 0)

@@ -1,6 +1,8 @@
 // Standard instructions: what each instruction of the boundary-scan standard is in a description
 #include "bsdl/standard_instructions.h"
 
+#include <cstring>
+
 #include "oxel32.h"
 
 namespace {
@@ -51,4 +53,44 @@ InstructionMapping instruction_mapping(StandardInstruction which, bool preload_a
         if (row.which == which)
             return row.mapping;
     return {OXEL_INSTRUCTION_NAMED, OXEL_MODE_NONE, BsdlRegisterKind::kBypass};
+}
+
+namespace {
+
+const BsdlInstruction *instruction_of(const BsdlDocument &d, StandardInstruction which) {
+    for (int32_t i = 0; i < d.instructions.count; i++)
+        if (standard_instruction(d.instructions.items[i].name) == which)
+            return &d.instructions.items[i];
+    return nullptr;
+}
+
+bool has_opcode(const BsdlDocument &d, const BsdlInstruction &instruction, const BsdlPattern &opcode) {
+    for (int32_t j = 0; j < instruction.opcode_count; j++) {
+        const BsdlPattern &own = d.opcodes.items[instruction.first_opcode + j];
+        if (own.length == opcode.length && std::memcmp(own.bits, opcode.bits, static_cast<size_t>(opcode.length)) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Every opcode of one is an opcode of the other.
+bool same_opcodes(const BsdlDocument &d, const BsdlInstruction &a, const BsdlInstruction &b) {
+    for (int32_t j = 0; j < a.opcode_count; j++)
+        if (!has_opcode(d, b, d.opcodes.items[a.first_opcode + j]))
+            return false;
+    for (int32_t j = 0; j < b.opcode_count; j++)
+        if (!has_opcode(d, a, d.opcodes.items[b.first_opcode + j]))
+            return false;
+    return a.opcode_count > 0;
+}
+
+}  // namespace
+
+PreloadPairing preload_pairing(const BsdlDocument &d) {
+    const BsdlInstruction *preload = instruction_of(d, StandardInstruction::kPreload);
+    if (!preload)
+        return {false, false};
+    const BsdlInstruction *sample = instruction_of(d, StandardInstruction::kSample);
+    const bool merged = sample && same_opcodes(d, *sample, *preload);
+    return {!merged, merged};
 }

@@ -35,3 +35,14 @@ struct InstructionMapping {
 // in files before 2001. A private instruction of no standard kind runs in
 // PRIVATE mode, any other in none.
 InstructionMapping instruction_mapping(StandardInstruction which, bool preload_apart, bool is_private);
+
+// How the file's SAMPLE and PRELOAD enter the description. A file that has
+// both with the same opcodes describes one instruction under two names:
+// `merged`, it becomes one SAMPLE/PRELOAD (SAMPLE's entry, PRELOAD's left
+// out). With different opcodes they stay `apart`: PRELOAD is SAMPLE/PRELOAD
+// and SAMPLE a named instruction. Neither holds for a file without PRELOAD.
+struct PreloadPairing {
+    bool apart;
+    bool merged;
+};
+PreloadPairing preload_pairing(const BsdlDocument &document);

@@ -244,3 +244,46 @@ TEST(Session, CheckStrictAddsTheStrictRulesToTheCheck) {
     EXPECT_EQ(heard, std::vector<std::string>{"Instruction-register capture value \"00\" of \"IR\" does not end in 01"});
     EXPECT_EQ(oxel_nr_components(), 0) << "the errors released the description";
 }
+
+// A BSDL import and the written text: the imported component reads back from the text, and a written
+// parse is a fixed point; a failed import or an empty session writes nothing.
+TEST(Session, ImportsBsdlAndWritesTheDescriptionAsOxelText) {
+    const std::string bsdl = std::string(OXEL_SOURCE_DIR) + "/tests/bsdl/bridge_1994.bsd";
+    std::string imported_text, ball_grid_text;
+    std::vector<std::string> imported_names;
+    {
+        std::vector<std::string> errors;
+        oxel::session session([&](oxel::message_kind kind, int32_t, std::string_view text) {
+            if (kind == oxel::message_kind::error)
+                errors.emplace_back(text);
+        });
+        ASSERT_TRUE(session.import_bsdl(bsdl));
+        for (const oxel::component &c : session.components())
+            imported_names.emplace_back(c.name());
+        EXPECT_EQ(session.to_oxel(imported_text).code, oxel::result::ok);
+        EXPECT_EQ(session.to_oxel(), imported_text);
+        session.clear();
+        ASSERT_TRUE(session.import_bsdl(bsdl, "BGA49"));
+        ball_grid_text = session.to_oxel();
+        session.clear();
+        const oxel::outcome unknown = session.import_bsdl(bsdl.c_str(), "SOIC8");
+        EXPECT_EQ(unknown.code, oxel::result::failed);
+        EXPECT_EQ(unknown.errors, 1);
+        std::string text = "stale";
+        EXPECT_EQ(session.to_oxel(text).code, oxel::result::failed);
+        EXPECT_EQ(text, "");
+        EXPECT_EQ(errors.back(), "No description to write");
+    }
+    EXPECT_EQ(imported_names, std::vector<std::string>{"Bridge_Ctl"});
+    EXPECT_NE(ball_grid_text, imported_text);
+    oxel::session session;
+    ASSERT_TRUE(session.parse(write_temp_file("bridge_written.oxel", imported_text)));
+    std::vector<std::string> names;
+    for (const oxel::component &c : session.components())
+        names.emplace_back(c.name());
+    EXPECT_EQ(names, imported_names);
+    EXPECT_EQ(session.to_oxel(), imported_text);
+    oxel::session inactive;
+    std::string text;
+    EXPECT_EQ(inactive.to_oxel(text).code, oxel::result::no_context);
+}

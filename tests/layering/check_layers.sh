@@ -8,14 +8,14 @@ src=${1:?usage: check_layers.sh SRC_DIR}
 [ -d "$src" ] || { echo "no such folder: $src"; exit 2; }
 shown=$(basename "$src")
 
-# Bottom to top; the grammar and the BSDL importer side by side, and query and scan.
+# Bottom to top; the grammar and the BSDL importer side by side, and query, scan and the writer.
 rank() {
     case $1 in
     base) echo 0 ;;
     lexer) echo 1 ;;
     model) echo 2 ;;
     grammar | bsdl) echo 3 ;;
-    query | scan) echo 4 ;;
+    query | scan | write) echo 4 ;;
     check) echo 5 ;;
     interface) echo 6 ;;
     esac

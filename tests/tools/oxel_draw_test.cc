@@ -255,7 +255,7 @@ TEST(OxelDraw, OptionsChooseWhatToDrawAndWhereToWriteIt) {
          "oxel: draw takes --board or --component, not both\n"},
         {"draw examples/jx200.oxel examples/px240_port_expander.oxel", 2, "oxel: draw takes one file\n"},
         {"report --board JX200_DUAL examples/dual_jx200_board.oxel", 2, "oxel: --board goes with draw\n"},
-        {"show -o out.svg examples/jx200.oxel", 2, "oxel: --output goes with draw and report\n"},
+        {"show -o out.svg examples/jx200.oxel", 2, "oxel: --output goes with draw, report and import-bsdl\n"},
         {"draw -o", 2, "oxel: --output takes a file\n"},
         {"draw --component", 2, "oxel: --component takes a name\n"},
         // Nothing to draw is a failure, not an empty picture.

@@ -14,7 +14,7 @@ int32_t read_current_file(Host &host, const Options &options, bool check) {
     OxelInitialize(&host.context);
     if (options.prog_name)
         OxelSetProgName(&host.context, options.prog_name);
-    int32_t result = read_description(&host.context, host.file);
+    int32_t result = read_description(&host.context, host.file, options.package);
     if (result == OXEL_OK && check) {
         const std::vector<SilentFinding> silent = find_silent_findings(OxelGetInfo());
         result = options.strict ? oxel_check_strict(&host.context) : OxelCheck(&host.context);

@@ -41,7 +41,8 @@ const Command *find_command(const std::string &name) {
                                         {"show", run_show},
                                         {"draw", run_draw},
                                         {"report", run_report},
-                                        {"explain", run_explain}};
+                                        {"explain", run_explain},
+                                        {"import-bsdl", run_import_bsdl}};
     for (const Command &command : kCommands)
         if (name == command.name)
             return &command;
@@ -103,6 +104,12 @@ std::string read_command_line(int argc, char **argv, Options &options) {
             if (!value)
                 return "--component takes a name";
             options.component = value;
+        } else if (std::strcmp(arg, "--oxel") == 0) {
+            options.oxel_text = true;
+        } else if (valued_option(arg, "--package", nullptr, argc, argv, &i, &value)) {
+            if (!value || !*value)
+                return "--package takes a name";
+            options.package = value;
         } else if (valued_option(arg, "--prog-name", nullptr, argc, argv, &i, &value)) {
             if (!value || !*value)
                 return "--prog-name takes a name";
@@ -120,10 +127,16 @@ std::string read_command_line(int argc, char **argv, Options &options) {
     if (options.files.empty() && options.command != "explain")
         return "no file given";
     const bool pictures = options.command == "draw" || options.command == "report";
-    if ((options.command == "is-oxel" || options.command == "show" || pictures) && options.files.size() != 1)
+    const bool import = options.command == "import-bsdl";
+    if ((options.command == "is-oxel" || options.command == "show" || pictures || import) &&
+        options.files.size() != 1)
         return options.command + " takes one file";
-    if (options.output && !pictures)
-        return "--output goes with draw and report";
+    if (options.output && !pictures && !import)
+        return "--output goes with draw, report and import-bsdl";
+    if (options.oxel_text && (options.command != "show" || options.json))
+        return "--oxel goes with show, without --json";
+    if (options.package && (options.command == "is-oxel" || options.command == "explain"))
+        return "--package goes with the commands that read a file";
     if ((options.board || options.component) && options.command != "draw")
         return std::string(options.board ? "--board" : "--component") + " goes with draw";
     if (options.board && options.component)

@@ -17,6 +17,8 @@ struct Options {
     const char *output = nullptr;      // -o: where draw and report write; standard output without
     const char *board = nullptr;       // draw --board
     const char *component = nullptr;   // draw --component
+    bool oxel_text = false;            // show --oxel: the description as OXEL text
+    const char *package = nullptr;     // --package: the BSDL pin map a BSDL file is read with
     bool help = false;
     bool version = false;
     std::string command;
@@ -54,3 +56,6 @@ int run_draw(const Options &options);
 // check's findings with their source lines, and every board and component
 // in tables and pictures.
 int run_report(const Options &options);
+// Imports one BSDL file and writes the OXEL description it gives to standard
+// output, or with -o to a file replaced only once the whole text is written.
+int run_import_bsdl(const Options &options);

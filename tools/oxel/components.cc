@@ -15,10 +15,10 @@ namespace {
 // A BSDL file's one component is its entity: the importer reads it (its
 // messages shown as any file's) and the name is listed; none when the file
 // does not import.
-std::vector<std::string> bsdl_components(Host &host) {
+std::vector<std::string> bsdl_components(Host &host, const char *package) {
     std::vector<std::string> names;
     OxelInitialize(&host.context);
-    if (read_description(&host.context, host.file) == OXEL_OK && oxel_get_first_component()) {
+    if (read_description(&host.context, host.file, package) == OXEL_OK && oxel_get_first_component()) {
         const char *name = oxel_get_current_component_name();
         names.push_back(name ? name : "(unnamed)");
     }
@@ -53,7 +53,7 @@ int run_components(const Options &options) {
             host_end_file(host);
             continue;
         }
-        std::vector<std::string> names = host.file.bsdl ? bsdl_components(host) : listed_components(host);
+        std::vector<std::string> names = host.file.bsdl ? bsdl_components(host, options.package) : listed_components(host);
         if (host.file.bsdl && names.empty())
             status = OXEL_FAILED;
         if (several)

@@ -8,7 +8,7 @@ int32_t gather_description(Host &host, const Options &options, DescriptionReport
     OxelInitialize(context);
     if (options.prog_name)
         OxelSetProgName(context, options.prog_name);
-    const int32_t result = read_description(context, host.file);
+    const int32_t result = read_description(context, host.file, options.package);
     if (result == OXEL_OK)
         description = collect_description(context);
     OxelDestroy(context);

@@ -34,8 +34,8 @@ bool file_is_bsdl(const std::string &path) {
     return matched == std::strlen(word) && (c == EOF || !(std::isalnum(c) || c == '_'));
 }
 
-int32_t read_description(HostContext *context, const InputFile &file) {
+int32_t read_description(HostContext *context, const InputFile &file, const char *package) {
     if (file.bsdl)
-        return OxelImportBsdl(context, file.path.c_str(), nullptr);
+        return OxelImportBsdl(context, file.path.c_str(), package);
     return OxelParse(context, file.path.c_str());
 }

@@ -11,6 +11,6 @@
 bool file_is_bsdl(const std::string &path);
 
 // Reads the file into the library's description: a BSDL file through the
-// importer (with its default package), any other through the parser. The
-// library's result.
-int32_t read_description(HostContext *context, const InputFile &file);
+// importer (with the pin map `package` names; null: its default package),
+// any other through the parser. The library's result.
+int32_t read_description(HostContext *context, const InputFile &file, const char *package = nullptr);

@@ -24,7 +24,8 @@ const char *const kHelp =
     "  show FILE        parse and print every board (TAPs, part chains, nets)\n"
     "                   and component (instructions, registers, TAP pins, pins,\n"
     "                   boundary-scan cells); --json: one JSON document that\n"
-    "                   also holds pin families and test sequences\n"
+    "                   also holds pin families and test sequences; --oxel: the\n"
+    "                   description as OXEL text in the canonical layout\n"
     "  draw FILE        write one SVG picture: a board's scan chains from TDI to\n"
     "                   TDO, or a component's boundary-scan cells and package\n"
     "                   (--board NAME, --component NAME; else the first board,\n"
@@ -35,6 +36,8 @@ const char *const kHelp =
     "  explain [ID...]  print the catalogue's entry of each message id (what\n"
     "                   triggers it, how to fix it, an example); without an id,\n"
     "                   list every message with its id\n"
+    "  import-bsdl FILE write the OXEL description a BSDL file imports as (-o:\n"
+    "                   to a file, replaced only once the whole text is written)\n"
     "  help             this text\n"
     "\n"
     "Options:\n"
@@ -47,7 +50,10 @@ const char *const kHelp =
     "  --strict         check and report also hold each component to the strict\n"
     "                   IEEE 1149.1 rules (doc/messages.md, ids strict-...)\n"
     "  -o, --output FILE\n"
-    "                   where draw and report write (default: standard output)\n"
+    "                   where draw, report and import-bsdl write (default:\n"
+    "                   standard output)\n"
+    "  --package NAME   the pin map (PIN_MAP_STRING constant) a BSDL file is read\n"
+    "                   with (default: the file's own)\n"
     "  --board NAME, --component NAME\n"
     "                   what draw draws\n"
     "  --prog-name NAME name used in syntax messages\n"
@@ -68,10 +74,11 @@ const char *const kHelp =
     "\n"
     "Exit status, the worst over the files: 4 when a file cannot be read, the\n"
     "library fails, or any error message was sent (parse, check, show,\n"
-    "components, draw, report), or a picture or page cannot be written; 1 when\n"
-    "check or report finds warnings (messages, or a warning the check counts\n"
-    "without a message, told in a note), 0 with --fail-on=error; 0 otherwise;\n"
-    "2 a usage error. is-oxel: 0 yes, 1 no, 4 unreadable.\n";
+    "components, draw, report, import-bsdl), or a picture, page or text cannot\n"
+    "be written; 1 when check or report finds warnings (messages, or a warning\n"
+    "the check counts without a message, told in a note), 0 with\n"
+    "--fail-on=error; 0 otherwise; 2 a usage error. is-oxel: 0 yes, 1 no,\n"
+    "4 unreadable.\n";
 
 int usage_error(const std::string &what) {
     if (!what.empty())

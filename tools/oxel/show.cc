@@ -11,6 +11,7 @@
 #include "exit_status.h"
 #include "input_kind.h"
 #include "json_writer.h"
+#include "oxel_text.h"
 #include "text_table.h"
 #include "tool_host.h"
 
@@ -281,8 +282,10 @@ int run_show(const Options &options) {
     OxelInitialize(context);
     if (options.prog_name)
         OxelSetProgName(context, options.prog_name);
-    int32_t result = read_description(context, host.file);
-    if (result == OXEL_OK) {
+    int32_t result = read_description(context, host.file, options.package);
+    if (result == OXEL_OK && options.oxel_text) {
+        result = print_oxel_text(context);
+    } else if (result == OXEL_OK) {
         const DescriptionReport description = collect_description(context);
         const char *name = host.file.name.c_str();
         if (options.json)
