@@ -1,16 +1,5 @@
 // Fuzz target: import the input as BSDL, read every record and ask every query, check, read again, then release
 #include "fuzz_workspace.h"
-#include "support/description_walk.h"
-
-namespace {
-
-// What a held description must bear: every record read, every query asked.
-void read_held_description(HostContext *host) {
-    walk_records(OxelGetInfo());
-    walk_queries(host);
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     write_fuzz_input(data, size);

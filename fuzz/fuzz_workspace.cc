@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "support/description_walk.h"
+
 namespace {
 
 std::string g_workspace;
@@ -85,4 +87,9 @@ FuzzHost::FuzzHost() {
 bool fuzz_no_description() {
     const DescriptionRoot *root = OxelGetInfo();
     return !root->header && !root->boards && !root->components && !root->pin_families;
+}
+
+void read_held_description(HostContext *host) {
+    walk_records(OxelGetInfo());
+    walk_queries(host);
 }

@@ -1,4 +1,4 @@
-// Fuzz targets: the private working folder, the input file and a host that checks every message
+// Fuzz targets: the private working folder, the input file, a host that checks every message, and the reading of a held description
 #pragma once
 
 #include <cstddef>
@@ -39,3 +39,6 @@ struct FuzzHost {
 
 // True when the library holds no description.
 bool fuzz_no_description();
+
+// What a held description must bear: every record read, every query asked.
+void read_held_description(HostContext *host);

@@ -31,12 +31,6 @@ void expect_written_text_reads_back(HostContext *host) {
     OxelInitialize(host);
 }
 
-// What a held description must bear: every record read, every query asked.
-void read_held_description(HostContext *host) {
-    walk_records(OxelGetInfo());
-    walk_queries(host);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
