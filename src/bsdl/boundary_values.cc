@@ -164,17 +164,11 @@ bool read_entry(ValueReader &r, BsdlDocument &d) {
 
 // ---- The cells ----
 
-int32_t read_length(BsdlImport &import, const BsdlDocument &d) {
-    const BsdlAttribute &length = d.attributes[kBoundaryLength];
-    if (!length.given) {
-        import_error(import, d.entity_place, "Missing BSDL attribute %s", attribute_name(kBoundaryLength));
-        return 0;
-    }
-    if (length.number < 1) {
-        import_error(import, length.value_place, "BOUNDARY_LENGTH %d is less than 1", length.number);
-        return 0;
-    }
-    return length.number;
+int32_t read_length(BsdlImport &import, BsdlDocument &d) {
+    const BsdlAttribute *length = given_attribute(import, d, kBoundaryLength);
+    if (length && length->number < 1)
+        import_error(import, length->value_place, "BOUNDARY_LENGTH %d is less than 1", length->number);
+    return length && length->number >= 1 ? length->number : 0;
 }
 
 // The entry joins the cell of its number: the first makes it, a later one
@@ -257,13 +251,11 @@ bool settle_cells(BsdlImport &import, BsdlDocument &d, int32_t length) {
 
 bool read_boundary_values(BsdlImport &import, BsdlDocument &d) {
     int32_t length = read_length(import, d);
-    BsdlAttribute &entries = d.attributes[kBoundaryRegister];
-    if (!entries.given) {
-        import_error(import, d.entity_place, "Missing BSDL attribute %s", attribute_name(kBoundaryRegister));
+    BsdlAttribute *entries = given_attribute(import, d, kBoundaryRegister);
+    if (!entries)
         return true;
-    }
     ValueReader r{import, "BOUNDARY_REGISTER", {}, {}};
-    if (!value_start(r, entries.text))
+    if (!value_start(r, entries->text))
         return false;
     if (!value_at_end(r))
         while (read_entry(r, d) && value_list_goes_on(r, 0)) {

@@ -20,17 +20,11 @@ void merge_pattern(BsdlPattern &into, const BsdlPattern &other) {
 
 // ---- The instruction register ----
 
-int32_t read_length(BsdlImport &import, const BsdlDocument &d) {
-    const BsdlAttribute &length = d.attributes[kInstructionLength];
-    if (!length.given) {
-        import_error(import, d.entity_place, "Missing BSDL attribute %s", attribute_name(kInstructionLength));
-        return 0;
-    }
-    if (length.number < 2) {
-        import_error(import, length.value_place, "INSTRUCTION_LENGTH %d is less than 2", length.number);
-        return 0;
-    }
-    return length.number;
+int32_t read_length(BsdlImport &import, BsdlDocument &d) {
+    const BsdlAttribute *length = given_attribute(import, d, kInstructionLength);
+    if (length && length->number < 2)
+        import_error(import, length->value_place, "INSTRUCTION_LENGTH %d is less than 2", length->number);
+    return length && length->number >= 2 ? length->number : 0;
 }
 
 bool add_instruction(BsdlImport &import, BsdlDocument &d, const ValueToken &name, BsdlPlace place) {
@@ -87,16 +81,14 @@ bool read_opcode_entry(ValueReader &r, BsdlDocument &d, int32_t length) {
 }
 
 bool read_opcodes(BsdlImport &import, BsdlDocument &d, int32_t length) {
-    BsdlAttribute &opcodes = d.attributes[kInstructionOpcode];
-    if (!opcodes.given) {
-        import_error(import, d.entity_place, "Missing BSDL attribute %s", attribute_name(kInstructionOpcode));
+    BsdlAttribute *opcodes = given_attribute(import, d, kInstructionOpcode);
+    if (!opcodes)
         return true;
-    }
     ValueReader r{import, "INSTRUCTION_OPCODE", {}, {}};
-    if (!value_start(r, opcodes.text))
+    if (!value_start(r, opcodes->text))
         return false;
     if (value_at_end(r)) {
-        import_error(import, opcodes.value_place, "INSTRUCTION_OPCODE lists no instruction");
+        import_error(import, opcodes->value_place, "INSTRUCTION_OPCODE lists no instruction");
         return true;
     }
     while (read_opcode_entry(r, d, length) && value_list_goes_on(r, 0)) {

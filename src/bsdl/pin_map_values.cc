@@ -53,11 +53,10 @@ int32_t choose_package(BsdlImport &import, const BsdlDocument &d, BsdlSlice want
 
 // The value of the pin map to read, or null after a reported finding.
 BsdlString *chosen_pin_map(BsdlImport &import, BsdlDocument &d, const char *package) {
-    BsdlAttribute &pin_map = d.attributes[kPinMap];
-    if (!pin_map.given) {
-        import_error(import, d.entity_place, "Missing BSDL attribute %s", attribute_name(kPinMap));
+    BsdlAttribute *given = given_attribute(import, d, kPinMap);
+    if (!given)
         return nullptr;
-    }
+    BsdlAttribute &pin_map = *given;
     BsdlSlice wanted = pin_map.word;
     BsdlPlace place = pin_map.value_place;
     if (package) {

@@ -117,3 +117,11 @@ bool value_list_goes_on(ValueReader &r, char closing) {
     }
     return value_advance(r) && !at_close();
 }
+
+BsdlAttribute *given_attribute(BsdlImport &import, BsdlDocument &d, AttributeId id) {
+    BsdlAttribute &attribute = d.attributes[id];
+    if (attribute.given)
+        return &attribute;
+    import_error(import, d.entity_place, "Missing BSDL attribute %s", attribute_name(id));
+    return nullptr;
+}

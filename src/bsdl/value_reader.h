@@ -38,3 +38,7 @@ bool value_take_pattern(ValueReader &r, const char *kind, BsdlPattern *pattern);
 // `closing` (left for the caller; 0 for none) and after a syntax error. A
 // comma before the end is taken as well: vendors often end a list with one.
 bool value_list_goes_on(ValueReader &r, char closing);
+
+// The attribute `id` of the document when the file gives it; null after the
+// finding "Missing BSDL attribute", which points at the entity.
+BsdlAttribute *given_attribute(BsdlImport &import, BsdlDocument &d, AttributeId id);
