@@ -21,38 +21,38 @@ bool put_optional_name(TextOut &out, const char *name) {
     return put_name(out, name, NameSpot::name);
 }
 
-// Indices separated by commas, between parentheses.
-bool put_indices(TextOut &out, const ItemList *indices, bool glued) {
-    if (!indices || indices->count < 1)
+// The items of a list separated by commas, between `opening` and its
+// closing mark, each written by put_item; false for an empty list or an
+// item that cannot be written.
+template <typename Item, typename PutItem>
+bool put_list(TextOut &out, const ItemList *list, char opening, bool glued, PutItem put_item) {
+    if (!list || list->count < 1)
         return false;
-    put_opening(out, '(', glued);
-    for (int32_t i = 0; i < indices->count; i++) {
+    put_opening(out, opening, glued);
+    for (int32_t i = 0; i < list->count; i++) {
         if (i > 0)
             put_closing(out, ',');
-        if (!put_index(out, static_cast<const IndexRecord *>(indices->items[i])))
+        if (!put_item(static_cast<const Item *>(list->items[i])))
             return false;
     }
-    put_closing(out, ')');
+    put_closing(out, opening == '(' ? ')' : ']');
     return true;
+}
+
+// Indices separated by commas, between parentheses.
+bool put_indices(TextOut &out, const ItemList *indices, bool glued) {
+    return put_list<IndexRecord>(out, indices, '(', glued, [&](const IndexRecord *index) {
+        return put_index(out, index);
+    });
 }
 
 // A bus's pin numbers: numbers, ranges and names (read as keywords there).
 bool put_pin_numbers(TextOut &out, const ItemList *numbers) {
-    if (!numbers || numbers->count < 1)
-        return false;
-    put_opening(out, '(', false);
-    for (int32_t i = 0; i < numbers->count; i++) {
-        if (i > 0)
-            put_closing(out, ',');
-        const auto *index = static_cast<const IndexRecord *>(numbers->items[i]);
-        bool written = index && index->kind == OXEL_INDEX_NAME
-                           ? put_name(out, reinterpret_cast<const char *>(index->first), NameSpot::keyword)
-                           : put_index(out, index);
-        if (!written)
-            return false;
-    }
-    put_closing(out, ')');
-    return true;
+    return put_list<IndexRecord>(out, numbers, '(', false, [&](const IndexRecord *index) {
+        return index && index->kind == OXEL_INDEX_NAME
+                   ? put_name(out, reinterpret_cast<const char *>(index->first), NameSpot::keyword)
+                   : put_index(out, index);
+    });
 }
 
 bool put_pin_line(TextOut &out, const PinRecord *pin) {
@@ -115,15 +115,7 @@ bool put_pin_ref(TextOut &out, const PinRefRecord *pin, NameSpot spot) {
 }
 
 bool put_name_list(TextOut &out, const ItemList *names) {
-    if (!names || names->count < 1)
-        return false;
-    put_opening(out, '[', false);
-    for (int32_t i = 0; i < names->count; i++) {
-        if (i > 0)
-            put_closing(out, ',');
-        if (!put_word(out, static_cast<const char *>(names->items[i]), NameSpot::name))
-            return false;
-    }
-    put_closing(out, ']');
-    return true;
+    return put_list<char>(out, names, '[', false, [&](const char *name) {
+        return put_word(out, name, NameSpot::name);
+    });
 }

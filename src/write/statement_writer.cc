@@ -42,31 +42,14 @@ void write_block(TextOut &out, const char *keyword, const ItemList *entries, con
     close_section(out, keyword);
 }
 
-// Sections of a holder, by their record.
+// Sections of a holder, by their record: the six register records alike.
 template <typename Register>
-void write_register(TextOut &out, const char *keyword, const Register *reg) {
+    requires((kHolderBit<Register> & IN_ANY_REGISTER) != 0)
+void write_section_record(TextOut &out, const char *keyword, const Register *reg) {
     if (!open_section(out, keyword, reg->name, "Register"))
         return;
     write_holder_statements(out, reg);
     close_section(out, keyword);
-}
-void write_section_record(TextOut &out, const char *keyword, const InstructionRegisterRecord *r) {
-    write_register(out, keyword, r);
-}
-void write_section_record(TextOut &out, const char *keyword, const BoundaryScanRegisterRecord *r) {
-    write_register(out, keyword, r);
-}
-void write_section_record(TextOut &out, const char *keyword, const BypassRegisterRecord *r) {
-    write_register(out, keyword, r);
-}
-void write_section_record(TextOut &out, const char *keyword, const IdRegisterRecord *r) {
-    write_register(out, keyword, r);
-}
-void write_section_record(TextOut &out, const char *keyword, const BistRegisterRecord *r) {
-    write_register(out, keyword, r);
-}
-void write_section_record(TextOut &out, const char *keyword, const DataRegisterRecord *r) {
-    write_register(out, keyword, r);
 }
 void write_section_record(TextOut &out, const char *keyword, const CellRecord *cell) {
     // A cell holds at least one statement.
