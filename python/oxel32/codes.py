@@ -102,8 +102,8 @@ class _Word(str, enum.Enum):
     def __str__(self) -> str:
         return str(self.value)
 
-    def __format__(self, spec: str) -> str:
-        return format(str(self.value), spec)
+    def __format__(self, format_spec: str) -> str:
+        return format(str(self.value), format_spec)
 
 
 class MessageKind(_Word):

@@ -56,7 +56,7 @@ enum AttributeId : int32_t {
 
 struct BsdlAttribute {
     bool given;
-    BsdlPlace place;        // of the attribute's name in its specification
+    BsdlPlace place;        // of the attribute's name in its `attribute ... is` statement
     BsdlString text;        // a string value
     int32_t number;         // an integer value
     BsdlSlice word;         // a name given as the value (PIN_MAP)
